@@ -1,0 +1,3 @@
+#include "frmEditMessage.h"
+
+frmEditMessage::frmEditMessage(QWidget* owner) : QDialog(owner) {}

@@ -1,0 +1,3 @@
+#include "frmEditNo.h"
+
+frmEditNo::frmEditNo(QWidget* owner) : QDialog(owner) {}

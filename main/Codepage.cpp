@@ -1,0 +1,28 @@
+#include "Codepage.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+constexpr const char* CodepageName = "windows-1252";
+}
+
+namespace codepage {
+
+QByteArray encode(const QString& text) {
+    QStringEncoder encoder(CodepageName);
+    return encoder.encode(text);
+}
+
+QString decode(QByteArrayView bytes) {
+    QStringDecoder decoder(CodepageName);
+    return decoder.decode(bytes);
+}
+
+bool canEncode(const QString& text) {
+    QStringEncoder encoder(CodepageName);
+    const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError();
+}
+
+}  // namespace codepage

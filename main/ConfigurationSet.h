@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+
+// Flags keep the unit's convention everywhere: -1 is enabled, 0 disabled, and only -1 counts as set.
+inline constexpr qint16 FlagTrue = -1;
+inline constexpr qint16 FlagFalse = 0;
+
+// Everything the tool knows about one unit, as a plain value that the file and device layers
+// exchange with the main window. The window itself keeps the slave ID and the phone numbers in
+// its controls; frmMain::configuration() and applyConfiguration() convert between the two.
+struct ConfigurationSet {
+    static constexpr int SlaveIdCount = 32;
+    static constexpr int PhoneCount = 32;
+    static constexpr int PhoneMaxLength = 15;
+    static constexpr int ChannelCount = 64;
+    static constexpr int MessageMaxLength = 160;
+
+    int slaveId = 0;  // 0..31; -1 while the slave ID box shows text that matches no entry
+    std::array<QString, PhoneCount> phoneNo;
+    std::array<qint16, ChannelCount> channelEnable{};
+    std::array<QString, ChannelCount> channelMessage;
+
+    // A phone box holds at most 15 characters; anything longer is cut, whatever its source.
+    void setPhoneNo(int k, const QString& text) { phoneNo[k] = text.left(PhoneMaxLength); }
+    bool enabled(int index) const { return channelEnable[index] == FlagTrue; }
+
+    friend bool operator==(const ConfigurationSet&, const ConfigurationSet&) = default;
+};

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "ConfigurationSet.h"
+
+class QCheckBox;
+class QComboBox;
+class QFileDialog;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+class SerialLink;
+class Transaction;
+class DeviceProcedure;
+class frmProgress;
+
+// The main window. Like the forms it is modelled on, its controls are its state: the slave ID
+// is the selection of cmbSlaveID, the phone numbers are the texts of txtPhoneNo, and the two
+// channel arrays below hold the flags and messages of all 64 channels.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    static constexpr int Slots = 16;       // channel rows on one page
+    static constexpr int Pages = 4;
+    static constexpr int ArraySize = 101;  // indices 64..100 exist but are never used
+
+    // ---- configuration --------------------------------------------------------------------
+    std::array<qint16, ArraySize> ChannelEnable{};
+    std::array<QString, ArraySize> ChannelMessage;
+
+    ConfigurationSet configuration() const;  // what the controls and arrays show right now
+    // Puts a whole set into the window and shows it on the page that is current.
+    void applyConfiguration(const ConfigurationSet& set);
+
+    int currentPage() const;  // 1..4, read from the tab strip
+    void selectPage(int page);  // selects the tab and always runs the page refresh
+    // Index of the entry whose text equals the shown text, -1 when the text matches none.
+    int slaveId() const;
+    int portIndex() const;
+
+    // ---- controls (object names equal the member names; array elements are name_<index>) ---
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* cmbComm = nullptr;
+    QPushButton* cmdConnect = nullptr;
+    QFrame* shpComm = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QComboBox* cmbSlaveID = nullptr;
+    QGroupBox* FrameFunction = nullptr;
+    QPushButton* cmdDeviceRead = nullptr;
+    QPushButton* cmdDeviceWrite = nullptr;
+    QGroupBox* frameFile = nullptr;
+    QPushButton* cmdFileLoad = nullptr;
+    QPushButton* cmdFileSave = nullptr;
+    QTabWidget* TS = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    std::array<QCheckBox*, Slots> chkChEnable{};
+    std::array<QLabel*, Slots> lblMessage{};
+    std::array<QPushButton*, Slots> cmdEditMsg{};
+    std::array<QGroupBox*, 2> Frame3{};
+    std::array<QLineEdit*, ConfigurationSet::PhoneCount> txtPhoneNo{};
+    std::array<QPushButton*, ConfigurationSet::PhoneCount> cmdEditNo{};
+    QPushButton* cmdExit = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Image1 = nullptr;
+
+    // ---- device link (frmMain_device.cpp) ---------------------------------------------------
+    // Interval of one command transaction; 100 ms for the unit, shorter in tests.
+    void setProtocolInterval(int ms);
+    bool transferActive() const;
+
+    // ---- configuration file (frmMain_file.cpp) ----------------------------------------------
+
+public slots:
+    void TS_Click();  // page refresh
+    void chkChEnable_Click(int s);
+    void cmdEditMsg_Click(int s);
+    void cmdEditNo_Click(int k);
+    void cmdConnect_Click();
+    void cmdDeviceRead_Click();
+    void cmdDeviceWrite_Click();
+    void cmdFileLoad_Click();
+    void cmdFileSave_Click();
+    void cmdExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();  // frmMain_layout.cpp
+    void startUp();
+    void initDevice();  // frmMain_device.cpp
+    void initFile();    // frmMain_file.cpp
+
+    // ---- device link private state (frmMain_device.cpp) -------------------------------------
+
+    // ---- configuration file private state (frmMain_file.cpp) --------------------------------
+};

@@ -1,0 +1,8 @@
+#include "frmMain.h"
+
+void frmMain::initDevice() {}
+void frmMain::setProtocolInterval(int) {}
+bool frmMain::transferActive() const { return false; }
+void frmMain::cmdConnect_Click() {}
+void frmMain::cmdDeviceRead_Click() {}
+void frmMain::cmdDeviceWrite_Click() {}

@@ -1,0 +1,5 @@
+#include "frmMain.h"
+
+void frmMain::initFile() {}
+void frmMain::cmdFileLoad_Click() {}
+void frmMain::cmdFileSave_Click() {}

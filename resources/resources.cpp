@@ -1,0 +1,1 @@
+// Holds no code; the library carries the compiled-in images.

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the tool, starts a simulated unit on a pseudo-terminal and opens the tool beside it.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" "$root/build"
+
+sim_out=$(mktemp)
+"$root/build/tools/unitsim/quellix-unitsim" >"$sim_out" &
+sim_pid=$!
+trap 'kill $sim_pid 2>/dev/null || true; rm -f "$sim_out"' EXIT
+for _ in $(seq 50); do [ -s "$sim_out" ] && break; sleep 0.1; done
+device=$(head -n 1 "$sim_out")
+echo
+echo "Simulated unit ready. Type this into the port box, then click Connect:  $device"
+echo
+
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display found; starting the tool under Xvfb instead."
+    "$root/scripts/deps.sh" xvfb xauth
+    xvfb-run -a "$root/build/main/quellix"
+else
+    "$root/build/main/quellix"
+fi

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "ConfigurationSet.h"
+
+// Ways the simulated unit can misbehave on purpose.
+struct UnitFaults {
+    bool silent = false;     // answers nothing
+    bool probeOnly = false;  // answers the probe, nothing else
+    int delayMs = 0;         // each reply is sent this late (so it splits across transactions)
+    bool garbage = false;    // answers every command with random bytes
+    int hangUpAfter = -1;    // closes the line after this many commands (-1: never)
+    qint64 floodBytes = 0;   // sends this many bytes of noise after the probe reply
+};
+
+// A unit on the master side of a pseudo-terminal. It keeps its own configuration, stores what
+// settings send and answers queries from it. Runs on the caller's event loop, so tests can use
+// it in-process beside the tool.
+class UnitSimulator : public QObject {
+    Q_OBJECT
+public:
+    explicit UnitSimulator(QObject* parent = nullptr);
+    ~UnitSimulator() override;
+
+    bool open();  // creates the pseudo-terminal in raw mode; false with errorString() on failure
+    void hangUp();  // closes the line like an unplugged adapter
+    bool isOpen() const;
+    QString slavePath() const;  // the device path the tool opens
+    QString errorString() const;
+
+    void setFaults(const UnitFaults& faults);
+    UnitFaults faults() const;
+    void setLogFile(const QString& path);  // every received command, escaped, one per line
+
+    ConfigurationSet configuration() const;
+    void setConfiguration(const ConfigurationSet& set);
+    static ConfigurationSet sampleConfiguration();
+    QString modelText() const;
+    void setModelText(const QString& text);
+
+    QByteArray received() const;  // every byte received since open(), for transcripts
+    QList<QByteArray> commands() const;  // the framed commands received, terminators included
+    void clearReceived();
+
+signals:
+    void commandReceived(const QByteArray& command);
+    void hungUp();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
