@@ -23,4 +23,9 @@ void frmMain::chkChEnable_Click(int) {}
 void frmMain::cmdEditMsg_Click(int) {}
 void frmMain::cmdEditNo_Click(int) {}
 void frmMain::cmdExit_Click() { close(); }
-void frmMain::closeEvent(QCloseEvent* event) { event->accept(); }
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (prepareClose())
+        event->accept();
+    else
+        event->ignore();
+}

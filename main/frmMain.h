@@ -80,6 +80,9 @@ public:
     // Interval of one command transaction; 100 ms for the unit, shorter in tests.
     void setProtocolInterval(int ms);
     bool transferActive() const;
+    // Called when the window is asked to close. Returns false while a transfer runs: the
+    // transfer then stops after the exchange in flight and closes the window itself.
+    bool prepareClose();
 
     // ---- configuration file (frmMain_file.cpp) ----------------------------------------------
 
