@@ -1,1 +1,32 @@
 #pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "ConfigurationSet.h"
+
+class QIODevice;
+
+// Saving and loading a ConfigurationSet as the tool's text file: one value per record, CR LF
+// after each, Windows-1252.
+namespace ConfigFile {
+
+// Outcome of a load. `set` holds everything read up to the point where reading stopped, laid
+// over the configuration the load started from; `ok` is false when the file could not be read
+// completely, and `error` then says why and at which record.
+struct LoadResult {
+    ConfigurationSet set;
+    bool ok = true;
+    int recordsRead = 0;
+    QString error;
+};
+
+QByteArray serialize(const ConfigurationSet& set);
+LoadResult parse(QIODevice& device, const ConfigurationSet& base);
+
+// Atomic: an existing file is only replaced by a complete new one. On failure returns false
+// and puts the system's reason into *error.
+bool save(const QString& path, const ConfigurationSet& set, QString* error);
+LoadResult load(const QString& path, const ConfigurationSet& base);
+
+}  // namespace ConfigFile
