@@ -1,1 +1,149 @@
 #include "ConfigFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "Records.h"
+
+namespace ConfigFile {
+
+namespace {
+
+using records::RecordReader;
+using Status = RecordReader::Status;
+
+constexpr int FirstPhoneRecord = 2;      // phone numbers 1-16 in records 2-17
+constexpr int FirstChannelRecord = 18;   // flag and message of channel 1 in records 18 and 19
+constexpr int ClassicPhones = 16;        // the phone numbers every reader knows
+constexpr int ClassicRecordCount = 145;  // what readers of the first format read
+constexpr int ExtraPhoneRecord = 146;    // phone numbers 17-32 in records 146-161
+constexpr int LastRecord = ExtraPhoneRecord + ConfigurationSet::PhoneCount - ClassicPhones - 1;
+
+// What a record holds, for the message that says where reading stopped.
+QString recordContent(int record) {
+    if (record == 1) return QStringLiteral("the slave ID");
+    if (record < FirstChannelRecord)
+        return QStringLiteral("phone number %1").arg(record - FirstPhoneRecord + 1);
+    if (record <= ClassicRecordCount) {
+        const int channel = (record - FirstChannelRecord) / 2 + 1;
+        return (record - FirstChannelRecord) % 2 == 0
+                   ? QStringLiteral("the flag of channel %1").arg(channel)
+                   : QStringLiteral("the message of channel %1").arg(channel);
+    }
+    return QStringLiteral("phone number %1").arg(record - ExtraPhoneRecord + ClassicPhones + 1);
+}
+
+void stop(LoadResult& result, const RecordReader& reader, Status status, int record) {
+    result.ok = false;
+    QString why = records::describe(status);
+    if (status == Status::ReadError) why += QStringLiteral(" (%1)").arg(reader.deviceError());
+    result.error = QStringLiteral("Loading stopped at record %1 (%2): %3.")
+                       .arg(record)
+                       .arg(recordContent(record), why);
+}
+
+}  // namespace
+
+QByteArray serialize(const ConfigurationSet& set) {
+    records::RecordWriter writer;
+    writer.writeInteger(set.slaveId);
+    for (int k = 0; k < ClassicPhones; ++k)
+        writer.writeText(set.phoneNo[k]);
+    for (int k = 0; k < ConfigurationSet::ChannelCount; ++k) {
+        writer.writeInteger(set.enabled(k) ? FlagTrue : FlagFalse);
+        writer.writeText(set.channelMessage[k]);
+    }
+    // Readers of the first format stop after record 145, so the other numbers go at the end.
+    for (int k = ClassicPhones; k < ConfigurationSet::PhoneCount; ++k)
+        writer.writeText(set.phoneNo[k]);
+    return writer.bytes();
+}
+
+LoadResult parse(QIODevice& device, const ConfigurationSet& base) {
+    LoadResult result;
+    result.set = base;
+    RecordReader reader(device);
+    auto finish = [&](Status status, int record) {
+        result.recordsRead = reader.recordsRead();
+        if (status != Status::Ok) stop(result, reader, status, record);
+        return result;
+    };
+
+    qint16 slaveId = 0;
+    Status status = reader.readInteger(&slaveId);
+    if (status != Status::Ok) return finish(status, 1);
+    // Any 16-bit value is a readable record, but only 0-31 names an entry of the list.
+    if (slaveId >= 0 && slaveId < ConfigurationSet::SlaveIdCount) result.set.slaveId = slaveId;
+
+    QString text;
+    for (int k = 0; k < ClassicPhones; ++k) {
+        status = reader.readText(&text);
+        if (status != Status::Ok) return finish(status, FirstPhoneRecord + k);
+        result.set.setPhoneNo(k, text);
+    }
+
+    for (int k = 0; k < ConfigurationSet::ChannelCount; ++k) {
+        const int record = FirstChannelRecord + 2 * k;
+        qint16 flag = 0;
+        status = reader.readInteger(&flag);
+        if (status != Status::Ok) return finish(status, record);
+        // A channel changes only once both of its records are in.
+        status = reader.readText(&text);
+        if (status != Status::Ok) return finish(status, record + 1);
+        result.set.channelEnable[k] = flag != 0 ? FlagTrue : FlagFalse;
+        result.set.channelMessage[k] = text;
+    }
+
+    for (int record = ExtraPhoneRecord; record <= LastRecord; ++record) {
+        status = reader.readText(&text);
+        // A file of the first format ends here and is complete.
+        if (status == Status::EndOfFile && record == ExtraPhoneRecord) return finish(Status::Ok, 0);
+        if (status != Status::Ok) return finish(status, record);
+        result.set.setPhoneNo(record - ExtraPhoneRecord + ClassicPhones, text);
+    }
+    // Whatever follows is not ours to read.
+    return finish(Status::Ok, 0);
+}
+
+bool save(const QString& path, const ConfigurationSet& set, QString* error) {
+    auto fail = [error](const QString& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    const QByteArray bytes = serialize(set);
+    QSaveFile file(path);
+    // Unbuffered, so every write reaches the system at once and its failure is seen here: a
+    // buffered write can fail later unnoticed and still let commit() replace the file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return fail(reason);
+        }
+        done += n;
+    }
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit()) return fail(file.errorString());
+    return true;
+}
+
+LoadResult load(const QString& path, const ConfigurationSet& base) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        LoadResult result;
+        result.set = base;
+        result.ok = false;
+        result.error = QStringLiteral("The file could not be opened: %1.").arg(file.errorString());
+        return result;
+    }
+    return parse(file, base);
+}
+
+}  // namespace ConfigFile
