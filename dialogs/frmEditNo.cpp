@@ -1,3 +1,158 @@
 #include "frmEditNo.h"
 
-frmEditNo::frmEditNo(QWidget* owner) : QDialog(owner) {}
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
+
+#include "ConfigurationSet.h"
+#include "Twips.h"
+#include "mdiMain.h"
+
+namespace {
+
+constexpr int ClientWidth = 5748;
+constexpr int ClientHeight = 2184;
+
+constexpr twips::Place Layout[] = {
+    {"Label2", 2040, 240, 1335, 255},    {"Label3", 3480, 240, 1935, 255},
+    {"Label1", 360, 600, 1455, 375},     {"txtSTD", 2040, 600, 1335, 375},
+    {"txtNo", 3480, 600, 1935, 375},     {"Label4", 2040, 960, 1332, 252},
+    {"cmdCancel", 240, 1560, 1335, 375}, {"cmdDelete", 2160, 1560, 1335, 375},
+    {"cmdOK", 4080, 1560, 1335, 375},
+};
+
+void place(QWidget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    for (const twips::Place& p : Layout) {
+        if (qstrcmp(p.name, name) == 0) {
+            widget->setGeometry(p.pixels());
+            return;
+        }
+    }
+    Q_ASSERT_X(false, "frmEditNo", name);
+}
+
+QFont makeFont(const QString& family, qreal points, bool bold) {
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+}  // namespace
+
+frmEditNo::frmEditNo(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmEditNo"));
+    setWindowTitle(QStringLiteral("Edit Phone Number"));
+    setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
+
+    const QFont rounded = makeFont(QStringLiteral("Arial Rounded MT Bold"), 12, false);
+    const QFont heading = makeFont(QStringLiteral("MS Sans Serif"), 9.6, true);
+
+    Label2 = new QLabel(QStringLiteral("ISD Code"), this);
+    place(Label2, "Label2");
+    Label2->setFont(heading);
+
+    Label3 = new QLabel(QStringLiteral("Phone Number"), this);
+    place(Label3, "Label3");
+    Label3->setFont(heading);
+
+    Label1 = new QLabel(QStringLiteral("Phone No."), this);
+    place(Label1, "Label1");
+    Label1->setFont(rounded);
+    QPalette blue = Label1->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    Label1->setPalette(blue);
+
+    // Created in tab order: the two boxes, then Cancel, OK, Delete.
+    txtSTD = new QLineEdit(this);
+    place(txtSTD, "txtSTD");
+    txtSTD->setFont(rounded);
+    txtSTD->setMaxLength(IsdMaxLength);
+
+    txtNo = new QLineEdit(this);
+    place(txtNo, "txtNo");
+    txtNo->setFont(rounded);
+    txtNo->setMaxLength(NumberLength);
+
+    Label4 = new QLabel(QStringLiteral("Do NOT used \"+\""), this);
+    place(Label4, "Label4");
+
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    place(cmdCancel, "cmdCancel");
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    place(cmdOK, "cmdOK");
+    cmdDelete = new QPushButton(QStringLiteral("Delete"), this);
+    place(cmdDelete, "cmdDelete");
+
+    setTabOrder(txtSTD, txtNo);
+    setTabOrder(txtNo, cmdCancel);
+    setTabOrder(cmdCancel, cmdOK);
+    setTabOrder(cmdOK, cmdDelete);
+
+    // Enter in either box reaches the dialog, which presses the default button. Esc and the
+    // close box end in reject(), which is all Cancel does.
+    cmdOK->setDefault(true);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmEditNo::cmdOK_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmEditNo::cmdDelete_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmEditNo::cmdCancel_Click);
+
+    // Opening: no result yet, and the stored number split into code and subscriber number.
+    // A number of 10 characters or fewer has no code to split off and is not shown; the box's
+    // maximum length cuts an overlong code.
+    mdiMain::PhoneNoAccepted = FlagFalse;
+    const QString& number = mdiMain::EditedPhoneNo;
+    if (number.size() > NumberLength) {
+        txtNo->setText(number.right(NumberLength));
+        txtSTD->setText(number.left(number.size() - NumberLength));
+    }
+    txtSTD->setFocus();
+}
+
+// Numeric here means: an optional single leading "+" followed by one or more ASCII digits,
+// nothing else. Blanks, minus signs, decimal and thousands separators and exponents would all
+// be stored in the number as typed, so they are refused rather than sent to the unit; the
+// plus passes only so that the OK check can name it as its own rule.
+bool frmEditNo::isNumeric(const QString& text) {
+    const qsizetype start = text.startsWith(u'+') ? 1 : 0;
+    if (text.size() <= start) return false;
+    for (qsizetype i = start; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9') return false;
+    }
+    return true;
+}
+
+void frmEditNo::cmdOK_Click() {
+    const QString isd = txtSTD->text();
+    const QString number = txtNo->text();
+    // The plus is refused in the subscriber number too: it would otherwise land in the middle
+    // of the joined number.
+    const bool valid = number.size() == NumberLength && isNumeric(isd) && isNumeric(number) &&
+                       !isd.startsWith(u'+') && !number.startsWith(u'+');
+    if (!valid) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+                        QStringLiteral("Phone Number error!"), QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    mdiMain::PhoneNoAccepted = FlagTrue;
+    mdiMain::EditedPhoneNo = isd + number;
+    accept();
+}
+
+void frmEditNo::cmdDelete_Click() {
+    mdiMain::PhoneNoAccepted = FlagTrue;
+    mdiMain::EditedPhoneNo.clear();
+    accept();
+}
+
+void frmEditNo::cmdCancel_Click() {
+    reject();
+}
