@@ -1,0 +1,132 @@
+#include "SerialLink.h"
+
+#include <QSerialPortInfo>
+
+SerialLink::SerialLink(QObject* parent) : QObject(parent) {
+    port.setObjectName(QStringLiteral("cm"));
+    connect(&port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+}
+
+SerialLink::~SerialLink() {
+    // Disconnect first so closing on the way out raises nothing against a half-destroyed link.
+    port.disconnect(this);
+    port.close();
+}
+
+SerialLink::Platform SerialLink::hostPlatform() {
+#ifdef Q_OS_WIN
+    return Platform::Windows;
+#else
+    return Platform::Unix;
+#endif
+}
+
+QString SerialLink::deviceNameFor(const QString& shownText, int portNumber, Platform platform) {
+    if (portNumber >= 1 && portNumber <= 255) {
+        if (platform == Platform::Windows) return QStringLiteral("COM%1").arg(portNumber);
+        // Unix numbers its on-board ports from 0: COM1 is ttyS0.
+        return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+    }
+    const QString text = shownText.trimmed();
+    if (text.startsWith(QLatin1Char('/'))) return text;
+    return {};
+}
+
+QStringList SerialLink::availableDevices() {
+    QStringList names;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        names << info.systemLocation();
+    names.sort();
+    return names;
+}
+
+bool SerialLink::open(const QString& deviceName) {
+    if (port.isOpen()) close();
+    lastError.clear();
+    if (deviceName.isEmpty()) {
+        lastError =
+            tr("No such serial port. Pick an entry from the list or type a device path "
+               "such as /dev/ttyUSB0.");
+        return false;
+    }
+    port.setPortName(deviceName);
+    port.setBaudRate(BaudRate);
+    port.setDataBits(QSerialPort::Data8);
+    port.setParity(QSerialPort::NoParity);
+    port.setStopBits(QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    // A flooding unit must not grow memory: beyond this the port stops taking bytes until
+    // the next read, as the unit's own receive buffer would.
+    port.setReadBufferSize(ReceiveBufferSize);
+    if (!port.open(QIODevice::ReadWrite)) {
+        lastError = port.errorString();
+        port.clearError();
+        return false;
+    }
+    // Pseudo-terminals and some adapters have no modem lines; that is no reason to fail, but
+    // the refusal leaves an error set that would otherwise look like a line fault later.
+    port.setDataTerminalReady(true);
+    port.setRequestToSend(false);
+    port.clearError();
+    dropPending = false;
+    return true;
+}
+
+void SerialLink::close() {
+    dropPending = false;
+    if (port.isOpen()) port.close();
+    port.clearError();
+}
+
+bool SerialLink::isOpen() const {
+    return port.isOpen() && !dropPending;
+}
+
+bool SerialLink::write(const QByteArray& bytes) {
+    if (!isOpen()) return false;
+    if (port.write(bytes) != bytes.size()) {
+        failLine(port.errorString());
+        return false;
+    }
+    // write() only queues; push the bytes out now so a dead line shows here and not silently
+    // later. Nothing written while bytes remain and an error is set means the line is gone.
+    if (!port.flush() && port.bytesToWrite() > 0 && port.error() != QSerialPort::NoError) {
+        failLine(port.errorString());
+        return false;
+    }
+    return !dropPending;
+}
+
+QByteArray SerialLink::readAll() {
+    if (!port.isOpen()) return {};
+    return port.readAll();
+}
+
+void SerialLink::onError(QSerialPort::SerialPortError error) {
+    switch (error) {
+        case QSerialPort::ReadError:
+        case QSerialPort::WriteError:
+        case QSerialPort::ResourceError:
+            failLine(port.errorString());
+            break;
+        default:
+            break;
+    }
+}
+
+void SerialLink::failLine(const QString& reason) {
+    if (dropPending || !port.isOpen()) return;
+    // A dead port can raise errors in a busy loop; the first one decides. Closing happens from
+    // the event loop, not inside the port's own signal.
+    dropPending = true;
+    lostReason = reason;
+    QMetaObject::invokeMethod(this, &SerialLink::dropLine, Qt::QueuedConnection);
+}
+
+void SerialLink::dropLine() {
+    if (!dropPending) return;  // closed by the user in the meantime
+    dropPending = false;
+    port.close();
+    port.clearError();
+    emit lost(lostReason);
+}

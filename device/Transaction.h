@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QtGlobal>
+
+class QTimer;
+class SerialLink;
+
+// One command exchange with the unit: write TxCommand unchanged, wait exactly one interval,
+// then take everything received by then as RxReply, bytes left over from earlier exchanges
+// included. No framing, no retry; the callers judge the reply.
+//
+// The wait does not block: SendReceive() returns at once and completed() follows one interval
+// later from the event loop, so there is never a nested event loop. There is at most one
+// exchange at a time.
+class Transaction : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int DefaultIntervalMs = 100;
+
+    explicit Transaction(SerialLink* link, QObject* parent = nullptr);
+
+    QByteArray TxCommand;
+    QByteArray RxReply;
+    qint16 ResponseTimedOut = 0;  // -1 once the interval of the running exchange has passed
+
+    void setInterval(int ms);
+    int interval() const;
+    bool busy() const { return waiting; }
+    bool linkOpen() const;
+
+    // Starts one exchange. Returns false, and does nothing, while another one waits. With the
+    // port closed it completes at once, writes nothing and leaves RxReply as it was.
+    bool SendReceive();
+    // Drops the exchange in flight without completing it.
+    void abort();
+
+    QTimer* tmrTout = nullptr;
+
+signals:
+    void completed();
+    // The line was lost while the exchange waited; completed() will not follow.
+    void failed(const QString& reason);
+
+private:
+    void tmrTout_Timer();
+    void onLinkLost(const QString& reason);
+
+    SerialLink* link;
+    bool waiting = false;
+};
