@@ -1,28 +1,187 @@
 #include "frmMain.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTabWidget>
+
+#include "frmEditMessage.h"
+#include "frmEditNo.h"
+#include "mdiMain.h"
+
+namespace {
+
+// Index of the entry whose text is exactly the shown text; an editable combo keeps its old
+// index while the user types, so the index alone would report a stale selection.
+int matchingEntry(const QComboBox* combo) {
+    const QString shown = combo->currentText();
+    for (int i = 0; i < combo->count(); ++i)
+        if (combo->itemText(i) == shown) return i;
+    return -1;
+}
+
+QString channelCaption(int index) {
+    return QStringLiteral("Channel %1").arg(index + 1);
+}
+
+}  // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     buildLayout();
     startUp();
     initDevice();
     initFile();
+
+    // The tab strip refreshes the page on every selection, from code or user, and also when
+    // the user clicks the tab already shown.
+    connect(TS, &QTabWidget::currentChanged, this, &frmMain::TS_Click);
+    connect(TS, &QTabWidget::tabBarClicked, this, [this](int index) {
+        if (index >= 0) TS_Click();
+    });
+    for (int s = 0; s < Slots; ++s) {
+        // Every change of state, by user or by code, stores the flag.
+        connect(chkChEnable[s], &QCheckBox::stateChanged, this,
+                [this, s] { chkChEnable_Click(s); });
+        connect(cmdEditMsg[s], &QPushButton::clicked, this, [this, s] { cmdEditMsg_Click(s); });
+    }
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
+        connect(cmdEditNo[k], &QPushButton::clicked, this, [this, k] { cmdEditNo_Click(k); });
+    // Unique, so a handler that initDevice() or initFile() already wired runs once per click.
+    const auto once = Qt::UniqueConnection;
+    connect(cmdConnect, &QPushButton::clicked, this, &frmMain::cmdConnect_Click, once);
+    connect(cmdDeviceRead, &QPushButton::clicked, this, &frmMain::cmdDeviceRead_Click, once);
+    connect(cmdDeviceWrite, &QPushButton::clicked, this, &frmMain::cmdDeviceWrite_Click, once);
+    connect(cmdFileLoad, &QPushButton::clicked, this, &frmMain::cmdFileLoad_Click, once);
+    connect(cmdFileSave, &QPushButton::clicked, this, &frmMain::cmdFileSave_Click, once);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click, once);
+
+    cmbComm->setFocus();
 }
 
 frmMain::~frmMain() = default;
 
-void frmMain::startUp() {}
-ConfigurationSet frmMain::configuration() const { return {}; }
-void frmMain::applyConfiguration(const ConfigurationSet&) {}
-int frmMain::currentPage() const { return 1; }
-void frmMain::selectPage(int) {}
-int frmMain::slaveId() const { return 0; }
-int frmMain::portIndex() const { return 0; }
-void frmMain::TS_Click() {}
-void frmMain::chkChEnable_Click(int) {}
-void frmMain::cmdEditMsg_Click(int) {}
-void frmMain::cmdEditNo_Click(int) {}
-void frmMain::cmdExit_Click() { close(); }
+void frmMain::startUp() {
+    for (int s = 0; s < Slots; ++s) {
+        chkChEnable[s]->setText(channelCaption(s));
+        lblMessage[s]->setText(QString());
+    }
+    for (QLineEdit* box : txtPhoneNo) {
+        box->setText(QString());
+        box->setMaxLength(ConfigurationSet::PhoneMaxLength);
+        box->setEnabled(false);  // numbers come only through the phone number dialog
+    }
+    for (int n = 1; n <= 255; ++n)
+        cmbComm->addItem(QStringLiteral("COM %1").arg(n));
+    cmbComm->setCurrentIndex(0);
+    for (int k = 0; k < ConfigurationSet::SlaveIdCount; ++k)
+        cmbSlaveID->addItem(QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')));
+    cmbSlaveID->setCurrentIndex(0);
+}
+
+ConfigurationSet frmMain::configuration() const {
+    ConfigurationSet set;
+    set.slaveId = slaveId();
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
+        set.phoneNo[k] = txtPhoneNo[k]->text();
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
+        set.channelEnable[i] = ChannelEnable[i];
+        set.channelMessage[i] = ChannelMessage[i];
+    }
+    return set;
+}
+
+void frmMain::applyConfiguration(const ConfigurationSet& set) {
+    if (set.slaveId >= 0 && set.slaveId < ConfigurationSet::SlaveIdCount)
+        cmbSlaveID->setCurrentIndex(set.slaveId);
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
+        txtPhoneNo[k]->setText(set.phoneNo[k].left(ConfigurationSet::PhoneMaxLength));
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
+        // Only -1 counts as set, and only -1 or 0 is ever stored.
+        ChannelEnable[i] = set.enabled(i) ? FlagTrue : FlagFalse;
+        ChannelMessage[i] = set.channelMessage[i];
+    }
+    TS_Click();
+}
+
+int frmMain::currentPage() const {
+    return TS->currentIndex() + 1;
+}
+
+void frmMain::selectPage(int page) {
+    if (page < 1 || page > Pages) return;
+    if (TS->currentIndex() == page - 1)
+        TS_Click();  // no change of tab, so no signal
+    else
+        TS->setCurrentIndex(page - 1);  // currentChanged runs the refresh
+}
+
+int frmMain::slaveId() const {
+    return matchingEntry(cmbSlaveID);
+}
+int frmMain::portIndex() const {
+    return matchingEntry(cmbComm);
+}
+
+void frmMain::TS_Click() {
+    for (int s = 0; s < Slots; ++s) {
+        const int index = (currentPage() - 1) * Slots + s;
+        chkChEnable[s]->setText(channelCaption(index));
+        // A change of state stores the same flag back through chkChEnable_Click.
+        chkChEnable[s]->setChecked(ChannelEnable[index] == FlagTrue);
+        lblMessage[s]->setText(ChannelMessage[index]);
+    }
+}
+
+void frmMain::chkChEnable_Click(int s) {
+    if (s < 0 || s >= Slots) return;
+    const int index = (currentPage() - 1) * Slots + s;
+    ChannelEnable[index] = chkChEnable[s]->isChecked() ? FlagTrue : FlagFalse;
+}
+
+void frmMain::cmdEditMsg_Click(int s) {
+    if (s < 0 || s >= Slots) return;
+    mdiMain::EditedMessage = lblMessage[s]->text();
+    {
+        frmEditMessage dlg(this);
+        dlg.exec();
+    }
+    if (mdiMain::MessageAccepted != FlagTrue) return;
+    lblMessage[s]->setText(mdiMain::EditedMessage);
+    ChannelMessage[(currentPage() - 1) * Slots + s] = mdiMain::EditedMessage;
+}
+
+void frmMain::cmdEditNo_Click(int k) {
+    if (k < 0 || k >= ConfigurationSet::PhoneCount) return;
+    mdiMain::EditedPhoneNo = txtPhoneNo[k]->text();
+    {
+        frmEditNo dlg(this);
+        dlg.exec();
+    }
+    if (mdiMain::PhoneNoAccepted != FlagTrue) return;
+    txtPhoneNo[k]->setText(mdiMain::EditedPhoneNo.left(ConfigurationSet::PhoneMaxLength));
+}
+
+void frmMain::cmdExit_Click() {
+    close();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Shown by the program (not restored by the window manager): centre the whole window,
+    // title bar included, which is known only now.
+    if (event->spontaneous()) return;
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
     if (prepareClose())
         event->accept();

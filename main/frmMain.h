@@ -100,6 +100,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;  // centres the window on its screen
 
 private:
     void buildLayout();  // frmMain_layout.cpp
