@@ -2,7 +2,7 @@
 
 #include <QSerialPortInfo>
 
-SerialLink::SerialLink(QObject* parent) : QObject(parent) {
+SerialLink::SerialLink(QObject* parent) : QObject(parent), port(this) {
     port.setObjectName(QStringLiteral("cm"));
     connect(&port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
 }

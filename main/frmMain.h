@@ -109,6 +109,20 @@ private:
     void initFile();    // frmMain_file.cpp
 
     // ---- device link private state (frmMain_device.cpp) -------------------------------------
+    SerialLink* serialLink = nullptr;
+    Transaction* transaction = nullptr;  // owns TxCommand, RxReply, ResponseTimedOut, tmrTout
+    DeviceProcedure* procedure = nullptr;  // the read or write in progress
+    frmProgress* progress = nullptr;
+    QList<QWidget*> lockedControls;  // disabled for the transfer; re-enabled after it
+    bool closeAfterTransfer = false;
+    void setLamp(int red, int green, int blue);
+    void showLinkState(bool connected);
+    void startProcedure(bool write);
+    void onProcedureFinished(int outcome);
+    void onLinkLost();
+    void lockControls();
+    void unlockControls();
+    void refreshPortToolTip();
 
     // ---- configuration file private state (frmMain_file.cpp) --------------------------------
 };
