@@ -1,6 +1,7 @@
 #include "frmEditNo.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -40,6 +41,18 @@ QFont makeFont(const QString& family, qreal points, bool bold) {
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
+}
+
+// The hint fills its box exactly in the font the layout was drawn with; a wider default font
+// would cut off the very plus sign it warns about, so the font shrinks until the text fits.
+void shrinkToFit(QLabel* label) {
+    QFont f = label->font();
+    qreal points = f.pointSizeF();
+    while (points > 6 && QFontMetrics(f).horizontalAdvance(label->text()) > label->width()) {
+        points -= 0.25;
+        f.setPointSizeF(points);
+    }
+    label->setFont(f);
 }
 
 }  // namespace
@@ -82,6 +95,7 @@ frmEditNo::frmEditNo(QWidget* owner)
 
     Label4 = new QLabel(QStringLiteral("Do NOT used \"+\""), this);
     place(Label4, "Label4");
+    shrinkToFit(Label4);
 
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     place(cmdCancel, "cmdCancel");

@@ -21,4 +21,9 @@ public:
     QProgressBar* pbar = nullptr;
     QLabel* lblModel = nullptr;
     QLabel* lblResult = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
