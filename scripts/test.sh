@@ -1,9 +1,50 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test (headless).
+# Builds everything and runs every check, headless:
+#   1. the normal build and the whole test suite,
+#   2. the same suite built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer,
+#   3. the libFuzzer targets for a bounded time each,
+#   4. clang-tidy and cppcheck on the project's own code.
+# Set QX_QUICK=1 to run only stage 1.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" clang libclang-rt-14-dev clang-tidy cppcheck
 export QT_QPA_PLATFORM=offscreen
+passed=0
+failed=0
 
-"$root/scripts/build.sh" "$root/build"
-(cd "$root/build" && ctest --output-on-failure -j2)
+stage() {
+    local name=$1
+    shift
+    echo
+    echo "######## $name"
+    local start=$SECONDS
+    if "$@"; then
+        passed=$((passed + 1))
+        echo "######## $name: passed in $((SECONDS - start)) s"
+    else
+        failed=$((failed + 1))
+        echo "######## $name: FAILED after $((SECONDS - start)) s"
+    fi
+}
+
+suite() {
+    local build=$1
+    shift
+    "$root/scripts/build.sh" "$build" "$@" && (cd "$build" && ctest --output-on-failure -j2)
+}
+
+# Qt keeps a few allocations alive until exit on purpose; each suppression names the call.
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+stage "tests" suite "$root/build"
+if [ "${QX_QUICK:-0}" != 1 ]; then
+    stage "tests under sanitizers" suite "$root/build-asan" -DQX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    stage "fuzzing" "$root/scripts/fuzz.sh" 30
+    stage "static analysis" "$root/scripts/lint.sh" "$root/build"
+fi
+
+echo
+echo "stages: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
