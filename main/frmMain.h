@@ -125,4 +125,7 @@ private:
     void refreshPortToolTip();
 
     // ---- configuration file private state (frmMain_file.cpp) --------------------------------
+    QFileDialog* cdia = nullptr;  // one dialog for Save and Load, made on first use
+    QString lastFilePath;         // the name chosen last in either, offered next time
+    QString chooseFile(bool forSave);  // empty when cancelled
 };
