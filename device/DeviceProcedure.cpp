@@ -71,13 +71,26 @@ void DeviceProcedure::onCompleted() {
         finish(Outcome::Stopped);
         return;
     }
-    apply(step, transaction->RxReply);
-    if (!isRunning) return;  // the probe failed
-    if (++step == int(commandList.size())) {
-        finish(Outcome::Completed);
-        return;
+    const QByteArray reply = transaction->RxReply;
+    const int done = step;
+    std::optional<QString> model;
+    if (done == 0) {
+        model = CommandSet::probeModel(reply);
+        if (!model) {
+            finish(Outcome::ProbeFailed);
+            return;
+        }
     }
-    sendNext();
+    // The next command goes out before the window shows this reply, so the time spent on
+    // the display does not stretch the transfer.
+    const bool last = ++step == int(commandList.size());
+    if (!last) sendNext();
+    if (!isRunning) return;  // the line went away
+    if (model)
+        emit probeAccepted(*model);
+    else
+        apply(done, reply);
+    if (last) finish(Outcome::Completed);
 }
 
 void DeviceProcedure::onFailed() {
@@ -86,15 +99,6 @@ void DeviceProcedure::onFailed() {
 }
 
 void DeviceProcedure::apply(int at, const QByteArray& reply) {
-    if (at == 0) {
-        const std::optional<QString> model = CommandSet::probeModel(reply);
-        if (!model) {
-            finish(Outcome::ProbeFailed);
-            return;
-        }
-        emit probeAccepted(*model);
-        return;
-    }
     if (procedureKind == Kind::Write) {
         emit settingReplied(CommandSet::settingReply(reply));
     } else if (at == SlaveIdStep) {

@@ -1,5 +1,6 @@
 #include "Transaction.h"
 
+#include <QThread>
 #include <QTimer>
 
 #include "ConfigurationSet.h"
@@ -10,17 +11,25 @@ Transaction::Transaction(SerialLink* link, QObject* parent) : QObject(parent), l
     tmrTout->setObjectName(QStringLiteral("tmrTout"));
     tmrTout->setTimerType(Qt::PreciseTimer);
     tmrTout->setSingleShot(true);
-    tmrTout->setInterval(DefaultIntervalMs);
+    setInterval(DefaultIntervalMs);
     connect(tmrTout, &QTimer::timeout, this, &Transaction::tmrTout_Timer);
     connect(link, &SerialLink::lost, this, &Transaction::onLinkLost);
 }
 
+namespace {
+// The event loop notices an expired timer up to about a millisecond late, which over the 99
+// exchanges of a transfer adds up. So the timer wakes this much early and the exchange sleeps
+// off the rest, ending within microseconds of the interval and never before it.
+constexpr int WakeEarlyMs = 1;
+}  // namespace
+
 void Transaction::setInterval(int ms) {
-    tmrTout->setInterval(qMax(1, ms));
+    intervalMs = qMax(1, ms);
+    tmrTout->setInterval(intervalMs > 10 * WakeEarlyMs ? intervalMs - WakeEarlyMs : intervalMs);
 }
 
 int Transaction::interval() const {
-    return tmrTout->interval();
+    return intervalMs;
 }
 
 bool Transaction::linkOpen() const {
@@ -38,6 +47,7 @@ bool Transaction::SendReceive() {
     // A failed write closes the link, and its lost() arrives from the event loop before the
     // interval ends; the exchange then fails there.
     link->write(TxCommand);
+    sinceWrite.start();
     tmrTout->start();
     return true;
 }
@@ -49,6 +59,8 @@ void Transaction::abort() {
 
 void Transaction::tmrTout_Timer() {
     if (!waiting) return;
+    const qint64 leftUs = qint64(intervalMs) * 1000 - sinceWrite.nsecsElapsed() / 1000;
+    if (leftUs > 0) QThread::usleep(quint64(leftUs));
     ResponseTimedOut = FlagTrue;
     waiting = false;
     RxReply = link->readAll();

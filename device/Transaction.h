@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QtGlobal>
 
@@ -49,4 +50,6 @@ private:
 
     SerialLink* link;
     bool waiting = false;
+    int intervalMs = DefaultIntervalMs;
+    QElapsedTimer sinceWrite;
 };
