@@ -1,5 +1,471 @@
 #include "UnitSimulator.h"
 
-struct UnitSimulator::Private {};
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <optional>
+
+#include "Codepage.h"
+#include "CommandSet.h"
+#include "UnitFramer.h"
+
+namespace {
+
+constexpr qsizetype ReadChunk = 4096;
+constexpr qsizetype FloodChunk = 4096;
+constexpr int RetryAfterEioMs = 50;
+constexpr qsizetype GarbageMaxLength = 24;
+constexpr int HangUpDrainMs = 1000;
+constexpr int DrainPollMs = 5;
+constexpr int DrainGraceMs = 50;
+
+// The numeric field at the start of `field` when it is exactly `digits` hex digits long.
+// The unit is strict where the tool's own reading of replies is lenient: a malformed setting
+// must not overwrite a stored value.
+std::optional<int> strictHex(QByteArrayView field, qsizetype digits) {
+    if (field.size() != digits) return std::nullopt;
+    int value = 0;
+    for (const char c : field) {
+        int digit = -1;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        if (digit < 0) return std::nullopt;
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
+void closeFd(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+bool setNonBlockingCloexec(int fd) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) < 0) return false;
+    const int fdFlags = ::fcntl(fd, F_GETFD);
+    return fdFlags >= 0 && ::fcntl(fd, F_SETFD, fdFlags | FD_CLOEXEC) >= 0;
+}
+
+}  // namespace
+
+struct UnitSimulator::Private {
+    // One piece of output, sent in order: literal bytes, then `noise` random bytes, then the
+    // hang-up if asked for.
+    struct Output {
+        QByteArray bytes;
+        qint64 noise = 0;
+        bool hangUp = false;
+    };
+
+    int master = -1;
+    int slaveKeeper = -1;  // keeps the line alive while the tool has the slave closed
+    QString slavePath;
+    QString error;
+    QSocketNotifier* readNotifier = nullptr;
+    QSocketNotifier* writeNotifier = nullptr;
+    quint64 generation = 0;  // bumped by every hang-up, so late replies never reach a new line
+
+    UnitFramer framer;
+    UnitFaults faults;
+    QRandomGenerator random{1};
+    ConfigurationSet config = UnitSimulator::sampleConfiguration();
+    QString model = QString::fromLatin1(UnitSimulator::DefaultModelText);
+
+    QByteArray received;
+    QList<QByteArray> commands;
+    int commandCount = 0;
+    QFile log;
+    std::deque<Output> out;
+    bool draining = false;  // the hang-up waits for the tool to read the last reply
+    bool drainSeen = false;
+    QDeadlineTimer drainGrace;
+    QDeadlineTimer drainDeadline;
+
+    QByteArray garbage() {
+        QByteArray bytes(1 + random.bounded(int(GarbageMaxLength)), '\0');
+        for (char& c : bytes)
+            c = char(random.bounded(256));
+        // Garbage must look like no unit at all, so it never passes the tool's probe test.
+        while (bytes[0] == '>')
+            bytes[0] = char(random.bounded(256));
+        return bytes;
+    }
+};
+
 UnitSimulator::UnitSimulator(QObject* parent) : QObject(parent), d(std::make_unique<Private>()) {}
-UnitSimulator::~UnitSimulator() = default;
+
+UnitSimulator::~UnitSimulator() {
+    delete d->readNotifier;
+    delete d->writeNotifier;
+    closeFd(d->slaveKeeper);
+    closeFd(d->master);
+}
+
+QByteArray UnitSimulator::acknowledgement() {
+    return QByteArrayLiteral("OK\r");
+}
+QByteArray UnitSimulator::errorReply() {
+    return QByteArrayLiteral("ERR\r");
+}
+
+bool UnitSimulator::open() {
+    if (isOpen()) return true;
+    d->error.clear();
+    auto fail = [this](const char* step) {
+        d->error = QStringLiteral("%1: %2").arg(QLatin1String(step),
+                                                QString::fromLocal8Bit(std::strerror(errno)));
+        closeFd(d->slaveKeeper);
+        closeFd(d->master);
+        return false;
+    };
+
+    d->master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (d->master < 0) return fail("posix_openpt");
+    if (!setNonBlockingCloexec(d->master)) return fail("fcntl");
+    if (::grantpt(d->master) != 0) return fail("grantpt");
+    if (::unlockpt(d->master) != 0) return fail("unlockpt");
+    char name[256] = {};
+    if (::ptsname_r(d->master, name, sizeof name) != 0) return fail("ptsname");
+
+    d->slaveKeeper = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (d->slaveKeeper < 0) return fail("open slave");
+    // Raw, so that CR stays CR, nothing is echoed and bytes 0x80-0xFF pass untouched.
+    termios tio{};
+    if (::tcgetattr(d->slaveKeeper, &tio) != 0) return fail("tcgetattr");
+    ::cfmakeraw(&tio);
+    ::cfsetispeed(&tio, B115200);
+    ::cfsetospeed(&tio, B115200);
+    if (::tcsetattr(d->slaveKeeper, TCSANOW, &tio) != 0) return fail("tcsetattr");
+
+    d->slavePath = QString::fromLocal8Bit(name);
+    d->framer.reset();
+    d->received.clear();
+    d->commands.clear();
+    d->commandCount = 0;
+    d->out.clear();
+    d->draining = false;
+
+    d->readNotifier = new QSocketNotifier(d->master, QSocketNotifier::Read, this);
+    connect(d->readNotifier, &QSocketNotifier::activated, this, [this] { readAvailable(); });
+    d->writeNotifier = new QSocketNotifier(d->master, QSocketNotifier::Write, this);
+    d->writeNotifier->setEnabled(false);
+    connect(d->writeNotifier, &QSocketNotifier::activated, this, [this] { pump(); });
+    return true;
+}
+
+void UnitSimulator::hangUp() {
+    if (!isOpen()) return;
+    // Either notifier may be the one whose signal brought us here, so it goes later.
+    for (QSocketNotifier** notifier : {&d->readNotifier, &d->writeNotifier}) {
+        (*notifier)->setEnabled(false);
+        (*notifier)->deleteLater();
+        *notifier = nullptr;
+    }
+    closeFd(d->slaveKeeper);
+    closeFd(d->master);
+    d->out.clear();
+    d->draining = false;
+    d->framer.reset();
+    ++d->generation;
+    emit hungUp();
+}
+
+bool UnitSimulator::isOpen() const {
+    return d->master >= 0;
+}
+QString UnitSimulator::slavePath() const {
+    return isOpen() ? d->slavePath : QString();
+}
+QString UnitSimulator::errorString() const {
+    return d->error;
+}
+
+void UnitSimulator::setFaults(const UnitFaults& faults) {
+    d->faults = faults;
+    d->random.seed(faults.seed);
+}
+
+UnitFaults UnitSimulator::faults() const {
+    return d->faults;
+}
+
+void UnitSimulator::setLogFile(const QString& path) {
+    d->log.close();
+    if (path.isEmpty()) return;
+    d->log.setFileName(path);
+    // Appending keeps earlier runs; each line is flushed so a killed simulator leaves it whole.
+    if (!d->log.open(QIODevice::WriteOnly | QIODevice::Append)) d->error = d->log.errorString();
+}
+
+bool UnitSimulator::isLogging() const {
+    return d->log.isOpen();
+}
+
+ConfigurationSet UnitSimulator::configuration() const {
+    return d->config;
+}
+void UnitSimulator::setConfiguration(const ConfigurationSet& set) {
+    d->config = set;
+}
+
+ConfigurationSet UnitSimulator::sampleConfiguration() {
+    ConfigurationSet set;
+    set.slaveId = 5;
+    set.setPhoneNo(0, QStringLiteral("911234567890"));
+    set.setPhoneNo(1, QStringLiteral("441632960123"));
+    set.setPhoneNo(31, QStringLiteral("15550100"));
+    const struct {
+        int channel;
+        const char16_t* message;
+    } channels[] = {
+        {1, u"Door open"},          {2, u"Window open"},    {9, u"Smoke alarm\r\nFloor 2"},
+        {17, u"Température haute"}, {64, u"Power failure"},
+    };
+    for (const auto& c : channels) {
+        set.channelEnable[c.channel - 1] = FlagTrue;
+        set.channelMessage[c.channel - 1] = QString::fromUtf16(c.message);
+    }
+    set.channelMessage[2] = QStringLiteral("Spare input (disabled)");
+    return set;
+}
+
+QString UnitSimulator::modelText() const {
+    return d->model;
+}
+void UnitSimulator::setModelText(const QString& text) {
+    d->model = text;
+}
+
+QByteArray UnitSimulator::received() const {
+    return d->received;
+}
+QList<QByteArray> UnitSimulator::commands() const {
+    return d->commands;
+}
+
+void UnitSimulator::clearReceived() {
+    d->received.clear();
+    d->commands.clear();
+}
+
+QByteArray UnitSimulator::escaped(QByteArrayView bytes) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    QByteArray line;
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+            case '\r':
+                line.append("\\r");
+                break;
+            case '\n':
+                line.append("\\n");
+                break;
+            case '\0':
+                line.append("\\0");
+                break;
+            case '\\':
+                line.append("\\\\");
+                break;
+            default:
+                if (u >= 0x20 && u < 0x7F) {
+                    line.append(c);
+                } else {
+                    line.append("\\x");
+                    line.append(Hex[u >> 4]);
+                    line.append(Hex[u & 0x0F]);
+                }
+        }
+    }
+    return line;
+}
+
+QByteArray UnitSimulator::handleCommand(QByteArrayView command) {
+    QByteArrayView body = command;
+    if (body.endsWith('\r')) body.chop(1);
+    const bool textSetting = UnitFramer::endsAtNulCr(body);
+    if (textSetting && body.endsWith('\0')) body.chop(1);
+
+    ConfigurationSet& c = d->config;
+    if (body == "?") return '>' + codepage::encode(d->model);
+    if (body == "?A") return 'A' + CommandSet::hex2(c.slaveId);
+    if (body == "?E") return 'E' + CommandSet::bitmapHex(c.channelEnable) + '\r';
+
+    if (body.size() < 2) return errorReply();
+    const QByteArrayView name = body.first(2);
+    if (name == "?P" || name == "?M") {
+        const bool phone = name[1] == 'P';
+        const auto index = strictHex(body.sliced(2), 2);
+        const int count = phone ? ConfigurationSet::PhoneCount : ConfigurationSet::ChannelCount;
+        if (!index || *index >= count) return errorReply();
+        const QString& text = phone ? c.phoneNo[*index] : c.channelMessage[*index];
+        return name[1] + CommandSet::hex2(*index) + codepage::encode(text);
+    }
+    if (name == "&A") {
+        const auto id = strictHex(body.sliced(2), 2);
+        if (!id || *id >= ConfigurationSet::SlaveIdCount) return errorReply();
+        c.slaveId = *id;
+        return acknowledgement();
+    }
+    if (name == "&E") {
+        const QByteArrayView bitmap = body.sliced(2);
+        for (qsizetype k = 0; k < bitmap.size(); k += 2) {
+            if (!strictHex(bitmap.sliced(k, qMin<qsizetype>(2, bitmap.size() - k)), 2))
+                return errorReply();
+        }
+        if (bitmap.size() != 16) return errorReply();
+        c.channelEnable = CommandSet::flagsFromBitmap(bitmap);
+        return acknowledgement();
+    }
+    if (textSetting && body.size() >= 4) {
+        const bool phone = name[1] == 'P';
+        const auto index = strictHex(body.sliced(2, 2), 2);
+        const int count = phone ? ConfigurationSet::PhoneCount : ConfigurationSet::ChannelCount;
+        const QString text = codepage::decode(body.sliced(4));
+        const int limit =
+            phone ? ConfigurationSet::PhoneMaxLength : ConfigurationSet::MessageMaxLength;
+        // A text the unit has no room for is refused whole rather than stored cut.
+        if (!index || *index >= count || text.size() > limit) return errorReply();
+        (phone ? c.phoneNo[*index] : c.channelMessage[*index]) = text;
+        return acknowledgement();
+    }
+    return errorReply();
+}
+
+void UnitSimulator::readAvailable() {
+    char buffer[ReadChunk];
+    while (isOpen()) {
+        const ssize_t n = ::read(d->master, buffer, sizeof buffer);
+        if (n > 0) {
+            const QByteArrayView bytes(buffer, n);
+            d->received.append(bytes);
+            const QList<QByteArray> commands = d->framer.feed(bytes);
+            for (const QByteArray& command : commands) {
+                if (!isOpen()) return;  // a hang-up drops whatever followed on the line
+                commandArrived(command);
+            }
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EIO) {
+            // No slave side open. Our own keeper fd normally prevents that; if it happens
+            // anyway, stop polling a line that reports hang-up on every pass and look again
+            // a little later instead of spinning.
+            d->readNotifier->setEnabled(false);
+            const quint64 generation = d->generation;
+            QTimer::singleShot(RetryAfterEioMs, this, [this, generation] {
+                if (isOpen() && generation == d->generation) d->readNotifier->setEnabled(true);
+            });
+        }
+        return;  // EAGAIN: everything read
+    }
+}
+
+void UnitSimulator::commandArrived(const QByteArray& command) {
+    d->commands.append(command);
+    if (d->log.isOpen()) {
+        d->log.write(escaped(command) + '\n');
+        d->log.flush();
+    }
+    emit commandReceived(command);
+    if (!isOpen()) return;  // a receiver may have hung up
+
+    const UnitFaults& f = d->faults;
+    ++d->commandCount;
+    if (f.hangUpAfter >= 0 && d->commandCount > f.hangUpAfter) {
+        // With a limit of 0 the line goes down on the first command. Otherwise the hang-up
+        // already waits behind the last reply, and commands sent meanwhile go unanswered.
+        if (f.hangUpAfter == 0) hangUp();
+        return;
+    }
+    const bool lastCommand = f.hangUpAfter >= 0 && d->commandCount == f.hangUpAfter;
+    const bool isProbe = command == CommandSet::probe();
+
+    Private::Output output;
+    output.hangUp = lastCommand;
+    if (f.silent || (f.probeOnly && !isProbe)) {
+        // no reply
+    } else if (f.garbage) {
+        output.bytes = d->garbage();
+    } else {
+        output.bytes = handleCommand(command);
+        if (isProbe) output.noise = qMax<qint64>(0, f.floodBytes);
+    }
+    if (output.bytes.isEmpty() && output.noise == 0 && !output.hangUp) return;
+
+    if (f.delayMs > 0) {
+        const quint64 generation = d->generation;
+        QTimer::singleShot(f.delayMs, this, [this, output, generation] {
+            if (!isOpen() || generation != d->generation) return;
+            d->out.push_back(output);
+            pump();
+        });
+    } else {
+        d->out.push_back(output);
+        pump();
+    }
+}
+
+void UnitSimulator::pump() {
+    bool waitWritable = false;
+    while (isOpen() && !d->out.empty()) {
+        Private::Output& front = d->out.front();
+        if (!front.bytes.isEmpty()) {
+            const ssize_t n = ::write(d->master, front.bytes.constData(), front.bytes.size());
+            if (n < 0 && errno == EINTR) continue;
+            waitWritable = n < 0 || n < front.bytes.size();  // the line is full: wait
+            if (n < 0) break;
+            front.bytes.remove(0, n);
+            if (waitWritable) break;
+            continue;
+        }
+        if (front.noise > 0) {
+            // Generated per chunk, as the line takes it, so a large flood costs no memory.
+            QByteArray chunk(qMin<qint64>(front.noise, FloodChunk), '\0');
+            for (char& c : chunk)
+                c = char(d->random.bounded(256));
+            const ssize_t n = ::write(d->master, chunk.constData(), chunk.size());
+            if (n < 0 && errno == EINTR) continue;
+            waitWritable = n < chunk.size();
+            if (n < 0) break;
+            front.noise -= n;
+            if (waitWritable) break;
+            continue;
+        }
+        if (front.hangUp) {
+            // Closing the master throws away what the tool has not read yet, so the last
+            // reply is given a moment to be taken first. The kernel moves written bytes to
+            // the slave side a little later, so an empty queue only counts once the reply
+            // has been seen there or a grace period has passed.
+            if (!d->draining) {
+                d->draining = true;
+                d->drainSeen = false;
+                d->drainGrace.setRemainingTime(DrainGraceMs);
+                d->drainDeadline.setRemainingTime(HangUpDrainMs);
+            }
+            int unread = 0;
+            if (::ioctl(d->slaveKeeper, FIONREAD, &unread) != 0) unread = 0;
+            if (unread > 0) d->drainSeen = true;
+            const bool taken = unread == 0 && (d->drainSeen || d->drainGrace.hasExpired());
+            if (!taken && !d->drainDeadline.hasExpired()) {
+                QTimer::singleShot(DrainPollMs, this, [this] { pump(); });
+                break;
+            }
+            hangUp();
+            return;
+        }
+        d->out.pop_front();
+    }
+    if (d->writeNotifier) d->writeNotifier->setEnabled(waitWritable && isOpen());
+}

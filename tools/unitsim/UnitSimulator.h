@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -16,6 +17,7 @@ struct UnitFaults {
     bool garbage = false;    // answers every command with random bytes
     int hangUpAfter = -1;    // closes the line after this many commands (-1: never)
     qint64 floodBytes = 0;   // sends this many bytes of noise after the probe reply
+    quint32 seed = 1;        // seeds the random bytes of garbage replies and of the flood
 };
 
 // A unit on the master side of a pseudo-terminal. It keeps its own configuration, stores what
@@ -27,7 +29,7 @@ public:
     explicit UnitSimulator(QObject* parent = nullptr);
     ~UnitSimulator() override;
 
-    bool open();  // creates the pseudo-terminal in raw mode; false with errorString() on failure
+    bool open();    // creates the pseudo-terminal in raw mode; false with errorString() on failure
     void hangUp();  // closes the line like an unplugged adapter
     bool isOpen() const;
     QString slavePath() const;  // the device path the tool opens
@@ -36,6 +38,7 @@ public:
     void setFaults(const UnitFaults& faults);
     UnitFaults faults() const;
     void setLogFile(const QString& path);  // every received command, escaped, one per line
+    bool isLogging() const;  // false when no log was asked for or the log file could not open
 
     ConfigurationSet configuration() const;
     void setConfiguration(const ConfigurationSet& set);
@@ -43,15 +46,30 @@ public:
     QString modelText() const;
     void setModelText(const QString& text);
 
-    QByteArray received() const;  // every byte received since open(), for transcripts
+    QByteArray received() const;         // every byte received since open(), for transcripts
     QList<QByteArray> commands() const;  // the framed commands received, terminators included
     void clearReceived();
+
+    // Applies one framed command (terminator included) to the configuration and returns the
+    // unit's normal reply, faults aside; the line is answered through it.
+    QByteArray handleCommand(QByteArrayView command);
+    // One received command as it appears in the log file: printable ASCII as is, CR, LF and
+    // NUL as \r, \n and \0, a backslash doubled, every other byte as \xNN.
+    static QByteArray escaped(QByteArrayView bytes);
+
+    static constexpr const char* DefaultModelText = "QX-ALARM-1";
+    static QByteArray acknowledgement();  // reply to an accepted setting: "OK" CR
+    static QByteArray errorReply();       // reply to anything else it cannot take: "ERR" CR
 
 signals:
     void commandReceived(const QByteArray& command);
     void hungUp();
 
 private:
+    void readAvailable();
+    void commandArrived(const QByteArray& command);
+    void pump();  // writes queued output as far as the line takes it
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -1,0 +1,147 @@
+// A simulated unit on a pseudo-terminal, for trying the tool without hardware. Prints the
+// device path to open as the first line of standard output and runs until it is killed.
+#include <fcntl.h>
+#include <unistd.h>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdio>
+
+#include "ConfigFile.h"
+#include "UnitSimulator.h"
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    // Only async-signal-safe calls here; the event loop does the rest.
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+bool installQuitSignals(QCoreApplication& app) {
+    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    return ::sigaction(SIGINT, &action, nullptr) == 0 &&
+           ::sigaction(SIGTERM, &action, nullptr) == 0;
+}
+
+bool parseCount(const QCommandLineParser& parser, const QString& name, qint64 min, qint64* value) {
+    if (!parser.isSet(name)) return true;
+    bool ok = false;
+    *value = parser.value(name).toLongLong(&ok);
+    if (ok && *value >= min) return true;
+    std::fprintf(stderr, "quellix-unitsim: --%s needs a whole number of at least %lld\n",
+                 qPrintable(name), static_cast<long long>(min));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quellix-unitsim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated alarm modem unit on a pseudo-terminal. Prints the device path "
+                       "to open in the tool as the first line, then runs until interrupted."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("silent"), QStringLiteral("Answer nothing.")},
+        {QStringLiteral("probe-only"), QStringLiteral("Answer the probe and nothing else.")},
+        {QStringLiteral("delay"), QStringLiteral("Send every reply MS milliseconds late."),
+         QStringLiteral("MS")},
+        {QStringLiteral("garbage"), QStringLiteral("Answer every command with random bytes.")},
+        {QStringLiteral("hang-up-after"),
+         QStringLiteral("Close the line after N commands, like an unplugged adapter."),
+         QStringLiteral("N")},
+        {QStringLiteral("flood"),
+         QStringLiteral("Send BYTES bytes of noise after the probe reply."),
+         QStringLiteral("BYTES")},
+        {QStringLiteral("seed"), QStringLiteral("Seed for garbage and flood bytes (default 1)."),
+         QStringLiteral("N")},
+        {QStringLiteral("log"), QStringLiteral("Append every received command to FILE."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("load"),
+         QStringLiteral("Start with the configuration in FILE (the tool's file format)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("save"), QStringLiteral("Write the configuration to FILE on exit."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("model"), QStringLiteral("Model text sent after \">\" in the probe reply."),
+         QStringLiteral("TEXT")},
+    });
+    parser.process(app);
+
+    UnitFaults faults;
+    faults.silent = parser.isSet(QStringLiteral("silent"));
+    faults.probeOnly = parser.isSet(QStringLiteral("probe-only"));
+    faults.garbage = parser.isSet(QStringLiteral("garbage"));
+    qint64 delay = 0, hangUpAfter = -1, flood = 0, seed = 1;
+    if (!parseCount(parser, QStringLiteral("delay"), 0, &delay) ||
+        !parseCount(parser, QStringLiteral("hang-up-after"), 0, &hangUpAfter) ||
+        !parseCount(parser, QStringLiteral("flood"), 0, &flood) ||
+        !parseCount(parser, QStringLiteral("seed"), 0, &seed))
+        return 2;
+    faults.delayMs = int(qMin<qint64>(delay, 3'600'000));
+    faults.hangUpAfter = int(qMin<qint64>(hangUpAfter, 1'000'000'000));
+    faults.floodBytes = flood;
+    faults.seed = quint32(seed);
+
+    UnitSimulator unit;
+    unit.setFaults(faults);
+    if (parser.isSet(QStringLiteral("model")))
+        unit.setModelText(parser.value(QStringLiteral("model")));
+    if (parser.isSet(QStringLiteral("log"))) {
+        unit.setLogFile(parser.value(QStringLiteral("log")));
+        if (!unit.isLogging()) {
+            std::fprintf(stderr, "quellix-unitsim: cannot open log file: %s\n",
+                         qPrintable(unit.errorString()));
+            return 1;
+        }
+    }
+
+    if (parser.isSet(QStringLiteral("load"))) {
+        const QString path = parser.value(QStringLiteral("load"));
+        const ConfigFile::LoadResult loaded = ConfigFile::load(path, unit.configuration());
+        // A half-read file would start the unit with a mix nobody asked for.
+        if (!loaded.ok) {
+            std::fprintf(stderr, "quellix-unitsim: cannot load %s: %s\n", qPrintable(path),
+                         qPrintable(loaded.error));
+            return 1;
+        }
+        unit.setConfiguration(loaded.set);
+    }
+
+    if (!installQuitSignals(app)) {
+        std::perror("quellix-unitsim: signal handling");
+        return 1;
+    }
+    if (!unit.open()) {
+        std::fprintf(stderr, "quellix-unitsim: %s\n", qPrintable(unit.errorString()));
+        return 1;
+    }
+    QObject::connect(&unit, &UnitSimulator::hungUp, &app,
+                     [] { std::fprintf(stderr, "quellix-unitsim: line hung up\n"); });
+
+    std::printf("%s\n", qPrintable(unit.slavePath()));
+    std::fflush(stdout);
+
+    const int status = app.exec();
+    if (parser.isSet(QStringLiteral("save"))) {
+        const QString path = parser.value(QStringLiteral("save"));
+        QString error;
+        if (!ConfigFile::save(path, unit.configuration(), &error)) {
+            std::fprintf(stderr, "quellix-unitsim: cannot save %s: %s\n", qPrintable(path),
+                         qPrintable(error));
+            return 1;
+        }
+    }
+    return status;
+}
