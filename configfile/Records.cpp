@@ -121,15 +121,16 @@ RecordReader::Status RecordReader::readRecord(QByteArray* bytes, bool* quoted) {
         }
     }
 
+    // The quotes themselves do not count, so any text read within the limit is written back
+    // within it, whether it came quoted or bare.
     *quoted = true;
     get();
-    ++used;
     for (;;) {
         c = get();
         if (c < 0)
             return failed ? Status::ReadError : Status::EndOfFile;  // cut off inside the quotes
-        if (++used > MaxRecordBytes) return Status::TooLong;
         if (c == Quote) break;
+        if (++used > MaxRecordBytes) return Status::TooLong;
         bytes->append(char(c));
     }
     c = peek();

@@ -38,7 +38,8 @@ public:
         ReadError,   // the device reported an error
     };
 
-    static constexpr qsizetype MaxRecordBytes = 64 * 1024;  // leading blanks included
+    // Leading blanks and anything after a closing quote count; the quotes do not.
+    static constexpr qsizetype MaxRecordBytes = 64 * 1024;
     static constexpr qsizetype ChunkBytes = 16 * 1024;
 
     explicit RecordReader(QIODevice& device);

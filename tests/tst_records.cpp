@@ -40,6 +40,7 @@ private slots:
         const QByteArray limit(RecordReader::MaxRecordBytes, 'a');
         row("64 KiB", limit + "\r\n1", "ti", {QString::fromLatin1(limit), "1"});
         row("64 KiB + 1", limit + "a\r\n", "t", {"long"});
+        row("64 KiB quoted", '"' + limit + '"', "t", {QString::fromLatin1(limit)});
         row("100 KiB quoted", '"' + QByteArray(100 * 1024, 'q') + '"', "t", {"long"});
         row("blanks count", QByteArray(70 * 1024, ' ') + "a", "t", {"long"});
         // CR LF split across two reads of the device is still one separator.
