@@ -26,12 +26,9 @@ private slots:
         QTest::newRow("probe") << probe() << QByteArray("?\r");
         QTest::newRow("?A") << querySlaveId() << QByteArray("?A\r");
         QTest::newRow("?E") << queryEnableFlags() << QByteArray("?E\r");
-        QTest::newRow("?P first") << queryPhoneNo(0) << QByteArray("?P00\r");
         QTest::newRow("?P last") << queryPhoneNo(31) << QByteArray("?P1F\r");
-        QTest::newRow("?M 10") << queryMessage(10) << QByteArray("?M0A\r");
         QTest::newRow("?M last") << queryMessage(63) << QByteArray("?M3F\r");
         QTest::newRow("&A entry 10") << setSlaveId(10) << QByteArray("&A0A\r");
-        QTest::newRow("&A 31") << setSlaveId(31) << QByteArray("&A1F\r");
         QTest::newRow("&E worked example")
             << setEnableFlags(flagsOf({1, 2, 9, 64})) << QByteArray("&E0301000000000080\r");
         EnableFlags notMinusOne{};
@@ -40,14 +37,10 @@ private slots:
             << setEnableFlags(notMinusOne) << QByteArray("&E0000000000000000\r");
         QTest::newRow("&P empty") << setPhoneNo(0, {}) << bytes("&P00\0\r", 6);
         QTest::newRow("&M empty") << setMessage(63, {}) << bytes("&M3F\0\r", 6);
-        QTest::newRow("&P number")
-            << setPhoneNo(1, QStringLiteral("911234567890")) << bytes("&P01911234567890\0\r", 18);
         QTest::newRow("&M line break") << setMessage(8, QStringLiteral("Smoke\r\nFloor 2"))
                                        << bytes("&M08Smoke\r\nFloor 2\0\r", 20);
         QTest::newRow("&M high bytes") << setMessage(0, QStringLiteral(u"\u00e9\u20ac\u00ff"))
                                        << bytes("&M00\xE9\x80\xFF\0\r", 9);
-        QTest::newRow("&M unencodable")
-            << setMessage(1, QStringLiteral(u"\u4e2d")) << bytes("&M01\x1A\0\r", 7);
     }
     void commandBytes() {
         QFETCH(QByteArray, command);
@@ -64,40 +57,17 @@ private slots:
         QCOMPARE(textReply("M05" + all), text);
     }
 
-    void hex_data() {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QByteArray>("pair");
-        QTest::newRow("0") << 0 << QByteArray("00");
-        QTest::newRow("10") << 10 << QByteArray("0A");
-        QTest::newRow("16") << 16 << QByteArray("10");
-        QTest::newRow("31") << 31 << QByteArray("1F");
-        QTest::newRow("63") << 63 << QByteArray("3F");
-        QTest::newRow("255") << 255 << QByteArray("FF");
-    }
-    void hex() {
-        QFETCH(int, value);
-        QFETCH(QByteArray, pair);
-        QCOMPARE(hex2(value), pair);
-        QCOMPARE(hexPair(pair), value);
-        QCOMPARE(hexPair(pair.toLower()), value);
-    }
-    void hex2NeverLeavesTwoCharacters() {
-        QCOMPARE(hex2(-1), QByteArray("00"));
-        QCOMPARE(hex2(256), QByteArray("FF"));
-    }
-
     void hexPairReading_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("value");
+        QTest::newRow("lower case") << QByteArray("1f") << 31;
+        QTest::newRow("FF") << QByteArray("FF") << 255;
         QTest::newRow("stops at 2nd") << QByteArray("1Z") << 1;
         QTest::newRow("non-digit first") << QByteArray("Z1") << 0;
         QTest::newRow("ZZ") << QByteArray("ZZ") << 0;
         QTest::newRow("empty") << QByteArray() << 0;
-        QTest::newRow("one digit") << QByteArray("A") << 10;
         QTest::newRow("third ignored") << QByteArray("123") << 0x12;
-        QTest::newRow("G is no digit") << QByteArray("G0") << 0;
         QTest::newRow("blank first") << QByteArray(" 1") << 0;
-        QTest::newRow("sign") << QByteArray("-1") << 0;
     }
     void hexPairReading() {
         QFETCH(QByteArray, text);
@@ -108,11 +78,9 @@ private slots:
     void bitmap_data() {
         QTest::addColumn<QList<int>>("channels");
         QTest::addColumn<QByteArray>("hex");
-        QTest::newRow("none") << QList<int>{} << QByteArray("0000000000000000");
         QTest::newRow("worked example")
             << QList<int>{1, 2, 9, 64} << QByteArray("0301000000000080");
         QTest::newRow("bit 7 of byte 0") << QList<int>{8} << QByteArray("8000000000000000");
-        QTest::newRow("bit 0 of byte 7") << QList<int>{57} << QByteArray("0000000000000001");
         QTest::newRow("mixed") << QList<int>{1, 3, 5, 7, 10} << QByteArray("5502000000000000");
     }
     void bitmap() {
@@ -126,18 +94,15 @@ private slots:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QList<int>>("channels");
-        QList<int> all, allButByte1;
-        for (int c = 1; c <= 64; ++c) {
-            all << c;
+        QList<int> allButByte1;
+        for (int c = 1; c <= 64; ++c)
             if (c < 9 || c > 16) allButByte1 << c;
-        }
         QTest::newRow("18") << QByteArray("E0301000000000080\r") << true << QList<int>{1, 2, 9, 64};
         QTest::newRow("ends not read")
             << QByteArray("x0301000000000080y") << true << QList<int>{1, 2, 9, 64};
         QTest::newRow("17") << QByteArray("E0301000000000080") << false << QList<int>{};
         QTest::newRow("19") << QByteArray("E0301000000000080\r\n") << false << QList<int>{};
         QTest::newRow("empty") << QByteArray() << false << QList<int>{};
-        QTest::newRow("all, lower case") << QByteArray("Effffffffffffffff\r") << true << all;
         QTest::newRow("ZZ clears its 8")
             << QByteArray("EFFZZFFFFFFFFFFFF\r") << true << allButByte1;
         QTest::newRow("1Z reads 1") << QByteArray("E1Z00000000000000\r") << true << QList<int>{1};
@@ -158,13 +123,10 @@ private slots:
         QTest::newRow("1f") << QByteArray("A1f") << 31;
         QTest::newRow("rest ignored") << QByteArray("A05\rxyz") << 5;
         QTest::newRow("20") << QByteArray("A20") << -1;
-        QTest::newRow("FF") << QByteArray("AFF") << -1;
         QTest::newRow("lower-case a") << QByteArray("a1F") << -1;
-        QTest::newRow("other letter") << QByteArray("B05") << -1;
         QTest::newRow("empty") << QByteArray() << -1;
         QTest::newRow("A alone") << QByteArray("A") << 0;
         QTest::newRow("A non-hex") << QByteArray("AZZ") << 0;
-        QTest::newRow("A one digit") << QByteArray("A1Z") << 1;
     }
     void slaveId() {
         QFETCH(QByteArray, reply);
@@ -177,11 +139,9 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QString>("model");
         QTest::newRow(">") << QByteArray(">") << true << QString();
-        QTest::newRow("short") << QByteArray(">abc") << true << QStringLiteral("abc");
         QTest::newRow("10") << QByteArray(">QX-ALARM-1") << true << QStringLiteral("QX-ALARM-1");
         QTest::newRow("15") << QByteArray(">ABCDEFGHIJKLMNO") << true
                             << QStringLiteral("ABCDEFGHIJ");
-        QTest::newRow("8-bit") << QByteArray(">\xE9") << true << QStringLiteral(u"\u00e9");
         QTest::newRow("empty") << QByteArray() << false << QString();
         QTest::newRow("late >") << QByteArray(" >QX") << false << QString();
     }
@@ -198,22 +158,15 @@ private slots:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("text");
         QTest::newRow("0") << QByteArray() << QString();
-        QTest::newRow("1") << QByteArray("P") << QString();
         QTest::newRow("3") << QByteArray("P00") << QString();
         QTest::newRow("4") << QByteArray("P00X") << QStringLiteral("X");
         QTest::newRow("trailing CR kept") << QByteArray("P01123\r") << QStringLiteral("123\r");
         QTest::newRow("line break") << QByteArray("M05a\r\nb") << QStringLiteral("a\r\nb");
-        QTest::newRow("0x80 0xFF") << QByteArray("M00\x80\xFF") << QStringLiteral(u"\u20ac\u00ff");
     }
     void text() {
         QFETCH(QByteArray, reply);
         QFETCH(QString, text);
         QCOMPARE(textReply(reply), text);
-    }
-
-    void settingReplyIsShownWhole() {
-        QCOMPARE(settingReply("OK\r"), QStringLiteral("OK\r"));
-        QCOMPARE(settingReply(bytes("\0E\xE9", 3)), QStringLiteral(u"\0E\u00e9"));
     }
 };
 
