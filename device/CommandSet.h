@@ -26,12 +26,12 @@ QByteArray hex2(int value);
 int hexPair(QByteArrayView pair);
 
 // Commands, terminator included.
-QByteArray probe();                            // "?" CR
-QByteArray querySlaveId();                     // "?A" CR
-QByteArray queryEnableFlags();                 // "?E" CR
-QByteArray queryPhoneNo(int slot);             // "?P" slot CR
-QByteArray queryMessage(int index);            // "?M" index CR
-QByteArray setSlaveId(int id);                 // "&A" id CR
+QByteArray probe();                                     // "?" CR
+QByteArray querySlaveId();                              // "?A" CR
+QByteArray queryEnableFlags();                          // "?E" CR
+QByteArray queryPhoneNo(int slot);                      // "?P" slot CR
+QByteArray queryMessage(int index);                     // "?M" index CR
+QByteArray setSlaveId(int id);                          // "&A" id CR
 QByteArray setEnableFlags(const EnableFlags& flags);    // "&E" 16 hex CR
 QByteArray setPhoneNo(int slot, const QString& text);   // "&P" slot text NUL CR
 QByteArray setMessage(int index, const QString& text);  // "&M" index text NUL CR
@@ -41,10 +41,10 @@ QByteArray bitmapHex(const EnableFlags& flags);
 EnableFlags flagsFromBitmap(QByteArrayView bitmapHex16);
 
 // Replies. nullopt means the reply is not accepted.
-std::optional<QString> probeModel(QByteArrayView reply);       // ">" + up to 10 characters
-std::optional<int> slaveIdReply(QByteArrayView reply);         // "A" + pair below 0x20
+std::optional<QString> probeModel(QByteArrayView reply);            // ">" + up to 10 characters
+std::optional<int> slaveIdReply(QByteArrayView reply);              // "A" + pair below 0x20
 std::optional<EnableFlags> enableFlagsReply(QByteArrayView reply);  // exactly 18 characters
-QString textReply(QByteArrayView reply);  // "?P" / "?M": character 4 on, may be empty
+QString textReply(QByteArrayView reply);     // "?P" / "?M": character 4 on, may be empty
 QString settingReply(QByteArrayView reply);  // the whole reply, for display
 
 }  // namespace CommandSet
