@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -106,7 +107,14 @@ void frmProgress::setProgress(float value) {
 void frmProgress::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
-    // Centre the frame on the owner's frame, but keep it on the owner's screen.
+    centreOnOwner();
+    // Some window managers place a new tool window by their own rules when it is mapped;
+    // asking once more after the mapping puts it back over the owner.
+    QTimer::singleShot(0, this, &frmProgress::centreOnOwner);
+}
+
+// Centre the frame on the owner's frame, but keep it on the owner's screen.
+void frmProgress::centreOnOwner() {
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     const QRect desk = screen ? screen->availableGeometry() : QRect();

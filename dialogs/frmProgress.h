@@ -24,6 +24,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    void centreOnOwner();
 };
