@@ -12,6 +12,7 @@
 
 #include "Codepage.h"
 #include "ConfigurationSet.h"
+#include "Placement.h"
 #include "Twips.h"
 #include "mdiMain.h"
 
@@ -45,14 +46,7 @@ constexpr twips::Place Layout[] = {
 };
 
 void place(QWidget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    for (const twips::Place& p : Layout) {
-        if (qstrcmp(p.name, name) == 0) {
-            widget->setGeometry(p.pixels());
-            return;
-        }
-    }
-    Q_ASSERT_X(false, "frmEditMessage", name);
+    twips::place(widget, name, Layout);
 }
 
 bool isBreak(QChar c) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "ConfigurationSet.h"
+#include "Placement.h"
 #include "Twips.h"
 #include "mdiMain.h"
 
@@ -26,14 +27,7 @@ constexpr twips::Place Layout[] = {
 };
 
 void place(QWidget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    for (const twips::Place& p : Layout) {
-        if (qstrcmp(p.name, name) == 0) {
-            widget->setGeometry(p.pixels());
-            return;
-        }
-    }
-    Q_ASSERT_X(false, "frmEditNo", name);
+    twips::place(widget, name, Layout);
 }
 
 QFont makeFont(const QString& family, qreal points, bool bold) {

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Placement.h"
 #include "Twips.h"
 
 namespace {
@@ -27,14 +28,7 @@ constexpr twips::Place Layout[] = {
 };
 
 void place(QWidget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    for (const twips::Place& p : Layout) {
-        if (qstrcmp(p.name, name) == 0) {
-            widget->setGeometry(p.pixels());
-            return;
-        }
-    }
-    Q_ASSERT_X(false, "frmProgress", name);
+    twips::place(widget, name, Layout);
 }
 
 QLabel* oneLineLabel(const QString& text, QWidget* parent) {
