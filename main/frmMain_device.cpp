@@ -160,7 +160,9 @@ void frmMain::startProcedure(bool write) {
 void frmMain::onProcedureFinished(int outcome) {
     using Outcome = DeviceProcedure::Outcome;
     const bool wasRead = procedure->kind() == DeviceProcedure::Kind::Read;
-    if (Outcome(outcome) == Outcome::Completed && wasRead) {
+    // Also after a read cut short: the messages that did arrive are in ChannelMessage, and the
+    // labels must show them, or an edit would start from the old text.
+    if (wasRead) {
         const int base = (currentPage() - 1) * Slots;
         for (int s = 0; s < Slots; ++s)
             lblMessage[s]->setText(ChannelMessage[base + s]);
