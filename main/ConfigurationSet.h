@@ -4,7 +4,8 @@
 #include <QtGlobal>
 #include <array>
 
-// Flags keep the unit's convention everywhere: -1 is enabled, 0 disabled, and only -1 counts as set.
+// Flags keep the unit's convention everywhere: -1 is enabled, 0 disabled, and only -1 counts as
+// set.
 inline constexpr qint16 FlagTrue = -1;
 inline constexpr qint16 FlagFalse = 0;
 

@@ -8,7 +8,9 @@ namespace twips {
 
 inline constexpr int PerPixel = 15;
 
-constexpr int px(int tw) { return (2 * tw + PerPixel) / (2 * PerPixel); }  // rounded to nearest
+constexpr int px(int tw) {
+    return (2 * tw + PerPixel) / (2 * PerPixel);
+}  // rounded to nearest
 
 inline QRect rect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));

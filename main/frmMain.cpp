@@ -35,7 +35,6 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     buildLayout();
     startUp();
     initDevice();
-    initFile();
 
     // The tab strip refreshes the page on every selection, from code or user, and also when
     // the user clicks the tab already shown.
@@ -51,14 +50,12 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     }
     for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
         connect(cmdEditNo[k], &QPushButton::clicked, this, [this, k] { cmdEditNo_Click(k); });
-    // Unique, so a handler that initDevice() or initFile() already wired runs once per click.
-    const auto once = Qt::UniqueConnection;
-    connect(cmdConnect, &QPushButton::clicked, this, &frmMain::cmdConnect_Click, once);
-    connect(cmdDeviceRead, &QPushButton::clicked, this, &frmMain::cmdDeviceRead_Click, once);
-    connect(cmdDeviceWrite, &QPushButton::clicked, this, &frmMain::cmdDeviceWrite_Click, once);
-    connect(cmdFileLoad, &QPushButton::clicked, this, &frmMain::cmdFileLoad_Click, once);
-    connect(cmdFileSave, &QPushButton::clicked, this, &frmMain::cmdFileSave_Click, once);
-    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click, once);
+    connect(cmdConnect, &QPushButton::clicked, this, &frmMain::cmdConnect_Click);
+    connect(cmdDeviceRead, &QPushButton::clicked, this, &frmMain::cmdDeviceRead_Click);
+    connect(cmdDeviceWrite, &QPushButton::clicked, this, &frmMain::cmdDeviceWrite_Click);
+    connect(cmdFileLoad, &QPushButton::clicked, this, &frmMain::cmdFileLoad_Click);
+    connect(cmdFileSave, &QPushButton::clicked, this, &frmMain::cmdFileSave_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
 
     cmbComm->setFocus();
 }

@@ -30,7 +30,7 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    static constexpr int Slots = 16;       // channel rows on one page
+    static constexpr int Slots = 16;  // channel rows on one page
     static constexpr int Pages = 4;
     static constexpr int ArraySize = 101;  // indices 64..100 exist but are never used
 
@@ -42,7 +42,7 @@ public:
     // Puts a whole set into the window and shows it on the page that is current.
     void applyConfiguration(const ConfigurationSet& set);
 
-    int currentPage() const;  // 1..4, read from the tab strip
+    int currentPage() const;    // 1..4, read from the tab strip
     void selectPage(int page);  // selects the tab and always runs the page refresh
     // Index of the entry whose text equals the shown text, -1 when the text matches none.
     int slaveId() const;
@@ -106,11 +106,10 @@ private:
     void buildLayout();  // frmMain_layout.cpp
     void startUp();
     void initDevice();  // frmMain_device.cpp
-    void initFile();    // frmMain_file.cpp
 
     // ---- device link private state (frmMain_device.cpp) -------------------------------------
     SerialLink* serialLink = nullptr;
-    Transaction* transaction = nullptr;  // owns TxCommand, RxReply, ResponseTimedOut, tmrTout
+    Transaction* transaction = nullptr;    // owns TxCommand, RxReply, ResponseTimedOut, tmrTout
     DeviceProcedure* procedure = nullptr;  // the read or write in progress
     frmProgress* progress = nullptr;
     QList<QWidget*> lockedControls;  // disabled for the transfer; re-enabled after it
@@ -125,7 +124,7 @@ private:
     void refreshPortToolTip();
 
     // ---- configuration file private state (frmMain_file.cpp) --------------------------------
-    QFileDialog* cdia = nullptr;  // one dialog for Save and Load, made on first use
-    QString lastFilePath;         // the name chosen last in either, offered next time
+    QFileDialog* cdia = nullptr;       // one dialog for Save and Load, made on first use
+    QString lastFilePath;              // the name chosen last in either, offered next time
     QString chooseFile(bool forSave);  // empty when cancelled
 };

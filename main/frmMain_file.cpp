@@ -2,7 +2,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 
 #include "ConfigFile.h"
 #include "frmMain.h"
@@ -11,16 +10,6 @@ namespace {
 const QString SaveCaption = QStringLiteral("Save to File");
 const QString LoadCaption = QStringLiteral("Load from File");
 }  // namespace
-
-void frmMain::initFile() {
-    // UniqueConnection: harmless if the layout has wired the buttons already.
-    if (cmdFileSave)
-        connect(cmdFileSave, &QPushButton::clicked, this, &frmMain::cmdFileSave_Click,
-                Qt::UniqueConnection);
-    if (cmdFileLoad)
-        connect(cmdFileLoad, &QPushButton::clicked, this, &frmMain::cmdFileLoad_Click,
-                Qt::UniqueConnection);
-}
 
 QString frmMain::chooseFile(bool forSave) {
     if (!cdia) {
@@ -54,10 +43,8 @@ void frmMain::cmdFileSave_Click() {
     }
     const QString path = chooseFile(true);
     if (path.isEmpty()) return;
-    ConfigurationSet set = configuration();
-    set.slaveId = slaveId();
     QString reason;
-    if (!ConfigFile::save(path, set, &reason)) {
+    if (!ConfigFile::save(path, configuration(), &reason)) {
         QMessageBox::warning(this, SaveCaption,
                              QStringLiteral("The configuration could not be saved to\n%1\n\n%2\n\n"
                                             "An existing file of that name is unchanged.")
