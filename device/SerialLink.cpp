@@ -27,7 +27,7 @@ QString SerialLink::deviceNameFor(const QString& shownText, int portNumber, Plat
         // Unix numbers its on-board ports from 0: COM1 is ttyS0.
         return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
     }
-    const QString text = shownText.trimmed();
+    QString text = shownText.trimmed();  // not const, so the return moves it
     if (text.startsWith(QLatin1Char('/'))) return text;
     return {};
 }
