@@ -1,16 +1,8 @@
 #include <QtTest/qtestspontaneevent.h>
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
+#include <cmath>
 #include <functional>
-#include <limits>
 
 #include "frmEditMessage.h"
 #include "frmEditNo.h"
@@ -19,373 +11,185 @@
 
 namespace {
 
-void closeAllModals() {
-    for (int guard = 0; guard < 10 && QApplication::activeModalWidget(); ++guard) {
-        QWidget* w = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QDialog*>(w))
-            dialog->done(QDialog::Rejected);
-        else
-            w->close();
-    }
-}
+constexpr int StillOpen = 99;  // what execWith() returns when the action left the dialog open
+QString seenBox;               // the message box the last execWith() saw and dismissed
+bool timedOut = false;
+const QString ErrorBox = QString("Error|Phone Number error!|%1|1").arg(QMessageBox::Critical);
 
-// What the one message box that an action opened looked like; it is dismissed with OK.
-struct SeenBox {
-    bool shown = false;
-    QString text, title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    qsizetype buttons = 0;
-};
-
-// Runs dlg.exec() with `action` inside its event loop; a message box that opens meanwhile is
-// recorded in `box`. A watchdog ends every modal window after 5 s, so a dialog that never
-// closes fails the test instead of hanging it.
-int execWith(QDialog& dlg, const std::function<void()>& action, SeenBox* box = nullptr) {
-    bool timedOut = false;
-    QTimer watchdog;
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+// Runs dlg.exec() with `action` inside its event loop. A watchdog ends every modal window after
+// 5 s and makes the result -1, so a box that never closes fails the test instead of hanging it.
+int execWith(QDialog& dlg, const std::function<void()>& action) {
+    seenBox.clear();
+    timedOut = false;
+    QTimer::singleShot(5000, &dlg, [] {
         timedOut = true;
-        closeAllModals();
+        while (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            modal->done(QDialog::Rejected);
     });
-    watchdog.start(5000);
     QTimer::singleShot(0, &dlg, [&] {
-        QTimer::singleShot(0, [box] {
-            auto* mb = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!mb || !box) return;
-            *box = {true, mb->text(), mb->windowTitle(), mb->icon(), mb->buttons().size()};
-            mb->button(QMessageBox::Ok)->click();
+        QTimer::singleShot(0, &dlg, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seenBox = QString("%1|%2|%3|%4").arg(box->windowTitle(), box->text());
+                seenBox = seenBox.arg(int(box->icon())).arg(box->buttons().size());
+                box->done(QMessageBox::Ok);
+            }
         });
         action();
-        if (dlg.isVisible()) dlg.done(99);  // the action left the dialog open
+        if (dlg.isVisible()) dlg.done(StillOpen);
     });
     const int result = dlg.exec();
-    if (timedOut) qWarning("watchdog closed a modal window");
     return timedOut ? -1 : result;
 }
 
-// "\n" is Enter, "\r" Shift+Enter, "\b" Backspace; any other character is a key typing it.
+// Control characters are their keys ("\r" Enter, "\b" Backspace, "\x1b" Esc); any other
+// character is a key typing it.
 void typeKeys(QWidget* w, const QString& keys) {
-    for (QChar c : keys) {
-        if (c == u'\n' || c == u'\r')
-            QTest::keyClick(w, Qt::Key_Return, c == u'\r' ? Qt::ShiftModifier : Qt::NoModifier);
-        else if (c == u'\b')
-            QTest::keyClick(w, Qt::Key_Backspace);
+    for (QChar c : keys)
+        if (c.unicode() < 0x20)
+            QTest::keyClick(w, char(c.unicode()));
         else
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 }
 
-QString x(int n) {
-    return QString(n, u'x');
-}
+// keys go to the number box, then the action runs; outcome is the number handed back when
+// accepted, or the boxes ("code|number") as left after a refusal.
+struct NoCase {
+    int result;
+    QString stored, keys, action, outcome = {};
+};
+
+// pasted is put in by the edit menu's Paste before the keys are typed.
+struct MessageCase {
+    QString incoming, keys, counter, handedBack, button = "OK", pasted = {};
+};
 
 }  // namespace
+
+Q_DECLARE_METATYPE(NoCase)
+Q_DECLARE_METATYPE(MessageCase)
 
 class tst_dialogs : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
-    void cleanup() { closeAllModals(); }
-
-    // ---- phone number dialog ----------------------------------------------------------------
-
     void editNo_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("isd");     // shown after the split, then typed over
-        QTest::addColumn<QString>("number");  // likewise
-        QTest::addColumn<QString>("joined");  // null: refused with the error box
-        const QString n = "911234567890", t = "441234567890", no;
-        auto row = [](const char* name, const QString& stored, const QString& isd,
-                      const QString& number, const QString& joined) {
-            QTest::newRow(name) << stored << isd << number << joined;
-        };
-        row("split, OK unchanged", n, "91", "1234567890", n);
-        row("15 characters", "123451234567890", "12345", "1234567890", "123451234567890");
-        row("16: code cut by its box", "9991234512345678", "99912", "4512345678",
-            "999124512345678");
-        row("empty shows nothing", "", "", "", no);
-        row("10 characters show nothing", "1234567890", "", "", no);
-        row("+91", "+911234567890", "+91", "1234567890", no);
-        row("empty code", t, "", "1234567890", no);
-        row("9 digits", t, "91", "123456789", no);
-        row("letter in number", t, "91", "12345a7890", no);
-        row("letter in code", t, "9a", "1234567890", no);
-        row("plus in number", t, "91", "+123456789", no);
-        row("minus", t, "-91", "1234567890", no);
-        row("blank", t, "91", "12345 7890", no);
-        row("decimal point", t, "9.1", "1234567890", no);
-        row("arabic-indic digit", t, QString(QChar(0x0663)), "1234567890", no);
+        QTest::addColumn<NoCase>("c");
+        const QString n = "911234567890";
+        const int ok = QDialog::Accepted, no = QDialog::Rejected, open = StillOpen;
+        auto row = [](const char* name, const NoCase& c) { QTest::newRow(name) << c; };
+        row("split, Enter in number box joins", {ok, n, "\r", "", n});
+        row("boxes take 5 and 10", {ok, "9991234512345678", "9", "enter", "999124512345678"});
+        row("Delete", {ok, n, "", "Delete", ""});
+        row("Esc", {no, n, "\b\x1b", ""});
+        row("close box", {no, n, "\b", "close"});
+        row("Cancel", {no, n, "\b", "Cancel"});
+        row("10 characters show nothing", {open, "1234567890", "\r", "", "|"});
+        row("empty code", {open, "1234567890", "1234567890\r", "", "|1234567890"});
+        row("9 digits", {open, n, "\b\r", "", "91|123456789"});
+        row("letter in number", {open, n, "\ba\r", "", "91|123456789a"});
+        row("plus in code", {open, "+911234567890", "\r", "", "+91|1234567890"});
+        row("plus in number", {open, "91+123456789", "\r", "", "91|+123456789"});
+        row("minus", {open, "-911234567890", "\r", "", "-91|1234567890"});
+        row("arabic-indic digit", {open, "\u06631234567890", "\r", "", "\u0663|1234567890"});
     }
 
-    // Opening splits the stored number; Enter in a box acts as OK, which joins a passing entry
-    // or shows the error box and stays open with the boxes as the user left them.
+    // A refused entry shows the error box and leaves the dialog open as the user left it.
     void editNo() {
-        QFETCH(QString, stored);
-        QFETCH(QString, isd);
-        QFETCH(QString, number);
-        QFETCH(QString, joined);
-        mdiMain::EditedPhoneNo = stored;
+        QFETCH(NoCase, c);
+        mdiMain::EditedPhoneNo = c.stored;
         mdiMain::PhoneNoAccepted = -1;  // left over from an earlier edit
         frmEditNo dlg;
-        QCOMPARE(mdiMain::PhoneNoAccepted, qint16(0));
-        if (stored != "441234567890") {  // else the row types over the split
-            QCOMPARE(dlg.txtSTD->text(), isd);
-            QCOMPARE(dlg.txtNo->text(), number);
-        }
-        dlg.txtSTD->setText(isd);
-        dlg.txtNo->setText(number);
-        SeenBox box;
-        bool openAfterBox = false;
-        const int result = execWith(
-            dlg,
-            [&] {
-                QTest::keyClick(dlg.txtNo, Qt::Key_Return);
-                openAfterBox =
-                    dlg.isVisible() && dlg.txtSTD->text() == isd && dlg.txtNo->text() == number;
-            },
-            &box);
-        QCOMPARE(box.shown, joined.isNull());
-        if (joined.isNull()) {
-            QCOMPARE(box.text, QStringLiteral("Phone Number error!"));
-            QCOMPARE(box.title, QStringLiteral("Error"));
-            QCOMPARE(box.icon, QMessageBox::Critical);
-            QCOMPARE(box.buttons, 1);
-            QVERIFY(openAfterBox);
-            QCOMPARE(result, 99);
-            QCOMPARE(mdiMain::PhoneNoAccepted, qint16(0));
-            QCOMPARE(mdiMain::EditedPhoneNo, stored);
-        } else {
-            QCOMPARE(result, int(QDialog::Accepted));
-            QCOMPARE(mdiMain::PhoneNoAccepted, qint16(-1));
-            QCOMPARE(mdiMain::EditedPhoneNo, joined);
-        }
-    }
-
-    void editNoLeave_data() {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("accepted");
-        QTest::addColumn<QString>("handedBack");
-        QTest::newRow("Esc") << "esc" << 0 << "911234567890";
-        QTest::newRow("close box") << "close" << 0 << "911234567890";
-        QTest::newRow("Cancel") << "cancel" << 0 << "911234567890";
-        QTest::newRow("Delete") << "delete" << -1 << "";
-        QTest::newRow("Enter in code box") << "enter" << -1 << "914441234567890";
-    }
-
-    void editNoLeave() {
-        QFETCH(QString, action);
-        QFETCH(int, accepted);
-        QFETCH(QString, handedBack);
-        mdiMain::EditedPhoneNo = "911234567890";
-        mdiMain::PhoneNoAccepted = -1;
-        frmEditNo dlg;
         const int result = execWith(dlg, [&] {
-            dlg.txtSTD->end(false);
-            QTest::keyClicks(dlg.txtSTD, "4444");  // typing stops at 5 and 10 characters
-            QTest::keyClicks(dlg.txtNo, "12345678901");
-            if (action == "esc") QTest::keyClick(dlg.txtNo, Qt::Key_Escape);
-            if (action == "close") dlg.close();
-            if (action == "cancel") dlg.cmdCancel->click();
-            if (action == "delete") dlg.cmdDelete->click();
-            if (action == "enter") QTest::keyClick(dlg.txtSTD, Qt::Key_Enter);
+            typeKeys(dlg.txtNo, c.keys);
+            if (c.action == "enter") QTest::keyClick(dlg.txtSTD, Qt::Key_Enter);
+            if (c.action == "close") dlg.close();
+            if (auto* button = dlg.findChild<QPushButton*>("cmd" + c.action)) button->click();
+            if (c.result == StillOpen)
+                QCOMPARE(dlg.txtSTD->text() + u'|' + dlg.txtNo->text(), c.outcome);
         });
-        QCOMPARE(result, accepted ? int(QDialog::Accepted) : int(QDialog::Rejected));
-        QCOMPARE(mdiMain::PhoneNoAccepted, qint16(accepted));
-        QCOMPARE(mdiMain::EditedPhoneNo, handedBack);
+        QCOMPARE(result, c.result);
+        QCOMPARE(seenBox, result == StillOpen ? ErrorBox : QString());
+        QCOMPARE(mdiMain::PhoneNoAccepted, qint16(result == QDialog::Accepted ? -1 : 0));
+        QCOMPARE(mdiMain::EditedPhoneNo, result == QDialog::Accepted ? c.outcome : c.stored);
     }
 
-    // ---- message dialog ---------------------------------------------------------------------
-
-    void messageOpen_data() {
-        QTest::addColumn<QString>("incoming");
-        QTest::addColumn<QString>("counter");
-        QTest::addColumn<QString>("handedBack");  // after OK without a change
-        auto row = [](const char* name, const QString& in, const char* counter,
-                      const QString& back) { QTest::newRow(name) << in << counter << back; };
-        const QString m200 = QString("0123456789").repeated(20);
-        row("empty", "", "0/160", "");
-        row("37 characters", x(37), "37/160", x(37));
-        row("CR LF counts 2", "\r\nab\r\n\r\n", "8/160", "\r\nab\r\n\r\n");
-        row("lone CR, lone LF", "a\rb\nc\n\rd", "8/160", "a\rb\nc\n\rd");
-        row("nbsp, tab, &, quote", "a\u00a0\t&\"", "5/160", "a\u00a0\t&\"");
-        row("exactly 160", x(160), "160/160", x(160));
-        row("over 160 is cut", m200, "160/160", m200.left(160));
-        row("cut inside CR LF", x(159) + "\r\nyy", "160/160", x(159) + "\r");
+    void message_data() {
+        QTest::addColumn<MessageCase>("c");
+        auto row = [](const char* name, const MessageCase& c) { QTest::newRow(name) << c; };
+        const QString x158(158, u'x'), x159(159, u'x'), over = x159 + "\r\nyy";
+        const QString kept = "\r\na\rb\nc\n\rd\u00a0\t&\"";  // lone CR and LF, untypable characters
+        row("breaks count 2, all kept", {kept, "", "14/160", kept});
+        row("cut at 160 inside CR LF", {over, "", "160/160", x159 + "\r"});
+        row("Cancel keeps the uncut text", {over, "", "160/160", over, "Cancel"});
+        row("close box", {"ab", "cd", "4/160", "ab", "close"});
+        row("Enter is a break, Esc nothing", {"ab", "\rcd\x1b", "6/160", "ab\r\ncd"});
+        row("typing stops at 160", {x159, "yz", "160/160", x159 + "y"});
+        row("break fits at 158, not 159", {x158, "\r\by\r", "159/160", x158 + "y"});
+        row("typed: refused", {"", "\"\u20ac\u0101\u4e2d\u00e9", "2/160", "\u20ac\u00e9"});
+        row("pasted", {"", "", "10/160", "\r\nb\r\nc\r\nde", "OK",
+                       QString("\r\nb\rc\nd\"\u4e2d") + QChar(0) + "e"});
+        row("paste stops at a break", {x159, "", "159/160", x159, "OK", "\nz"});
     }
 
-    void messageOpen() {
-        QFETCH(QString, incoming);
-        QFETCH(QString, counter);
-        QFETCH(QString, handedBack);
-        mdiMain::EditedMessage = incoming;
+    void message() {
+        QFETCH(MessageCase, c);
+        mdiMain::EditedMessage = c.incoming;
         mdiMain::MessageAccepted = -1;
         frmEditMessage dlg;
-        QCOMPARE(mdiMain::MessageAccepted, qint16(0));
-        QCOMPARE(dlg.lblChars->text(), counter);
-        QCOMPARE(execWith(dlg, [&] { dlg.cmdOK->click(); }), int(QDialog::Accepted));
-        QCOMPARE(mdiMain::MessageAccepted, qint16(-1));
-        QCOMPARE(mdiMain::EditedMessage, handedBack);
-    }
-
-    void messageInput_data() {
-        QTest::addColumn<QString>("incoming");
-        QTest::addColumn<bool>("paste");  // else typed
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("handedBack");
-        QTest::addColumn<QString>("counter");
-        auto row = [](const char* name, const QString& in, bool paste, const QString& input,
-                      const QString& back, const char* counter) {
-            QTest::newRow(name) << in << paste << input << back << counter;
-        };
-        row("Enter is a break", "ab", false, "\ncd", "ab\r\ncd", "6/160");
-        row("Shift+Enter too", "a", false, "\rb", "a\r\nb", "4/160");
-        row("Backspace over a break", "a\r\nb", false, "\b\b", "a", "1/160");
-        row("full box", x(160), false, "y", x(160), "160/160");
-        row("last place", x(159), false, "yz", x(159) + "y", "160/160");
-        row("no room for a break", x(159), false, "\n", x(159), "159/160");
-        row("room for a break", x(158), false, "\n", x(158) + "\r\n", "160/160");
-        row("typed: refused", "", false, "\"\u20ac\u0101\u4e2d\u00e9", "\u20ac\u00e9", "2/160");
-        row("pasted breaks", "", true, "a\r\nb\rc\nd", "a\r\nb\r\nc\r\nd", "10/160");
-        row("paste cut", x(150), true, QString(20, u'y'), x(150) + QString(10, u'y'), "160/160");
-        row("paste stops at a break", x(159), true, "\nzz", x(159), "159/160");
-        row("pasted: refused", "", true, QString("x\"y\u20ac\u4e2d") + QChar(0), "xy\u20ac",
-            "3/160");
-    }
-
-    void messageInput() {
-        QFETCH(QString, incoming);
-        QFETCH(bool, paste);
-        QFETCH(QString, input);
-        QFETCH(QString, handedBack);
-        QFETCH(QString, counter);
-        mdiMain::EditedMessage = incoming;
-        frmEditMessage dlg;
-        QString shown;
-        execWith(dlg, [&] {
-            if (paste) {
-                QGuiApplication::clipboard()->setText(input);
-                QTest::keyClick(dlg.txtMsg, Qt::Key_V, Qt::ControlModifier);
-            } else {
-                typeKeys(dlg.txtMsg, input);
-            }
-            shown = dlg.isVisible() ? dlg.lblChars->text() : "closed";
-            dlg.cmdOK->click();
-        });
-        QCOMPARE(shown, counter);
-        QCOMPARE(mdiMain::EditedMessage, handedBack);
-    }
-
-    // Esc does nothing, the counter follows undo and redo, and Cancel or the close box hand
-    // nothing back.
-    void messageKeepsOpen_data() {
-        QTest::addColumn<bool>("closeBox");
-        QTest::newRow("Cancel") << false;
-        QTest::newRow("close box") << true;
-    }
-
-    void messageKeepsOpen() {
-        QFETCH(bool, closeBox);
-        mdiMain::EditedMessage = "ab";
-        mdiMain::MessageAccepted = -1;
-        frmEditMessage dlg;
-        QStringList counters;
-        bool openAfterEsc = false;
+        QGuiApplication::clipboard()->setText(c.pasted);
         const int result = execWith(dlg, [&] {
-            QGuiApplication::clipboard()->setText("cd\nef");
-            dlg.txtMsg->paste();
-            counters << dlg.lblChars->text();
-            dlg.txtMsg->undo();
-            counters << dlg.lblChars->text();
-            dlg.txtMsg->redo();
-            counters << dlg.lblChars->text();
-            QTest::keyClick(dlg.txtMsg, Qt::Key_Escape);
-            QTest::keyClick(dlg.cmdOK, Qt::Key_Escape);
-            openAfterEsc = dlg.isVisible() && !dlg.cmdOK->isDefault();
-            if (closeBox)
-                dlg.close();
-            else
-                dlg.cmdCancel->click();
+            if (!c.pasted.isNull()) dlg.txtMsg->paste();  // no key: the counter follows any change
+            typeKeys(dlg.txtMsg, c.keys);
+            QVERIFY(dlg.isVisible());  // Esc and Enter leave it open
+            QCOMPARE(dlg.lblChars->text(), c.counter);
+            if (c.button == "close") dlg.close();
+            if (auto* button = dlg.findChild<QPushButton*>("cmd" + c.button)) button->click();
         });
-        QCOMPARE(counters, QStringList({"8/160", "2/160", "8/160"}));
-        QVERIFY(openAfterEsc);
-        QCOMPARE(result, int(QDialog::Rejected));
-        QCOMPARE(mdiMain::MessageAccepted, qint16(0));
-        QCOMPARE(mdiMain::EditedMessage, QStringLiteral("ab"));
+        const bool ok = c.button == "OK";
+        QCOMPARE(result, int(ok ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(mdiMain::MessageAccepted, qint16(ok ? -1 : 0));
+        QCOMPARE(mdiMain::EditedMessage, c.handedBack);
     }
 
-    // ---- progress window --------------------------------------------------------------------
-
-    void progressWindow() {
+    // Also leaves pictures of the three windows in QX_TEST_OUTPUT for a person to look at.
+    void windows() {
         QWidget owner;
         owner.setGeometry(60, 40, 700, 500);  // inside the 800 x 600 offscreen screen
         owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        mdiMain::EditedPhoneNo = "911234567890";
+        mdiMain::EditedMessage = "Zone 3 alarm\r\nCall the guard";
+        frmEditNo number;
+        frmEditMessage message;
         frmProgress progress(&owner);
         QCOMPARE(progress.windowType(), Qt::Tool);
         QVERIFY(!(progress.windowFlags() & (Qt::WindowTitleHint | Qt::FramelessWindowHint)));
-        QCOMPARE(progress.size(), QSize(486, 98));
-        QCOMPARE(progress.pbar->value(), 0);
-        QCOMPARE(progress.lblModel->text(), QStringLiteral("Label1"));
+        auto bar = [&](float value) { return progress.setProgress(value), progress.pbar->value(); };
+        // Rounded, held in range; a value that is no number leaves the bar alone.
+        QCOMPARE(
+            QList<int>({progress.pbar->value(), bar(37.5f), bar(-1), bar(250), bar(std::nanf(""))}),
+            QList<int>({0, 38, 0, 100, 100}));
         progress.setResultText(QString(">OK\r\n<b>&") + QChar(0));
         QCOMPARE(progress.lblResult->text(), QStringLiteral(">OK  <b>& "));
-        QCOMPARE(progress.lblResult->textFormat(), Qt::PlainText);
-
-        progress.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&progress));
+        const QString dir = qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath()) + "/";
+        const std::pair<QWidget*, QSize> windows[] = {
+            {&number, {383, 146}}, {&message, {567, 211}}, {&progress, {486, 98}}};
+        for (const auto& [window, size] : windows) {  // client sizes from the layouts
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QCOMPARE(window->size(), size);
+            QVERIFY(window->grab().save(dir + window->objectName() + ".png"));
+        }
+        QVERIFY(number.Label4->fontMetrics().horizontalAdvance(number.Label4->text()) <=
+                number.Label4->width());  // the hint's plus sign is not cut off
         const QPoint offset = progress.frameGeometry().center() - owner.frameGeometry().center();
         QVERIFY(offset.manhattanLength() <= 1);
         QVERIFY(!QApplication::activeModalWidget());
-        QTest::keyClick(&progress, Qt::Key_Escape);
-        QVERIFY(progress.isVisible());
         QCloseEvent fromWindowManager;  // Alt+F4 and the like arrive as spontaneous events
         QSpontaneKeyEvent::setSpontaneous(&fromWindowManager);
         qApp->notify(&progress, &fromWindowManager);  // sendEvent() would clear the flag
         QVERIFY(!fromWindowManager.isAccepted());
         progress.close();  // what the procedures' unload does
         QVERIFY(!progress.isVisible());
-    }
-
-    void progressValue_data() {
-        QTest::addColumn<float>("value");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("37.4") << 37.4f << 37;
-        QTest::newRow("37.5") << 37.5f << 38;
-        QTest::newRow("negative") << -1.0f << 0;
-        QTest::newRow("above 100") << 250.0f << 100;
-        QTest::newRow("NaN keeps the bar") << std::numeric_limits<float>::quiet_NaN() << 42;
-    }
-
-    void progressValue() {
-        QFETCH(float, value);
-        QFETCH(int, shown);
-        frmProgress progress(nullptr);
-        progress.setProgress(42.0f);
-        progress.setProgress(value);
-        QCOMPARE(progress.pbar->value(), shown);
-    }
-
-    // Pictures of the three windows for a person to look at; the client sizes from the layout.
-    void grabs() {
-        const QString dir = qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath());
-        mdiMain::EditedPhoneNo = "911234567890";
-        mdiMain::EditedMessage = "Zone 3 alarm\r\nCall the guard\rlone CR";
-        frmEditNo number;
-        frmEditMessage message;
-        frmProgress progress(nullptr);
-        progress.setActivityText("Writing to device ...");
-        progress.setProgress(61.0f);
-        const std::pair<QWidget*, QSize> windows[] = {
-            {&number, {383, 146}}, {&message, {567, 211}}, {&progress, {486, 98}}};
-        for (const auto& [window, size] : windows) {
-            window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window));
-            QCOMPARE(window->size(), size);
-            QVERIFY(window->grab().save(dir + "/" + window->objectName() + ".png"));
-        }
-        QCOMPARE(message.lblChars->text(), QStringLiteral("36/160"));
-        QVERIFY(number.Label4->fontMetrics().horizontalAdvance(number.Label4->text()) <=
-                number.Label4->width());  // the hint's plus sign is not cut off
     }
 };
 
