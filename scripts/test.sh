@@ -2,8 +2,9 @@
 # Builds everything and runs every check, headless:
 #   1. the normal build and the whole test suite,
 #   2. the same suite built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer,
-#   3. the libFuzzer targets for a bounded time each,
-#   4. clang-tidy and cppcheck on the project's own code.
+#   3. the fault-injection soak through the real window (bench/soak.cpp),
+#   4. the libFuzzer targets for a bounded time each,
+#   5. clang-tidy and cppcheck on the project's own code.
 # Set QX_QUICK=1 to run only stage 1.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,6 +42,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 stage "tests" suite "$root/build"
 if [ "${QX_QUICK:-0}" != 1 ]; then
     stage "tests under sanitizers" suite "$root/build-asan" -DQX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    stage "fault soak" "$root/build/bench/quellix-soak"
     stage "fuzzing" "$root/scripts/fuzz.sh" 30
     stage "static analysis" "$root/scripts/lint.sh" "$root/build"
 fi

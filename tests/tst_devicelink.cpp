@@ -210,6 +210,7 @@ void tst_devicelink::transfers_data() {
         << QStringList{"Write to Device", "Select a slave ID from the list before writing."};
     QTest::newRow("read, no unit") << false << "no unit" << 100 << 1 << noDevice;
     QTest::newRow("write, hang-up") << true << "hang-up" << 100 << 20 << noDevice;
+    QTest::newRow("read, hang-up in the messages") << false << "hang-up" << 100 << 45 << noDevice;
     QTest::newRow("read, close") << false << "close" << 15 << 10 << QStringList();
 }
 
@@ -246,6 +247,10 @@ void tst_devicelink::transfers() {
     QCOMPARE(r.w.isVisible(), event != "close");
     QCOMPARE(r.port()->isOpen(), event.isEmpty() || event.startsWith("no "));
     QCOMPARE(r.w.FrameFunction->isEnabled(), r.port()->isOpen());
+    // Even after a read cut short, the page shows what the arrays hold, so an edit starts from it.
+    const int base = (r.w.currentPage() - 1) * frmMain::Slots;
+    for (int s = 0; s < frmMain::Slots; ++s)
+        QCOMPARE(r.w.lblMessage[s]->text(), r.w.ChannelMessage[base + s]);
     if (!event.isEmpty()) return;
 
     if (!write) {

@@ -327,15 +327,20 @@ bool tst_soak::runProcedure(bool write, Run& run) {
     run.sentBefore = unitCommands();
     const int shownBefore = watch->shown;
     const int pokeAt = 2 + rng.bounded(Exchanges - 2);
-    const QList<QPushButton*> procedureControls{w->cmdDeviceRead, w->cmdDeviceWrite, w->cmdConnect,
-                                                w->cmdFileLoad, w->cmdFileSave};
+    // Everything that would start another procedure or change the configuration.
+    QList<QWidget*> lockedControls{w->cmdDeviceRead, w->cmdDeviceWrite, w->cmdConnect,
+                                   w->cmdFileLoad,   w->cmdFileSave,    w->cmbSlaveID};
+    for (int s = 0; s < frmMain::Slots; ++s)
+        lockedControls << w->chkChEnable[s] << w->cmdEditMsg[s];
+    for (QPushButton* b : w->cmdEditNo)
+        lockedControls << b;
     int seen = 0;
     const QMetaObject::Connection spy =
         connect(unit->unit, &UnitSimulator::commandReceived, this, [&] {
             ++seen;
             if (!w->transferActive()) return;
-            for (QPushButton* b : procedureControls)
-                run.unlockedDuring += b->isEnabled();
+            for (QWidget* c : std::as_const(lockedControls))
+                run.unlockedDuring += c->isEnabled();
             if (seen == pokeAt) {
                 w->cmdDeviceRead->click();
                 w->cmdDeviceWrite->click();
@@ -364,6 +369,12 @@ bool tst_soak::runProcedure(bool write, Run& run) {
     for (const QStringList& box : std::as_const(run.boxes))
         SOAK_CHECK(box == NoDeviceBox);
     SOAK_CHECK(run.unlockedDuring == 0);
+    // Whatever the outcome, even a read cut short, the page shows what the arrays hold.
+    const int base = (w->currentPage() - 1) * frmMain::Slots;
+    for (int s = 0; s < frmMain::Slots; ++s) {
+        SOAK_CHECK(w->lblMessage[s]->text() == w->ChannelMessage[base + s]);
+        SOAK_CHECK(w->chkChEnable[s]->isChecked() == (w->ChannelEnable[base + s] == FlagTrue));
+    }
     return true;
 }
 
@@ -656,4 +667,4 @@ void tst_soak::faultCycles() {
 }
 
 QTEST_MAIN(tst_soak)
-#include "tst_soak.moc"
+#include "soak.moc"
