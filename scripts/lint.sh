@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Static analysis of the project's own code: clang-tidy (rules in .clang-tidy) and cppcheck.
+# Static analysis of the project's own code: the .clang-format layout, clang-tidy (rules in
+# .clang-tidy) and cppcheck.
 # Usage: scripts/lint.sh BUILD_DIR   (a configured build tree with compile_commands.json)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-"$root/scripts/deps.sh" clang-tidy cppcheck
+"$root/scripts/deps.sh" clang-format clang-tidy cppcheck
 
 cd "$root"
 sources=$(git ls-files 'main/*.cpp' 'device/*.cpp' 'configfile/*.cpp' 'dialogs/*.cpp' 'tools/unitsim/*.cpp' 'bench/*.cpp')
+echo "== clang-format"
+clang-format --dry-run --Werror $(git ls-files '*.cpp' '*.h')
+echo "clang-format: clean"
+
 echo "== clang-tidy"
 # Files moc generates are not ours; the file list keeps them out.
 run-clang-tidy -quiet -j 2 -p "$build" $sources >"$build/clang-tidy.log" 2>&1 || {

@@ -8,7 +8,7 @@
 # Set QX_QUICK=1 to run only stage 1.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh" clang libclang-rt-14-dev clang-tidy cppcheck
+"$root/scripts/deps.sh" clang libclang-rt-14-dev clang-format clang-tidy cppcheck
 export QT_QPA_PLATFORM=offscreen
 passed=0
 failed=0
