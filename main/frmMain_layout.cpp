@@ -230,26 +230,22 @@ void frmMain::buildLayout() {
     std::vector<QWidget*> order = {cmbComm,        cmdDeviceRead, cmdConnect,
                                    cmdDeviceWrite, cmdFileLoad,   cmdFileSave,
                                    cmbSlaveID,     cmdExit,       TS};
-    for (int k = 8; k < 16; ++k)
-        order.push_back(cmdEditNo[k]);
-    for (int k = 8; k < 16; ++k)
-        order.push_back(txtPhoneNo[k]);
-    for (int k = 0; k < 8; ++k)
-        order.push_back(cmdEditNo[k]);
-    for (int k = 0; k < 8; ++k)
-        order.push_back(txtPhoneNo[k]);
-    for (int s = Slots - 1; s >= 0; --s)
-        order.push_back(cmdEditMsg[s]);
-    for (int s = Slots - 1; s >= 0; --s)
-        order.push_back(chkChEnable[s]);
-    for (int k = 16; k < 24; ++k)
-        order.push_back(txtPhoneNo[k]);
-    for (int k = 16; k < 24; ++k)
-        order.push_back(cmdEditNo[k]);
-    for (int k = 24; k < 32; ++k)
-        order.push_back(txtPhoneNo[k]);
-    for (int k = 24; k < 32; ++k)
-        order.push_back(cmdEditNo[k]);
+    // Elements first to last of a control array, counting down where last is the smaller.
+    auto add = [&order](const auto& controls, int first, int last) {
+        const int step = first <= last ? 1 : -1;
+        for (int i = first; i != last + step; i += step)
+            order.push_back(controls[std::size_t(i)]);
+    };
+    add(cmdEditNo, 8, 15);
+    add(txtPhoneNo, 8, 15);
+    add(cmdEditNo, 0, 7);
+    add(txtPhoneNo, 0, 7);
+    add(cmdEditMsg, Slots - 1, 0);
+    add(chkChEnable, Slots - 1, 0);
+    add(txtPhoneNo, 16, 23);
+    add(cmdEditNo, 16, 23);
+    add(txtPhoneNo, 24, 31);
+    add(cmdEditNo, 24, 31);
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
