@@ -43,6 +43,7 @@ QStringList SerialLink::availableDevices() {
 bool SerialLink::open(const QString& deviceName) {
     if (port.isOpen()) close();
     lastError.clear();
+    device = deviceName;
     if (deviceName.isEmpty()) {
         lastError =
             tr("No such serial port. Pick an entry from the list or type a device path "

@@ -33,6 +33,8 @@ public:
     bool open(const QString& deviceName);
     void close();
     bool isOpen() const;
+    // The device last opened (or tried), as the system names it.
+    QString deviceName() const { return device; }
     QString errorString() const { return lastError; }
 
     // Sends the bytes unchanged. False when the line cannot take them; the link then closes
@@ -50,6 +52,7 @@ private:
     void dropLine();
 
     QSerialPort port;
+    QString device;
     QString lastError;
     QString lostReason;
     bool dropPending = false;

@@ -5,6 +5,7 @@
 
 #include "ConfigurationSet.h"
 #include "SerialLink.h"
+#include "TrafficLog.h"
 
 Transaction::Transaction(SerialLink* link, QObject* parent) : QObject(parent), link(link) {
     tmrTout = new QTimer(this);
@@ -47,6 +48,7 @@ bool Transaction::SendReceive() {
     // A failed write closes the link, and its lost() arrives from the event loop before the
     // interval ends; the exchange then fails there.
     link->write(TxCommand);
+    if (trafficLog) trafficLog->command(link->deviceName(), TxCommand);
     sinceWrite.start();
     tmrTout->start();
     return true;
@@ -64,6 +66,7 @@ void Transaction::tmrTout_Timer() {
     ResponseTimedOut = FlagTrue;
     waiting = false;
     RxReply = link->readAll();
+    if (trafficLog) trafficLog->reply(link->deviceName(), RxReply);
     emit completed();
 }
 

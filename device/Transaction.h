@@ -7,6 +7,7 @@
 
 class QTimer;
 class SerialLink;
+class TrafficLog;
 
 // One command exchange with the unit: write TxCommand unchanged, wait exactly one interval,
 // then take everything received by then as RxReply, bytes left over from earlier exchanges
@@ -30,6 +31,8 @@ public:
     int interval() const;
     bool busy() const { return waiting; }
     bool linkOpen() const;
+    // Every command sent and every reply taken is written to `log` (not owned; may be null).
+    void setTrafficLog(TrafficLog* log) { trafficLog = log; }
 
     // Starts one exchange. Returns false, and does nothing, while another one waits. With the
     // port closed it completes at once, writes nothing and leaves RxReply as it was.
@@ -49,6 +52,7 @@ private:
     void onLinkLost(const QString& reason);
 
     SerialLink* link;
+    TrafficLog* trafficLog = nullptr;
     bool waiting = false;
     int intervalMs = DefaultIntervalMs;
     QElapsedTimer sinceWrite;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "ConfigurationSet.h"
+#include "UnitSession.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,9 +16,8 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
-class SerialLink;
-class Transaction;
-class DeviceProcedure;
+class UnitSession;
+class TrafficLog;
 class frmProgress;
 
 // The main window. Like the forms it is modelled on, its controls are its state: the slave ID
@@ -83,6 +83,8 @@ public:
     // Called when the window is asked to close. Returns false while a transfer runs: the
     // transfer then stops after the exchange in flight and closes the window itself.
     bool prepareClose();
+    // Every command and reply from now on goes to `log` (not owned; null stops logging).
+    void setTrafficLog(TrafficLog* log);
 
     // ---- configuration file (frmMain_file.cpp) ----------------------------------------------
 
@@ -108,16 +110,15 @@ private:
     void initDevice();  // frmMain_device.cpp
 
     // ---- device link private state (frmMain_device.cpp) -------------------------------------
-    SerialLink* serialLink = nullptr;
-    Transaction* transaction = nullptr;    // owns TxCommand, RxReply, ResponseTimedOut, tmrTout
-    DeviceProcedure* procedure = nullptr;  // the read or write in progress
+    UnitSession* session = nullptr;  // the port, its transaction and the read or write in progress
     frmProgress* progress = nullptr;
     QList<QWidget*> lockedControls;  // disabled for the transfer; re-enabled after it
     bool closeAfterTransfer = false;
     void setLamp(int red, int green, int blue);
     void showLinkState(bool connected);
     void startProcedure(bool write);
-    void onProcedureFinished(int outcome);
+    void wireSession();  // the window's side of every read and write
+    void onProcedureFinished(UnitSession::Outcome outcome);
     void onLinkLost();
     void lockControls();
     void unlockControls();

@@ -9,9 +9,8 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "DeviceProcedure.h"
 #include "SerialLink.h"
-#include "Transaction.h"
+#include "UnitSession.h"
 #include "frmMain.h"
 #include "frmProgress.h"
 
@@ -23,29 +22,33 @@ const QString NoDeviceCaption = QStringLiteral("Communication Error");
 }  // namespace
 
 void frmMain::initDevice() {
-    serialLink = new SerialLink(this);
-    transaction = new Transaction(serialLink, this);
-    connect(serialLink, &SerialLink::lost, this, &frmMain::onLinkLost);
+    session = new UnitSession(this);
+    connect(session, &UnitSession::lost, this, &frmMain::onLinkLost);
+    wireSession();
     refreshPortToolTip();
 }
 
 void frmMain::setProtocolInterval(int ms) {
-    transaction->setInterval(ms);
+    session->setInterval(ms);
+}
+
+void frmMain::setTrafficLog(TrafficLog* log) {
+    session->setTrafficLog(log);
 }
 
 bool frmMain::transferActive() const {
-    return procedure != nullptr;
+    return session->busy();
 }
 
 bool frmMain::prepareClose() {
-    if (procedure) {
+    if (session->busy()) {
         closeAfterTransfer = true;
-        procedure->stop();
+        session->stop();
         return false;
     }
     // Unloading the window releases the port with it.
-    if (serialLink->isOpen()) {
-        serialLink->close();
+    if (session->isOpen()) {
+        session->close();
         showLinkState(false);
     }
     return true;
@@ -71,20 +74,20 @@ void frmMain::refreshPortToolTip() {
 }
 
 void frmMain::cmdConnect_Click() {
-    if (procedure) return;  // the button is disabled during a transfer; never close under one
+    if (session->busy()) return;  // the button is disabled during a transfer; never close under one
     if (cmdConnect->text() == ConnectCaption) {
         const QString device = SerialLink::deviceNameFor(cmbComm->currentText(), portIndex() + 1,
                                                          SerialLink::hostPlatform());
-        if (serialLink->open(device)) {
+        if (session->open(device)) {
             showLinkState(true);
             setLamp(0, 255, 0);
             return;
         }
         refreshPortToolTip();
-        QMessageBox::warning(this, QStringLiteral("USB Port Error"), serialLink->errorString());
+        QMessageBox::warning(this, QStringLiteral("USB Port Error"), session->errorString());
         setLamp(255, 0, 0);
     } else {
-        serialLink->close();
+        session->close();
         showLinkState(false);
         setLamp(0, 0, 0);
     }
@@ -97,13 +100,13 @@ void frmMain::onLinkLost() {
 }
 
 void frmMain::cmdDeviceRead_Click() {
-    if (procedure) return;
+    if (session->busy()) return;
     selectPage(1);
     startProcedure(false);
 }
 
 void frmMain::cmdDeviceWrite_Click() {
-    if (procedure) return;
+    if (session->busy()) return;
     if (slaveId() < 0) {
         QMessageBox::warning(this, QStringLiteral("Write to Device"),
                              tr("Select a slave ID from the list before writing."));
@@ -113,30 +116,34 @@ void frmMain::cmdDeviceWrite_Click() {
 }
 
 void frmMain::startProcedure(bool write) {
-    using Kind = DeviceProcedure::Kind;
-    // The controls are locked for the whole transfer, so this equals what the window shows
-    // until the write ends.
-    const ConfigurationSet source = write ? configuration() : ConfigurationSet{};
-    procedure = new DeviceProcedure(write ? Kind::Write : Kind::Read, transaction, source, this);
     closeAfterTransfer = false;
     lockControls();
+    // The controls are locked for the whole transfer, so this equals what the window shows
+    // until the write ends.
+    if (write)
+        session->startWrite(configuration());
+    else
+        session->startRead();
+}
 
-    connect(procedure, &DeviceProcedure::probeAccepted, this, [this, write](const QString& model) {
+void frmMain::wireSession() {
+    connect(session, &UnitSession::probeAccepted, this, [this](const QString& model) {
+        const bool write = session->kind() == UnitSession::Kind::Write;
         progress = new frmProgress(this);
         progress->show();
         progress->setModelText(model);
         progress->setActivityText(write ? QStringLiteral("Writing to device ...")
                                         : QStringLiteral("Reading from device ..."));
     });
-    connect(procedure, &DeviceProcedure::progress, this, [this](float value) {
+    connect(session, &UnitSession::progress, this, [this](float value) {
         if (progress) progress->setProgress(value);
     });
-    connect(procedure, &DeviceProcedure::settingReplied, this, [this](const QString& reply) {
+    connect(session, &UnitSession::settingReplied, this, [this](const QString& reply) {
         if (progress) progress->setResultText(reply);
     });
-    connect(procedure, &DeviceProcedure::slaveIdRead, this,
+    connect(session, &UnitSession::slaveIdRead, this,
             [this](int id) { cmbSlaveID->setCurrentIndex(id); });
-    connect(procedure, &DeviceProcedure::enableFlagsRead, this,
+    connect(session, &UnitSession::enableFlagsRead, this,
             [this](const CommandSet::EnableFlags& flags) {
                 for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
                     ChannelEnable[i] = flags[i] == FlagTrue ? FlagTrue : FlagFalse;
@@ -146,31 +153,25 @@ void frmMain::startProcedure(bool write) {
                 for (int s = 0; s < Slots; ++s)
                     chkChEnable[s]->setChecked(ChannelEnable[base + s] == FlagTrue);
             });
-    connect(procedure, &DeviceProcedure::phoneNoRead, this, [this](int slot, const QString& text) {
+    connect(session, &UnitSession::phoneNoRead, this, [this](int slot, const QString& text) {
         txtPhoneNo[slot]->setText(text.left(ConfigurationSet::PhoneMaxLength));
     });
-    connect(procedure, &DeviceProcedure::messageRead, this,
+    connect(session, &UnitSession::messageRead, this,
             [this](int index, const QString& text) { ChannelMessage[index] = text; });
-    connect(procedure, &DeviceProcedure::finished, this,
-            [this](DeviceProcedure::Outcome outcome) { onProcedureFinished(int(outcome)); });
-
-    procedure->start();
+    connect(session, &UnitSession::finished, this, &frmMain::onProcedureFinished);
 }
 
-void frmMain::onProcedureFinished(int outcome) {
-    using Outcome = DeviceProcedure::Outcome;
-    const bool wasRead = procedure->kind() == DeviceProcedure::Kind::Read;
+void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
+    using Outcome = UnitSession::Outcome;
     // Also after a read cut short: the messages that did arrive are in ChannelMessage, and the
     // labels must show them, or an edit would start from the old text.
-    if (wasRead) {
+    if (session->kind() == UnitSession::Kind::Read) {
         const int base = (currentPage() - 1) * Slots;
         for (int s = 0; s < Slots; ++s)
             lblMessage[s]->setText(ChannelMessage[base + s]);
     }
     delete progress;
     progress = nullptr;
-    procedure->deleteLater();  // still inside its signal
-    procedure = nullptr;
     unlockControls();
 
     if (closeAfterTransfer) {
@@ -178,7 +179,7 @@ void frmMain::onProcedureFinished(int outcome) {
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
     }
-    if (Outcome(outcome) == Outcome::ProbeFailed || Outcome(outcome) == Outcome::LinkLost) {
+    if (outcome == Outcome::ProbeFailed || outcome == Outcome::LinkLost) {
         // Shown from the event loop, not from inside the port's or the timer's signal.
         QMetaObject::invokeMethod(
             this, [this] { QMessageBox::warning(this, NoDeviceCaption, NoDeviceText); },

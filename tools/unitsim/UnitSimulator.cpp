@@ -17,6 +17,7 @@
 
 #include "Codepage.h"
 #include "CommandSet.h"
+#include "TrafficLog.h"
 #include "UnitFramer.h"
 
 namespace {
@@ -260,37 +261,6 @@ void UnitSimulator::clearReceived() {
     d->commands.clear();
 }
 
-QByteArray UnitSimulator::escaped(QByteArrayView bytes) {
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    QByteArray line;
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-            case '\r':
-                line.append("\\r");
-                break;
-            case '\n':
-                line.append("\\n");
-                break;
-            case '\0':
-                line.append("\\0");
-                break;
-            case '\\':
-                line.append("\\\\");
-                break;
-            default:
-                if (u >= 0x20 && u < 0x7F) {
-                    line.append(c);
-                } else {
-                    line.append("\\x");
-                    line.append(Hex[u >> 4]);
-                    line.append(Hex[u & 0x0F]);
-                }
-        }
-    }
-    return line;
-}
-
 QByteArray UnitSimulator::handleCommand(QByteArrayView command) {
     QByteArrayView body = command;
     if (body.endsWith('\r')) body.chop(1);
@@ -375,7 +345,7 @@ void UnitSimulator::readAvailable() {
 void UnitSimulator::commandArrived(const QByteArray& command) {
     d->commands.append(command);
     if (d->log.isOpen()) {
-        d->log.write(escaped(command) + '\n');
+        d->log.write(TrafficLog::escaped(command) + '\n');
         d->log.flush();
     }
     emit commandReceived(command);

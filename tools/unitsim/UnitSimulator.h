@@ -37,8 +37,9 @@ public:
 
     void setFaults(const UnitFaults& faults);
     UnitFaults faults() const;
-    void setLogFile(const QString& path);  // every received command, escaped, one per line
-    bool isLogging() const;  // false when no log was asked for or the log file could not open
+    void setLogFile(
+        const QString& path);  // every received command, escaped as TrafficLog does, one per line
+    bool isLogging() const;    // false when no log was asked for or the log file could not open
 
     ConfigurationSet configuration() const;
     void setConfiguration(const ConfigurationSet& set);
@@ -53,9 +54,6 @@ public:
     // Applies one framed command (terminator included) to the configuration and returns the
     // unit's normal reply, faults aside; the line is answered through it.
     QByteArray handleCommand(QByteArrayView command);
-    // One received command as it appears in the log file: printable ASCII as is, CR, LF and
-    // NUL as \r, \n and \0, a backslash doubled, every other byte as \xNN.
-    static QByteArray escaped(QByteArrayView bytes);
 
     static constexpr const char* DefaultModelText = "QX-ALARM-1";
     static QByteArray acknowledgement();  // reply to an accepted setting: "OK" CR

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "CommandSet.h"
+#include "ConfigurationSet.h"
+#include "DeviceProcedure.h"
+
+class SerialLink;
+class TrafficLog;
+class Transaction;
+
+// One unit on one serial line: opens the port and runs one read or write at a time, gathering
+// what a read brings in as a ConfigurationSet. It has no widgets, so the window and the
+// command-line tool drive units through the same code; each session has its own link and
+// timer, so several run side by side on one event loop.
+class UnitSession : public QObject {
+    Q_OBJECT
+public:
+    using Kind = DeviceProcedure::Kind;
+    using Outcome = DeviceProcedure::Outcome;
+    using Item = DeviceProcedure::Item;
+
+    explicit UnitSession(QObject* parent = nullptr);
+    ~UnitSession() override;
+
+    // On failure returns false, leaves the port closed and sets errorString().
+    bool open(const QString& deviceName);
+    void close();
+    bool isOpen() const;
+    QString deviceName() const;
+    QString errorString() const;
+
+    // Interval of one command transaction; 100 ms for the unit, shorter in tests.
+    void setInterval(int ms);
+    int interval() const;
+    void setTrafficLog(TrafficLog* log);  // not owned; null stops logging
+
+    // Each start returns false, and does nothing, while another procedure runs. The outcome
+    // follows through finished(); with no open line that happens inside the call.
+    bool startRead(const ConfigurationSet& base = {});
+    // Reads phone slots first..first+count-1 only, laid over `base`.
+    bool startPhoneRead(int first, int count, const ConfigurationSet& base);
+    bool startWrite(const ConfigurationSet& set);
+    // Ends the procedure after the exchange in flight.
+    void stop();
+
+    bool busy() const { return procedure != nullptr; }
+    Kind kind() const { return lastKind; }
+    // What the last read gathered, laid over its base; whole only after Outcome::Completed.
+    const ConfigurationSet& configuration() const { return gathered; }
+    // Slave ID and flags replies of the last read that could not be taken apart.
+    int rejectedReplies() const { return rejected; }
+    int exchangesDone() const;
+    int exchangeCount() const;
+
+    SerialLink* link() const { return serialLink; }
+    Transaction* transaction() const { return trans; }
+
+signals:
+    void probeAccepted(const QString& modelText);
+    void slaveIdRead(int id);
+    void enableFlagsRead(const CommandSet::EnableFlags& flags);
+    void phoneNoRead(int slot, const QString& text);
+    void messageRead(int index, const QString& text);
+    void settingReplied(const QString& reply);
+    void progress(float value);
+    void finished(UnitSession::Outcome outcome);
+    // The line failed and the port is closed, inside a procedure or not.
+    void lost(const QString& reason);
+
+private:
+    bool start(Kind kind, std::vector<DeviceProcedure::Exchange> exchanges);
+    void onFinished(Outcome outcome);
+
+    SerialLink* serialLink = nullptr;
+    Transaction* trans = nullptr;
+    DeviceProcedure* procedure = nullptr;
+    Kind lastKind = Kind::Read;
+    ConfigurationSet gathered;
+    int rejected = 0;
+    int lastDone = 0;
+    int lastCount = 0;
+};
