@@ -14,7 +14,6 @@
 #include "ConfigurationSet.h"
 #include "Placement.h"
 #include "Twips.h"
-#include "mdiMain.h"
 
 // A message keeps its line breaks as CR LF, two characters, and both count toward the limit.
 // The editor keeps one character per break instead, so the text is converted where it enters
@@ -188,7 +187,13 @@ private:
 
 }  // namespace
 
-frmEditMessage::frmEditMessage(QWidget* owner)
+std::optional<QString> frmEditMessage::edit(const QString& stored, QWidget* owner) {
+    frmEditMessage dlg(stored, owner);
+    dlg.exec();
+    return dlg.edited();
+}
+
+frmEditMessage::frmEditMessage(const QString& stored, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmEditMessage"));
@@ -229,8 +234,7 @@ frmEditMessage::frmEditMessage(QWidget* owner)
     // Any change at all (typing, paste, cut, delete, undo) brings the counter up to date.
     connect(txtMsg, &QPlainTextEdit::textChanged, this, &frmEditMessage::refreshCounter);
 
-    mdiMain::MessageAccepted = FlagFalse;
-    txtMsg->setPlainText(toEditor(mdiMain::EditedMessage));
+    txtMsg->setPlainText(toEditor(stored));
     txtMsg->moveCursor(QTextCursor::End);
     refreshCounter();
     txtMsg->setFocus();
@@ -242,8 +246,7 @@ void frmEditMessage::refreshCounter() {
 }
 
 void frmEditMessage::cmdOK_Click() {
-    mdiMain::EditedMessage = fromEditor(txtMsg->document()->toRawText());
-    mdiMain::MessageAccepted = FlagTrue;
+    result = fromEditor(txtMsg->document()->toRawText());
     accept();
 }
 

@@ -1,17 +1,23 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// Edits one channel message, handed over through mdiMain::EditedMessage / MessageAccepted.
-// Open it with exec(); each opening is a fresh object.
+// Edits one channel message. Open it with exec(), or through edit(); each opening is a fresh
+// object. After OK, edited() holds the new message.
 class frmEditMessage : public QDialog {
     Q_OBJECT
 public:
-    explicit frmEditMessage(QWidget* owner = nullptr);
+    explicit frmEditMessage(const QString& stored, QWidget* owner = nullptr);
+
+    // Opens the dialog modally on `stored`; the new message, or nullopt when cancelled.
+    static std::optional<QString> edit(const QString& stored, QWidget* owner);
+    const std::optional<QString>& edited() const { return result; }
 
     static constexpr int MaxLength = 160;  // characters, a line break (CR LF) counting 2
 
@@ -29,4 +35,6 @@ protected:
 
 private:
     void refreshCounter();
+
+    std::optional<QString> result;
 };

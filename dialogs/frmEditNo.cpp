@@ -11,7 +11,6 @@
 #include "ConfigurationSet.h"
 #include "Placement.h"
 #include "Twips.h"
-#include "mdiMain.h"
 
 namespace {
 
@@ -51,7 +50,13 @@ void shrinkToFit(QLabel* label) {
 
 }  // namespace
 
-frmEditNo::frmEditNo(QWidget* owner)
+std::optional<QString> frmEditNo::edit(const QString& stored, QWidget* owner) {
+    frmEditNo dlg(stored, owner);
+    dlg.exec();
+    return dlg.edited();
+}
+
+frmEditNo::frmEditNo(const QString& stored, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmEditNo"));
@@ -114,8 +119,7 @@ frmEditNo::frmEditNo(QWidget* owner)
     // Opening: no result yet, and the stored number split into code and subscriber number.
     // A number of 10 characters or fewer has no code to split off and is not shown; the box's
     // maximum length cuts an overlong code.
-    mdiMain::PhoneNoAccepted = FlagFalse;
-    const QString& number = mdiMain::EditedPhoneNo;
+    const QString& number = stored;
     if (number.size() > NumberLength) {
         txtNo->setText(number.right(NumberLength));
         txtSTD->setText(number.left(number.size() - NumberLength));
@@ -150,14 +154,12 @@ void frmEditNo::cmdOK_Click() {
         box.exec();
         return;
     }
-    mdiMain::PhoneNoAccepted = FlagTrue;
-    mdiMain::EditedPhoneNo = isd + number;
+    result = isd + number;
     accept();
 }
 
 void frmEditNo::cmdDelete_Click() {
-    mdiMain::PhoneNoAccepted = FlagTrue;
-    mdiMain::EditedPhoneNo.clear();
+    result = QString();
     accept();
 }
 

@@ -1,17 +1,23 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// Edits one phone number, handed over through mdiMain::EditedPhoneNo / PhoneNoAccepted.
-// Open it with exec(); each opening is a fresh object.
+// Edits one phone number. Open it with exec(), or through edit(); each opening is a fresh
+// object. After OK with a valid number, or after Delete, edited() holds the new number.
 class frmEditNo : public QDialog {
     Q_OBJECT
 public:
-    explicit frmEditNo(QWidget* owner = nullptr);
+    explicit frmEditNo(const QString& stored, QWidget* owner = nullptr);
+
+    // Opens the dialog modally on `stored`; the new number, or nullopt when cancelled.
+    static std::optional<QString> edit(const QString& stored, QWidget* owner);
+    const std::optional<QString>& edited() const { return result; }
 
     static constexpr int IsdMaxLength = 5;
     static constexpr int NumberLength = 10;
@@ -33,4 +39,7 @@ public slots:
     void cmdOK_Click();
     void cmdDelete_Click();
     void cmdCancel_Click();
+
+private:
+    std::optional<QString> result;
 };

@@ -12,7 +12,6 @@
 
 #include "frmEditMessage.h"
 #include "frmEditNo.h"
-#include "mdiMain.h"
 
 namespace {
 
@@ -142,25 +141,16 @@ void frmMain::chkChEnable_Click(int s) {
 
 void frmMain::cmdEditMsg_Click(int s) {
     if (s < 0 || s >= Slots) return;
-    mdiMain::EditedMessage = lblMessage[s]->text();
-    {
-        frmEditMessage dlg(this);
-        dlg.exec();
-    }
-    if (mdiMain::MessageAccepted != FlagTrue) return;
-    lblMessage[s]->setText(mdiMain::EditedMessage);
-    ChannelMessage[(currentPage() - 1) * Slots + s] = mdiMain::EditedMessage;
+    const std::optional<QString> edited = frmEditMessage::edit(lblMessage[s]->text(), this);
+    if (!edited) return;
+    lblMessage[s]->setText(*edited);
+    ChannelMessage[(currentPage() - 1) * Slots + s] = *edited;
 }
 
 void frmMain::cmdEditNo_Click(int k) {
     if (k < 0 || k >= ConfigurationSet::PhoneCount) return;
-    mdiMain::EditedPhoneNo = txtPhoneNo[k]->text();
-    {
-        frmEditNo dlg(this);
-        dlg.exec();
-    }
-    if (mdiMain::PhoneNoAccepted != FlagTrue) return;
-    txtPhoneNo[k]->setText(mdiMain::EditedPhoneNo.left(ConfigurationSet::PhoneMaxLength));
+    const std::optional<QString> edited = frmEditNo::edit(txtPhoneNo[k]->text(), this);
+    if (edited) txtPhoneNo[k]->setText(edited->left(ConfigurationSet::PhoneMaxLength));
 }
 
 void frmMain::cmdExit_Click() {

@@ -7,7 +7,6 @@
 #include "frmEditMessage.h"
 #include "frmEditNo.h"
 #include "frmProgress.h"
-#include "mdiMain.h"
 
 namespace {
 
@@ -96,9 +95,7 @@ private slots:
     // A refused entry shows the error box and leaves the dialog open as the user left it.
     void editNo() {
         QFETCH(NoCase, c);
-        mdiMain::EditedPhoneNo = c.stored;
-        mdiMain::PhoneNoAccepted = -1;  // left over from an earlier edit
-        frmEditNo dlg;
+        frmEditNo dlg(c.stored);
         const int result = execWith(dlg, [&] {
             typeKeys(dlg.txtNo, c.keys);
             if (c.action == "enter") QTest::keyClick(dlg.txtSTD, Qt::Key_Enter);
@@ -109,8 +106,8 @@ private slots:
         });
         QCOMPARE(result, c.result);
         QCOMPARE(seenBox, result == StillOpen ? ErrorBox : QString());
-        QCOMPARE(mdiMain::PhoneNoAccepted, qint16(result == QDialog::Accepted ? -1 : 0));
-        QCOMPARE(mdiMain::EditedPhoneNo, result == QDialog::Accepted ? c.outcome : c.stored);
+        QCOMPARE(dlg.edited(),
+                 result == QDialog::Accepted ? std::optional(c.outcome) : std::nullopt);
     }
 
     void message_data() {
@@ -133,9 +130,7 @@ private slots:
 
     void message() {
         QFETCH(MessageCase, c);
-        mdiMain::EditedMessage = c.incoming;
-        mdiMain::MessageAccepted = -1;
-        frmEditMessage dlg;
+        frmEditMessage dlg(c.incoming);
         QGuiApplication::clipboard()->setText(c.pasted);
         const int result = execWith(dlg, [&] {
             if (!c.pasted.isNull()) dlg.txtMsg->paste();  // no key: the counter follows any change
@@ -147,8 +142,7 @@ private slots:
         });
         const bool ok = c.button == "OK";
         QCOMPARE(result, int(ok ? QDialog::Accepted : QDialog::Rejected));
-        QCOMPARE(mdiMain::MessageAccepted, qint16(ok ? -1 : 0));
-        QCOMPARE(mdiMain::EditedMessage, c.handedBack);
+        QCOMPARE(dlg.edited(), ok ? std::optional(c.handedBack) : std::nullopt);
     }
 
     // Also leaves pictures of the three windows in QX_TEST_OUTPUT for a person to look at.
@@ -156,10 +150,8 @@ private slots:
         QWidget owner;
         owner.setGeometry(60, 40, 700, 500);  // inside the 800 x 600 offscreen screen
         owner.show();
-        mdiMain::EditedPhoneNo = "911234567890";
-        mdiMain::EditedMessage = "Zone 3 alarm\r\nCall the guard";
-        frmEditNo number;
-        frmEditMessage message;
+        frmEditNo number("911234567890");
+        frmEditMessage message("Zone 3 alarm\r\nCall the guard");
         frmProgress progress(&owner);
         QCOMPARE(progress.windowType(), Qt::Tool);
         QVERIFY(!(progress.windowFlags() & (Qt::WindowTitleHint | Qt::FramelessWindowHint)));

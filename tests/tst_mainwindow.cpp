@@ -2,7 +2,6 @@
 #include <QtWidgets>
 
 #include "frmMain.h"
-#include "mdiMain.h"
 
 struct EditCase {
     bool phone;
@@ -125,28 +124,36 @@ private slots:
         QTest::newRow("msg cancel") << EditCase{false, 55, "keep", "cmdCancel", "new", {}, "keep"};
         QTest::newRow("msg close box") << EditCase{false, 17, "keep", "", "new", {}, "keep"};
         QTest::newRow("no. ok") << EditCase{true, 0, "", "cmdOK", "9", "1234567890", "91234567890"};
-        QTest::newRow("no. deleted") << EditCase{true, 19, "4412345", "cmdDelete", "", "", ""};
-        QTest::newRow("no. cancel") << EditCase{true, 31, "4412", "cmdCancel", "1", "22", "4412"};
+        QTest::newRow("no. deleted") << EditCase{true, 19, "44123456789", "cmdDelete", "", "", ""};
+        QTest::newRow("no. cancel")
+            << EditCase{true, 31, "4412345678901", "cmdCancel", "1", "22", "4412345678901"};
     }
     void launchers() {
         QFETCH(EditCase, c);
         w->txtPhoneNo[c.index % 32]->setText(c.before);  // both set; only the row's kind is edited
         w->ChannelMessage[c.index] = c.before;
         w->selectPage(c.index / 16 + 1);
-        mdiMain::PhoneNoAccepted = mdiMain::MessageAccepted = -1;  // as an earlier edit left them
         // Fills the dialog in and presses the button once it shows. A dialog that never shows
         // leaves handedIn as it is; the watchdog fails one that never closes and closes it.
         QString failure, handedIn = "no dialog showed";
-        QString& handOver = c.phone ? mdiMain::EditedPhoneNo : mdiMain::EditedMessage;
         QTimer poll;
         connect(&poll, &QTimer::timeout, &poll, [&] {
             auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dlg) return;
             poll.stop();
-            handedIn = std::exchange(handOver, "stale");  // only an accepting dialog replaces it
-            if (auto* msg = dlg->findChild<QPlainTextEdit*>("txtMsg")) msg->setPlainText(c.typed);
-            if (auto* area = dlg->findChild<QLineEdit*>("txtSTD")) area->setText(c.typed);
-            if (auto* no = dlg->findChild<QLineEdit*>("txtNo")) no->setText(c.typed2);
+            handedIn.clear();  // what the dialog opened with
+            if (auto* msg = dlg->findChild<QPlainTextEdit*>("txtMsg")) {
+                handedIn = msg->toPlainText();
+                msg->setPlainText(c.typed);
+            }
+            if (auto* area = dlg->findChild<QLineEdit*>("txtSTD")) {
+                handedIn = area->text();
+                area->setText(c.typed);
+            }
+            if (auto* no = dlg->findChild<QLineEdit*>("txtNo")) {
+                handedIn += no->text();
+                no->setText(c.typed2);
+            }
             auto* button = c.button.isEmpty() ? nullptr : dlg->findChild<QPushButton*>(c.button);
             if (!button && !c.button.isEmpty()) failure = "no " + c.button;
             button ? button->click() : void(dlg->close());
@@ -159,7 +166,8 @@ private slots:
         });
         (c.phone ? w->cmdEditNo[c.index] : w->cmdEditMsg[c.index % 16])->click();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        QCOMPARE(handedIn, c.before);
+        // A number of 10 characters or fewer has no code to split off and opens empty.
+        QCOMPARE(handedIn, c.phone && c.before.size() <= 10 ? QString() : c.before);
         QCOMPARE(c.phone ? w->txtPhoneNo[c.index]->text() : w->lblMessage[c.index % 16]->text(),
                  c.after);
         if (!c.phone) QCOMPARE(w->ChannelMessage[c.index], c.after);
