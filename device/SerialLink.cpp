@@ -1,6 +1,12 @@
 #include "SerialLink.h"
 
+#include <QFile>
 #include <QSerialPortInfo>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#include <cerrno>
+#endif
 
 SerialLink::SerialLink(QObject* parent) : QObject(parent), port(this) {
     port.setObjectName(QStringLiteral("cm"));
@@ -40,14 +46,70 @@ QStringList SerialLink::availableDevices() {
     return names;
 }
 
+QString SerialLink::advice(OpenFailure failure, const QString& deviceName,
+                           const QStringList& devices, Platform platform) {
+    const QString found = devices.isEmpty() ? tr("No serial devices were found on this computer.")
+                                            : tr("Serial devices found on this computer: %1.")
+                                                  .arg(devices.join(QStringLiteral(", ")));
+    switch (failure) {
+        case OpenFailure::NoDevice:
+            return tr("Pick an entry from the list or type a device path such as "
+                      "/dev/ttyUSB0.\n%1")
+                .arg(found);
+        case OpenFailure::NotFound:
+            return tr("There is no device %1. Check that the unit is plugged in and switched "
+                      "on, then pick its port.\n%2")
+                .arg(deviceName, found);
+        case OpenFailure::PermissionDenied:
+            if (platform == Platform::Windows)
+                return tr("You are not allowed to use %1. Ask your administrator for access.")
+                    .arg(deviceName);
+            return tr("You are not allowed to use %1. Serial ports belong to the dialout group; "
+                      "add yourself to it with\n    sudo usermod -aG dialout $USER\nthen log "
+                      "out and log in again.")
+                .arg(deviceName);
+        case OpenFailure::InUse:
+            return tr("%1 is in use by another program. Close that program, or its connection "
+                      "to the unit, and connect again.")
+                .arg(deviceName);
+        case OpenFailure::Other:
+            break;
+    }
+    return tr("Check that the unit is plugged in and that %1 is its port.").arg(deviceName);
+}
+
+namespace {
+
+// The serial layer reports "permission denied" and "in use" alike; on Unix a device we may not
+// open at all is the one we lack rights to.
+SerialLink::OpenFailure classify(QSerialPort::SerialPortError error, const QString& deviceName) {
+    switch (error) {
+        case QSerialPort::DeviceNotFoundError:
+            return SerialLink::OpenFailure::NotFound;
+        case QSerialPort::PermissionError:
+#ifdef Q_OS_UNIX
+            if (::access(QFile::encodeName(deviceName).constData(), R_OK | W_OK) != 0 &&
+                errno == EACCES)
+                return SerialLink::OpenFailure::PermissionDenied;
+#else
+            Q_UNUSED(deviceName);
+#endif
+            return SerialLink::OpenFailure::InUse;
+        default:
+            return SerialLink::OpenFailure::Other;
+    }
+}
+
+}  // namespace
+
 bool SerialLink::open(const QString& deviceName) {
     if (port.isOpen()) close();
     lastError.clear();
     device = deviceName;
     if (deviceName.isEmpty()) {
-        lastError =
-            tr("No such serial port. Pick an entry from the list or type a device path "
-               "such as /dev/ttyUSB0.");
+        lastFailure = OpenFailure::NoDevice;
+        lastError = tr("No such serial port.") + QStringLiteral("\n\n") +
+                    advice(lastFailure, deviceName, availableDevices(), hostPlatform());
         return false;
     }
     port.setPortName(deviceName);
@@ -60,7 +122,9 @@ bool SerialLink::open(const QString& deviceName) {
     // the next read, as the unit's own receive buffer would.
     port.setReadBufferSize(ReceiveBufferSize);
     if (!port.open(QIODevice::ReadWrite)) {
-        lastError = port.errorString();
+        lastFailure = classify(port.error(), deviceName);
+        lastError = port.errorString() + QStringLiteral("\n\n") +
+                    advice(lastFailure, deviceName, availableDevices(), hostPlatform());
         port.clearError();
         return false;
     }

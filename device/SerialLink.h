@@ -29,8 +29,16 @@ public:
     // The serial devices this computer has, for display.
     static QStringList availableDevices();
 
-    // On failure returns false, leaves the port closed and sets errorString().
+    // Why a port would not open, as far as it tells what the user can do about it.
+    enum class OpenFailure { NoDevice, NotFound, PermissionDenied, InUse, Other };
+    // What to do about a failure, in words; `devices` is what availableDevices() found.
+    static QString advice(OpenFailure failure, const QString& deviceName,
+                          const QStringList& devices, Platform platform);
+
+    // On failure returns false, leaves the port closed and sets errorString() to the serial
+    // layer's description followed by advice(), and openFailure().
     bool open(const QString& deviceName);
+    OpenFailure openFailure() const { return lastFailure; }
     void close();
     bool isOpen() const;
     // The device last opened (or tried), as the system names it.
@@ -54,6 +62,7 @@ private:
     QSerialPort port;
     QString device;
     QString lastError;
+    OpenFailure lastFailure = OpenFailure::Other;
     QString lostReason;
     bool dropPending = false;
 };
