@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
@@ -75,6 +76,7 @@ int main(int argc, char* argv[]) {
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // the window's remembered port stays out of ~
 
     UnitSimulator unit;
     if (!unit.open()) {

@@ -239,7 +239,10 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 class tst_soak : public QObject {
     Q_OBJECT
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
+    static void initMain() {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        QStandardPaths::setTestModeEnabled(true);  // the window's remembered port stays out of ~
+    }
 
 private slots:
     void faultCycles();

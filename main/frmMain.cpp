@@ -7,9 +7,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QShowEvent>
 #include <QTabWidget>
 
+#include "SerialLink.h"
 #include "frmEditMessage.h"
 #include "frmEditNo.h"
 
@@ -71,9 +73,13 @@ void frmMain::startUp() {
         box->setMaxLength(ConfigurationSet::PhoneMaxLength);
         box->setEnabled(false);  // numbers come only through the phone number dialog
     }
-    for (int n = 1; n <= 255; ++n)
+    for (int n = 1; n <= ComEntries; ++n)
         cmbComm->addItem(QStringLiteral("COM %1").arg(n));
     cmbComm->setCurrentIndex(0);
+    refreshPortList();
+    const QString lastPort = QSettings().value(QLatin1String(PortSetting)).toString();
+    if (!lastPort.isEmpty()) setPort(lastPort);
+    connect(cmbComm, &PortComboBox::aboutToShowPopup, this, &frmMain::refreshPortList);
     for (int k = 0; k < ConfigurationSet::SlaveIdCount; ++k)
         cmbSlaveID->addItem(QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')));
     cmbSlaveID->setCurrentIndex(0);
@@ -114,6 +120,23 @@ void frmMain::selectPage(int page) {
         TS_Click();  // no change of tab, so no signal
     else
         TS->setCurrentIndex(page - 1);  // currentChanged runs the refresh
+}
+
+void frmMain::refreshPortList() {
+    const QString shown = cmbComm->currentText();
+    while (cmbComm->count() > ComEntries)
+        cmbComm->removeItem(cmbComm->count() - 1);
+    const QStringList devices = SerialLink::availableDevices();
+    for (const QString& device : devices)
+        cmbComm->addItem(device);
+    setPort(shown);
+}
+
+void frmMain::setPort(const QString& text) {
+    // The entry of that name when there is one, so the list opens on it; typed text otherwise.
+    const int entry = cmbComm->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (entry >= 0) cmbComm->setCurrentIndex(entry);
+    cmbComm->setEditText(text);
 }
 
 int frmMain::slaveId() const {

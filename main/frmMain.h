@@ -4,6 +4,7 @@
 #include <array>
 
 #include "ConfigurationSet.h"
+#include "PortComboBox.h"
 #include "UnitSession.h"
 
 class QCheckBox;
@@ -48,10 +49,20 @@ public:
     int slaveId() const;
     int portIndex() const;
 
+    // The port box lists COM 1..COM 255, then the serial devices found on this computer.
+    static constexpr int ComEntries = 255;
+    void refreshPortList();             // the devices, as they are now; the shown text stays
+    void setPort(const QString& text);  // shows `text` in the port box, as if typed
+
+    // What the window remembers between runs (QSettings): the last port it connected to and
+    // the folder of the last file saved or loaded.
+    static constexpr const char* PortSetting = "port";
+    static constexpr const char* FolderSetting = "fileFolder";
+
     // ---- controls (object names equal the member names; array elements are name_<index>) ---
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
-    QComboBox* cmbComm = nullptr;
+    PortComboBox* cmbComm = nullptr;
     QPushButton* cmdConnect = nullptr;
     QFrame* shpComm = nullptr;
     QGroupBox* Frame4 = nullptr;

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
+#include <QSettings>
 
 #include "SerialLink.h"
 #include "UnitSession.h"
@@ -79,6 +80,7 @@ void frmMain::cmdConnect_Click() {
         const QString device = SerialLink::deviceNameFor(cmbComm->currentText(), portIndex() + 1,
                                                          SerialLink::hostPlatform());
         if (session->open(device)) {
+            QSettings().setValue(QLatin1String(PortSetting), cmbComm->currentText().trimmed());
             showLinkState(true);
             setLamp(0, 255, 0);
             return;

@@ -2,6 +2,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 
 #include "ConfigFile.h"
 #include "frmMain.h"
@@ -26,11 +27,15 @@ QString frmMain::chooseFile(bool forSave) {
         const QFileInfo last(lastFilePath);
         cdia->setDirectory(last.absolutePath());
         cdia->selectFile(last.fileName());
+    } else if (const QString folder = QSettings().value(QLatin1String(FolderSetting)).toString();
+               !folder.isEmpty() && QFileInfo(folder).isDir()) {
+        cdia->setDirectory(folder);  // from an earlier run
     }
     if (cdia->exec() != QDialog::Accepted) return {};
     const QStringList chosen = cdia->selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty()) return {};
     lastFilePath = chosen.first();
+    QSettings().setValue(QLatin1String(FolderSetting), QFileInfo(lastFilePath).absolutePath());
     return lastFilePath;
 }
 

@@ -114,8 +114,9 @@ QFont dialogFont(const QStyle* style) {
 }
 
 // The two combo boxes take typed text, but typed text never becomes a list entry.
-QComboBox* makeCombo(QWidget* parent, const QString& name) {
-    auto* combo = make<QComboBox>(parent, name);
+template <typename Combo = QComboBox>
+Combo* makeCombo(QWidget* parent, const QString& name) {
+    auto* combo = make<Combo>(parent, name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     return combo;
@@ -141,7 +142,7 @@ void frmMain::buildLayout() {
     // Creation order is stacking order: Frame2 must come after TS to be drawn above it.
     Frame1 = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Communication"));
     Label1 = makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Port No."));
-    cmbComm = makeCombo(Frame1, QStringLiteral("cmbComm"));
+    cmbComm = makeCombo<PortComboBox>(Frame1, QStringLiteral("cmbComm"));
     cmdConnect = makeButton(Frame1, QStringLiteral("cmdConnect"), QStringLiteral("Connect"));
     shpComm = make<QFrame>(Frame1, QStringLiteral("shpComm"));
     shpComm->setFrameShape(QFrame::Box);

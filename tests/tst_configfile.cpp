@@ -33,6 +33,7 @@ class tst_configfile : public QObject {
     static QByteArray quoted(const QByteArray& text) { return '"' + text + "\"\r\n"; }
 
     QTemporaryDir dir;
+    QString openedIn;  // the folder the last file dialog opened in
     QString path(const QString& name) const { return dir.filePath(name); }
     QByteArray readAll(const QString& name) const {
         QFile file(path(name));
@@ -55,6 +56,7 @@ class tst_configfile : public QObject {
             if (modal && ++ticks > 250) return void(modal->close());
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
                 shown << "file dialog";
+                openedIn = dialog->directory().absolutePath();
                 if (name.isEmpty()) return dialog->reject();
                 dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path(name));
                 static_cast<QDialog*>(dialog)->accept();  // with the dialog's own checks
@@ -72,7 +74,11 @@ class tst_configfile : public QObject {
     }
 
 private slots:
-    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
+    void initTestCase() {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        // The folder the window remembers goes here, not into the user's own settings.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path("settings"));
+    }
 
     // `values`: what each read gave, or how it failed. A record longer than the limit is not
     // consumed, so it comes last.
@@ -203,6 +209,11 @@ private slots:
         // Lines 1-100: up to channel 41 and the flag of 42, whose message is missing.
         use(w.cmdFileLoad, "short.cfg", "record 101");
         QCOMPARE(ConfigFile::serialize(w.configuration()), lines(fresh, 0, 99) + lines(old, 99));
+
+        // A later run opens its file dialog in the folder used last.
+        frmMain later;
+        use(later.cmdFileLoad, {});
+        QCOMPARE(openedIn, QDir(dir.path()).absolutePath());
     }
 };
 

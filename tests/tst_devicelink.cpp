@@ -9,6 +9,7 @@
 #include <QtWidgets>
 
 #include "SerialLink.h"
+#include "TrafficLog.h"
 #include "Transaction.h"
 #include "UnitSimulator.h"
 #include "frmMain.h"
@@ -77,11 +78,23 @@ private slots:
     void transaction();
     void portNames_data();
     void portNames();
+    void initTestCase();
+    void advice_data();
+    void advice();
     void connectStates_data();
     void connectStates();
     void transfers_data();
     void transfers();
 };
+
+namespace {
+QTemporaryDir scratch;
+}
+
+void tst_devicelink::initTestCase() {
+    // The port the window remembers goes here, not into the user's own settings.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+}
 
 void tst_devicelink::transaction_data() {
     QTest::addColumn<QByteArrayList>("early");    // sent by the unit before each command
@@ -107,6 +120,11 @@ void tst_devicelink::transaction() {
     SerialLink link;
     QVERIFY2(link.open(unit.path), qPrintable(link.errorString()));
     Transaction t(&link);
+    TrafficLog log;
+    const QString logPath =
+        scratch.filePath(QStringLiteral("traffic-%1.log").arg(QTest::currentDataTag()));
+    QVERIFY(log.open(logPath));
+    t.setTrafficLog(&log);
     QSignalSpy done(&t, &Transaction::completed);
     QElapsedTimer clock;
     qint64 took = -1;
@@ -129,6 +147,26 @@ void tst_devicelink::transaction() {
     QCOMPARE(done.count(), 3);  // at once, without a wait, keeping the last reply
     QCOMPARE(t.RxReply, expected[1]);
     QCOMPARE(unit.readAll(), QByteArray("?A\r?A\r"));
+
+    // One line per command and per reply, timestamped, naming the device, bytes escaped.
+    QFile written(logPath);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n');
+    QCOMPARE(lines.size(), 5);  // the exchange with the port closed sent nothing
+    QByteArrayList expectedLines;
+    for (int round = 0; round < 2; ++round)
+        expectedLines << "> ?A\\r"
+                      << "< " + TrafficLog::escaped(expected[round]);
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray& line = lines[i];
+        const qsizetype afterTime = line.indexOf(' ');
+        QVERIFY2(QDateTime::fromString(QString::fromUtf8(line.left(afterTime)), Qt::ISODateWithMs)
+                     .isValid(),
+                 line.constData());
+        QCOMPARE(line.mid(afterTime + 1), unit.path.toUtf8() + ' ' + expectedLines[i]);
+    }
+    QCOMPARE(TrafficLog::escaped(QByteArray("A\0\xff\r\n\\~\x7f", 8)),
+             QByteArray("A\\0\\xFF\\r\\n\\\\~\\x7F"));
 }
 
 void tst_devicelink::portNames_data() {
@@ -154,19 +192,55 @@ void tst_devicelink::portNames() {
     QCOMPARE(SerialLink::deviceNameFor(shown, portNumber, platform), device);
 }
 
+// What the port error box tells the user to do, for each way a port fails to open.
+void tst_devicelink::advice_data() {
+    using F = SerialLink::OpenFailure;
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<QStringList>("devices");
+    QTest::addColumn<QString>("says");
+    const QStringList two{"/dev/ttyS0", "/dev/ttyUSB0"};
+    QTest::newRow("missing, devices found")
+        << int(F::NotFound) << two
+        << "There is no device /dev/x.*\nSerial devices found on this computer: /dev/ttyS0, "
+           "/dev/ttyUSB0\\.$";
+    QTest::newRow("missing, none found")
+        << int(F::NotFound) << QStringList{} << "\nNo serial devices were found on this computer";
+    QTest::newRow("no device named") << int(F::NoDevice) << two << "/dev/ttyS0, /dev/ttyUSB0";
+    QTest::newRow("permission")
+        << int(F::PermissionDenied) << two
+        << "not allowed to use /dev/x.*dialout group.*\n    sudo usermod -aG dialout "
+           "\\$USER\nthen log out and log in again";
+    QTest::newRow("in use") << int(F::InUse) << two << "^/dev/x is in use by another program";
+}
+
+void tst_devicelink::advice() {
+    QFETCH(int, failure);
+    QFETCH(QStringList, devices);
+    QFETCH(QString, says);
+    const QString text = SerialLink::advice(SerialLink::OpenFailure(failure), "/dev/x", devices,
+                                            SerialLink::Platform::Unix);
+    QVERIFY2(QRegularExpression(says, QRegularExpression::DotMatchesEverythingOption)
+                 .match(text)
+                 .hasMatch(),
+             qPrintable(text));
+}
+
 void tst_devicelink::connectStates_data() {
-    QTest::addColumn<QString>("typed");  // "", "held": the simulated unit's path, free or not
-    QTest::addColumn<bool>("fails");     // with a box showing the port's own error text
-    QTest::newRow("simulated unit") << "" << false;
-    QTest::newRow("text matching no entry") << "ttyUSB9" << true;
-    QTest::newRow("missing device") << "/dev/quellix-no-such-port" << true;
-    QTest::newRow("port held by another program") << "held" << true;
+    QTest::addColumn<QString>("typed");   // "", "held": the simulated unit's path, free or not
+    QTest::addColumn<bool>("fails");      // with a box showing the port's own error text
+    QTest::addColumn<QString>("advice");  // what the box goes on to say
+    QTest::newRow("simulated unit") << "" << false << "";
+    QTest::newRow("text matching no entry") << "ttyUSB9" << true << "Pick an entry";
+    QTest::newRow("missing device")
+        << "/dev/quellix-no-such-port" << true << "There is no device /dev/quellix-no-such-port";
+    QTest::newRow("port held by another program") << "held" << true << "in use by another program";
 }
 
 // Connect, then disconnect or fail, then connect again as the first time.
 void tst_devicelink::connectStates() {
     QFETCH(QString, typed);
     QFETCH(bool, fails);
+    QFETCH(QString, advice);
     Rig r;
     SerialLink other;
     QVERIFY(r.unit.isOpen() && (typed != "held" || other.open(r.unit.slavePath())));
@@ -181,7 +255,10 @@ void tst_devicelink::connectStates() {
     }
     QTRY_COMPARE(r.boxes.size(), fails ? 1 : 0);
     for (QStringList box : r.boxes) {
-        QVERIFY(!box.takeAt(1).isEmpty());
+        const QString text = box.takeAt(1);
+        // The serial layer's own words first, then what to do about them.
+        QVERIFY2(text.contains("\n\n") && !text.startsWith("\n") && text.contains(advice),
+                 qPrintable(text));
         // The lamp turns red only once the box is dismissed.
         QCOMPARE(box, QStringList({"USB Port Error", Warning, startLamp, ""}));
     }
@@ -190,6 +267,8 @@ void tst_devicelink::connectStates() {
             !r.port()->isOpen());
     other.close();
     QVERIFY(r.connectTo(15));
+    frmMain later;  // a later run offers the port used last
+    QCOMPARE(later.cmbComm->currentText(), r.unit.slavePath());
 }
 
 // Reads and writes from start to end, and the ways one ends early: a write with no slave ID, a

@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "SerialLink.h"
 #include "frmMain.h"
 
 struct EditCase {
@@ -21,7 +22,13 @@ class tst_mainwindow : public QObject {
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page - 1).center());
     }
 
+    QTemporaryDir settings;
+
 private slots:
+    void initTestCase() {
+        // Remembered ports go here, not into the user's own settings.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    }
     void init() { w = new frmMain; }
     void cleanup() { delete w; }
 
@@ -60,14 +67,28 @@ private slots:
         QCOMPARE(w->windowTitle(), "Quellix Ver.2.0");
         QCOMPARE(w->maximumSize(), QSize(1103, 544));
         QCOMPARE(w->minimumSize(), w->maximumSize());
-        QCOMPARE(w->cmbComm->count(), 255);
         QCOMPARE(w->cmbComm->itemText(9), "COM 10");
+        QStringList listed;  // after the COM entries, the devices this computer has
+        for (int i = frmMain::ComEntries; i < w->cmbComm->count(); ++i)
+            listed << w->cmbComm->itemText(i);
+        QCOMPARE(listed, SerialLink::availableDevices());
+        QCOMPARE(w->cmbComm->itemText(frmMain::ComEntries - 1), "COM 255");
         QCOMPARE(w->cmbComm->currentText(), "COM 1");
         QCOMPARE(w->cmbSlaveID->count(), 32);
         QCOMPARE(w->cmbSlaveID->itemText(9), "09");
         QCOMPARE(w->cmbSlaveID->currentText(), "00");
         QVERIFY(w->txtPhoneNo[31]->maxLength() == 15 && !w->txtPhoneNo[31]->isEnabled());
         w->cmbComm->setEditText("/dev/ttyUSB0");  // names no entry
+        QCOMPARE(w->portIndex(), -1);
+        // As --port gives it: an entry is selected, other text shown as typed; opening the list
+        // brings it up to date and keeps what is shown.
+        w->setPort("COM 7");
+        QCOMPARE(w->portIndex(), 6);
+        w->setPort("/dev/quellix-typed");
+        w->cmbComm->showPopup();
+        QCOMPARE(w->cmbComm->count(), frmMain::ComEntries + SerialLink::availableDevices().size());
+        w->cmbComm->hidePopup();
+        QCOMPARE(w->cmbComm->currentText(), "/dev/quellix-typed");
         QCOMPARE(w->portIndex(), -1);
         w->selectPage(4);
         w->show();
