@@ -24,7 +24,8 @@ public:
     static Platform hostPlatform();
     // The device to open for what the port box shows. `portNumber` is the list entry's
     // position + 1 ("COM n" is port n), 0 when the text matches no entry. A text starting with
-    // "/" names a device directly. Returns an empty string when there is nothing to open.
+    // "/" (or \\.\ on Windows) names a device directly. Returns an empty string when there is
+    // nothing to open.
     static QString deviceNameFor(const QString& shownText, int portNumber, Platform platform);
     // The serial devices this computer has, for display.
     static QStringList availableDevices();

@@ -179,6 +179,8 @@ void tst_devicelink::portNames_data() {
     QTest::newRow("COM 3, Windows") << "COM 3" << 3 << true << "COM3";
     QTest::newRow("typed path") << " /dev/pts/7 " << 0 << false << "/dev/pts/7";
     QTest::newRow("typed name, no path") << "ttyUSB0" << 0 << false << "";
+    QTest::newRow("listed, Windows") << "\\\\.\\COM12" << 0 << true << "\\\\.\\COM12";
+    QTest::newRow("listed Windows name, Unix") << "\\\\.\\COM12" << 0 << false << "";
     QTest::newRow("typed COM 0") << "COM 0" << 0 << true << "";
     QTest::newRow("port 256") << "COM 256" << 256 << false << "";
 }
