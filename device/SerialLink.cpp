@@ -36,7 +36,7 @@ QString SerialLink::deviceNameFor(const QString& shownText, int portNumber, Plat
     QString text = shownText.trimmed();  // not const, so the return moves it
     if (text.startsWith(QLatin1Char('/'))) return text;
     // The devices the port box lists on Windows are named like \\.\COM12.
-    if (platform == Platform::Windows && text.startsWith(QLatin1String("\\\\.\\"))) return text;
+    if (platform == Platform::Windows && text.startsWith(QLatin1String(R"(\\.\)"))) return text;
     return {};
 }
 
