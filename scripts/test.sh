@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything and runs every check, headless:
 #   1. the normal build and the whole test suite,
-#   2. the same suite built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer,
-#   3. the fault-injection soak through the real window (bench/soak.cpp),
-#   4. the libFuzzer targets for a bounded time each,
-#   5. clang-tidy and cppcheck on the project's own code.
+#   2. that build installed into a scratch root and packaged as a .deb (install-check.sh),
+#   3. the same suite built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer,
+#   4. the fault-injection soak through the real window (bench/soak.cpp),
+#   5. the libFuzzer targets for a bounded time each,
+#   6. clang-tidy and cppcheck on the project's own code.
 # Set QX_QUICK=1 to run only stage 1.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,6 +42,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 stage "tests" suite "$root/build"
 if [ "${QX_QUICK:-0}" != 1 ]; then
+    stage "install and package" "$root/scripts/install-check.sh" "$root/build"
     stage "tests under sanitizers" suite "$root/build-asan" -DQX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     stage "fault soak" "$root/build/bench/quellix-soak"
     stage "fuzzing" "$root/scripts/fuzz.sh" 30
