@@ -14,13 +14,13 @@ trap 'kill $sim_pid 2>/dev/null || true; rm -f "$sim_out"' EXIT
 for _ in $(seq 50); do [ -s "$sim_out" ] && break; sleep 0.1; done
 device=$(head -n 1 "$sim_out")
 echo
-echo "Simulated unit ready. Type this into the port box, then click Connect:  $device"
+echo "Simulated unit ready on $device; it is in the port box: click Connect, then Read from Device."
 echo
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found; starting the tool under Xvfb instead."
     "$root/scripts/deps.sh" xvfb xauth
-    xvfb-run -a "$root/build/main/quellix"
+    xvfb-run -a "$root/build/main/quellix" --port "$device"
 else
-    "$root/build/main/quellix"
+    "$root/build/main/quellix" --port "$device"
 fi
