@@ -1,0 +1,139 @@
+#include "ConfigDocument.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <cstdio>
+
+#include "ConfigFile.h"
+#include "ConfigJson.h"
+#include "Records.h"
+
+namespace {
+
+constexpr int ClassicPhones = 16;
+constexpr int ClassicRecordCount = 145;
+
+// The record reader cuts nothing but ConfigFile::parse cuts phone numbers to 15 characters, so
+// the lengths are checked on the raw records. Runs only on a file that parsed completely.
+QString checkLimits(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    records::RecordReader reader(buffer);
+    auto tooLong = [](int record, const QString& what, qsizetype size, int max) {
+        return QStringLiteral("record %1 (%2): %3 characters, at most %4")
+            .arg(record)
+            .arg(what)
+            .arg(size)
+            .arg(max);
+    };
+    qint16 number = 0;
+    QString text;
+    reader.readInteger(&number);
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k) {
+        if (k == ClassicPhones) {
+            for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
+                reader.readInteger(&number);
+                reader.readText(&text);
+                if (text.size() > ConfigurationSet::MessageMaxLength)
+                    return tooLong(reader.recordsRead(),
+                                   QStringLiteral("the message of channel %1").arg(i + 1),
+                                   text.size(), ConfigurationSet::MessageMaxLength);
+            }
+        }
+        if (reader.readText(&text) != records::RecordReader::Status::Ok) break;
+        if (text.size() > ConfigurationSet::PhoneMaxLength)
+            return tooLong(reader.recordsRead(), QStringLiteral("phone number %1").arg(k + 1),
+                           text.size(), ConfigurationSet::PhoneMaxLength);
+    }
+    return {};
+}
+
+}  // namespace
+
+ConfigDocument ConfigDocument::parse(const QByteArray& bytes) {
+    ConfigDocument doc;
+    if (ConfigJson::looksLikeJson(bytes)) {
+        const ConfigJson::ParseResult json = ConfigJson::parse(bytes);
+        doc.set = json.set;
+        doc.ok = json.ok;
+        doc.phoneCount = json.phoneCount;
+        doc.error = json.error;
+        return doc;
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // The parser keeps the base slave ID for a value outside 0..31; -1 shows that happened.
+    ConfigurationSet base;
+    base.slaveId = -1;
+    const ConfigFile::LoadResult loaded = ConfigFile::parse(buffer, base);
+    doc.set = loaded.set;
+    if (!loaded.ok) {
+        doc.error = loaded.error;
+        return doc;
+    }
+    if (doc.set.slaveId < 0) {
+        doc.error = QStringLiteral("record 1 (the slave ID): outside 0..%1")
+                        .arg(ConfigurationSet::SlaveIdCount - 1);
+        return doc;
+    }
+    doc.error = checkLimits(bytes);
+    if (!doc.error.isEmpty()) return doc;
+    doc.phoneCount =
+        loaded.recordsRead <= ClassicRecordCount ? ClassicPhones : ConfigurationSet::PhoneCount;
+    doc.ok = true;
+    return doc;
+}
+
+ConfigDocument ConfigDocument::load(const QString& path) {
+    QFile file;
+    const bool opened = path == QStringLiteral("-")
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        ConfigDocument doc;
+        doc.error = QStringLiteral("cannot be opened: %1").arg(file.errorString());
+        return doc;
+    }
+    // A configuration is a few kilobytes; anything far larger is not one.
+    constexpr qint64 MaxBytes = 4 * 1024 * 1024;
+    const QByteArray bytes = file.read(MaxBytes + 1);
+    if (bytes.size() > MaxBytes) {
+        ConfigDocument doc;
+        doc.error = QStringLiteral("larger than %1 bytes").arg(MaxBytes);
+        return doc;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        ConfigDocument doc;
+        doc.error = QStringLiteral("cannot be read: %1").arg(file.errorString());
+        return doc;
+    }
+    return parse(bytes);
+}
+
+QStringList differences(const ConfigurationSet& left, const ConfigurationSet& right,
+                        int phoneCount) {
+    QStringList lines;
+    if (left.slaveId != right.slaveId)
+        lines << QStringLiteral("slave-id: %1 -> %2").arg(left.slaveId).arg(right.slaveId);
+    for (int k = 0; k < qBound(0, phoneCount, ConfigurationSet::PhoneCount); ++k)
+        if (left.phoneNo[k] != right.phoneNo[k])
+            lines << QStringLiteral("phone %1: %2 -> %3")
+                         .arg(k + 1)
+                         .arg(ConfigJson::literal(left.phoneNo[k]),
+                              ConfigJson::literal(right.phoneNo[k]));
+    auto yesNo = [](bool on) { return on ? QStringLiteral("yes") : QStringLiteral("no"); };
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
+        if (left.enabled(i) != right.enabled(i))
+            lines << QStringLiteral("channel %1 enabled: %2 -> %3")
+                         .arg(i + 1)
+                         .arg(yesNo(left.enabled(i)), yesNo(right.enabled(i)));
+        if (left.channelMessage[i] != right.channelMessage[i])
+            lines << QStringLiteral("channel %1 message: %2 -> %3")
+                         .arg(i + 1)
+                         .arg(ConfigJson::literal(left.channelMessage[i]),
+                              ConfigJson::literal(right.channelMessage[i]));
+    }
+    return lines;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "ConfigurationSet.h"
+
+// A configuration as a file holds it: either the record file (145 or 161 records) or the JSON
+// form, and which of its values the file actually carries. A 145-record file, or JSON with 16
+// phones, holds phone numbers 1-16 only; 17-32 are not part of it and must not be compared or
+// overwritten from it.
+struct ConfigDocument {
+    ConfigurationSet set;
+    int phoneCount = ConfigurationSet::PhoneCount;  // phones 1..phoneCount are in the file
+    bool ok = false;
+    QString error;  // why the file was refused, naming the record or JSON value
+
+    bool holdsAllPhones() const { return phoneCount == ConfigurationSet::PhoneCount; }
+
+    // Detects the form by a leading "{". A record file must be complete and within the unit's
+    // limits (slave ID 0..31, phone numbers up to 15 characters, messages up to 160).
+    static ConfigDocument parse(const QByteArray& bytes);
+    // `path` "-" reads standard input.
+    static ConfigDocument load(const QString& path);
+};
+
+// One line per value that differs between `left` and `right`, phones 1..phoneCount only; names
+// are 1-based and texts JSON string literals:
+//   slave-id: 3 -> 5
+//   phone 7: "0123" -> ""
+//   channel 12 enabled: yes -> no
+//   channel 12 message: "a" -> "b"
+QStringList differences(const ConfigurationSet& left, const ConfigurationSet& right,
+                        int phoneCount = ConfigurationSet::PhoneCount);
