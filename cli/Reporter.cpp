@@ -1,0 +1,88 @@
+#include "Reporter.h"
+
+#include <unistd.h>
+
+namespace cli {
+
+Reporter::Reporter(std::FILE* stream, bool quiet, bool live)
+    : out(stream), isQuiet(quiet), isLive(live && !quiet) {}
+
+Reporter::~Reporter() {
+    finishLive();
+}
+
+bool Reporter::isTerminal(std::FILE* stream) {
+    return ::isatty(::fileno(stream)) == 1;
+}
+
+void Reporter::setPorts(const QStringList& ports) {
+    clearBlock();
+    names = ports;
+    lines.clear();
+    for (const QString& name : ports)
+        lines << name + QStringLiteral("  waiting");
+    drawBlock();
+}
+
+void Reporter::progress(int port, const QString& stage, int done, int count) {
+    if (!isLive || port < 0 || port >= lines.size()) return;
+    constexpr int BarWidth = 30;
+    const int filled = count > 0 ? done * BarWidth / count : 0;
+    lines[port] = QStringLiteral("%1  %2 [%3%4] %5/%6")
+                      .arg(names[port], stage.leftJustified(20))
+                      .arg(QString(filled, u'#'), QString(BarWidth - filled, u' '))
+                      .arg(done)
+                      .arg(count);
+    if (drawn) {
+        // Overwrite in place rather than clear first, so the lines do not flicker.
+        const QByteArray up = "\x1b[" + QByteArray::number(lines.size()) + "A\r";
+        std::fwrite(up.constData(), 1, size_t(up.size()), out);
+    }
+    drawBlock();
+}
+
+void Reporter::note(const QString& text) {
+    if (isQuiet) return;
+    clearBlock();
+    print(text);
+    drawBlock();
+}
+
+void Reporter::error(const QString& text) {
+    clearBlock();
+    print(text);
+    drawBlock();
+}
+
+void Reporter::finishLive() {
+    // The last drawing stays on screen; later output starts below it.
+    drawn = false;
+    lines.clear();
+    names.clear();
+}
+
+void Reporter::print(const QString& text) {
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
+    std::fflush(out);
+}
+
+void Reporter::clearBlock() {
+    if (!isLive || !drawn) return;
+    // Up to the first live line and clear to the end of the screen.
+    const QByteArray bytes = "\x1b[" + QByteArray::number(lines.size()) + "A\r\x1b[J";
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
+    drawn = false;
+}
+
+void Reporter::drawBlock() {
+    if (!isLive || lines.isEmpty()) return;
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\x1b[K\n";
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
+    std::fflush(out);
+    drawn = true;
+}
+
+}  // namespace cli
