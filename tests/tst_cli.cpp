@@ -1,0 +1,607 @@
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ConfigDocument.h"
+#include "ConfigFile.h"
+#include "ConfigJson.h"
+#include "UnitSimulator.h"
+
+Q_DECLARE_METATYPE(UnitFaults)
+Q_DECLARE_METATYPE(ConfigurationSet)
+
+namespace {
+
+constexpr int WatchdogMs = 30000;  // a run that outlives this has hung
+
+struct Run {
+    int code = -1;  // -2: killed by the watchdog, -1: crashed or did not start
+    QByteArray out, err;
+};
+
+// A configuration where every value differs from filled() with another tag. Texts carry what
+// escaping must survive; the record file cannot carry a double quote, so `quote` is optional.
+ConfigurationSet filled(const QString& tag, int slaveId, bool quote = false) {
+    ConfigurationSet set;
+    set.slaveId = slaveId;
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
+        set.phoneNo[k] = QStringLiteral("%1%2").arg(tag.left(3)).arg(k + 1);
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
+        set.channelEnable[i] = (i + slaveId) % 3 == 0 ? FlagTrue : FlagFalse;
+        set.channelMessage[i] = QStringLiteral("%1 %2").arg(tag).arg(i + 1);
+    }
+    set.channelMessage[8] = tag + QStringLiteral("\r\nline two \u00e9\u20ac");
+    if (quote) set.channelMessage[9] = tag + QStringLiteral(" \"quoted\" \\ \t");
+    return set;
+}
+
+// The first `records` records of the file holding `set`; texts may hold CR LF, so records end
+// at a CR LF outside quotes.
+QByteArray recordFile(const ConfigurationSet& set, int records = 161) {
+    const QByteArray all = ConfigFile::serialize(set);
+    bool quoted = false;
+    for (qsizetype i = 0, count = 0; i + 1 < all.size(); ++i) {
+        if (all[i] == '"') quoted = !quoted;
+        if (!quoted && all[i] == '\r' && all[i + 1] == '\n' && ++count == records)
+            return all.left(i + 2);
+    }
+    return all;
+}
+
+// Edits the JSON form of filled("json", 3).
+QByteArray editedJson(const std::function<void(QJsonObject&)>& edit) {
+    QJsonObject root =
+        QJsonDocument::fromJson(ConfigJson::serialize(filled(QStringLiteral("json"), 3))).object();
+    edit(root);
+    return QJsonDocument(root).toJson();
+}
+
+void setChannel(QJsonObject& root, int index, const QString& key, const QJsonValue& value) {
+    QJsonArray channels = root[QStringLiteral("channels")].toArray();
+    QJsonObject channel = channels[index].toObject();
+    if (value.isUndefined())
+        channel.remove(key);
+    else
+        channel[key] = value;
+    channels[index] = channel;
+    root[QStringLiteral("channels")] = channels;
+}
+
+}  // namespace
+
+class tst_cli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<UnitSimulator>> units;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    bool writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+    QByteArray readFile(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+
+    // A simulated unit on this thread's event loop, which keeps spinning while the tool runs.
+    UnitSimulator* unit(const ConfigurationSet& set, const UnitFaults& faults = {}) {
+        auto sim = std::make_unique<UnitSimulator>();
+        sim->setConfiguration(set);
+        sim->setFaults(faults);
+        if (!sim->open()) return nullptr;
+        units.push_back(std::move(sim));
+        return units.back().get();
+    }
+
+    // Runs quellix-cli to the end while the event loop serves the simulated units.
+    static Run cli(const QStringList& args, const QByteArray& input = {}) {
+        Run run;
+        QProcess process;
+        process.setProgram(QStringLiteral(QX_CLI_PATH));
+        process.setArguments(args);
+        QEventLoop loop;
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        connect(&watchdog, &QTimer::timeout, &loop, &QEventLoop::quit);
+        process.start();
+        if (!process.waitForStarted(5000)) return run;
+        process.write(input);
+        process.closeWriteChannel();
+        watchdog.start(WatchdogMs);
+        loop.exec();
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+            run.code = -2;
+        } else if (process.exitStatus() == QProcess::NormalExit) {
+            run.code = process.exitCode();
+        }
+        run.out = process.readAllStandardOutput();
+        run.err = process.readAllStandardError();
+        return run;
+    }
+    static QStringList fast(QStringList args) {
+        return args << "--interval"
+                    << "15";
+    }
+
+private slots:
+    void init() { QVERIFY(dir.isValid()); }
+    void cleanup() { units.clear(); }
+
+    // --- pure functions ---
+
+    void json_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("phones");  // 0: refused
+        QTest::addColumn<QString>("error");
+        const ConfigurationSet set = filled(QStringLiteral("json"), 3, true);
+        QTest::newRow("round trip") << ConfigJson::serialize(set) << 32 << "";
+        QTest::newRow("16 phones") << ConfigJson::serialize(set, 16) << 16 << "";
+        QTest::newRow("broken") << QByteArray("{\"slaveId\": 3,") << 0 << "not valid JSON";
+        QTest::newRow("not an object") << QByteArray("[1]") << 0 << "not a JSON object";
+        QTest::newRow("stray key")
+            << editedJson([](QJsonObject& r) { r["slaveID"] = 1; }) << 0 << "slaveID: unknown key";
+        QTest::newRow("slave ID missing")
+            << editedJson([](QJsonObject& r) { r.remove("slaveId"); }) << 0 << "slaveId: missing";
+        QTest::newRow("slave ID 32") << editedJson([](QJsonObject& r) { r["slaveId"] = 32; }) << 0
+                                     << "slaveId: 32 is outside 0..31";
+        QTest::newRow("slave ID 2.5") << editedJson([](QJsonObject& r) { r["slaveId"] = 2.5; }) << 0
+                                      << "slaveId: not a whole number";
+        QTest::newRow("slave ID text") << editedJson([](QJsonObject& r) { r["slaveId"] = "3"; })
+                                       << 0 << "slaveId: not a whole number";
+        QTest::newRow("17 phones") << editedJson([](QJsonObject& r) {
+            QJsonArray phones = r["phones"].toArray();
+            while (phones.size() > 17)
+                phones.removeLast();
+            r["phones"] = phones;
+        }) << 0 << "phones: 17 entries, 16 or 32 expected";
+        QTest::newRow("phone too long") << editedJson([](QJsonObject& r) {
+            QJsonArray phones = r["phones"].toArray();
+            phones[3] = QString(16, u'1');
+            r["phones"] = phones;
+        }) << 0 << "phones[3] (phone 4): 16 characters, at most 15";
+        QTest::newRow("message not text")
+            << editedJson([](QJsonObject& r) { setChannel(r, 12, "message", 5); }) << 0
+            << "channels[12].message (channel 13): not a string";
+        QTest::newRow("message missing") << editedJson([](QJsonObject& r) {
+            setChannel(r, 0, "message", QJsonValue::Undefined);
+        }) << 0 << "channels[0].message (channel 1): missing";
+        QTest::newRow("message 161")
+            << editedJson([](QJsonObject& r) { setChannel(r, 63, "message", QString(161, u'm')); })
+            << 0 << "channels[63].message (channel 64): 161 characters, at most 160";
+        QTest::newRow("message 160")
+            << editedJson([](QJsonObject& r) { setChannel(r, 63, "message", QString(160, u'm')); })
+            << 32 << "";
+        QTest::newRow("outside Windows-1252")
+            << editedJson([](QJsonObject& r) { setChannel(r, 2, "message", "\u03a9 ohm"); }) << 0
+            << "channels[2].message (channel 3): holds a character Windows-1252 lacks";
+        QTest::newRow("enabled as text")
+            << editedJson([](QJsonObject& r) { setChannel(r, 5, "enabled", "yes"); }) << 0
+            << "channels[5].enabled (channel 6): not true or false";
+        QTest::newRow("misspelt key")
+            << editedJson([](QJsonObject& r) { setChannel(r, 5, "mesage", ""); }) << 0
+            << "channels[5].mesage (channel 6): unknown key";
+        QTest::newRow("63 channels") << editedJson([](QJsonObject& r) {
+            QJsonArray channels = r["channels"].toArray();
+            channels.removeLast();
+            r["channels"] = channels;
+        }) << 0 << "channels: 63 entries, 64 expected";
+    }
+    void json() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, phones);
+        QFETCH(QString, error);
+        const ConfigurationSet base = filled(QStringLiteral("base"), 9);
+        const ConfigJson::ParseResult result = ConfigJson::parse(bytes, base);
+        if (error.isEmpty())
+            QCOMPARE(result.error, QString());
+        else
+            QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
+        QCOMPARE(result.ok, phones != 0);
+        QCOMPARE(result.phoneCount, phones);
+        if (QByteArray(QTest::currentDataTag()) == "round trip")
+            QCOMPARE(result.set, filled(QStringLiteral("json"), 3, true));
+        if (phones == 16) {
+            QCOMPARE(result.set.phoneNo[15], filled(QStringLiteral("json"), 3).phoneNo[15]);
+            QCOMPARE(result.set.phoneNo[16], base.phoneNo[16]);  // not in the file
+        }
+    }
+
+    // Record files and JSON through the one loader: what they hold, and the limits refused.
+    void document_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("phones");  // 0: refused
+        QTest::addColumn<QString>("error");
+        const ConfigurationSet set = filled(QStringLiteral("rec"), 4);
+        auto broken = [&](const std::function<void(ConfigurationSet&)>& edit) {
+            ConfigurationSet copy = set;
+            edit(copy);
+            return recordFile(copy);
+        };
+        QTest::newRow("161 records") << recordFile(set) << 32 << "";
+        QTest::newRow("145 records") << recordFile(set, 145) << 16 << "";
+        QTest::newRow("JSON after blanks") << " \r\n" + ConfigJson::serialize(set) << 32 << "";
+        QTest::newRow("ends early") << recordFile(set, 100) << 0
+                                    << "Loading stopped at record 101 (the message of channel 42): "
+                                       "the file ends early.";
+        QTest::newRow("slave ID 40") << broken([](ConfigurationSet& s) { s.slaveId = 40; }) << 0
+                                     << "record 1 (the slave ID): outside 0..31";
+        QTest::newRow("phone 5 too long")
+            << broken([](ConfigurationSet& s) { s.phoneNo[4] = QString(16, u'5'); }) << 0
+            << "record 6 (phone number 5): 16 characters, at most 15";
+        QTest::newRow("phone 20 too long")
+            << broken([](ConfigurationSet& s) { s.phoneNo[19] = QString(20, u'2'); }) << 0
+            << "record 149 (phone number 20): 20 characters, at most 15";
+        QTest::newRow("message 3 too long")
+            << broken([](ConfigurationSet& s) { s.channelMessage[2] = QString(161, u'x'); }) << 0
+            << "record 23 (the message of channel 3): 161 characters, at most 160";
+    }
+    void document() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, phones);
+        QFETCH(QString, error);
+        const ConfigDocument doc = ConfigDocument::parse(bytes);
+        QCOMPARE(doc.error, error);
+        QCOMPARE(doc.ok, phones != 0);
+        if (!doc.ok) return;
+        QCOMPARE(doc.phoneCount, phones);
+        const ConfigurationSet set = filled(QStringLiteral("rec"), 4);
+        QCOMPARE(::differences(set, doc.set, phones), QStringList());
+    }
+
+    void differences_data() {
+        QTest::addColumn<ConfigurationSet>("right");
+        QTest::addColumn<int>("phones");
+        QTest::addColumn<QStringList>("lines");
+        const ConfigurationSet left = filled(QStringLiteral("a"), 3);
+        auto with = [&](const std::function<void(ConfigurationSet&)>& edit) {
+            ConfigurationSet copy = left;
+            edit(copy);
+            return copy;
+        };
+        QTest::newRow("equal") << left << 32 << QStringList();
+        QTest::newRow("every kind, in order")
+            << with([](ConfigurationSet& s) {
+                   s.channelMessage[11] = "x\"y\r\n";
+                   s.channelEnable[11] = s.enabled(11) ? FlagFalse : FlagTrue;
+                   s.phoneNo[6] = "";
+                   s.slaveId = 5;
+               })
+            << 32
+            << QStringList{"slave-id: 3 -> 5", "phone 7: \"a7\" -> \"\"",
+                           "channel 12 enabled: no -> yes",
+                           "channel 12 message: \"a 12\" -> \"x\\\"y\\r\\n\""};
+        QTest::newRow("phone 20 outside 16")
+            << with([](ConfigurationSet& s) { s.phoneNo[19] = "9"; }) << 16 << QStringList();
+        QTest::newRow("phone 20 inside 32")
+            << with([](ConfigurationSet& s) { s.phoneNo[19] = "9"; }) << 32
+            << QStringList{"phone 20: \"a20\" -> \"9\""};
+        QTest::newRow("non-ASCII as is")
+            << with([](ConfigurationSet& s) { s.channelMessage[0] = "\u00e9\u20ac"; }) << 32
+            << QStringList{"channel 1 message: \"a 1\" -> \"\u00e9\u20ac\""};
+    }
+    void differences() {
+        QFETCH(ConfigurationSet, right);
+        QFETCH(int, phones);
+        QFETCH(QStringList, lines);
+        QCOMPARE(::differences(filled(QStringLiteral("a"), 3), right, phones), lines);
+    }
+
+    // --- the program ---
+
+    // Everything refused before a port or file is touched (none of these exist).
+    void usage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");  // on stdout for 0, stderr otherwise
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "quellix-cli 2.0\n";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "quellix-cli verify -p PORT";
+        QTest::newRow("no command") << QStringList{} << 2 << "no command given";
+        QTest::newRow("unknown command") << QStringList{"frob"} << 2 << "unknown command 'frob'";
+        QTest::newRow("unknown option") << QStringList{"ports", "--frob"} << 2 << "frob";
+        QTest::newRow("read without -o") << QStringList{"read", "-p", "/x"} << 2 << "-o FILE";
+        QTest::newRow("several ports, no {port}")
+            << QStringList{"read", "-p", "/x", "-p", "/y", "-o", "a.txt"} << 2 << "{port}";
+        QTest::newRow("same file twice")
+            << QStringList{"read", "-p", "/a/x", "-p", "/b/x", "-o", "{port}.txt"} << 2
+            << "same file";
+        QTest::newRow("port twice")
+            << QStringList{"verify", "-p", "/x", "-p", "/x", "f"} << 2 << "given twice";
+        QTest::newRow("no port") << QStringList{"write", "f"} << 2 << "needs -p PORT";
+        QTest::newRow("interval 0")
+            << QStringList{"verify", "-p", "/x", "f", "--interval", "0"} << 2 << "'0'";
+        QTest::newRow("interval text")
+            << QStringList{"verify", "-p", "/x", "f", "--interval", "ten"} << 2 << "'ten'";
+        QTest::newRow("write without file")
+            << QStringList{"write", "-p", "/x"} << 2 << "1 file argument, 0 given";
+        QTest::newRow("diff of one") << QStringList{"diff", "f"} << 2 << "2 file arguments";
+        QTest::newRow("option out of place")
+            << QStringList{"show", "f", "--verify"} << 2 << "--verify does not apply to show";
+    }
+    void usage() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        const Run run = cli(args);
+        QCOMPARE(run.code, code);
+        QVERIFY2((code == 0 ? run.out : run.err).contains(says.toUtf8()), run.err + run.out);
+    }
+
+    void ports() {
+        const Run text = cli({"ports"});
+        QCOMPARE(text.code, 0);
+        const Run json = cli({"ports", "--json"});
+        QCOMPARE(json.code, 0);
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(json.out, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QVERIFY(doc.isArray());
+        // The same ports either way.
+        QCOMPARE(doc.array().size(), text.out.count('\n'));
+    }
+
+    void showAndDiff() {
+        const ConfigurationSet a = filled(QStringLiteral("a"), 3);
+        ConfigurationSet b = a;
+        b.phoneNo[1] = "99";
+        b.channelMessage[63] = "new";
+        QVERIFY(writeFile("a.txt", recordFile(a)));
+        QVERIFY(writeFile("a145.txt", recordFile(a, 145)));
+        QVERIFY(writeFile("b.json", ConfigJson::serialize(b)));
+
+        Run run = cli({"show", path("a.txt")});
+        QCOMPARE(run.code, 0);
+        const QList<QByteArray> lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 1 + 32 + 64 + 1);
+        QCOMPARE(lines[0], "slave-id: 3");
+        QCOMPARE(lines[2], "phone 2: \"a2\"");
+        QCOMPARE(lines[33 + 8], "channel 9: no \"a\\r\\nline two \u00e9\u20ac\"");
+        QCOMPARE(lines[33 + 9], "channel 10: yes \"a 10\"");
+
+        // The JSON form reads back to the same values, 16 phones staying 16.
+        run = cli({"show", path("a145.txt"), "--json"});
+        QCOMPARE(run.code, 0);
+        const ConfigDocument shown = ConfigDocument::parse(run.out);
+        QVERIFY2(shown.ok, qPrintable(shown.error));
+        QCOMPARE(shown.phoneCount, 16);
+        QCOMPARE(::differences(a, shown.set, 16), QStringList());
+        run = cli({"show", "-", "--json"}, ConfigJson::serialize(b));
+        QCOMPARE(run.out, ConfigJson::serialize(b));
+
+        run = cli({"diff", path("a.txt"), path("b.json")});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.out, "phone 2: \"a2\" -> \"99\"\nchannel 64 message: \"a 64\" -> \"new\"\n");
+        run = cli({"diff", path("a145.txt"), path("a.txt")});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, "");
+        run = cli({"diff", path("a.txt"), path("missing.txt")});
+        QCOMPARE(run.code, 5);
+        QVERIFY2(run.err.contains("missing.txt: cannot be opened"), run.err);
+    }
+
+    // A read saves only what arrived completely; a failed read leaves the old file alone.
+    void read_data() {
+        QTest::addColumn<QString>("port");  // empty: a simulated unit
+        QTest::addColumn<UnitFaults>("faults");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");
+        UnitFaults silent;
+        silent.silent = true;
+        QTest::newRow("record file") << "" << UnitFaults{} << "out.txt" << 0 << "read, saved to";
+        QTest::newRow("json") << "" << UnitFaults{} << "out.json" << 0 << "read, saved to";
+        QTest::newRow("no such port")
+            << "/dev/quellix-none" << UnitFaults{} << "out.txt" << 3 << "cannot open";
+        QTest::newRow("silent unit") << "" << silent << "out.txt" << 4 << "no unit answered";
+        QTest::newRow("cannot save")
+            << "" << UnitFaults{} << "no-dir/out.txt" << 5 << "cannot save";
+    }
+    void read() {
+        QFETCH(QString, port);
+        QFETCH(UnitFaults, faults);
+        QFETCH(QString, output);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        const ConfigurationSet set = filled(QStringLiteral("unit"), 6);
+        if (port.isEmpty()) {
+            UnitSimulator* sim = unit(set, faults);
+            QVERIFY(sim);
+            port = sim->slavePath();
+        }
+        QVERIFY(writeFile("out.txt", "old"));
+        const Run run = cli(fast({"read", "-p", port, "-o", path(output)}));
+        QCOMPARE(run.code, code);
+        QVERIFY2(run.err.contains(says.toUtf8()), run.err);
+        if (code != 0) {
+            QCOMPARE(readFile("out.txt"), "old");
+            return;
+        }
+        const ConfigDocument saved = ConfigDocument::load(path(output));
+        QVERIFY2(saved.ok, qPrintable(saved.error));
+        QCOMPARE(saved.set, set);
+    }
+
+    // A 145-record file holds phones 1-16 only; the unit's 17-32 must survive a write.
+    void write145KeepsUpperPhones() {
+        const ConfigurationSet onUnit = filled(QStringLiteral("unit"), 6);
+        const ConfigurationSet inFile = filled(QStringLiteral("file"), 2);
+        UnitSimulator* sim = unit(onUnit);
+        QVERIFY(sim);
+        QVERIFY(writeFile("f145.txt", recordFile(inFile, 145)));
+        const Run run = cli(fast({"write", "-p", sim->slavePath(), path("f145.txt"), "--verify"}));
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.err.contains("phone numbers 17-32 are not in " + path("f145.txt").toUtf8() +
+                                  "; keeping the unit's"),
+                 run.err);
+        QVERIFY2(run.err.contains(sim->slavePath().toUtf8() + ": written and verified"), run.err);
+        ConfigurationSet expected = inFile;
+        for (int k = 16; k < 32; ++k)
+            expected.phoneNo[k] = onUnit.phoneNo[k];
+        QCOMPARE(sim->configuration(), expected);
+    }
+
+    // JSON on standard input, quiet, with the traffic logged.
+    void writeFromStdinWithLog() {
+        UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
+        QVERIFY(sim);
+        const ConfigurationSet set = filled(QStringLiteral("json"), 1, true);
+        const Run run =
+            cli(fast({"write", "-p", sim->slavePath(), "-", "-q", "--log", path("traffic.log")}),
+                ConfigJson::serialize(set));
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.err, "");
+        QCOMPARE(sim->configuration(), set);
+        const QList<QByteArray> lines = readFile("traffic.log").trimmed().split('\n');
+        QCOMPARE(lines.size(), 2 * 99);  // a command and a reply per exchange
+        const QRegularExpression shape("^\\d{4}-\\d\\d-\\d\\dT[\\d:.]+ " +
+                                       QRegularExpression::escape(sim->slavePath()) +
+                                       " [<>] [\\x20-\\x7e]*$");
+        for (const QByteArray& line : lines)
+            QVERIFY2(shape.match(QString::fromLatin1(line)).hasMatch(), line);
+        QVERIFY(lines[0].endsWith(" > ?\\r"));
+        QVERIFY(readFile("traffic.log").contains("> &M08json\\r\\nline two \\xE9\\x80\\0\\r"));
+    }
+
+    // The unit changes between the write and the read-back: exit 1 and the difference shown.
+    void writeVerifyFindsChange() {
+        UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
+        QVERIFY(sim);
+        const ConfigurationSet set = filled(QStringLiteral("file"), 2);
+        QVERIFY(writeFile("f.txt", recordFile(set)));
+        connect(sim, &UnitSimulator::commandReceived, this, [sim](const QByteArray& command) {
+            if (command != "?A\r") return;  // only the read-back queries the slave ID
+            ConfigurationSet changed = sim->configuration();
+            changed.phoneNo[2] = "tampered";
+            sim->setConfiguration(changed);
+        });
+        const Run run = cli(fast({"write", "-p", sim->slavePath(), path("f.txt"), "--verify"}));
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.out, "phone 3: \"fil3\" -> \"tampered\"\n");
+        QVERIFY2(run.err.contains("written, but 1 differ on reading back"), run.err);
+    }
+
+    // Left is the file, right the unit; only what the file holds counts.
+    void verify_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("out");
+        const ConfigurationSet onUnit = filled(QStringLiteral("unit"), 6);
+        ConfigurationSet other = onUnit;
+        other.slaveId = 7;
+        other.channelEnable[0] = other.enabled(0) ? FlagFalse : FlagTrue;
+        ConfigurationSet upper = onUnit;
+        upper.phoneNo[25] = "elsewhere";
+        QTest::newRow("equal") << recordFile(onUnit) << 0 << QByteArray();
+        QTest::newRow("two differ")
+            << ConfigJson::serialize(other) << 1
+            << QByteArray("slave-id: 7 -> 6\nchannel 1 enabled: no -> yes\n");
+        QTest::newRow("145 records skip 17-32") << recordFile(upper, 145) << 0 << QByteArray();
+    }
+    void verify() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, code);
+        QFETCH(QByteArray, out);
+        UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
+        QVERIFY(sim);
+        QVERIFY(writeFile("v.cfg", file));
+        const Run run = cli(fast({"verify", "-p", sim->slavePath(), path("v.cfg")}));
+        QCOMPARE(run.code, code);
+        QCOMPARE(run.out, out);
+        QVERIFY2(run.err.contains(code == 0 ? "equal" : "differences"), run.err);
+        // A verify only reads.
+        for (const QByteArray& command : sim->commands())
+            QVERIFY(command.startsWith('?'));
+    }
+
+    // A bad file ends the run before the first byte goes out.
+    void badFileSendsNothing_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("file");  // empty: no such file
+        QTest::addColumn<QString>("says");
+        QTest::newRow("bad JSON") << "write" << editedJson([](QJsonObject& r) {
+            setChannel(r, 12, "message", true);
+        }) << "channels[12].message (channel 13): not a string";
+        QTest::newRow("short record file")
+            << "write" << recordFile(filled("x", 1), 30) << "record 31 (the message of channel 7)";
+        QTest::newRow("missing file") << "verify" << QByteArray() << "cannot be opened";
+    }
+    void badFileSendsNothing() {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, says);
+        UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
+        QVERIFY(sim);
+        const QString name = QStringLiteral("bad-%1.cfg").arg(QTest::currentDataTag());
+        if (!file.isEmpty()) QVERIFY(writeFile(name, file));
+        const Run run = cli(fast({command, "-p", sim->slavePath(), path(name)}));
+        QCOMPARE(run.code, 5);
+        QVERIFY2(run.err.contains(says.toUtf8()), run.err);
+        QTest::qWait(50);  // anything sent would have arrived by now
+        QCOMPARE(sim->received(), QByteArray());
+    }
+
+    // One of three units hangs up mid-write: the others finish, the worst code wins.
+    void batchWithHangUp() {
+        UnitFaults hangUp;
+        hangUp.hangUpAfter = 30;
+        const ConfigurationSet before = filled(QStringLiteral("unit"), 6);
+        UnitSimulator* a = unit(before);
+        UnitSimulator* b = unit(before, hangUp);
+        UnitSimulator* c = unit(before);
+        QVERIFY(a && b && c);
+        const ConfigurationSet set = filled(QStringLiteral("file"), 2);
+        QVERIFY(writeFile("f.txt", recordFile(set)));
+        const Run run = cli(fast({"write", "-p", a->slavePath(), "-p", b->slavePath(), "-p",
+                                  c->slavePath(), path("f.txt"), "--verify"}));
+        QCOMPARE(run.code, 4);
+        QCOMPARE(a->configuration(), set);
+        QCOMPARE(c->configuration(), set);
+        QVERIFY2(run.err.contains(a->slavePath().toUtf8() + ": written and verified\n"), run.err);
+        QVERIFY2(run.err.contains(b->slavePath().toUtf8() + ": the line was lost"), run.err);
+        QVERIFY2(run.err.contains("(exit 4)\n"), run.err);
+        QVERIFY2(run.err.contains(c->slavePath().toUtf8() + ": written and verified\n"), run.err);
+        QVERIFY2(!run.err.contains('\x1b'), run.err);  // no live lines off a terminal
+        QCOMPARE(run.out, "");
+    }
+
+    // A batch read names each file after its port; a failed port writes none.
+    void batchRead() {
+        UnitFaults silent;
+        silent.silent = true;
+        const ConfigurationSet set = filled(QStringLiteral("unit"), 6);
+        UnitSimulator* a = unit(set);
+        UnitSimulator* b = unit(set, silent);
+        QVERIFY(a && b);
+        const Run run = cli(fast({"read", "-p", a->slavePath(), "-p", b->slavePath(), "-p",
+                                  "/dev/quellix-none", "-o", path("{port}.json")}));
+        QCOMPARE(run.code, 4);  // 3 for the missing port, 4 for the silent one
+        const ConfigDocument saved =
+            ConfigDocument::load(path(QFileInfo(a->slavePath()).fileName() + ".json"));
+        QVERIFY2(saved.ok, qPrintable(saved.error));
+        QCOMPARE(saved.set, set);
+        QVERIFY(!QFile::exists(path(QFileInfo(b->slavePath()).fileName() + ".json")));
+        QVERIFY(!QFile::exists(path("quellix-none.json")));
+        QVERIFY2(run.err.contains("/dev/quellix-none: cannot open"), run.err);
+        QVERIFY2(run.err.contains("(exit 3)"), run.err);
+    }
+
+    // Once at the unit's own pace.
+    void verifyAtRealInterval() {
+        const ConfigurationSet set = filled(QStringLiteral("unit"), 6);
+        UnitSimulator* sim = unit(set);
+        QVERIFY(sim);
+        QVERIFY(writeFile("f.json", ConfigJson::serialize(set)));
+        const Run run = cli({"verify", "-p", sim->slavePath(), path("f.json")});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.err, sim->slavePath().toUtf8() + ": equal\n");
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_cli)
+#include "tst_cli.moc"
