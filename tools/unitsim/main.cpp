@@ -1,5 +1,5 @@
-// A simulated unit on a pseudo-terminal, for trying the tool without hardware. Prints the
-// device path to open as the first line of standard output and runs until it is killed.
+// Simulated units on pseudo-terminals, for trying the tool without hardware. Prints the device
+// path of each unit, one per line, and runs until it is killed.
 #include <fcntl.h>
 #include <unistd.h>
 #include <QCommandLineParser>
@@ -7,6 +7,8 @@
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "ConfigFile.h"
 #include "UnitSimulator.h"
@@ -72,8 +74,13 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("load"),
          QStringLiteral("Start with the configuration in FILE (the tool's file format)."),
          QStringLiteral("FILE")},
-        {QStringLiteral("save"), QStringLiteral("Write the configuration to FILE on exit."),
+        {QStringLiteral("save"),
+         QStringLiteral("Write the configuration to FILE on exit; with --count above 1 FILE "
+                        "must hold {n}, the unit's number from 1."),
          QStringLiteral("FILE")},
+        {QStringLiteral("count"),
+         QStringLiteral("Start N units, each with the same options (default 1)."),
+         QStringLiteral("N")},
         {QStringLiteral("model"), QStringLiteral("Model text sent after \">\" in the probe reply."),
          QStringLiteral("TEXT")},
     });
@@ -83,8 +90,9 @@ int main(int argc, char* argv[]) {
     faults.silent = parser.isSet(QStringLiteral("silent"));
     faults.probeOnly = parser.isSet(QStringLiteral("probe-only"));
     faults.garbage = parser.isSet(QStringLiteral("garbage"));
-    qint64 delay = 0, hangUpAfter = -1, flood = 0, seed = 1;
-    if (!parseCount(parser, QStringLiteral("delay"), 0, &delay) ||
+    qint64 delay = 0, hangUpAfter = -1, flood = 0, seed = 1, count = 1;
+    if (!parseCount(parser, QStringLiteral("count"), 1, &count) ||
+        !parseCount(parser, QStringLiteral("delay"), 0, &delay) ||
         !parseCount(parser, QStringLiteral("hang-up-after"), 0, &hangUpAfter) ||
         !parseCount(parser, QStringLiteral("flood"), 0, &flood) ||
         !parseCount(parser, QStringLiteral("seed"), 0, &seed))
@@ -94,53 +102,75 @@ int main(int argc, char* argv[]) {
     faults.floodBytes = flood;
     faults.seed = quint32(seed);
 
-    UnitSimulator unit;
-    unit.setFaults(faults);
-    if (parser.isSet(QStringLiteral("model")))
-        unit.setModelText(parser.value(QStringLiteral("model")));
-    if (parser.isSet(QStringLiteral("log"))) {
-        unit.setLogFile(parser.value(QStringLiteral("log")));
-        if (!unit.isLogging()) {
-            std::fprintf(stderr, "quellix-unitsim: cannot open log file: %s\n",
-                         qPrintable(unit.errorString()));
-            return 1;
-        }
+    const QString savePath = parser.value(QStringLiteral("save"));
+    // One file for several units would keep only the last one's configuration.
+    if (count > 1 && parser.isSet(QStringLiteral("save")) && !savePath.contains(u"{n}")) {
+        std::fprintf(stderr, "quellix-unitsim: with --count above 1, --save needs {n}\n");
+        return 2;
     }
+    count = qMin<qint64>(count, 256);  // each unit holds a pseudo-terminal
 
+    ConfigurationSet initial = UnitSimulator::sampleConfiguration();
     if (parser.isSet(QStringLiteral("load"))) {
         const QString path = parser.value(QStringLiteral("load"));
-        const ConfigFile::LoadResult loaded = ConfigFile::load(path, unit.configuration());
+        const ConfigFile::LoadResult loaded = ConfigFile::load(path, initial);
         // A half-read file would start the unit with a mix nobody asked for.
         if (!loaded.ok) {
             std::fprintf(stderr, "quellix-unitsim: cannot load %s: %s\n", qPrintable(path),
                          qPrintable(loaded.error));
             return 1;
         }
-        unit.setConfiguration(loaded.set);
+        initial = loaded.set;
+    }
+
+    std::vector<std::unique_ptr<UnitSimulator>> units;
+    for (qint64 n = 0; n < count; ++n) {
+        auto unit = std::make_unique<UnitSimulator>();
+        unit->setFaults(faults);
+        if (parser.isSet(QStringLiteral("model")))
+            unit->setModelText(parser.value(QStringLiteral("model")));
+        if (parser.isSet(QStringLiteral("log"))) {
+            unit->setLogFile(parser.value(QStringLiteral("log")));
+            if (!unit->isLogging()) {
+                std::fprintf(stderr, "quellix-unitsim: cannot open log file: %s\n",
+                             qPrintable(unit->errorString()));
+                return 1;
+            }
+        }
+        unit->setConfiguration(initial);
+        units.push_back(std::move(unit));
     }
 
     if (!installQuitSignals(app)) {
         std::perror("quellix-unitsim: signal handling");
         return 1;
     }
-    if (!unit.open()) {
-        std::fprintf(stderr, "quellix-unitsim: %s\n", qPrintable(unit.errorString()));
-        return 1;
+    for (const auto& unit : units) {
+        if (!unit->open()) {
+            std::fprintf(stderr, "quellix-unitsim: %s\n", qPrintable(unit->errorString()));
+            return 1;
+        }
+        const QString path = unit->slavePath();
+        QObject::connect(unit.get(), &UnitSimulator::hungUp, &app, [path] {
+            std::fprintf(stderr, "quellix-unitsim: %s hung up\n", qPrintable(path));
+        });
     }
-    QObject::connect(&unit, &UnitSimulator::hungUp, &app,
-                     [] { std::fprintf(stderr, "quellix-unitsim: line hung up\n"); });
-
-    std::printf("%s\n", qPrintable(unit.slavePath()));
+    // Every path before the first command, so a caller can read them all and then start.
+    for (const auto& unit : units)
+        std::printf("%s\n", qPrintable(unit->slavePath()));
     std::fflush(stdout);
 
     const int status = app.exec();
     if (parser.isSet(QStringLiteral("save"))) {
-        const QString path = parser.value(QStringLiteral("save"));
-        QString error;
-        if (!ConfigFile::save(path, unit.configuration(), &error)) {
-            std::fprintf(stderr, "quellix-unitsim: cannot save %s: %s\n", qPrintable(path),
-                         qPrintable(error));
-            return 1;
+        for (size_t n = 0; n < units.size(); ++n) {
+            const QString path =
+                QString(savePath).replace(QStringLiteral("{n}"), QString::number(n + 1));
+            QString error;
+            if (!ConfigFile::save(path, units[n]->configuration(), &error)) {
+                std::fprintf(stderr, "quellix-unitsim: cannot save %s: %s\n", qPrintable(path),
+                             qPrintable(error));
+                return 1;
+            }
         }
     }
     return status;
