@@ -1,0 +1,91 @@
+// A batch write with read-back at the unit's real 100 ms pace: one unit alone, then eight at
+// once, through the real quellix-cli against units in a separate quellix-unitsim process. Each
+// unit has its own line and timer, so eight should take about as long as one. Prints figures;
+// it fails only when a run itself fails.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "ConfigFile.h"
+
+namespace {
+
+constexpr int Units = 8;
+constexpr int RunTimeoutMs = 120'000;
+
+ConfigurationSet benchSet() {
+    ConfigurationSet set;
+    set.slaveId = 9;
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
+        set.phoneNo[k] = QStringLiteral("0049%1").arg(k + 1, 6, 10, QLatin1Char('0'));
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
+        set.channelEnable[i] = i % 2 ? FlagTrue : FlagFalse;
+        set.channelMessage[i] =
+            QStringLiteral("Bench channel %1 ").arg(i + 1).leftJustified(60, '.');
+    }
+    return set;
+}
+
+// Seconds for one write --verify over `ports`; negative when it did not succeed.
+double timedWrite(const QStringList& ports, const QString& file) {
+    QStringList args{QStringLiteral("write"), file, QStringLiteral("--verify"),
+                     QStringLiteral("-q")};
+    for (const QString& port : ports)
+        args << QStringLiteral("-p") << port;
+    QProcess cli;
+    cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    cli.start(QStringLiteral(QX_CLI_PATH), args);
+    if (!cli.waitForFinished(RunTimeoutMs) || cli.exitStatus() != QProcess::NormalExit ||
+        cli.exitCode() != 0) {
+        std::fprintf(stderr, "quellix-bench-batch: write over %lld port(s) failed (exit %d)\n",
+                     static_cast<long long>(ports.size()), cli.exitCode());
+        cli.kill();
+        cli.waitForFinished();
+        return -1;
+    }
+    return double(clock.nsecsElapsed()) / 1e9;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("bench.txt"));
+    QString error;
+    if (!dir.isValid() || !ConfigFile::save(file, benchSet(), &error)) {
+        std::fprintf(stderr, "quellix-bench-batch: cannot write %s: %s\n", qPrintable(file),
+                     qPrintable(error));
+        return 1;
+    }
+
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(QStringLiteral(QX_UNITSIM_PATH), {QStringLiteral("--count"), QString::number(Units)});
+    QStringList ports;
+    while (ports.size() < Units && sim.waitForReadyRead(5000))
+        while (sim.canReadLine() && ports.size() < Units)
+            ports << QString::fromLocal8Bit(sim.readLine()).trimmed();
+    if (ports.size() < Units) {
+        std::fprintf(stderr, "quellix-bench-batch: the simulator gave %lld of %d ports\n",
+                     static_cast<long long>(ports.size()), Units);
+        sim.kill();
+        sim.waitForFinished();
+        return 1;
+    }
+
+    const double one = timedWrite(ports.mid(0, 1), file);
+    const double all = one < 0 ? -1 : timedWrite(ports, file);
+    sim.terminate();
+    sim.waitForFinished(5000);
+    if (one < 0 || all < 0) return 1;
+    std::printf(
+        "write --verify at 100 ms: 1 unit %.2f s, %d units %.2f s, ratio %.3f "
+        "(goal <= 1.05)\n",
+        one, Units, all, all / one);
+    return 0;
+}
