@@ -196,12 +196,13 @@ BatchRunner::~BatchRunner() = default;
 
 QList<PortResult> BatchRunner::run(const QStringList& ports) {
     std::vector<std::unique_ptr<Job>> jobs;
+    jobs.reserve(size_t(ports.size()));
     for (int i = 0; i < ports.size(); ++i)
         jobs.push_back(std::make_unique<Job>(task, reporter, i, ports[i]));
     reporter.setPorts(ports);
 
     QEventLoop loop;
-    qsizetype running = qsizetype(jobs.size());
+    auto running = qsizetype(jobs.size());
     for (auto& job : jobs)
         job->start([&] {
             if (--running == 0) loop.quit();
