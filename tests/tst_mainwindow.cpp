@@ -194,6 +194,35 @@ private slots:
         if (!c.phone) QCOMPARE(w->ChannelMessage[c.index], c.after);
     }
 
+    // The program's own command line: --version and --help answer and exit before any window
+    // opens; an unknown option is refused.
+    void options_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");  // a pattern for what it prints
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "^Quellix 2\\.0\n$";
+        QTest::newRow("help") << QStringList{"--help"} << 0
+                              << "--port <DEVICE>.*port box.*--log <FILE>.*every command";
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << 1 << "Unknown option 'bogus'";
+        QTest::newRow("port without device") << QStringList{"--port"} << 1 << "Missing value after";
+    }
+    void options() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QProcess gui;
+        gui.start(QStringLiteral(QX_GUI_PATH), args);
+        QVERIFY(gui.waitForFinished(10000));
+        // Answers go to standard output, refusals to standard error.
+        const QString shown = QString::fromLocal8Bit(exitCode == 0 ? gui.readAllStandardOutput()
+                                                                   : gui.readAllStandardError());
+        QCOMPARE(gui.exitCode(), exitCode);
+        QVERIFY2(QRegularExpression(output, QRegularExpression::DotMatchesEverythingOption)
+                     .match(shown)
+                     .hasMatch(),
+                 qPrintable(shown));
+    }
+
     void slaveId_data() {
         QTest::addColumn<int>("applied");
         QTest::addColumn<QString>("typed");  // null: nothing typed
