@@ -1,0 +1,30 @@
+// Any bytes as a file the command-line tool is given, record file or JSON: the reader must
+// neither crash nor hang, a file it accepts must stay within the unit's limits, and what it
+// accepts must survive being written as JSON and read back, with no differences reported.
+#include <cstdint>
+#include <cstdlib>
+
+#include "ConfigDocument.h"
+#include "ConfigJson.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    const ConfigDocument document = ConfigDocument::parse(input);
+    if (!document.ok) {
+        if (document.error.isEmpty()) std::abort();  // a refusal always says why
+        return 0;
+    }
+    const ConfigurationSet& set = document.set;
+    if (set.slaveId < 0 || set.slaveId >= ConfigurationSet::SlaveIdCount) std::abort();
+    for (const QString& phone : set.phoneNo)
+        if (phone.size() > ConfigurationSet::PhoneMaxLength) std::abort();
+    for (const QString& message : set.channelMessage)
+        if (message.size() > ConfigurationSet::MessageMaxLength) std::abort();
+
+    const ConfigDocument again =
+        ConfigDocument::parse(ConfigJson::serialize(set, document.phoneCount));
+    if (!again.ok || again.phoneCount != document.phoneCount ||
+        !differences(document.set, again.set, document.phoneCount).isEmpty())
+        std::abort();
+    return 0;
+}
