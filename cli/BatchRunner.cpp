@@ -2,7 +2,6 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <vector>
 
 #include "ConfigFile.h"
@@ -17,18 +16,7 @@ namespace {
 constexpr int ClassicPhones = 16;
 
 bool saveJson(const QString& path, const ConfigurationSet& set, QString* error) {
-    QSaveFile file(path);
-    const QByteArray bytes = ConfigJson::serialize(set);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return ConfigFile::saveBytes(path, ConfigJson::serialize(set), error);
 }
 
 }  // namespace

@@ -106,11 +106,14 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base) {
 }
 
 bool save(const QString& path, const ConfigurationSet& set, QString* error) {
+    return saveBytes(path, serialize(set), error);
+}
+
+bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
     auto fail = [error](const QString& reason) {
         if (error) *error = reason;
         return false;
     };
-    const QByteArray bytes = serialize(set);
     QSaveFile file(path);
     // Unbuffered, so every write reaches the system at once and its failure is seen here: a
     // buffered write can fail later unnoticed and still let commit() replace the file.

@@ -27,6 +27,8 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base);
 // Atomic: an existing file is only replaced by a complete new one. On failure returns false
 // and puts the system's reason into *error.
 bool save(const QString& path, const ConfigurationSet& set, QString* error);
+// The same for bytes already made, such as the JSON form.
+bool saveBytes(const QString& path, const QByteArray& bytes, QString* error);
 LoadResult load(const QString& path, const ConfigurationSet& base);
 
 }  // namespace ConfigFile
