@@ -1,6 +1,10 @@
 #include "Reporter.h"
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace cli {
 
@@ -12,7 +16,11 @@ Reporter::~Reporter() {
 }
 
 bool Reporter::isTerminal(std::FILE* stream) {
+#ifdef Q_OS_WIN
+    return ::_isatty(::_fileno(stream)) != 0;
+#else
     return ::isatty(::fileno(stream)) == 1;
+#endif
 }
 
 void Reporter::setPorts(const QStringList& ports) {
