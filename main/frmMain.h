@@ -17,7 +17,6 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
-class UnitSession;
 class TrafficLog;
 class frmProgress;
 
