@@ -129,6 +129,9 @@ void frmMain::refreshPortList() {
     const QStringList devices = SerialLink::availableDevices();
     for (const QString& device : devices)
         cmbComm->addItem(device);
+    cmbComm->setToolTip(devices.isEmpty()
+                            ? tr("No serial devices found on this computer.")
+                            : tr("Serial devices on this computer:\n%1").arg(devices.join('\n')));
     setPort(shown);
 }
 

@@ -50,7 +50,8 @@ public:
 
     // The port box lists COM 1..COM 255, then the serial devices found on this computer.
     static constexpr int ComEntries = 255;
-    void refreshPortList();             // the devices, as they are now; the shown text stays
+    // The devices and the tooltip naming them, as they are now; the shown text stays.
+    void refreshPortList();
     void setPort(const QString& text);  // shows `text` in the port box, as if typed
 
     // What the window remembers between runs (QSettings): the last port it connected to and
@@ -132,7 +133,6 @@ private:
     void onLinkLost();
     void lockControls();
     void unlockControls();
-    void refreshPortToolTip();
 
     // ---- configuration file private state (frmMain_file.cpp) --------------------------------
     QFileDialog* cdia = nullptr;       // one dialog for Save and Load, made on first use

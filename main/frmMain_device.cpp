@@ -26,7 +26,6 @@ void frmMain::initDevice() {
     session = new UnitSession(this);
     connect(session, &UnitSession::lost, this, &frmMain::onLinkLost);
     wireSession();
-    refreshPortToolTip();
 }
 
 void frmMain::setProtocolInterval(int ms) {
@@ -67,13 +66,6 @@ void frmMain::showLinkState(bool connected) {
     FrameFunction->setEnabled(connected);
 }
 
-void frmMain::refreshPortToolTip() {
-    const QStringList devices = SerialLink::availableDevices();
-    cmbComm->setToolTip(devices.isEmpty()
-                            ? tr("No serial devices found on this computer.")
-                            : tr("Serial devices on this computer:\n%1").arg(devices.join('\n')));
-}
-
 void frmMain::cmdConnect_Click() {
     if (session->busy()) return;  // the button is disabled during a transfer; never close under one
     if (cmdConnect->text() == ConnectCaption) {
@@ -85,7 +77,7 @@ void frmMain::cmdConnect_Click() {
             setLamp(0, 255, 0);
             return;
         }
-        refreshPortToolTip();
+        refreshPortList();
         QMessageBox::warning(this, QStringLiteral("USB Port Error"), session->errorString());
         setLamp(255, 0, 0);
     } else {
