@@ -2,50 +2,42 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "ConfigFile.h"
 #include "ConfigJson.h"
-#include "Records.h"
 
 namespace {
 
 constexpr int ClassicPhones = 16;
 constexpr int ClassicRecordCount = 145;
 
-// The record reader cuts nothing but ConfigFile::parse cuts phone numbers to 15 characters, so
-// the lengths are checked on the raw records. Runs only on a file that parsed completely.
-QString checkLimits(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    records::RecordReader reader(buffer);
-    auto tooLong = [](int record, const QString& what, qsizetype size, int max) {
-        return QStringLiteral("record %1 (%2): %3 characters, at most %4")
-            .arg(record)
-            .arg(what)
-            .arg(size)
-            .arg(max);
+// The parser cuts phone numbers to 15 characters and keeps messages whole, so phones are judged
+// by the lengths it read. The first value over its limit in file order is named.
+QString checkLimits(const ConfigFile::LoadResult& loaded) {
+    struct Value {
+        int record;
+        qsizetype size;
+        int max;
     };
-    qint16 number = 0;
-    QString text;
-    reader.readInteger(&number);
-    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k) {
-        if (k == ClassicPhones) {
-            for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
-                reader.readInteger(&number);
-                reader.readText(&text);
-                if (text.size() > ConfigurationSet::MessageMaxLength)
-                    return tooLong(reader.recordsRead(),
-                                   QStringLiteral("the message of channel %1").arg(i + 1),
-                                   text.size(), ConfigurationSet::MessageMaxLength);
-            }
-        }
-        if (reader.readText(&text) != records::RecordReader::Status::Ok) break;
-        if (text.size() > ConfigurationSet::PhoneMaxLength)
-            return tooLong(reader.recordsRead(), QStringLiteral("phone number %1").arg(k + 1),
-                           text.size(), ConfigurationSet::PhoneMaxLength);
-    }
+    std::vector<Value> values;
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
+        values.push_back({ConfigFile::phoneRecord(k), loaded.phoneLengths[size_t(k)],
+                          ConfigurationSet::PhoneMaxLength});
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
+        values.push_back({ConfigFile::messageRecord(i), loaded.set.channelMessage[size_t(i)].size(),
+                          ConfigurationSet::MessageMaxLength});
+    std::sort(values.begin(), values.end(),
+              [](const Value& a, const Value& b) { return a.record < b.record; });
+    for (const Value& v : values)
+        if (v.size > v.max)
+            return QStringLiteral("record %1 (%2): %3 characters, at most %4")
+                .arg(v.record)
+                .arg(ConfigFile::recordContent(v.record))
+                .arg(v.size)
+                .arg(v.max);
     return {};
 }
 
@@ -78,7 +70,7 @@ ConfigDocument ConfigDocument::parse(const QByteArray& bytes) {
                         .arg(ConfigurationSet::SlaveIdCount - 1);
         return doc;
     }
-    doc.error = checkLimits(bytes);
+    doc.error = checkLimits(loaded);
     if (!doc.error.isEmpty()) return doc;
     doc.phoneCount =
         loaded.recordsRead <= ClassicRecordCount ? ClassicPhones : ConfigurationSet::PhoneCount;

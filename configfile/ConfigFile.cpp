@@ -19,7 +19,8 @@ constexpr int ClassicRecordCount = 145;  // what readers of the first format rea
 constexpr int ExtraPhoneRecord = 146;    // phone numbers 17-32 in records 146-161
 constexpr int LastRecord = ExtraPhoneRecord + ConfigurationSet::PhoneCount - ClassicPhones - 1;
 
-// What a record holds, for the message that says where reading stopped.
+}  // namespace
+
 QString recordContent(int record) {
     if (record == 1) return QStringLiteral("the slave ID");
     if (record < FirstChannelRecord)
@@ -32,6 +33,16 @@ QString recordContent(int record) {
     }
     return QStringLiteral("phone number %1").arg(record - ExtraPhoneRecord + ClassicPhones + 1);
 }
+
+int phoneRecord(int slot) {
+    return slot < ClassicPhones ? FirstPhoneRecord + slot : ExtraPhoneRecord + slot - ClassicPhones;
+}
+
+int messageRecord(int channel) {
+    return FirstChannelRecord + 2 * channel + 1;
+}
+
+namespace {
 
 void stop(LoadResult& result, const RecordReader& reader, Status status, int record) {
     result.ok = false;
@@ -79,6 +90,7 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base) {
     for (int k = 0; k < ClassicPhones; ++k) {
         status = reader.readText(&text);
         if (status != Status::Ok) return finish(status, FirstPhoneRecord + k);
+        result.phoneLengths[k] = text.size();
         result.set.setPhoneNo(k, text);
     }
 
@@ -99,7 +111,9 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base) {
         // A file of the first format ends here and is complete.
         if (status == Status::EndOfFile && record == ExtraPhoneRecord) return finish(Status::Ok, 0);
         if (status != Status::Ok) return finish(status, record);
-        result.set.setPhoneNo(record - ExtraPhoneRecord + ClassicPhones, text);
+        const int slot = record - ExtraPhoneRecord + ClassicPhones;
+        result.phoneLengths[size_t(slot)] = text.size();
+        result.set.setPhoneNo(slot, text);
     }
     // Whatever follows is not ours to read.
     return finish(Status::Ok, 0);

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
+#include <array>
 
 #include "ConfigurationSet.h"
 
@@ -19,7 +21,16 @@ struct LoadResult {
     bool ok = true;
     int recordsRead = 0;
     QString error;
+    // Each phone number record's length as read, before the cut to 15 characters; 0 for one
+    // not read.
+    std::array<qsizetype, ConfigurationSet::PhoneCount> phoneLengths{};
 };
+
+// Where a value lives in the file (0-based phone slot or channel), and what a record holds
+// ("phone number 5", "the message of channel 3"), for messages that name records.
+int phoneRecord(int slot);
+int messageRecord(int channel);
+QString recordContent(int record);
 
 QByteArray serialize(const ConfigurationSet& set);
 LoadResult parse(QIODevice& device, const ConfigurationSet& base);
