@@ -23,6 +23,7 @@ QString checkLimits(const ConfigFile::LoadResult& loaded) {
         int max;
     };
     std::vector<Value> values;
+    values.reserve(ConfigurationSet::PhoneCount + ConfigurationSet::ChannelCount);
     for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
         values.push_back({ConfigFile::phoneRecord(k), loaded.phoneLengths[size_t(k)],
                           ConfigurationSet::PhoneMaxLength});
