@@ -10,7 +10,6 @@
 #include "ExitCode.h"
 
 class TrafficLog;
-class UnitSession;
 
 namespace cli {
 
@@ -53,7 +52,6 @@ public:
     static QString outputPath(const QString& pattern, const QString& port);
 
 private:
-    class Job;
     BatchTask task;
     Reporter& reporter;
 };

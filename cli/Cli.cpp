@@ -1,294 +1,202 @@
 #include "Cli.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSerialPortInfo>
-#include <QSet>
-#include <algorithm>
-#include <cstdio>
+#include <array>
 
-#include "BatchRunner.h"
-#include "ConfigDocument.h"
-#include "ConfigJson.h"
+#include "Commands.h"
+#include "Console.h"
 #include "ExitCode.h"
-#include "Reporter.h"
-#include "TrafficLog.h"
+#include "PortName.h"
+#include "Spelling.h"
 
 namespace cli {
 
 namespace {
 
-const char* const Synopsis =
-    "Usage:\n"
-    "  quellix-cli ports [--json]\n"
-    "  quellix-cli read   -p PORT [-p PORT ...] -o FILE\n"
-    "  quellix-cli write  -p PORT [-p PORT ...] FILE|- [--verify]\n"
-    "  quellix-cli verify -p PORT [-p PORT ...] FILE\n"
-    "  quellix-cli diff   FILE FILE\n"
-    "  quellix-cli show   FILE [--json]\n"
-    "\n"
+enum Option { Port, Output, Json, Verify, Interval, Log, Quiet, Help, Version, OptionCount };
+
+struct OptionRow {
+    const char* shortName;  // may be null
+    const char* longName;
+    const char* valueName;  // null for a switch
+    const char* help;
+};
+
+const std::array<OptionRow, OptionCount> optionRows{{
+    {"p", "port", "PORT",
+     QT_TRANSLATE_NOOP("cli", "Serial port of a unit (/dev/ttyUSB0, COM3); repeat for several.")},
+    {"o", "output", "FILE", QT_TRANSLATE_NOOP("cli", "File a read is saved to.")},
+    {nullptr, "json", nullptr, QT_TRANSLATE_NOOP("cli", "Print JSON (ports, show).")},
+    {nullptr, "verify", nullptr, QT_TRANSLATE_NOOP("cli", "Read back after a write and compare.")},
+    {nullptr, "interval", "MS",
+     QT_TRANSLATE_NOOP("cli", "Milliseconds per exchange (default 100).")},
+    {nullptr, "log", "FILE", QT_TRANSLATE_NOOP("cli", "Append every command and reply to FILE.")},
+    {"q", "quiet", nullptr, QT_TRANSLATE_NOOP("cli", "No progress or summaries; errors only.")},
+    {"h", "help", nullptr, QT_TRANSLATE_NOOP("cli", "Show this help.")},
+    {nullptr, "version", nullptr, QT_TRANSLATE_NOOP("cli", "Show the version.")},
+}};
+
+constexpr unsigned bit(Option option) {
+    return 1u << option;
+}
+constexpr unsigned OnUnits = bit(Port) | bit(Interval) | bit(Log);
+// Help, version and quiet are welcome anywhere.
+constexpr unsigned Anywhere = bit(Quiet) | bit(Help) | bit(Version);
+
+// One row per command: adding a command is adding a row and its function.
+struct Command {
+    const char* name;
+    const char* synopsis;  // what follows the name in the usage
+    int files;             // file arguments it takes
+    unsigned options;      // the options that mean something to it
+    int (*handler)(const Invocation&);
+};
+
+const std::array<Command, 6> commands{{
+    {"ports", "[--json]", 0, bit(Json), listPorts},
+    {"read", "-p PORT [-p PORT ...] -o FILE", 0, OnUnits | bit(Output), readUnits},
+    {"write", "-p PORT [-p PORT ...] FILE|- [--verify]", 1, OnUnits | bit(Verify), writeUnits},
+    {"verify", "-p PORT [-p PORT ...] FILE", 1, OnUnits, verifyUnits},
+    {"diff", "FILE FILE", 2, 0, diffFiles},
+    {"show", "FILE [--json]", 1, bit(Json), showFile},
+}};
+
+const char* const Notes = QT_TRANSLATE_NOOP(
+    "cli",
     "FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).\n"
     "In -o, {port} stands for the port's base name; it is required with several ports.\n"
     "An -o name ending in .json writes JSON. Several ports run at the same time.\n"
+    "COM 3 or COM3 names the port the window lists as COM 3.\n"
     "Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,\n"
-    "4 no unit answered or the line was lost, 5 a file could not be read or written.";
+    "4 no unit answered or the line was lost, 5 a file could not be read or written.");
 
-void writeTo(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
-
-void printLines(const QStringList& lines) {
-    for (const QString& line : lines)
-        writeTo(stdout, line + '\n');
-}
-
-int usageError(const QString& message) {
-    writeTo(stderr, QStringLiteral("quellix-cli: %1\nTry 'quellix-cli --help'.\n").arg(message));
-    return Usage;
-}
-
-int fileError(const QString& name, const QString& why) {
-    writeTo(stderr, QStringLiteral("quellix-cli: %1: %2\n").arg(name, why));
-    return FileFailed;
-}
-
-QString hex4(bool has, quint16 value) {
-    return has ? QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')) : QString();
-}
-
-int listPorts(bool json) {
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    if (json) {
-        QJsonArray array;
-        for (const QSerialPortInfo& info : ports) {
-            auto id = [](bool has, quint16 value) {
-                return has ? QJsonValue(hex4(true, value)) : QJsonValue(QJsonValue::Null);
-            };
-            array.append(QJsonObject{
-                {QStringLiteral("port"), info.systemLocation()},
-                {QStringLiteral("description"), info.description()},
-                {QStringLiteral("manufacturer"), info.manufacturer()},
-                {QStringLiteral("serialNumber"), info.serialNumber()},
-                {QStringLiteral("vendorId"),
-                 id(info.hasVendorIdentifier(), info.vendorIdentifier())},
-                {QStringLiteral("productId"),
-                 id(info.hasProductIdentifier(), info.productIdentifier())},
-            });
-        }
-        writeTo(stdout, QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
-        return Done;
+QList<QCommandLineOption> parserOptions() {
+    QList<QCommandLineOption> options;
+    for (const OptionRow& row : optionRows) {
+        QStringList names{QString::fromLatin1(row.longName)};
+        if (row.shortName) names.prepend(QString::fromLatin1(row.shortName));
+        options << QCommandLineOption(
+            names, Text::tr(row.help),
+            row.valueName ? QString::fromLatin1(row.valueName) : QString());
     }
-    for (const QSerialPortInfo& info : ports) {
-        QString ids;
-        if (info.hasVendorIdentifier() || info.hasProductIdentifier())
-            ids = hex4(info.hasVendorIdentifier(), info.vendorIdentifier()) + ':' +
-                  hex4(info.hasProductIdentifier(), info.productIdentifier());
-        writeTo(stdout, QStringList{info.systemLocation(), info.description(), info.manufacturer(),
-                                    info.serialNumber(), ids}
-                                .join('\t') +
-                            '\n');
+    return options;
+}
+
+QString optionLabel(const OptionRow& row) {
+    QString label = row.shortName ? QStringLiteral("-%1, ").arg(QLatin1String(row.shortName))
+                                  : QStringLiteral("    ");
+    label += QStringLiteral("--") + QLatin1String(row.longName);
+    if (row.valueName) label += ' ' + QLatin1String(row.valueName);
+    return label;
+}
+
+// One usage block, headed by the program's name however it was started.
+QString helpText() {
+    QString text = Text::tr("Usage:\n");
+    for (const Command& command : commands)
+        text += QStringLiteral("  quellix-cli %1 %2\n")
+                    .arg(QString::fromLatin1(command.name).leftJustified(6),
+                         QLatin1String(command.synopsis));
+    text += Text::tr("\nOptions:\n");
+    for (const OptionRow& row : optionRows)
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(optionLabel(row).leftJustified(20), Text::tr(row.help));
+    return text + '\n' + Text::tr(Notes) + '\n';
+}
+
+QStringList knownNames(bool options) {
+    QStringList names;
+    if (options) {
+        for (const OptionRow& row : optionRows)
+            names << QStringLiteral("--") + QLatin1String(row.longName);
+    } else {
+        for (const Command& command : commands)
+            names << QLatin1String(command.name);
     }
+    return names;
+}
+
+// "unknown command 'raed'; did you mean 'read'?"
+int unknownName(const QString& message, const QString& given, bool option) {
+    const QString near = nearestName(given, knownNames(option));
+    if (near.isEmpty()) return usageError(message);
+    return usageError(Text::tr("%1; did you mean '%2'?").arg(message, near));
+}
+
+int parseError(const QCommandLineParser& parser) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty()) return usageError(parser.errorText());
+    const QString given =
+        (unknown[0].size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + unknown[0];
+    return unknownName(Text::tr("unknown option '%1'").arg(given),
+                       QStringLiteral("--") + unknown[0], true);
+}
+
+const Command* findCommand(const QString& name) {
+    for (const Command& command : commands)
+        if (name == QLatin1String(command.name)) return &command;
+    return nullptr;
+}
+
+// Options that mean nothing to a command are refused, so a mistyped line does not run
+// something other than what was meant; so is a wrong number of files.
+int checkLine(const QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+              const Command& command, qsizetype files) {
+    for (int i = 0; i < OptionCount; ++i)
+        if (!((command.options | Anywhere) & bit(Option(i))) && parser.isSet(options[i]))
+            return usageError(Text::tr("--%1 does not apply to %2")
+                                  .arg(QLatin1String(optionRows[size_t(i)].longName),
+                                       QLatin1String(command.name)));
+    if (files != command.files)
+        return usageError((command.files == 1 ? Text::tr("%1 takes %2 file argument, %3 given")
+                                              : Text::tr("%1 takes %2 file arguments, %3 given"))
+                              .arg(QLatin1String(command.name), QString::number(command.files),
+                                   QString::number(files)));
     return Done;
 }
 
-QStringList listing(const ConfigDocument& doc) {
-    QStringList lines{QStringLiteral("slave-id: %1").arg(doc.set.slaveId)};
-    for (int k = 0; k < doc.phoneCount; ++k)
-        lines << QStringLiteral("phone %1: %2")
-                     .arg(k + 1)
-                     .arg(ConfigJson::literal(doc.set.phoneNo[k]));
-    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
-        lines << QStringLiteral("channel %1: %2 %3")
-                     .arg(i + 1)
-                     .arg(doc.set.enabled(i) ? QStringLiteral("yes") : QStringLiteral("no"),
-                          ConfigJson::literal(doc.set.channelMessage[i]));
-    return lines;
-}
-
-// Loads FILE, or says why not; false means exit 5 before anything is sent.
-bool loadDocument(const QString& name, ConfigDocument* doc) {
-    *doc = ConfigDocument::load(name);
-    if (doc->ok) return true;
-    fileError(name == QStringLiteral("-") ? QStringLiteral("standard input") : name, doc->error);
-    return false;
+Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+                      const QStringList& positional) {
+    Invocation line;
+    line.command = positional.first();
+    line.files = positional.mid(1);
+    for (const QString& port : parser.values(options[Port]))
+        line.ports << deviceForPort(port);
+    line.output = parser.value(options[Output]);
+    line.log = parser.value(options[Log]);
+    line.interval =
+        parser.isSet(options[Interval]) ? parser.value(options[Interval]) : QStringLiteral("100");
+    line.json = parser.isSet(options[Json]);
+    line.verify = parser.isSet(options[Verify]);
+    line.quiet = parser.isSet(options[Quiet]);
+    return line;
 }
 
 }  // namespace
 
 int run(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(Synopsis));
-    const QCommandLineOption portOption(
-        {QStringLiteral("p"), QStringLiteral("port")},
-        QStringLiteral("Serial port of a unit; repeat for several."), QStringLiteral("PORT"));
-    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("File a read is saved to."),
-                                          QStringLiteral("FILE"));
-    const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                        QStringLiteral("Print JSON (ports, show)."));
-    const QCommandLineOption verifyOption(QStringLiteral("verify"),
-                                          QStringLiteral("Read back after a write and compare."));
-    const QCommandLineOption intervalOption(
-        QStringLiteral("interval"), QStringLiteral("Milliseconds per exchange (default 100)."),
-        QStringLiteral("MS"), QStringLiteral("100"));
-    const QCommandLineOption logOption(QStringLiteral("log"),
-                                       QStringLiteral("Append every command and reply to FILE."),
-                                       QStringLiteral("FILE"));
-    const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
-                                         QStringLiteral("No progress or summaries; errors only."));
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Show this help."));
-    const QCommandLineOption versionOption(QStringLiteral("version"),
-                                           QStringLiteral("Show the version."));
-    parser.addOptions({portOption, outputOption, jsonOption, verifyOption, intervalOption,
-                       logOption, quietOption, helpOption, versionOption});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("ports, read, write, verify, diff or show."));
-
-    if (!parser.parse(arguments)) return usageError(parser.errorText());
-    if (parser.isSet(helpOption)) {
-        writeTo(stdout, parser.helpText());
+    const QList<QCommandLineOption> options = parserOptions();
+    parser.addOptions(options);
+    if (!parser.parse(arguments)) return parseError(parser);
+    if (parser.isSet(options[Help])) {
+        writeTo(stdout, helpText());
         return Done;
     }
-    if (parser.isSet(versionOption)) {
+    if (parser.isSet(options[Version])) {
         writeTo(stdout,
                 QStringLiteral("quellix-cli %1\n").arg(QCoreApplication::applicationVersion()));
         return Done;
     }
-
-    QStringList args = parser.positionalArguments();
-    if (args.isEmpty()) return usageError(QStringLiteral("no command given"));
-    const QString command = args.takeFirst();
-    const QStringList ports = parser.values(portOption);
-
-    // Options that mean nothing to a command are refused, so a mistyped line does not run
-    // something other than what was meant.
-    const bool onUnits = command == QStringLiteral("read") || command == QStringLiteral("write") ||
-                         command == QStringLiteral("verify");
-    struct Rule {
-        const QCommandLineOption& option;
-        bool allowed;
-    };
-    const QList<Rule> rules{
-        {portOption, onUnits},
-        {outputOption, command == QStringLiteral("read")},
-        {jsonOption, command == QStringLiteral("ports") || command == QStringLiteral("show")},
-        {verifyOption, command == QStringLiteral("write")},
-        {intervalOption, onUnits},
-        {logOption, onUnits},
-    };
-    static const QStringList commands{QStringLiteral("ports"), QStringLiteral("read"),
-                                      QStringLiteral("write"), QStringLiteral("verify"),
-                                      QStringLiteral("diff"),  QStringLiteral("show")};
-    if (!commands.contains(command))
-        return usageError(QStringLiteral("unknown command '%1'").arg(command));
-    for (const Rule& rule : rules)
-        if (!rule.allowed && parser.isSet(rule.option))
-            return usageError(QStringLiteral("--%1 does not apply to %2")
-                                  .arg(rule.option.names().last(), command));
-
-    const qsizetype wanted = command == QStringLiteral("diff")    ? 2
-                             : command == QStringLiteral("ports") ? 0
-                             : command == QStringLiteral("read")  ? 0
-                                                                  : 1;
-    if (args.size() != wanted)
-        return usageError(QStringLiteral("%1 takes %2 file argument%3, %4 given")
-                              .arg(command)
-                              .arg(wanted)
-                              .arg(wanted == 1 ? "" : "s")
-                              .arg(args.size()));
-
-    if (command == QStringLiteral("ports")) return listPorts(parser.isSet(jsonOption));
-
-    if (command == QStringLiteral("show")) {
-        ConfigDocument doc;
-        if (!loadDocument(args[0], &doc)) return FileFailed;
-        if (parser.isSet(jsonOption))
-            writeTo(stdout, QString::fromUtf8(ConfigJson::serialize(doc.set, doc.phoneCount)));
-        else
-            printLines(listing(doc));
-        return Done;
-    }
-
-    if (command == QStringLiteral("diff")) {
-        ConfigDocument left, right;
-        if (!loadDocument(args[0], &left) || !loadDocument(args[1], &right)) return FileFailed;
-        // Phones 17-32 count only when both files hold them.
-        const QStringList lines =
-            differences(left.set, right.set, std::min(left.phoneCount, right.phoneCount));
-        printLines(lines);
-        return lines.isEmpty() ? Done : Differences;
-    }
-
-    // read, write, verify: everything is checked before the first port is touched.
-    if (ports.isEmpty()) return usageError(QStringLiteral("%1 needs -p PORT").arg(command));
-    if (QSet<QString>(ports.begin(), ports.end()).size() != ports.size())
-        return usageError(QStringLiteral("a port is given twice"));
-    bool intervalOk = false;
-    const int interval = parser.value(intervalOption).toInt(&intervalOk);
-    if (!intervalOk || interval <= 0)
-        return usageError(QStringLiteral("--interval needs a positive whole number of "
-                                         "milliseconds, not '%1'")
-                              .arg(parser.value(intervalOption)));
-
-    BatchTask task;
-    task.intervalMs = interval;
-    if (command == QStringLiteral("read")) {
-        task.mode = BatchTask::Mode::Read;
-        if (!parser.isSet(outputOption)) return usageError(QStringLiteral("read needs -o FILE"));
-        task.outputPattern = parser.value(outputOption);
-        if (ports.size() > 1) {
-            if (!task.outputPattern.contains(QStringLiteral("{port}")))
-                return usageError(
-                    QStringLiteral("with several ports, -o needs {port} in the file name"));
-            QSet<QString> paths;
-            for (const QString& port : ports)
-                paths.insert(BatchRunner::outputPath(task.outputPattern, port));
-            if (paths.size() != ports.size())
-                return usageError(QStringLiteral("two ports would be saved to the same file"));
-        }
-    } else {
-        task.mode =
-            command == QStringLiteral("write") ? BatchTask::Mode::Write : BatchTask::Mode::Verify;
-        task.verifyAfterWrite = parser.isSet(verifyOption);
-        task.documentName =
-            args[0] == QStringLiteral("-") ? QStringLiteral("standard input") : args[0];
-        if (!loadDocument(args[0], &task.document)) return FileFailed;
-    }
-
-    TrafficLog log;
-    if (parser.isSet(logOption)) {
-        if (!log.open(parser.value(logOption)))
-            return fileError(parser.value(logOption), log.errorString());
-        task.log = &log;
-    }
-
-    Reporter reporter(stderr, parser.isSet(quietOption), Reporter::isTerminal(stderr));
-    BatchRunner runner(task, reporter);
-    const QList<PortResult> results = runner.run(ports);
-
-    int worst = Done;
-    for (const PortResult& result : results) {
-        // With several ports each difference names its port.
-        const QString prefix = ports.size() > 1 ? result.port + QStringLiteral(": ") : QString();
-        for (const QString& line : result.differences)
-            writeTo(stdout, prefix + line + '\n');
-        worst = std::max(worst, int(result.code));
-    }
-    for (const PortResult& result : results) {
-        if (result.code == Done || result.code == Differences)
-            reporter.note(QStringLiteral("%1: %2").arg(result.port, result.summary));
-        else
-            reporter.error(QStringLiteral("%1: %2 (exit %3)")
-                               .arg(result.port, result.summary)
-                               .arg(result.code));
-    }
-    return worst;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) return usageError(Text::tr("no command given"));
+    const Command* command = findCommand(positional.first());
+    if (!command)
+        return unknownName(Text::tr("unknown command '%1'").arg(positional.first()),
+                           positional.first(), false);
+    if (const int code = checkLine(parser, options, *command, positional.size() - 1); code != Done)
+        return code;
+    return command->handler(invocation(parser, options, positional));
 }
 
 }  // namespace cli

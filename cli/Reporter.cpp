@@ -1,5 +1,7 @@
 #include "Reporter.h"
 
+#include "Console.h"
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
@@ -28,7 +30,7 @@ void Reporter::setPorts(const QStringList& ports) {
     names = ports;
     lines.clear();
     for (const QString& name : ports)
-        lines << name + QStringLiteral("  waiting");
+        lines << Text::tr("%1  waiting").arg(name);
     drawBlock();
 }
 
@@ -36,11 +38,11 @@ void Reporter::progress(int port, const QString& stage, int done, int count) {
     if (!isLive || port < 0 || port >= lines.size()) return;
     constexpr int BarWidth = 30;
     const int filled = count > 0 ? done * BarWidth / count : 0;
-    lines[port] = QStringLiteral("%1  %2 [%3%4] %5/%6")
-                      .arg(names[port], stage.leftJustified(20))
-                      .arg(QString(filled, u'#'), QString(BarWidth - filled, u' '))
-                      .arg(done)
-                      .arg(count);
+    // One arg() call: a port name holding "%1" must not be taken for a placeholder.
+    lines[port] =
+        QStringLiteral("%1  %2 [%3%4] %5/%6")
+            .arg(names[port], stage.leftJustified(20), QString(filled, u'#'),
+                 QString(BarWidth - filled, u' '), QString::number(done), QString::number(count));
     if (drawn) {
         // Overwrite in place rather than clear first, so the lines do not flicker.
         const QByteArray up = "\x1b[" + QByteArray::number(lines.size()) + "A\r";

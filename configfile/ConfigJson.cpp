@@ -32,6 +32,106 @@ QString checkText(const QJsonValue& value, int maxLength, QString* text) {
     return {};
 }
 
+// "where: why", or just "why" for the file as a whole.
+QString failure(const QString& where, const QString& why) {
+    return where.isEmpty() ? why : where + QStringLiteral(": ") + why;
+}
+
+QString parseRoot(const QByteArray& bytes, QJsonObject* root) {
+    QJsonParseError parseError{};
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return failure({}, QStringLiteral("not valid JSON at offset %1 (%2)")
+                               .arg(QString::number(parseError.offset), parseError.errorString()));
+    if (!doc.isObject()) return failure({}, QStringLiteral("not a JSON object"));
+    *root = doc.object();
+    const QString stray = unknownKey(
+        *root, {QStringLiteral("slaveId"), QStringLiteral("phones"), QStringLiteral("channels")});
+    if (!stray.isEmpty()) return failure(stray, QStringLiteral("unknown key"));
+    return {};
+}
+
+QString parseSlaveId(const QJsonObject& root, ConfigurationSet* set) {
+    const QString where = QStringLiteral("slaveId");
+    const QJsonValue id = root.value(where);
+    if (id.isUndefined()) return failure(where, QStringLiteral("missing"));
+    const double idValue = id.toDouble(-1);
+    if (!id.isDouble() || std::floor(idValue) != idValue)
+        return failure(where, QStringLiteral("not a whole number"));
+    if (idValue < 0 || idValue >= ConfigurationSet::SlaveIdCount)
+        return failure(where, QStringLiteral("%1 is outside 0..%2")
+                                  .arg(idValue)
+                                  .arg(ConfigurationSet::SlaveIdCount - 1));
+    set->slaveId = int(idValue);
+    return {};
+}
+
+// The array under `key`, or why there is none.
+QString arrayAt(const QJsonObject& root, const QString& key, QJsonArray* array) {
+    const QJsonValue value = root.value(key);
+    if (!value.isArray())
+        return failure(
+            key, value.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not an array"));
+    *array = value.toArray();
+    return {};
+}
+
+QString parsePhones(const QJsonObject& root, ConfigurationSet* set, int* phoneCount) {
+    QJsonArray phones;
+    if (QString error = arrayAt(root, QStringLiteral("phones"), &phones); !error.isEmpty())
+        return error;
+    if (phones.size() != ClassicPhones && phones.size() != ConfigurationSet::PhoneCount)
+        return failure(QStringLiteral("phones"),
+                       QStringLiteral("%1 entries, 16 or 32 expected").arg(phones.size()));
+    for (int k = 0; k < phones.size(); ++k) {
+        QString text;
+        const QString why = checkText(phones[k], ConfigurationSet::PhoneMaxLength, &text);
+        if (!why.isEmpty())
+            return failure(QStringLiteral("phones[%1] (phone %2)").arg(k).arg(k + 1), why);
+        set->phoneNo[k] = text;
+    }
+    *phoneCount = int(phones.size());
+    return {};
+}
+
+// Channel `i` (0-based) of the array; errors name the array position and the channel.
+QString parseChannel(const QJsonValue& value, int i, ConfigurationSet* set) {
+    const QString where = QStringLiteral("channels[%1]").arg(i);
+    const QString name = QStringLiteral(" (channel %1)").arg(i + 1);
+    if (!value.isObject()) return failure(where + name, QStringLiteral("not an object"));
+    const QJsonObject channel = value.toObject();
+    const QString strayKey =
+        unknownKey(channel, {QStringLiteral("enabled"), QStringLiteral("message")});
+    if (!strayKey.isEmpty())
+        return failure(where + '.' + strayKey + name, QStringLiteral("unknown key"));
+    const QJsonValue enabled = channel.value(QStringLiteral("enabled"));
+    if (!enabled.isBool())
+        return failure(where + QStringLiteral(".enabled") + name,
+                       enabled.isUndefined() ? QStringLiteral("missing")
+                                             : QStringLiteral("not true or false"));
+    const QJsonValue message = channel.value(QStringLiteral("message"));
+    if (message.isUndefined())
+        return failure(where + QStringLiteral(".message") + name, QStringLiteral("missing"));
+    QString text;
+    const QString why = checkText(message, ConfigurationSet::MessageMaxLength, &text);
+    if (!why.isEmpty()) return failure(where + QStringLiteral(".message") + name, why);
+    set->channelEnable[i] = enabled.toBool() ? FlagTrue : FlagFalse;
+    set->channelMessage[i] = text;
+    return {};
+}
+
+QString parseChannels(const QJsonObject& root, ConfigurationSet* set) {
+    QJsonArray channels;
+    if (QString error = arrayAt(root, QStringLiteral("channels"), &channels); !error.isEmpty())
+        return error;
+    if (channels.size() != ConfigurationSet::ChannelCount)
+        return failure(QStringLiteral("channels"),
+                       QStringLiteral("%1 entries, 64 expected").arg(channels.size()));
+    for (int i = 0; i < channels.size(); ++i)
+        if (QString error = parseChannel(channels[i], i, set); !error.isEmpty()) return error;
+    return {};
+}
+
 }  // namespace
 
 QByteArray serialize(const ConfigurationSet& set, int phoneCount) {
@@ -51,87 +151,14 @@ QByteArray serialize(const ConfigurationSet& set, int phoneCount) {
 ParseResult parse(const QByteArray& bytes, const ConfigurationSet& base) {
     ParseResult result;
     result.set = base;
-    auto fail = [&](const QString& where, const QString& why) {
-        result.ok = false;
-        result.error = where.isEmpty() ? why : where + QStringLiteral(": ") + why;
-        return result;
-    };
-
-    QJsonParseError parseError{};
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        return fail({}, QStringLiteral("not valid JSON at offset %1 (%2)")
-                            .arg(parseError.offset)
-                            .arg(parseError.errorString()));
-    if (!doc.isObject()) return fail({}, QStringLiteral("not a JSON object"));
-    const QJsonObject root = doc.object();
-    const QString stray = unknownKey(
-        root, {QStringLiteral("slaveId"), QStringLiteral("phones"), QStringLiteral("channels")});
-    if (!stray.isEmpty()) return fail(stray, QStringLiteral("unknown key"));
-
-    const QJsonValue id = root.value(QStringLiteral("slaveId"));
-    if (id.isUndefined()) return fail(QStringLiteral("slaveId"), QStringLiteral("missing"));
-    const double idValue = id.toDouble(-1);
-    if (!id.isDouble() || std::floor(idValue) != idValue)
-        return fail(QStringLiteral("slaveId"), QStringLiteral("not a whole number"));
-    if (idValue < 0 || idValue >= ConfigurationSet::SlaveIdCount)
-        return fail(QStringLiteral("slaveId"), QStringLiteral("%1 is outside 0..%2")
-                                                   .arg(idValue)
-                                                   .arg(ConfigurationSet::SlaveIdCount - 1));
-    result.set.slaveId = int(idValue);
-
-    const QJsonValue phonesValue = root.value(QStringLiteral("phones"));
-    if (!phonesValue.isArray())
-        return fail(QStringLiteral("phones"), phonesValue.isUndefined()
-                                                  ? QStringLiteral("missing")
-                                                  : QStringLiteral("not an array"));
-    const QJsonArray phones = phonesValue.toArray();
-    if (phones.size() != ClassicPhones && phones.size() != ConfigurationSet::PhoneCount)
-        return fail(QStringLiteral("phones"),
-                    QStringLiteral("%1 entries, 16 or 32 expected").arg(phones.size()));
-    for (int k = 0; k < phones.size(); ++k) {
-        QString text;
-        const QString why = checkText(phones[k], ConfigurationSet::PhoneMaxLength, &text);
-        if (!why.isEmpty())
-            return fail(QStringLiteral("phones[%1] (phone %2)").arg(k).arg(k + 1), why);
-        result.set.phoneNo[k] = text;
-    }
-
-    const QJsonValue channelsValue = root.value(QStringLiteral("channels"));
-    if (!channelsValue.isArray())
-        return fail(QStringLiteral("channels"), channelsValue.isUndefined()
-                                                    ? QStringLiteral("missing")
-                                                    : QStringLiteral("not an array"));
-    const QJsonArray channels = channelsValue.toArray();
-    if (channels.size() != ConfigurationSet::ChannelCount)
-        return fail(QStringLiteral("channels"),
-                    QStringLiteral("%1 entries, 64 expected").arg(channels.size()));
-    for (int i = 0; i < channels.size(); ++i) {
-        const QString where = QStringLiteral("channels[%1]").arg(i);
-        const QString name = QStringLiteral(" (channel %1)").arg(i + 1);
-        if (!channels[i].isObject()) return fail(where + name, QStringLiteral("not an object"));
-        const QJsonObject channel = channels[i].toObject();
-        const QString strayKey =
-            unknownKey(channel, {QStringLiteral("enabled"), QStringLiteral("message")});
-        if (!strayKey.isEmpty())
-            return fail(where + '.' + strayKey + name, QStringLiteral("unknown key"));
-        const QJsonValue enabled = channel.value(QStringLiteral("enabled"));
-        if (!enabled.isBool())
-            return fail(where + QStringLiteral(".enabled") + name,
-                        enabled.isUndefined() ? QStringLiteral("missing")
-                                              : QStringLiteral("not true or false"));
-        const QJsonValue message = channel.value(QStringLiteral("message"));
-        if (message.isUndefined())
-            return fail(where + QStringLiteral(".message") + name, QStringLiteral("missing"));
-        QString text;
-        const QString why = checkText(message, ConfigurationSet::MessageMaxLength, &text);
-        if (!why.isEmpty()) return fail(where + QStringLiteral(".message") + name, why);
-        result.set.channelEnable[i] = enabled.toBool() ? FlagTrue : FlagFalse;
-        result.set.channelMessage[i] = text;
-    }
-
-    result.phoneCount = int(phones.size());
-    result.ok = true;
+    QJsonObject root;
+    QString error = parseRoot(bytes, &root);
+    if (error.isEmpty()) error = parseSlaveId(root, &result.set);
+    if (error.isEmpty()) error = parsePhones(root, &result.set, &result.phoneCount);
+    if (error.isEmpty()) error = parseChannels(root, &result.set);
+    result.ok = error.isEmpty();
+    result.error = error;
+    if (!result.ok) result.phoneCount = 0;
     return result;
 }
 

@@ -7,7 +7,12 @@
 #include "ConfigDocument.h"
 #include "ConfigFile.h"
 #include "ConfigJson.h"
+#include "PortName.h"
+#include "Reporter.h"
+#include "Spelling.h"
 #include "UnitSimulator.h"
+
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(UnitFaults)
 Q_DECLARE_METATYPE(ConfigurationSet)
@@ -311,6 +316,21 @@ private slots:
             << QStringList{"write", "-p", "/x"} << 2 << "1 file argument, 0 given";
         QTest::newRow("option out of place")
             << QStringList{"show", "f", "--verify"} << 2 << "--verify does not apply to show";
+        QTest::newRow("file to ports")
+            << QStringList{"ports", "f"} << 2 << "ports takes 0 file arguments, 1 given";
+        QTest::newRow("COM3 and COM 3 are one port")
+            << QStringList{"read", "-p", "COM3", "-p", "COM 3", "-o", "{port}"} << 2
+            << "a port is given twice";
+        QTest::newRow("missing value") << QStringList{"read", "-p"} << 2 << "'-p'";
+        // A slip gets the name meant; a word far from every name gets none.
+        QTest::newRow("swapped letters")
+            << QStringList{"raed"} << 2 << "unknown command 'raed'; did you mean 'read'?\n";
+        QTest::newRow("capitals") << QStringList{"SHOW"} << 2 << "did you mean 'show'?";
+        QTest::newRow("far from all") << QStringList{"frob"} << 2 << "unknown command 'frob'\n";
+        QTest::newRow("option letter missing")
+            << QStringList{"show", "f", "--verfy"} << 2
+            << "unknown option '--verfy'; did you mean '--verify'?\n";
+        QTest::newRow("short option") << QStringList{"ports", "-x"} << 2 << "unknown option '-x'\n";
     }
     void usage() {
         QFETCH(QStringList, args);
@@ -319,6 +339,120 @@ private slots:
         const Run run = cli(args);
         QCOMPARE(run.code, code);
         QVERIFY2((code == 0 ? run.out : run.err).contains(says.toUtf8()), run.err + run.out);
+        if (code != 2) return;
+        // Every usage error reads alike and points at the help; nothing goes to stdout.
+        QVERIFY2(run.err.startsWith("quellix-cli: "), run.err);
+        QVERIFY2(run.err.endsWith("\nTry 'quellix-cli --help'.\n"), run.err);
+        QCOMPARE(run.out, QByteArray());
+    }
+
+    // One usage block, named as the program is known rather than where it was built.
+    void help() {
+        const Run run = cli({"--help"});
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.out.startsWith("Usage:\n  quellix-cli ports  [--json]\n"), run.out);
+        QCOMPARE(run.out.count("Usage"), 1);
+        QVERIFY2(!run.out.contains(QX_CLI_PATH), run.out);
+        for (const char* command : {"read", "write", "verify", "diff", "show"})
+            QVERIFY2(run.out.contains(QByteArray("\n  quellix-cli ") + command), command);
+        for (const char* option : {"--port PORT", "--output FILE", "--interval MS", "--quiet"})
+            QVERIFY2(run.out.contains(option), option);
+    }
+
+    void nearestName_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("meant");
+        QTest::newRow("swap") << "wirte"
+                              << "write";
+        QTest::newRow("missing letter") << "verfy"
+                                        << "verify";
+        QTest::newRow("extra letter") << "shoow"
+                                      << "show";
+        QTest::newRow("two slips") << "dfif"
+                                   << "diff";
+        QTest::newRow("three slips") << "xyzrt"
+                                     << "";
+        QTest::newRow("one letter") << "x"
+                                    << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void nearestName() {
+        QFETCH(QString, word);
+        QFETCH(QString, meant);
+        const QStringList known{"ports", "read", "write", "verify", "diff", "show"};
+        QCOMPARE(cli::nearestName(word, known), meant);
+    }
+
+    // The window lists the first serial port as "COM 1"; the same names work here.
+    void portNames_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("as listed") << "COM 3"
+                                   << "/dev/ttyS2";
+        QTest::newRow("no blank") << "COM3"
+                                  << "/dev/ttyS2";
+        QTest::newRow("lower case") << "com12"
+                                    << "/dev/ttyS11";
+        QTest::newRow("highest") << "COM255"
+                                 << "/dev/ttyS254";
+        QTest::newRow("no COM 0") << "COM0"
+                                  << "COM0";
+        QTest::newRow("no COM 256") << "COM 256"
+                                    << "COM 256";
+        QTest::newRow("two blanks") << "COM  3"
+                                    << "COM  3";
+        QTest::newRow("a path") << "/dev/pts/4"
+                                << "/dev/pts/4";
+        QTest::newRow("inside a name") << "xCOM3"
+                                       << "xCOM3";
+    }
+    void portNames() {
+        QFETCH(QString, given);
+        QFETCH(QString, device);
+        QCOMPARE(cli::deviceForPort(given), device);
+    }
+
+    // Names from outside reach the messages unchanged, even when they look like placeholders.
+    void namesTakenLiterally_data() {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("COM 3") << "COM 3"
+                               << "/dev/ttyS2: ";
+        QTest::newRow("COM3") << "COM3"
+                              << "/dev/ttyS2: ";
+        QTest::newRow("placeholder") << "/nonexist/p%1x"
+                                     << "/nonexist/p%1x: cannot open: ";
+        QTest::newRow("placeholders") << "/nonexist/%2%3"
+                                      << "/nonexist/%2%3: cannot open: ";
+    }
+    void namesTakenLiterally() {
+        QFETCH(QString, port);
+        QFETCH(QString, says);
+        const Run run = cli(fast({"read", "-p", port, "-o", path("out.txt")}));
+        // Whatever the port does on this machine, the run fails naming the device.
+        QVERIFY2(run.code == 3 || run.code == 4, run.err);
+        QVERIFY2(run.err.startsWith(says.toUtf8()), run.err);
+        QVERIFY2(run.err.endsWith(QStringLiteral("(exit %1)\n").arg(run.code).toUtf8()), run.err);
+    }
+
+    // The live line of a port whose name holds "%1" shows the name, the stage and the count.
+    void progressLine() {
+        std::FILE* stream = std::tmpfile();
+        QVERIFY(stream);
+        {
+            cli::Reporter reporter(stream, false, true);
+            reporter.setPorts({"/dev/p%1%2"});
+            reporter.progress(0, "reading", 5, 10);
+        }
+        std::rewind(stream);
+        QByteArray text(4096, '\0');
+        text.resize(qsizetype(std::fread(text.data(), 1, size_t(text.size()), stream)));
+        std::fclose(stream);
+        const QByteArray bar = "[" + QByteArray(15, '#') + QByteArray(15, ' ') + "] 5/10";
+        QVERIFY2(
+            text.contains("/dev/p%1%2  " + QByteArray("reading").leftJustified(20) + " " + bar),
+            text);
     }
 
     void showAndDiff() {
@@ -372,8 +506,6 @@ private slots:
         QTest::newRow("record file") << "" << UnitFaults{} << "out.txt" << 0 << "read, saved to";
         QTest::newRow("json") << "" << UnitFaults{} << "out.json" << 0 << "read, saved to";
         QTest::newRow("silent unit") << "" << silent << "out.txt" << 4 << "no unit answered";
-        QTest::newRow("cannot save")
-            << "" << UnitFaults{} << "no-dir/out.txt" << 5 << "cannot save";
     }
     void read() {
         QFETCH(QString, port);
@@ -398,6 +530,40 @@ private slots:
         const ConfigDocument saved = ConfigDocument::load(path(output));
         QVERIFY2(saved.ok, qPrintable(saved.error));
         QCOMPARE(saved.set, set);
+    }
+
+    // A read takes seconds; a file it could not save is refused before anything is sent.
+    void readOutputCheckedFirst_data() {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("missing folder") << "no-dir/out.txt"
+                                        << "no-dir does not exist";
+        QTest::newRow("folder is a file") << "plain/out.txt"
+                                          << "plain is not a folder";
+        QTest::newRow("output is a folder") << "sub"
+                                            << "sub: is a folder";
+        QTest::newRow("read-only folder") << "locked/out.txt"
+                                          << "locked cannot be written";
+    }
+    void readOutputCheckedFirst() {
+        QFETCH(QString, output);
+        QFETCH(QString, says);
+        if (QByteArray(QTest::currentDataTag()) == "read-only folder" && ::geteuid() == 0)
+            QSKIP("root writes to any folder");
+        QVERIFY(writeFile("plain", "x"));
+        QVERIFY(QDir(dir.path()).mkpath("sub"));
+        QVERIFY(QDir(dir.path()).mkpath("locked"));
+        QVERIFY(QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner));
+        UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
+        QVERIFY(sim);
+        const Run run = cli(fast({"read", "-p", sim->slavePath(), "-o", path(output)}));
+        QFile::setPermissions(path("locked"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(run.code, 5);
+        QVERIFY2(run.err.startsWith("quellix-cli: " + path(output).toUtf8()), run.err);
+        QVERIFY2(run.err.contains(says.toUtf8()), run.err);
+        QTest::qWait(50);  // anything sent would have arrived by now
+        QCOMPARE(sim->received(), QByteArray());
     }
 
     // A 145-record file holds phones 1-16 only; the unit's 17-32 must survive a write.

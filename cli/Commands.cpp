@@ -1,0 +1,223 @@
+#include "Commands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSerialPortInfo>
+#include <QSet>
+#include <algorithm>
+
+#include "BatchRunner.h"
+#include "ConfigDocument.h"
+#include "ConfigJson.h"
+#include "Console.h"
+#include "ExitCode.h"
+#include "Reporter.h"
+#include "TrafficLog.h"
+
+namespace cli {
+
+namespace {
+
+QString hex4(bool has, quint16 value) {
+    return has ? QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')) : QString();
+}
+
+QJsonValue jsonId(bool has, quint16 value) {
+    return has ? QJsonValue(hex4(true, value)) : QJsonValue(QJsonValue::Null);
+}
+
+QString portsAsJson(const QList<QSerialPortInfo>& ports) {
+    QJsonArray array;
+    for (const QSerialPortInfo& info : ports)
+        array.append(QJsonObject{
+            {QStringLiteral("port"), info.systemLocation()},
+            {QStringLiteral("description"), info.description()},
+            {QStringLiteral("manufacturer"), info.manufacturer()},
+            {QStringLiteral("serialNumber"), info.serialNumber()},
+            {QStringLiteral("vendorId"),
+             jsonId(info.hasVendorIdentifier(), info.vendorIdentifier())},
+            {QStringLiteral("productId"),
+             jsonId(info.hasProductIdentifier(), info.productIdentifier())},
+        });
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+}
+
+QString portLine(const QSerialPortInfo& info) {
+    QString ids;
+    if (info.hasVendorIdentifier() || info.hasProductIdentifier())
+        ids = hex4(info.hasVendorIdentifier(), info.vendorIdentifier()) + ':' +
+              hex4(info.hasProductIdentifier(), info.productIdentifier());
+    return QStringList{info.systemLocation(), info.description(), info.manufacturer(),
+                       info.serialNumber(), ids}
+        .join('\t');
+}
+
+QStringList listing(const ConfigDocument& doc) {
+    QStringList lines{QStringLiteral("slave-id: %1").arg(doc.set.slaveId)};
+    for (int k = 0; k < doc.phoneCount; ++k)
+        lines << QStringLiteral("phone %1: %2")
+                     .arg(QString::number(k + 1), ConfigJson::literal(doc.set.phoneNo[k]));
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
+        lines << QStringLiteral("channel %1: %2 %3")
+                     .arg(QString::number(i + 1),
+                          doc.set.enabled(i) ? QStringLiteral("yes") : QStringLiteral("no"),
+                          ConfigJson::literal(doc.set.channelMessage[i]));
+    return lines;
+}
+
+QString shownName(const QString& file) {
+    return file == QStringLiteral("-") ? Text::tr("standard input") : file;
+}
+
+// Loads FILE, or says why not; false means exit 5 before anything is sent.
+bool loadDocument(const QString& name, ConfigDocument* doc) {
+    *doc = ConfigDocument::load(name);
+    if (doc->ok) return true;
+    fileError(shownName(name), doc->error);
+    return false;
+}
+
+// What every command on units needs: ports once each and a usable interval.
+int checkUnitLine(const Invocation& line, BatchTask* task) {
+    if (line.ports.isEmpty()) return usageError(Text::tr("%1 needs -p PORT").arg(line.command));
+    if (QSet<QString>(line.ports.begin(), line.ports.end()).size() != line.ports.size())
+        return usageError(Text::tr("a port is given twice"));
+    bool ok = false;
+    task->intervalMs = line.interval.toInt(&ok);
+    if (!ok || task->intervalMs <= 0)
+        return usageError(
+            Text::tr("--interval needs a positive whole number of milliseconds, not '%1'")
+                .arg(line.interval));
+    return Done;
+}
+
+// A read takes 10 s or more; a file it could not save would only fail at the end.
+int checkOutputFolder(const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (file.isDir()) return fileError(path, Text::tr("is a folder"));
+    if (!folder.exists())
+        return fileError(path, Text::tr("the folder %1 does not exist").arg(folder.filePath()));
+    if (!folder.isDir())
+        return fileError(path, Text::tr("%1 is not a folder").arg(folder.filePath()));
+    if (!folder.isWritable())
+        return fileError(path, Text::tr("the folder %1 cannot be written").arg(folder.filePath()));
+    return Done;
+}
+
+int checkOutputs(const Invocation& line, BatchTask* task) {
+    if (line.output.isEmpty()) return usageError(Text::tr("read needs -o FILE"));
+    task->outputPattern = line.output;
+    QSet<QString> paths;
+    for (const QString& port : line.ports)
+        paths.insert(BatchRunner::outputPath(task->outputPattern, port));
+    if (line.ports.size() > 1 && !task->outputPattern.contains(QStringLiteral("{port}")))
+        return usageError(Text::tr("with several ports, -o needs {port} in the file name"));
+    if (paths.size() != line.ports.size())
+        return usageError(Text::tr("two ports would be saved to the same file"));
+    for (const QString& path : paths)
+        if (const int code = checkOutputFolder(path); code != Done) return code;
+    return Done;
+}
+
+void reportResults(const QList<PortResult>& results, Reporter& reporter) {
+    // With several ports each difference names its port.
+    for (const PortResult& result : results) {
+        const QString prefix = results.size() > 1 ? result.port + QStringLiteral(": ") : QString();
+        for (const QString& line : result.differences)
+            writeTo(stdout, prefix + line + '\n');
+    }
+    for (const PortResult& result : results) {
+        if (result.code == Done || result.code == Differences)
+            reporter.note(Text::tr("%1: %2").arg(result.port, result.summary));
+        else
+            reporter.error(Text::tr("%1: %2 (exit %3)")
+                               .arg(result.port, result.summary, QString::number(result.code)));
+    }
+}
+
+// Runs the checked task on every port; the highest exit code wins.
+int runBatch(const Invocation& line, BatchTask& task) {
+    TrafficLog log;
+    if (!line.log.isEmpty()) {
+        if (!log.open(line.log)) return fileError(line.log, log.errorString());
+        task.log = &log;
+    }
+    Reporter reporter(stderr, line.quiet, Reporter::isTerminal(stderr));
+    BatchRunner runner(task, reporter);
+    const QList<PortResult> results = runner.run(line.ports);
+    reportResults(results, reporter);
+    int worst = Done;
+    for (const PortResult& result : results)
+        worst = std::max(worst, int(result.code));
+    return worst;
+}
+
+int sendOrCompare(const Invocation& line, BatchTask::Mode mode) {
+    BatchTask task;
+    if (const int code = checkUnitLine(line, &task); code != Done) return code;
+    task.mode = mode;
+    task.verifyAfterWrite = line.verify;
+    task.documentName = shownName(line.files[0]);
+    if (!loadDocument(line.files[0], &task.document)) return FileFailed;
+    return runBatch(line, task);
+}
+
+}  // namespace
+
+int listPorts(const Invocation& line) {
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    if (line.json) {
+        writeTo(stdout, portsAsJson(ports));
+        return Done;
+    }
+    // A header for the reader; a script reading a pipe gets the bare lines.
+    if (Reporter::isTerminal(stdout))
+        writeTo(stdout,
+                Text::tr("PORT\tDESCRIPTION\tMANUFACTURER\tSERIAL NUMBER\tVENDOR:PRODUCT\n"));
+    for (const QSerialPortInfo& info : ports)
+        writeTo(stdout, portLine(info) + '\n');
+    return Done;
+}
+
+int showFile(const Invocation& line) {
+    ConfigDocument doc;
+    if (!loadDocument(line.files[0], &doc)) return FileFailed;
+    if (line.json)
+        writeTo(stdout, QString::fromUtf8(ConfigJson::serialize(doc.set, doc.phoneCount)));
+    else
+        printLines(listing(doc));
+    return Done;
+}
+
+int diffFiles(const Invocation& line) {
+    ConfigDocument left, right;
+    if (!loadDocument(line.files[0], &left) || !loadDocument(line.files[1], &right))
+        return FileFailed;
+    // Phones 17-32 count only when both files hold them.
+    const QStringList lines =
+        differences(left.set, right.set, std::min(left.phoneCount, right.phoneCount));
+    printLines(lines);
+    return lines.isEmpty() ? Done : Differences;
+}
+
+int readUnits(const Invocation& line) {
+    BatchTask task;
+    task.mode = BatchTask::Mode::Read;
+    if (const int code = checkUnitLine(line, &task); code != Done) return code;
+    if (const int code = checkOutputs(line, &task); code != Done) return code;
+    return runBatch(line, task);
+}
+
+int writeUnits(const Invocation& line) {
+    return sendOrCompare(line, BatchTask::Mode::Write);
+}
+
+int verifyUnits(const Invocation& line) {
+    return sendOrCompare(line, BatchTask::Mode::Verify);
+}
+
+}  // namespace cli

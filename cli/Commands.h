@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One function per quellix-cli command. Each gets a command line whose options and file
+// count are already checked against the command table; what only makes sense for that command
+// (a port named twice, an interval that is no number) is checked here, before anything is sent.
+namespace cli {
+
+struct Invocation {
+    QString command;
+    QStringList files;
+    QStringList ports;  // devices, "COM 3" already mapped
+    QString output;     // read: -o
+    QString log;        // --log, empty when not given
+    QString interval;   // --interval as given
+    bool json = false;
+    bool verify = false;
+    bool quiet = false;
+};
+
+int listPorts(const Invocation& line);
+int showFile(const Invocation& line);
+int diffFiles(const Invocation& line);
+int readUnits(const Invocation& line);
+int writeUnits(const Invocation& line);
+int verifyUnits(const Invocation& line);
+
+}  // namespace cli

@@ -1,0 +1,28 @@
+#include "Console.h"
+
+#include "ExitCode.h"
+
+namespace cli {
+
+void writeTo(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+void printLines(const QStringList& lines) {
+    for (const QString& line : lines)
+        writeTo(stdout, line + '\n');
+}
+
+int usageError(const QString& message) {
+    writeTo(stderr, Text::tr("quellix-cli: %1\nTry 'quellix-cli --help'.\n").arg(message));
+    return Usage;
+}
+
+int fileError(const QString& name, const QString& why) {
+    writeTo(stderr, Text::tr("quellix-cli: %1: %2\n").arg(name, why));
+    return FileFailed;
+}
+
+}  // namespace cli

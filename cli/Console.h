@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+
+// What quellix-cli prints outside the per-port reports: results on standard output, and errors
+// that all read "quellix-cli: ..." on standard error.
+namespace cli {
+
+// The one translation context of the tool; its English texts are the source texts.
+class Text {
+    Q_DECLARE_TR_FUNCTIONS(cli)
+};
+
+void writeTo(std::FILE* stream, const QString& text);
+void printLines(const QStringList& lines);
+
+// Says what is wrong with the command line and where to look; returns exit 2.
+int usageError(const QString& message);
+// Says why `name` could not be read or written; returns exit 5.
+int fileError(const QString& name, const QString& why);
+
+}  // namespace cli
