@@ -132,7 +132,7 @@ void reportResults(const QList<PortResult>& results, Reporter& reporter) {
     }
     for (const PortResult& result : results) {
         if (result.code == Done || result.code == Differences)
-            reporter.note(Text::tr("%1: %2").arg(result.port, result.summary));
+            reporter.note(QStringLiteral("%1: %2").arg(result.port, result.summary));
         else
             reporter.error(Text::tr("%1: %2 (exit %3)")
                                .arg(result.port, result.summary, QString::number(result.code)));
