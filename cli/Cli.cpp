@@ -104,21 +104,24 @@ QString helpText() {
     return text + '\n' + Text::tr(Notes) + '\n';
 }
 
-QStringList knownNames(bool options) {
+QStringList commandNames() {
     QStringList names;
-    if (options) {
-        for (const OptionRow& row : optionRows)
-            names << QStringLiteral("--") + QLatin1String(row.longName);
-    } else {
-        for (const Command& command : commands)
-            names << QLatin1String(command.name);
-    }
+    for (const Command& command : commands)
+        names << QLatin1String(command.name);
+    return names;
+}
+
+QStringList optionNames() {
+    QStringList names;
+    for (const OptionRow& row : optionRows)
+        names << QStringLiteral("--") + QLatin1String(row.longName);
     return names;
 }
 
 // "unknown command 'raed'; did you mean 'read'?"
-int unknownName(const QString& message, const QString& given, bool option) {
-    const QString near = nearestName(given, knownNames(option));
+int unknownName(const QString& what, const QString& given, const QStringList& known) {
+    const QString message = what.arg(printable(given));
+    const QString near = nearestName(given, known);
     if (near.isEmpty()) return usageError(message);
     return usageError(Text::tr("%1; did you mean '%2'?").arg(message, near));
 }
@@ -128,8 +131,7 @@ int parseError(const QCommandLineParser& parser) {
     if (unknown.isEmpty()) return usageError(parser.errorText());
     const QString given =
         (unknown[0].size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + unknown[0];
-    return unknownName(Text::tr("unknown option '%1'").arg(given),
-                       QStringLiteral("--") + unknown[0], true);
+    return unknownName(Text::tr("unknown option '%1'"), given, optionNames());
 }
 
 const Command* findCommand(const QString& name) {
@@ -192,8 +194,7 @@ int run(const QStringList& arguments) {
     if (positional.isEmpty()) return usageError(Text::tr("no command given"));
     const Command* command = findCommand(positional.first());
     if (!command)
-        return unknownName(Text::tr("unknown command '%1'").arg(positional.first()),
-                           positional.first(), false);
+        return unknownName(Text::tr("unknown command '%1'"), positional.first(), commandNames());
     if (const int code = checkLine(parser, options, *command, positional.size() - 1); code != Done)
         return code;
     return command->handler(invocation(parser, options, positional));

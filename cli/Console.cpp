@@ -15,6 +15,17 @@ void printLines(const QStringList& lines) {
         writeTo(stdout, line + '\n');
 }
 
+QString printable(const QString& text) {
+    QString shown;
+    for (const QChar c : text) {
+        if (c.isPrint() || c.isSurrogate())
+            shown += c;
+        else
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
 int usageError(const QString& message) {
     writeTo(stderr, Text::tr("quellix-cli: %1\nTry 'quellix-cli --help'.\n").arg(message));
     return Usage;

@@ -17,6 +17,10 @@ class Text {
 void writeTo(std::FILE* stream, const QString& text);
 void printLines(const QStringList& lines);
 
+// `text` with control and format characters shown as \xNN (their code in hex), so a typed
+// name cannot drive the terminal.
+QString printable(const QString& text);
+
 // Says what is wrong with the command line and where to look; returns exit 2.
 int usageError(const QString& message);
 // Says why `name` could not be read or written; returns exit 5.

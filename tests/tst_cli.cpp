@@ -330,6 +330,8 @@ private slots:
         QTest::newRow("option letter missing")
             << QStringList{"show", "f", "--verfy"} << 2
             << "unknown option '--verfy'; did you mean '--verify'?\n";
+        QTest::newRow("control characters")
+            << QStringList{"\x1b[2Jx\ty"} << 2 << "unknown command '\\x1b[2Jx\\x09y'\n";
         QTest::newRow("short option") << QStringList{"ports", "-x"} << 2 << "unknown option '-x'\n";
     }
     void usage() {
