@@ -30,10 +30,11 @@ qsizetype editDistance(const QString& a, const QString& b) {
 }  // namespace
 
 QString nearestName(const QString& word, const QStringList& known) {
+    const QString typed = word.toLower();  // the names are lower case; Caps Lock is a slip too
     QString best;
     qsizetype bestDistance = 3;  // more slips than two is another word, not a typo
     for (const QString& name : known) {
-        const qsizetype distance = editDistance(word.toLower(), name);
+        const qsizetype distance = editDistance(typed, name);
         // A short word is never "close" to a name it shares almost nothing with.
         if (distance < bestDistance && distance < name.size() / 2 + 1) {
             best = name;
