@@ -22,7 +22,8 @@ QString decode(QByteArrayView bytes) {
 bool canEncode(const QString& text) {
     QStringEncoder encoder(CodepageName);
     const QByteArray bytes = encoder.encode(text);
-    return !encoder.hasError();
+    // One byte per character: a lone surrogate is dropped without an error, so count as well.
+    return !encoder.hasError() && bytes.size() == text.size();
 }
 
 }  // namespace codepage
