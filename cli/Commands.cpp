@@ -75,6 +75,9 @@ QString shownName(const QString& file) {
 // Loads FILE, or says why not; false means exit 5 before anything is sent.
 bool loadDocument(const QString& name, ConfigDocument* doc) {
     *doc = ConfigDocument::load(name);
+    // A long text is used as it is; the note only warns whoever edits it in the window later.
+    for (const QString& note : doc->notes)
+        writeTo(stderr, Text::tr("quellix-cli: %1: %2\n").arg(shownName(name), note));
     if (doc->ok) return true;
     fileError(shownName(name), doc->error);
     return false;

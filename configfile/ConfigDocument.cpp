@@ -2,9 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 #include "ConfigFile.h"
 #include "ConfigJson.h"
@@ -14,32 +12,24 @@ namespace {
 constexpr int ClassicPhones = 16;
 constexpr int ClassicRecordCount = 145;
 
-// The parser cuts phone numbers to 15 characters and keeps messages whole, so phones are judged
-// by the lengths it read. The first value over its limit in file order is named.
-QString checkLimits(const ConfigFile::LoadResult& loaded) {
-    struct Value {
-        int record;
-        qsizetype size;
-        int max;
+// Texts are kept whole: units keep what they are sent, and a file the tool saved must restore
+// the unit it came from. Only the window's editor has shorter limits, so those earn a note.
+QStringList lengthNotes(const ConfigurationSet& set, int phoneCount) {
+    QStringList notes;
+    auto note = [&notes](const QString& what, const QString& text, int max) {
+        if (text.size() > max)
+            notes << QStringLiteral(
+                         "%1: %2 characters; the window's editor cuts it to %3 when "
+                         "edited")
+                         .arg(what, QString::number(text.size()), QString::number(max));
     };
-    std::vector<Value> values;
-    values.reserve(ConfigurationSet::PhoneCount + ConfigurationSet::ChannelCount);
-    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
-        values.push_back({ConfigFile::phoneRecord(k), loaded.phoneLengths[size_t(k)],
-                          ConfigurationSet::PhoneMaxLength});
+    for (int k = 0; k < phoneCount; ++k)
+        note(QStringLiteral("phone %1").arg(k + 1), set.phoneNo[size_t(k)],
+             ConfigurationSet::PhoneMaxLength);
     for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
-        values.push_back({ConfigFile::messageRecord(i), loaded.set.channelMessage[size_t(i)].size(),
-                          ConfigurationSet::MessageMaxLength});
-    std::sort(values.begin(), values.end(),
-              [](const Value& a, const Value& b) { return a.record < b.record; });
-    for (const Value& v : values)
-        if (v.size > v.max)
-            return QStringLiteral("record %1 (%2): %3 characters, at most %4")
-                .arg(v.record)
-                .arg(ConfigFile::recordContent(v.record))
-                .arg(v.size)
-                .arg(v.max);
-    return {};
+        note(QStringLiteral("channel %1 message").arg(i + 1), set.channelMessage[size_t(i)],
+             ConfigurationSet::MessageMaxLength);
+    return notes;
 }
 
 }  // namespace
@@ -52,6 +42,7 @@ ConfigDocument ConfigDocument::parse(const QByteArray& bytes) {
         doc.ok = json.ok;
         doc.phoneCount = json.phoneCount;
         doc.error = json.error;
+        if (doc.ok) doc.notes = lengthNotes(doc.set, doc.phoneCount);
         return doc;
     }
     QBuffer buffer;
@@ -71,10 +62,9 @@ ConfigDocument ConfigDocument::parse(const QByteArray& bytes) {
                         .arg(ConfigurationSet::SlaveIdCount - 1);
         return doc;
     }
-    doc.error = checkLimits(loaded);
-    if (!doc.error.isEmpty()) return doc;
     doc.phoneCount =
         loaded.recordsRead <= ClassicRecordCount ? ClassicPhones : ConfigurationSet::PhoneCount;
+    doc.notes = lengthNotes(doc.set, doc.phoneCount);
     doc.ok = true;
     return doc;
 }

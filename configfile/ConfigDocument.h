@@ -15,11 +15,14 @@ struct ConfigDocument {
     int phoneCount = ConfigurationSet::PhoneCount;  // phones 1..phoneCount are in the file
     bool ok = false;
     QString error;  // why the file was refused, naming the record or JSON value
+    // Texts longer than the window's editor takes (a phone number over 15 characters, a message
+    // over 160): kept whole, since the unit holds them, but worth saying. One line each.
+    QStringList notes;
 
     bool holdsAllPhones() const { return phoneCount == ConfigurationSet::PhoneCount; }
 
-    // Detects the form by a leading "{". A record file must be complete and within the unit's
-    // limits (slave ID 0..31, phone numbers up to 15 characters, messages up to 160).
+    // Detects the form by a leading "{". A record file must be complete with a slave ID 0..31;
+    // its texts are whatever its records hold.
     static ConfigDocument parse(const QByteArray& bytes);
     // `path` "-" reads standard input.
     static ConfigDocument load(const QString& path);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "Codepage.h"
+#include "Records.h"
 
 namespace ConfigJson {
 
@@ -23,12 +24,14 @@ QString unknownKey(const QJsonObject& object, const QSet<QString>& known) {
 }
 
 // Empty when `value` is a text the unit can take, else what is wrong with it.
-QString checkText(const QJsonValue& value, int maxLength, QString* text) {
+// A text fits when a record file can hold it, so that a JSON file can always be saved as one.
+QString checkText(const QJsonValue& value, QString* text) {
+    constexpr qsizetype MaxLength = records::RecordReader::MaxRecordBytes;
     if (!value.isString()) return QStringLiteral("not a string");
     *text = value.toString();
     if (!codepage::canEncode(*text)) return QStringLiteral("holds a character Windows-1252 lacks");
-    if (text->size() > maxLength)
-        return QStringLiteral("%1 characters, at most %2").arg(text->size()).arg(maxLength);
+    if (text->size() > MaxLength)
+        return QStringLiteral("%1 characters, at most %2").arg(text->size()).arg(MaxLength);
     return {};
 }
 
@@ -85,7 +88,7 @@ QString parsePhones(const QJsonObject& root, ConfigurationSet* set, int* phoneCo
                        QStringLiteral("%1 entries, 16 or 32 expected").arg(phones.size()));
     for (int k = 0; k < phones.size(); ++k) {
         QString text;
-        const QString why = checkText(phones[k], ConfigurationSet::PhoneMaxLength, &text);
+        const QString why = checkText(phones[k], &text);
         if (!why.isEmpty())
             return failure(QStringLiteral("phones[%1] (phone %2)").arg(k).arg(k + 1), why);
         set->phoneNo[k] = text;
@@ -113,7 +116,7 @@ QString parseChannel(const QJsonValue& value, int i, ConfigurationSet* set) {
     if (message.isUndefined())
         return failure(where + QStringLiteral(".message") + name, QStringLiteral("missing"));
     QString text;
-    const QString why = checkText(message, ConfigurationSet::MessageMaxLength, &text);
+    const QString why = checkText(message, &text);
     if (!why.isEmpty()) return failure(where + QStringLiteral(".message") + name, why);
     set->channelEnable[i] = enabled.toBool() ? FlagTrue : FlagFalse;
     set->channelMessage[i] = text;

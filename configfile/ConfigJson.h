@@ -8,8 +8,8 @@
 // The configuration as JSON, for scripts:
 //   {"slaveId":N,"phones":[16 or 32 strings],"channels":[64 x {"enabled":bool,"message":string}]}
 // Texts are Unicode. Reading is strict: anything the unit could not take (a slave ID outside
-// 0..31, a phone number over 15 characters, a message over 160, a character Windows-1252
-// lacks) is refused rather than cut, so what is written is what the file says.
+// 0..31, a character Windows-1252 lacks, a text longer than a record file's record holds) is
+// refused rather than cut, so what is written is what the file says.
 namespace ConfigJson {
 
 // Only phones 1..phoneCount are written (16 or 32), so a file that holds 16 stays 16.

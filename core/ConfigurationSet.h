@@ -24,8 +24,9 @@ struct ConfigurationSet {
     std::array<qint16, ChannelCount> channelEnable{};
     std::array<QString, ChannelCount> channelMessage;
 
-    // A phone box holds at most 15 characters; anything longer is cut, whatever its source.
-    void setPhoneNo(int k, const QString& text) { phoneNo[k] = text.left(PhoneMaxLength); }
+    // Kept whole: units keep what they are sent, so a backup must restore a longer number. Only
+    // the window's phone box stops at PhoneMaxLength characters.
+    void setPhoneNo(int k, const QString& text) { phoneNo[k] = text; }
     bool enabled(int index) const { return channelEnable[index] == FlagTrue; }
 
     friend bool operator==(const ConfigurationSet&, const ConfigurationSet&) = default;

@@ -1,11 +1,12 @@
 // Any bytes as a file the command-line tool is given, record file or JSON: the reader must
-// neither crash nor hang, a file it accepts must stay within the unit's limits, and what it
+// neither crash nor hang, a file it accepts must stay within a record's limits, and what it
 // accepts must survive being written as JSON and read back, with no differences reported.
 #include <cstdint>
 #include <cstdlib>
 
 #include "ConfigDocument.h"
 #include "ConfigJson.h"
+#include "Records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
@@ -16,10 +17,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const ConfigurationSet& set = document.set;
     if (set.slaveId < 0 || set.slaveId >= ConfigurationSet::SlaveIdCount) std::abort();
-    for (const QString& phone : set.phoneNo)
-        if (phone.size() > ConfigurationSet::PhoneMaxLength) std::abort();
-    for (const QString& message : set.channelMessage)
-        if (message.size() > ConfigurationSet::MessageMaxLength) std::abort();
+    // Texts are kept whole up to what one record holds; each one the window would cut is noted.
+    qsizetype overWindow = 0;
+    for (int k = 0; k < document.phoneCount; ++k)
+        overWindow += set.phoneNo[size_t(k)].size() > ConfigurationSet::PhoneMaxLength;
+    for (const QString& message : set.channelMessage) {
+        if (message.size() > records::RecordReader::MaxRecordBytes) std::abort();
+        overWindow += message.size() > ConfigurationSet::MessageMaxLength;
+    }
+    if (document.notes.size() != overWindow) std::abort();
 
     const ConfigDocument again =
         ConfigDocument::parse(ConfigJson::serialize(set, document.phoneCount));

@@ -10,7 +10,7 @@ build="$root/build-fuzz"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DQX_FUZZ=ON -DQX_WERROR=OFF -DBUILD_TESTING=OFF >/dev/null
-targets=(fuzz_configfile fuzz_replies fuzz_framer fuzz_document)
+targets=(fuzz_configfile fuzz_replies fuzz_framer fuzz_document fuzz_sheet)
 cmake --build "$build" -j2 --target "${targets[@]}"
 
 for target in "${targets[@]}"; do

@@ -306,7 +306,8 @@ QByteArray UnitSimulator::handleCommand(QByteArrayView command) {
         const int limit =
             phone ? ConfigurationSet::PhoneMaxLength : ConfigurationSet::MessageMaxLength;
         // A text the unit has no room for is refused whole rather than stored cut.
-        if (!index || *index >= count || text.size() > limit) return errorReply();
+        const bool fits = d->faults.roomy || text.size() <= limit;
+        if (!index || *index >= count || !fits) return errorReply();
         (phone ? c.phoneNo[*index] : c.channelMessage[*index]) = text;
         return acknowledgement();
     }

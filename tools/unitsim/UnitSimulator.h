@@ -18,6 +18,7 @@ struct UnitFaults {
     int hangUpAfter = -1;    // closes the line after this many commands (-1: never)
     qint64 floodBytes = 0;   // sends this many bytes of noise after the probe reply
     quint32 seed = 1;        // seeds the random bytes of garbage replies and of the flood
+    bool roomy = false;      // keeps texts of any length, as real units do, not just 15 and 160
 };
 
 // A unit on the master side of a pseudo-terminal. It keeps its own configuration, stores what
