@@ -15,10 +15,14 @@ BatchRunner::BatchRunner(const BatchTask& task, Reporter& reporter, QObject* par
 BatchRunner::~BatchRunner() = default;
 
 QList<PortResult> BatchRunner::run(const QStringList& ports) {
+    // Each job gets its own task, so per-unit values reach only their port.
+    std::vector<BatchTask> tasks(size_t(ports.size()), task);
+    for (qsizetype i = 0; i < ports.size() && i < task.portDocuments.size(); ++i)
+        tasks[size_t(i)].document = task.portDocuments[i];
     std::vector<std::unique_ptr<BatchJob>> jobs;
     jobs.reserve(size_t(ports.size()));
     for (int i = 0; i < ports.size(); ++i)
-        jobs.push_back(std::make_unique<BatchJob>(task, reporter, i, ports[i]));
+        jobs.push_back(std::make_unique<BatchJob>(tasks[size_t(i)], reporter, i, ports[i]));
     reporter.setPorts(ports);
 
     QEventLoop loop;

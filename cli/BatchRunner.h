@@ -27,6 +27,8 @@ struct BatchTask {
     ConfigDocument document;
     QString documentName;  // as the user gave it, for messages
     bool verifyAfterWrite = false;
+    // Write with per-unit values: each port's own document, in the order of the ports.
+    QList<ConfigDocument> portDocuments;
 };
 
 // How one port ended.

@@ -13,7 +13,20 @@ namespace cli {
 
 namespace {
 
-enum Option { Port, Output, Json, Verify, Interval, Log, Quiet, Help, Version, OptionCount };
+enum Option {
+    Port,
+    Output,
+    Json,
+    Verify,
+    Set,
+    SheetFile,
+    Interval,
+    Log,
+    Quiet,
+    Help,
+    Version,
+    OptionCount
+};
 
 struct OptionRow {
     const char* shortName;  // may be null
@@ -28,6 +41,11 @@ const std::array<OptionRow, OptionCount> optionRows{{
     {"o", "output", "FILE", QT_TRANSLATE_NOOP("cli", "File a read is saved to.")},
     {nullptr, "json", nullptr, QT_TRANSLATE_NOOP("cli", "Print JSON (ports, show).")},
     {nullptr, "verify", nullptr, QT_TRANSLATE_NOOP("cli", "Read back after a write and compare.")},
+    {nullptr, "set", "NAME=VALUE",
+     QT_TRANSLATE_NOOP("cli",
+                       "One value over FILE for every unit of a write; repeat for several.")},
+    {nullptr, "sheet", "CSV",
+     QT_TRANSLATE_NOOP("cli", "Values over FILE per unit of a write: a CSV row per port.")},
     {nullptr, "interval", "MS",
      QT_TRANSLATE_NOOP("cli", "Milliseconds per exchange (default 100).")},
     {nullptr, "log", "FILE", QT_TRANSLATE_NOOP("cli", "Append every command and reply to FILE.")},
@@ -55,7 +73,8 @@ struct Command {
 const std::array<Command, 6> commands{{
     {"ports", "[--json]", 0, bit(Json), listPorts},
     {"read", "-p PORT [-p PORT ...] -o FILE", 0, OnUnits | bit(Output), readUnits},
-    {"write", "-p PORT [-p PORT ...] FILE|- [--verify]", 1, OnUnits | bit(Verify), writeUnits},
+    {"write", "-p PORT [-p PORT ...] FILE|- [--verify] [--set NAME=VALUE ...] [--sheet CSV]", 1,
+     OnUnits | bit(Verify) | bit(Set) | bit(SheetFile), writeUnits},
     {"verify", "-p PORT [-p PORT ...] FILE", 1, OnUnits, verifyUnits},
     {"diff", "FILE FILE", 2, 0, diffFiles},
     {"show", "FILE [--json]", 1, bit(Json), showFile},
@@ -67,6 +86,9 @@ const char* const Notes = QT_TRANSLATE_NOOP(
     "In -o, {port} stands for the port's base name; it is required with several ports.\n"
     "An -o name ending in .json writes JSON. Several ports run at the same time.\n"
     "COM 3 or COM3 names the port the window lists as COM 3.\n"
+    "NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet\n"
+    "has a header row, port first, then NAMEs; port is a device path, its last part or a USB\n"
+    "serial number; an empty cell keeps FILE's value, and --set has the last word.\n"
     "Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,\n"
     "4 no unit answered or the line was lost, 5 a file could not be read or written.");
 
@@ -170,6 +192,8 @@ Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLine
         parser.isSet(options[Interval]) ? parser.value(options[Interval]) : QStringLiteral("100");
     line.json = parser.isSet(options[Json]);
     line.verify = parser.isSet(options[Verify]);
+    line.assignments = parser.values(options[Set]);
+    line.sheets = parser.values(options[SheetFile]);
     line.quiet = parser.isSet(options[Quiet]);
     return line;
 }

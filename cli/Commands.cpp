@@ -15,7 +15,9 @@
 #include "Console.h"
 #include "ExitCode.h"
 #include "Reporter.h"
+#include "Sheet.h"
 #include "TrafficLog.h"
+#include "UnitValues.h"
 
 namespace cli {
 
@@ -159,13 +161,100 @@ int runBatch(const Invocation& line, BatchTask& task) {
     return worst;
 }
 
+// A note or error that already names its source ("UNITS.csv line 3, column 2: ...").
+void say(const QString& text) {
+    if (!text.isEmpty()) writeTo(stderr, Text::tr("quellix-cli: %1\n").arg(text));
+}
+
+int refuseSheet(const QString& why) {
+    say(why);
+    return FileFailed;
+}
+
+// --set NAME=VALUE, each checked before any file is read.
+int checkAssignments(const Invocation& line, QList<provision::Assignment>* assignments) {
+    if (line.sheets.size() > 1) return usageError(Text::tr("--sheet is given more than once"));
+    for (const QString& text : line.assignments) {
+        const std::optional<provision::Assignment> assignment =
+            provision::parseAssignment(text, QStringLiteral("--set"));
+        if (!assignment)
+            return usageError(
+                Text::tr("--set needs NAME=VALUE, not %1").arg(ConfigJson::literal(text)));
+        const provision::Verdict verdict = provision::check(*assignment);
+        if (!verdict.ok()) return usageError(verdict.error);
+        say(verdict.note);
+        *assignments << *assignment;
+    }
+    return Done;
+}
+
+// A file with phones 1-16 keeps each unit's 17-32, so a value for one of those would be lost.
+QString phoneOutsideFile(const QList<provision::Assignment>& assignments, const BatchTask& task) {
+    for (const provision::Assignment& a : assignments)
+        if (provision::phoneOf(a.name) > task.document.phoneCount)
+            return Text::tr(
+                       "%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its "
+                       "own others; use a file with all 32")
+                .arg(a.origin, ConfigJson::literal(a.name), task.documentName,
+                     QString::number(task.document.phoneCount));
+    return {};
+}
+
+// The sheet's row for each port, in the order of the ports, or exit 5 with every reason why not.
+int sheetRows(const Invocation& line, const BatchTask& task,
+              QList<QList<provision::Assignment>>* rows) {
+    const provision::Sheet sheet = provision::Sheet::load(line.sheets.first());
+    if (!sheet.ok()) return refuseSheet(sheet.error());
+    for (const QString& note : sheet.notes())
+        say(note);
+    QList<provision::PortIdentity> ports;
+    for (const QString& port : line.ports)
+        ports << provision::PortIdentity{port, QSerialPortInfo(port).serialNumber()};
+    const provision::SheetMatch matched = sheet.match(ports);
+    for (const QString& error : matched.errors)
+        say(error);
+    if (!matched.ok()) return FileFailed;
+    for (const QString& unused : matched.unusedRows)
+        say(unused);
+    for (const int row : matched.rowOfPort) {
+        const QList<provision::Assignment>& values = sheet.rows()[row].assignments;
+        if (const QString why = phoneOutsideFile(values, task); !why.isEmpty())
+            return refuseSheet(why);
+        *rows << values;
+    }
+    return Done;
+}
+
+// Each port's own document: the file, then its sheet row, then --set, which has the last word.
+int perUnitDocuments(const Invocation& line, const QList<provision::Assignment>& common,
+                     BatchTask* task) {
+    if (common.isEmpty() && line.sheets.isEmpty()) return Done;
+    if (const QString why = phoneOutsideFile(common, *task); !why.isEmpty()) return usageError(why);
+    QList<QList<provision::Assignment>> rows(line.ports.size());
+    if (!line.sheets.isEmpty()) {
+        rows.clear();
+        if (const int code = sheetRows(line, *task, &rows); code != Done) return code;
+    }
+    for (const QList<provision::Assignment>& row : rows) {
+        ConfigDocument document = task->document;
+        // Every value was checked already, so none of these can be refused.
+        for (const provision::Assignment& a : row + common)
+            provision::apply(a, &document.set);
+        task->portDocuments << document;
+    }
+    return Done;
+}
+
 int sendOrCompare(const Invocation& line, BatchTask::Mode mode) {
     BatchTask task;
     if (const int code = checkUnitLine(line, &task); code != Done) return code;
+    QList<provision::Assignment> common;
+    if (const int code = checkAssignments(line, &common); code != Done) return code;
     task.mode = mode;
     task.verifyAfterWrite = line.verify;
     task.documentName = shownName(line.files[0]);
     if (!loadDocument(line.files[0], &task.document)) return FileFailed;
+    if (const int code = perUnitDocuments(line, common, &task); code != Done) return code;
     return runBatch(line, task);
 }
 

@@ -11,10 +11,12 @@ namespace cli {
 struct Invocation {
     QString command;
     QStringList files;
-    QStringList ports;  // devices, "COM 3" already mapped
-    QString output;     // read: -o
-    QString log;        // --log, empty when not given
-    QString interval;   // --interval as given
+    QStringList ports;        // devices, "COM 3" already mapped
+    QString output;           // read: -o
+    QString log;              // --log, empty when not given
+    QString interval;         // --interval as given
+    QStringList assignments;  // write: --set NAME=VALUE, in the order given
+    QStringList sheets;       // write: --sheet (one is allowed)
     bool json = false;
     bool verify = false;
     bool quiet = false;

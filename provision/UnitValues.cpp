@@ -143,6 +143,11 @@ QString checkName(const QString& name) {
              QString::number(ConfigurationSet::ChannelCount));
 }
 
+int phoneOf(const QString& name) {
+    const std::optional<Target> t = target(name);
+    return t && t->field == Field::Phone ? t->index + 1 : 0;
+}
+
 Verdict check(const Assignment& assignment) {
     const std::optional<Target> t = target(assignment.name);
     if (!t)

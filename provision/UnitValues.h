@@ -33,6 +33,9 @@ std::optional<Assignment> parseAssignment(const QString& text, const QString& or
 // Empty when `name` is one of the names above, else why not (for a sheet's header).
 QString checkName(const QString& name);
 
+// The phone number (1-based) that `name` sets; 0 for every other name.
+int phoneOf(const QString& name);
+
 // Whether the value is one the unit can hold, without changing anything.
 Verdict check(const Assignment& assignment);
 // check(), then the value into `set`; `set` is left as it was when refused.

@@ -712,6 +712,99 @@ private slots:
         QCOMPARE(sim->received(), QByteArray());
     }
 
+    // Per-unit values: a sheet row per port (by its last part or its path) over the file, and
+    // --set over both; a row for a port that was not given is only reported.
+    void writePerUnit() {
+        const ConfigurationSet site = filled(QStringLiteral("site"), 2);
+        UnitSimulator* a = unit(filled(QStringLiteral("unit"), 6));
+        UnitSimulator* b = unit(filled(QStringLiteral("unit"), 7));
+        QVERIFY(a && b);
+        QVERIFY(writeFile("site.cfg", recordFile(site)));
+        QVERIFY(
+            writeFile("units.csv", "port,slave-id,phone.1,channel.3.enabled,channel.4.message\r\n" +
+                                       QFileInfo(a->slavePath()).fileName().toUtf8() +
+                                       ",11,0111,,\"Door\r\nA\"\r\n" + b->slavePath().toUtf8() +
+                                       ",12,,yes,\r\n/dev/ttyUSB9,13,,,\r\n"));
+        const Run run = cli(fast({"write", "-p", a->slavePath(), "-p", b->slavePath(),
+                                  path("site.cfg"), "--sheet", path("units.csv"), "--set",
+                                  "phone.2=0999", "--set", "phone.1=0100", "--verify"}));
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.err.contains(path("units.csv").toUtf8() +
+                                  " line 5: port \"/dev/ttyUSB9\" is not among the ports given; "
+                                  "row left out\n"),
+                 run.err);
+        ConfigurationSet forA = site, forB = site;
+        forA.slaveId = 11;
+        forA.channelMessage[3] = "Door\r\nA";
+        forB.slaveId = 12;
+        forB.channelEnable[2] = FlagTrue;
+        for (ConfigurationSet* set : {&forA, &forB}) {
+            set->phoneNo[0] = "0100";
+            set->phoneNo[1] = "0999";
+        }
+        QCOMPARE(a->configuration(), forA);
+        QCOMPARE(b->configuration(), forB);
+    }
+
+    // Whatever is wrong with the values is found before a port is opened: exit 2 for --set,
+    // 5 for the sheet, naming where.
+    void perUnitRefusedFirst_data() {
+        QTest::addColumn<QStringList>("options");  // "{sheet}" stands for the sheet's path
+        QTest::addColumn<QByteArray>("csv");       // "{A}" stands for the unit's path; empty: none
+        QTest::addColumn<int>("records");          // of the file written
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");
+        const QStringList sheet{"--sheet", "{sheet}"};
+        QTest::newRow("unknown name") << QStringList{"--set", "phone.33=1"} << QByteArray() << 161
+                                      << 2 << "--set: unknown name \"phone.33\"";
+        QTest::newRow("value the unit cannot hold")
+            << QStringList{"--set", "slave-id=32"} << QByteArray() << 161 << 2
+            << "--set (\"slave-id\"): \"32\" is not a slave ID; give a whole number 0 to 31";
+        QTest::newRow("no equals sign") << QStringList{"--set", "slave-id"} << QByteArray() << 161
+                                        << 2 << "--set needs NAME=VALUE, not \"slave-id\"";
+        QTest::newRow("phone the file does not hold")
+            << QStringList{"--set", "phone.20=1"} << QByteArray() << 145 << 2
+            << "--set (\"phone.20\"): {file} holds phone numbers 1-16 only";
+        QTest::newRow("unterminated quote")
+            << sheet << QByteArray("port,phone.1\n{A},\"1\n") << 161 << 5
+            << "{sheet} line 2, column 2: the quote that opens this cell is never closed";
+        QTest::newRow("port twice") << sheet << QByteArray("port,phone.1\n{A},1\n{A},2\n") << 161
+                                    << 5 << "{sheet} line 3, column 1: port";
+        QTest::newRow("value in the sheet")
+            << sheet << QByteArray("port,phone.1,slave-id\n{A},1,x\n") << 161 << 5
+            << "{sheet} line 2, column 3 (\"slave-id\"): \"x\" is not a slave ID";
+        QTest::newRow("port without a row")
+            << sheet << QByteArray("port,phone.1\n/dev/ttyUSB9,1\n") << 161 << 5 << "\": no row in";
+        QTest::newRow("sheet phone the file does not hold")
+            << sheet << QByteArray("port,phone.17\n{A},1\n") << 145 << 5
+            << "{sheet} line 2, column 2 (\"phone.17\"): {file} holds phone numbers 1-16 only";
+        QTest::newRow("no sheet") << sheet << QByteArray() << 161 << 5
+                                  << "{sheet}: cannot be opened";
+        QTest::newRow("two sheets") << sheet + sheet << QByteArray("port\n") << 161 << 2
+                                    << "--sheet is given more than once";
+    }
+    void perUnitRefusedFirst() {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, csv);
+        QFETCH(int, records);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
+        QVERIFY(sim);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+        const QString file = path(tag + ".cfg"), sheet = path(tag + ".csv");
+        QVERIFY(writeFile(tag + ".cfg", recordFile(filled(QStringLiteral("site"), 2), records)));
+        if (!csv.isEmpty())
+            QVERIFY(writeFile(tag + ".csv", csv.replace("{A}", sim->slavePath().toUtf8())));
+        options.replaceInStrings(QStringLiteral("{sheet}"), sheet);
+        const Run run = cli(fast(QStringList{"write", "-p", sim->slavePath(), file} + options));
+        QCOMPARE(run.code, code);
+        says.replace(QStringLiteral("{sheet}"), sheet).replace(QStringLiteral("{file}"), file);
+        QVERIFY2(run.err.contains(says.toUtf8()), run.err);
+        QTest::qWait(50);  // anything sent would have arrived by now
+        QCOMPARE(sim->received(), QByteArray());
+    }
+
     // One of three units hangs up mid-write: the others finish, the worst code wins.
     void batchWithHangUp() {
         UnitFaults hangUp;
