@@ -2,6 +2,7 @@
 // accepted sheet holds only values that apply cleanly, one row per port, and survives being
 // written back as CSV with every cell quoted and read again unchanged.
 #include <QHash>
+#include <QMap>
 #include <cstdint>
 #include <cstdlib>
 
@@ -37,16 +38,19 @@ QByteArray rewritten(const Sheet& sheet) {
     return csv;
 }
 
+// Names to values; the rewritten sheet may order its columns differently.
+QMap<QString, QString> valuesOf(const SheetRow& row) {
+    QMap<QString, QString> values;
+    for (const Assignment& a : row.assignments)
+        values.insert(a.name, a.value);
+    return values;
+}
+
 bool sameRows(const Sheet& a, const Sheet& b) {
     if (a.rows().size() != b.rows().size()) return false;
-    for (qsizetype r = 0; r < a.rows().size(); ++r) {
-        const SheetRow &x = a.rows()[r], &y = b.rows()[r];
-        if (x.port != y.port || x.assignments.size() != y.assignments.size()) return false;
-        for (qsizetype i = 0; i < x.assignments.size(); ++i)
-            if (x.assignments[i].value != y.assignments.value(i).value ||
-                x.assignments[i].name != y.assignments.value(i).name)
-                return false;
-    }
+    for (qsizetype r = 0; r < a.rows().size(); ++r)
+        if (a.rows()[r].port != b.rows()[r].port || valuesOf(a.rows()[r]) != valuesOf(b.rows()[r]))
+            return false;
     return true;
 }
 
