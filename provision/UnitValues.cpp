@@ -156,7 +156,7 @@ Verdict check(const Assignment& assignment) {
 }
 
 Verdict apply(const Assignment& assignment, ConfigurationSet* set) {
-    const Verdict result = check(assignment);
+    Verdict result = check(assignment);
     if (!result.ok()) return result;
     const Target t = *target(assignment.name);
     const QString& value = assignment.value;

@@ -301,8 +301,6 @@ private slots:
         QTest::newRow("same file twice")
             << QStringList{"read", "-p", "/a/x", "-p", "/b/x", "-o", "{port}.txt"} << 2
             << "same file";
-        QTest::newRow("port twice")
-            << QStringList{"verify", "-p", "/x", "-p", "/x", "f"} << 2 << "given twice";
         QTest::newRow("no port") << QStringList{"write", "f"} << 2 << "needs -p PORT";
         QTest::newRow("interval 0")
             << QStringList{"verify", "-p", "/x", "f", "--interval", "0"} << 2 << "'0'";
@@ -755,8 +753,6 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says");
         const QStringList sheet{"--sheet", "{sheet}"};
-        QTest::newRow("unknown name") << QStringList{"--set", "phone.33=1"} << QByteArray() << 161
-                                      << 2 << "--set: unknown name \"phone.33\"";
         QTest::newRow("value the unit cannot hold")
             << QStringList{"--set", "slave-id=32"} << QByteArray() << 161 << 2
             << "--set (\"slave-id\"): \"32\" is not a slave ID; give a whole number 0 to 31";
@@ -770,9 +766,6 @@ private slots:
             << "{sheet} line 2, column 2: the quote that opens this cell is never closed";
         QTest::newRow("port twice") << sheet << QByteArray("port,phone.1\n{A},1\n{A},2\n") << 161
                                     << 5 << "{sheet} line 3, column 1: port";
-        QTest::newRow("value in the sheet")
-            << sheet << QByteArray("port,phone.1,slave-id\n{A},1,x\n") << 161 << 5
-            << "{sheet} line 2, column 3 (\"slave-id\"): \"x\" is not a slave ID";
         QTest::newRow("port without a row")
             << sheet << QByteArray("port,phone.1\n/dev/ttyUSB9,1\n") << 161 << 5 << "\": no row in";
         QTest::newRow("sheet phone the file does not hold")
