@@ -174,6 +174,8 @@ int refuseSheet(const QString& why) {
 // --set NAME=VALUE, each checked before any file is read.
 int checkAssignments(const Invocation& line, QList<provision::Assignment>* assignments) {
     if (line.sheets.size() > 1) return usageError(Text::tr("--sheet is given more than once"));
+    if (line.sheets.value(0) == QStringLiteral("-") && line.files.value(0) == QStringLiteral("-"))
+        return usageError(Text::tr("FILE and --sheet cannot both be standard input"));
     for (const QString& text : line.assignments) {
         const std::optional<provision::Assignment> assignment =
             provision::parseAssignment(text, QStringLiteral("--set"));

@@ -304,6 +304,11 @@ private slots:
         QTest::newRow("no port") << QStringList{"write", "f"} << 2 << "needs -p PORT";
         QTest::newRow("interval 0")
             << QStringList{"verify", "-p", "/x", "f", "--interval", "0"} << 2 << "'0'";
+        QTest::newRow("file and sheet both on standard input")
+            << QStringList{"write", "-p", "/x", "-", "--sheet", "-"} << 2
+            << "FILE and --sheet cannot both be standard input";
+        QTest::newRow("--set on verify") << QStringList{"verify", "-p", "/x", "f", "--set", "a=1"}
+                                         << 2 << "--set does not apply to verify";
         QTest::newRow("write without file")
             << QStringList{"write", "-p", "/x"} << 2 << "1 file argument, 0 given";
         QTest::newRow("option out of place")
