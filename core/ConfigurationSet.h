@@ -28,6 +28,9 @@ struct ConfigurationSet {
     // the window's phone box stops at PhoneMaxLength characters.
     void setPhoneNo(int k, const QString& text) { phoneNo[k] = text; }
     bool enabled(int index) const { return channelEnable[index] == FlagTrue; }
+    // The line ends a text setting at NUL CR, so a text holding that pair would reach the
+    // unit cut short and the rest would be taken for commands.
+    static bool cutOnTheLine(const QString& text) { return text.contains(QStringView(u"\0\r", 2)); }
 
     friend bool operator==(const ConfigurationSet&, const ConfigurationSet&) = default;
 };

@@ -142,4 +142,19 @@ QString settingReply(QByteArrayView reply) {
     return codepage::decode(reply);
 }
 
+QByteArray replyTag(QByteArrayView reply) {
+    if (reply.isEmpty()) return {};
+    const char letter = reply[0];
+    if (letter == 'A' || letter == 'E') return QByteArray(1, letter);
+    if ((letter != 'P' && letter != 'M') || reply.size() < 3) return {};
+    if (hexDigit(reply[1]) < 0 || hexDigit(reply[2]) < 0) return {};
+    return letter + hex2(hexPair(reply.sliced(1)));
+}
+
+QByteArray expectedTag(QByteArrayView query) {
+    if (query.endsWith(CR)) query.chop(1);
+    if (query.size() < 2 || query[0] != '?') return {};
+    return query.sliced(1).toByteArray();
+}
+
 }  // namespace CommandSet

@@ -47,4 +47,10 @@ std::optional<EnableFlags> enableFlagsReply(QByteArrayView reply);  // exactly 1
 QString textReply(QByteArrayView reply);     // "?P" / "?M": character 4 on, may be empty
 QString settingReply(QByteArrayView reply);  // the whole reply, for display
 
+// What a reply says it answers: "A" or "E", or "P"/"M" with its two-digit field in upper case
+// ("P05"). Empty when it starts with none of those.
+QByteArray replyTag(QByteArrayView reply);
+// The tag a reply to `query` (a query command, "?P05" CR) carries: "P05". Empty for the probe.
+QByteArray expectedTag(QByteArrayView query);
+
 }  // namespace CommandSet

@@ -1,6 +1,28 @@
 #include "DeviceProcedure.h"
 
+#include "Codepage.h"
+#include "DeviceLog.h"
+#include "Escape.h"
 #include "Transaction.h"
+
+namespace {
+
+// The query as the unit's manual writes it, without its CR: "?P05".
+QString queryName(const QByteArray& command) {
+    return QString::fromLatin1(command.endsWith(CommandSet::CR) ? command.chopped(1) : command);
+}
+
+// The first three bytes of a reply decide whether it carries a field; a unit that answers
+// without fields still answers with printable characters there, noise does not.
+bool printableStart(QByteArrayView reply) {
+    constexpr qsizetype Lead = 3;
+    if (reply.size() < Lead) return false;
+    for (const char c : reply.first(Lead))
+        if (c < 0x20 || c > 0x7E) return false;
+    return true;
+}
+
+}  // namespace
 
 std::vector<DeviceProcedure::Exchange> DeviceProcedure::readList() {
     std::vector<Exchange> list{{Item::Probe, 0, CommandSet::probe()},
@@ -37,11 +59,6 @@ std::vector<DeviceProcedure::Exchange> DeviceProcedure::phoneReadList(int first,
 }
 
 DeviceProcedure::DeviceProcedure(Kind kind, Transaction* transaction,
-                                 const ConfigurationSet& source, QObject* parent)
-    : DeviceProcedure(kind, transaction, kind == Kind::Read ? readList() : writeList(source),
-                      parent) {}
-
-DeviceProcedure::DeviceProcedure(Kind kind, Transaction* transaction,
                                  std::vector<Exchange> exchanges, QObject* parent)
     : QObject(parent),
       procedureKind(kind),
@@ -51,25 +68,29 @@ DeviceProcedure::DeviceProcedure(Kind kind, Transaction* transaction,
     connect(transaction, &Transaction::failed, this, &DeviceProcedure::onFailed);
 }
 
-float DeviceProcedure::progressAfter(Item item, int index) {
-    switch (item) {
+float DeviceProcedure::progressAfter(const Exchange& exchange) {
+    switch (exchange.item) {
         case Item::Probe:
         case Item::SlaveId:
             return 3.0f;
         case Item::EnableFlags:
             return 5.0f;
         case Item::PhoneNo:
-            return float(5 + index);
+            return float(5 + exchange.index);
         case Item::Message:
             break;
     }
-    return float(37 + index);
+    return float(37 + exchange.index);
 }
 
 void DeviceProcedure::start() {
     if (isRunning || exchangeList.empty()) return;
     isRunning = true;
     step = 0;
+    fields = Fields::Undecided;
+    slipped = 0;
+    qCDebug(lcProcedure) << (procedureKind == Kind::Read ? "read" : "write") << "starts,"
+                         << exchangeList.size() << "exchanges";
     sendNext();
 }
 
@@ -85,13 +106,19 @@ void DeviceProcedure::sendNext() {
         return;
     }
     transaction->TxCommand = exchangeList[size_t(step)].command;
-    if (!transaction->SendReceive()) finish(Outcome::LinkLost);
+    if (!transaction->SendReceive())
+        finish(transaction->logFailed() ? Outcome::LogFailed : Outcome::LinkLost);
 }
 
 void DeviceProcedure::onCompleted() {
     if (!isRunning) return;
     if (stopRequested) {
         finish(Outcome::Stopped);
+        return;
+    }
+    // A reply that could not be logged ends the procedure before anything more is sent.
+    if (transaction->logFailed()) {
+        finish(Outcome::LogFailed);
         return;
     }
     const QByteArray reply = transaction->RxReply;
@@ -125,6 +152,7 @@ void DeviceProcedure::apply(const Exchange& exchange, const QByteArray& reply) {
     if (procedureKind == Kind::Write) {
         emit settingReplied(CommandSet::settingReply(reply));
     } else {
+        checkReply(exchange, reply);
         switch (exchange.item) {
             case Item::Probe:
                 break;
@@ -148,12 +176,51 @@ void DeviceProcedure::apply(const Exchange& exchange, const QByteArray& reply) {
                 break;
         }
     }
-    emit progress(progressAfter(exchange.item, exchange.index));
+    emit progress(step, int(exchangeList.size()));
+}
+
+// A reply that comes after its interval is taken by the next exchange, and every later one
+// shifts by one; the tag at its start is what gives that away.
+void DeviceProcedure::checkReply(const Exchange& exchange, QByteArrayView reply) {
+    const QByteArray expected = CommandSet::expectedTag(exchange.command);
+    const QByteArray tag = CommandSet::replyTag(reply);
+    const bool text = exchange.item == Item::PhoneNo || exchange.item == Item::Message;
+    if (text && fields == Fields::Undecided) {
+        const bool bare = tag.isEmpty() && printableStart(reply);
+        fields = bare ? Fields::Bare : Fields::Carried;
+        const QString decision = bare ? tr("the unit's text replies carry no field; their order "
+                                           "alone places them")
+                                      : tr("the unit's text replies carry their field");
+        qCDebug(lcProcedure).noquote() << decision;
+        transaction->logNote(decision);
+    }
+    if (tag == expected || (text && fields == Fields::Bare)) return;
+    const QString query = queryName(exchange.command);
+    if (reply.isEmpty())
+        return noteSlip(tr("no reply to %1: the unit answered late or not at all").arg(query));
+    if (!tag.isEmpty())
+        return noteSlip(tr("reply to %1 was for %2: the unit answered late")
+                            .arg(query, QString::fromLatin1(tag)));
+    constexpr qsizetype Shown = 8;
+    const QString start =
+        escape::controls(codepage::decode(reply.first(qMin(reply.size(), Shown))));
+    noteSlip(tr("reply to %1 began with \"%2\" instead of %3: the unit answered late or the "
+                "line is noisy")
+                 .arg(query, start, QString::fromLatin1(expected)));
+}
+
+void DeviceProcedure::noteSlip(const QString& description) {
+    ++slipped;
+    qCInfo(lcProcedure).noquote() << description;
+    emit replySlipped(description);
 }
 
 void DeviceProcedure::finish(Outcome outcome) {
     if (!isRunning) return;
     isRunning = false;
+    qCDebug(lcProcedure) << "ends after" << step << "of" << exchangeList.size()
+                         << "exchanges, outcome" << int(outcome) << "," << slipped
+                         << "slipped replies";
     transaction->abort();
     emit finished(outcome);
 }

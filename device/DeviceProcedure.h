@@ -22,6 +22,7 @@ public:
         ProbeFailed,  // the probe reply did not start with ">"
         LinkLost,     // the port was closed or failed before or during an exchange
         Stopped,      // stop() was asked for; ended after the exchange in flight
+        LogFailed,    // the traffic log could not be written; nothing further was sent
     };
     enum class Item { Probe, SlaveId, EnableFlags, PhoneNo, Message };
     struct Exchange {
@@ -38,9 +39,6 @@ public:
     // The probe and the queries of phone slots first..first+count-1 alone.
     static std::vector<Exchange> phoneReadList(int first, int count);
 
-    // For a write, `source` is what is sent; a read ignores it.
-    DeviceProcedure(Kind kind, Transaction* transaction, const ConfigurationSet& source = {},
-                    QObject* parent = nullptr);
     DeviceProcedure(Kind kind, Transaction* transaction, std::vector<Exchange> exchanges,
                     QObject* parent = nullptr);
 
@@ -53,9 +51,9 @@ public:
     // Ends after the exchange in flight; nothing further is sent or reported but finished().
     void stop();
 
-    // Progress shown after the reply to `item` (the probe has none): 3 after the slave ID,
+    // The progress bar's value after `exchange` (the probe has none): 3 after the slave ID,
     // 5 after the flags, 5 + k after phone k, 37 + c after message c.
-    static float progressAfter(Item item, int index);
+    static float progressAfter(const Exchange& exchange);
 
 signals:
     void probeAccepted(const QString& modelText);
@@ -65,8 +63,11 @@ signals:
     void messageRead(int index, const QString& text);
     // A slave ID or flags reply that could not be taken apart; the value stays as it was.
     void replyRejected(DeviceProcedure::Item item, const QByteArray& reply);
+    // A read's reply that answered another query; its value is reported all the same.
+    void replySlipped(const QString& description);
     void settingReplied(const QString& reply);
-    void progress(float value);
+    // After each reply but the probe's: `done` exchanges of `count` have run.
+    void progress(int done, int count);
     void finished(DeviceProcedure::Outcome outcome);
 
 private:
@@ -74,6 +75,8 @@ private:
     void onCompleted();
     void onFailed();
     void apply(const Exchange& exchange, const QByteArray& reply);
+    void checkReply(const Exchange& exchange, QByteArrayView reply);
+    void noteSlip(const QString& description);
     void finish(Outcome outcome);
 
     Kind procedureKind;
@@ -82,4 +85,8 @@ private:
     int step = 0;
     bool isRunning = false;
     bool stopRequested = false;
+    // Whether the unit's ?P and ?M replies carry their field, decided on the first ?P reply.
+    enum class Fields { Undecided, Carried, Bare };
+    Fields fields = Fields::Undecided;
+    int slipped = 0;
 };

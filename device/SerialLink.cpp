@@ -1,12 +1,9 @@
 #include "SerialLink.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#include <cerrno>
-#endif
+#include "DeviceLog.h"
 
 SerialLink::SerialLink(QObject* parent) : QObject(parent), port(this) {
     port.setObjectName(QStringLiteral("cm"));
@@ -88,15 +85,16 @@ SerialLink::OpenFailure classify(QSerialPort::SerialPortError error, const QStri
     switch (error) {
         case QSerialPort::DeviceNotFoundError:
             return SerialLink::OpenFailure::NotFound;
-        case QSerialPort::PermissionError:
+        case QSerialPort::PermissionError: {
 #ifdef Q_OS_UNIX
-            if (::access(QFile::encodeName(deviceName).constData(), R_OK | W_OK) != 0 &&
-                errno == EACCES)
+            const QFileInfo info(deviceName);
+            if (info.exists() && !(info.isReadable() && info.isWritable()))
                 return SerialLink::OpenFailure::PermissionDenied;
 #else
             Q_UNUSED(deviceName);
 #endif
             return SerialLink::OpenFailure::InUse;
+        }
         default:
             return SerialLink::OpenFailure::Other;
     }
@@ -128,6 +126,7 @@ bool SerialLink::open(const QString& deviceName) {
         lastError = port.errorString() + QStringLiteral("\n\n") +
                     advice(lastFailure, deviceName, availableDevices(), hostPlatform());
         port.clearError();
+        qCDebug(lcLink) << deviceName << "does not open:" << lastError;
         return false;
     }
     // Pseudo-terminals and some adapters have no modem lines; that is no reason to fail, but
@@ -136,12 +135,16 @@ bool SerialLink::open(const QString& deviceName) {
     port.setRequestToSend(false);
     port.clearError();
     dropPending = false;
+    qCDebug(lcLink) << deviceName << "open";
     return true;
 }
 
 void SerialLink::close() {
     dropPending = false;
-    if (port.isOpen()) port.close();
+    if (port.isOpen()) {
+        port.close();
+        qCDebug(lcLink) << device << "closed";
+    }
     port.clearError();
 }
 
@@ -195,5 +198,6 @@ void SerialLink::dropLine() {
     dropPending = false;
     port.close();
     port.clearError();
+    qCDebug(lcLink) << device << "lost:" << lostReason;
     emit lost(lostReason);
 }

@@ -4,20 +4,26 @@
 
 bool TrafficLog::open(const QString& path) {
     if (file.isOpen()) file.close();
+    writeFailed = false;
     file.setFileName(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
 
-void TrafficLog::command(const QString& device, QByteArrayView bytes) {
-    line(device, '>', bytes);
+bool TrafficLog::command(const QString& device, QByteArrayView bytes) {
+    return line(device, '>', bytes);
 }
 
-void TrafficLog::reply(const QString& device, QByteArrayView bytes) {
-    line(device, '<', bytes);
+bool TrafficLog::reply(const QString& device, QByteArrayView bytes) {
+    return line(device, '<', bytes);
 }
 
-void TrafficLog::line(const QString& device, char direction, QByteArrayView bytes) {
-    if (!file.isOpen()) return;
+bool TrafficLog::note(const QString& device, const QString& text) {
+    return line(device, '#', text.toUtf8());
+}
+
+bool TrafficLog::line(const QString& device, char direction, QByteArrayView bytes) {
+    if (!file.isOpen()) return true;
+    if (writeFailed) return false;
     QByteArray text = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
     text += ' ';
     text += device.toUtf8();
@@ -26,7 +32,9 @@ void TrafficLog::line(const QString& device, char direction, QByteArrayView byte
     text += ' ';
     text += escaped(bytes);
     text += '\n';
-    file.write(text);
+    // Unbuffered, so a full disk shows here; a log with a hole in it would mislead.
+    if (file.write(text) != text.size()) writeFailed = true;
+    return !writeFailed;
 }
 
 QByteArray TrafficLog::escaped(QByteArrayView bytes) {

@@ -14,16 +14,22 @@ public:
     bool open(const QString& path);
     bool isOpen() const { return file.isOpen(); }
     QString errorString() const { return file.errorString(); }
+    // True once a line could not be written whole; the log then takes nothing more.
+    bool failed() const { return writeFailed; }
 
-    void command(const QString& device, QByteArrayView bytes);
-    void reply(const QString& device, QByteArrayView bytes);
+    // Each returns false when its line could not be written.
+    bool command(const QString& device, QByteArrayView bytes);
+    bool reply(const QString& device, QByteArrayView bytes);
+    // A remark of the tool's own, marked "#".
+    bool note(const QString& device, const QString& text);
 
     // Printable ASCII as is, CR, LF and NUL as \r, \n and \0, a backslash doubled, every other
     // byte as \xNN.
     static QByteArray escaped(QByteArrayView bytes);
 
 private:
-    void line(const QString& device, char direction, QByteArrayView bytes);
+    bool line(const QString& device, char direction, QByteArrayView bytes);
 
     QFile file;
+    bool writeFailed = false;
 };

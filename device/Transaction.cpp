@@ -37,18 +37,26 @@ bool Transaction::linkOpen() const {
     return link->isOpen();
 }
 
+bool Transaction::logFailed() const {
+    return trafficLog && trafficLog->failed();
+}
+
+void Transaction::logNote(const QString& text) {
+    if (trafficLog) trafficLog->note(link->deviceName(), text);
+}
+
 bool Transaction::SendReceive() {
     if (waiting) return false;
     if (!link->isOpen()) {
         emit completed();
         return true;
     }
+    if (trafficLog && !trafficLog->command(link->deviceName(), TxCommand)) return false;
     waiting = true;
     ResponseTimedOut = FlagFalse;
     // A failed write closes the link, and its lost() arrives from the event loop before the
     // interval ends; the exchange then fails there.
     link->write(TxCommand);
-    if (trafficLog) trafficLog->command(link->deviceName(), TxCommand);
     sinceWrite.start();
     tmrTout->start();
     return true;

@@ -25,22 +25,25 @@ public:
 
     QByteArray TxCommand;
     QByteArray RxReply;
-    qint16 ResponseTimedOut = 0;  // -1 once the interval of the running exchange has passed
 
     void setInterval(int ms);
     int interval() const;
     bool busy() const { return waiting; }
     bool linkOpen() const;
     // Every command sent and every reply taken is written to `log` (not owned; may be null).
+    // A command is logged before it is sent, so one that cannot be logged is not sent.
     void setTrafficLog(TrafficLog* log) { trafficLog = log; }
+    // True once a write to the traffic log has failed.
+    bool logFailed() const;
+    // A line of the procedure's own in the traffic log, such as a decision about the replies.
+    void logNote(const QString& text);
 
-    // Starts one exchange. Returns false, and does nothing, while another one waits. With the
-    // port closed it completes at once, writes nothing and leaves RxReply as it was.
+    // Starts one exchange. Returns false, and does nothing, while another one waits or when
+    // the command cannot be logged. With the port closed it completes at once, writes nothing
+    // and leaves RxReply as it was.
     bool SendReceive();
     // Drops the exchange in flight without completing it.
     void abort();
-
-    QTimer* tmrTout = nullptr;
 
 signals:
     void completed();
@@ -48,9 +51,13 @@ signals:
     void failed(const QString& reason);
 
 private:
+    friend class tst_devicelink;  // times the exchange against its timer
+
     void tmrTout_Timer();
     void onLinkLost(const QString& reason);
 
+    qint16 ResponseTimedOut = 0;  // -1 once the interval of the running exchange has passed
+    QTimer* tmrTout = nullptr;
     SerialLink* link;
     TrafficLog* trafficLog = nullptr;
     bool waiting = false;

@@ -72,9 +72,16 @@ int UnitSession::exchangeCount() const {
     return procedure ? int(procedure->exchanges().size()) : lastCount;
 }
 
+float UnitSession::shownProgress(int done) const {
+    if (!procedure || done < 1 || done > int(procedure->exchanges().size())) return 0.0f;
+    return DeviceProcedure::progressAfter(procedure->exchanges()[size_t(done - 1)]);
+}
+
 bool UnitSession::start(Kind kind, std::vector<DeviceProcedure::Exchange> exchanges) {
     lastKind = kind;
     rejected = 0;
+    slipped = 0;
+    firstSlipText.clear();
     procedure = new DeviceProcedure(kind, trans, std::move(exchanges), this);
     using P = DeviceProcedure;
     connect(procedure, &P::probeAccepted, this, &UnitSession::probeAccepted);
@@ -96,6 +103,9 @@ bool UnitSession::start(Kind kind, std::vector<DeviceProcedure::Exchange> exchan
         emit messageRead(index, text);
     });
     connect(procedure, &P::replyRejected, this, [this] { ++rejected; });
+    connect(procedure, &P::replySlipped, this, [this](const QString& description) {
+        if (slipped++ == 0) firstSlipText = description;
+    });
     connect(procedure, &P::settingReplied, this, &UnitSession::settingReplied);
     connect(procedure, &P::progress, this, &UnitSession::progress);
     connect(procedure, &P::finished, this, &UnitSession::onFinished);

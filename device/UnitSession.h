@@ -52,11 +52,16 @@ public:
     const ConfigurationSet& configuration() const { return gathered; }
     // Slave ID and flags replies of the last read that could not be taken apart.
     int rejectedReplies() const { return rejected; }
+    // Replies of the last read that answered another query, and the first of them in words
+    // ("reply to ?P06 was for P05: the unit answered late"). What they held was reported all
+    // the same; a read that saves or compares must not trust it.
+    int slippedReplies() const { return slipped; }
+    QString firstSlip() const { return firstSlipText; }
     int exchangesDone() const;
     int exchangeCount() const;
-
-    SerialLink* link() const { return serialLink; }
-    Transaction* transaction() const { return trans; }
+    // The progress bar's value after `done` exchanges of the running procedure, from
+    // progress(); see DeviceProcedure::progressAfter().
+    float shownProgress(int done) const;
 
 signals:
     void probeAccepted(const QString& modelText);
@@ -65,7 +70,7 @@ signals:
     void phoneNoRead(int slot, const QString& text);
     void messageRead(int index, const QString& text);
     void settingReplied(const QString& reply);
-    void progress(float value);
+    void progress(int done, int count);
     void finished(UnitSession::Outcome outcome);
     // The line failed and the port is closed, inside a procedure or not.
     void lost(const QString& reason);
@@ -80,6 +85,8 @@ private:
     Kind lastKind = Kind::Read;
     ConfigurationSet gathered;
     int rejected = 0;
+    int slipped = 0;
+    QString firstSlipText;
     int lastDone = 0;
     int lastCount = 0;
 };

@@ -1,0 +1,41 @@
+#include "Escape.h"
+
+namespace escape {
+
+bool isControl(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+}
+
+QString controls(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (!isControl(c)) {
+            out += c;
+            continue;
+        }
+        switch (c.unicode()) {
+            case u'\r':
+                out += QLatin1String("\\r");
+                break;
+            case u'\n':
+                out += QLatin1String("\\n");
+                break;
+            case u'\t':
+                out += QLatin1String("\\t");
+                break;
+            case u'\b':
+                out += QLatin1String("\\b");
+                break;
+            case u'\f':
+                out += QLatin1String("\\f");
+                break;
+            default:
+                out += QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
+        }
+    }
+    return out;
+}
+
+}  // namespace escape

@@ -1,0 +1,4 @@
+#include "DeviceLog.h"
+
+Q_LOGGING_CATEGORY(lcLink, "quellix.link", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcProcedure, "quellix.procedure", QtWarningMsg)
