@@ -2,7 +2,9 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "ConfigFile.h"
 #include "ConfigJson.h"
@@ -11,6 +13,24 @@ namespace {
 
 constexpr int ClassicPhones = 16;
 constexpr int ClassicRecordCount = 145;
+const QString NulCrText =
+    QStringLiteral("holds NUL followed by CR, where the unit's line ends a text; remove them");
+// A configuration is a few kilobytes; anything far larger is not one.
+constexpr qint64 MaxBytes = 4 * 1024 * 1024;
+
+// Everything up to the end of the file, blocking: standard input may be a pipe whose writer
+// is still at work, and one read would take only what has arrived so far.
+bool readToEnd(QFile& file, QByteArray* bytes) {
+    constexpr qint64 Chunk = 64 * 1024;
+    for (;;) {
+        const qint64 room = qMin(Chunk, MaxBytes + 1 - bytes->size());
+        if (room <= 0) return true;
+        const QByteArray chunk = file.read(room);
+        if (file.error() != QFileDevice::NoError) return false;
+        if (chunk.isEmpty()) return true;  // a blocking read returns nothing only at the end
+        bytes->append(chunk);
+    }
+}
 
 // Texts are kept whole: units keep what they are sent, and a file the tool saved must restore
 // the unit it came from. Only the window's editor has shorter limits, so those earn a note.
@@ -30,6 +50,22 @@ QStringList lengthNotes(const ConfigurationSet& set, int phoneCount) {
         note(QStringLiteral("channel %1 message").arg(i + 1), set.channelMessage[size_t(i)],
              ConfigurationSet::MessageMaxLength);
     return notes;
+}
+
+// The first text, in file order, that would reach the unit cut short.
+QString checkLine(const ConfigurationSet& set) {
+    std::vector<std::pair<int, const QString*>> texts;
+    texts.reserve(ConfigurationSet::PhoneCount + ConfigurationSet::ChannelCount);
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
+        texts.emplace_back(ConfigFile::phoneRecord(k), &set.phoneNo[size_t(k)]);
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
+        texts.emplace_back(ConfigFile::messageRecord(i), &set.channelMessage[size_t(i)]);
+    std::sort(texts.begin(), texts.end());
+    for (const auto& [record, text] : texts)
+        if (ConfigurationSet::cutOnTheLine(*text))
+            return QStringLiteral("record %1 (%2): %3")
+                .arg(QString::number(record), ConfigFile::recordContent(record), NulCrText);
+    return {};
 }
 
 }  // namespace
@@ -62,6 +98,8 @@ ConfigDocument ConfigDocument::parse(const QByteArray& bytes) {
                         .arg(ConfigurationSet::SlaveIdCount - 1);
         return doc;
     }
+    doc.error = checkLine(doc.set);
+    if (!doc.error.isEmpty()) return doc;
     doc.phoneCount =
         loaded.recordsRead <= ClassicRecordCount ? ClassicPhones : ConfigurationSet::PhoneCount;
     doc.notes = lengthNotes(doc.set, doc.phoneCount);
@@ -79,17 +117,15 @@ ConfigDocument ConfigDocument::load(const QString& path) {
         doc.error = QStringLiteral("cannot be opened: %1").arg(file.errorString());
         return doc;
     }
-    // A configuration is a few kilobytes; anything far larger is not one.
-    constexpr qint64 MaxBytes = 4 * 1024 * 1024;
-    const QByteArray bytes = file.read(MaxBytes + 1);
+    QByteArray bytes;
+    if (!readToEnd(file, &bytes)) {
+        ConfigDocument doc;
+        doc.error = QStringLiteral("cannot be read: %1").arg(file.errorString());
+        return doc;
+    }
     if (bytes.size() > MaxBytes) {
         ConfigDocument doc;
         doc.error = QStringLiteral("larger than %1 bytes").arg(MaxBytes);
-        return doc;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        ConfigDocument doc;
-        doc.error = QStringLiteral("cannot be read: %1").arg(file.errorString());
         return doc;
     }
     return parse(bytes);

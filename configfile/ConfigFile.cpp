@@ -1,6 +1,8 @@
 #include "ConfigFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "Records.h"
@@ -119,8 +121,31 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base) {
     return finish(Status::Ok, 0);
 }
 
+QString unsavableText(const ConfigurationSet& set) {
+    const QChar quote(u'"');
+    for (int record = FirstPhoneRecord; record <= LastRecord; ++record) {
+        const bool flag = record >= FirstChannelRecord && record <= ClassicRecordCount &&
+                          (record - FirstChannelRecord) % 2 == 0;
+        if (flag) continue;
+        const QString& text = record < FirstChannelRecord
+                                  ? set.phoneNo[size_t(record - FirstPhoneRecord)]
+                              : record > ClassicRecordCount
+                                  ? set.phoneNo[size_t(record - ExtraPhoneRecord + ClassicPhones)]
+                                  : set.channelMessage[size_t((record - FirstChannelRecord) / 2)];
+        if (text.contains(quote)) return recordContent(record);
+    }
+    return {};
+}
+
 bool save(const QString& path, const ConfigurationSet& set, QString* error) {
-    return saveBytes(path, serialize(set), error);
+    const QString refused = unsavableText(set);
+    if (refused.isEmpty()) return saveBytes(path, serialize(set), error);
+    if (error)
+        *error = QCoreApplication::translate("ConfigFile",
+                                             "%1 holds a double quote (\"), which a record file "
+                                             "cannot hold; save as JSON instead")
+                     .arg(refused);
+    return false;
 }
 
 bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
@@ -128,6 +153,14 @@ bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
         if (error) *error = reason;
         return false;
     };
+    // QSaveFile would put a regular file in the place of a device or a pipe; exists() and
+    // isFile() follow a symbolic link, so a link to a regular file still replaces its target.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return fail(QCoreApplication::translate("ConfigFile",
+                                                "%1 exists and is not a regular file; give a new "
+                                                "name or a regular file")
+                        .arg(path));
     QSaveFile file(path);
     // Unbuffered, so every write reaches the system at once and its failure is seen here: a
     // buffered write can fail later unnoticed and still let commit() replace the file.

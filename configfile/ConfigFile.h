@@ -35,10 +35,16 @@ QString recordContent(int record);
 QByteArray serialize(const ConfigurationSet& set);
 LoadResult parse(QIODevice& device, const ConfigurationSet& base);
 
+// The first text a record file cannot hold (one holding a double quote, which would end it
+// early and shift every later record), named as recordContent() does; empty when none.
+QString unsavableText(const ConfigurationSet& set);
+
 // Atomic: an existing file is only replaced by a complete new one. On failure returns false
-// and puts the system's reason into *error.
+// and puts the reason into *error. A set with an unsavable text is refused whole.
 bool save(const QString& path, const ConfigurationSet& set, QString* error);
-// The same for bytes already made, such as the JSON form.
+// The same for bytes already made, such as the JSON form. Only a regular file (or a symbolic
+// link to one, whose target is replaced) or a new name is saved over: never a device, a pipe
+// or a folder.
 bool saveBytes(const QString& path, const QByteArray& bytes, QString* error);
 LoadResult load(const QString& path, const ConfigurationSet& base);
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "Codepage.h"
+#include "Escape.h"
 #include "Records.h"
 
 namespace ConfigJson {
@@ -30,6 +31,8 @@ QString checkText(const QJsonValue& value, QString* text) {
     if (!value.isString()) return QStringLiteral("not a string");
     *text = value.toString();
     if (!codepage::canEncode(*text)) return QStringLiteral("holds a character Windows-1252 lacks");
+    if (ConfigurationSet::cutOnTheLine(*text))
+        return QStringLiteral("holds NUL followed by CR, where the unit's line ends a text");
     if (text->size() > MaxLength)
         return QStringLiteral("%1 characters, at most %2").arg(text->size()).arg(MaxLength);
     return {};
@@ -50,7 +53,7 @@ QString parseRoot(const QByteArray& bytes, QJsonObject* root) {
     *root = doc.object();
     const QString stray = unknownKey(
         *root, {QStringLiteral("slaveId"), QStringLiteral("phones"), QStringLiteral("channels")});
-    if (!stray.isEmpty()) return failure(stray, QStringLiteral("unknown key"));
+    if (!stray.isEmpty()) return failure(escape::controls(stray), QStringLiteral("unknown key"));
     return {};
 }
 
@@ -106,7 +109,8 @@ QString parseChannel(const QJsonValue& value, int i, ConfigurationSet* set) {
     const QString strayKey =
         unknownKey(channel, {QStringLiteral("enabled"), QStringLiteral("message")});
     if (!strayKey.isEmpty())
-        return failure(where + '.' + strayKey + name, QStringLiteral("unknown key"));
+        return failure(where + '.' + escape::controls(strayKey) + name,
+                       QStringLiteral("unknown key"));
     const QJsonValue enabled = channel.value(QStringLiteral("enabled"));
     if (!enabled.isBool())
         return failure(where + QStringLiteral(".enabled") + name,
@@ -148,7 +152,13 @@ QByteArray serialize(const ConfigurationSet& set, int phoneCount) {
     const QJsonObject root{{QStringLiteral("slaveId"), set.slaveId},
                            {QStringLiteral("phones"), phones},
                            {QStringLiteral("channels"), channels}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // Qt escapes C0 characters in strings but writes DEL and C1 as they are; escaped too,
+    // they cannot act on a terminal the file is shown on. Outside strings there are none.
+    QStringList lines =
+        QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)).split(u'\n');
+    for (QString& line : lines)
+        line = escape::controls(line);
+    return lines.join(u'\n').toUtf8();
 }
 
 ParseResult parse(const QByteArray& bytes, const ConfigurationSet& base) {
@@ -174,9 +184,10 @@ bool looksLikeJson(const QByteArray& bytes) {
 }
 
 QString literal(const QString& text) {
-    // Qt's own escaping, so a text shown here reads back as JSON exactly.
+    // Qt's own escaping, so a text shown here reads back as JSON exactly; DEL and C1, which Qt
+    // leaves as they are, escaped as well.
     const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
+    return escape::controls(QString::fromUtf8(array.mid(1, array.size() - 2)));
 }
 
 }  // namespace ConfigJson

@@ -1,6 +1,7 @@
 // The main window's device side: connecting the port, and reading and writing the unit.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,25 @@ const QString ConnectCaption = QStringLiteral("Connect");
 const QString DisconnectCaption = QStringLiteral("Disconnect");
 const QString NoDeviceText = QStringLiteral("Cannot communicate with device");
 const QString NoDeviceCaption = QStringLiteral("Communication Error");
+
+QString slipText(int slipped) {
+    return QCoreApplication::translate("frmMain",
+                                       "%n replies came late, so some values may be out of "
+                                       "place. Read again.",
+                                       nullptr, slipped);
+}
+
+// Non-modal: the read has ended and the window shows what it got; at most one such note.
+void showSlipNote(QWidget* parent, int slipped) {
+    const QString name = QStringLiteral("slipNote");
+    delete parent->findChild<QMessageBox*>(name, Qt::FindDirectChildrenOnly);
+    auto* note = new QMessageBox(QMessageBox::Information, NoDeviceCaption, slipText(slipped),
+                                 QMessageBox::Ok, parent);
+    note->setObjectName(name);
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->setModal(false);
+    note->show();
+}
 }  // namespace
 
 void frmMain::initDevice() {
@@ -129,8 +149,8 @@ void frmMain::wireSession() {
         progress->setActivityText(write ? QStringLiteral("Writing to device ...")
                                         : QStringLiteral("Reading from device ..."));
     });
-    connect(session, &UnitSession::progress, this, [this](float value) {
-        if (progress) progress->setProgress(value);
+    connect(session, &UnitSession::progress, this, [this](int done) {
+        if (progress) progress->setProgress(session->shownProgress(done));
     });
     connect(session, &UnitSession::settingReplied, this, [this](const QString& reply) {
         if (progress) progress->setResultText(reply);
@@ -173,11 +193,25 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
     }
+    const int slipped = session->kind() == UnitSession::Kind::Read ? session->slippedReplies() : 0;
     if (outcome == Outcome::ProbeFailed || outcome == Outcome::LinkLost) {
+        const QString text =
+            slipped > 0 ? NoDeviceText + QStringLiteral("\n\n") + slipText(slipped) : NoDeviceText;
         // Shown from the event loop, not from inside the port's or the timer's signal.
         QMetaObject::invokeMethod(
-            this, [this] { QMessageBox::warning(this, NoDeviceCaption, NoDeviceText); },
+            this, [this, text] { QMessageBox::warning(this, NoDeviceCaption, text); },
             Qt::QueuedConnection);
+    } else if (outcome == Outcome::LogFailed) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QMessageBox::warning(this, NoDeviceCaption,
+                                     tr("The traffic log could not be written, so the transfer "
+                                        "stopped. Check the disk or start without --log."));
+            },
+            Qt::QueuedConnection);
+    } else if (slipped > 0) {
+        showSlipNote(this, slipped);
     }
 }
 

@@ -89,6 +89,8 @@ struct UnitSimulator::Private {
     int commandCount = 0;
     QFile log;
     std::deque<Output> out;
+    QByteArray heldReply;  // the reply UnitFaults::lateOnce holds back
+    bool lateDone = false;
     bool draining = false;  // the hang-up waits for the tool to read the last reply
     bool drainSeen = false;
     QDeadlineTimer drainGrace;
@@ -177,6 +179,7 @@ void UnitSimulator::hangUp() {
     closeFd(d->slaveKeeper);
     closeFd(d->master);
     d->out.clear();
+    d->heldReply.clear();
     d->draining = false;
     d->framer.reset();
     ++d->generation;
@@ -196,6 +199,8 @@ QString UnitSimulator::errorString() const {
 void UnitSimulator::setFaults(const UnitFaults& faults) {
     d->faults = faults;
     d->random.seed(faults.seed);
+    d->heldReply.clear();
+    d->lateDone = false;
 }
 
 UnitFaults UnitSimulator::faults() const {
@@ -372,6 +377,7 @@ void UnitSimulator::commandArrived(const QByteArray& command) {
     } else {
         output.bytes = handleCommand(command);
         if (isProbe) output.noise = qMax<qint64>(0, f.floodBytes);
+        holdLate(command, &output.bytes);
     }
     if (output.bytes.isEmpty() && output.noise == 0 && !output.hangUp) return;
 
@@ -386,6 +392,20 @@ void UnitSimulator::commandArrived(const QByteArray& command) {
         d->out.push_back(output);
         pump();
     }
+}
+
+void UnitSimulator::holdLate(QByteArrayView command, QByteArray* reply) {
+    if (!d->heldReply.isEmpty()) {
+        reply->prepend(d->heldReply);
+        d->heldReply.clear();
+    }
+    const QByteArray& late = d->faults.lateOnce;
+    if (d->lateDone || late.isEmpty()) return;
+    if (command.endsWith('\r')) command.chop(1);
+    if (command != late) return;
+    d->lateDone = true;
+    d->heldReply = *reply;
+    reply->clear();
 }
 
 void UnitSimulator::pump() {

@@ -19,6 +19,10 @@ struct UnitFaults {
     qint64 floodBytes = 0;   // sends this many bytes of noise after the probe reply
     quint32 seed = 1;        // seeds the random bytes of garbage replies and of the flood
     bool roomy = false;      // keeps texts of any length, as real units do, not just 15 and 160
+    // The first time this command arrives (without its CR, e.g. "?P05"), its reply is held
+    // back and sent just ahead of the reply to the next command, as a unit that answers after
+    // the tool has stopped waiting would.
+    QByteArray lateOnce = {};
 };
 
 // A unit on the master side of a pseudo-terminal. It keeps its own configuration, stores what
@@ -67,6 +71,8 @@ signals:
 private:
     void readAvailable();
     void commandArrived(const QByteArray& command);
+    // Applies UnitFaults::lateOnce to the reply about to go out for `command`.
+    void holdLate(QByteArrayView command, QByteArray* reply);
     void pump();  // writes queued output as far as the line takes it
 
     struct Private;

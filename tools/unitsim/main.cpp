@@ -47,6 +47,10 @@ bool parseCount(const QCommandLineParser& parser, const QString& name, qint64 mi
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef SIGXFSZ
+    // Over a file size limit, --save then fails with its error instead of killing the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quellix-unitsim"));
 
@@ -67,6 +71,10 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("flood"),
          QStringLiteral("Send BYTES bytes of noise after the probe reply."),
          QStringLiteral("BYTES")},
+        {QStringLiteral("late-once"),
+         QStringLiteral("Hold back the reply to the first CMD (such as ?P05) and send it just "
+                        "ahead of the next reply."),
+         QStringLiteral("CMD")},
         {QStringLiteral("seed"), QStringLiteral("Seed for garbage and flood bytes (default 1)."),
          QStringLiteral("N")},
         {QStringLiteral("log"), QStringLiteral("Append every received command to FILE."),
@@ -100,6 +108,7 @@ int main(int argc, char* argv[]) {
     faults.delayMs = int(qMin<qint64>(delay, 3'600'000));
     faults.hangUpAfter = int(qMin<qint64>(hangUpAfter, 1'000'000'000));
     faults.floodBytes = flood;
+    faults.lateOnce = parser.value(QStringLiteral("late-once")).toLatin1();
     faults.seed = quint32(seed);
 
     const QString savePath = parser.value(QStringLiteral("save"));
