@@ -33,6 +33,45 @@ private slots:
         QCOMPARE(command, expected);
     }
 
+    // What a reply says it answers, against what its query expects; a mismatch is a reply that
+    // slipped into the wrong exchange.
+    void replyTag_data() {
+        QTest::addColumn<QByteArray>("query");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QByteArray>("tag");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("phone") << queryPhoneNo(5) << QByteArray("P05123") << QByteArray("P05")
+                               << true;
+        QTest::newRow("phone, empty text")
+            << queryPhoneNo(31) << QByteArray("P1F") << QByteArray("P1F") << true;
+        QTest::newRow("lower-case field")
+            << queryMessage(63) << QByteArray("M3fx") << QByteArray("M3F") << true;
+        QTest::newRow("previous slot")
+            << queryPhoneNo(6) << QByteArray("P05xP06y") << QByteArray("P05") << false;
+        QTest::newRow("message for phone")
+            << queryPhoneNo(0) << QByteArray("M00") << QByteArray("M00") << false;
+        QTest::newRow("slave ID") << querySlaveId() << QByteArray("A05") << QByteArray("A") << true;
+        QTest::newRow("flags") << queryEnableFlags() << QByteArray("E0000000000000000\r")
+                               << QByteArray("E") << true;
+        QTest::newRow("flags for slave ID")
+            << querySlaveId() << QByteArray("E00") << QByteArray("E") << false;
+        QTest::newRow("field not hex")
+            << queryPhoneNo(1) << QByteArray("PZ1") << QByteArray() << false;
+        QTest::newRow("too short for a field")
+            << queryPhoneNo(1) << QByteArray("P0") << QByteArray() << false;
+        QTest::newRow("empty") << queryMessage(1) << QByteArray() << QByteArray() << false;
+        QTest::newRow("noise") << queryMessage(1) << QByteArray("\x01\xffM01") << QByteArray()
+                               << false;
+    }
+    void replyTag() {
+        QFETCH(QByteArray, query);
+        QFETCH(QByteArray, reply);
+        QFETCH(QByteArray, tag);
+        QFETCH(bool, matches);
+        QCOMPARE(CommandSet::replyTag(reply), tag);
+        QCOMPARE(CommandSet::replyTag(reply) == expectedTag(query), matches);
+    }
+
     // The pair after "A" is read leniently, as every hex pair in a reply is.
     void slaveIdReply_data() {
         QTest::addColumn<QByteArray>("reply");

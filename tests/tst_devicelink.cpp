@@ -7,10 +7,13 @@
 #include <QSerialPort>
 #include <QtTest>
 #include <QtWidgets>
+#include <chrono>
+#include <thread>
 
 #include "SerialLink.h"
 #include "TrafficLog.h"
 #include "Transaction.h"
+#include "UnitSession.h"
 #include "UnitSimulator.h"
 #include "frmMain.h"
 #include "frmProgress.h"
@@ -76,6 +79,11 @@ class tst_devicelink : public QObject {
 private slots:
     void transaction_data();
     void transaction();
+    void replyJustBeforeTheEnd();
+    void sequences_data();
+    void sequences();
+    void slippedReplies_data();
+    void slippedReplies();
     void portNames_data();
     void portNames();
     void initTestCase();
@@ -167,6 +175,140 @@ void tst_devicelink::transaction() {
     }
     QCOMPARE(TrafficLog::escaped(QByteArray("A\0\xff\r\n\\~\x7f", 8)),
              QByteArray("A\\0\\xFF\\r\\n\\\\~\\x7F"));
+}
+
+// A reply that reaches the line in the last millisecond of the interval belongs to its own
+// exchange, not to the next one. Each reply is written from a second thread at the interval less
+// 1 ms, timed from after the command went out; a round whose write came after the interval
+// (the machine was busy) proves nothing and does not count.
+void tst_devicelink::replyJustBeforeTheEnd() {
+    constexpr int IntervalMs = 20;
+    constexpr int Needed = 10;
+    PtyEnd unit;
+    SerialLink link;
+    QVERIFY2(link.open(unit.path), qPrintable(link.errorString()));
+    Transaction t(&link);
+    t.setInterval(IntervalMs);
+    QSignalSpy done(&t, &Transaction::completed);
+    int counted = 0;
+    for (int round = 0; counted < Needed && round < 10 * Needed; ++round) {
+        const QByteArray reply = "P00" + QByteArray::number(round);
+        t.TxCommand = "?P00\r";
+        QElapsedTimer sinceWrite;
+        QVERIFY(t.SendReceive());
+        sinceWrite.start();
+        qint64 wroteAtNs = 0;
+        std::thread late([&] {
+            using namespace std::chrono;
+            const nanoseconds at = milliseconds(IntervalMs - 1);
+            std::this_thread::sleep_for(at - microseconds(300) -
+                                        nanoseconds(sinceWrite.nsecsElapsed()));
+            while (nanoseconds(sinceWrite.nsecsElapsed()) < at) {
+            }
+            const ssize_t n = ::write(unit.fd, reply.constData(), size_t(reply.size()));
+            wroteAtNs = n == reply.size() ? sinceWrite.nsecsElapsed() : -1;
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), round + 1, 5000);
+        late.join();
+        QVERIFY(wroteAtNs > 0);
+        QCOMPARE(t.ResponseTimedOut, FlagTrue);
+        if (wroteAtNs >= qint64(IntervalMs) * 1000000) {
+            QTest::qWait(IntervalMs);  // the reply is in, and the next exchange must not see it
+            link.readAll();
+            continue;
+        }
+        QCOMPARE(t.RxReply, reply);
+        ++counted;
+    }
+    QCOMPARE(counted, Needed);
+}
+
+// The exact commands of a read and the progress bar's values in order, read and write alike:
+// 3 after the slave ID, 5 after the flags, 5..36 for the phones and 37..100 for the messages.
+void tst_devicelink::sequences_data() {
+    QTest::addColumn<bool>("write");
+    QTest::newRow("read") << false;
+    QTest::newRow("write") << true;
+}
+
+void tst_devicelink::sequences() {
+    QFETCH(bool, write);
+    UnitSimulator unit;
+    UnitSession session;
+    QVERIFY(unit.open() && session.open(unit.slavePath()));
+    session.setInterval(8);
+    QList<float> shown;
+    QList<int> dones;
+    connect(&session, &UnitSession::progress, this, [&](int done, int count) {
+        QCOMPARE(count, 99);
+        dones << done;
+        shown << session.shownProgress(done);
+    });
+    QSignalSpy finished(&session, &UnitSession::finished);
+    QVERIFY(write ? session.startWrite(UnitSimulator::sampleConfiguration()) : session.startRead());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+    QCOMPARE(finished[0][0].value<UnitSession::Outcome>(), UnitSession::Outcome::Completed);
+
+    QList<float> expectedShown{3, 5};
+    QList<int> expectedDone;
+    for (int value = 5; value <= 100; ++value)
+        expectedShown << float(value);
+    for (int done = 2; done <= 99; ++done)
+        expectedDone << done;
+    QCOMPARE(shown, expectedShown);
+    QCOMPARE(dones, expectedDone);
+    if (write) return;  // transfers() checks the bytes of a write
+    QByteArrayList expected{"?\r", "?A\r", "?E\r"};
+    for (int k = 0; k < 32; ++k)
+        expected << QString::asprintf("?P%02X\r", k).toLatin1();
+    for (int i = 0; i < 64; ++i)
+        expected << QString::asprintf("?M%02X\r", i).toLatin1();
+    QCOMPARE(unit.commands(), expected);
+    QCOMPARE(session.configuration(), UnitSimulator::sampleConfiguration());
+    QCOMPARE(session.slippedReplies(), 0);
+}
+
+// A reply that comes an exchange late shifts every later one; the read runs on, reporting what
+// it got, but counts the replies that answered another query and names the first.
+void tst_devicelink::slippedReplies_data() {
+    QTest::addColumn<QByteArray>("late");
+    QTest::addColumn<qint64>("flood");
+    QTest::addColumn<int>("slipped");
+    QTest::addColumn<QString>("first");  // a regular expression
+    QTest::newRow("on time") << QByteArray() << qint64(0) << 0 << "^$";
+    QTest::newRow("phone 6 late") << QByteArray("?P05") << qint64(0) << 2
+                                  << "^no reply to \\?P05: the unit answered late or not at all$";
+    QTest::newRow("slave ID late")
+        << QByteArray("?A") << qint64(0) << 2 << "^no reply to \\?A: the unit answered late";
+    QTest::newRow("last message late")
+        << QByteArray("?M3F") << qint64(0) << 1 << "^no reply to \\?M3F: ";
+    // Every reply after the probe then starts with noise.
+    QTest::newRow("flood") << QByteArray() << qint64(1 << 20) << 98
+                           << "^reply to \\?A began with \".*\" instead of A: the unit answered "
+                              "late or the line is noisy$";
+}
+
+void tst_devicelink::slippedReplies() {
+    QFETCH(QByteArray, late);
+    QFETCH(qint64, flood);
+    QFETCH(int, slipped);
+    QFETCH(QString, first);
+    UnitSimulator unit;
+    unit.setFaults({.floodBytes = flood, .lateOnce = late});
+    UnitSession session;
+    QVERIFY(unit.open() && session.open(unit.slavePath()));
+    // Long enough that a busy machine does not make other replies late as well.
+    session.setInterval(25);
+    QSignalSpy finished(&session, &UnitSession::finished);
+    QVERIFY(session.startRead());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+    QCOMPARE(finished[0][0].value<UnitSession::Outcome>(), UnitSession::Outcome::Completed);
+    QCOMPARE(session.slippedReplies(), slipped);
+    QVERIFY2(QRegularExpression(first).match(session.firstSlip()).hasMatch(),
+             qPrintable(session.firstSlip()));
+    // Whatever the noise held, the description carries no control character.
+    for (const QChar c : session.firstSlip())
+        QVERIFY(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F));
 }
 
 void tst_devicelink::portNames_data() {
@@ -293,6 +435,7 @@ void tst_devicelink::transfers_data() {
     QTest::newRow("write, hang-up") << true << "hang-up" << 100 << 20 << noDevice;
     QTest::newRow("read, hang-up in the messages") << false << "hang-up" << 100 << 45 << noDevice;
     QTest::newRow("read, close") << false << "close" << 15 << 10 << QStringList();
+    QTest::newRow("read, late reply") << false << "late" << 25 << 99 << QStringList();
 }
 
 void tst_devicelink::transfers() {
@@ -302,8 +445,9 @@ void tst_devicelink::transfers() {
     QFETCH(int, commands);
     QFETCH(QStringList, box);
     Rig r;
-    r.unit.setFaults(
-        {.silent = event == "no unit", .hangUpAfter = event == "hang-up" ? commands : -1});
+    r.unit.setFaults({.silent = event == "no unit",
+                      .hangUpAfter = event == "hang-up" ? commands : -1,
+                      .lateOnce = event == "late" ? QByteArray("?P05") : QByteArray()});
     QVERIFY(r.unit.isOpen() && r.connectTo(interval));
     const ConfigurationSet sample = UnitSimulator::sampleConfiguration();
     ConfigurationSet other;
@@ -326,12 +470,18 @@ void tst_devicelink::transfers() {
     QCOMPARE(r.boxes, box.isEmpty() ? QList<QStringList>() : QList<QStringList>{box});
     QCOMPARE(r.progressSeen && !r.w.findChild<frmProgress*>(), commands > 1);  // shown and gone
     QCOMPARE(r.w.isVisible(), event != "close");
-    QCOMPARE(r.port()->isOpen(), event.isEmpty() || event.startsWith("no "));
+    QCOMPARE(r.port()->isOpen(), event.isEmpty() || event.startsWith("no ") || event == "late");
     QCOMPARE(r.w.FrameFunction->isEnabled(), r.port()->isOpen());
     // Even after a read cut short, the page shows what the arrays hold, so an edit starts from it.
     const int base = (r.w.currentPage() - 1) * frmMain::Slots;
     for (int s = 0; s < frmMain::Slots; ++s)
         QCOMPARE(r.w.lblMessage[s]->text(), r.w.ChannelMessage[base + s]);
+    // After a read whose replies slipped, a note says so without holding up the window.
+    const auto* note = r.w.findChild<QMessageBox*>(QStringLiteral("slipNote"));
+    QCOMPARE(note != nullptr, event == "late");
+    if (note)
+        QVERIFY2(note->isVisible() && note->text().startsWith("2 replies came late"),
+                 qPrintable(note->text()));
     if (!event.isEmpty()) return;
 
     if (!write) {
