@@ -3,10 +3,14 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "ConfigDocument.h"
 #include "ConfigFile.h"
+#include "ConfigJson.h"
+#include "Escape.h"
 #include "Records.h"
 #include "frmMain.h"
 
@@ -175,6 +179,133 @@ private slots:
             QCOMPARE(QDir(dir.path()).entryList({"limit.cfg*"}, QDir::Files | QDir::Hidden),
                      QStringList{"limit.cfg"});
         }
+    }
+
+    // What a save must not write over or into. `target` is what stands at the path beforehand:
+    // nothing, a regular file, a pipe, a folder, or a link to a regular file.
+    void refusedSaves_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("quoteIn");   // phone slot 0..31, 32 + channel; -1 none
+        QTest::addColumn<QString>("says");  // empty: saved
+        QTest::newRow("quote in phone 17, new name")
+            << "none" << 16
+            << "phone number 17 holds a double quote (\"), which a record file "
+               "cannot hold; save as JSON instead";
+        QTest::newRow("quote in a message, old file kept")
+            << "file" << 32 + 2 << "the message of channel 3 holds a double quote";
+        QTest::newRow("pipe") << "fifo" << -1 << "exists and is not a regular file";
+        QTest::newRow("folder") << "dir" << -1 << "exists and is not a regular file";
+        QTest::newRow("link to a file: its target replaced") << "link" << -1 << "";
+    }
+    void refusedSaves() {
+        QFETCH(QString, target);
+        QFETCH(int, quoteIn);
+        QFETCH(QString, says);
+        const QString name = QStringLiteral("refused-%1").arg(QTest::currentDataTag());
+        const QString at = path(name);
+        if (target == "file") QVERIFY(writeFile(name, "old"));
+        if (target == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(at).constData(), 0600), 0);
+        if (target == "dir") QVERIFY(QDir().mkdir(at));
+        if (target == "link") {
+            QVERIFY(writeFile(name + ".target", "old"));
+            QVERIFY(QFile::link(at + ".target", at));
+        }
+        ConfigurationSet set = fresh;
+        if (quoteIn >= 32)
+            set.channelMessage[quoteIn - 32] = QStringLiteral("Door \"open\"");
+        else if (quoteIn >= 0)
+            set.phoneNo[quoteIn] = QStringLiteral("x\"");
+        QString error;
+        QCOMPARE(ConfigFile::save(at, set, &error), says.isEmpty());
+        QVERIFY2(error.contains(says), qPrintable(error));
+        const QFileInfo after(at);
+        if (target == "none") QVERIFY(!after.exists());
+        if (target == "file") QCOMPARE(readAll(name), "old");
+        if (target == "fifo") QVERIFY(after.exists() && !after.isFile() && !after.isDir());
+        if (target == "dir") QVERIFY(after.isDir());
+        if (target == "link") {
+            QVERIFY(after.isSymLink());
+            QCOMPARE(readAll(name + ".target"), ConfigFile::serialize(set));
+        }
+        // Nothing is left half-written beside it.
+        QCOMPARE(QDir(dir.path())
+                     .entryList({name + "*"}, QDir::AllEntries | QDir::System | QDir::Hidden)
+                     .size(),
+                 target == "none"   ? 0
+                 : target == "link" ? 2
+                                    : 1);
+    }
+
+    // A text holding NUL then CR would be cut on the line, the rest taken for commands; such a
+    // document is refused with the value named. NUL or CR alone is fine.
+    void nulCrRefused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("json");
+        QTest::addColumn<QString>("says");  // empty: accepted
+        const QString nulCr = QStringLiteral("a") + QChar(0) + QStringLiteral("\rb");
+        QTest::newRow("record file")
+            << nulCr << false << "record 27 (the message of channel 5): holds NUL followed by CR";
+        QTest::newRow("JSON") << nulCr << true
+                              << "channels[4].message (channel 5): holds NUL followed by CR";
+        QTest::newRow("NUL, LF, CR apart")
+            << QStringLiteral("a") + QChar(0) + "\n\rb" << false << "";
+    }
+    void nulCrRefused() {
+        QFETCH(QString, text);
+        QFETCH(bool, json);
+        QFETCH(QString, says);
+        ConfigurationSet set = fresh;
+        set.channelMessage[4] = text;
+        const ConfigDocument doc =
+            ConfigDocument::parse(json ? ConfigJson::serialize(set) : ConfigFile::serialize(set));
+        QCOMPARE(doc.ok, says.isEmpty());
+        QVERIFY2(says.isEmpty() ? doc.error.isEmpty() : doc.error.startsWith(says),
+                 qPrintable(doc.error));
+        if (doc.ok) QCOMPARE(doc.set, set);
+    }
+
+    // Control characters from a file or a unit are shown escaped wherever the tool prints them;
+    // JSON escapes them too, and reads them back unchanged.
+    void escapes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("escaped");
+        QTest::addColumn<QString>("literal");
+        QTest::newRow("plain, quotes and backslash kept") << "Door \"1\" \\ é€"
+                                                          << "Door \"1\" \\ é€"
+                                                          << "\"Door \\\"1\\\" \\\\ é€\"";
+        QTest::newRow("ESC, CR LF, tab") << "\x1b[2J\r\n\t"
+                                         << "\\u001b[2J\\r\\n\\t"
+                                         << "\"\\u001b[2J\\r\\n\\t\"";
+        QTest::newRow("DEL and C1")
+            << QString(QChar(0x7f)) + QChar(0x9d) + QChar(0x81) + QChar(0xa0)
+            << QString("\\u007f\\u009d\\u0081") + QChar(0xa0)
+            << QString("\"\\u007f\\u009d\\u0081") + QChar(0xa0) + "\"";
+    }
+    void escapes() {
+        QFETCH(QString, text);
+        QFETCH(QString, escaped);
+        QFETCH(QString, literal);
+        QCOMPARE(escape::controls(text), escaped);
+        QCOMPARE(ConfigJson::literal(text), literal);
+        ConfigurationSet set = fresh;
+        set.channelMessage[0] = text;
+        const QByteArray json = ConfigJson::serialize(set);
+        for (const QChar c : QString::fromUtf8(json))
+            QVERIFY(c == u'\n' || !escape::isControl(c));
+        const ConfigJson::ParseResult back = ConfigJson::parse(json);
+        QVERIFY2(back.ok, qPrintable(back.error));
+        QCOMPARE(back.set, set);
+    }
+
+    // Save refuses a text the record file cannot hold, with a box naming it; nothing is written.
+    void windowRefusesQuote() {
+        frmMain w;
+        w.show();
+        ConfigurationSet set = fresh;
+        set.channelMessage[5] = QStringLiteral("say \"hi\"");
+        w.applyConfiguration(set);
+        use(w.cmdFileSave, "quoted.cfg", "the message of channel 6 holds a double quote");
+        QCOMPARE(readAll("quoted.cfg"), "<none>");
     }
 
     void throughTheWindow() {
