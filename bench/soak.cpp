@@ -28,6 +28,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "CommandSet.h"
 #include "SerialLink.h"
 #include "UnitSimulator.h"
 #include "frmMain.h"
@@ -43,10 +44,10 @@
 
 namespace {
 
-enum class Fault { None, Silent, ProbeOnly, Late, Garbage, HangUp, Flood };
-constexpr int FaultKinds = 7;
+enum class Fault { None, Silent, ProbeOnly, Late, Garbage, HangUp, Flood, Slipped };
+constexpr int FaultKinds = 8;
 const std::array<const char*, FaultKinds> FaultNames{"none",    "silent",  "probe-only", "late",
-                                                     "garbage", "hang-up", "flood"};
+                                                     "garbage", "hang-up", "flood",      "slipped"};
 
 constexpr quint32 DefaultSeed = 1206;
 constexpr int Cycles = 50;
@@ -449,6 +450,18 @@ bool tst_soak::cycle(Fault kind) {
         case Fault::Flood:
             faults.floodBytes = FloodBytes;
             break;
+        case Fault::Slipped: {
+            // One query of the read answered an exchange late; never the last, whose reply
+            // would then not come at all.
+            const int query = rng.bounded(Exchanges - 2);
+            faults.lateOnce =
+                query == 0   ? QByteArray("?A")
+                : query == 1 ? QByteArray("?E")
+                : query < 2 + ConfigurationSet::PhoneCount
+                    ? "?P" + CommandSet::hex2(query - 2)
+                    : "?M" + CommandSet::hex2(query - 2 - ConfigurationSet::PhoneCount);
+            break;
+        }
     }
     const ConfigurationSet unitSet = randomSet(rng);
     const ConfigurationSet before = randomSet(rng);
@@ -468,7 +481,8 @@ bool tst_soak::cycle(Fault kind) {
     // probe's interval; then the communication box is the right answer, and nothing else is.
     const bool mayMissProbe = kind == Fault::Late || kind == Fault::Flood;
     const bool readCompletes = kind == Fault::None || kind == Fault::ProbeOnly ||
-                               writeDropsAfter > 0 || (mayMissProbe && read.boxes.isEmpty());
+                               kind == Fault::Slipped || writeDropsAfter > 0 ||
+                               (mayMissProbe && read.boxes.isEmpty());
     const bool readRefused =
         kind == Fault::Silent || kind == Fault::Garbage || (mayMissProbe && !read.boxes.isEmpty());
     if (readCompletes) {
@@ -489,6 +503,16 @@ bool tst_soak::cycle(Fault kind) {
             SOAK_CHECK(w->chkChEnable[s]->isChecked() == unitSet.enabled(s));
         }
     }
+    // A reply an exchange late shifts the one after it: the window keeps what it got and a
+    // note says replies came late; a clean read has no note.
+    auto* note = w->findChild<QMessageBox*>(QStringLiteral("slipNote"));
+    if (kind == Fault::None || kind == Fault::Slipped)
+        SOAK_CHECK((note != nullptr) == (kind == Fault::Slipped));
+    if (note && kind == Fault::Slipped) {
+        SOAK_CHECK(note->text().contains(QStringLiteral("replies came late")));
+        SOAK_CHECK(got != unitSet);
+    }
+    delete note;
     if (kind == Fault::ProbeOnly) {
         ConfigurationSet expected = before;  // slave ID and flags stay; texts read empty
         expected.phoneNo = {};

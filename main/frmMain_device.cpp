@@ -193,13 +193,10 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
     }
-    const int slipped = session->kind() == UnitSession::Kind::Read ? session->slippedReplies() : 0;
     if (outcome == Outcome::ProbeFailed || outcome == Outcome::LinkLost) {
-        const QString text =
-            slipped > 0 ? NoDeviceText + QStringLiteral("\n\n") + slipText(slipped) : NoDeviceText;
         // Shown from the event loop, not from inside the port's or the timer's signal.
         QMetaObject::invokeMethod(
-            this, [this, text] { QMessageBox::warning(this, NoDeviceCaption, text); },
+            this, [this] { QMessageBox::warning(this, NoDeviceCaption, NoDeviceText); },
             Qt::QueuedConnection);
     } else if (outcome == Outcome::LogFailed) {
         QMetaObject::invokeMethod(
@@ -210,9 +207,9 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
                                         "stopped. Check the disk or start without --log."));
             },
             Qt::QueuedConnection);
-    } else if (slipped > 0) {
-        showSlipNote(this, slipped);
     }
+    if (session->kind() == UnitSession::Kind::Read && session->slippedReplies() > 0)
+        showSlipNote(this, session->slippedReplies());
 }
 
 void frmMain::lockControls() {
