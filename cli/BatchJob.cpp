@@ -4,6 +4,7 @@
 #include "ConfigJson.h"
 #include "Console.h"
 #include "Reporter.h"
+#include "TrafficLog.h"
 
 namespace cli {
 
@@ -97,6 +98,9 @@ QString BatchJob::failureReason(UnitSession::Outcome outcome) const {
     else if (outcome == UnitSession::Outcome::LinkLost)
         why = lostReason.isEmpty() ? Text::tr("the line was lost")
                                    : Text::tr("the line was lost (%1)").arg(lostReason);
+    else if (outcome == UnitSession::Outcome::LogFailed)
+        why = Text::tr("the log could not be written (%1); nothing more was sent")
+                  .arg(task.log ? task.log->errorString() : QString());
     else
         why = Text::tr("stopped");
     if (step == Step::Write) why += Text::tr(" during the write; the unit may hold part of it");
@@ -104,7 +108,13 @@ QString BatchJob::failureReason(UnitSession::Outcome outcome) const {
 }
 
 void BatchJob::onFinished(UnitSession::Outcome outcome) {
+    if (outcome == UnitSession::Outcome::LogFailed)
+        return finish(FileFailed, failureReason(outcome));
     if (outcome != UnitSession::Outcome::Completed) return finish(NoUnit, failureReason(outcome));
+    // A late reply shifts every later value by one; what such a read brought in is neither
+    // saved, nor compared, nor written back.
+    if (step != Step::Write && session->slippedReplies() > 0)
+        return finish(NoUnit, session->firstSlip());
     // A slave ID or flags reply that could not be read would be reported, saved or compared
     // as a value the unit never had.
     if ((step == Step::Read || step == Step::VerifyRead) && session->rejectedReplies() > 0)

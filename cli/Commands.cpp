@@ -13,6 +13,7 @@
 #include "ConfigDocument.h"
 #include "ConfigJson.h"
 #include "Console.h"
+#include "Escape.h"
 #include "ExitCode.h"
 #include "Reporter.h"
 #include "Sheet.h"
@@ -44,7 +45,9 @@ QString portsAsJson(const QList<QSerialPortInfo>& ports) {
             {QStringLiteral("productId"),
              jsonId(info.hasProductIdentifier(), info.productIdentifier())},
         });
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    // The system's USB strings may hold anything; Qt leaves DEL and C1 as they are.
+    return escape::controlsKeepingLines(
+        QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
 }
 
 QString portLine(const QSerialPortInfo& info) {
@@ -52,9 +55,11 @@ QString portLine(const QSerialPortInfo& info) {
     if (info.hasVendorIdentifier() || info.hasProductIdentifier())
         ids = hex4(info.hasVendorIdentifier(), info.vendorIdentifier()) + ':' +
               hex4(info.hasProductIdentifier(), info.productIdentifier());
-    return QStringList{info.systemLocation(), info.description(), info.manufacturer(),
-                       info.serialNumber(), ids}
-        .join('\t');
+    QStringList fields{info.systemLocation(), info.description(), info.manufacturer(),
+                       info.serialNumber(), ids};
+    for (QString& field : fields)
+        field = escape::controls(field);  // the system's USB strings may hold anything
+    return fields.join('\t');
 }
 
 QStringList listing(const ConfigDocument& doc) {

@@ -1,5 +1,6 @@
 #include "Console.h"
 
+#include "Escape.h"
 #include "ExitCode.h"
 
 namespace cli {
@@ -27,12 +28,15 @@ QString printable(const QString& text) {
 }
 
 int usageError(const QString& message) {
-    writeTo(stderr, Text::tr("quellix-cli: %1\nTry 'quellix-cli --help'.\n").arg(message));
+    writeTo(
+        stderr,
+        Text::tr("quellix-cli: %1\nTry 'quellix-cli --help'.\n").arg(escape::controls(message)));
     return Usage;
 }
 
 int fileError(const QString& name, const QString& why) {
-    writeTo(stderr, Text::tr("quellix-cli: %1: %2\n").arg(name, why));
+    writeTo(stderr, Text::tr("quellix-cli: %1: %2\n")
+                        .arg(escape::controls(name), escape::controlsKeepingLines(why)));
     return FileFailed;
 }
 

@@ -21,9 +21,10 @@ void printLines(const QStringList& lines);
 // name cannot drive the terminal.
 QString printable(const QString& text);
 
-// Says what is wrong with the command line and where to look; returns exit 2.
+// Says what is wrong with the command line and where to look; returns exit 2. Control
+// characters in what is printed are escaped (see escape::controls()).
 int usageError(const QString& message);
-// Says why `name` could not be read or written; returns exit 5.
+// Says why `name` could not be read or written; returns exit 5. Escaped alike.
 int fileError(const QString& name, const QString& why);
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 #include "Reporter.h"
 
 #include "Console.h"
+#include "Escape.h"
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -30,7 +31,7 @@ void Reporter::setPorts(const QStringList& ports) {
     names = ports;
     lines.clear();
     for (const QString& name : ports)
-        lines << Text::tr("%1  waiting").arg(name);
+        lines << Text::tr("%1  waiting").arg(escape::controls(name));
     drawBlock();
 }
 
@@ -41,7 +42,7 @@ void Reporter::progress(int port, const QString& stage, int done, int count) {
     // One arg() call: a port name holding "%1" must not be taken for a placeholder.
     lines[port] =
         QStringLiteral("%1  %2 [%3%4] %5/%6")
-            .arg(names[port], stage.leftJustified(20), QString(filled, u'#'),
+            .arg(escape::controls(names[port]), stage.leftJustified(20), QString(filled, u'#'),
                  QString(BarWidth - filled, u' '), QString::number(done), QString::number(count));
     if (drawn) {
         // Overwrite in place rather than clear first, so the lines do not flicker.
@@ -72,7 +73,8 @@ void Reporter::finishLive() {
 }
 
 void Reporter::print(const QString& text) {
-    const QByteArray bytes = text.toUtf8() + '\n';
+    // Summaries carry ports, paths and the system's and the unit's words.
+    const QByteArray bytes = escape::controlsKeepingLines(text).toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
     std::fflush(out);
 }

@@ -154,11 +154,9 @@ QByteArray serialize(const ConfigurationSet& set, int phoneCount) {
                            {QStringLiteral("channels"), channels}};
     // Qt escapes C0 characters in strings but writes DEL and C1 as they are; escaped too,
     // they cannot act on a terminal the file is shown on. Outside strings there are none.
-    QStringList lines =
-        QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)).split(u'\n');
-    for (QString& line : lines)
-        line = escape::controls(line);
-    return lines.join(u'\n').toUtf8();
+    return escape::controlsKeepingLines(
+               QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)))
+        .toUtf8();
 }
 
 ParseResult parse(const QByteArray& bytes, const ConfigurationSet& base) {

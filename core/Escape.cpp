@@ -38,4 +38,14 @@ QString controls(QStringView text) {
     return out;
 }
 
+QString controlsKeepingLines(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QStringView line : text.tokenize(u'\n')) {
+        if (!out.isEmpty() || line.data() != text.data()) out += u'\n';
+        out += controls(line);
+    }
+    return out;
+}
+
 }  // namespace escape

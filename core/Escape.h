@@ -11,6 +11,9 @@ namespace escape {
 // \t, \b, \f) or \uXXXX; everything else unchanged.
 QString controls(QStringView text);
 
+// The same, line by line: the line breaks between lines stay, for text printed on several.
+QString controlsKeepingLines(QStringView text);
+
 // True when `c` is one of the characters controls() escapes.
 bool isControl(QChar c);
 

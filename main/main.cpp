@@ -1,11 +1,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <csignal>
 
 #include "TrafficLog.h"
 #include "frmMain.h"
 
 int main(int argc, char* argv[]) {
+#ifdef SIGXFSZ
+    // Over a file size limit a save then fails with its warning, and the old file stays.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quellix"));
     QApplication::setApplicationName(QStringLiteral("Quellix"));
