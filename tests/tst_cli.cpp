@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "Spelling.h"
 #include "UnitSimulator.h"
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(UnitFaults)
@@ -102,12 +105,16 @@ class tst_cli : public QObject {
         return units.back().get();
     }
 
-    // Runs quellix-cli to the end while the event loop serves the simulated units.
-    static Run cli(const QStringList& args, const QByteArray& input = {}) {
+    // Runs quellix-cli to the end while the event loop serves the simulated units. Standard
+    // input gets `input`, the bytes from `pauseAt` on only after a pause, as a slow pipe gives
+    // them; `inChild` runs in the child before the program starts.
+    static Run cli(const QStringList& args, const QByteArray& input = {}, qsizetype pauseAt = -1,
+                   const std::function<void()>& inChild = {}) {
         Run run;
         QProcess process;
         process.setProgram(QStringLiteral(QX_CLI_PATH));
         process.setArguments(args);
+        if (inChild) process.setChildProcessModifier(inChild);
         QEventLoop loop;
         QTimer watchdog;
         watchdog.setSingleShot(true);
@@ -115,7 +122,11 @@ class tst_cli : public QObject {
         connect(&watchdog, &QTimer::timeout, &loop, &QEventLoop::quit);
         process.start();
         if (!process.waitForStarted(5000)) return run;
-        process.write(input);
+        if (pauseAt >= 0) {
+            process.write(input.left(pauseAt));
+            QTest::qWait(500);
+        }
+        process.write(input.mid(qMax<qsizetype>(pauseAt, 0)));
         process.closeWriteChannel();
         watchdog.start(WatchdogMs);
         loop.exec();
@@ -846,6 +857,144 @@ private slots:
         QVERIFY(!QFile::exists(path("quellix-none.json")));
         QVERIFY2(run.err.contains("/dev/quellix-none: cannot open"), run.err);
         QVERIFY2(run.err.contains("(exit 3)"), run.err);
+    }
+
+    // What a unit, a file or the line may bring in that must not be saved, sent or taken
+    // silently: replies that slip an exchange, a flood, a double quote for a record file, a
+    // pipe as -o, NUL CR in a text, a log that cannot be written.
+    void untrusted_data() {
+        QTest::addColumn<QStringList>("args");  // PORT and FILE stand for the unit and the file
+        QTest::addColumn<UnitFaults>("faults");
+        QTest::addColumn<bool>("quoteInUnit");
+        QTest::addColumn<QByteArray>("file");  // the file argument's content, if any
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");
+        const QStringList read{"read", "-p", "PORT", "-o", "FILE"};
+        const QByteArray old("old");
+        UnitFaults lateP5, flood, lateP17;
+        lateP5.lateOnce = "?P05";
+        flood.floodBytes = 1 << 20;
+        lateP17.lateOnce = "?P10";
+        ConfigurationSet nulCr = filled(QStringLiteral("file"), 2);
+        nulCr.channelMessage[4] = QStringLiteral("a") + QChar(0) + QStringLiteral("\rb");
+        QTest::newRow("read, a reply an exchange late")
+            << read << lateP5 << false << old << 4
+            << "no reply to ?P05: the unit answered late or not at all (exit 4)";
+        QTest::newRow("read, flood after the probe")
+            << read << flood << false << old << 4 << ": reply to ?A began with \"";
+        QTest::newRow("write --verify, a reply late in reading phones 17-32")
+            << QStringList{"write", "-p", "PORT", "FILE", "--verify"} << lateP17 << false
+            << recordFile(filled(QStringLiteral("file"), 2), 145) << 4
+            << "no reply to ?P10: the unit answered late";
+        QTest::newRow("read, a double quote for a record file")
+            << read << UnitFaults{} << true << old << 5
+            << "the message of channel 10 holds a double quote (\"), which a record file cannot "
+               "hold; save as JSON instead";
+        QTest::newRow("read, a double quote as JSON")
+            << QStringList{"read", "-p", "PORT", "-o", "FILE.json"} << UnitFaults{} << true
+            << QByteArray() << 0 << "read, saved to";
+        QTest::newRow("read -o a pipe") << read << UnitFaults{} << false << QByteArray("fifo") << 5
+                                        << "exists and is not a regular file";
+        QTest::newRow("write, NUL CR in a message")
+            << QStringList{"write", "-p", "PORT", "FILE"} << UnitFaults{} << false
+            << ConfigJson::serialize(nulCr) << 5
+            << "channels[4].message (channel 5): holds NUL followed by CR";
+        QTest::newRow("read, log on a full disk")
+            << QStringList{"read", "-p", "PORT", "-o", "FILE", "--log", "/dev/full"} << UnitFaults{}
+            << false << old << 5 << "the log could not be written";
+    }
+    void untrusted() {
+        QFETCH(QStringList, args);
+        QFETCH(UnitFaults, faults);
+        QFETCH(bool, quoteInUnit);
+        QFETCH(QByteArray, file);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        const ConfigurationSet before = filled(QStringLiteral("unit"), 6, quoteInUnit);
+        UnitSimulator* sim = unit(before, faults);
+        QVERIFY(sim);
+        const QString name = QStringLiteral("untrusted-%1").arg(QTest::currentDataTag());
+        if (file == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path(name)).constData(), 0600), 0);
+        else if (!file.isEmpty())
+            QVERIFY(writeFile(name, file));
+        args.replaceInStrings(QStringLiteral("PORT"), sim->slavePath());
+        args.replaceInStrings(QStringLiteral("FILE"), path(name));
+        // Long enough that a busy machine does not make other replies late as well.
+        const Run run = cli(args << "--interval"
+                                 << "25");
+        QCOMPARE(run.code, code);
+        QVERIFY2(run.err.contains(says.toUtf8()), run.err);
+        if (code == 0) return;
+        // Nothing saved, nothing written to the unit.
+        if (file == "old") QCOMPARE(readFile(name), "old");
+        if (file == "fifo") QVERIFY(!QFileInfo(path(name)).isFile());
+        QCOMPARE(sim->configuration(), before);
+        for (const QByteArray& command : sim->commands())
+            QVERIFY2(command.startsWith('?'), command.constData());
+        // The log is checked before each command goes out: none did.
+        if (args.contains("/dev/full")) QCOMPARE(sim->received(), QByteArray());
+    }
+
+    // Standard input is read to its end, however slowly the pipe delivers it.
+    void stdinInParts_data() {
+        QTest::addColumn<qsizetype>("pauseAt");
+        QTest::newRow("after 300 bytes") << qsizetype(300);
+        QTest::newRow("after record 145")
+            << recordFile(filled(QStringLiteral("file"), 2), 145).size();
+    }
+    void stdinInParts() {
+        QFETCH(qsizetype, pauseAt);
+        const ConfigurationSet set = filled(QStringLiteral("file"), 2);
+        const Run run = cli({"show", "-", "--json"}, recordFile(set), pauseAt);
+        QCOMPARE(run.code, 0);
+        const ConfigJson::ParseResult shown = ConfigJson::parse(run.out);
+        QVERIFY2(shown.ok, qPrintable(shown.error));
+        QCOMPARE(shown.phoneCount, 32);
+        QCOMPARE(shown.set, set);
+    }
+
+    // Control characters from a file reach neither standard output nor standard error raw.
+    void controlCharactersEscaped() {
+        ConfigurationSet set = filled(QStringLiteral("file"), 2);
+        set.channelMessage[0] = QStringLiteral("\x1b[2J") + QChar(0x9d) + QChar(0x7f);
+        QVERIFY(writeFile("c1.json", ConfigJson::serialize(set)));
+        QJsonObject root = QJsonDocument::fromJson(ConfigJson::serialize(set)).object();
+        root.insert(QStringLiteral("\x1b[2Jkey") + QChar(0x9b), 1);
+        QVERIFY(writeFile("key.json", QJsonDocument(root).toJson()));
+        auto raw = [](const QByteArray& bytes) {
+            const QString text = QString::fromUtf8(bytes);
+            return std::any_of(text.begin(), text.end(), [](QChar c) {
+                return c != u'\n' && (c < u' ' || (c >= QChar(0x7f) && c <= QChar(0x9f)));
+            });
+        };
+        for (const QStringList& args :
+             {QStringList{"show", path("c1.json")}, QStringList{"show", path("c1.json"), "--json"},
+              QStringList{"diff", path("c1.json"), path("key.json")}}) {
+            const Run run = cli(args);
+            QVERIFY2(!raw(run.out) && !raw(run.err), run.out + run.err);
+            QVERIFY2((run.out + run.err).contains("\\u001b[2J"), run.out + run.err);
+        }
+        const Run shown = cli({"show", path("c1.json")});
+        QVERIFY2(shown.out.contains("channel 1: no \"\\u001b[2J\\u009d\\u007f\""), shown.out);
+        const Run refused = cli({"show", path("key.json")});
+        QCOMPARE(refused.code, 5);
+        QVERIFY2(refused.err.contains("\\u001b[2Jkey\\u009b: unknown key"), refused.err);
+    }
+
+    // Over a file size limit the save fails with its error (not the signal) and the old file
+    // stays.
+    void fileSizeLimit() {
+        UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
+        QVERIFY(sim && writeFile("limited.cfg", "old"));
+        const Run run =
+            cli(fast({"read", "-p", sim->slavePath(), "-o", path("limited.cfg")}), {}, -1, [] {
+                const rlimit small{200, 200};
+                ::setrlimit(RLIMIT_FSIZE, &small);
+            });
+        QCOMPARE(run.code, 5);
+        QVERIFY2(run.err.contains("cannot save"), run.err);
+        QCOMPARE(readFile("limited.cfg"), "old");
     }
 
     // Once at the unit's own pace.
