@@ -123,17 +123,13 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base) {
 
 QString unsavableText(const ConfigurationSet& set) {
     const QChar quote(u'"');
-    for (int record = FirstPhoneRecord; record <= LastRecord; ++record) {
-        const bool flag = record >= FirstChannelRecord && record <= ClassicRecordCount &&
-                          (record - FirstChannelRecord) % 2 == 0;
-        if (flag) continue;
-        const QString& text = record < FirstChannelRecord
-                                  ? set.phoneNo[size_t(record - FirstPhoneRecord)]
-                              : record > ClassicRecordCount
-                                  ? set.phoneNo[size_t(record - ExtraPhoneRecord + ClassicPhones)]
-                                  : set.channelMessage[size_t((record - FirstChannelRecord) / 2)];
-        if (text.contains(quote)) return recordContent(record);
-    }
+    // In file order: phone numbers 1-16, the messages, phone numbers 17-32.
+    for (int k = 0; k < ClassicPhones; ++k)
+        if (set.phoneNo[size_t(k)].contains(quote)) return recordContent(phoneRecord(k));
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
+        if (set.channelMessage[size_t(i)].contains(quote)) return recordContent(messageRecord(i));
+    for (int k = ClassicPhones; k < ConfigurationSet::PhoneCount; ++k)
+        if (set.phoneNo[size_t(k)].contains(quote)) return recordContent(phoneRecord(k));
     return {};
 }
 
