@@ -70,6 +70,10 @@ private slots:
         QTest::newRow("probe only")
             << UnitFaults{.probeOnly = true} << L{"?\r", "&A01\r"} << L{model, ""};
         QTest::newRow("delay") << UnitFaults{.delayMs = 400} << L{"?\r", "?A\r"} << L{model, "A05"};
+        // Held back once, then sent ahead of the next reply; the third is on time again.
+        QTest::newRow("late once")
+            << UnitFaults{.lateOnce = "?A"} << L{"?\r", "?A\r", "?E\r", "?A\r"}
+            << L{model, "", "A05E0301010000000080\r", "A05"};
         QTest::newRow("hang up after 2")
             << UnitFaults{.hangUpAfter = 2} << L{"?\r", "?A\r"} << L{model, "A05"};
         QTest::newRow("hang up at once") << UnitFaults{.hangUpAfter = 0} << L{"?\r"} << L{""};
