@@ -503,15 +503,15 @@ bool tst_soak::cycle(Fault kind) {
             SOAK_CHECK(w->chkChEnable[s]->isChecked() == unitSet.enabled(s));
         }
     }
-    // A reply an exchange late shifts the one after it: the window keeps what it got and a
-    // note says replies came late; a clean read has no note.
+    // A reply an exchange late shifts the ones after it: the window keeps what it got, and a
+    // note says replies came late exactly when what it got is not what the unit holds (a busy
+    // machine may make a reply late in any cycle).
     auto* note = w->findChild<QMessageBox*>(QStringLiteral("slipNote"));
-    if (kind == Fault::None || kind == Fault::Slipped)
-        SOAK_CHECK((note != nullptr) == (kind == Fault::Slipped));
-    if (note && kind == Fault::Slipped) {
-        SOAK_CHECK(note->text().contains(QStringLiteral("replies came late")));
-        SOAK_CHECK(got != unitSet);
+    if ((kind == Fault::None || kind == Fault::Slipped) && read.boxes.isEmpty()) {
+        SOAK_CHECK((note != nullptr) == (got != unitSet));
+        SOAK_CHECK(kind == Fault::None || note != nullptr);
     }
+    if (note) SOAK_CHECK(note->text().contains(QStringLiteral("replies came late")));
     delete note;
     if (kind == Fault::ProbeOnly) {
         ConfigurationSet expected = before;  // slave ID and flags stay; texts read empty
