@@ -3,7 +3,10 @@
 # Usage: scripts/deps.sh [extra packages...]
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev "$@")
+# qt6-tools-dev and qt6-l10n-tools build the translations; qt6-translations-l10n holds Qt's
+# own, which the standard dialogs use.
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev qt6-tools-dev
+    qt6-l10n-tools qt6-translations-l10n "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
