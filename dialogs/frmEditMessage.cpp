@@ -113,77 +113,83 @@ public:
     using QPlainTextEdit::QPlainTextEdit;
 
 protected:
-    void keyPressEvent(QKeyEvent* e) override {
-        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-            // Every Enter becomes a paragraph break; Shift+Enter would otherwise insert a
-            // line separator, a second kind of break.
-            const QString fitted = fit(QStringLiteral("\n"));
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    static bool insertsText(const QKeyEvent* e);
+    QString fit(const QString& text) const;
+};
+
+void MessageEdit::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        // Every Enter becomes a paragraph break; Shift+Enter would otherwise insert a line
+        // separator, a second kind of break.
+        const QString fitted = fit(QStringLiteral("\n"));
+        if (!fitted.isEmpty()) insertPlainText(fitted);
+        e->accept();
+        return;
+    }
+    if (insertsText(e)) {
+        const QString fitted = fit(e->text());
+        if (fitted != e->text()) {
             if (!fitted.isEmpty()) insertPlainText(fitted);
             e->accept();
             return;
         }
-        if (insertsText(e)) {
-            const QString fitted = fit(e->text());
-            if (fitted != e->text()) {
-                if (!fitted.isEmpty()) insertPlainText(fitted);
-                e->accept();
-                return;
-            }
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void MessageEdit::inputMethodEvent(QInputMethodEvent* e) {
+    if (e->commitString().isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(e);
+        return;
+    }
+    QInputMethodEvent filtered(e->preeditString(), e->attributes());
+    filtered.setCommitString(fit(e->commitString()), e->replacementStart(), e->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&filtered);
+    e->setAccepted(filtered.isAccepted());
+}
+
+void MessageEdit::insertFromMimeData(const QMimeData* source) {
+    if (!source || !source->hasText()) return;
+    QMimeData fitted;
+    fitted.setText(fit(source->text()));
+    QPlainTextEdit::insertFromMimeData(&fitted);
+}
+
+// True when the base editor would insert the key's text rather than treat it as a command.
+bool MessageEdit::insertsText(const QKeyEvent* e) {
+    const QString text = e->text();
+    if (text.isEmpty() || text.at(0).category() == QChar::Other_Control) return false;
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    return mods != Qt::ControlModifier && mods != (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+// The longest start of `text` that fits, refused characters dropped and every kind of line
+// break made one "\n", which the editor turns into a paragraph break.
+QString MessageEdit::fit(const QString& text) const {
+    const int used = weight(document()->toRawText()) - weight(textCursor().selectedText());
+    int room = frmEditMessage::MaxLength - used;
+    QString out;
+    for (qsizetype i = 0; i < text.size() && room > 0; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n' || isBreak(c)) {
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
+            if (room < 2) break;
+            out += u'\n';
+            room -= 2;
+        } else if (c.isHighSurrogate() && i + 1 < text.size()) {
+            ++i;  // no code page character lies outside the basic plane
+        } else if (allowed(c)) {
+            out += c;
+            room -= 1;
         }
-        QPlainTextEdit::keyPressEvent(e);
     }
-
-    void inputMethodEvent(QInputMethodEvent* e) override {
-        if (e->commitString().isEmpty()) {
-            QPlainTextEdit::inputMethodEvent(e);
-            return;
-        }
-        QInputMethodEvent filtered(e->preeditString(), e->attributes());
-        filtered.setCommitString(fit(e->commitString()), e->replacementStart(),
-                                 e->replacementLength());
-        QPlainTextEdit::inputMethodEvent(&filtered);
-        e->setAccepted(filtered.isAccepted());
-    }
-
-    void insertFromMimeData(const QMimeData* source) override {
-        if (!source || !source->hasText()) return;
-        QMimeData fitted;
-        fitted.setText(fit(source->text()));
-        QPlainTextEdit::insertFromMimeData(&fitted);
-    }
-
-private:
-    // True when the base editor would insert the key's text rather than treat it as a command.
-    static bool insertsText(const QKeyEvent* e) {
-        const QString text = e->text();
-        if (text.isEmpty() || text.at(0).category() == QChar::Other_Control) return false;
-        const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
-        return mods != Qt::ControlModifier && mods != (Qt::ControlModifier | Qt::ShiftModifier);
-    }
-
-    // The longest start of `text` that fits, refused characters dropped and every kind of
-    // line break made one "\n", which the editor turns into a paragraph break.
-    QString fit(const QString& text) const {
-        const int used = weight(document()->toRawText()) - weight(textCursor().selectedText());
-        int room = frmEditMessage::MaxLength - used;
-        QString out;
-        for (qsizetype i = 0; i < text.size() && room > 0; ++i) {
-            const QChar c = text.at(i);
-            if (c == u'\r' || c == u'\n' || isBreak(c)) {
-                if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
-                if (room < 2) break;
-                out += u'\n';
-                room -= 2;
-            } else if (c.isHighSurrogate() && i + 1 < text.size()) {
-                ++i;  // no code page character lies outside the basic plane
-            } else if (allowed(c)) {
-                out += c;
-                room -= 1;
-            }
-        }
-        return out;
-    }
-};
+    return out;
+}
 
 }  // namespace
 
@@ -197,7 +203,7 @@ frmEditMessage::frmEditMessage(const QString& stored, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmEditMessage"));
-    setWindowTitle(QStringLiteral("Edit Message"));
+    setWindowTitle(tr("Edit Message"));
     setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
 
     auto* edit = new MessageEdit(this);
@@ -219,9 +225,9 @@ frmEditMessage::frmEditMessage(const QString& stored, QWidget* owner)
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     lblChars->setPalette(red);
 
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     place(cmdCancel, "cmdCancel");
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     place(cmdOK, "cmdOK");
     // Neither is a default button: a dialog would otherwise make the first one its default.
     cmdCancel->setAutoDefault(false);

@@ -60,21 +60,21 @@ frmEditNo::frmEditNo(const QString& stored, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmEditNo"));
-    setWindowTitle(QStringLiteral("Edit Phone Number"));
+    setWindowTitle(tr("Edit Phone Number"));
     setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
 
     const QFont rounded = makeFont(QStringLiteral("Arial Rounded MT Bold"), 12, false);
     const QFont heading = makeFont(QStringLiteral("MS Sans Serif"), 9.6, true);
 
-    Label2 = new QLabel(QStringLiteral("ISD Code"), this);
+    Label2 = new QLabel(tr("ISD Code"), this);
     place(Label2, "Label2");
     Label2->setFont(heading);
 
-    Label3 = new QLabel(QStringLiteral("Phone Number"), this);
+    Label3 = new QLabel(tr("Phone Number"), this);
     place(Label3, "Label3");
     Label3->setFont(heading);
 
-    Label1 = new QLabel(QStringLiteral("Phone No."), this);
+    Label1 = new QLabel(tr("Phone No."), this);
     place(Label1, "Label1");
     Label1->setFont(rounded);
     QPalette blue = Label1->palette();
@@ -92,15 +92,15 @@ frmEditNo::frmEditNo(const QString& stored, QWidget* owner)
     txtNo->setFont(rounded);
     txtNo->setMaxLength(NumberLength);
 
-    Label4 = new QLabel(QStringLiteral("Do NOT used \"+\""), this);
+    Label4 = new QLabel(tr("Do NOT used \"+\""), this);
     place(Label4, "Label4");
     shrinkToFit(Label4);
 
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     place(cmdCancel, "cmdCancel");
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     place(cmdOK, "cmdOK");
-    cmdDelete = new QPushButton(QStringLiteral("Delete"), this);
+    cmdDelete = new QPushButton(tr("Delete"), this);
     place(cmdDelete, "cmdDelete");
 
     setTabOrder(txtSTD, txtNo);
@@ -149,8 +149,8 @@ void frmEditNo::cmdOK_Click() {
     const bool valid = number.size() == NumberLength && isNumeric(isd) && isNumeric(number) &&
                        !isd.startsWith(u'+') && !number.startsWith(u'+');
     if (!valid) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
-                        QStringLiteral("Phone Number error!"), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Phone Number error!"),
+                        QMessageBox::Ok, this);
         box.exec();
         return;
     }

@@ -27,7 +27,7 @@ int matchingEntry(const QComboBox* combo) {
 }
 
 QString channelCaption(int index) {
-    return QStringLiteral("Channel %1").arg(index + 1);
+    return frmMain::tr("Channel %1").arg(index + 1);
 }
 
 }  // namespace
@@ -114,6 +114,10 @@ int frmMain::currentPage() const {
     return TS->currentIndex() + 1;
 }
 
+int frmMain::channelIndex(int slot) const {
+    return (currentPage() - 1) * Slots + slot;
+}
+
 void frmMain::selectPage(int page) {
     if (page < 1 || page > Pages) return;
     if (TS->currentIndex() == page - 1)
@@ -151,7 +155,7 @@ int frmMain::portIndex() const {
 
 void frmMain::TS_Click() {
     for (int s = 0; s < Slots; ++s) {
-        const int index = (currentPage() - 1) * Slots + s;
+        const int index = channelIndex(s);
         chkChEnable[s]->setText(channelCaption(index));
         // A change of state stores the same flag back through chkChEnable_Click.
         chkChEnable[s]->setChecked(ChannelEnable[index] == FlagTrue);
@@ -161,7 +165,7 @@ void frmMain::TS_Click() {
 
 void frmMain::chkChEnable_Click(int s) {
     if (s < 0 || s >= Slots) return;
-    const int index = (currentPage() - 1) * Slots + s;
+    const int index = channelIndex(s);
     ChannelEnable[index] = chkChEnable[s]->isChecked() ? FlagTrue : FlagFalse;
 }
 
@@ -170,7 +174,7 @@ void frmMain::cmdEditMsg_Click(int s) {
     const std::optional<QString> edited = frmEditMessage::edit(lblMessage[s]->text(), this);
     if (!edited) return;
     lblMessage[s]->setText(*edited);
-    ChannelMessage[(currentPage() - 1) * Slots + s] = *edited;
+    ChannelMessage[channelIndex(s)] = *edited;
 }
 
 void frmMain::cmdEditNo_Click(int k) {

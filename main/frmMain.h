@@ -42,8 +42,9 @@ public:
     // Puts a whole set into the window and shows it on the page that is current.
     void applyConfiguration(const ConfigurationSet& set);
 
-    int currentPage() const;    // 1..4, read from the tab strip
-    void selectPage(int page);  // selects the tab and always runs the page refresh
+    int currentPage() const;           // 1..4, read from the tab strip
+    int channelIndex(int slot) const;  // the channel that row `slot` shows on the current page
+    void selectPage(int page);         // selects the tab and always runs the page refresh
     // Index of the entry whose text equals the shown text, -1 when the text matches none.
     int slaveId() const;
     int portIndex() const;
@@ -97,8 +98,6 @@ public:
     // Every command and reply from now on goes to `log` (not owned; null stops logging).
     void setTrafficLog(TrafficLog* log);
 
-    // ---- configuration file (frmMain_file.cpp) ----------------------------------------------
-
 public slots:
     void TS_Click();  // page refresh
     void chkChEnable_Click(int s);
@@ -117,6 +116,8 @@ protected:
 
 private:
     void buildLayout();  // frmMain_layout.cpp
+    void makeCommunication();
+    void makeFunctions();
     void startUp();
     void initDevice();  // frmMain_device.cpp
 

@@ -17,10 +17,6 @@
 #include "frmProgress.h"
 
 namespace {
-const QString ConnectCaption = QStringLiteral("Connect");
-const QString DisconnectCaption = QStringLiteral("Disconnect");
-const QString NoDeviceText = QStringLiteral("Cannot communicate with device");
-const QString NoDeviceCaption = QStringLiteral("Communication Error");
 
 QString slipText(int slipped) {
     return QCoreApplication::translate("frmMain",
@@ -33,8 +29,8 @@ QString slipText(int slipped) {
 void showSlipNote(QWidget* parent, int slipped) {
     const QString name = QStringLiteral("slipNote");
     delete parent->findChild<QMessageBox*>(name, Qt::FindDirectChildrenOnly);
-    auto* note = new QMessageBox(QMessageBox::Information, NoDeviceCaption, slipText(slipped),
-                                 QMessageBox::Ok, parent);
+    auto* note = new QMessageBox(QMessageBox::Information, frmMain::tr("Communication Error"),
+                                 slipText(slipped), QMessageBox::Ok, parent);
     note->setObjectName(name);
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
@@ -82,13 +78,13 @@ void frmMain::setLamp(int red, int green, int blue) {
 }
 
 void frmMain::showLinkState(bool connected) {
-    cmdConnect->setText(connected ? DisconnectCaption : ConnectCaption);
+    cmdConnect->setText(connected ? tr("Disconnect") : tr("Connect"));
     FrameFunction->setEnabled(connected);
 }
 
 void frmMain::cmdConnect_Click() {
     if (session->busy()) return;  // the button is disabled during a transfer; never close under one
-    if (cmdConnect->text() == ConnectCaption) {
+    if (!session->isOpen()) {
         const QString device = SerialLink::deviceNameFor(cmbComm->currentText(), portIndex() + 1,
                                                          SerialLink::hostPlatform());
         if (session->open(device)) {
@@ -98,7 +94,7 @@ void frmMain::cmdConnect_Click() {
             return;
         }
         refreshPortList();
-        QMessageBox::warning(this, QStringLiteral("USB Port Error"), session->errorString());
+        QMessageBox::warning(this, tr("USB Port Error"), session->errorString());
         setLamp(255, 0, 0);
     } else {
         session->close();
@@ -122,7 +118,7 @@ void frmMain::cmdDeviceRead_Click() {
 void frmMain::cmdDeviceWrite_Click() {
     if (session->busy()) return;
     if (slaveId() < 0) {
-        QMessageBox::warning(this, QStringLiteral("Write to Device"),
+        QMessageBox::warning(this, tr("Write to Device"),
                              tr("Select a slave ID from the list before writing."));
         return;
     }
@@ -146,8 +142,8 @@ void frmMain::wireSession() {
         progress = new frmProgress(this);
         progress->show();
         progress->setModelText(model);
-        progress->setActivityText(write ? QStringLiteral("Writing to device ...")
-                                        : QStringLiteral("Reading from device ..."));
+        progress->setActivityText(write ? tr("Writing to device ...")
+                                        : tr("Reading from device ..."));
     });
     connect(session, &UnitSession::progress, this, [this](int done) {
         if (progress) progress->setProgress(session->shownProgress(done));
@@ -163,9 +159,8 @@ void frmMain::wireSession() {
                     ChannelEnable[i] = flags[i] == FlagTrue ? FlagTrue : FlagFalse;
                 // Each box change stores into the page current at that moment, so set the
                 // boxes of that page, whichever the user has switched to.
-                const int base = (currentPage() - 1) * Slots;
                 for (int s = 0; s < Slots; ++s)
-                    chkChEnable[s]->setChecked(ChannelEnable[base + s] == FlagTrue);
+                    chkChEnable[s]->setChecked(ChannelEnable[channelIndex(s)] == FlagTrue);
             });
     connect(session, &UnitSession::phoneNoRead, this, [this](int slot, const QString& text) {
         txtPhoneNo[slot]->setText(text.left(ConfigurationSet::PhoneMaxLength));
@@ -180,9 +175,8 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
     // Also after a read cut short: the messages that did arrive are in ChannelMessage, and the
     // labels must show them, or an edit would start from the old text.
     if (session->kind() == UnitSession::Kind::Read) {
-        const int base = (currentPage() - 1) * Slots;
         for (int s = 0; s < Slots; ++s)
-            lblMessage[s]->setText(ChannelMessage[base + s]);
+            lblMessage[s]->setText(ChannelMessage[channelIndex(s)]);
     }
     delete progress;
     progress = nullptr;
@@ -196,13 +190,17 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
     if (outcome == Outcome::ProbeFailed || outcome == Outcome::LinkLost) {
         // Shown from the event loop, not from inside the port's or the timer's signal.
         QMetaObject::invokeMethod(
-            this, [this] { QMessageBox::warning(this, NoDeviceCaption, NoDeviceText); },
+            this,
+            [this] {
+                QMessageBox::warning(this, tr("Communication Error"),
+                                     tr("Cannot communicate with device"));
+            },
             Qt::QueuedConnection);
     } else if (outcome == Outcome::LogFailed) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                QMessageBox::warning(this, NoDeviceCaption,
+                QMessageBox::warning(this, tr("Communication Error"),
                                      tr("The traffic log could not be written, so the transfer "
                                         "stopped. Check the disk or start without --log."));
             },

@@ -7,11 +7,6 @@
 #include "ConfigFile.h"
 #include "frmMain.h"
 
-namespace {
-const QString SaveCaption = QStringLiteral("Save to File");
-const QString LoadCaption = QStringLiteral("Load from File");
-}  // namespace
-
 QString frmMain::chooseFile(bool forSave) {
     if (!cdia) {
         cdia = new QFileDialog(this);
@@ -21,7 +16,7 @@ QString frmMain::chooseFile(bool forSave) {
     cdia->setFileMode(forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     cdia->setOption(QFileDialog::DontConfirmOverwrite, false);
     // No filter and no default suffix: every file is shown and the name is used as typed.
-    cdia->setNameFilter(QStringLiteral("All files (*)"));
+    cdia->setNameFilter(tr("All files (*)"));
     cdia->setDefaultSuffix(QString());
     if (!lastFilePath.isEmpty()) {
         const QFileInfo last(lastFilePath);
@@ -42,17 +37,17 @@ QString frmMain::chooseFile(bool forSave) {
 void frmMain::cmdFileSave_Click() {
     // Record 1 must name an entry of the list; typed text that matches none has no number.
     if (slaveId() < 0) {
-        QMessageBox::warning(this, SaveCaption,
-                             QStringLiteral("Select a slave ID from the list before saving."));
+        QMessageBox::warning(this, tr("Save to File"),
+                             tr("Select a slave ID from the list before saving."));
         return;
     }
     const QString path = chooseFile(true);
     if (path.isEmpty()) return;
     QString reason;
     if (!ConfigFile::save(path, configuration(), &reason)) {
-        QMessageBox::warning(this, SaveCaption,
-                             QStringLiteral("The configuration could not be saved to\n%1\n\n%2\n\n"
-                                            "An existing file of that name is unchanged.")
+        QMessageBox::warning(this, tr("Save to File"),
+                             tr("The configuration could not be saved to\n%1\n\n%2\n\n"
+                                "An existing file of that name is unchanged.")
                                  .arg(QDir::toNativeSeparators(path), reason));
     }
 }
@@ -65,9 +60,8 @@ void frmMain::cmdFileLoad_Click() {
     // What was read before a failure stays applied.
     if (result.recordsRead > 0) applyConfiguration(result.set);
     if (!result.ok) {
-        QMessageBox::warning(this, LoadCaption,
-                             QStringLiteral("The configuration could not be loaded completely "
-                                            "from\n%1\n\n%2")
+        QMessageBox::warning(this, tr("Load from File"),
+                             tr("The configuration could not be loaded completely from\n%1\n\n%2")
                                  .arg(QDir::toNativeSeparators(path), result.error));
     }
 }

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -46,6 +47,45 @@ constexpr twips::Place PhoneRow[] = {
     {"cmdEditNo", 1800, 0, 855, 255},
 };
 
+// The fixed texts, set once every control exists. Label3 and Label4 name the makers and their
+// site, which read the same in every language.
+struct Caption {
+    const char* name;
+    const char* text;
+};
+constexpr Caption Captions[] = {
+    {"Frame1", QT_TRANSLATE_NOOP("frmMain", "Communication")},
+    {"Label1", QT_TRANSLATE_NOOP("frmMain", "Port No.")},
+    {"cmdConnect", QT_TRANSLATE_NOOP("frmMain", "Connect")},
+    {"Frame4", QT_TRANSLATE_NOOP("frmMain", "Slave ID")},
+    {"FrameFunction", QT_TRANSLATE_NOOP("frmMain", "MODEM")},
+    {"cmdDeviceRead", QT_TRANSLATE_NOOP("frmMain", "Read from Device")},
+    {"cmdDeviceWrite", QT_TRANSLATE_NOOP("frmMain", "Write to Device")},
+    {"frameFile", QT_TRANSLATE_NOOP("frmMain", "File")},
+    {"cmdFileLoad", QT_TRANSLATE_NOOP("frmMain", "Load from File")},
+    {"cmdFileSave", QT_TRANSLATE_NOOP("frmMain", "Save to File")},
+    {"Frame2", QT_TRANSLATE_NOOP("frmMain", "Configuration")},
+    {"Frame3_0", QT_TRANSLATE_NOOP("frmMain", "Phone Numbers")},
+    {"Frame3_1", QT_TRANSLATE_NOOP("frmMain", "Phone Numbers")},
+    {"cmdExit", QT_TRANSLATE_NOOP("frmMain", "Exit")},
+    {"Label2", QT_TRANSLATE_NOOP("frmMain", "Designed & Developed by:")},
+};
+constexpr const char* PageCaptions[] = {
+    QT_TRANSLATE_NOOP("frmMain", "CH1-CH16"), QT_TRANSLATE_NOOP("frmMain", "CH17-CH32"),
+    QT_TRANSLATE_NOOP("frmMain", "CH33-CH48"), QT_TRANSLATE_NOOP("frmMain", "CH49-CH64")};
+constexpr const char* EditMsgCaption = QT_TRANSLATE_NOOP("frmMain", "Edit Msg.");
+constexpr const char* EditNoCaption = QT_TRANSLATE_NOOP("frmMain", "Edit No.");
+
+// A caption goes where the kind of control shows it.
+void setCaption(QWidget* w, const QString& text) {
+    if (auto* frame = qobject_cast<QGroupBox*>(w))
+        frame->setTitle(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(text);
+}
+
 constexpr int ClientWidth = 16548;
 constexpr int ClientHeight = 8160;
 
@@ -60,24 +100,11 @@ W* make(QWidget* parent, const QString& name) {
     return w;
 }
 
-QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption) {
-    auto* frame = make<QGroupBox>(parent, name);
-    frame->setTitle(caption);
-    return frame;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = make<QPushButton>(parent, name);
-    button->setText(caption);
-    return button;
-}
-
 // Labels show their text as given: an "&" is a character, never an access key.
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
+QLabel* makeLabel(QWidget* parent, const QString& name) {
     auto* label = make<QLabel>(parent, name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(false);
-    label->setText(text);
     return label;
 }
 
@@ -126,6 +153,87 @@ void placeRow(QWidget* w, const twips::Place& column, int row) {
     w->setGeometry(twips::rect(column.left, RowTop + RowPitch * row, column.width, column.height));
 }
 
+// One row per slot: the enable box, the message on navy, and its edit button.
+void makeChannelRows(frmMain& f) {
+    QPalette navy = f.palette();
+    navy.setColor(QPalette::Window, QColor(0, 0, 128));
+    navy.setColor(QPalette::WindowText, Qt::white);
+    for (int s = 0; s < frmMain::Slots; ++s) {
+        f.chkChEnable[s] = make<QCheckBox>(f.Frame2, elementName(ChannelRow[0].name, s));
+        f.lblMessage[s] = makeLabel(f.Frame2, elementName(ChannelRow[1].name, s));
+        f.lblMessage[s]->setAutoFillBackground(true);
+        f.lblMessage[s]->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a second line is cut off
+        f.lblMessage[s]->setPalette(navy);
+        f.cmdEditMsg[s] = make<QPushButton>(f.Frame2, elementName(ChannelRow[2].name, s));
+        f.cmdEditMsg[s]->setText(frmMain::tr(EditMsgCaption));
+        placeRow(f.chkChEnable[s], ChannelRow[0], s);
+        placeRow(f.lblMessage[s], ChannelRow[1], s);
+        placeRow(f.cmdEditMsg[s], ChannelRow[2], s);
+    }
+}
+
+// Sixteen phone numbers in each of the two frames.
+void makePhoneRows(frmMain& f) {
+    for (int i = 0; i < int(f.Frame3.size()); ++i)
+        f.Frame3[i] = make<QGroupBox>(&f, elementName("Frame3", i));
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k) {
+        QGroupBox* frame = f.Frame3[k / frmMain::Slots];
+        f.txtPhoneNo[k] = make<QLineEdit>(frame, elementName(PhoneRow[0].name, k));
+        f.cmdEditNo[k] = make<QPushButton>(frame, elementName(PhoneRow[1].name, k));
+        f.cmdEditNo[k]->setText(frmMain::tr(EditNoCaption));
+        placeRow(f.txtPhoneNo[k], PhoneRow[0], k % frmMain::Slots);
+        placeRow(f.cmdEditNo[k], PhoneRow[1], k % frmMain::Slots);
+    }
+}
+
+// The credit lines and the logo in the bottom right corner.
+void makeCredits(frmMain& f) {
+    f.Label2 = makeLabel(&f, QStringLiteral("Label2"));
+    setTextColour(f.Label2, QColor(192, 192, 192));
+    f.Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    f.Label2->setFont(namedFont("MS Sans Serif", 7.8, true));
+    f.Label3 = makeLabel(&f, QStringLiteral("Label3"));
+    f.Label3->setText(QStringLiteral("Quellix Project"));
+    setTextColour(f.Label3, QColor(64, 64, 64));
+    f.Label3->setAlignment(Qt::AlignCenter);
+    f.Label3->setFont(namedFont("Arial Rounded MT Bold", 9.6));
+    f.Label4 = makeLabel(&f, QStringLiteral("Label4"));
+    f.Label4->setText(QStringLiteral("www.example.com"));
+    setTextColour(f.Label4, QColor(128, 128, 255));
+    f.Label4->setAlignment(Qt::AlignCenter);
+    f.Label4->setFont(namedFont("Arial Rounded MT Bold", 8.4));
+
+    f.Image1 = make<QLabel>(&f, QStringLiteral("Image1"));
+    f.Image1->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
+    f.Image1->setScaledContents(true);  // fills the rectangle, proportions not kept
+}
+
+// Keyboard focus order; disabled controls (the phone boxes, the MODEM buttons at start) are
+// skipped by the toolkit.
+void setFocusOrder(frmMain& f) {
+    std::vector<QWidget*> order = {f.cmbComm,        f.cmdDeviceRead, f.cmdConnect,
+                                   f.cmdDeviceWrite, f.cmdFileLoad,   f.cmdFileSave,
+                                   f.cmbSlaveID,     f.cmdExit,       f.TS};
+    // Elements first to last of a control array, counting down where last is the smaller.
+    auto add = [&order](const auto& controls, int first, int last) {
+        const int step = first <= last ? 1 : -1;
+        for (int i = first; i != last + step; i += step)
+            order.push_back(controls[std::size_t(i)]);
+    };
+    add(f.cmdEditNo, 8, 15);
+    add(f.txtPhoneNo, 8, 15);
+    add(f.cmdEditNo, 0, 7);
+    add(f.txtPhoneNo, 0, 7);
+    add(f.cmdEditMsg, frmMain::Slots - 1, 0);
+    add(f.chkChEnable, frmMain::Slots - 1, 0);
+    add(f.txtPhoneNo, 16, 23);
+    add(f.cmdEditNo, 16, 23);
+    add(f.txtPhoneNo, 24, 31);
+    add(f.cmdEditNo, 24, 31);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 }  // namespace
 
 void frmMain::buildLayout() {
@@ -140,113 +248,53 @@ void frmMain::buildLayout() {
     setFont(dialogFont(style()));
 
     // Creation order is stacking order: Frame2 must come after TS to be drawn above it.
-    Frame1 = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Communication"));
-    Label1 = makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Port No."));
-    cmbComm = makeCombo<PortComboBox>(Frame1, QStringLiteral("cmbComm"));
-    cmdConnect = makeButton(Frame1, QStringLiteral("cmdConnect"), QStringLiteral("Connect"));
-    shpComm = make<QFrame>(Frame1, QStringLiteral("shpComm"));
-    shpComm->setFrameShape(QFrame::Box);
-    shpComm->setFrameShadow(QFrame::Plain);
-    shpComm->setLineWidth(1);
-    shpComm->setAutoFillBackground(true);  // opaque; the palette's Window colour is the lamp
-
-    Frame4 = makeFrame(this, QStringLiteral("Frame4"), QStringLiteral("Slave ID"));
-    cmbSlaveID = makeCombo(Frame4, QStringLiteral("cmbSlaveID"));
-
-    FrameFunction = makeFrame(this, QStringLiteral("FrameFunction"), QStringLiteral("MODEM"));
-    cmdDeviceRead = makeButton(FrameFunction, QStringLiteral("cmdDeviceRead"),
-                               QStringLiteral("Read from Device"));
-    cmdDeviceWrite = makeButton(FrameFunction, QStringLiteral("cmdDeviceWrite"),
-                                QStringLiteral("Write to Device"));
-    FrameFunction->setEnabled(false);  // until a port is connected
-
-    frameFile = makeFrame(this, QStringLiteral("frameFile"), QStringLiteral("File"));
-    cmdFileLoad =
-        makeButton(frameFile, QStringLiteral("cmdFileLoad"), QStringLiteral("Load from File"));
-    cmdFileSave =
-        makeButton(frameFile, QStringLiteral("cmdFileSave"), QStringLiteral("Save to File"));
-
+    makeCommunication();
+    makeFunctions();
     // The pages stay empty: one set of channel rows in Frame2 serves all four of them.
     TS = make<QTabWidget>(this, QStringLiteral("TS"));
-    for (const char* caption : {"CH1-CH16", "CH17-CH32", "CH33-CH48", "CH49-CH64"})
-        TS->addTab(new QWidget, QLatin1String(caption));
+    for (const char* caption : PageCaptions)
+        TS->addTab(new QWidget, tr(caption));
     TS->setCurrentIndex(0);
-
-    Frame2 = makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("Configuration"));
-    const QColor navy(0, 0, 128);
-    for (int s = 0; s < Slots; ++s) {
-        chkChEnable[s] = make<QCheckBox>(Frame2, elementName(ChannelRow[0].name, s));
-        lblMessage[s] = makeLabel(Frame2, elementName(ChannelRow[1].name, s), QString());
-        lblMessage[s]->setAutoFillBackground(true);
-        lblMessage[s]->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a second line is cut off
-        QPalette pal = lblMessage[s]->palette();
-        pal.setColor(QPalette::Window, navy);
-        pal.setColor(QPalette::WindowText, Qt::white);
-        lblMessage[s]->setPalette(pal);
-        cmdEditMsg[s] =
-            makeButton(Frame2, elementName(ChannelRow[2].name, s), QStringLiteral("Edit Msg."));
-        placeRow(chkChEnable[s], ChannelRow[0], s);
-        placeRow(lblMessage[s], ChannelRow[1], s);
-        placeRow(cmdEditMsg[s], ChannelRow[2], s);
-    }
-
-    for (int f = 0; f < int(Frame3.size()); ++f)
-        Frame3[f] = makeFrame(this, elementName("Frame3", f), QStringLiteral("Phone Numbers"));
-    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k) {
-        QGroupBox* frame = Frame3[k / Slots];
-        txtPhoneNo[k] = make<QLineEdit>(frame, elementName(PhoneRow[0].name, k));
-        cmdEditNo[k] =
-            makeButton(frame, elementName(PhoneRow[1].name, k), QStringLiteral("Edit No."));
-        placeRow(txtPhoneNo[k], PhoneRow[0], k % Slots);
-        placeRow(cmdEditNo[k], PhoneRow[1], k % Slots);
-    }
-
-    cmdExit = makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
-
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Designed & Developed by:"));
-    setTextColour(Label2, QColor(192, 192, 192));
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label2->setFont(namedFont("MS Sans Serif", 7.8, true));
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Quellix Project"));
-    setTextColour(Label3, QColor(64, 64, 64));
-    Label3->setAlignment(Qt::AlignCenter);
-    Label3->setFont(namedFont("Arial Rounded MT Bold", 9.6));
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("www.example.com"));
-    setTextColour(Label4, QColor(128, 128, 255));
-    Label4->setAlignment(Qt::AlignCenter);
-    Label4->setFont(namedFont("Arial Rounded MT Bold", 8.4));
-
-    Image1 = make<QLabel>(this, QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
-    Image1->setScaledContents(true);  // fills the rectangle, proportions not kept
+    Frame2 = make<QGroupBox>(this, QStringLiteral("Frame2"));
+    makeChannelRows(*this);
+    makePhoneRows(*this);
+    cmdExit = make<QPushButton>(this, QStringLiteral("cmdExit"));
+    makeCredits(*this);
 
     for (const twips::Place& place : Places) {
         auto* w = findChild<QWidget*>(QLatin1String(place.name));
         Q_ASSERT_X(w, "frmMain::buildLayout", place.name);
         if (w) w->setGeometry(place.pixels());
     }
+    for (const Caption& caption : Captions)
+        setCaption(findChild<QWidget*>(QLatin1String(caption.name)), tr(caption.text));
+    setFocusOrder(*this);
+}
 
-    // Keyboard focus order; disabled controls (the phone boxes, the MODEM buttons at start)
-    // are skipped by the toolkit.
-    std::vector<QWidget*> order = {cmbComm,        cmdDeviceRead, cmdConnect,
-                                   cmdDeviceWrite, cmdFileLoad,   cmdFileSave,
-                                   cmbSlaveID,     cmdExit,       TS};
-    // Elements first to last of a control array, counting down where last is the smaller.
-    auto add = [&order](const auto& controls, int first, int last) {
-        const int step = first <= last ? 1 : -1;
-        for (int i = first; i != last + step; i += step)
-            order.push_back(controls[std::size_t(i)]);
-    };
-    add(cmdEditNo, 8, 15);
-    add(txtPhoneNo, 8, 15);
-    add(cmdEditNo, 0, 7);
-    add(txtPhoneNo, 0, 7);
-    add(cmdEditMsg, Slots - 1, 0);
-    add(chkChEnable, Slots - 1, 0);
-    add(txtPhoneNo, 16, 23);
-    add(cmdEditNo, 16, 23);
-    add(txtPhoneNo, 24, 31);
-    add(cmdEditNo, 24, 31);
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+// The port box with its button and lamp, and the slave ID box.
+void frmMain::makeCommunication() {
+    Frame1 = make<QGroupBox>(this, QStringLiteral("Frame1"));
+    Label1 = makeLabel(Frame1, QStringLiteral("Label1"));
+    cmbComm = makeCombo<PortComboBox>(Frame1, QStringLiteral("cmbComm"));
+    cmdConnect = make<QPushButton>(Frame1, QStringLiteral("cmdConnect"));
+    shpComm = make<QFrame>(Frame1, QStringLiteral("shpComm"));
+    shpComm->setFrameShape(QFrame::Box);
+    shpComm->setFrameShadow(QFrame::Plain);
+    shpComm->setLineWidth(1);
+    shpComm->setAutoFillBackground(true);  // opaque; the palette's Window colour is the lamp
+
+    Frame4 = make<QGroupBox>(this, QStringLiteral("Frame4"));
+    cmbSlaveID = makeCombo(Frame4, QStringLiteral("cmbSlaveID"));
+}
+
+// The device and file buttons; the device ones wait for a connected port.
+void frmMain::makeFunctions() {
+    FrameFunction = make<QGroupBox>(this, QStringLiteral("FrameFunction"));
+    cmdDeviceRead = make<QPushButton>(FrameFunction, QStringLiteral("cmdDeviceRead"));
+    cmdDeviceWrite = make<QPushButton>(FrameFunction, QStringLiteral("cmdDeviceWrite"));
+    FrameFunction->setEnabled(false);
+
+    frameFile = make<QGroupBox>(this, QStringLiteral("frameFile"));
+    cmdFileLoad = make<QPushButton>(frameFile, QStringLiteral("cmdFileLoad"));
+    cmdFileSave = make<QPushButton>(frameFile, QStringLiteral("cmdFileSave"));
 }

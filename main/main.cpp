@@ -1,10 +1,26 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QTextStream>
 #include <csignal>
 
+#include "About.h"
 #include "TrafficLog.h"
+#include "Translations.h"
 #include "frmMain.h"
+
+namespace {
+
+// A window program on Windows has no console to print to; Qt's own --help shows a box there.
+void showVersion() {
+#ifdef Q_OS_WIN
+    QMessageBox::information(nullptr, QApplication::applicationName(), about::versionText());
+#else
+    QTextStream(stdout) << about::versionText();
+#endif
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
 #ifdef SIGXFSZ
@@ -15,21 +31,27 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Quellix"));
     QApplication::setApplicationName(QStringLiteral("Quellix"));
     QApplication::setApplicationVersion(QStringLiteral(QX_VERSION));
+    i18n::installForUser();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Reads, edits and writes the configuration of an alarm modem unit."));
+        frmMain::tr("Reads, edits and writes the configuration of an alarm modem unit."));
     parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           frmMain::tr("Displays version information."));
     const QCommandLineOption portOption(
-        QStringLiteral("port"), QStringLiteral("Show DEVICE in the port box (e.g. /dev/ttyUSB0)."),
-        QStringLiteral("DEVICE"));
+        QStringLiteral("port"), frmMain::tr("Show DEVICE in the port box (e.g. /dev/ttyUSB0)."),
+        frmMain::tr("DEVICE"));
     const QCommandLineOption logOption(
         QStringLiteral("log"),
-        QStringLiteral("Append every command sent and every reply received to FILE."),
-        QStringLiteral("FILE"));
-    parser.addOptions({portOption, logOption});
+        frmMain::tr("Append every command sent and every reply received to FILE."),
+        frmMain::tr("FILE"));
+    parser.addOptions({versionOption, portOption, logOption});
     parser.process(app);
+    if (parser.isSet(versionOption)) {
+        showVersion();
+        return 0;
+    }
 
     frmMain window;
     TrafficLog log;
@@ -38,7 +60,7 @@ int main(int argc, char* argv[]) {
             window.setTrafficLog(&log);
         } else {
             QMessageBox::warning(nullptr, QStringLiteral("Quellix"),
-                                 QStringLiteral("The log file %1 cannot be opened: %2")
+                                 frmMain::tr("The log file %1 cannot be opened: %2")
                                      .arg(parser.value(logOption), log.errorString()));
         }
     }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace about {
+
+// What --version prints: the program's name and version, then its licence.
+QString versionText();
+
+}  // namespace about
