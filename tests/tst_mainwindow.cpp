@@ -195,27 +195,53 @@ private slots:
     }
 
     // The program's own command line: --version and --help answer and exit before any window
-    // opens; an unknown option is refused.
+    // opens; an unknown option is refused. The texts follow the locale the environment names.
     void options_data() {
         QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("language");  // LANGUAGE; empty: unset
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");  // a pattern for what it prints
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "^Quellix 2\\.0\n$";
-        QTest::newRow("help") << QStringList{"--help"} << 0
+        const QStringList help{"--help"};
+        QTest::newRow("version") << QStringList{"--version"} << "C"
+                                 << "" << 0
+                                 << "^Quellix 2\\.0\nLicense GPL-3\\.0-or-later: .*NO WARRANTY";
+        QTest::newRow("help") << help << "C"
+                              << "" << 0
                               << "--port <DEVICE>.*port box.*--log <FILE>.*every command";
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << 1 << "Unknown option 'bogus'";
-        QTest::newRow("port without device") << QStringList{"--port"} << 1 << "Missing value after";
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << "C"
+                                        << "" << 1 << "Unknown option 'bogus'";
+        QTest::newRow("port without device") << QStringList{"--port"} << "C"
+                                             << "" << 1 << "Missing value after";
+        QTest::newRow("help, German") << help << "de_DE.UTF-8"
+                                      << "" << 0 << "Optionen:.*--port <GERÄT>.*Portfeld";
+        QTest::newRow("help, French") << help << "fr_FR.UTF-8"
+                                      << "" << 0 << "--port <PÉRIPHÉRIQUE>.*liste des ports";
+        QTest::newRow("version, German") << QStringList{"--version"} << "de_DE.UTF-8"
+                                         << "" << 0 << "^Quellix 2\\.0\nLizenz GPL-3\\.0-or-later";
+        QTest::newRow("help, LANGUAGE=C over German") << help << "de_DE.UTF-8"
+                                                      << "C" << 0 << "Options:.*--port <DEVICE>";
+        QTest::newRow("refusal, German") << QStringList{"--bogus"} << "de_DE.UTF-8"
+                                         << "" << 1 << "Unbekannte Option 'bogus'";
     }
     void options() {
         QFETCH(QStringList, args);
+        QFETCH(QString, lang);
+        QFETCH(QString, language);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("LANG"), lang);
+        if (!language.isEmpty()) env.insert(QStringLiteral("LANGUAGE"), language);
         QProcess gui;
+        gui.setProcessEnvironment(env);
         gui.start(QStringLiteral(QX_GUI_PATH), args);
         QVERIFY(gui.waitForFinished(10000));
         // Answers go to standard output, refusals to standard error.
-        const QString shown = QString::fromLocal8Bit(exitCode == 0 ? gui.readAllStandardOutput()
-                                                                   : gui.readAllStandardError());
+        const QString shown = QString::fromUtf8(exitCode == 0 ? gui.readAllStandardOutput()
+                                                              : gui.readAllStandardError());
         QCOMPARE(gui.exitCode(), exitCode);
         QVERIFY2(QRegularExpression(output, QRegularExpression::DotMatchesEverythingOption)
                      .match(shown)

@@ -1,0 +1,181 @@
+#include <QtTest>
+#include <QtWidgets>
+
+#include "Translations.h"
+#include "frmEditMessage.h"
+#include "frmEditNo.h"
+#include "frmMain.h"
+#include "frmProgress.h"
+
+namespace {
+
+struct Message {
+    QString context, source, translation;
+    bool unfinished = false;
+};
+
+QList<Message> readCatalogue(const QString& path) {
+    QList<Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"source") {
+            messages.append({context, xml.readElementText(), {}, false});
+        } else if (xml.name() == u"translation" && !messages.isEmpty()) {
+            const auto type = xml.attributes().value(QStringLiteral("type"));
+            messages.last().unfinished = type == u"unfinished";
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return messages;
+}
+
+// The %1, %2 ... a text fills in; a translation that drops or adds one shows the wrong thing.
+QStringList placeholders(const QString& text) {
+    static const QRegularExpression marker(QStringLiteral("%\\d+"));
+    QStringList found;
+    for (const QRegularExpressionMatch& m : marker.globalMatch(text))
+        found << m.captured();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+QString describe(const QWidget* w, const QString& text, int need, int room) {
+    return QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+        .arg(w->objectName(), text)
+        .arg(need)
+        .arg(room);
+}
+
+// Where the style draws a button's or a check box's text, and a group box's title.
+int textRoom(const QAbstractButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const bool box = qobject_cast<const QCheckBox*>(button);
+    return button->style()
+        ->subElementRect(box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option,
+                         button)
+        .width();
+}
+
+int titleRight(const QGroupBox* frame) {
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.textAlignment = frame->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return frame->style()
+        ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame)
+        .right();
+}
+
+// Every fixed text of `root` whose width exceeds its box.
+QStringList cutOff(const QWidget* root) {
+    QStringList faults;
+    for (const QWidget* w : root->findChildren<QWidget*>()) {
+        const QFontMetrics fm = w->fontMetrics();
+        if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {
+            if (titleRight(frame) >= frame->width())
+                faults << describe(w, frame->title(), titleRight(frame) + 1, frame->width());
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            const int need = fm.size(Qt::TextShowMnemonic, button->text()).width();
+            if (need > textRoom(button))
+                faults << describe(w, button->text(), need, textRoom(button));
+        } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            const int need = fm.size(Qt::TextSingleLine, label->text()).width();
+            if (!label->text().isEmpty() && need > label->contentsRect().width())
+                faults << describe(w, label->text(), need, label->contentsRect().width());
+        }
+    }
+    return faults;
+}
+
+// One line each, as a failure message would cut a long list short.
+void report(const QStringList& faults) {
+    for (const QString& fault : faults)
+        qWarning().noquote() << fault;
+    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults").arg(faults.size())));
+}
+
+}  // namespace
+
+// The catalogues: complete for the sources as they are, and every translation fits where the
+// window shows it.
+class tst_translations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { i18n::uninstall(); }
+
+    void complete_data() {
+        QTest::addColumn<QString>("catalogue");
+        for (const QString& path : QStringLiteral(QX_CATALOGUES).split(u','))
+            QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
+    }
+    // lupdate over the sources into a copy: a text new in the code arrives unfinished there.
+    void complete() {
+        QFETCH(QString, catalogue);
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QFileInfo(catalogue).fileName());
+        QVERIFY(QFile::copy(catalogue, copy));
+        QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QStringList args{QStringLiteral("-silent"), QStringLiteral("-locations"),
+                         QStringLiteral("none"), QStringLiteral("-no-obsolete")};
+        for (const QString& folder : QStringLiteral(QX_TRANSLATED_FOLDERS).split(u','))
+            args << QStringLiteral(QX_SOURCE_DIR "/") + folder;
+        args << QStringLiteral("-ts") << copy;
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(QX_LUPDATE), args);
+        QVERIFY(lupdate.waitForFinished(60000));
+        QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+
+        const QList<Message> messages = readCatalogue(copy);
+        QVERIFY(!messages.isEmpty());
+        QStringList faults;
+        for (const Message& m : messages) {
+            const QString where = m.context + QStringLiteral(": \"") + m.source + u'"';
+            if (m.unfinished || m.translation.isEmpty())
+                faults << QStringLiteral("no finished translation for ") + where;
+            else if (placeholders(m.source) != placeholders(m.translation))
+                faults << QStringLiteral("other placeholders in the translation of ") + where;
+        }
+        report(faults);
+    }
+
+    void fits_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "fr"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void fits() {
+        QFETCH(QString, language);
+        QCOMPARE(i18n::install(QLocale(language)), language != u"en");
+
+        frmMain window;
+        QStringList faults = cutOff(&window);
+        window.selectPage(frmMain::Pages);  // the longest channel numbers
+        window.cmdConnect->setText(frmMain::tr("Disconnect"));
+        faults << cutOff(&window);
+        const frmEditNo number{QString()};
+        faults << cutOff(&number);
+        const frmEditMessage message{QString()};
+        faults << cutOff(&message);
+        frmProgress progress(&window);
+        for (const char* activity : {"Writing to device ...", "Reading from device ..."}) {
+            progress.setActivityText(frmMain::tr(activity));
+            faults << cutOff(&progress);
+        }
+        faults.removeDuplicates();
+        report(faults);
+    }
+};
+
+QTEST_MAIN(tst_translations)
+#include "tst_translations.moc"
