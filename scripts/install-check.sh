@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs a built tree into a scratch root and checks what a user would get: the desktop
-# entry, the AppStream metainfo, the icons, the manual pages and the installed quellix-cli;
+# entry, the AppStream metainfo, the icons, the manual pages, the translations and the
+# installed programs' --version;
 # then builds the .deb and runs lintian on it (errors fail, warnings are shown).
 # Usage: scripts/install-check.sh BUILD_DIR   (a tree that scripts/build.sh has built)
 set -euo pipefail
@@ -74,10 +75,24 @@ for program in "$usr"/bin/*; do
     [ -z "$warnings" ] || fail "man warns about $(basename "$page"): $warnings"
 done
 
+# The catalogues are compiled in as well; installed ones let a corrected translation in
+# without a rebuild, and the installed program must find them from its own folder.
+for language in de fr; do
+    [ -f "$usr/share/quellix/translations/quellix_$language.qm" ] || fail "no quellix_$language.qm"
+done
+if [ -x "$usr/bin/quellix" ]; then
+    got=$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen \
+        "$usr/bin/quellix" --version 2>/dev/null) ||
+        fail "the installed quellix --version fails"
+    grep -q '^Lizenz GPL-3.0-or-later' <<<"$got" || fail "quellix --version in German says '$got'"
+fi
+
 targets=$(cmake --build "$build" --target help)
 if [ -x "$usr/bin/quellix-cli" ]; then
-    got=$("$usr/bin/quellix-cli" --version) || fail "the installed quellix-cli --version fails"
-    [ "$got" = "quellix-cli $version" ] || fail "quellix-cli --version says '$got'"
+    got=$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=C "$usr/bin/quellix-cli" --version) ||
+        fail "the installed quellix-cli --version fails"
+    [ "$(head -n 1 <<<"$got")" = "quellix-cli $version" ] || fail "quellix-cli --version says '$got'"
+    grep -q '^License GPL-3.0-or-later' <<<"$got" || fail "quellix-cli --version names no licence"
 # "... quellix-cli" (Makefiles) or "quellix-cli: phony" (Ninja) when the target exists.
 elif grep -Eq '(^|\s)quellix-cli(:.*)?$' <<<"$targets"; then
     fail "quellix-cli is built but not installed"

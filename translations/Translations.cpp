@@ -42,10 +42,11 @@ QStringList ownFolders() {
         QStringLiteral(":/i18n")};
 }
 
-bool add(const QLocale& locale, const QString& name, const QStringList& folders) {
+bool add(const QLocale& locale, const QStringList& names, const QStringList& folders) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     for (const QString& folder : folders) {
-        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
+        for (const QString& name : names) {
+            if (!translator->load(locale, name, QStringLiteral("_"), folder)) continue;
             qCDebug(lcI18n) << "loaded" << translator->filePath();
             QCoreApplication::installTranslator(translator);
             installed().append(translator);
@@ -68,10 +69,11 @@ void installForUser() {
 
 bool install(const QLocale& locale) {
     uninstall();
-    const bool found = add(locale, QStringLiteral("quellix"), ownFolders());
+    const bool found = add(locale, {QStringLiteral("quellix")}, ownFolders());
     // Only with ours: a Qt dialog in German inside an English program reads as a fault.
+    // Distributions ship qtbase_*.qm; windeployqt merges what a program needs into qt_*.qm.
     if (found)
-        add(locale, QStringLiteral("qtbase"),
+        add(locale, {QStringLiteral("qtbase"), QStringLiteral("qt")},
             {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
              QCoreApplication::applicationDirPath() + QStringLiteral("/translations")});
     return found;
