@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <array>
 
+#include "About.h"
 #include "Commands.h"
 #include "Console.h"
 #include "ExitCode.h"
@@ -210,8 +211,7 @@ int run(const QStringList& arguments) {
         return Done;
     }
     if (parser.isSet(options[Version])) {
-        writeTo(stdout,
-                QStringLiteral("quellix-cli %1\n").arg(QCoreApplication::applicationVersion()));
+        writeTo(stdout, about::versionText());
         return Done;
     }
     const QStringList positional = parser.positionalArguments();

@@ -2,6 +2,7 @@
 #include <csignal>
 
 #include "Cli.h"
+#include "Translations.h"
 
 int main(int argc, char* argv[]) {
 #ifdef SIGXFSZ
@@ -11,5 +12,6 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quellix-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QX_VERSION));
+    i18n::installForUser();
     return cli::run(QCoreApplication::arguments());
 }

@@ -300,7 +300,8 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says");  // on stdout for 0, stderr otherwise
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "quellix-cli 2.0\n";
+        QTest::newRow("version") << QStringList{"--version"} << 0
+                                 << "quellix-cli 2.0\nLicense GPL-3.0-or-later";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "quellix-cli verify -p PORT";
         QTest::newRow("ports as JSON") << QStringList{"ports", "--json"} << 0 << "[";
         QTest::newRow("no command") << QStringList{} << 2 << "no command given";

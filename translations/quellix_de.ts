@@ -64,6 +64,261 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: phone numbers 17-32 are not in %2; keeping the unit&apos;s</source>
+        <translation>%1: Rufnummern 17-32 fehlen in %2; die der Einheit bleiben</translation>
+    </message>
+    <message>
+        <source>reading phones 17-32</source>
+        <translation>lese Rufnummern 17-32</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>schreibe</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>prüfe</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>lese</translation>
+    </message>
+    <message>
+        <source>reading back</source>
+        <translation>lese zurück</translation>
+    </message>
+    <message>
+        <source>no unit answered</source>
+        <translation>keine Einheit hat geantwortet</translation>
+    </message>
+    <message>
+        <source>the line was lost</source>
+        <translation>die Verbindung ist abgerissen</translation>
+    </message>
+    <message>
+        <source>the line was lost (%1)</source>
+        <translation>die Verbindung ist abgerissen (%1)</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source> during the write; the unit may hold part of it</source>
+        <translation> während des Schreibens; die Einheit hat es womöglich nur zum Teil</translation>
+    </message>
+    <message>
+        <source>%1 of the unit&apos;s replies could not be read</source>
+        <translation>%1 Antworten der Einheit waren nicht lesbar</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>geschrieben und geprüft</translation>
+    </message>
+    <message>
+        <source>written, but %1 differ on reading back</source>
+        <translation>geschrieben, aber %1 weichen beim Zurücklesen ab</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 Unterschiede</translation>
+    </message>
+    <message>
+        <source>cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>read, saved to %1</source>
+        <translation>gelesen, gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Serial port of a unit (/dev/ttyUSB0, COM3); repeat for several.</source>
+        <translation>Serieller Port einer Einheit (/dev/ttyUSB0, COM3); für mehrere wiederholen.</translation>
+    </message>
+    <message>
+        <source>File a read is saved to.</source>
+        <translation>Datei, in die das Gelesene gespeichert wird.</translation>
+    </message>
+    <message>
+        <source>Print JSON (ports, show).</source>
+        <translation>JSON ausgeben (ports, show).</translation>
+    </message>
+    <message>
+        <source>Read back after a write and compare.</source>
+        <translation>Nach dem Schreiben zurücklesen und vergleichen.</translation>
+    </message>
+    <message>
+        <source>Milliseconds per exchange (default 100).</source>
+        <translation>Millisekunden je Austausch (Vorgabe 100).</translation>
+    </message>
+    <message>
+        <source>Append every command and reply to FILE.</source>
+        <translation>Jeden Befehl und jede Antwort an FILE anhängen.</translation>
+    </message>
+    <message>
+        <source>No progress or summaries; errors only.</source>
+        <translation>Kein Fortschritt und keine Zusammenfassung; nur Fehler.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe zeigen.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Die Version zeigen.</translation>
+    </message>
+    <message>
+        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
+In -o, {port} stands for the port&apos;s base name; it is required with several ports.
+An -o name ending in .json writes JSON. Several ports run at the same time.
+COM 3 or COM3 names the port the window lists as COM 3.
+Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
+4 no unit answered or the line was lost, 5 a file could not be read or written.</source>
+        <translation>FILE ist eine Konfigurationsdatei (145 oder 161 Datensätze) oder ihre JSON-Form (siehe show --json).
+In -o steht {port} für den Grundnamen des Ports; bei mehreren Ports ist es Pflicht.
+Ein -o-Name auf .json schreibt JSON. Mehrere Ports laufen gleichzeitig.
+COM 3 oder COM3 bezeichnet den Port, den das Fenster als COM 3 führt.
+Exit-Status: 0 fertig oder gleich, 1 Unterschiede, 2 Aufruf, 3 ein Port ließ sich nicht öffnen,
+4 keine Einheit hat geantwortet oder die Verbindung ist abgerissen, 5 eine Datei ließ sich nicht lesen oder schreiben.</translation>
+    </message>
+    <message>
+        <source>Usage:
+</source>
+        <translation>Aufruf:
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+</source>
+        <translation>
+Optionen:
+</translation>
+    </message>
+    <message>
+        <source>%1; did you mean &apos;%2&apos;?</source>
+        <translation>%1; meinten Sie &apos;%2&apos;?</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to %2</source>
+        <translation>--%1 gilt nicht für %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 file argument, %3 given</source>
+        <translation>%1 erwartet %2 Datei-Argument, %3 angegeben</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 file arguments, %3 given</source>
+        <translation>%1 erwartet %2 Datei-Argumente, %3 angegeben</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>%1 needs -p PORT</source>
+        <translation>%1 braucht -p PORT</translation>
+    </message>
+    <message>
+        <source>a port is given twice</source>
+        <translation>ein Port ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>--interval needs a positive whole number of milliseconds, not &apos;%1&apos;</source>
+        <translation>--interval braucht eine positive ganze Zahl Millisekunden, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>den Ordner %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>in den Ordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>read needs -o FILE</source>
+        <translation>read braucht -o FILE</translation>
+    </message>
+    <message>
+        <source>with several ports, -o needs {port} in the file name</source>
+        <translation>bei mehreren Ports braucht -o {port} im Dateinamen</translation>
+    </message>
+    <message>
+        <source>two ports would be saved to the same file</source>
+        <translation>zwei Ports würden in dieselbe Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>%1: %2 (exit %3)</source>
+        <translation>%1: %2 (Exit %3)</translation>
+    </message>
+    <message>
+        <source>PORT	DESCRIPTION	MANUFACTURER	SERIAL NUMBER	VENDOR:PRODUCT
+</source>
+        <translation>PORT	BESCHREIBUNG	HERSTELLER	SERIENNUMMER	VENDOR:PRODUKT
+</translation>
+    </message>
+    <message>
+        <source>quellix-cli: %1
+Try &apos;quellix-cli --help&apos;.
+</source>
+        <translation>quellix-cli: %1
+»quellix-cli --help« gibt Hilfe.
+</translation>
+    </message>
+    <message>
+        <source>quellix-cli: %1: %2
+</source>
+        <translation>quellix-cli: %1: %2
+</translation>
+    </message>
+    <message>
+        <source>%1  waiting</source>
+        <translation>%1  wartet</translation>
+    </message>
+</context>
+<context>
     <name>frmEditMessage</name>
     <message>
         <source>Edit Message</source>

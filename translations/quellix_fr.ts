@@ -64,6 +64,261 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>ouverture impossible : %1</translation>
+    </message>
+    <message>
+        <source>%1: phone numbers 17-32 are not in %2; keeping the unit&apos;s</source>
+        <translation>%1 : les numéros 17-32 ne sont pas dans %2 ; ceux du module sont conservés</translation>
+    </message>
+    <message>
+        <source>reading phones 17-32</source>
+        <translation>lecture des numéros 17-32</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>vérification</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>reading back</source>
+        <translation>relecture</translation>
+    </message>
+    <message>
+        <source>no unit answered</source>
+        <translation>aucun module n&apos;a répondu</translation>
+    </message>
+    <message>
+        <source>the line was lost</source>
+        <translation>la liaison a été perdue</translation>
+    </message>
+    <message>
+        <source>the line was lost (%1)</source>
+        <translation>la liaison a été perdue (%1)</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrompu</translation>
+    </message>
+    <message>
+        <source> during the write; the unit may hold part of it</source>
+        <translation> pendant l&apos;écriture ; le module n&apos;en a peut-être reçu qu&apos;une partie</translation>
+    </message>
+    <message>
+        <source>%1 of the unit&apos;s replies could not be read</source>
+        <translation>%1 réponses du module étaient illisibles</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>écrit</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>écrit et vérifié</translation>
+    </message>
+    <message>
+        <source>written, but %1 differ on reading back</source>
+        <translation>écrit, mais %1 diffèrent à la relecture</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>identique</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 différences</translation>
+    </message>
+    <message>
+        <source>cannot save %1: %2</source>
+        <translation>impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>read, saved to %1</source>
+        <translation>lu, enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>Serial port of a unit (/dev/ttyUSB0, COM3); repeat for several.</source>
+        <translation>Port série d&apos;un module (/dev/ttyUSB0, COM3) ; à répéter pour plusieurs.</translation>
+    </message>
+    <message>
+        <source>File a read is saved to.</source>
+        <translation>Fichier où la lecture est enregistrée.</translation>
+    </message>
+    <message>
+        <source>Print JSON (ports, show).</source>
+        <translation>Afficher en JSON (ports, show).</translation>
+    </message>
+    <message>
+        <source>Read back after a write and compare.</source>
+        <translation>Relire après l&apos;écriture et comparer.</translation>
+    </message>
+    <message>
+        <source>Milliseconds per exchange (default 100).</source>
+        <translation>Millisecondes par échange (100 par défaut).</translation>
+    </message>
+    <message>
+        <source>Append every command and reply to FILE.</source>
+        <translation>Ajouter chaque commande et chaque réponse à FILE.</translation>
+    </message>
+    <message>
+        <source>No progress or summaries; errors only.</source>
+        <translation>Ni progression ni résumé ; seulement les erreurs.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Afficher la version.</translation>
+    </message>
+    <message>
+        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
+In -o, {port} stands for the port&apos;s base name; it is required with several ports.
+An -o name ending in .json writes JSON. Several ports run at the same time.
+COM 3 or COM3 names the port the window lists as COM 3.
+Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
+4 no unit answered or the line was lost, 5 a file could not be read or written.</source>
+        <translation>FILE est un fichier de configuration (145 ou 161 enregistrements) ou sa forme JSON (voir show --json).
+Dans -o, {port} remplace le nom de base du port ; il est obligatoire avec plusieurs ports.
+Un nom -o finissant par .json écrit du JSON. Plusieurs ports travaillent en même temps.
+COM 3 ou COM3 désigne le port que la fenêtre affiche comme COM 3.
+Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&apos;a pas pu être ouvert,
+4 aucun module n&apos;a répondu ou la liaison a été perdue, 5 un fichier n&apos;a pas pu être lu ou écrit.</translation>
+    </message>
+    <message>
+        <source>Usage:
+</source>
+        <translation>Usage :
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+</source>
+        <translation>
+Options :
+</translation>
+    </message>
+    <message>
+        <source>%1; did you mean &apos;%2&apos;?</source>
+        <translation>%1 ; vouliez-vous dire &apos;%2&apos; ?</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to %2</source>
+        <translation>--%1 ne s&apos;applique pas à %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 file argument, %3 given</source>
+        <translation>%1 attend %2 fichier en argument, %3 donné(s)</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 file arguments, %3 given</source>
+        <translation>%1 attend %2 fichiers en argument, %3 donné(s)</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande indiquée</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>%1 needs -p PORT</source>
+        <translation>%1 exige -p PORT</translation>
+    </message>
+    <message>
+        <source>a port is given twice</source>
+        <translation>un port est indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>--interval needs a positive whole number of milliseconds, not &apos;%1&apos;</source>
+        <translation>--interval exige un nombre entier positif de millisecondes, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>est un dossier</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>le dossier %1 n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>read needs -o FILE</source>
+        <translation>read exige -o FILE</translation>
+    </message>
+    <message>
+        <source>with several ports, -o needs {port} in the file name</source>
+        <translation>avec plusieurs ports, -o exige {port} dans le nom de fichier</translation>
+    </message>
+    <message>
+        <source>two ports would be saved to the same file</source>
+        <translation>deux ports seraient enregistrés dans le même fichier</translation>
+    </message>
+    <message>
+        <source>%1: %2 (exit %3)</source>
+        <translation>%1 : %2 (sortie %3)</translation>
+    </message>
+    <message>
+        <source>PORT	DESCRIPTION	MANUFACTURER	SERIAL NUMBER	VENDOR:PRODUCT
+</source>
+        <translation>PORT	DESCRIPTION	FABRICANT	NUMÉRO DE SÉRIE	VENDEUR:PRODUIT
+</translation>
+    </message>
+    <message>
+        <source>quellix-cli: %1
+Try &apos;quellix-cli --help&apos;.
+</source>
+        <translation>quellix-cli : %1
+Essayez « quellix-cli --help ».
+</translation>
+    </message>
+    <message>
+        <source>quellix-cli: %1: %2
+</source>
+        <translation>quellix-cli : %1 : %2
+</translation>
+    </message>
+    <message>
+        <source>%1  waiting</source>
+        <translation>%1  en attente</translation>
+    </message>
+</context>
+<context>
     <name>frmEditMessage</name>
     <message>
         <source>Edit Message</source>
