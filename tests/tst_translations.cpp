@@ -53,18 +53,20 @@ QString describe(const QWidget* w, const QString& text, int need, int room) {
         .arg(room);
 }
 
-// Where the style draws a button's or a check box's text, and a group box's title.
-int textRoom(const QAbstractButton* button) {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const bool box = qobject_cast<const QCheckBox*>(button);
-    return button->style()
-        ->subElementRect(box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option,
-                         button)
-        .width();
+// The width a button needs for its text: a push button's size hint without the minimum width
+// some styles give every button (its text keeps the style's margin from the frame), a check
+// box's indicator, spacing and text, which runs to its right edge.
+int neededWidth(const QAbstractButton* button) {
+    const QStyle* style = button->style();
+    const int text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+    if (qobject_cast<const QCheckBox*>(button))
+        return text + style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) +
+               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button);
+    return text + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
 }
 
+// Where the style draws a group box's title.
 int titleRight(const QGroupBox* frame) {
     QStyleOptionGroupBox option;
     option.initFrom(frame);
@@ -85,9 +87,8 @@ QStringList cutOff(const QWidget* root) {
             if (titleRight(frame) >= frame->width())
                 faults << describe(w, frame->title(), titleRight(frame) + 1, frame->width());
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-            const int need = fm.size(Qt::TextShowMnemonic, button->text()).width();
-            if (need > textRoom(button))
-                faults << describe(w, button->text(), need, textRoom(button));
+            if (neededWidth(button) > button->width())
+                faults << describe(w, button->text(), neededWidth(button), button->width());
         } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
             const int need = fm.size(Qt::TextSingleLine, label->text()).width();
             if (!label->text().isEmpty() && need > label->contentsRect().width())
@@ -160,6 +161,9 @@ private slots:
 
         frmMain window;
         QStringList faults = cutOff(&window);
+        // A picture of the window in each language, for a person to look at.
+        window.grab().save(qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath()) +
+                           QStringLiteral("/frmMain_%1.png").arg(language));
         window.selectPage(frmMain::Pages);  // the longest channel numbers
         window.cmdConnect->setText(frmMain::tr("Disconnect"));
         faults << cutOff(&window);

@@ -406,7 +406,7 @@ Essayez « quellix-cli --help ».
     </message>
     <message>
         <source>Write to Device</source>
-        <translation>Écrire l&apos;appareil</translation>
+        <translation>Écriture appareil</translation>
     </message>
     <message>
         <source>Select a slave ID from the list before writing.</source>
@@ -486,7 +486,7 @@ Un fichier existant de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>Read from Device</source>
-        <translation>Lire l&apos;appareil</translation>
+        <translation>Lecture appareil</translation>
     </message>
     <message>
         <source>File</source>
