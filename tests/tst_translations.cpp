@@ -161,16 +161,18 @@ private slots:
 
         frmMain window;
         QStringList faults = cutOff(&window);
-        // A picture of the window in each language, for a person to look at.
-        window.grab().save(qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath()) +
-                           QStringLiteral("/frmMain_%1.png").arg(language));
         window.selectPage(frmMain::Pages);  // the longest channel numbers
         window.cmdConnect->setText(frmMain::tr("Disconnect"));
         faults << cutOff(&window);
-        const frmEditNo number{QString()};
+        frmEditNo number{QString()};
         faults << cutOff(&number);
-        const frmEditMessage message{QString()};
+        frmEditMessage message{QString()};
         faults << cutOff(&message);
+        // Pictures of each window in each language, for a person to look at.
+        const QString folder = qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath());
+        for (QWidget* shown : std::initializer_list<QWidget*>{&window, &number, &message})
+            shown->grab().save(
+                QStringLiteral("%1/%2_%3.png").arg(folder, shown->objectName(), language));
         frmProgress progress(&window);
         for (const char* activity : {"Writing to device ...", "Reading from device ..."}) {
             progress.setActivityText(frmMain::tr(activity));
