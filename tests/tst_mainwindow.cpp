@@ -221,6 +221,11 @@ private slots:
                                          << "" << 0 << "^Quellix 2\\.0\nLizenz GPL-3\\.0-or-later";
         QTest::newRow("help, LANGUAGE=C over German") << help << "de_DE.UTF-8"
                                                       << "C" << 0 << "Options:.*--port <DEVICE>";
+        // A locale this tool has no catalogue for, or no locale name at all, leaves English.
+        QTest::newRow("help, unknown language") << help << "xx_YY.UTF-8"
+                                                << "" << 0 << "Options:.*--port <DEVICE>";
+        QTest::newRow("help, control characters as LANG") << help << "de\x01\x1b[2J"
+                                                          << "" << 0 << "Options:.*--port <DEVICE>";
         QTest::newRow("refusal, German") << QStringList{"--bogus"} << "de_DE.UTF-8"
                                          << "" << 1 << "Unbekannte Option 'bogus'";
     }
