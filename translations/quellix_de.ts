@@ -190,20 +190,6 @@ und melden Sie sich dann ab und wieder an.</translation>
         <translation>Die Version zeigen.</translation>
     </message>
     <message>
-        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
-In -o, {port} stands for the port&apos;s base name; it is required with several ports.
-An -o name ending in .json writes JSON. Several ports run at the same time.
-COM 3 or COM3 names the port the window lists as COM 3.
-Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
-4 no unit answered or the line was lost, 5 a file could not be read or written.</source>
-        <translation>FILE ist eine Konfigurationsdatei (145 oder 161 Datensätze) oder ihre JSON-Form (siehe show --json).
-In -o steht {port} für den Grundnamen des Ports; bei mehreren Ports ist es Pflicht.
-Ein -o-Name auf .json schreibt JSON. Mehrere Ports laufen gleichzeitig.
-COM 3 oder COM3 bezeichnet den Port, den das Fenster als COM 3 führt.
-Exit-Status: 0 fertig oder gleich, 1 Unterschiede, 2 Aufruf, 3 ein Port ließ sich nicht öffnen,
-4 keine Einheit hat geantwortet oder die Verbindung ist abgerissen, 5 eine Datei ließ sich nicht lesen oder schreiben.</translation>
-    </message>
-    <message>
         <source>Usage:
 </source>
         <translation>Aufruf:
@@ -316,6 +302,56 @@ Try &apos;quellix-cli --help&apos;.
     <message>
         <source>%1  waiting</source>
         <translation>%1  wartet</translation>
+    </message>
+    <message>
+        <source>One value over FILE for every unit of a write; repeat for several.</source>
+        <translation>Ein Wert über FILE für jede Einheit eines Schreibens; für mehrere wiederholen.</translation>
+    </message>
+    <message>
+        <source>Values over FILE per unit of a write: a CSV row per port.</source>
+        <translation>Werte über FILE je Einheit eines Schreibens: eine CSV-Zeile je Port.</translation>
+    </message>
+    <message>
+        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
+In -o, {port} stands for the port&apos;s base name; it is required with several ports.
+An -o name ending in .json writes JSON. Several ports run at the same time.
+COM 3 or COM3 names the port the window lists as COM 3.
+NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet
+has a header row, port first, then NAMEs; port is a device path, its last part or a USB
+serial number; an empty cell keeps FILE&apos;s value, and --set has the last word.
+Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
+4 no unit answered or the line was lost, 5 a file could not be read or written.</source>
+        <translation>FILE ist eine Konfigurationsdatei (145 oder 161 Datensätze) oder ihre JSON-Form (siehe show --json).
+In -o steht {port} für den Grundnamen des Ports; bei mehreren Ports ist es Pflicht.
+Ein -o-Name auf .json schreibt JSON. Mehrere Ports laufen gleichzeitig.
+COM 3 oder COM3 bezeichnet den Port, den das Fenster als COM 3 führt.
+NAME ist slave-id, phone.N, channel.N.enabled (yes, no) oder channel.N.message. Ein --sheet
+hat eine Kopfzeile, zuerst port, dann NAMEn; port ist ein Gerätepfad, dessen letzter Teil oder
+eine USB-Seriennummer; eine leere Zelle behält den Wert aus FILE, und --set hat das letzte Wort.
+Exit-Status: 0 fertig oder gleich, 1 Unterschiede, 2 Aufruf, 3 ein Port ließ sich nicht öffnen,
+4 keine Einheit hat geantwortet oder die Verbindung ist abgerissen, 5 eine Datei ließ sich nicht lesen oder schreiben.</translation>
+    </message>
+    <message>
+        <source>quellix-cli: %1
+</source>
+        <translation>quellix-cli: %1
+</translation>
+    </message>
+    <message>
+        <source>--sheet is given more than once</source>
+        <translation>--sheet ist mehrfach angegeben</translation>
+    </message>
+    <message>
+        <source>FILE and --sheet cannot both be standard input</source>
+        <translation>FILE und --sheet können nicht beide die Standardeingabe sein</translation>
+    </message>
+    <message>
+        <source>--set needs NAME=VALUE, not %1</source>
+        <translation>--set braucht NAME=VALUE, nicht %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
+        <translation>%1 (%2): %3 enthält nur die Rufnummern 1-%4, und jede Einheit behält ihre übrigen; verwenden Sie eine Datei mit allen 32</translation>
     </message>
 </context>
 <context>
@@ -559,6 +595,131 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     <message>
         <source>The log file %1 cannot be opened: %2</source>
         <translation>Die Protokolldatei %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>provision</name>
+    <message>
+        <source>%1 line %2, column %3</source>
+        <translation>%1 Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>%1 line %2: not UTF-8 text; save the sheet as CSV UTF-8</source>
+        <translation>%1 Zeile %2: kein UTF-8-Text; speichern Sie die Tabelle als CSV UTF-8</translation>
+    </message>
+    <message>
+        <source>holds a double quote (character %1), which a configuration file cannot carry</source>
+        <translation>enthält ein doppeltes Anführungszeichen (Zeichen %1), das eine Konfigurationsdatei nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>holds NUL followed by CR (character %1), which ends a setting on the line</source>
+        <translation>enthält NUL gefolgt von CR (Zeichen %1), was auf der Leitung eine Einstellung beendet</translation>
+    </message>
+    <message>
+        <source>holds a character Windows-1252 lacks (%1)</source>
+        <translation>enthält ein Zeichen, das Windows-1252 fehlt (%1)</translation>
+    </message>
+    <message>
+        <source>%1 characters, a configuration file holds at most %2 in one value</source>
+        <translation>%1 Zeichen, eine Konfigurationsdatei fasst höchstens %2 in einem Wert</translation>
+    </message>
+    <message>
+        <source>%1 characters; the window&apos;s editor cuts it to %2 when edited</source>
+        <translation>%1 Zeichen; der Editor des Fensters kürzt auf %2, wenn man ihn bearbeitet</translation>
+    </message>
+    <message>
+        <source>%1 is not a slave ID; give a whole number 0 to %2</source>
+        <translation>%1 ist keine Slave-ID; geben Sie eine ganze Zahl von 0 bis %2 an</translation>
+    </message>
+    <message>
+        <source>%1: give yes or no</source>
+        <translation>%1: yes oder no angeben</translation>
+    </message>
+    <message>
+        <source>cannot be set</source>
+        <translation>kann nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>unknown name %1; the names are slave-id, phone.1 to phone.%2, channel.1.enabled to channel.%3.enabled and channel.1.message to channel.%3.message</source>
+        <translation>unbekannter Name %1; die Namen sind slave-id, phone.1 bis phone.%2, channel.1.enabled bis channel.%3.enabled und channel.1.message bis channel.%3.message</translation>
+    </message>
+</context>
+<context>
+    <name>provision::CsvReader</name>
+    <message>
+        <source>the quote that opens this cell is never closed</source>
+        <translation>das Anführungszeichen, das diese Zelle öffnet, wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>a double quote inside a cell that does not start with one; quote the whole cell and double the quote</source>
+        <translation>ein doppeltes Anführungszeichen in einer Zelle, die nicht mit einem beginnt; setzen Sie die ganze Zelle in Anführungszeichen und verdoppeln Sie es</translation>
+    </message>
+    <message>
+        <source>a CR without LF after it; lines end in CR LF or LF</source>
+        <translation>ein CR ohne folgendes LF; Zeilen enden auf CR LF oder LF</translation>
+    </message>
+    <message>
+        <source>text after the closing quote</source>
+        <translation>Text nach dem schließenden Anführungszeichen</translation>
+    </message>
+</context>
+<context>
+    <name>provision::Sheet</name>
+    <message>
+        <source>%1, but the first column must be port</source>
+        <translation>%1, aber die erste Spalte muss port sein</translation>
+    </message>
+    <message>
+        <source>%1 is column %2 already</source>
+        <translation>%1 ist bereits Spalte %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3 cells, but the header has %4</source>
+        <translation>%1 Zeile %2: %3 Zellen, aber die Kopfzeile hat %4</translation>
+    </message>
+    <message>
+        <source>no port</source>
+        <translation>kein Port</translation>
+    </message>
+    <message>
+        <source>port %1 has a row on line %2 already</source>
+        <translation>Port %1 hat bereits eine Zeile in Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 bytes</source>
+        <translation>%1: größer als %2 Bytes</translation>
+    </message>
+    <message>
+        <source>%1: empty; its first line names the columns, port first</source>
+        <translation>%1: leer; seine erste Zeile benennt die Spalten, zuerst port</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2</source>
+        <translation>%1: kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: no row in %2 (its port column holds a device path, its last part or a USB serial number)</source>
+        <translation>%1: keine Zeile in %2 (ihre Spalte port enthält einen Gerätepfad, dessen letzten Teil oder eine USB-Seriennummer)</translation>
+    </message>
+    <message>
+        <source>%1: rows on lines %2 of %3 all match it</source>
+        <translation>%1: die Zeilen %2 von %3 passen alle darauf</translation>
+    </message>
+    <message>
+        <source>%1: the row on line %2 of %3 matches %4 too</source>
+        <translation>%1: die Zeile %2 von %3 passt auch auf %4</translation>
+    </message>
+    <message>
+        <source>%1 line %2: port %3 is not among the ports given; row left out</source>
+        <translation>%1 Zeile %2: Port %3 ist nicht unter den angegebenen Ports; Zeile ausgelassen</translation>
     </message>
 </context>
 </TS>

@@ -190,20 +190,6 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>Afficher la version.</translation>
     </message>
     <message>
-        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
-In -o, {port} stands for the port&apos;s base name; it is required with several ports.
-An -o name ending in .json writes JSON. Several ports run at the same time.
-COM 3 or COM3 names the port the window lists as COM 3.
-Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
-4 no unit answered or the line was lost, 5 a file could not be read or written.</source>
-        <translation>FILE est un fichier de configuration (145 ou 161 enregistrements) ou sa forme JSON (voir show --json).
-Dans -o, {port} remplace le nom de base du port ; il est obligatoire avec plusieurs ports.
-Un nom -o finissant par .json écrit du JSON. Plusieurs ports travaillent en même temps.
-COM 3 ou COM3 désigne le port que la fenêtre affiche comme COM 3.
-Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&apos;a pas pu être ouvert,
-4 aucun module n&apos;a répondu ou la liaison a été perdue, 5 un fichier n&apos;a pas pu être lu ou écrit.</translation>
-    </message>
-    <message>
         <source>Usage:
 </source>
         <translation>Usage :
@@ -316,6 +302,56 @@ Essayez « quellix-cli --help ».
     <message>
         <source>%1  waiting</source>
         <translation>%1  en attente</translation>
+    </message>
+    <message>
+        <source>One value over FILE for every unit of a write; repeat for several.</source>
+        <translation>Une valeur par-dessus FILE pour chaque module d&apos;une écriture ; à répéter pour plusieurs.</translation>
+    </message>
+    <message>
+        <source>Values over FILE per unit of a write: a CSV row per port.</source>
+        <translation>Valeurs par-dessus FILE pour chaque module d&apos;une écriture : une ligne CSV par port.</translation>
+    </message>
+    <message>
+        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
+In -o, {port} stands for the port&apos;s base name; it is required with several ports.
+An -o name ending in .json writes JSON. Several ports run at the same time.
+COM 3 or COM3 names the port the window lists as COM 3.
+NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet
+has a header row, port first, then NAMEs; port is a device path, its last part or a USB
+serial number; an empty cell keeps FILE&apos;s value, and --set has the last word.
+Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
+4 no unit answered or the line was lost, 5 a file could not be read or written.</source>
+        <translation>FILE est un fichier de configuration (145 ou 161 enregistrements) ou sa forme JSON (voir show --json).
+Dans -o, {port} remplace le nom de base du port ; il est obligatoire avec plusieurs ports.
+Un nom -o finissant par .json écrit du JSON. Plusieurs ports travaillent en même temps.
+COM 3 ou COM3 désigne le port que la fenêtre affiche comme COM 3.
+NAME est slave-id, phone.N, channel.N.enabled (yes, no) ou channel.N.message. Une --sheet
+a une ligne d&apos;en-tête, port d&apos;abord, puis des NAME ; port est un chemin de périphérique, sa dernière
+partie ou un numéro de série USB ; une cellule vide garde la valeur de FILE, et --set a le dernier mot.
+Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&apos;a pas pu être ouvert,
+4 aucun module n&apos;a répondu ou la liaison a été perdue, 5 un fichier n&apos;a pas pu être lu ou écrit.</translation>
+    </message>
+    <message>
+        <source>quellix-cli: %1
+</source>
+        <translation>quellix-cli : %1
+</translation>
+    </message>
+    <message>
+        <source>--sheet is given more than once</source>
+        <translation>--sheet est indiqué plusieurs fois</translation>
+    </message>
+    <message>
+        <source>FILE and --sheet cannot both be standard input</source>
+        <translation>FILE et --sheet ne peuvent pas être tous deux l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>--set needs NAME=VALUE, not %1</source>
+        <translation>--set exige NAME=VALUE, pas %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
+        <translation>%1 (%2) : %3 ne contient que les numéros 1-%4 et chaque module garde les siens ; utilisez un fichier avec les 32</translation>
     </message>
 </context>
 <context>
@@ -559,6 +595,131 @@ Un fichier existant de ce nom reste inchangé.</translation>
     <message>
         <source>The log file %1 cannot be opened: %2</source>
         <translation>Impossible d&apos;ouvrir le journal %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>provision</name>
+    <message>
+        <source>%1 line %2, column %3</source>
+        <translation>%1 ligne %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>%1 line %2: not UTF-8 text; save the sheet as CSV UTF-8</source>
+        <translation>%1 ligne %2 : pas du texte UTF-8 ; enregistrez la feuille en CSV UTF-8</translation>
+    </message>
+    <message>
+        <source>holds a double quote (character %1), which a configuration file cannot carry</source>
+        <translation>contient un guillemet double (caractère %1), qu&apos;un fichier de configuration ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>holds NUL followed by CR (character %1), which ends a setting on the line</source>
+        <translation>contient NUL suivi de CR (caractère %1), qui termine un réglage sur la liaison</translation>
+    </message>
+    <message>
+        <source>holds a character Windows-1252 lacks (%1)</source>
+        <translation>contient un caractère absent de Windows-1252 (%1)</translation>
+    </message>
+    <message>
+        <source>%1 characters, a configuration file holds at most %2 in one value</source>
+        <translation>%1 caractères, un fichier de configuration en contient au plus %2 par valeur</translation>
+    </message>
+    <message>
+        <source>%1 characters; the window&apos;s editor cuts it to %2 when edited</source>
+        <translation>%1 caractères ; l&apos;éditeur de la fenêtre le coupe à %2 lors d&apos;une modification</translation>
+    </message>
+    <message>
+        <source>%1 is not a slave ID; give a whole number 0 to %2</source>
+        <translation>%1 n&apos;est pas un ID esclave ; indiquez un nombre entier de 0 à %2</translation>
+    </message>
+    <message>
+        <source>%1: give yes or no</source>
+        <translation>%1 : indiquez yes ou no</translation>
+    </message>
+    <message>
+        <source>cannot be set</source>
+        <translation>ne peut pas être défini</translation>
+    </message>
+    <message>
+        <source>unknown name %1; the names are slave-id, phone.1 to phone.%2, channel.1.enabled to channel.%3.enabled and channel.1.message to channel.%3.message</source>
+        <translation>nom inconnu %1 ; les noms sont slave-id, phone.1 à phone.%2, channel.1.enabled à channel.%3.enabled et channel.1.message à channel.%3.message</translation>
+    </message>
+</context>
+<context>
+    <name>provision::CsvReader</name>
+    <message>
+        <source>the quote that opens this cell is never closed</source>
+        <translation>le guillemet qui ouvre cette cellule n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>a double quote inside a cell that does not start with one; quote the whole cell and double the quote</source>
+        <translation>un guillemet double dans une cellule qui ne commence pas par un guillemet ; mettez toute la cellule entre guillemets et doublez-le</translation>
+    </message>
+    <message>
+        <source>a CR without LF after it; lines end in CR LF or LF</source>
+        <translation>un CR sans LF après lui ; les lignes finissent par CR LF ou LF</translation>
+    </message>
+    <message>
+        <source>text after the closing quote</source>
+        <translation>du texte après le guillemet fermant</translation>
+    </message>
+</context>
+<context>
+    <name>provision::Sheet</name>
+    <message>
+        <source>%1, but the first column must be port</source>
+        <translation>%1, mais la première colonne doit être port</translation>
+    </message>
+    <message>
+        <source>%1 is column %2 already</source>
+        <translation>%1 est déjà la colonne %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3 cells, but the header has %4</source>
+        <translation>%1 ligne %2 : %3 cellules, mais l&apos;en-tête en a %4</translation>
+    </message>
+    <message>
+        <source>no port</source>
+        <translation>aucun port</translation>
+    </message>
+    <message>
+        <source>port %1 has a row on line %2 already</source>
+        <translation>le port %1 a déjà une ligne à la ligne %2</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 bytes</source>
+        <translation>%1 : plus de %2 octets</translation>
+    </message>
+    <message>
+        <source>%1: empty; its first line names the columns, port first</source>
+        <translation>%1 : vide ; sa première ligne nomme les colonnes, port d&apos;abord</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2</source>
+        <translation>%1 : ouverture impossible : %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1 : lecture impossible : %2</translation>
+    </message>
+    <message>
+        <source>%1: no row in %2 (its port column holds a device path, its last part or a USB serial number)</source>
+        <translation>%1 : aucune ligne dans %2 (sa colonne port contient un chemin de périphérique, sa dernière partie ou un numéro de série USB)</translation>
+    </message>
+    <message>
+        <source>%1: rows on lines %2 of %3 all match it</source>
+        <translation>%1 : les lignes %2 de %3 lui correspondent toutes</translation>
+    </message>
+    <message>
+        <source>%1: the row on line %2 of %3 matches %4 too</source>
+        <translation>%1 : la ligne %2 de %3 correspond aussi à %4</translation>
+    </message>
+    <message>
+        <source>%1 line %2: port %3 is not among the ports given; row left out</source>
+        <translation>%1 ligne %2 : le port %3 ne fait pas partie des ports indiqués ; ligne ignorée</translation>
     </message>
 </context>
 </TS>
