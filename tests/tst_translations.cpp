@@ -10,9 +10,26 @@
 namespace {
 
 struct Message {
-    QString context, source, translation;
+    QString context, source;
+    QStringList forms;  // the translation; a text with a number has one per plural form
     bool unfinished = false;
 };
+
+// The text of a <translation>, or of each of its <numerusform>s.
+QStringList readForms(QXmlStreamReader& xml) {
+    QStringList forms;
+    QString text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters())
+            text += xml.text();
+        else if (xml.isStartElement())
+            forms << xml.readElementText();
+        else if (xml.isEndElement())
+            break;
+    }
+    return forms.isEmpty() ? QStringList{text} : forms;
+}
 
 QList<Message> readCatalogue(const QString& path) {
     QList<Message> messages;
@@ -29,7 +46,7 @@ QList<Message> readCatalogue(const QString& path) {
         } else if (xml.name() == u"translation" && !messages.isEmpty()) {
             const auto type = xml.attributes().value(QStringLiteral("type"));
             messages.last().unfinished = type == u"unfinished";
-            messages.last().translation = xml.readElementText();
+            messages.last().forms = readForms(xml);
         }
     }
     return messages;
@@ -37,7 +54,7 @@ QList<Message> readCatalogue(const QString& path) {
 
 // The %1, %2 ... a text fills in; a translation that drops or adds one shows the wrong thing.
 QStringList placeholders(const QString& text) {
-    static const QRegularExpression marker(QStringLiteral("%\\d+"));
+    static const QRegularExpression marker(QStringLiteral("%(\\d+|n)"));
     QStringList found;
     for (const QRegularExpressionMatch& m : marker.globalMatch(text))
         found << m.captured();
@@ -142,10 +159,12 @@ private slots:
         QStringList faults;
         for (const Message& m : messages) {
             const QString where = m.context + QStringLiteral(": \"") + m.source + u'"';
-            if (m.unfinished || m.translation.isEmpty())
+            if (m.unfinished || m.forms.contains(QString()))
                 faults << QStringLiteral("no finished translation for ") + where;
-            else if (placeholders(m.source) != placeholders(m.translation))
-                faults << QStringLiteral("other placeholders in the translation of ") + where;
+            for (const QString& form : m.forms) {
+                if (!form.isEmpty() && placeholders(m.source) != placeholders(form))
+                    faults << QStringLiteral("other placeholders in the translation of ") + where;
+            }
         }
         report(faults);
     }

@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ConfigFile</name>
+    <message>
+        <source>%1 holds a double quote (&quot;), which a record file cannot hold; save as JSON instead</source>
+        <translation>%1 enthält ein doppeltes Anführungszeichen (&quot;), das eine Datensatzdatei nicht fassen kann; speichern Sie stattdessen als JSON</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a regular file; give a new name or a regular file</source>
+        <translation>%1 existiert und ist keine gewöhnliche Datei; geben Sie einen neuen Namen oder eine gewöhnliche Datei an</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceProcedure</name>
+    <message>
+        <source>the unit&apos;s text replies carry no field; their order alone places them</source>
+        <translation>die Textantworten der Einheit nennen kein Feld; allein ihre Reihenfolge ordnet sie zu</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s text replies carry their field</source>
+        <translation>die Textantworten der Einheit nennen ihr Feld</translation>
+    </message>
+    <message>
+        <source>no reply to %1: the unit answered late or not at all</source>
+        <translation>keine Antwort auf %1: die Einheit hat zu spät oder gar nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>reply to %1 was for %2: the unit answered late</source>
+        <translation>die Antwort auf %1 galt %2: die Einheit hat zu spät geantwortet</translation>
+    </message>
+    <message>
+        <source>reply to %1 began with &quot;%2&quot; instead of %3: the unit answered late or the line is noisy</source>
+        <translation>die Antwort auf %1 begann mit &quot;%2&quot; statt %3: die Einheit hat zu spät geantwortet, oder die Leitung ist gestört</translation>
+    </message>
+</context>
+<context>
     <name>SerialLink</name>
     <message>
         <source>No serial devices were found on this computer.</source>
@@ -353,6 +387,10 @@ Exit-Status: 0 fertig oder gleich, 1 Unterschiede, 2 Aufruf, 3 ein Port ließ si
         <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
         <translation>%1 (%2): %3 enthält nur die Rufnummern 1-%4, und jede Einheit behält ihre übrigen; verwenden Sie eine Datei mit allen 32</translation>
     </message>
+    <message>
+        <source>the log could not be written (%1); nothing more was sent</source>
+        <translation>das Protokoll ließ sich nicht schreiben (%1); es wurde nichts mehr gesendet</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
@@ -595,6 +633,17 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     <message>
         <source>The log file %1 cannot be opened: %2</source>
         <translation>Die Protokolldatei %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replies came late, so some values may be out of place. Read again.</source>
+        <translation>
+            <numerusform>%n Antwort kam zu spät, daher können einzelne Werte am falschen Platz stehen. Lesen Sie erneut.</numerusform>
+            <numerusform>%n Antworten kamen zu spät, daher können einzelne Werte am falschen Platz stehen. Lesen Sie erneut.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The traffic log could not be written, so the transfer stopped. Check the disk or start without --log.</source>
+        <translation>Das Verkehrsprotokoll ließ sich nicht schreiben, daher wurde die Übertragung beendet. Prüfen Sie den Datenträger, oder starten Sie ohne --log.</translation>
     </message>
 </context>
 <context>

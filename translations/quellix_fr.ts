@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ConfigFile</name>
+    <message>
+        <source>%1 holds a double quote (&quot;), which a record file cannot hold; save as JSON instead</source>
+        <translation>%1 contient un guillemet double (&quot;), qu&apos;un fichier d&apos;enregistrements ne peut pas contenir ; enregistrez plutôt en JSON</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a regular file; give a new name or a regular file</source>
+        <translation>%1 existe et n&apos;est pas un fichier ordinaire ; indiquez un nouveau nom ou un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceProcedure</name>
+    <message>
+        <source>the unit&apos;s text replies carry no field; their order alone places them</source>
+        <translation>les réponses texte du module ne portent pas de champ ; seul leur ordre les place</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s text replies carry their field</source>
+        <translation>les réponses texte du module portent leur champ</translation>
+    </message>
+    <message>
+        <source>no reply to %1: the unit answered late or not at all</source>
+        <translation>pas de réponse à %1 : le module a répondu en retard ou pas du tout</translation>
+    </message>
+    <message>
+        <source>reply to %1 was for %2: the unit answered late</source>
+        <translation>la réponse à %1 concernait %2 : le module a répondu en retard</translation>
+    </message>
+    <message>
+        <source>reply to %1 began with &quot;%2&quot; instead of %3: the unit answered late or the line is noisy</source>
+        <translation>la réponse à %1 commençait par &quot;%2&quot; au lieu de %3 : le module a répondu en retard ou la liaison est perturbée</translation>
+    </message>
+</context>
+<context>
     <name>SerialLink</name>
     <message>
         <source>No serial devices were found on this computer.</source>
@@ -353,6 +387,10 @@ Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&a
         <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
         <translation>%1 (%2) : %3 ne contient que les numéros 1-%4 et chaque module garde les siens ; utilisez un fichier avec les 32</translation>
     </message>
+    <message>
+        <source>the log could not be written (%1); nothing more was sent</source>
+        <translation>le journal n&apos;a pas pu être écrit (%1) ; plus rien n&apos;a été envoyé</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
@@ -595,6 +633,17 @@ Un fichier existant de ce nom reste inchangé.</translation>
     <message>
         <source>The log file %1 cannot be opened: %2</source>
         <translation>Impossible d&apos;ouvrir le journal %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replies came late, so some values may be out of place. Read again.</source>
+        <translation>
+            <numerusform>%n réponse est arrivée en retard, certaines valeurs peuvent donc être mal placées. Relisez.</numerusform>
+            <numerusform>%n réponses sont arrivées en retard, certaines valeurs peuvent donc être mal placées. Relisez.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The traffic log could not be written, so the transfer stopped. Check the disk or start without --log.</source>
+        <translation>Le journal des échanges n&apos;a pas pu être écrit, le transfert s&apos;est donc arrêté. Vérifiez le disque ou démarrez sans --log.</translation>
     </message>
 </context>
 <context>
