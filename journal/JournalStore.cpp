@@ -181,8 +181,9 @@ bool Store::connect(QString* error) {
     }
     if (!db.open()) return *error = failure(db.lastError()), false;
     // WAL lets readers and one writer work at once; every process that opens it agrees.
-    if (sqlite && !execPlain(db, QStringLiteral("PRAGMA journal_mode=WAL"), error)) return false;
-    return true;
+    if (sqlite) return execPlain(db, QStringLiteral("PRAGMA journal_mode=WAL"), error);
+    // libpq prints notices ("relation already exists, skipping") straight to stderr.
+    return execPlain(db, QStringLiteral("SET client_min_messages TO WARNING"), error);
 }
 
 bool Store::migrate(QString* error) {
