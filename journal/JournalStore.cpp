@@ -54,9 +54,16 @@ QVariant textValue(const QString& text) {
     return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
 }
 
+// The server's words on one line, with anything a terminal would act on shown escaped: the
+// text comes from a server we do not control.
 QString failure(const QSqlError& error) {
-    const QString text = error.text().trimmed();
-    return text.isEmpty() ? tr("unknown database error") : text;
+    const QString text = error.text().simplified();
+    if (text.isEmpty()) return tr("unknown database error");
+    QString shown;
+    for (const QChar c : text)
+        shown += c.isPrint() ? QString(c)
+                             : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    return shown;
 }
 
 bool exec(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error) {
@@ -235,6 +242,8 @@ bool Store::runMigrations(int from, QString* error) {
 }
 
 bool Store::append(Record& record, QString* error, const QString& pendingFor) {
+    if (!record.time.isValid()) return *error = tr("a record without a time"), false;
+    if (record.origin.isEmpty()) record.origin = QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (!open(error)) return false;
     QSqlQuery query(database());
     const QVariant verified =

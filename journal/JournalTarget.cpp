@@ -57,11 +57,13 @@ Target Target::parse(const QString& text, QString* error) {
     return target;
 }
 
+// Not AppDataLocation: that folder is named after each program, and the window and the
+// command-line tool must keep one journal between them.
 Target Target::defaultSqlite() {
     Target target;
     target.kind = Kind::Sqlite;
-    target.path = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                  QStringLiteral("/journal.sqlite");
+    target.path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                  QStringLiteral("/quellix/journal.sqlite");
     return target;
 }
 

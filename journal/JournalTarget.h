@@ -16,7 +16,7 @@ struct Target {
     // password in the URL is refused: libpq takes it from PGPASSWORD or ~/.pgpass, so it
     // never shows in a process list or a shell history.
     static Target parse(const QString& text, QString* error);
-    // journal.sqlite in the application's data folder.
+    // quellix/journal.sqlite in the user's data folder, the same for every program of the tool.
     static Target defaultSqlite();
     // `--no-journal` wins, then `--journal`, then QUELLIX_JOURNAL, then the default.
     static Target choose(bool disabled, const QString& option, QString* error);

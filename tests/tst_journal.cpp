@@ -479,6 +479,19 @@ private slots:
         QCOMPARE(kept.pending(away.display(), &error).size(), 0);
     }
 
+    // The window and the command-line tool keep one local journal, whatever each is called.
+    void defaultSharedByPrograms() {
+        QFETCH_GLOBAL(QString, kind);
+        if (kind != "sqlite") QSKIP("independent of the database");
+        const QString name = QCoreApplication::applicationName();
+        const QString path = Target::defaultSqlite().path;
+        QCoreApplication::setApplicationName("another-program");
+        const QString other = Target::defaultSqlite().path;
+        QCoreApplication::setApplicationName(name);
+        QCOMPARE(other, path);
+        QVERIFY(QFileInfo(path).isAbsolute());
+    }
+
     void targets_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("display");  // empty: refused
