@@ -40,11 +40,18 @@ const QList<QStringList> Migrations{
     {QStringLiteral("ALTER TABLE journal ADD COLUMN origin TEXT"),
      QStringLiteral("ALTER TABLE journal ADD COLUMN pending_for TEXT"),
      QStringLiteral("CREATE UNIQUE INDEX journal_origin ON journal (origin)"),
-     QStringLiteral("CREATE INDEX journal_time ON journal (time_ms)")},
+     QStringLiteral("CREATE INDEX journal_time ON journal (time_ms)"),
+     // Configurations apart, so a history of thousands of records lists in a blink: inline,
+     // each record's row spans several pages.
+     QStringLiteral("CREATE TABLE journal_configuration (id BIGINT PRIMARY KEY REFERENCES "
+                    "journal (id), configuration TEXT NOT NULL)"),
+     QStringLiteral("INSERT INTO journal_configuration (id, configuration) SELECT id, "
+                    "configuration FROM journal WHERE configuration IS NOT NULL"),
+     QStringLiteral("ALTER TABLE journal DROP COLUMN configuration")},
 };
 static_assert(Store::SchemaVersion == 2);
 
-// Every column but id and the two large or bookkeeping ones, in the order recordFrom reads.
+// Every column of a record but its id, in the order recordFrom reads them.
 const QString Fields = QStringLiteral(
     "origin, time_ms, operator, host, version, action, port, serial_number, vendor_id, "
     "product_id, location, model, outcome, reason, verified, differences, duration_ms, file, "
@@ -196,9 +203,8 @@ bool Store::connect(QString* error) {
 bool Store::migrate(QString* error) {
     QSqlDatabase db = database();
     const bool sqlite = where.kind == Target::Kind::Sqlite;
-    // Take the write lock first, so two processes opening a new journal do not both create it.
-    if (!execPlain(db, sqlite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"), error))
-        return false;
+    // Locked first, so two processes opening a new journal do not both create it.
+    if (!begin(error)) return false;
     QSqlQuery query(db);
     bool ok = (sqlite || exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(?)"),
                               {MigrationLockKey}, error)) &&
@@ -244,43 +250,64 @@ bool Store::runMigrations(int from, QString* error) {
 bool Store::append(Record& record, QString* error, const QString& pendingFor) {
     if (!record.time.isValid()) return *error = tr("a record without a time"), false;
     if (record.origin.isEmpty()) record.origin = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    if (!open(error)) return false;
+    if (!open(error) || !begin(error)) return false;
+    if (insert(record, pendingFor, error) &&
+        execPlain(database(), QStringLiteral("COMMIT"), error)) {
+        qCDebug(lcJournal) << "appended" << record.id << "to" << where.display()
+                           << (pendingFor.isEmpty() ? QString() : QStringLiteral("pending"));
+        return true;
+    }
+    QString ignored;
+    execPlain(database(), QStringLiteral("ROLLBACK"), &ignored);
+    return false;
+}
+
+bool Store::begin(QString* error) {
+    // SQLite: take the write lock now, or a second writer could fail instead of waiting.
+    return execPlain(database(),
+                     where.kind == Target::Kind::Sqlite ? QStringLiteral("BEGIN IMMEDIATE")
+                                                        : QStringLiteral("BEGIN"),
+                     error);
+}
+
+bool Store::insert(Record& record, const QString& pendingFor, QString* error) {
     QSqlQuery query(database());
     const QVariant verified =
         record.verified ? QVariant(int(*record.verified)) : QVariant(QMetaType::fromType<int>());
-    const bool ok = exec(
-        query,
-        QStringLiteral("INSERT INTO journal (%1, configuration, pending_for) VALUES (?, ?, ?, ?, "
-                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                       "ON CONFLICT (origin) DO NOTHING RETURNING id")
-            .arg(Fields),
-        {textValue(record.origin),
-         record.time.toMSecsSinceEpoch(),
-         textValue(record.operatorName),
-         textValue(record.host),
-         textValue(record.version),
-         actionName(record.action),
-         record.port,
-         textValue(record.identity.serialNumber),
-         textValue(record.identity.vendorId),
-         textValue(record.identity.productId),
-         textValue(record.identity.location),
-         textValue(record.model),
-         outcomeName(record.outcome),
-         textValue(record.reason),
-         verified,
-         record.differences,
-         record.durationMs,
-         textValue(record.file),
-         textValue(record.sha256),
-         textValue(QString::fromUtf8(record.configuration)),
-         textValue(pendingFor)},
-        error);
+    const bool ok = exec(query,
+                         QStringLiteral("INSERT INTO journal (%1, pending_for) VALUES (?, ?, ?, ?, "
+                                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                                        "ON CONFLICT (origin) DO NOTHING RETURNING id")
+                             .arg(Fields),
+                         {textValue(record.origin),
+                          record.time.toMSecsSinceEpoch(),
+                          textValue(record.operatorName),
+                          textValue(record.host),
+                          textValue(record.version),
+                          actionName(record.action),
+                          record.port,
+                          textValue(record.identity.serialNumber),
+                          textValue(record.identity.vendorId),
+                          textValue(record.identity.productId),
+                          textValue(record.identity.location),
+                          textValue(record.model),
+                          outcomeName(record.outcome),
+                          textValue(record.reason),
+                          verified,
+                          record.differences,
+                          record.durationMs,
+                          textValue(record.file),
+                          textValue(record.sha256),
+                          textValue(pendingFor)},
+                         error);
     if (!ok) return false;
     record.id = query.next() ? query.value(0).toLongLong() : 0;
-    qCDebug(lcJournal) << "appended" << record.id << "to" << where.display()
-                       << (pendingFor.isEmpty() ? QString() : QStringLiteral("pending"));
-    return true;
+    query.finish();
+    if (record.id == 0 || record.configuration.isEmpty()) return true;
+    return exec(
+        query,
+        QStringLiteral("INSERT INTO journal_configuration (id, configuration) VALUES (?, ?)"),
+        {record.id, QString::fromUtf8(record.configuration)}, error);
 }
 
 QList<Record> Store::select(const QString& where, const QVariantList& values, const QString& tail,
@@ -289,8 +316,11 @@ QList<Record> Store::select(const QString& where, const QVariantList& values, co
     QSqlQuery query(database());
     query.setForwardOnly(true);
     const QString sql =
-        QStringLiteral("SELECT id, %1%2 FROM journal%3%4")
-            .arg(Fields, withConfiguration ? QStringLiteral(", configuration") : QString(),
+        QStringLiteral("SELECT journal.id, %1%2%3%4")
+            .arg(Fields,
+                 withConfiguration ? QStringLiteral(", c.configuration FROM journal LEFT JOIN "
+                                                    "journal_configuration c ON c.id = journal.id")
+                                   : QStringLiteral(" FROM journal"),
                  where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where, tail);
     if (!exec(query, sql, values, error)) return records;
     while (query.next())
@@ -308,7 +338,7 @@ QList<Record> Store::list(const Filter& filter, QString* error) const {
     if (!filter.port.isEmpty()) condition("port = ?", filter.port);
     if (filter.action) condition("action = ?", actionName(*filter.action));
     if (filter.since.isValid()) condition("time_ms >= ?", filter.since.toMSecsSinceEpoch());
-    QString tail = QStringLiteral(" ORDER BY time_ms DESC, id DESC");
+    QString tail = QStringLiteral(" ORDER BY time_ms DESC, journal.id DESC");
     if (filter.limit >= 0) tail += QStringLiteral(" LIMIT %1").arg(filter.limit);
     return select(conditions.join(QStringLiteral(" AND ")), values, tail, filter.withConfiguration,
                   error);
@@ -316,14 +346,14 @@ QList<Record> Store::list(const Filter& filter, QString* error) const {
 
 std::optional<Record> Store::find(qint64 id, QString* error) const {
     error->clear();
-    const QList<Record> found = select(QStringLiteral("id = ?"), {id}, {}, true, error);
+    const QList<Record> found = select(QStringLiteral("journal.id = ?"), {id}, {}, true, error);
     if (found.isEmpty()) return std::nullopt;
     return found.first();
 }
 
 QList<Record> Store::pending(const QString& server, QString* error) const {
     return select(QStringLiteral("pending_for = ?"), {server},
-                  QStringLiteral(" ORDER BY time_ms, id"), true, error);
+                  QStringLiteral(" ORDER BY time_ms, journal.id"), true, error);
 }
 
 bool Store::markSent(qint64 id, QString* error) {

@@ -51,6 +51,8 @@ private:
     QSqlDatabase database() const;
     bool prepareFile(QString* error) const;
     bool connect(QString* error);
+    bool begin(QString* error);
+    bool insert(Record& record, const QString& pendingFor, QString* error);
     bool migrate(QString* error);
     bool runMigrations(int from, QString* error);
     QList<Record> select(const QString& where, const QVariantList& values, const QString& tail,

@@ -89,21 +89,23 @@ class tst_journal : public QObject {
         return db;
     }
     void sql(const Target& target, const QStringList& statements) {
+        QString failed;
         {
             QSqlDatabase db = raw(target);
             for (const QString& statement : statements) {
                 QSqlQuery query(db);
-                QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+                if (failed.isEmpty() && !query.exec(statement)) failed = query.lastError().text();
             }
         }
         QSqlDatabase::removeDatabase("raw");
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
 
     // An empty journal of the kind the test row names.
     Target fresh() {
         QFETCH_GLOBAL(QString, kind);
         if (kind == "postgresql") {
-            sql(pg, {"DROP TABLE IF EXISTS journal, journal_schema"});
+            sql(pg, {"DROP TABLE IF EXISTS journal_configuration, journal, journal_schema"});
             return pg;
         }
         QString error;
@@ -334,8 +336,9 @@ private slots:
                          "TEXT NOT NULL, reason TEXT, verified INTEGER, differences INTEGER NOT "
                          "NULL DEFAULT 0, duration_ms BIGINT NOT NULL DEFAULT 0, file TEXT, "
                          "sha256 TEXT, configuration TEXT)",
-                     "INSERT INTO journal (time_ms, operator, action, port, outcome, differences)"
-                     " VALUES (1000, 'ann', 'verify', 'COM3', 'differences', 7)"});
+                     "INSERT INTO journal (time_ms, operator, action, port, outcome, differences, "
+                     "configuration) VALUES (1000, 'ann', 'verify', 'COM3', 'differences', 7, "
+                     "'{\"slaveId\":3}')"});
         Store store(target);
         QString error;
         if (version > Store::SchemaVersion) {
@@ -351,6 +354,7 @@ private slots:
         QCOMPARE(all[1].operatorName, "ann");
         QCOMPARE(all[1].action, Action::Verify);
         QCOMPARE(all[1].differences, 7);
+        QCOMPARE(all[1].configuration, R"({"slaveId":3})");
         QVERIFY(!all[1].verified);
         {
             QSqlDatabase db = raw(target, "check");
