@@ -86,6 +86,7 @@ Journal::SyncResult Journal::sync() {
         }
         if (!local->markSent(localId, &result.error)) break;
         ++result.sent;
+        ++sent;
         --result.left;
     }
     qCDebug(lcJournal) << "sync: sent" << result.sent << "left" << result.left;

@@ -39,6 +39,8 @@ public:
     };
     // Sends the records the local journal keeps for this server, each exactly once.
     SyncResult sync();
+    // Records sent by every sync of this run, the one on opening included.
+    int sentCount() const { return sent; }
 
 signals:
     // A journal problem the user should see, at most once per kind per run.
@@ -57,6 +59,7 @@ private:
     bool serverDown = false;
     QString failure;
     int warned = 0;
+    int sent = 0;
 };
 
 }  // namespace journal
