@@ -59,10 +59,11 @@ int filterOf(const Invocation& line, journal::Filter* filter) {
     return Done;
 }
 
-// One line per record; its texts may come from anyone who writes to a shared journal.
+// One line per record (a reason's explanation joined onto it); its texts may come from anyone
+// who writes to a shared journal.
 QString recordLine(const Record& record) {
     QString outcome = journal::outcomeName(record.outcome);
-    if (!record.reason.isEmpty()) outcome += QStringLiteral(": ") + record.reason;
+    if (!record.reason.isEmpty()) outcome += QStringLiteral(": ") + record.reason.simplified();
     return QStringList{QString::number(record.id),
                        record.time.toString(Qt::ISODateWithMs),
                        journal::actionName(record.action),

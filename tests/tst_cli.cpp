@@ -1097,6 +1097,28 @@ private slots:
                  csv.out);
     }
 
+    // With a team's server: the run is recorded there and listed from there.
+    void journalOnServer() {
+        const QString url = qEnvironmentVariable("QX_TEST_PG_URL");
+        if (url.isEmpty()) QSKIP("no test server (QX_TEST_PG_URL)");
+        UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
+        QVERIFY(sim);
+        const QString since = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+        const Run read =
+            cli(fast({"read", "-p", sim->slavePath(), "-o", path("got.cfg"), "--journal", url}));
+        QCOMPARE(read.code, 0);
+        QVERIFY2(!read.err.contains("journal"), read.err);
+        const Run list =
+            cli({"journal", "-p", sim->slavePath(), "--since", since, "--json", "--journal", url});
+        QCOMPARE(list.code, 0);
+        const QJsonArray records = QJsonDocument::fromJson(list.out).array();
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0]["action"].toString(), "read");
+        const Run sync = cli({"journal", "--sync", "--journal", url});
+        QCOMPARE(sync.code, 0);
+        QVERIFY2(sync.err.contains("0 still waiting"), sync.err);
+    }
+
     // A journal that is off or cannot be written never changes how a transfer ends.
     void journalNeverStopsATransfer_data() {
         QTest::addColumn<QStringList>("args");
