@@ -36,7 +36,8 @@ int checkLine(const Invocation& line) {
 
 // "2026-12-07", or a time with or without ms and zone (none: local time).
 QDateTime sinceTime(const QString& text) {
-    const QDate day = QDate::fromString(text, Qt::ISODate);
+    // QDate takes the date part of a whole time too, so only a bare date is read as one.
+    const QDate day = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     if (day.isValid()) return day.startOfDay(Qt::LocalTime);
     return QDateTime::fromString(text, Qt::ISODateWithMs);
 }
