@@ -176,6 +176,8 @@ bool Store::connect(QString* error) {
     const bool sqlite = where.kind == Target::Kind::Sqlite;
     if (where.kind == Target::Kind::Off) return *error = tr("the journal is turned off"), false;
     if (sqlite && !prepareFile(error)) return false;
+    // A second try after a failed open starts afresh rather than warn of a duplicate name.
+    if (QSqlDatabase::contains(connectionName)) QSqlDatabase::removeDatabase(connectionName);
     QSqlDatabase db = QSqlDatabase::addDatabase(
         sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), connectionName);
     if (!db.isValid())

@@ -342,8 +342,11 @@ private slots:
         Store store(target);
         QString error;
         if (version > Store::SchemaVersion) {
-            QVERIFY(!store.open(&error));
-            QVERIFY2(error.contains("newer"), qPrintable(error));
+            QTest::failOnWarning(QRegularExpression("connection"));
+            for (int attempt = 0; attempt < 2; ++attempt) {  // a retry starts afresh
+                QVERIFY(!store.open(&error));
+                QVERIFY2(error.contains("newer"), qPrintable(error));
+            }
             return;
         }
         QVERIFY2(store.open(&error), qPrintable(error));
