@@ -27,6 +27,7 @@ BatchJob::~BatchJob() = default;
 
 void BatchJob::start(std::function<void()> ended) {
     onEnded = std::move(ended);
+    clock.start();
     if (!session->open(result.port))
         return finish(PortFailed, Text::tr("cannot open: %1").arg(session->errorString()));
     session->setInterval(task.intervalMs);
@@ -49,6 +50,8 @@ void BatchJob::start(std::function<void()> ended) {
 
 void BatchJob::connectSession() {
     UnitSession* s = session.get();
+    QObject::connect(s, &UnitSession::probeAccepted, s,
+                     [this](const QString& model) { result.model = model; });
     QObject::connect(s, &UnitSession::lost, s,
                      [this](const QString& reason) { lostReason = reason; });
     QObject::connect(s, &UnitSession::progress, s, [this] {
@@ -82,6 +85,7 @@ void BatchJob::run(Step next) {
                                     sent);
             break;
         case Step::Write:
+            result.configuration = sent;
             session->startWrite(sent);
             break;
         case Step::Read:
@@ -142,6 +146,7 @@ void BatchJob::onFinished(UnitSession::Outcome outcome) {
 }
 
 void BatchJob::finishVerify() {
+    result.configuration = session->configuration();
     result.differences =
         differences(task.document.set, session->configuration(), task.document.phoneCount);
     if (result.differences.isEmpty()) return finish(Done, Text::tr("equal"));
@@ -149,6 +154,7 @@ void BatchJob::finishVerify() {
 }
 
 void BatchJob::finishRead() {
+    result.configuration = session->configuration();
     const QString path = BatchRunner::outputPath(task.outputPattern, result.port);
     QString error;
     const bool saved = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
@@ -161,6 +167,7 @@ void BatchJob::finishRead() {
 void BatchJob::finish(ExitCode code, const QString& summary) {
     result.code = code;
     result.summary = summary;
+    result.durationMs = clock.elapsed();
     session->close();
     reporter.progress(index, code == Done ? Text::tr("done") : Text::tr("failed"),
                       session->exchangesDone(), session->exchangeCount());

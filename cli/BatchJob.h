@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -43,6 +44,7 @@ private:
     QString lostReason;
     PortResult result;
     std::function<void()> onEnded;
+    QElapsedTimer clock;
 };
 
 }  // namespace cli

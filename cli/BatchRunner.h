@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "ConfigDocument.h"
 #include "ExitCode.h"
@@ -37,6 +38,10 @@ struct PortResult {
     ExitCode code = Done;
     QString summary;          // "written and verified", "no unit answered", ...
     QStringList differences;  // verify, or write --verify
+    // For the journal: what the unit said it is, what it holds or was sent, and how long it took.
+    QString model;
+    std::optional<ConfigurationSet> configuration;
+    qint64 durationMs = 0;
 };
 
 // Runs the task on several ports at once, one UnitSession each (its own link and timer) on the

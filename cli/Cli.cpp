@@ -23,6 +23,14 @@ enum Option {
     SheetFile,
     Interval,
     Log,
+    JournalTarget,
+    NoJournal,
+    Action,
+    Since,
+    Limit,
+    Csv,
+    Show,
+    Sync,
     Quiet,
     Help,
     Version,
@@ -50,6 +58,18 @@ const std::array<OptionRow, OptionCount> optionRows{{
     {nullptr, "interval", "MS",
      QT_TRANSLATE_NOOP("cli", "Milliseconds per exchange (default 100).")},
     {nullptr, "log", "FILE", QT_TRANSLATE_NOOP("cli", "Append every command and reply to FILE.")},
+    {nullptr, "journal", "WHERE",
+     QT_TRANSLATE_NOOP("cli", "Journal file, or postgresql://USER@HOST[:PORT]/DATABASE.")},
+    {nullptr, "no-journal", nullptr, QT_TRANSLATE_NOOP("cli", "Record nothing in the journal.")},
+    {nullptr, "action", "ACTION",
+     QT_TRANSLATE_NOOP("cli", "journal: only read, write, verify, backup or restore.")},
+    {nullptr, "since", "TIME",
+     QT_TRANSLATE_NOOP("cli", "journal: only from TIME on (2026-12-07T14:00:00Z).")},
+    {nullptr, "limit", "N", QT_TRANSLATE_NOOP("cli", "journal: only the newest N.")},
+    {nullptr, "csv", nullptr, QT_TRANSLATE_NOOP("cli", "journal: print CSV.")},
+    {nullptr, "show", "ID", QT_TRANSLATE_NOOP("cli", "journal: the configuration of record ID.")},
+    {nullptr, "sync", nullptr,
+     QT_TRANSLATE_NOOP("cli", "journal: send the records kept locally to the server.")},
     {"q", "quiet", nullptr, QT_TRANSLATE_NOOP("cli", "No progress or summaries; errors only.")},
     {"h", "help", nullptr, QT_TRANSLATE_NOOP("cli", "Show this help.")},
     {nullptr, "version", nullptr, QT_TRANSLATE_NOOP("cli", "Show the version.")},
@@ -58,7 +78,11 @@ const std::array<OptionRow, OptionCount> optionRows{{
 constexpr unsigned bit(Option option) {
     return 1u << option;
 }
-constexpr unsigned OnUnits = bit(Port) | bit(Interval) | bit(Log);
+constexpr unsigned OnUnits =
+    bit(Port) | bit(Interval) | bit(Log) | bit(JournalTarget) | bit(NoJournal);
+constexpr unsigned OnJournal = bit(Port) | bit(Output) | bit(Json) | bit(JournalTarget) |
+                               bit(Action) | bit(Since) | bit(Limit) | bit(Csv) | bit(Show) |
+                               bit(Sync);
 // Help, version and quiet are welcome anywhere.
 constexpr unsigned Anywhere = bit(Quiet) | bit(Help) | bit(Version);
 
@@ -71,7 +95,7 @@ struct Command {
     int (*handler)(const Invocation&);
 };
 
-const std::array<Command, 6> commands{{
+const std::array<Command, 7> commands{{
     {"ports", "[--json]", 0, bit(Json), listPorts},
     {"read", "-p PORT [-p PORT ...] -o FILE", 0, OnUnits | bit(Output), readUnits},
     {"write", "-p PORT [-p PORT ...] FILE|- [--verify] [--set NAME=VALUE ...] [--sheet CSV]", 1,
@@ -79,6 +103,11 @@ const std::array<Command, 6> commands{{
     {"verify", "-p PORT [-p PORT ...] FILE", 1, OnUnits, verifyUnits},
     {"diff", "FILE FILE", 2, 0, diffFiles},
     {"show", "FILE [--json]", 1, bit(Json), showFile},
+    {"journal",
+     "[-p PORT] [--action ACTION] [--since TIME] [--limit N] [--json|--csv]\n"
+     "  quellix-cli journal --show ID [-o FILE]\n"
+     "  quellix-cli journal --sync",
+     0, OnJournal, showJournal},
 }};
 
 const char* const Notes = QT_TRANSLATE_NOOP(
@@ -90,8 +119,12 @@ const char* const Notes = QT_TRANSLATE_NOOP(
     "NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet\n"
     "has a header row, port first, then NAMEs; port is a device path, its last part or a USB\n"
     "serial number; an empty cell keeps FILE's value, and --set has the last word.\n"
+    "Every read, write and verify is kept in the journal: quellix/journal.sqlite in the\n"
+    "user's data folder, or --journal (or QUELLIX_JOURNAL); a server's password comes from\n"
+    "PGPASSWORD or ~/.pgpass. A journal that cannot be written only warns.\n"
     "Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,\n"
-    "4 no unit answered or the line was lost, 5 a file could not be read or written.");
+    "4 no unit answered or the line was lost, 5 a file (or the journal) could not be read\n"
+    "or written.");
 
 QList<QCommandLineOption> parserOptions() {
     QList<QCommandLineOption> options;
@@ -196,6 +229,14 @@ Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLine
     line.assignments = parser.values(options[Set]);
     line.sheets = parser.values(options[SheetFile]);
     line.quiet = parser.isSet(options[Quiet]);
+    line.journal = parser.value(options[JournalTarget]);
+    line.noJournal = parser.isSet(options[NoJournal]);
+    line.action = parser.value(options[Action]);
+    line.since = parser.value(options[Since]);
+    line.limit = parser.value(options[Limit]);
+    line.show = parser.value(options[Show]);
+    line.csv = parser.isSet(options[Csv]);
+    line.sync = parser.isSet(options[Sync]);
     return line;
 }
 

@@ -9,6 +9,7 @@
 #include <QSet>
 #include <algorithm>
 
+#include "BatchJournal.h"
 #include "BatchRunner.h"
 #include "ConfigDocument.h"
 #include "ConfigJson.h"
@@ -62,7 +63,9 @@ QString portLine(const QSerialPortInfo& info) {
     return fields.join('\t');
 }
 
-QStringList listing(const ConfigDocument& doc) {
+}  // namespace
+
+QStringList showLines(const ConfigDocument& doc) {
     QStringList lines{QStringLiteral("slave-id: %1").arg(doc.set.slaveId)};
     for (int k = 0; k < doc.phoneCount; ++k)
         lines << QStringLiteral("phone %1: %2")
@@ -74,6 +77,8 @@ QStringList listing(const ConfigDocument& doc) {
                           ConfigJson::literal(doc.set.channelMessage[i]));
     return lines;
 }
+
+namespace {
 
 QString shownName(const QString& file) {
     return file == QStringLiteral("-") ? Text::tr("standard input") : file;
@@ -156,10 +161,13 @@ int runBatch(const Invocation& line, BatchTask& task) {
         if (!log.open(line.log)) return fileError(line.log, log.errorString());
         task.log = &log;
     }
+    // Opened first: a server that needs a moment, or is away, is known before the units start.
+    const std::unique_ptr<journal::Journal> journal = openJournal(line);
     Reporter reporter(stderr, line.quiet, Reporter::isTerminal(stderr));
     BatchRunner runner(task, reporter);
     const QList<PortResult> results = runner.run(line.ports);
     reportResults(results, reporter);
+    recordBatch(journal.get(), task, results, line.files.value(0));
     int worst = Done;
     for (const PortResult& result : results)
         worst = std::max(worst, int(result.code));
@@ -288,7 +296,7 @@ int showFile(const Invocation& line) {
     if (line.json)
         writeTo(stdout, QString::fromUtf8(ConfigJson::serialize(doc.set, doc.phoneCount)));
     else
-        printLines(listing(doc));
+        printLines(showLines(doc));
     return Done;
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+struct ConfigDocument;
+
 // One function per quellix-cli command. Each gets a command line whose options and file
 // count are already checked against the command table; what only makes sense for that command
 // (a port named twice, an interval that is no number) is checked here, before anything is sent.
@@ -20,6 +22,13 @@ struct Invocation {
     bool json = false;
     bool verify = false;
     bool quiet = false;
+    // The journal: where (empty: QUELLIX_JOURNAL or the default), and the journal command's
+    // options as given.
+    QString journal;
+    bool noJournal = false;
+    QString action, since, limit, show;
+    bool csv = false;
+    bool sync = false;
 };
 
 int listPorts(const Invocation& line);
@@ -28,5 +37,9 @@ int diffFiles(const Invocation& line);
 int readUnits(const Invocation& line);
 int writeUnits(const Invocation& line);
 int verifyUnits(const Invocation& line);
+int showJournal(const Invocation& line);
+
+// The lines `show` prints for a configuration.
+QStringList showLines(const ConfigDocument& doc);
 
 }  // namespace cli

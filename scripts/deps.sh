@@ -7,6 +7,7 @@ set -euo pipefail
 # own, which the standard dialogs use.
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev qt6-tools-dev
     qt6-l10n-tools qt6-translations-l10n "$@")
+packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)  # the journal and its tests
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -8,7 +8,7 @@ build=$(cd "${1:-$root/build}" && pwd)
 "$root/scripts/deps.sh" clang-format clang-tidy cppcheck
 
 cd "$root"
-sources=$(git ls-files 'core/*.cpp' 'main/*.cpp' 'cli/*.cpp' 'device/*.cpp' 'configfile/*.cpp' 'provision/*.cpp' 'dialogs/*.cpp' 'translations/*.cpp' 'tools/unitsim/*.cpp' 'bench/*.cpp')
+sources=$(git ls-files 'core/*.cpp' 'main/*.cpp' 'cli/*.cpp' 'device/*.cpp' 'configfile/*.cpp' 'provision/*.cpp' 'journal/*.cpp' 'dialogs/*.cpp' 'translations/*.cpp' 'tools/unitsim/*.cpp' 'bench/*.cpp')
 echo "== clang-format"
 clang-format --dry-run --Werror $(git ls-files '*.cpp' '*.h')
 echo "clang-format: clean"
@@ -24,6 +24,6 @@ echo "clang-tidy: clean"
 
 echo "== cppcheck"
 cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability --inline-suppr \
-    --std=c++20 --library=qt -I core -I main -I device -I configfile -I provision -I dialogs -I cli -I translations -I tools/unitsim \
+    --std=c++20 --library=qt -I core -I main -I device -I configfile -I provision -I journal -I dialogs -I cli -I translations -I tools/unitsim \
     --suppress=missingIncludeSystem $sources
 echo "cppcheck: clean"

@@ -40,6 +40,12 @@ export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
+# The journal's PostgreSQL tests run against a real throwaway server, for every stage.
+pgdir=$(mktemp -d /tmp/quellix-pg.XXXXXX)
+trap '"$root/scripts/pg-test-server.sh" stop "$pgdir"' EXIT
+QX_TEST_PG_URL=$("$root/scripts/pg-test-server.sh" start "$pgdir")
+export QX_TEST_PG_URL QX_REQUIRE_PG=1 PGPASSFILE="$pgdir/pgpass"
+
 # Warnings are errors here, and Qt's deprecated API is hidden, so its use fails the build.
 strict=(-DQX_WERROR=ON -DQX_STRICT_QT=ON)
 stage "tests" suite "$root/build" "${strict[@]}"

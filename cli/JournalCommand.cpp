@@ -1,0 +1,171 @@
+// The journal command: lists records, shows one's configuration, sends waiting ones.
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include "Commands.h"
+#include "ConfigDocument.h"
+#include "ConfigFile.h"
+#include "ConfigJson.h"
+#include "Console.h"
+#include "ExitCode.h"
+#include "Journal.h"
+#include "Reporter.h"
+
+namespace cli {
+
+namespace {
+
+using journal::Record;
+using journal::Target;
+
+// Options that belong to one use of the command only, so a line never means two things.
+int checkLine(const Invocation& line) {
+    const bool listing = !line.ports.isEmpty() || !line.action.isEmpty() || !line.since.isEmpty() ||
+                         !line.limit.isEmpty() || line.json || line.csv;
+    if (line.sync && (listing || !line.show.isEmpty() || !line.output.isEmpty()))
+        return usageError(Text::tr("journal --sync takes no other journal option"));
+    if (!line.show.isEmpty() && listing)
+        return usageError(Text::tr("journal --show takes only -o FILE"));
+    if (!line.output.isEmpty() && line.show.isEmpty())
+        return usageError(Text::tr("-o goes with journal --show ID"));
+    if (line.json && line.csv) return usageError(Text::tr("--json and --csv exclude each other"));
+    if (line.ports.size() > 1) return usageError(Text::tr("journal takes one -p PORT at most"));
+    return Done;
+}
+
+// "2026-12-07", or a time with or without ms and zone (none: local time).
+QDateTime sinceTime(const QString& text) {
+    // QDate takes the date part of a whole time too, so only a bare date is read as one.
+    const QDate day = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (day.isValid()) return day.startOfDay(Qt::LocalTime);
+    return QDateTime::fromString(text, Qt::ISODateWithMs);
+}
+
+int filterOf(const Invocation& line, journal::Filter* filter) {
+    filter->port = line.ports.value(0);
+    if (!line.action.isEmpty() && !(filter->action = journal::actionFromName(line.action)))
+        return usageError(Text::tr("--action takes read, write, verify, backup or restore, not "
+                                   "'%1'")
+                              .arg(printable(line.action)));
+    if (!line.since.isEmpty() && !(filter->since = sinceTime(line.since)).isValid())
+        return usageError(Text::tr("--since takes a time such as 2026-12-07T14:00:00Z or a "
+                                   "date, not '%1'")
+                              .arg(printable(line.since)));
+    bool ok = true;
+    if (!line.limit.isEmpty() && ((filter->limit = line.limit.toInt(&ok)) <= 0 || !ok))
+        return usageError(
+            Text::tr("--limit takes a positive whole number, not '%1'").arg(printable(line.limit)));
+    filter->withConfiguration = line.json;
+    return Done;
+}
+
+// One line per record (a reason's explanation joined onto it); its texts may come from anyone
+// who writes to a shared journal.
+QString recordLine(const Record& record) {
+    QString outcome = journal::outcomeName(record.outcome);
+    if (!record.reason.isEmpty()) outcome += QStringLiteral(": ") + record.reason.simplified();
+    return QStringList{QString::number(record.id),
+                       record.time.toString(Qt::ISODateWithMs),
+                       journal::actionName(record.action),
+                       printable(record.port),
+                       printable(outcome),
+                       printable(record.operatorName),
+                       printable(record.file)}
+               .join('\t') +
+           '\n';
+}
+
+int listRecords(journal::Store& store, const Invocation& line) {
+    journal::Filter filter;
+    if (const int code = filterOf(line, &filter); code != Done) return code;
+    QString error;
+    const QList<Record> records = store.list(filter, &error);
+    if (!error.isEmpty()) return fileError(store.target().display(), error);
+    if (line.json) {
+        QJsonArray array;
+        for (const Record& record : records)
+            array.append(record.toJson());
+        writeTo(stdout, QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
+        return Done;
+    }
+    QString text;
+    if (line.csv)
+        text = Record::csvHeader() + '\n';
+    else if (Reporter::isTerminal(stdout))
+        text = Text::tr("ID\tTIME\tACTION\tPORT\tOUTCOME\tOPERATOR\tFILE\n");
+    for (const Record& record : records)
+        text += line.csv ? record.csvRow() + '\n' : recordLine(record);
+    writeTo(stdout, text);
+    return Done;
+}
+
+// The record's configuration, checked as strictly as a file before anyone writes it to a unit.
+int recordDocument(journal::Store& store, const QString& idText, ConfigDocument* doc) {
+    bool ok = false;
+    const qint64 id = idText.toLongLong(&ok);
+    if (!ok || id <= 0)
+        return usageError(
+            Text::tr("--show takes a record number, not '%1'").arg(printable(idText)));
+    QString error;
+    const std::optional<Record> record = store.find(id, &error);
+    const QString name = Text::tr("journal record %1").arg(id);
+    if (!record) return fileError(name, error.isEmpty() ? Text::tr("no such record") : error);
+    if (record->configuration.isEmpty())
+        return fileError(name, Text::tr("holds no configuration (a verify keeps only its "
+                                        "fingerprint)"));
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(record->configuration, QCryptographicHash::Sha256).toHex());
+    if (hash != record->sha256)
+        return fileError(name, Text::tr("its configuration does not match its fingerprint; the "
+                                        "journal was altered"));
+    *doc = ConfigDocument::parse(record->configuration);
+    if (!doc->ok) return fileError(name, doc->error);
+    return Done;
+}
+
+int showRecord(journal::Store& store, const Invocation& line) {
+    ConfigDocument doc;
+    if (const int code = recordDocument(store, line.show, &doc); code != Done) return code;
+    if (line.output.isEmpty()) {
+        printLines(showLines(doc));
+        return Done;
+    }
+    QString error;
+    const bool saved =
+        line.output.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
+            ? ConfigFile::saveBytes(line.output, ConfigJson::serialize(doc.set, doc.phoneCount),
+                                    &error)
+            : ConfigFile::save(line.output, doc.set, &error);
+    return saved ? Done : fileError(line.output, error);
+}
+
+int syncRecords(journal::Journal& journal) {
+    if (journal.target().kind != Target::Kind::Postgres)
+        return usageError(
+            Text::tr("journal --sync sends to a server: give --journal "
+                     "postgresql://USER@HOST[:PORT]/DATABASE or set "
+                     "QUELLIX_JOURNAL"));
+    const journal::Journal::SyncResult result = journal.sync();
+    if (!result.error.isEmpty()) return fileError(journal.target().display(), result.error);
+    writeTo(stderr, Text::tr("quellix-cli: journal: %1 sent to %2, %3 still waiting\n")
+                        .arg(QString::number(journal.sentCount()), journal.target().display(),
+                             QString::number(result.left)));
+    return Done;
+}
+
+}  // namespace
+
+int showJournal(const Invocation& line) {
+    if (const int code = checkLine(line); code != Done) return code;
+    QString error;
+    const Target target = Target::choose(false, line.journal, &error);
+    if (!error.isEmpty()) return usageError(error);
+    journal::Journal journal(target);
+    if (line.sync) return syncRecords(journal);
+    if (!journal.open()) return fileError(target.display(), journal.openError());
+    if (!line.show.isEmpty()) return showRecord(journal.store(), line);
+    return listRecords(journal.store(), line);
+}
+
+}  // namespace cli

@@ -1,0 +1,4 @@
+#include "JournalLog.h"
+
+// Warnings show by default; the decisions behind them only when asked for.
+Q_LOGGING_CATEGORY(lcJournal, "quellix.journal", QtWarningMsg)

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "ConfigurationSet.h"
+#include "PortIdentity.h"
+
+namespace journal {
+
+enum class Action { Read, Write, Verify, Backup, Restore };
+enum class Outcome { Done, Differences, Failed };
+
+// The names stored and shown ("read", "done", ...); fromName gives nothing for any other text.
+QString actionName(Action action);
+std::optional<Action> actionFromName(const QString& name);
+QString outcomeName(Outcome outcome);
+std::optional<Outcome> outcomeFromName(const QString& name);
+
+// The configuration as compact JSON with sorted keys (the `show --json` content), so equal
+// configurations give equal bytes and so equal fingerprints.
+QByteArray canonicalJson(const ConfigurationSet& set, int phoneCount);
+// SHA-256 of canonicalJson, 64 lower-case hex digits.
+QString fingerprint(const ConfigurationSet& set, int phoneCount);
+
+// The login name from USER (or USERNAME); empty when unset or not a plausible name, so a
+// control character or a screenful of text in the environment never reaches the journal.
+QString loginName();
+
+// One unit operation.
+struct Record {
+    qint64 id = 0;   // given by the journal that keeps it
+    QString origin;  // unique across journals, so a record synced twice is stored once
+    QDateTime time;  // UTC, ms
+    QString operatorName;
+    QString host;
+    QString version;
+    Action action = Action::Read;
+    QString port;
+    PortIdentity identity;
+    QString model;
+    Outcome outcome = Outcome::Done;
+    QString reason;                // why it failed; empty otherwise
+    std::optional<bool> verified;  // unset: no verify was asked for
+    int differences = 0;
+    qint64 durationMs = 0;
+    QString file;
+    QString sha256;
+    QByteArray configuration;  // canonicalJson; empty when the action carries none
+
+    // A record of `action` on `port` starting now, by this user on this host.
+    static Record begin(Action action, const QString& port, const QString& version);
+    // Sets configuration and sha256 together, so they always agree.
+    void setConfiguration(const ConfigurationSet& set, int phoneCount);
+
+    // camelCase keys: id, time, operator, host, version, action, port, serialNumber, vendorId,
+    // productId, location, model, outcome, reason, verified, differences, durationMs, file,
+    // sha256, configuration. Unknown texts and a missing configuration are null.
+    QJsonObject toJson() const;
+    // The same fields but the configuration (too large for a spreadsheet cell), RFC 4180 quoted.
+    static QString csvHeader();
+    QString csvRow() const;
+};
+
+}  // namespace journal

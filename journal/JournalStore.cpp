@@ -1,0 +1,367 @@
+#include "JournalStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+#include "JournalLog.h"
+
+namespace journal {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("journal::Store", text);
+}
+
+// Appends wait this long for another process's write to finish; each takes milliseconds.
+constexpr int BusyTimeoutMs = 10000;
+// An unreachable server must not hold up a transfer for long.
+constexpr int ConnectTimeoutS = 3;
+// Serialises schema changes between processes opening the same PostgreSQL journal.
+constexpr int MigrationLockKey = 0x51580001;
+
+// Each step takes the schema from its index to the next version. Statements are shared by both
+// databases; %ID% is the one spelling they disagree on.
+const QList<QStringList> Migrations{
+    {QStringLiteral("CREATE TABLE journal (id %ID%, time_ms BIGINT NOT NULL, operator TEXT, "
+                    "host TEXT, version TEXT, action TEXT NOT NULL, port TEXT NOT NULL, "
+                    "serial_number TEXT, vendor_id TEXT, product_id TEXT, location TEXT, "
+                    "model TEXT, outcome TEXT NOT NULL, reason TEXT, verified INTEGER, "
+                    "differences INTEGER NOT NULL DEFAULT 0, duration_ms BIGINT NOT NULL "
+                    "DEFAULT 0, file TEXT, sha256 TEXT, configuration TEXT)")},
+    // Syncing from a local journal to a server: a record's identity across journals, and the
+    // server it still has to reach.
+    {QStringLiteral("ALTER TABLE journal ADD COLUMN origin TEXT"),
+     QStringLiteral("ALTER TABLE journal ADD COLUMN pending_for TEXT"),
+     QStringLiteral("CREATE UNIQUE INDEX journal_origin ON journal (origin)"),
+     QStringLiteral("CREATE INDEX journal_time ON journal (time_ms)"),
+     // Configurations apart, so a history of thousands of records lists in a blink: inline,
+     // each record's row spans several pages.
+     QStringLiteral("CREATE TABLE journal_configuration (id BIGINT PRIMARY KEY REFERENCES "
+                    "journal (id), configuration TEXT NOT NULL)"),
+     QStringLiteral("INSERT INTO journal_configuration (id, configuration) SELECT id, "
+                    "configuration FROM journal WHERE configuration IS NOT NULL"),
+     QStringLiteral("ALTER TABLE journal DROP COLUMN configuration")},
+};
+static_assert(Store::SchemaVersion == 2);
+
+// Every column of a record but its id, in the order recordFrom reads them.
+const QString Fields = QStringLiteral(
+    "origin, time_ms, operator, host, version, action, port, serial_number, vendor_id, "
+    "product_id, location, model, outcome, reason, verified, differences, duration_ms, file, "
+    "sha256");
+
+QVariant textValue(const QString& text) {
+    return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
+}
+
+// The server's words on one line, with anything a terminal would act on shown escaped: the
+// text comes from a server we do not control.
+QString failure(const QSqlError& error) {
+    const QString text = error.text().simplified();
+    if (text.isEmpty()) return tr("unknown database error");
+    QString shown;
+    for (const QChar c : text)
+        shown += c.isPrint() ? QString(c)
+                             : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    return shown;
+}
+
+bool exec(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error) {
+    if (!query.prepare(sql)) return *error = failure(query.lastError()), false;
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec()) return *error = failure(query.lastError()), false;
+    return true;
+}
+
+bool execPlain(const QSqlDatabase& db, const QString& sql, QString* error) {
+    QSqlQuery query(db);
+    if (query.exec(sql)) return true;
+    *error = failure(query.lastError());
+    return false;
+}
+
+std::optional<Record> recordFrom(const QSqlQuery& query, bool withConfiguration) {
+    Record record;
+    record.id = query.value(0).toLongLong();
+    const auto action = actionFromName(query.value(6).toString());
+    const auto outcome = outcomeFromName(query.value(13).toString());
+    if (!action || !outcome) {
+        qCWarning(lcJournal) << "record" << record.id << "has an unknown action or outcome"
+                             << query.value(6).toString() << query.value(13).toString()
+                             << "and is left out";
+        return std::nullopt;
+    }
+    record.origin = query.value(1).toString();
+    record.time = QDateTime::fromMSecsSinceEpoch(query.value(2).toLongLong(), Qt::UTC);
+    record.operatorName = query.value(3).toString();
+    record.host = query.value(4).toString();
+    record.version = query.value(5).toString();
+    record.action = *action;
+    record.port = query.value(7).toString();
+    record.identity = {query.value(8).toString(), query.value(9).toString(),
+                       query.value(10).toString(), query.value(11).toString()};
+    record.model = query.value(12).toString();
+    record.outcome = *outcome;
+    record.reason = query.value(14).toString();
+    if (!query.isNull(15)) record.verified = query.value(15).toInt() != 0;
+    record.differences = query.value(16).toInt();
+    record.durationMs = query.value(17).toLongLong();
+    record.file = query.value(18).toString();
+    record.sha256 = query.value(19).toString();
+    if (withConfiguration) record.configuration = query.value(20).toString().toUtf8();
+    return record;
+}
+
+}  // namespace
+
+Store::Store(const Target& target)
+    : where(target),
+      connectionName(QStringLiteral("quellix-journal-") +
+                     QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+
+Store::~Store() {
+    {
+        QSqlDatabase db = database();
+        if (db.isValid()) db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+QSqlDatabase Store::database() const {
+    return QSqlDatabase::database(connectionName, false);
+}
+
+bool Store::isOpen() const {
+    return database().isOpen();
+}
+
+bool Store::open(QString* error) {
+    if (isOpen()) return true;
+    if (!connect(error) || !migrate(error)) {
+        qCInfo(lcJournal) << "cannot open" << where.display() << ":" << *error;
+        database().close();
+        return false;
+    }
+    qCDebug(lcJournal) << "opened" << where.display();
+    return true;
+}
+
+// Creates a new SQLite file readable by its owner only before SQLite opens it: records name
+// operators, hosts and whole configurations.
+bool Store::prepareFile(QString* error) const {
+    const QFileInfo info(where.path);
+    if (info.exists()) return true;
+    if (!QDir().mkpath(info.absolutePath())) {
+        *error = tr("cannot create the folder %1").arg(info.absolutePath());
+        return false;
+    }
+    QFile file(where.path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                  QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        file.exists())  // another process made it meanwhile
+        return true;
+    *error = file.errorString();
+    return false;
+}
+
+bool Store::connect(QString* error) {
+    const bool sqlite = where.kind == Target::Kind::Sqlite;
+    if (where.kind == Target::Kind::Off) return *error = tr("the journal is turned off"), false;
+    if (sqlite && !prepareFile(error)) return false;
+    // A second try after a failed open starts afresh rather than warn of a duplicate name.
+    if (QSqlDatabase::contains(connectionName)) QSqlDatabase::removeDatabase(connectionName);
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), connectionName);
+    if (!db.isValid())
+        return *error = tr("the Qt SQL driver for %1 is not installed")
+                            .arg(sqlite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL")),
+               false;
+    if (sqlite) {
+        db.setDatabaseName(where.path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+    } else {
+        // No password here: libpq reads PGPASSWORD or ~/.pgpass itself.
+        db.setHostName(where.host);
+        db.setPort(where.port);
+        db.setUserName(where.user);
+        db.setDatabaseName(where.database);
+        db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(ConnectTimeoutS));
+    }
+    if (!db.open()) return *error = failure(db.lastError()), false;
+    // WAL lets readers and one writer work at once; every process that opens it agrees.
+    if (sqlite) return execPlain(db, QStringLiteral("PRAGMA journal_mode=WAL"), error);
+    // libpq prints notices ("relation already exists, skipping") straight to stderr.
+    return execPlain(db, QStringLiteral("SET client_min_messages TO WARNING"), error);
+}
+
+bool Store::migrate(QString* error) {
+    QSqlDatabase db = database();
+    const bool sqlite = where.kind == Target::Kind::Sqlite;
+    // Locked first, so two processes opening a new journal do not both create it.
+    if (!begin(error)) return false;
+    QSqlQuery query(db);
+    bool ok = (sqlite || exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(?)"),
+                              {MigrationLockKey}, error)) &&
+              execPlain(db,
+                        QStringLiteral("CREATE TABLE IF NOT EXISTS journal_schema "
+                                       "(version INTEGER NOT NULL)"),
+                        error) &&
+              exec(query, QStringLiteral("SELECT MAX(version) FROM journal_schema"), {}, error);
+    const int version = ok && query.next() ? query.value(0).toInt() : 0;
+    query.finish();
+    if (ok && version > SchemaVersion) {
+        *error = tr("the journal has schema version %1, newer than this version of the tool "
+                    "knows (%2); update the tool")
+                     .arg(version)
+                     .arg(SchemaVersion);
+        ok = false;
+    }
+    ok = ok && runMigrations(version, error);
+    if (ok) return execPlain(db, QStringLiteral("COMMIT"), error);
+    QString ignored;
+    execPlain(db, QStringLiteral("ROLLBACK"), &ignored);
+    return false;
+}
+
+bool Store::runMigrations(int from, QString* error) {
+    QSqlDatabase db = database();
+    const QString idType = where.kind == Target::Kind::Sqlite
+                               ? QStringLiteral("INTEGER PRIMARY KEY")
+                               : QStringLiteral("BIGSERIAL PRIMARY KEY");
+    for (int version = from; version < SchemaVersion; ++version) {
+        qCInfo(lcJournal) << "upgrading" << where.display() << "to schema version" << version + 1;
+        for (QString sql : Migrations[version])
+            if (!execPlain(db, sql.replace(QStringLiteral("%ID%"), idType), error)) return false;
+        QSqlQuery query(db);
+        if (!execPlain(db, QStringLiteral("DELETE FROM journal_schema"), error) ||
+            !exec(query, QStringLiteral("INSERT INTO journal_schema (version) VALUES (?)"),
+                  {version + 1}, error))
+            return false;
+    }
+    return true;
+}
+
+bool Store::append(Record& record, QString* error, const QString& pendingFor) {
+    if (!record.time.isValid()) return *error = tr("a record without a time"), false;
+    if (record.origin.isEmpty()) record.origin = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    if (!open(error) || !begin(error)) return false;
+    if (insert(record, pendingFor, error) &&
+        execPlain(database(), QStringLiteral("COMMIT"), error)) {
+        qCDebug(lcJournal) << "appended" << record.id << "to" << where.display()
+                           << (pendingFor.isEmpty() ? QString() : QStringLiteral("pending"));
+        return true;
+    }
+    QString ignored;
+    execPlain(database(), QStringLiteral("ROLLBACK"), &ignored);
+    return false;
+}
+
+bool Store::begin(QString* error) {
+    // SQLite: take the write lock now, or a second writer could fail instead of waiting.
+    return execPlain(database(),
+                     where.kind == Target::Kind::Sqlite ? QStringLiteral("BEGIN IMMEDIATE")
+                                                        : QStringLiteral("BEGIN"),
+                     error);
+}
+
+bool Store::insert(Record& record, const QString& pendingFor, QString* error) {
+    QSqlQuery query(database());
+    const QVariant verified =
+        record.verified ? QVariant(int(*record.verified)) : QVariant(QMetaType::fromType<int>());
+    const bool ok = exec(query,
+                         QStringLiteral("INSERT INTO journal (%1, pending_for) VALUES (?, ?, ?, ?, "
+                                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                                        "ON CONFLICT (origin) DO NOTHING RETURNING id")
+                             .arg(Fields),
+                         {textValue(record.origin),
+                          record.time.toMSecsSinceEpoch(),
+                          textValue(record.operatorName),
+                          textValue(record.host),
+                          textValue(record.version),
+                          actionName(record.action),
+                          record.port,
+                          textValue(record.identity.serialNumber),
+                          textValue(record.identity.vendorId),
+                          textValue(record.identity.productId),
+                          textValue(record.identity.location),
+                          textValue(record.model),
+                          outcomeName(record.outcome),
+                          textValue(record.reason),
+                          verified,
+                          record.differences,
+                          record.durationMs,
+                          textValue(record.file),
+                          textValue(record.sha256),
+                          textValue(pendingFor)},
+                         error);
+    if (!ok) return false;
+    record.id = query.next() ? query.value(0).toLongLong() : 0;
+    query.finish();
+    if (record.id == 0 || record.configuration.isEmpty()) return true;
+    return exec(
+        query,
+        QStringLiteral("INSERT INTO journal_configuration (id, configuration) VALUES (?, ?)"),
+        {record.id, QString::fromUtf8(record.configuration)}, error);
+}
+
+QList<Record> Store::select(const QString& where, const QVariantList& values, const QString& tail,
+                            bool withConfiguration, QString* error) const {
+    QList<Record> records;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    const QString sql =
+        QStringLiteral("SELECT journal.id, %1%2%3%4")
+            .arg(Fields,
+                 withConfiguration ? QStringLiteral(", c.configuration FROM journal LEFT JOIN "
+                                                    "journal_configuration c ON c.id = journal.id")
+                                   : QStringLiteral(" FROM journal"),
+                 where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where, tail);
+    if (!exec(query, sql, values, error)) return records;
+    while (query.next())
+        if (auto record = recordFrom(query, withConfiguration)) records.append(*record);
+    return records;
+}
+
+QList<Record> Store::list(const Filter& filter, QString* error) const {
+    QStringList conditions;
+    QVariantList values;
+    auto condition = [&](const char* sql, const QVariant& value) {
+        conditions << QLatin1String(sql);
+        values << value;
+    };
+    if (!filter.port.isEmpty()) condition("port = ?", filter.port);
+    if (filter.action) condition("action = ?", actionName(*filter.action));
+    if (filter.since.isValid()) condition("time_ms >= ?", filter.since.toMSecsSinceEpoch());
+    QString tail = QStringLiteral(" ORDER BY time_ms DESC, journal.id DESC");
+    if (filter.limit >= 0) tail += QStringLiteral(" LIMIT %1").arg(filter.limit);
+    return select(conditions.join(QStringLiteral(" AND ")), values, tail, filter.withConfiguration,
+                  error);
+}
+
+std::optional<Record> Store::find(qint64 id, QString* error) const {
+    error->clear();
+    const QList<Record> found = select(QStringLiteral("journal.id = ?"), {id}, {}, true, error);
+    if (found.isEmpty()) return std::nullopt;
+    return found.first();
+}
+
+QList<Record> Store::pending(const QString& server, QString* error) const {
+    return select(QStringLiteral("pending_for = ?"), {server},
+                  QStringLiteral(" ORDER BY time_ms, journal.id"), true, error);
+}
+
+bool Store::markSent(qint64 id, QString* error) {
+    QSqlQuery query(database());
+    return exec(query, QStringLiteral("UPDATE journal SET pending_for = NULL WHERE id = ?"), {id},
+                error);
+}
+
+}  // namespace journal

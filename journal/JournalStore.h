@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+#include "JournalRecord.h"
+#include "JournalTarget.h"
+
+namespace journal {
+
+// Which records a listing wants; empty or unset fields do not filter.
+struct Filter {
+    QString port;
+    std::optional<Action> action;
+    QDateTime since;
+    int limit = -1;                 // all when negative
+    bool withConfiguration = true;  // a history table has no use for the large column
+};
+
+// One connection to one journal database, SQLite or PostgreSQL, with its schema brought up to
+// date on open. Several processes may append to the same journal at once. Every call returns
+// false (or nothing) on failure and puts the database's reason into *error.
+class Store {
+public:
+    static constexpr int SchemaVersion = 2;
+
+    explicit Store(const Target& target);
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    bool open(QString* error);
+    bool isOpen() const;
+    const Target& target() const { return where; }
+
+    // Gives `record` its id. With `pendingFor` (a server's display name) it is kept as not yet
+    // sent there. A record whose origin is stored already is left alone (id 0): syncing it again
+    // is harmless.
+    bool append(Record& record, QString* error, const QString& pendingFor = {});
+    // Newest first.
+    QList<Record> list(const Filter& filter, QString* error) const;
+    std::optional<Record> find(qint64 id, QString* error) const;
+    // Oldest first, so a server receives them in the order they happened.
+    QList<Record> pending(const QString& server, QString* error) const;
+    bool markSent(qint64 id, QString* error);
+
+private:
+    QSqlDatabase database() const;
+    bool prepareFile(QString* error) const;
+    bool connect(QString* error);
+    bool begin(QString* error);
+    bool insert(Record& record, const QString& pendingFor, QString* error);
+    bool migrate(QString* error);
+    bool runMigrations(int from, QString* error);
+    QList<Record> select(const QString& where, const QVariantList& values, const QString& tail,
+                         bool withConfiguration, QString* error) const;
+
+    Target where;
+    QString connectionName;
+};
+
+}  // namespace journal

@@ -1,0 +1,25 @@
+#include "PortIdentity.h"
+
+#include <QSerialPortInfo>
+
+namespace journal {
+
+namespace {
+
+QString hex4(bool has, quint16 value) {
+    return has ? QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')) : QString();
+}
+
+}  // namespace
+
+PortIdentity identifyPort(const QString& port) {
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : ports) {
+        if (info.systemLocation() != port && info.portName() != port) continue;
+        return {info.serialNumber(), hex4(info.hasVendorIdentifier(), info.vendorIdentifier()),
+                hex4(info.hasProductIdentifier(), info.productIdentifier()), info.systemLocation()};
+    }
+    return {};
+}
+
+}  // namespace journal

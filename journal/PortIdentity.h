@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace journal {
+
+// What the system says about the hardware behind a port; empty fields where it says nothing
+// (a pseudo-terminal, a built-in port).
+struct PortIdentity {
+    QString serialNumber;
+    QString vendorId;   // 4 lower-case hex digits
+    QString productId;  // 4 lower-case hex digits
+    QString location;   // the device path the system gives, e.g. /dev/ttyUSB0
+
+    friend bool operator==(const PortIdentity&, const PortIdentity&) = default;
+};
+
+// Looks `port` up among the serial devices present, by device path or by name.
+PortIdentity identifyPort(const QString& port);
+
+}  // namespace journal

@@ -1,0 +1,556 @@
+#include <QtNetwork>
+#include <QtSql>
+#include <QtTest>
+
+#include "Journal.h"
+#include "JournalRecord.h"
+#include "JournalStore.h"
+#include "JournalTarget.h"
+
+using namespace journal;
+
+namespace {
+
+// A child started by concurrentAppends: appends QX_CHILD_COUNT records on port QX_CHILD_PORT
+// to the journal QX_CHILD_TARGET, exit status 0 only when every one was stored.
+constexpr char ChildTarget[] = "QX_CHILD_TARGET";
+
+int runChild() {
+    QString error;
+    const Target target = Target::parse(qEnvironmentVariable(ChildTarget), &error);
+    Store store(target);
+    bool ok = store.open(&error);
+    for (int i = 0; ok && i < qEnvironmentVariableIntValue("QX_CHILD_COUNT"); ++i) {
+        Record record = Record::begin(Action::Write, qEnvironmentVariable("QX_CHILD_PORT"), "t");
+        ok = store.append(record, &error);
+    }
+    if (!ok) qCritical() << error;
+    return ok ? 0 : 1;
+}
+
+// Passes bytes between a local port and the test server, so the "server" can be absent first
+// and present later at the same address. Runs its own thread: opening a journal blocks.
+class Relay : public QThread {
+public:
+    Relay(quint16 listenPort, quint16 serverPort)
+        : listenPort(listenPort), serverPort(serverPort) {}
+    ~Relay() override {
+        quit();
+        wait();
+    }
+    bool listening() {
+        start();
+        ready.acquire();
+        return ok;
+    }
+
+private:
+    void run() override {
+        QTcpServer server;
+        ok = server.listen(QHostAddress::LocalHost, listenPort);
+        QObject::connect(&server, &QTcpServer::newConnection, [&] {
+            while (QTcpSocket* in = server.nextPendingConnection()) {
+                auto* out = new QTcpSocket(in);
+                out->connectToHost(QHostAddress::LocalHost, serverPort);
+                QObject::connect(in, &QTcpSocket::readyRead, [=] { out->write(in->readAll()); });
+                QObject::connect(out, &QTcpSocket::readyRead, [=] { in->write(out->readAll()); });
+                QObject::connect(out, &QTcpSocket::disconnected, in,
+                                 &QTcpSocket::disconnectFromHost);
+                QObject::connect(in, &QTcpSocket::disconnected, in, &QObject::deleteLater);
+            }
+        });
+        ready.release();
+        exec();
+    }
+    quint16 listenPort, serverPort;
+    QSemaphore ready;
+    bool ok = false;
+};
+
+}  // namespace
+
+class tst_journal : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    int files = 0;
+    Target pg;  // a database of this run's own on the test server; Off when there is none
+    QString serverDatabase;  // the one the test server was started with
+
+    // Raw access for what the library must not do itself: old schemas, dropping tables.
+    QSqlDatabase raw(const Target& target, const QString& name = QStringLiteral("raw")) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(
+            target.kind == Target::Kind::Sqlite ? "QSQLITE" : "QPSQL", name);
+        db.setDatabaseName(target.kind == Target::Kind::Sqlite ? target.path : target.database);
+        db.setHostName(target.host);
+        db.setPort(target.port);
+        db.setUserName(target.user);
+        if (!db.open()) qWarning() << db.lastError().text();
+        return db;
+    }
+    void sql(const Target& target, const QStringList& statements) {
+        QString failed;
+        {
+            QSqlDatabase db = raw(target);
+            for (const QString& statement : statements) {
+                QSqlQuery query(db);
+                if (failed.isEmpty() && !query.exec(statement)) failed = query.lastError().text();
+            }
+        }
+        QSqlDatabase::removeDatabase("raw");
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    }
+
+    // An empty journal of the kind the test row names.
+    Target fresh() {
+        QFETCH_GLOBAL(QString, kind);
+        if (kind == "postgresql") {
+            sql(pg, {"DROP TABLE IF EXISTS journal_configuration, journal, journal_schema"});
+            return pg;
+        }
+        QString error;
+        return Target::parse(dir.filePath(QString("journal%1.sqlite").arg(++files)), &error);
+    }
+
+    static Record sample(Action action, const QString& port, qint64 timeMs) {
+        Record record = Record::begin(action, port, "2.0");
+        record.time = QDateTime::fromMSecsSinceEpoch(timeMs, Qt::UTC);
+        return record;
+    }
+    static QList<qint64> ids(const QList<Record>& records) {
+        QList<qint64> result;
+        for (const Record& record : records)
+            result << record.id;
+        return result;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        const QString url = qEnvironmentVariable("QX_TEST_PG_URL");
+        if (url.isEmpty()) {
+            QVERIFY2(qEnvironmentVariable("QX_REQUIRE_PG") != "1",
+                     "QX_REQUIRE_PG=1 but QX_TEST_PG_URL is not set");
+            return;
+        }
+        QString error;
+        const Target server = Target::parse(url, &error);
+        QVERIFY2(server.kind == Target::Kind::Postgres, qPrintable(error));
+        pg = server;
+        serverDatabase = server.database;
+        pg.database = "quellix_" + QUuid::createUuid().toString(QUuid::Id128).left(12);
+        sql(server, {"CREATE DATABASE " + pg.database});
+    }
+    void cleanupTestCase() {
+        if (pg.kind != Target::Kind::Postgres) return;
+        Target server = pg;
+        server.database = serverDatabase;
+        sql(server, {"DROP DATABASE " + pg.database});
+    }
+    void initTestCase_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("sqlite") << "sqlite";
+        if (!qEnvironmentVariableIsEmpty("QX_TEST_PG_URL"))
+            QTest::newRow("postgresql") << "postgresql";
+    }
+
+    void listFilters_data() {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("since");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QList<int>>("expected");  // indices into the records appended
+        QTest::newRow("all, newest first") << ""
+                                           << ""
+                                           << "" << -1 << QList<int>{2, 3, 1, 0};
+        QTest::newRow("port") << "/dev/ttyUSB1"
+                              << ""
+                              << "" << -1 << QList<int>{3, 1};
+        QTest::newRow("action") << ""
+                                << "write"
+                                << "" << -1 << QList<int>{2, 1};
+        QTest::newRow("since, inclusive") << ""
+                                          << ""
+                                          << "2026-01-02T00:00:00.000Z" << -1 << QList<int>{2, 3};
+        QTest::newRow("limit") << ""
+                               << ""
+                               << "" << 1 << QList<int>{2};
+        QTest::newRow("everything") << "/dev/ttyUSB1"
+                                    << "write"
+                                    << "2026-01-01T00:00:00Z" << 5 << QList<int>{1};
+        QTest::newRow("nothing") << "/dev/ttyUSB9"
+                                 << ""
+                                 << "" << -1 << QList<int>{};
+    }
+    void listFilters() {
+        QFETCH(QString, port);
+        QFETCH(QString, action);
+        QFETCH(QString, since);
+        QFETCH(int, limit);
+        QFETCH(QList<int>, expected);
+        Store store(fresh());
+        QString error;
+        QVERIFY2(store.open(&error), qPrintable(error));
+        const qint64 day = 86400000, jan1 = 1767225600000;  // 2026-01-01T00:00:00Z
+        // Appended out of time order: the listing orders by when it happened.
+        QList<Record> records{sample(Action::Read, "/dev/ttyUSB0", jan1 - day),
+                              sample(Action::Write, "/dev/ttyUSB1", jan1),
+                              sample(Action::Write, "/dev/ttyUSB0", jan1 + day + 1),
+                              sample(Action::Verify, "/dev/ttyUSB1", jan1 + day)};
+        for (Record& record : records)
+            QVERIFY2(store.append(record, &error), qPrintable(error));
+        Filter filter;
+        filter.port = port;
+        filter.action = actionFromName(action);
+        filter.since = QDateTime::fromString(since, Qt::ISODateWithMs);
+        filter.limit = limit;
+        QList<qint64> want;
+        for (int index : expected)
+            want << records[index].id;
+        QCOMPARE(ids(store.list(filter, &error)), want);
+        QVERIFY(error.isEmpty());
+    }
+
+    // Every field survives the database, and the JSON form has the listed names and types.
+    void roundTripAndJson_data() {
+        QTest::addColumn<int>("verified");  // -1 unset
+        QTest::newRow("verified") << 1;
+        QTest::newRow("not verified") << 0;
+        QTest::newRow("no verify asked") << -1;
+    }
+    void roundTripAndJson() {
+        QFETCH(int, verified);
+        Store store(fresh());
+        QString error;
+        QVERIFY2(store.open(&error), qPrintable(error));
+        Record record = sample(Action::Backup, "/dev/ttyACM0", 1767225600123);
+        record.identity = {"A1B2\"C3", "0403", "6001", "/dev/ttyACM0"};
+        record.model = "unit, model 2";
+        record.outcome = Outcome::Differences;
+        record.reason = "line \"lost\"\nhere";
+        if (verified >= 0) record.verified = verified == 1;
+        record.differences = 3;
+        record.durationMs = 4321;
+        record.file = "/tmp/site ü.cfg";
+        ConfigurationSet set;
+        set.slaveId = 5;
+        set.phoneNo[0] = "0123";
+        set.channelMessage[63] = "Tür offen";
+        record.setConfiguration(set, 16);
+        QVERIFY(store.append(record, &error));
+        const std::optional<Record> found = store.find(record.id, &error);
+        QVERIFY2(found, qPrintable(error));
+        QCOMPARE(found->toJson(), record.toJson());
+        QVERIFY(!store.find(record.id + 1, &error));
+        QVERIFY(error.isEmpty());
+
+        const QJsonObject json = found->toJson();
+        const QStringList keys{"id",         "time",      "operator", "host",
+                               "version",    "action",    "port",     "serialNumber",
+                               "vendorId",   "productId", "location", "model",
+                               "outcome",    "reason",    "verified", "differences",
+                               "durationMs", "file",      "sha256",   "configuration"};
+        const QStringList names = json.keys();
+        QCOMPARE(QSet<QString>(names.cbegin(), names.cend()),
+                 QSet<QString>(keys.cbegin(), keys.cend()));
+        QCOMPARE(json["id"].toInteger(), record.id);
+        QCOMPARE(json["time"].toString(), "2026-01-01T00:00:00.123Z");
+        QCOMPARE(json["action"].toString(), "backup");
+        QCOMPARE(json["outcome"].toString(), "differences");
+        QCOMPARE(json["verified"].type(), verified < 0 ? QJsonValue::Null : QJsonValue::Bool);
+        QCOMPARE(json["differences"].toInt(-1), 3);
+        QCOMPARE(json["durationMs"].toInteger(), 4321);
+        QCOMPARE(json["vendorId"].toString(), "0403");
+        QCOMPARE(json["sha256"].toString(), fingerprint(set, 16));
+        QCOMPARE(json["configuration"].toObject()["slaveId"].toInt(), 5);
+        QCOMPARE(json["configuration"].toObject()["phones"].toArray().size(), 16);
+
+        // One CSV line per record whatever its texts hold, with as many fields as the header.
+        const QString row = found->csvRow();
+        QVERIFY(row.contains("\"line \"\"lost\"\"\nhere\""));
+        QVERIFY(row.contains("\"unit, model 2\""));
+        QCOMPARE(row.count(QRegularExpression(",(?=(?:[^\"]*\"[^\"]*\")*[^\"]*$)")),
+                 Record::csvHeader().count(','));
+    }
+
+    void fingerprints_data() {
+        QTest::addColumn<int>("changed");  // which value the second set differs in; -1 none
+        QTest::addColumn<bool>("same");
+        QTest::newRow("equal sets") << -1 << true;
+        QTest::newRow("slave ID") << 0 << false;
+        QTest::newRow("a phone") << 1 << false;
+        QTest::newRow("a flag") << 2 << false;
+        QTest::newRow("a message") << 3 << false;
+        QTest::newRow("phones held (16 or 32)") << 4 << false;
+    }
+    void fingerprints() {
+        QFETCH_GLOBAL(QString, kind);
+        if (kind != "sqlite") QSKIP("independent of the database");
+        QFETCH(int, changed);
+        QFETCH(bool, same);
+        ConfigurationSet a;
+        a.phoneNo[3] = "555";
+        a.channelMessage[9] = "Fire";
+        ConfigurationSet b = a;
+        int phones = 32;
+        switch (changed) {
+            case 0:
+                b.slaveId = 1;
+                break;
+            case 1:
+                b.phoneNo[31] = "1";
+                break;
+            case 2:
+                b.channelEnable[0] = FlagTrue;
+                break;
+            case 3:
+                b.channelMessage[9] = "Fire ";
+                break;
+            case 4:
+                phones = 16;
+                break;
+        }
+        QCOMPARE(fingerprint(a, 32) == fingerprint(b, phones), same);
+        QVERIFY(QRegularExpression("^[0-9a-f]{64}$").match(fingerprint(a, 32)).hasMatch());
+        QVERIFY(!canonicalJson(a, 32).contains('\n'));
+    }
+
+    // A journal written by the first schema is upgraded in place; one from a newer tool is left
+    // alone rather than written in a form it does not expect.
+    void migration_data() {
+        QTest::addColumn<int>("version");
+        QTest::newRow("version 1 upgraded") << 1;
+        QTest::newRow("newer version refused") << Store::SchemaVersion + 1;
+    }
+    void migration() {
+        QFETCH(int, version);
+        const Target target = fresh();
+        const QString id =
+            target.kind == Target::Kind::Sqlite ? "INTEGER PRIMARY KEY" : "BIGSERIAL PRIMARY KEY";
+        sql(target, {"CREATE TABLE journal_schema (version INTEGER NOT NULL)",
+                     QString("INSERT INTO journal_schema VALUES (%1)").arg(version),
+                     "CREATE TABLE journal (id " + id +
+                         ", time_ms BIGINT NOT NULL, operator TEXT, host TEXT, version TEXT, "
+                         "action TEXT NOT NULL, port TEXT NOT NULL, serial_number TEXT, "
+                         "vendor_id TEXT, product_id TEXT, location TEXT, model TEXT, outcome "
+                         "TEXT NOT NULL, reason TEXT, verified INTEGER, differences INTEGER NOT "
+                         "NULL DEFAULT 0, duration_ms BIGINT NOT NULL DEFAULT 0, file TEXT, "
+                         "sha256 TEXT, configuration TEXT)",
+                     "INSERT INTO journal (time_ms, operator, action, port, outcome, differences, "
+                     "configuration) VALUES (1000, 'ann', 'verify', 'COM3', 'differences', 7, "
+                     "'{\"slaveId\":3}')"});
+        Store store(target);
+        QString error;
+        if (version > Store::SchemaVersion) {
+            QTest::failOnWarning(QRegularExpression("connection"));
+            for (int attempt = 0; attempt < 2; ++attempt) {  // a retry starts afresh
+                QVERIFY(!store.open(&error));
+                QVERIFY2(error.contains("newer"), qPrintable(error));
+            }
+            return;
+        }
+        QVERIFY2(store.open(&error), qPrintable(error));
+        Record added = sample(Action::Read, "COM3", 2000);
+        QVERIFY2(store.append(added, &error), qPrintable(error));
+        const QList<Record> all = store.list({}, &error);
+        QCOMPARE(all.size(), 2);
+        QCOMPARE(all[1].operatorName, "ann");
+        QCOMPARE(all[1].action, Action::Verify);
+        QCOMPARE(all[1].differences, 7);
+        QCOMPARE(all[1].configuration, R"({"slaveId":3})");
+        QVERIFY(!all[1].verified);
+        {
+            QSqlDatabase db = raw(target, "check");
+            QSqlQuery query("SELECT version FROM journal_schema", db);
+            QVERIFY(query.next());
+            QCOMPARE(query.value(0).toInt(), Store::SchemaVersion);
+            QVERIFY(!query.next());
+        }
+        QSqlDatabase::removeDatabase("check");
+    }
+
+    // Several processes open a new journal and append at once: nothing lost, no id twice.
+    void concurrentAppends() {
+        const Target target = fresh();
+        constexpr int Children = 3, Each = 40;
+        QList<QProcess*> children;
+        for (int c = 0; c < Children; ++c) {
+            auto* child = new QProcess(this);
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(ChildTarget, target.kind == Target::Kind::Sqlite
+                                        ? target.path
+                                        : QString("postgresql://%1@%2:%3/%4")
+                                              .arg(target.user, target.host)
+                                              .arg(target.port)
+                                              .arg(target.database));
+            env.insert("QX_CHILD_COUNT", QString::number(Each));
+            env.insert("QX_CHILD_PORT", QString("child%1").arg(c));
+            child->setProcessEnvironment(env);
+            child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            child->start(QCoreApplication::applicationFilePath(), {});
+            children << child;
+        }
+        for (QProcess* child : children) {
+            QVERIFY(child->waitForFinished(120000));
+            QCOMPARE(child->exitCode(), 0);
+        }
+        Store store(target);
+        QString error;
+        QVERIFY2(store.open(&error), qPrintable(error));
+        const QList<Record> all = store.list({}, &error);
+        QCOMPARE(all.size(), Children * Each);
+        const QList<qint64> allIds = ids(all);
+        QCOMPARE(QSet<qint64>(allIds.cbegin(), allIds.cend()).size(), Children * Each);
+        Filter one;
+        one.port = "child1";
+        QCOMPARE(store.list(one, &error).size(), Each);
+    }
+
+    void sqliteFileOwnerOnly() {
+        QFETCH_GLOBAL(QString, kind);
+        if (kind != "sqlite") QSKIP("a server keeps its own files");
+        Target target = fresh();
+        target.path = dir.filePath("new/folder/journal.sqlite");
+        Store store(target);
+        QString error;
+        Record record = sample(Action::Read, "COM1", 1);
+        QVERIFY2(store.append(record, &error), qPrintable(error));
+        for (const QString& path : {target.path, target.path + "-wal"})
+            QCOMPARE(QFile::permissions(path),
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    }
+
+    // A journal that cannot be written says so once and lets the caller go on.
+    void unwritableJournalWarnsOnce() {
+        QFETCH_GLOBAL(QString, kind);
+        if (kind != "sqlite") QSKIP("covered by the server path below");
+        QFile blocker(dir.filePath("a-file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QString error;
+        Journal journal(Target::parse(blocker.fileName() + "/journal.sqlite", &error));
+        QSignalSpy warnings(&journal, &Journal::warning);
+        journal.append(sample(Action::Write, "COM1", 1));
+        journal.append(sample(Action::Write, "COM2", 2));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0][0].toString().contains("not recorded"));
+    }
+
+    // The server is away: records wait locally, with one warning; the next run that reaches it
+    // sends them, once, with their own time.
+    void serverUnreachableThenSync() {
+        QFETCH_GLOBAL(QString, kind);
+        if (kind != "postgresql") QSKIP("needs the test server");
+        Target server = fresh();
+        quint16 relayPort = 0;
+        {
+            QTcpServer probe;  // a port nothing listens on once it is closed
+            QVERIFY(probe.listen(QHostAddress::LocalHost));
+            relayPort = probe.serverPort();
+        }
+        Target away = server;
+        away.host = "127.0.0.1";
+        away.port = relayPort;
+        QString error;
+        const Target local =
+            Target::parse(dir.filePath(QString("local%1.sqlite").arg(++files)), &error);
+        const QList<Record> records{sample(Action::Read, "COM1", 1000),
+                                    sample(Action::Write, "COM2", 2000)};
+        {
+            Journal journal(away, local);
+            QSignalSpy warnings(&journal, &Journal::warning);
+            QVERIFY(!journal.open());
+            for (const Record& record : records)
+                journal.append(record);
+            QCOMPARE(warnings.size(), 1);
+            QVERIFY2(warnings[0][0].toString().contains(local.path),
+                     qPrintable(warnings[0][0].toString()));
+        }
+        Relay relay(relayPort, quint16(server.port));
+        QVERIFY(relay.listening());
+        for (int run = 0; run < 2; ++run) {
+            Journal journal(away, local);
+            QSignalSpy warnings(&journal, &Journal::warning);
+            QVERIFY2(journal.open(), qPrintable(journal.openError()));
+            QCOMPARE(journal.sync().left, 0);
+            QCOMPARE(warnings.size(), 0);
+        }
+        Store direct(server);
+        QVERIFY2(direct.open(&error), qPrintable(error));
+        const QList<Record> sent = direct.list({}, &error);
+        QCOMPARE(sent.size(), 2);
+        QCOMPARE(sent[0].toJson().value("time"), records[1].toJson().value("time"));
+        QCOMPARE(sent[1].origin, records[0].origin);
+        Store kept(local);
+        QVERIFY(kept.open(&error));
+        QCOMPARE(kept.list({}, &error).size(), 2);  // the local history keeps them too
+        QCOMPARE(kept.pending(away.display(), &error).size(), 0);
+    }
+
+    // The window and the command-line tool keep one local journal, whatever each is called.
+    void defaultSharedByPrograms() {
+        QFETCH_GLOBAL(QString, kind);
+        if (kind != "sqlite") QSKIP("independent of the database");
+        const QString name = QCoreApplication::applicationName();
+        const QString path = Target::defaultSqlite().path;
+        QCoreApplication::setApplicationName("another-program");
+        const QString other = Target::defaultSqlite().path;
+        QCoreApplication::setApplicationName(name);
+        QCOMPARE(other, path);
+        QVERIFY(QFileInfo(path).isAbsolute());
+    }
+
+    void targets_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("display");  // empty: refused
+        QTest::addColumn<QString>("mention");  // in the error
+        QTest::newRow("server") << "postgresql://ann@db.example:6543/site"
+                                << "postgresql://ann@db.example:6543/site"
+                                << "";
+        QTest::newRow("default port") << "postgresql://ann@db/site"
+                                      << "postgresql://ann@db:5432/site"
+                                      << "";
+        QTest::newRow("password") << "postgresql://ann:s3cret@db/site"
+                                  << ""
+                                  << "PGPASSWORD";
+        QTest::newRow("no user") << "postgresql://db/site"
+                                 << ""
+                                 << "USER@HOST";
+        QTest::newRow("no database") << "postgresql://ann@db/"
+                                     << ""
+                                     << "USER@HOST";
+        QTest::newRow("options") << "postgresql://ann@db/site?sslmode=disable"
+                                 << ""
+                                 << "options";
+        QTest::newRow("other scheme") << "mysql://ann@db/site"
+                                      << ""
+                                      << "postgresql://";
+        QTest::newRow("file") << "/var/tmp/j.sqlite"
+                              << "/var/tmp/j.sqlite"
+                              << "";
+    }
+    void targets() {
+        QFETCH_GLOBAL(QString, kind);
+        if (kind != "sqlite") QSKIP("independent of the database");
+        QFETCH(QString, text);
+        QFETCH(QString, display);
+        QFETCH(QString, mention);
+        QString error;
+        const Target target = Target::parse(text, &error);
+        QCOMPARE(target.display(), display);
+        QVERIFY2(error.contains(mention), qPrintable(error));
+        QVERIFY(!error.contains("s3cret"));
+        QCOMPARE(error.isEmpty(), !display.isEmpty());
+    }
+};
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsSet(ChildTarget)) {
+        QCoreApplication app(argc, argv);
+        return runChild();
+    }
+    QCoreApplication app(argc, argv);
+    tst_journal test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_journal.moc"
