@@ -346,26 +346,6 @@ Try &apos;quellix-cli --help&apos;.
         <translation>Werte über FILE je Einheit eines Schreibens: eine CSV-Zeile je Port.</translation>
     </message>
     <message>
-        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
-In -o, {port} stands for the port&apos;s base name; it is required with several ports.
-An -o name ending in .json writes JSON. Several ports run at the same time.
-COM 3 or COM3 names the port the window lists as COM 3.
-NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet
-has a header row, port first, then NAMEs; port is a device path, its last part or a USB
-serial number; an empty cell keeps FILE&apos;s value, and --set has the last word.
-Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
-4 no unit answered or the line was lost, 5 a file could not be read or written.</source>
-        <translation>FILE ist eine Konfigurationsdatei (145 oder 161 Datensätze) oder ihre JSON-Form (siehe show --json).
-In -o steht {port} für den Grundnamen des Ports; bei mehreren Ports ist es Pflicht.
-Ein -o-Name auf .json schreibt JSON. Mehrere Ports laufen gleichzeitig.
-COM 3 oder COM3 bezeichnet den Port, den das Fenster als COM 3 führt.
-NAME ist slave-id, phone.N, channel.N.enabled (yes, no) oder channel.N.message. Ein --sheet
-hat eine Kopfzeile, zuerst port, dann NAMEn; port ist ein Gerätepfad, dessen letzter Teil oder
-eine USB-Seriennummer; eine leere Zelle behält den Wert aus FILE, und --set hat das letzte Wort.
-Exit-Status: 0 fertig oder gleich, 1 Unterschiede, 2 Aufruf, 3 ein Port ließ sich nicht öffnen,
-4 keine Einheit hat geantwortet oder die Verbindung ist abgerissen, 5 eine Datei ließ sich nicht lesen oder schreiben.</translation>
-    </message>
-    <message>
         <source>quellix-cli: %1
 </source>
         <translation>quellix-cli: %1
@@ -390,6 +370,144 @@ Exit-Status: 0 fertig oder gleich, 1 Unterschiede, 2 Aufruf, 3 ein Port ließ si
     <message>
         <source>the log could not be written (%1); nothing more was sent</source>
         <translation>das Protokoll ließ sich nicht schreiben (%1); es wurde nichts mehr gesendet</translation>
+    </message>
+    <message>
+        <source>quellix-cli: journal: %1
+</source>
+        <translation>quellix-cli: journal: %1
+</translation>
+    </message>
+    <message>
+        <source>%1; this run is not recorded</source>
+        <translation>%1; dieser Lauf wird nicht festgehalten</translation>
+    </message>
+    <message>
+        <source>Journal file, or postgresql://USER@HOST[:PORT]/DATABASE.</source>
+        <translation>Journaldatei oder postgresql://USER@HOST[:PORT]/DATABASE.</translation>
+    </message>
+    <message>
+        <source>Record nothing in the journal.</source>
+        <translation>Nichts im Journal festhalten.</translation>
+    </message>
+    <message>
+        <source>journal: only read, write, verify, backup or restore.</source>
+        <translation>journal: nur read, write, verify, backup oder restore.</translation>
+    </message>
+    <message>
+        <source>journal: only from TIME on (2026-12-07T14:00:00Z).</source>
+        <translation>journal: erst ab TIME (2026-12-07T14:00:00Z).</translation>
+    </message>
+    <message>
+        <source>journal: only the newest N.</source>
+        <translation>journal: nur die neuesten N.</translation>
+    </message>
+    <message>
+        <source>journal: print CSV.</source>
+        <translation>journal: CSV ausgeben.</translation>
+    </message>
+    <message>
+        <source>journal: the configuration of record ID.</source>
+        <translation>journal: die Konfiguration des Eintrags ID.</translation>
+    </message>
+    <message>
+        <source>journal: send the records kept locally to the server.</source>
+        <translation>journal: die lokal gehaltenen Einträge an den Server senden.</translation>
+    </message>
+    <message>
+        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
+In -o, {port} stands for the port&apos;s base name; it is required with several ports.
+An -o name ending in .json writes JSON. Several ports run at the same time.
+COM 3 or COM3 names the port the window lists as COM 3.
+NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet
+has a header row, port first, then NAMEs; port is a device path, its last part or a USB
+serial number; an empty cell keeps FILE&apos;s value, and --set has the last word.
+Every read, write and verify is kept in the journal: quellix/journal.sqlite in the
+user&apos;s data folder, or --journal (or QUELLIX_JOURNAL); a server&apos;s password comes from
+PGPASSWORD or ~/.pgpass. A journal that cannot be written only warns.
+Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
+4 no unit answered or the line was lost, 5 a file (or the journal) could not be read
+or written.</source>
+        <translation>FILE ist eine Konfigurationsdatei (145 oder 161 Datensätze) oder ihre JSON-Form (siehe show --json).
+In -o steht {port} für den Grundnamen des Ports; bei mehreren Ports ist es Pflicht.
+Ein -o-Name auf .json schreibt JSON. Mehrere Ports laufen gleichzeitig.
+COM 3 oder COM3 bezeichnet den Port, den das Fenster als COM 3 führt.
+NAME ist slave-id, phone.N, channel.N.enabled (yes, no) oder channel.N.message. Ein --sheet
+hat eine Kopfzeile, zuerst port, dann NAMEn; port ist ein Gerätepfad, dessen letzter Teil oder
+eine USB-Seriennummer; eine leere Zelle behält den Wert aus FILE, und --set hat das letzte Wort.
+Jedes Lesen, Schreiben und Prüfen wird im Journal festgehalten: quellix/journal.sqlite im
+Datenordner des Benutzers, oder --journal (oder QUELLIX_JOURNAL); das Passwort eines Servers kommt aus
+PGPASSWORD oder ~/.pgpass. Ein Journal, das sich nicht schreiben lässt, führt nur zu einer Warnung.
+Exit-Status: 0 fertig oder gleich, 1 Unterschiede, 2 Aufruf, 3 ein Port ließ sich nicht öffnen,
+4 keine Einheit hat geantwortet oder die Verbindung ist abgerissen, 5 eine Datei (oder das Journal)
+ließ sich nicht lesen oder schreiben.</translation>
+    </message>
+    <message>
+        <source>journal --sync takes no other journal option</source>
+        <translation>journal --sync nimmt keine weitere journal-Option</translation>
+    </message>
+    <message>
+        <source>journal --show takes only -o FILE</source>
+        <translation>journal --show nimmt nur -o FILE</translation>
+    </message>
+    <message>
+        <source>-o goes with journal --show ID</source>
+        <translation>-o gehört zu journal --show ID</translation>
+    </message>
+    <message>
+        <source>--json and --csv exclude each other</source>
+        <translation>--json und --csv schließen einander aus</translation>
+    </message>
+    <message>
+        <source>journal takes one -p PORT at most</source>
+        <translation>journal nimmt höchstens ein -p PORT</translation>
+    </message>
+    <message>
+        <source>--action takes read, write, verify, backup or restore, not &apos;%1&apos;</source>
+        <translation>--action nimmt read, write, verify, backup oder restore, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--since takes a time such as 2026-12-07T14:00:00Z or a date, not &apos;%1&apos;</source>
+        <translation>--since nimmt eine Zeit wie 2026-12-07T14:00:00Z oder ein Datum, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--limit takes a positive whole number, not &apos;%1&apos;</source>
+        <translation>--limit nimmt eine positive ganze Zahl, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>ID	TIME	ACTION	PORT	OUTCOME	OPERATOR	FILE
+</source>
+        <translation>ID	ZEIT	AKTION	PORT	ERGEBNIS	BEDIENER	DATEI
+</translation>
+    </message>
+    <message>
+        <source>--show takes a record number, not &apos;%1&apos;</source>
+        <translation>--show nimmt eine Eintragsnummer, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>journal record %1</source>
+        <translation>Journaleintrag %1</translation>
+    </message>
+    <message>
+        <source>no such record</source>
+        <translation>diesen Eintrag gibt es nicht</translation>
+    </message>
+    <message>
+        <source>holds no configuration (a verify keeps only its fingerprint)</source>
+        <translation>enthält keine Konfiguration (ein Prüfen behält nur ihren Fingerabdruck)</translation>
+    </message>
+    <message>
+        <source>its configuration does not match its fingerprint; the journal was altered</source>
+        <translation>seine Konfiguration passt nicht zu ihrem Fingerabdruck; das Journal wurde verändert</translation>
+    </message>
+    <message>
+        <source>journal --sync sends to a server: give --journal postgresql://USER@HOST[:PORT]/DATABASE or set QUELLIX_JOURNAL</source>
+        <translation>journal --sync sendet an einen Server: geben Sie --journal postgresql://USER@HOST[:PORT]/DATABASE an oder setzen Sie QUELLIX_JOURNAL</translation>
+    </message>
+    <message>
+        <source>quellix-cli: journal: %1 sent to %2, %3 still waiting
+</source>
+        <translation>quellix-cli: journal: %1 an %2 gesendet, %3 warten noch
+</translation>
     </message>
 </context>
 <context>
@@ -644,6 +762,74 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     <message>
         <source>The traffic log could not be written, so the transfer stopped. Check the disk or start without --log.</source>
         <translation>Das Verkehrsprotokoll ließ sich nicht schreiben, daher wurde die Übertragung beendet. Prüfen Sie den Datenträger, oder starten Sie ohne --log.</translation>
+    </message>
+</context>
+<context>
+    <name>journal</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>unbekannter Datenbankfehler</translation>
+    </message>
+    <message>
+        <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
+        <translation>%1 hat nicht die Form postgresql://USER@HOST[:PORT]/DATABASE</translation>
+    </message>
+    <message>
+        <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
+        <translation>die Journal-URL darf kein Passwort enthalten; legen Sie es stattdessen in PGPASSWORD oder ~/.pgpass ab</translation>
+    </message>
+    <message>
+        <source>the journal URL takes no options after the database name</source>
+        <translation>die Journal-URL nimmt nach dem Datenbanknamen keine Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Journal</name>
+    <message>
+        <source>the journal %1 cannot be written (%2); this operation is not recorded</source>
+        <translation>das Journal %1 lässt sich nicht schreiben (%2); dieser Vorgang wird nicht festgehalten</translation>
+    </message>
+    <message>
+        <source>the journal server %1 cannot be reached (%2); records are kept in %3 and sent on the next run that reaches it</source>
+        <translation>der Journal-Server %1 ist nicht erreichbar (%2); die Einträge bleiben in %3 und werden beim nächsten Lauf gesendet, der ihn erreicht</translation>
+    </message>
+    <message>
+        <source>no local journal</source>
+        <translation>kein lokales Journal</translation>
+    </message>
+    <message>
+        <source>the journal server %1 cannot be reached (%2) and the local journal %3 cannot be written (%4); this operation is not recorded</source>
+        <translation>der Journal-Server %1 ist nicht erreichbar (%2), und das lokale Journal %3 lässt sich nicht schreiben (%4); dieser Vorgang wird nicht festgehalten</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Store</name>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>the journal is turned off</source>
+        <translation>das Journal ist abgeschaltet</translation>
+    </message>
+    <message>
+        <source>the Qt SQL driver for %1 is not installed</source>
+        <translation>der Qt-SQL-Treiber für %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the journal has schema version %1, newer than this version of the tool knows (%2); update the tool</source>
+        <translation>das Journal hat die Schemaversion %1, neuer als diese Version des Werkzeugs kennt (%2); aktualisieren Sie das Werkzeug</translation>
+    </message>
+    <message>
+        <source>a record without a time</source>
+        <translation>ein Eintrag ohne Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Target</name>
+    <message>
+        <source>%1: only postgresql:// URLs or file names are journals</source>
+        <translation>%1: nur postgresql://-URLs oder Dateinamen sind Journale</translation>
     </message>
 </context>
 <context>

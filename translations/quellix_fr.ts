@@ -346,26 +346,6 @@ Essayez « quellix-cli --help ».
         <translation>Valeurs par-dessus FILE pour chaque module d&apos;une écriture : une ligne CSV par port.</translation>
     </message>
     <message>
-        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
-In -o, {port} stands for the port&apos;s base name; it is required with several ports.
-An -o name ending in .json writes JSON. Several ports run at the same time.
-COM 3 or COM3 names the port the window lists as COM 3.
-NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet
-has a header row, port first, then NAMEs; port is a device path, its last part or a USB
-serial number; an empty cell keeps FILE&apos;s value, and --set has the last word.
-Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
-4 no unit answered or the line was lost, 5 a file could not be read or written.</source>
-        <translation>FILE est un fichier de configuration (145 ou 161 enregistrements) ou sa forme JSON (voir show --json).
-Dans -o, {port} remplace le nom de base du port ; il est obligatoire avec plusieurs ports.
-Un nom -o finissant par .json écrit du JSON. Plusieurs ports travaillent en même temps.
-COM 3 ou COM3 désigne le port que la fenêtre affiche comme COM 3.
-NAME est slave-id, phone.N, channel.N.enabled (yes, no) ou channel.N.message. Une --sheet
-a une ligne d&apos;en-tête, port d&apos;abord, puis des NAME ; port est un chemin de périphérique, sa dernière
-partie ou un numéro de série USB ; une cellule vide garde la valeur de FILE, et --set a le dernier mot.
-Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&apos;a pas pu être ouvert,
-4 aucun module n&apos;a répondu ou la liaison a été perdue, 5 un fichier n&apos;a pas pu être lu ou écrit.</translation>
-    </message>
-    <message>
         <source>quellix-cli: %1
 </source>
         <translation>quellix-cli : %1
@@ -390,6 +370,144 @@ Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&a
     <message>
         <source>the log could not be written (%1); nothing more was sent</source>
         <translation>le journal n&apos;a pas pu être écrit (%1) ; plus rien n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>quellix-cli: journal: %1
+</source>
+        <translation>quellix-cli : journal : %1
+</translation>
+    </message>
+    <message>
+        <source>%1; this run is not recorded</source>
+        <translation>%1 ; cette exécution n&apos;est pas consignée</translation>
+    </message>
+    <message>
+        <source>Journal file, or postgresql://USER@HOST[:PORT]/DATABASE.</source>
+        <translation>Fichier journal, ou postgresql://USER@HOST[:PORT]/DATABASE.</translation>
+    </message>
+    <message>
+        <source>Record nothing in the journal.</source>
+        <translation>Ne rien consigner dans le journal.</translation>
+    </message>
+    <message>
+        <source>journal: only read, write, verify, backup or restore.</source>
+        <translation>journal : seulement read, write, verify, backup ou restore.</translation>
+    </message>
+    <message>
+        <source>journal: only from TIME on (2026-12-07T14:00:00Z).</source>
+        <translation>journal : seulement à partir de TIME (2026-12-07T14:00:00Z).</translation>
+    </message>
+    <message>
+        <source>journal: only the newest N.</source>
+        <translation>journal : seulement les N plus récents.</translation>
+    </message>
+    <message>
+        <source>journal: print CSV.</source>
+        <translation>journal : afficher en CSV.</translation>
+    </message>
+    <message>
+        <source>journal: the configuration of record ID.</source>
+        <translation>journal : la configuration de l&apos;enregistrement ID.</translation>
+    </message>
+    <message>
+        <source>journal: send the records kept locally to the server.</source>
+        <translation>journal : envoyer au serveur les enregistrements gardés localement.</translation>
+    </message>
+    <message>
+        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
+In -o, {port} stands for the port&apos;s base name; it is required with several ports.
+An -o name ending in .json writes JSON. Several ports run at the same time.
+COM 3 or COM3 names the port the window lists as COM 3.
+NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet
+has a header row, port first, then NAMEs; port is a device path, its last part or a USB
+serial number; an empty cell keeps FILE&apos;s value, and --set has the last word.
+Every read, write and verify is kept in the journal: quellix/journal.sqlite in the
+user&apos;s data folder, or --journal (or QUELLIX_JOURNAL); a server&apos;s password comes from
+PGPASSWORD or ~/.pgpass. A journal that cannot be written only warns.
+Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
+4 no unit answered or the line was lost, 5 a file (or the journal) could not be read
+or written.</source>
+        <translation>FILE est un fichier de configuration (145 ou 161 enregistrements) ou sa forme JSON (voir show --json).
+Dans -o, {port} remplace le nom de base du port ; il est obligatoire avec plusieurs ports.
+Un nom -o finissant par .json écrit du JSON. Plusieurs ports travaillent en même temps.
+COM 3 ou COM3 désigne le port que la fenêtre affiche comme COM 3.
+NAME est slave-id, phone.N, channel.N.enabled (yes, no) ou channel.N.message. Une --sheet
+a une ligne d&apos;en-tête, port d&apos;abord, puis des NAME ; port est un chemin de périphérique, sa dernière
+partie ou un numéro de série USB ; une cellule vide garde la valeur de FILE, et --set a le dernier mot.
+Chaque lecture, écriture et vérification est consignée dans le journal : quellix/journal.sqlite dans le
+dossier de données de l&apos;utilisateur, ou --journal (ou QUELLIX_JOURNAL) ; le mot de passe d&apos;un serveur vient de
+PGPASSWORD ou ~/.pgpass. Un journal impossible à écrire ne donne qu&apos;un avertissement.
+Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&apos;a pas pu être ouvert,
+4 aucun module n&apos;a répondu ou la liaison a été perdue, 5 un fichier (ou le journal) n&apos;a pas pu
+être lu ou écrit.</translation>
+    </message>
+    <message>
+        <source>journal --sync takes no other journal option</source>
+        <translation>journal --sync n&apos;accepte aucune autre option de journal</translation>
+    </message>
+    <message>
+        <source>journal --show takes only -o FILE</source>
+        <translation>journal --show n&apos;accepte que -o FILE</translation>
+    </message>
+    <message>
+        <source>-o goes with journal --show ID</source>
+        <translation>-o va avec journal --show ID</translation>
+    </message>
+    <message>
+        <source>--json and --csv exclude each other</source>
+        <translation>--json et --csv s&apos;excluent</translation>
+    </message>
+    <message>
+        <source>journal takes one -p PORT at most</source>
+        <translation>journal accepte au plus un -p PORT</translation>
+    </message>
+    <message>
+        <source>--action takes read, write, verify, backup or restore, not &apos;%1&apos;</source>
+        <translation>--action accepte read, write, verify, backup ou restore, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--since takes a time such as 2026-12-07T14:00:00Z or a date, not &apos;%1&apos;</source>
+        <translation>--since accepte une heure comme 2026-12-07T14:00:00Z ou une date, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--limit takes a positive whole number, not &apos;%1&apos;</source>
+        <translation>--limit accepte un nombre entier positif, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>ID	TIME	ACTION	PORT	OUTCOME	OPERATOR	FILE
+</source>
+        <translation>ID	HEURE	ACTION	PORT	RÉSULTAT	OPÉRATEUR	FICHIER
+</translation>
+    </message>
+    <message>
+        <source>--show takes a record number, not &apos;%1&apos;</source>
+        <translation>--show accepte un numéro d&apos;enregistrement, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>journal record %1</source>
+        <translation>enregistrement de journal %1</translation>
+    </message>
+    <message>
+        <source>no such record</source>
+        <translation>cet enregistrement n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>holds no configuration (a verify keeps only its fingerprint)</source>
+        <translation>ne contient pas de configuration (une vérification n&apos;en garde que l&apos;empreinte)</translation>
+    </message>
+    <message>
+        <source>its configuration does not match its fingerprint; the journal was altered</source>
+        <translation>sa configuration ne correspond pas à son empreinte ; le journal a été modifié</translation>
+    </message>
+    <message>
+        <source>journal --sync sends to a server: give --journal postgresql://USER@HOST[:PORT]/DATABASE or set QUELLIX_JOURNAL</source>
+        <translation>journal --sync envoie à un serveur : indiquez --journal postgresql://USER@HOST[:PORT]/DATABASE ou définissez QUELLIX_JOURNAL</translation>
+    </message>
+    <message>
+        <source>quellix-cli: journal: %1 sent to %2, %3 still waiting
+</source>
+        <translation>quellix-cli : journal : %1 envoyé(s) à %2, %3 encore en attente
+</translation>
     </message>
 </context>
 <context>
@@ -644,6 +762,74 @@ Un fichier existant de ce nom reste inchangé.</translation>
     <message>
         <source>The traffic log could not be written, so the transfer stopped. Check the disk or start without --log.</source>
         <translation>Le journal des échanges n&apos;a pas pu être écrit, le transfert s&apos;est donc arrêté. Vérifiez le disque ou démarrez sans --log.</translation>
+    </message>
+</context>
+<context>
+    <name>journal</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>erreur de base de données inconnue</translation>
+    </message>
+    <message>
+        <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
+        <translation>%1 n&apos;a pas la forme postgresql://USER@HOST[:PORT]/DATABASE</translation>
+    </message>
+    <message>
+        <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
+        <translation>l&apos;URL du journal ne doit pas contenir de mot de passe ; mettez-le plutôt dans PGPASSWORD ou ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>the journal URL takes no options after the database name</source>
+        <translation>l&apos;URL du journal n&apos;accepte pas d&apos;options après le nom de la base</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Journal</name>
+    <message>
+        <source>the journal %1 cannot be written (%2); this operation is not recorded</source>
+        <translation>le journal %1 ne peut pas être écrit (%2) ; cette opération n&apos;est pas consignée</translation>
+    </message>
+    <message>
+        <source>the journal server %1 cannot be reached (%2); records are kept in %3 and sent on the next run that reaches it</source>
+        <translation>le serveur de journal %1 est injoignable (%2) ; les enregistrements sont gardés dans %3 et envoyés à la prochaine exécution qui l&apos;atteint</translation>
+    </message>
+    <message>
+        <source>no local journal</source>
+        <translation>pas de journal local</translation>
+    </message>
+    <message>
+        <source>the journal server %1 cannot be reached (%2) and the local journal %3 cannot be written (%4); this operation is not recorded</source>
+        <translation>le serveur de journal %1 est injoignable (%2) et le journal local %3 ne peut pas être écrit (%4) ; cette opération n&apos;est pas consignée</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Store</name>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>the journal is turned off</source>
+        <translation>le journal est désactivé</translation>
+    </message>
+    <message>
+        <source>the Qt SQL driver for %1 is not installed</source>
+        <translation>le pilote Qt SQL pour %1 n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>the journal has schema version %1, newer than this version of the tool knows (%2); update the tool</source>
+        <translation>le journal a la version de schéma %1, plus récente que celle que connaît cette version de l&apos;outil (%2) ; mettez l&apos;outil à jour</translation>
+    </message>
+    <message>
+        <source>a record without a time</source>
+        <translation>un enregistrement sans heure</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Target</name>
+    <message>
+        <source>%1: only postgresql:// URLs or file names are journals</source>
+        <translation>%1 : seules les URL postgresql:// ou les noms de fichier sont des journaux</translation>
     </message>
 </context>
 <context>
