@@ -1,10 +1,8 @@
 #include "BatchRunner.h"
 
 #include <QEventLoop>
-#include <QFileInfo>
 #include <vector>
 
-#include "BatchJob.h"
 #include "Reporter.h"
 
 namespace cli {
@@ -15,34 +13,35 @@ BatchRunner::BatchRunner(const BatchTask& task, Reporter& reporter, QObject* par
 BatchRunner::~BatchRunner() = default;
 
 QList<PortResult> BatchRunner::run(const QStringList& ports) {
-    // Each job gets its own task, so per-unit values reach only their port.
-    std::vector<BatchTask> tasks(size_t(ports.size()), task);
-    for (qsizetype i = 0; i < ports.size() && i < task.portDocuments.size(); ++i)
-        tasks[size_t(i)].document = task.portDocuments[i];
-    std::vector<std::unique_ptr<BatchJob>> jobs;
-    jobs.reserve(size_t(ports.size()));
-    for (int i = 0; i < ports.size(); ++i)
-        jobs.push_back(std::make_unique<BatchJob>(tasks[size_t(i)], reporter, i, ports[i]));
-    reporter.setPorts(ports);
-
+    std::vector<std::unique_ptr<provision::UnitRun>> runs;
+    runs.reserve(size_t(ports.size()));
     QEventLoop loop;
-    auto running = qsizetype(jobs.size());
-    for (auto& job : jobs)
-        job->start([&] {
+    auto running = qsizetype(ports.size());
+    for (int i = 0; i < ports.size(); ++i) {
+        // Each run gets its own input, so per-unit values reach only their port.
+        provision::RunInput input = task;
+        if (i < task.portDocuments.size()) input.document = task.portDocuments[i];
+        auto* unit = runs.emplace_back(new provision::UnitRun(input, ports[i])).get();
+        connect(unit, &provision::UnitRun::progress, this,
+                [this, i](const QString& phase, int done, int count) {
+                    reporter.progress(i, phase, done, count);
+                });
+        connect(unit, &provision::UnitRun::note, this,
+                [this](const QString& text) { reporter.note(text); });
+        connect(unit, &provision::UnitRun::finished, this, [&] {
             if (--running == 0) loop.quit();
         });
+    }
+    reporter.setPorts(ports);
+    for (auto& unit : runs)
+        unit->start();
     if (running > 0) loop.exec();
     reporter.finishLive();
 
     QList<PortResult> results;
-    for (const auto& job : jobs)
-        results << job->outcome();
+    for (const auto& unit : runs)
+        results << unit->result();
     return results;
-}
-
-QString BatchRunner::outputPath(const QString& pattern, const QString& port) {
-    QString path = pattern;
-    return path.replace(QStringLiteral("{port}"), QFileInfo(port).fileName());
 }
 
 }  // namespace cli

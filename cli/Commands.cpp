@@ -128,7 +128,7 @@ int checkOutputs(const Invocation& line, BatchTask* task) {
     task->outputPattern = line.output;
     QSet<QString> paths;
     for (const QString& port : line.ports)
-        paths.insert(BatchRunner::outputPath(task->outputPattern, port));
+        paths.insert(provision::UnitRun::outputPath(task->outputPattern, port));
     if (line.ports.size() > 1 && !task->outputPattern.contains(QStringLiteral("{port}")))
         return usageError(Text::tr("with several ports, -o needs {port} in the file name"));
     if (paths.size() != line.ports.size())
@@ -163,11 +163,13 @@ int runBatch(const Invocation& line, BatchTask& task) {
     }
     // Opened first: a server that needs a moment, or is away, is known before the units start.
     const std::unique_ptr<journal::Journal> journal = openJournal(line);
+    task.journal = journal.get();
+    task.toolVersion = QCoreApplication::applicationVersion();
+    task.file = line.files.value(0);
     Reporter reporter(stderr, line.quiet, Reporter::isTerminal(stderr));
     BatchRunner runner(task, reporter);
     const QList<PortResult> results = runner.run(line.ports);
     reportResults(results, reporter);
-    recordBatch(journal.get(), task, results, line.files.value(0));
     int worst = Done;
     for (const PortResult& result : results)
         worst = std::max(worst, int(result.code));

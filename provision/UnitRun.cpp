@@ -1,0 +1,194 @@
+#include "UnitRun.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "ConfigFile.h"
+#include "ConfigJson.h"
+#include "Journal.h"
+#include "RunRecord.h"
+#include "TrafficLog.h"
+
+namespace provision {
+
+namespace {
+
+// The command line said these first, and its catalogue context holds their translations.
+class Text {
+    Q_DECLARE_TR_FUNCTIONS(cli)
+};
+
+constexpr int ClassicPhones = 16;
+
+bool saveJson(const QString& path, const ConfigurationSet& set, QString* error) {
+    return ConfigFile::saveBytes(path, ConfigJson::serialize(set), error);
+}
+
+}  // namespace
+
+UnitRun::UnitRun(const RunInput& input, const QString& port, QObject* parent)
+    : QObject(parent), input(input), session(new UnitSession) {
+    outcome.port = port;
+}
+
+UnitRun::~UnitRun() = default;
+
+QString UnitRun::outputPath(const QString& pattern, const QString& port) {
+    QString path = pattern;
+    return path.replace(QStringLiteral("{port}"), QFileInfo(port).fileName());
+}
+
+void UnitRun::start() {
+    clock.start();
+    if (!session->open(outcome.port))
+        return finish(PortFailed, Text::tr("cannot open: %1").arg(session->errorString()));
+    session->setInterval(input.intervalMs);
+    session->setTrafficLog(input.log);
+    connectSession();
+
+    switch (input.mode) {
+        case RunInput::Mode::Read:
+        case RunInput::Mode::Verify:
+            return run(Step::Read);
+        case RunInput::Mode::Write:
+        case RunInput::Mode::Restore:
+            sent = input.document.set;
+            if (input.document.holdsAllPhones()) return run(Step::Write);
+            // Writing all 32 slots from a file with 16 would clear the others.
+            emit note(Text::tr("%1: phone numbers 17-32 are not in %2; keeping the unit's")
+                          .arg(outcome.port, input.documentName));
+            return run(Step::PhoneRead);
+    }
+}
+
+void UnitRun::connectSession() {
+    UnitSession* s = session.get();
+    connect(s, &UnitSession::probeAccepted, this,
+            [this](const QString& model) { outcome.model = model; });
+    connect(s, &UnitSession::lost, this, [this](const QString& reason) { lostReason = reason; });
+    connect(s, &UnitSession::progress, this, [this] {
+        emit progress(stepName(), session->exchangesDone(), session->exchangeCount());
+    });
+    connect(s, &UnitSession::finished, this, &UnitRun::onFinished);
+}
+
+bool UnitRun::isSending() const {
+    return input.mode == RunInput::Mode::Write || input.mode == RunInput::Mode::Restore;
+}
+
+QString UnitRun::stepName() const {
+    switch (step) {
+        case Step::PhoneRead:
+            return Text::tr("reading phones 17-32");
+        case Step::Write:
+            return Text::tr("writing");
+        case Step::Read:
+            return input.mode == RunInput::Mode::Verify ? Text::tr("verifying")
+                                                        : Text::tr("reading");
+        case Step::VerifyRead:
+            break;
+    }
+    return Text::tr("reading back");
+}
+
+void UnitRun::run(Step next) {
+    step = next;
+    emit progress(stepName(), 0, 0);
+    switch (next) {
+        case Step::PhoneRead:
+            session->startPhoneRead(ClassicPhones, ConfigurationSet::PhoneCount - ClassicPhones,
+                                    sent);
+            break;
+        case Step::Write:
+            outcome.configuration = sent;
+            session->startWrite(sent);
+            break;
+        case Step::Read:
+        case Step::VerifyRead:
+            session->startRead();
+            break;
+    }
+}
+
+QString UnitRun::failureReason(UnitSession::Outcome result) const {
+    QString why;
+    if (result == UnitSession::Outcome::ProbeFailed)
+        why = Text::tr("no unit answered");
+    else if (result == UnitSession::Outcome::LinkLost)
+        why = lostReason.isEmpty() ? Text::tr("the line was lost")
+                                   : Text::tr("the line was lost (%1)").arg(lostReason);
+    else if (result == UnitSession::Outcome::LogFailed)
+        why = Text::tr("the log could not be written (%1); nothing more was sent")
+                  .arg(input.log ? input.log->errorString() : QString());
+    else
+        why = Text::tr("stopped");
+    if (step == Step::Write) why += Text::tr(" during the write; the unit may hold part of it");
+    return why;
+}
+
+void UnitRun::onFinished(UnitSession::Outcome result) {
+    if (result == UnitSession::Outcome::LogFailed) return finish(FileFailed, failureReason(result));
+    if (result != UnitSession::Outcome::Completed) return finish(NoUnit, failureReason(result));
+    // A late reply shifts every later value by one; what such a read brought in is neither
+    // saved, nor compared, nor written back.
+    if (step != Step::Write && session->slippedReplies() > 0)
+        return finish(NoUnit, session->firstSlip());
+    // A slave ID or flags reply that could not be read would be reported, saved or compared
+    // as a value the unit never had.
+    if ((step == Step::Read || step == Step::VerifyRead) && session->rejectedReplies() > 0)
+        return finish(
+            NoUnit,
+            Text::tr("%1 of the unit's replies could not be read").arg(session->rejectedReplies()));
+    switch (step) {
+        case Step::PhoneRead:
+            sent = session->configuration();
+            return run(Step::Write);
+        case Step::Write:
+            outcome.settingsSent = session->exchangesDone();
+            if (input.verifyAfterWrite) return run(Step::VerifyRead);
+            return finish(Done, Text::tr("written"));
+        case Step::VerifyRead:
+            outcome.differences = differences(sent, session->configuration());
+            if (outcome.differences.isEmpty())
+                return finish(Done, Text::tr("written and verified"));
+            return finish(
+                Differences,
+                Text::tr("written, but %1 differ on reading back").arg(outcome.differences.size()));
+        case Step::Read:
+            break;
+    }
+    if (input.mode == RunInput::Mode::Verify) return finishVerify();
+    finishRead();
+}
+
+void UnitRun::finishVerify() {
+    outcome.configuration = session->configuration();
+    outcome.differences =
+        differences(input.document.set, session->configuration(), input.document.phoneCount);
+    if (outcome.differences.isEmpty()) return finish(Done, Text::tr("equal"));
+    finish(Differences, Text::tr("%1 differences").arg(outcome.differences.size()));
+}
+
+void UnitRun::finishRead() {
+    outcome.configuration = session->configuration();
+    const QString path = outputPath(input.outputPattern, outcome.port);
+    QString error;
+    const bool saved = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
+                           ? saveJson(path, session->configuration(), &error)
+                           : ConfigFile::save(path, session->configuration(), &error);
+    if (!saved) return finish(FileFailed, Text::tr("cannot save %1: %2").arg(path, error));
+    finish(Done, Text::tr("read, saved to %1").arg(path));
+}
+
+void UnitRun::finish(RunCode code, const QString& summary) {
+    outcome.code = code;
+    outcome.summary = summary;
+    outcome.durationMs = clock.elapsed();
+    session->close();
+    emit progress(code == Done ? Text::tr("done") : Text::tr("failed"), session->exchangesDone(),
+                  session->exchangeCount());
+    if (input.journal) input.journal->append(runRecord(input, outcome));
+    emit finished();
+}
+
+}  // namespace provision

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+#include "ConfigDocument.h"
+#include "RunCode.h"
+#include "UnitSession.h"
+
+class TrafficLog;
+namespace journal {
+class Journal;
+}
+
+namespace provision {
+
+// What to do with one unit.
+struct RunInput {
+    enum class Mode { Read, Write, Verify, Restore };
+    Mode mode = Mode::Read;
+    int intervalMs = 100;
+    TrafficLog* log = nullptr;  // may be shared by several runs; may be null
+    // Read: where to save, "{port}" standing for the port's base name; ".json" writes JSON.
+    QString outputPattern;
+    // Write, restore and verify: the configuration and which values it holds.
+    ConfigDocument document;
+    QString documentName;  // as the user gave it, for messages
+    QString file;          // the file the journal names for a write or verify ("-": stdin)
+    bool verifyAfterWrite = false;
+    // Write and restore: read the unit in full first and keep that as a backup record (and,
+    // with a backup folder, a file); send only the settings that differ from it.
+    bool backup = false;
+    QString backupDir;
+    bool changedOnly = false;
+    journal::Journal* journal = nullptr;  // each operation is one record; may be null
+    QString toolVersion;
+};
+
+// How one unit's run ended.
+struct RunResult {
+    QString port;
+    RunCode code = Done;
+    QString summary;          // "written and verified", "no unit answered", ...
+    QStringList differences;  // verify, or write with a read-back
+    QString model;            // what the unit said it is
+    // What the unit holds (read, verify) or was sent (write, restore), for the journal.
+    std::optional<ConfigurationSet> configuration;
+    int settingsSent = 0;                    // exchanges of the write, the probe included
+    std::optional<ConfigurationSet> backup;  // what the unit held before a write
+    QString backupPath;                      // the backup's file, if one was saved
+    qint64 durationMs = 0;
+};
+
+// One unit's walk (backup read, phone pre-read, write, read-back, compare, journal), each step
+// one procedure of its own session, so the command line, the station and the window drive
+// units the same way. Several runs go side by side on one event loop.
+class UnitRun : public QObject {
+    Q_OBJECT
+public:
+    UnitRun(const RunInput& input, const QString& port, QObject* parent = nullptr);
+    ~UnitRun() override;
+
+    // finished() follows once, possibly from inside start().
+    void start();
+    const RunResult& result() const { return outcome; }
+
+    // The file a read of `port` is saved to.
+    static QString outputPath(const QString& pattern, const QString& port);
+
+signals:
+    // `phase` is for display ("writing", "done", ...); `count` is 0 while a step is starting.
+    void progress(const QString& phase, int done, int count);
+    // Something worth saying that does not end the run.
+    void note(const QString& text);
+    void finished();
+
+private:
+    enum class Step { PhoneRead, Write, Read, VerifyRead };
+
+    void connectSession();
+    QString stepName() const;
+    void run(Step next);
+    void onFinished(UnitSession::Outcome result);
+    QString failureReason(UnitSession::Outcome result) const;
+    bool isSending() const;
+    void finishVerify();
+    void finishRead();
+    void finish(RunCode code, const QString& summary);
+    void record();
+
+    const RunInput input;
+    std::unique_ptr<UnitSession> session;
+    Step step = Step::Read;
+    ConfigurationSet sent;  // what a write sends: the file, with 17-32 from the unit if need be
+    QString lostReason;
+    RunResult outcome;
+    QElapsedTimer clock;
+};
+
+}  // namespace provision

@@ -1,0 +1,199 @@
+#include <QtTest>
+
+#include <memory>
+
+#include "Journal.h"
+#include "UnitRun.h"
+#include "UnitSimulator.h"
+
+Q_DECLARE_METATYPE(provision::RunInput::Mode)
+
+using provision::RunInput;
+using provision::RunResult;
+using provision::UnitRun;
+
+namespace {
+
+constexpr int WatchdogMs = 30000;  // a run that outlives this has hung
+
+ConfigurationSet tagged(const QString& tag, int slaveId) {
+    ConfigurationSet set;
+    set.slaveId = slaveId;
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
+        set.phoneNo[k] = QStringLiteral("%1%2").arg(tag.left(3)).arg(k + 1);
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
+        set.channelEnable[i] = (i + slaveId) % 3 == 0 ? FlagTrue : FlagFalse;
+        set.channelMessage[i] = QStringLiteral("%1 %2").arg(tag).arg(i + 1);
+    }
+    return set;
+}
+
+}  // namespace
+
+// The engine in-process, beside simulated units on real pseudo-terminals.
+class tst_unitrun : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> temporary;  // one per test, and so its journal
+    std::unique_ptr<UnitSimulator> sim;
+    std::unique_ptr<journal::Journal> journal;
+
+    journal::Journal* openJournal() {
+        journal::Target target;
+        target.kind = journal::Target::Kind::Sqlite;
+        target.path = temporary->filePath(QStringLiteral("journal.sqlite"));
+        journal = std::make_unique<journal::Journal>(target, target);
+        return journal->open() ? journal.get() : nullptr;
+    }
+    QList<journal::Record> records() {
+        QString error;
+        return journal->store().list({}, &error);
+    }
+
+    // Runs `input` on the simulated unit; `phases` gets each phase as it starts.
+    RunResult runOn(const RunInput& input, QStringList* phases = nullptr) {
+        UnitRun run(input, sim->slavePath());
+        QEventLoop loop;
+        connect(&run, &UnitRun::finished, &loop, &QEventLoop::quit);
+        connect(&run, &UnitRun::progress, this, [phases](const QString& phase) {
+            if (phases && (phases->isEmpty() || phases->last() != phase)) *phases << phase;
+        });
+        QTimer::singleShot(WatchdogMs, &loop, &QEventLoop::quit);
+        QMetaObject::invokeMethod(&run, &UnitRun::start, Qt::QueuedConnection);
+        loop.exec();
+        return run.result();
+    }
+
+    RunInput input(RunInput::Mode mode, const ConfigurationSet& set, int phones = 32) {
+        RunInput in;
+        in.mode = mode;
+        in.intervalMs = 15;
+        in.document.set = set;
+        in.document.phoneCount = phones;
+        in.documentName = in.file = temporary->filePath(QStringLiteral("site.cfg"));
+        in.outputPattern = temporary->filePath(QStringLiteral("{port}.json"));
+        in.journal = openJournal();
+        in.toolVersion = QStringLiteral("9.9");
+        return in;
+    }
+
+private slots:
+    void init() {
+        temporary = std::make_unique<QTemporaryDir>();
+        QVERIFY(temporary->isValid());
+        sim = std::make_unique<UnitSimulator>();
+        sim->setConfiguration(tagged(QStringLiteral("unit"), 9));
+        QVERIFY(sim->open());
+    }
+    void cleanup() {
+        journal.reset();
+        sim.reset();
+        temporary.reset();
+    }
+
+    // Each mode's walk: its phases, what the unit holds after it, the result and its record.
+    void walk_data() {
+        QTest::addColumn<RunInput::Mode>("mode");
+        QTest::addColumn<int>("phones");  // the document's
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<QString>("document");  // the tag of the document's values
+        QTest::addColumn<QStringList>("phases");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("action");
+        using M = RunInput::Mode;
+        QTest::newRow("read") << M::Read << 32 << false << "file" << QStringList{"reading", "done"}
+                              << 0 << "read";
+        QTest::newRow("write, verified")
+            << M::Write << 32 << true << "file" << QStringList{"writing", "reading back", "done"}
+            << 0 << "write";
+        QTest::newRow("write 16 phones")
+            << M::Write << 16 << false << "file"
+            << QStringList{"reading phones 17-32", "writing", "done"} << 0 << "write";
+        QTest::newRow("restore") << M::Restore << 32 << false << "file"
+                                 << QStringList{"writing", "done"} << 0 << "restore";
+        QTest::newRow("verify, equal") << M::Verify << 32 << false << "unit"
+                                       << QStringList{"verifying", "done"} << 0 << "verify";
+        QTest::newRow("verify, differing") << M::Verify << 32 << false << "file"
+                                           << QStringList{"verifying", "failed"} << 1 << "verify";
+    }
+    void walk() {
+        QFETCH(RunInput::Mode, mode);
+        QFETCH(int, phones);
+        QFETCH(bool, verify);
+        QFETCH(QString, document);
+        QFETCH(QStringList, phases);
+        QFETCH(int, code);
+        QFETCH(QString, action);
+        const ConfigurationSet before = sim->configuration();
+        RunInput in = input(mode, tagged(document, 9), phones);
+        QVERIFY(in.journal);
+        in.verifyAfterWrite = verify;
+        QStringList seen;
+        const RunResult result = runOn(in, &seen);
+        QCOMPARE(seen, phases);
+        QCOMPARE(int(result.code), code);
+        QCOMPARE(result.model, sim->modelText());
+
+        const bool sends = mode == RunInput::Mode::Write || mode == RunInput::Mode::Restore;
+        ConfigurationSet expected = sends ? tagged(document, 9) : before;
+        for (int k = phones; k < ConfigurationSet::PhoneCount; ++k)
+            expected.phoneNo[k] = before.phoneNo[k];  // a file with 16 keeps the unit's others
+        QVERIFY(sim->configuration() == expected);
+        QVERIFY(result.configuration && *result.configuration == expected);
+        QCOMPARE(result.settingsSent, sends ? DeviceProcedure::ExchangeCount : 0);
+        QCOMPARE(result.differences.isEmpty(), code == 0);
+
+        const QList<journal::Record> kept = records();
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(journal::actionName(kept[0].action), action);
+        QCOMPARE(kept[0].port, sim->slavePath());
+        QCOMPARE(kept[0].version, QStringLiteral("9.9"));
+        QCOMPARE(kept[0].differences, int(result.differences.size()));
+        QCOMPARE(kept[0].sha256, journal::fingerprint(expected, ConfigurationSet::PhoneCount));
+        if (mode == RunInput::Mode::Read)
+            QCOMPARE(kept[0].file, UnitRun::outputPath(in.outputPattern, sim->slavePath()));
+        else
+            QCOMPARE(kept[0].file, in.file);
+    }
+
+    // A run that fails says why in its result and its record, and stops sending.
+    void failure_data() {
+        QTest::addColumn<UnitFaults>("faults");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("reason");
+        UnitFaults silent;
+        silent.silent = true;
+        UnitFaults hangUp;
+        hangUp.hangUpAfter = 10;
+        QTest::newRow("silent") << silent << 4 << "no unit answered";
+        QTest::newRow("hung up in the write")
+            << hangUp << 4 << "during the write; the unit may hold part of it";
+    }
+    void failure() {
+        QFETCH(UnitFaults, faults);
+        QFETCH(int, code);
+        QFETCH(QString, reason);
+        sim->setFaults(faults);
+        const RunResult result =
+            runOn(input(RunInput::Mode::Write, tagged(QStringLiteral("file"), 9)));
+        QCOMPARE(int(result.code), code);
+        QVERIFY2(result.summary.contains(reason), qPrintable(result.summary));
+        const QList<journal::Record> kept = records();
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
+        QCOMPARE(kept[0].reason, result.summary);
+    }
+
+    void portThatWillNotOpen() {
+        RunInput in = input(RunInput::Mode::Read, {});
+        UnitRun run(in, temporary->filePath(QStringLiteral("no-such-port")));
+        QSignalSpy finished(&run, &UnitRun::finished);
+        run.start();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(int(run.result().code), int(provision::PortFailed));
+        QVERIFY(run.result().summary.startsWith(QStringLiteral("cannot open")));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_unitrun)
+#include "tst_unitrun.moc"
