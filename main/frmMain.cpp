@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QShowEvent>
@@ -36,6 +38,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     buildLayout();
     startUp();
     initDevice();
+    startValues = configuration();
 
     // The tab strip refreshes the page on every selection, from code or user, and also when
     // the user clicks the tab already shown.
@@ -68,10 +71,17 @@ void frmMain::startUp() {
         chkChEnable[s]->setText(channelCaption(s));
         lblMessage[s]->setText(QString());
     }
-    for (QLineEdit* box : txtPhoneNo) {
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k) {
+        QLineEdit* box = txtPhoneNo[k];
         box->setText(QString());
         box->setMaxLength(ConfigurationSet::PhoneMaxLength);
         box->setEnabled(false);  // numbers come only through the phone number dialog
+        box->setToolTip(tr("Phone %1").arg(k + 1));
+        // Closed to typing, yet the number must stay as easy to read as an open box.
+        QPalette readable = box->palette();
+        readable.setColor(QPalette::Disabled, QPalette::Text,
+                          readable.color(QPalette::Active, QPalette::Text));
+        box->setPalette(readable);
     }
     for (int n = 1; n <= ComEntries; ++n)
         cmbComm->addItem(QStringLiteral("COM %1").arg(n));
@@ -159,8 +169,18 @@ void frmMain::TS_Click() {
         chkChEnable[s]->setText(channelCaption(index));
         // A change of state stores the same flag back through chkChEnable_Click.
         chkChEnable[s]->setChecked(ChannelEnable[index] == FlagTrue);
-        lblMessage[s]->setText(ChannelMessage[index]);
+        showMessage(s);
     }
+}
+
+void frmMain::showMessage(int s) {
+    const QString& text = ChannelMessage[channelIndex(s)];
+    lblMessage[s]->setText(text);
+    // The row is one line high: text after a line break would vanish without a word.
+    const qsizetype lineEnd = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+    const bool hidden = lineEnd >= 0 && !text.mid(lineEnd).trimmed().isEmpty();
+    lblMessage[s]->setToolTip(hidden ? text : QString());
+    lblMore[s]->setVisible(hidden);
 }
 
 void frmMain::chkChEnable_Click(int s) {
@@ -171,10 +191,11 @@ void frmMain::chkChEnable_Click(int s) {
 
 void frmMain::cmdEditMsg_Click(int s) {
     if (s < 0 || s >= Slots) return;
-    const std::optional<QString> edited = frmEditMessage::edit(lblMessage[s]->text(), this);
+    const std::optional<QString> edited =
+        frmEditMessage::edit(lblMessage[s]->text(), this, channelIndex(s) + 1);
     if (!edited) return;
-    lblMessage[s]->setText(*edited);
     ChannelMessage[channelIndex(s)] = *edited;
+    showMessage(s);
 }
 
 void frmMain::cmdEditNo_Click(int k) {

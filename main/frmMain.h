@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTime>
 #include <QWidget>
 #include <array>
 
@@ -78,6 +79,7 @@ public:
     QGroupBox* Frame2 = nullptr;
     std::array<QCheckBox*, Slots> chkChEnable{};
     std::array<QLabel*, Slots> lblMessage{};
+    std::array<QLabel*, Slots> lblMore{};  // the sign for text hidden after a line break
     std::array<QPushButton*, Slots> cmdEditMsg{};
     std::array<QGroupBox*, 2> Frame3{};
     std::array<QLineEdit*, ConfigurationSet::PhoneCount> txtPhoneNo{};
@@ -115,7 +117,8 @@ protected:
     void showEvent(QShowEvent* event) override;  // centres the window on its screen
 
 private:
-    void buildLayout();  // frmMain_layout.cpp
+    void buildLayout();       // frmMain_layout.cpp
+    void showMessage(int s);  // row s shows its channel's message, and says when text is hidden
     void makeCommunication();
     void makeFunctions();
     void startUp();
@@ -126,7 +129,12 @@ private:
     frmProgress* progress = nullptr;
     QList<QWidget*> lockedControls;  // disabled for the transfer; re-enabled after it
     bool closeAfterTransfer = false;
-    void setLamp(int red, int green, int blue);
+    void setLamp(int red, int green, int blue);    // and says in its tooltip what it means
+    QString communicationAdvice(bool lost) const;  // where it failed and what to try
+    bool confirmBlankWrite();                      // true when the user wants it written
+    ConfigurationSet startValues;                  // what the window holds when it opens
+    QString lostReason;                            // the last line loss: why and when
+    QTime lostAt;
     void showLinkState(bool connected);
     void startProcedure(bool write);
     void wireSession();  // the window's side of every read and write

@@ -6,10 +6,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
 #include <QSettings>
+#include <QTime>
 
 #include "SerialLink.h"
 #include "UnitSession.h"
@@ -71,6 +73,11 @@ bool frmMain::prepareClose() {
 }
 
 void frmMain::setLamp(int red, int green, int blue) {
+    const QColor colour(red, green, blue);
+    shpComm->setToolTip(colour == Qt::green ? tr("Connected")
+                        : colour == Qt::red
+                            ? tr("Not connected: the last attempt failed or the line was lost")
+                            : tr("Not connected"));
     QPalette palette = shpComm->palette();
     palette.setColor(QPalette::Window, QColor(red, green, blue));
     shpComm->setPalette(palette);
@@ -122,7 +129,32 @@ void frmMain::cmdDeviceWrite_Click() {
                              tr("Select a slave ID from the list before writing."));
         return;
     }
+    if (configuration() == startValues && !confirmBlankWrite()) return;
     startProcedure(true);
+}
+
+bool frmMain::confirmBlankWrite() {
+    const QString port = session->deviceName();
+    QMessageBox box(QMessageBox::Warning, tr("Write to Device"),
+                    tr("The window holds only the start values: nothing was read, loaded or "
+                       "edited. Writing them would clear the phone numbers and messages of the "
+                       "unit on %1.")
+                        .arg(port),
+                    QMessageBox::Yes | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("blankWriteQuestion"));
+    box.setInformativeText(tr("Write the empty configuration anyway?"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString frmMain::communicationAdvice(bool lost) const {
+    const QString port = session->deviceName();
+    const QString tries =
+        tr("Check that the unit is powered and its cable firmly plugged in, "
+           "or try another port.");
+    if (!lost) return tr("No unit answered on %1. %2").arg(port, tries);
+    return tr("The line to %1 was lost at %2 (%3). %4")
+        .arg(port, QLocale().toString(lostAt, QLocale::LongFormat), lostReason, tries);
 }
 
 void frmMain::startProcedure(bool write) {
@@ -151,6 +183,10 @@ void frmMain::wireSession() {
     connect(session, &UnitSession::settingReplied, this, [this](const QString& reply) {
         if (progress) progress->setResultText(reply);
     });
+    connect(session, &UnitSession::lost, this, [this](const QString& reason) {
+        lostReason = reason;
+        lostAt = QTime::currentTime();
+    });
     connect(session, &UnitSession::slaveIdRead, this,
             [this](int id) { cmbSlaveID->setCurrentIndex(id); });
     connect(session, &UnitSession::enableFlagsRead, this,
@@ -176,7 +212,7 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
     // labels must show them, or an edit would start from the old text.
     if (session->kind() == UnitSession::Kind::Read) {
         for (int s = 0; s < Slots; ++s)
-            lblMessage[s]->setText(ChannelMessage[channelIndex(s)]);
+            showMessage(s);
     }
     delete progress;
     progress = nullptr;
@@ -191,9 +227,11 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
         // Shown from the event loop, not from inside the port's or the timer's signal.
         QMetaObject::invokeMethod(
             this,
-            [this] {
-                QMessageBox::warning(this, tr("Communication Error"),
-                                     tr("Cannot communicate with device"));
+            [this, outcome] {
+                QMessageBox box(QMessageBox::Warning, tr("Communication Error"),
+                                tr("Cannot communicate with device"), QMessageBox::Ok, this);
+                box.setInformativeText(communicationAdvice(outcome == Outcome::LinkLost));
+                box.exec();
             },
             Qt::QueuedConnection);
     } else if (outcome == Outcome::LogFailed) {

@@ -164,10 +164,19 @@ void makeChannelRows(frmMain& f) {
         f.lblMessage[s]->setAutoFillBackground(true);
         f.lblMessage[s]->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a second line is cut off
         f.lblMessage[s]->setPalette(navy);
+        f.lblMore[s] = makeLabel(f.lblMessage[s], elementName("lblMore", s));
+        f.lblMore[s]->setText(QStringLiteral("\u00bb"));
+        f.lblMore[s]->setAutoFillBackground(true);
+        f.lblMore[s]->setPalette(navy);
+        f.lblMore[s]->setAlignment(Qt::AlignCenter);
+        f.lblMore[s]->hide();
         f.cmdEditMsg[s] = make<QPushButton>(f.Frame2, elementName(ChannelRow[2].name, s));
         f.cmdEditMsg[s]->setText(frmMain::tr(EditMsgCaption));
         placeRow(f.chkChEnable[s], ChannelRow[0], s);
         placeRow(f.lblMessage[s], ChannelRow[1], s);
+        const int signWidth = f.lblMessage[s]->height();
+        f.lblMore[s]->setGeometry(f.lblMessage[s]->width() - signWidth, 0, signWidth,
+                                  f.lblMessage[s]->height());
         placeRow(f.cmdEditMsg[s], ChannelRow[2], s);
     }
 }

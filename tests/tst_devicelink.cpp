@@ -37,7 +37,9 @@ struct Rig : QObject {
             if (!box) return;
             boxes << QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
                                  lamp().name(), progressOpen ? "progress" : ""};
-            box->button(QMessageBox::Ok)->click();
+            details << box->informativeText();
+            QAbstractButton* chosen = box->button(answer);
+            (chosen ? chosen : box->button(QMessageBox::Ok))->click();
         });
         poll.start(20);
     }
@@ -55,6 +57,8 @@ struct Rig : QObject {
     frmMain w;
     QTimer poll;
     QList<QStringList> boxes;
+    QStringList details;                                   // each box's informative text
+    QMessageBox::StandardButton answer = QMessageBox::Ok;  // pressed where the box has it
     bool progressSeen = false;
 };
 
@@ -93,6 +97,8 @@ private slots:
     void connectStates();
     void transfers_data();
     void transfers();
+    void blankWrite_data();
+    void blankWrite();
 };
 
 namespace {
@@ -468,6 +474,13 @@ void tst_devicelink::transfers() {
     // A box comes after the progress window has closed, over the lamp the line left.
     if (!box.isEmpty()) box << Warning << (event == "hang-up" ? Red : Green).name() << "";
     QCOMPARE(r.boxes, box.isEmpty() ? QList<QStringList>() : QList<QStringList>{box});
+    // The box names the port and says what to try; after a lost line, when it was lost.
+    if (box.contains("Cannot communicate with device")) {
+        const QString detail = r.details.value(0);
+        QVERIFY2(detail.contains(r.unit.slavePath()) && detail.contains("another port") &&
+                     detail.contains("was lost at") == (event == "hang-up"),
+                 qPrintable(detail));
+    }
     QCOMPARE(r.progressSeen && !r.w.findChild<frmProgress*>(), commands > 1);  // shown and gone
     QCOMPARE(r.w.isVisible(), event != "close");
     QCOMPARE(r.port()->isOpen(), event.isEmpty() || event.startsWith("no ") || event == "late");
@@ -509,3 +522,33 @@ void tst_devicelink::transfers() {
 
 QTEST_MAIN(tst_devicelink)
 #include "tst_devicelink.moc"
+
+// A window that holds only its start values would clear the unit: the write asks first, naming
+// the port, and goes ahead only when told to.
+void tst_devicelink::blankWrite_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("commands");
+    QTest::newRow("cancelled") << int(QMessageBox::Cancel) << 0;
+    QTest::newRow("written anyway") << int(QMessageBox::Yes) << 99;
+}
+
+void tst_devicelink::blankWrite() {
+    QFETCH(int, answer);
+    QFETCH(int, commands);
+    Rig r;
+    r.answer = QMessageBox::StandardButton(answer);
+    QVERIFY(r.connectTo(15));
+    r.w.cmdDeviceWrite->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive() && !r.boxes.isEmpty(), 20000);
+    QTest::qWait(300);  // for a command that should not come
+    QCOMPARE(r.unit.commands().size(), commands);
+    QCOMPARE(r.boxes.size(), 1);
+    QCOMPARE(r.boxes[0][0], "Write to Device");
+    QVERIFY2(r.boxes[0][1].contains(r.unit.slavePath()), qPrintable(r.boxes[0][1]));
+    // Once the window holds something else, a write asks nothing.
+    r.w.chkChEnable[0]->setChecked(true);
+    r.w.cmdDeviceWrite->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
+    QCOMPARE(r.unit.commands().size(), commands + 99);
+    QCOMPARE(r.boxes.size(), 1);
+}

@@ -78,6 +78,11 @@ private slots:
         QCOMPARE(w->cmbSlaveID->itemText(9), "09");
         QCOMPARE(w->cmbSlaveID->currentText(), "00");
         QVERIFY(w->txtPhoneNo[31]->maxLength() == 15 && !w->txtPhoneNo[31]->isEnabled());
+        // Closed to typing, but named and as dark as an open box.
+        const QPalette phone = w->txtPhoneNo[31]->palette();
+        QCOMPARE(w->txtPhoneNo[31]->toolTip(), "Phone 32");
+        QCOMPARE(phone.color(QPalette::Disabled, QPalette::Text),
+                 phone.color(QPalette::Active, QPalette::Text));
         w->cmbComm->setEditText("/dev/ttyUSB0");  // names no entry
         QCOMPARE(w->portIndex(), -1);
         // As --port gives it: an entry is selected, other text shown as typed; opening the list
@@ -139,6 +144,35 @@ private slots:
         QCOMPARE(w->ChannelEnable, flags);
     }
 
+    // A message row is one line high: text after a break gets the sign and the whole text as
+    // its tooltip, wherever the message came from.
+    void hiddenText_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("one line") << "Zone 3 alarm" << false;
+        QTest::newRow("second line") << "Zone 3\r\ncall the guard" << true;
+        QTest::newRow("lone LF") << "Zone 3\nguard" << true;
+        QTest::newRow("trailing break hides nothing") << "Zone 3\r\n" << false;
+        QTest::newRow("first line empty") << "\r\nguard" << true;
+        QTest::newRow("empty") << "" << false;
+    }
+    void hiddenText() {
+        QFETCH(QString, message);
+        QFETCH(bool, hidden);
+        w->show();
+        ConfigurationSet set;
+        set.channelMessage[20] = message;
+        w->applyConfiguration(set);
+        w->selectPage(2);
+        auto* sign = w->findChild<QLabel*>("lblMore_4");
+        QVERIFY(sign);
+        QCOMPARE(sign->isVisible(), hidden);
+        QCOMPARE(w->lblMessage[4]->toolTip(), hidden ? message : QString());
+        QCOMPARE(w->lblMessage[4]->text(), message);
+        w->selectPage(1);  // the same row on another page shows another channel
+        QVERIFY(!sign->isVisible());
+    }
+
     void launchers_data() {
         QTest::addColumn<EditCase>("c");
         QTest::newRow("msg ok") << EditCase{false, 37, "old", "cmdOK", "A & B", {}, "A & B"};
@@ -187,8 +221,8 @@ private slots:
         });
         (c.phone ? w->cmdEditNo[c.index] : w->cmdEditMsg[c.index % 16])->click();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        // A number of 10 characters or fewer has no code to split off and opens empty.
-        QCOMPARE(handedIn, c.phone && c.before.size() <= 10 ? QString() : c.before);
+        // A number of 10 characters or fewer has no code to split off and opens as it stands.
+        QCOMPARE(handedIn, c.before);
         QCOMPARE(c.phone ? w->txtPhoneNo[c.index]->text() : w->lblMessage[c.index % 16]->text(),
                  c.after);
         if (!c.phone) QCOMPARE(w->ChannelMessage[c.index], c.after);
