@@ -34,11 +34,12 @@ QString channelCaption(int index) {
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     buildLayout();
     startUp();
     initDevice();
     startValues = configuration();
+    buildMenus();
 
     // The tab strip refreshes the page on every selection, from code or user, and also when
     // the user clicks the tab already shown.
@@ -51,9 +52,12 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
         connect(chkChEnable[s], &QCheckBox::stateChanged, this,
                 [this, s] { chkChEnable_Click(s); });
         connect(cmdEditMsg[s], &QPushButton::clicked, this, [this, s] { cmdEditMsg_Click(s); });
+        connect(chkChEnable[s], &QCheckBox::clicked, this, &frmMain::contentsEdited);  // user only
     }
     for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
         connect(cmdEditNo[k], &QPushButton::clicked, this, [this, k] { cmdEditNo_Click(k); });
+    connect(cmbSlaveID, &QComboBox::activated, this, &frmMain::contentsEdited);
+    connect(cmbSlaveID->lineEdit(), &QLineEdit::textEdited, this, &frmMain::contentsEdited);
     connect(cmdConnect, &QPushButton::clicked, this, &frmMain::cmdConnect_Click);
     connect(cmdDeviceRead, &QPushButton::clicked, this, &frmMain::cmdDeviceRead_Click);
     connect(cmdDeviceWrite, &QPushButton::clicked, this, &frmMain::cmdDeviceWrite_Click);
@@ -196,12 +200,15 @@ void frmMain::cmdEditMsg_Click(int s) {
     if (!edited) return;
     ChannelMessage[channelIndex(s)] = *edited;
     showMessage(s);
+    contentsEdited();
 }
 
 void frmMain::cmdEditNo_Click(int k) {
     if (k < 0 || k >= ConfigurationSet::PhoneCount) return;
     const std::optional<QString> edited = frmEditNo::edit(txtPhoneNo[k]->text(), this);
-    if (edited) txtPhoneNo[k]->setText(edited->left(ConfigurationSet::PhoneMaxLength));
+    if (!edited) return;
+    txtPhoneNo[k]->setText(edited->left(ConfigurationSet::PhoneMaxLength));
+    contentsEdited();
 }
 
 void frmMain::cmdExit_Click() {
@@ -209,7 +216,7 @@ void frmMain::cmdExit_Click() {
 }
 
 void frmMain::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
     // Shown by the program (not restored by the window manager): centre the whole window,
     // title bar included, which is known only now.
     if (event->spontaneous()) return;
@@ -221,7 +228,9 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (prepareClose())
+    // During a transfer the window asks about the transfer; edits are asked about after it.
+    const bool allowed = session->busy() ? confirmCloseDuringTransfer() : confirmDiscard();
+    if (allowed && prepareClose())
         event->accept();
     else
         event->ignore();

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTime>
 
 #include "SerialLink.h"
@@ -87,6 +89,7 @@ void frmMain::setLamp(int red, int green, int blue) {
 void frmMain::showLinkState(bool connected) {
     cmdConnect->setText(connected ? tr("Disconnect") : tr("Connect"));
     FrameFunction->setEnabled(connected);
+    refreshContents();
 }
 
 void frmMain::cmdConnect_Click() {
@@ -117,13 +120,14 @@ void frmMain::onLinkLost() {
 }
 
 void frmMain::cmdDeviceRead_Click() {
-    if (session->busy()) return;
+    if (session->busy() || !FrameFunction->isEnabled() || !confirmDiscard()) return;
     selectPage(1);
+    contents.replacing(configuration(), WindowContents::Undo::Read);
     startProcedure(false);
 }
 
 void frmMain::cmdDeviceWrite_Click() {
-    if (session->busy()) return;
+    if (session->busy() || !FrameFunction->isEnabled()) return;
     if (slaveId() < 0) {
         QMessageBox::warning(this, tr("Write to Device"),
                              tr("Select a slave ID from the list before writing."));
@@ -208,6 +212,7 @@ void frmMain::wireSession() {
 
 void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
     using Outcome = UnitSession::Outcome;
+    noteTransfer(outcome);
     // Also after a read cut short: the messages that did arrive are in ChannelMessage, and the
     // labels must show them, or an edit would start from the old text.
     if (session->kind() == UnitSession::Kind::Read) {
@@ -248,6 +253,44 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
         showSlipNote(this, session->slippedReplies());
 }
 
+// The status bar and the contents learn how the transfer ended.
+void frmMain::noteTransfer(UnitSession::Outcome outcome) {
+    const bool read = session->kind() == UnitSession::Kind::Read;
+    const bool whole = outcome == UnitSession::Outcome::Completed;
+    const int done = session->exchangesDone(), count = session->exchangeCount();
+    if (read && outcome == UnitSession::Outcome::ProbeFailed)
+        contents.takeUndo();  // nothing arrived; the window and its state are as they were
+    else if (read)
+        contents.read(session->deviceName(), QDateTime::currentDateTime(), whole ? count : done,
+                      count);
+    else if (whole)
+        contents.written(session->deviceName(), QDateTime::currentDateTime());
+    const QString result =
+        whole  ? (read ? tr("Read complete.") : tr("Write complete."))
+        : read ? tr("Read stopped after %1 of %2 exchanges.").arg(done).arg(count)
+               : tr("Write stopped after %1 of %2 exchanges: the unit is half-written; write "
+                    "again.")
+                     .arg(done)
+                     .arg(count);
+    statusBar()->showMessage(result, 15000);
+}
+
+bool frmMain::confirmCloseDuringTransfer() {
+    const bool write = session->kind() == UnitSession::Kind::Write;
+    QMessageBox box(QMessageBox::Warning, tr("Transfer Running"),
+                    write ? tr("A write is running. A write cut short leaves the unit "
+                               "half-written: part old, part new configuration.")
+                          : tr("A read is running. A read cut short leaves the window part "
+                               "old, part new."),
+                    QMessageBox::Close, this);
+    box.setObjectName(QStringLiteral("closeQuestion"));
+    box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
+    QPushButton* wait = box.addButton(tr("Wait"), QMessageBox::RejectRole);
+    box.setDefaultButton(wait);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Close);
+}
+
 void frmMain::lockControls() {
     QList<QWidget*> controls{cmdConnect,  cmdDeviceRead, cmdDeviceWrite,
                              cmdFileLoad, cmdFileSave,   cmbSlaveID};
@@ -265,10 +308,12 @@ void frmMain::lockControls() {
             w->setEnabled(false);
         }
     }
+    refreshContents();
 }
 
 void frmMain::unlockControls() {
     for (QWidget* w : std::as_const(lockedControls))
         w->setEnabled(true);
     lockedControls.clear();
+    refreshContents();
 }

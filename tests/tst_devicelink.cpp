@@ -462,6 +462,7 @@ void tst_devicelink::transfers() {
     r.w.applyConfiguration(write ? sample : other);
     r.w.selectPage(3);
     if (event == "no slave ID") r.w.cmbSlaveID->setEditText(QStringLiteral("40"));
+    r.answer = QMessageBox::Close;  // closing during the transfer asks; "Close Anyway"
     connect(&r.unit, &UnitSimulator::commandReceived, this, [&] {
         if (event == "close" && r.unit.commands().size() == commands)
             QVERIFY(!r.w.close());  // refused for now; the transfer ends first
@@ -473,6 +474,7 @@ void tst_devicelink::transfers() {
     QCOMPARE(r.unit.commands().size(), commands);
     // A box comes after the progress window has closed, over the lamp the line left.
     if (!box.isEmpty()) box << Warning << (event == "hang-up" ? Red : Green).name() << "";
+    if (event == "close") QCOMPARE(r.boxes.takeFirst().first(), "Transfer Running");
     QCOMPARE(r.boxes, box.isEmpty() ? QList<QStringList>() : QList<QStringList>{box});
     // The box names the port and says what to try; after a lost line, when it was lost.
     if (box.contains("Cannot communicate with device")) {
