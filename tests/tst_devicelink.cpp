@@ -38,6 +38,7 @@ struct Rig : QObject {
             boxes << QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
                                  lamp().name(), progressOpen ? "progress" : ""};
             details << box->informativeText();
+            commandsAtAnswer = int(unit.commands().size());
             QAbstractButton* chosen = box->button(answer);
             (chosen ? chosen : box->button(QMessageBox::Ok))->click();
         });
@@ -57,7 +58,8 @@ struct Rig : QObject {
     frmMain w;
     QTimer poll;
     QList<QStringList> boxes;
-    QStringList details;                                   // each box's informative text
+    QStringList details;        // each box's informative text
+    int commandsAtAnswer = -1;  // what the unit had received when the last box was answered
     QMessageBox::StandardButton answer = QMessageBox::Ok;  // pressed where the box has it
     bool progressSeen = false;
 };
@@ -467,11 +469,14 @@ void tst_devicelink::transfers() {
         if (event == "close" && r.unit.commands().size() == commands)
             QVERIFY(!r.w.close());  // refused for now; the transfer ends first
     });
+    const QString path = r.unit.slavePath();  // gone once the unit hangs up
     (write ? r.w.cmdDeviceWrite : r.w.cmdDeviceRead)->click();
 
     QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
     QTest::qWait(300);  // for a box, or for a command that should not come
-    QCOMPARE(r.unit.commands().size(), commands);
+    // Closing asks first and the transfer runs on while the question shows; it stops after the
+    // exchange in flight when the answer comes.
+    QCOMPARE(r.unit.commands().size(), event == "close" ? r.commandsAtAnswer : commands);
     // A box comes after the progress window has closed, over the lamp the line left.
     if (!box.isEmpty()) box << Warning << (event == "hang-up" ? Red : Green).name() << "";
     if (event == "close") QCOMPARE(r.boxes.takeFirst().first(), "Transfer Running");
@@ -497,10 +502,27 @@ void tst_devicelink::transfers() {
     if (note)
         QVERIFY2(note->isVisible() && note->text().startsWith("2 replies came late"),
                  qPrintable(note->text()));
+    // The status bar says where the window's contents came from, and how far a read got. A
+    // read that got no answer leaves the window, and what it says, as they were.
+    const QString status = r.w.findChild<QLabel*>(QStringLiteral("lblContents"))->text();
+    const bool readSomething = !write && event != "no unit";
+    const QString source = readSomething              ? "Read from " + path + " at "
+                           : write && event.isEmpty() ? "Written to " + path + " at "
+                                                      : "Start values";
+    const bool cutShort = readSomething && (event == "hang-up" || event == "close");
+    QVERIFY2(status.startsWith(source) && status.contains("cut short after") == cutShort,
+             qPrintable(status));
     if (!event.isEmpty()) return;
 
     if (!write) {
         QCOMPARE(r.w.configuration(), sample);
+        // Undo Read puts back what the window held before, once.
+        auto* undo = r.w.findChild<QAction*>(QStringLiteral("actUndo"));
+        QCOMPARE(undo->text(), "&Undo Read");
+        undo->trigger();
+        QCOMPARE(r.w.configuration(), other);
+        QVERIFY(!undo->isEnabled());
+        r.w.applyConfiguration(sample);
         for (int s = 0; s < frmMain::Slots; ++s)  // turned to page 1 and shows what was read
             QVERIFY(r.w.chkChEnable[s]->isChecked() == sample.enabled(s) &&
                     r.w.lblMessage[s]->text() == sample.channelMessage[s]);
