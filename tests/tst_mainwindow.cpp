@@ -174,6 +174,11 @@ private slots:
         QCOMPARE(sign->isVisible(), hidden);
         QCOMPARE(w->lblMessage[4]->toolTip(), hidden ? message : QString());
         QCOMPARE(w->lblMessage[4]->text(), message);
+        if (hidden) {  // a picture of the sign and a readable phone number, for a person
+            w->txtPhoneNo[0]->setText("911234567890");
+            w->grab().save(qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath()) +
+                           "/frmMain_hidden_" + QTest::currentDataTag() + ".png");
+        }
         w->selectPage(1);  // the same row on another page shows another channel
         QVERIFY(!sign->isVisible());
     }
