@@ -1,5 +1,6 @@
 #include "frmEditMessage.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <functional>
 
 #include "Codepage.h"
 #include "ConfigurationSet.h"
@@ -38,9 +40,8 @@ constexpr int ClientWidth = 8508;
 constexpr int ClientHeight = 3168;
 
 constexpr twips::Place Layout[] = {
-    {"txtMsg", 240, 240, 7935, 1695},
-    {"lblChars", 6600, 2040, 1575, 255},
-    {"cmdCancel", 1200, 2400, 1455, 495},
+    {"txtMsg", 240, 240, 7935, 1695},     {"lblChars", 6600, 2040, 1575, 255},
+    {"lblRefused", 240, 2040, 6255, 255}, {"cmdCancel", 1200, 2400, 1455, 495},
     {"cmdOK", 5400, 2400, 1455, 495},
 };
 
@@ -111,6 +112,7 @@ bool allowed(QChar c) {
 class MessageEdit : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
+    std::function<void(QChar)> refused;  // told of each character a change leaves out
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -186,6 +188,8 @@ QString MessageEdit::fit(const QString& text) const {
         } else if (allowed(c)) {
             out += c;
             room -= 1;
+        } else if (refused) {
+            refused(c);
         }
     }
     return out;
@@ -193,17 +197,17 @@ QString MessageEdit::fit(const QString& text) const {
 
 }  // namespace
 
-std::optional<QString> frmEditMessage::edit(const QString& stored, QWidget* owner) {
-    frmEditMessage dlg(stored, owner);
+std::optional<QString> frmEditMessage::edit(const QString& stored, QWidget* owner, int channel) {
+    frmEditMessage dlg(stored, owner, channel);
     dlg.exec();
     return dlg.edited();
 }
 
-frmEditMessage::frmEditMessage(const QString& stored, QWidget* owner)
+frmEditMessage::frmEditMessage(const QString& stored, QWidget* owner, int channel)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmEditMessage"));
-    setWindowTitle(tr("Edit Message"));
+    setWindowTitle(channel > 0 ? tr("Edit Message - Channel %1").arg(channel) : tr("Edit Message"));
     setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
 
     auto* edit = new MessageEdit(this);
@@ -224,6 +228,20 @@ frmEditMessage::frmEditMessage(const QString& stored, QWidget* owner)
     QPalette red = lblChars->palette();
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     lblChars->setPalette(red);
+
+    lblRefused = new QLabel(this);
+    place(lblRefused, "lblRefused");
+    lblRefused->setPalette(red);
+    // A character left out without a word looks like a broken keyboard: beep and say why.
+    edit->refused = [this](QChar c) {
+        QApplication::beep();
+        lblRefused->setText(c == u'"'
+                                ? tr("A double quote cannot be stored in a message.")
+                                : tr("%1 cannot be stored: the unit's character set lacks it.")
+                                      .arg(QStringLiteral("U+%1")
+                                               .arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                                               .toUpper()));
+    };
 
     cmdCancel = new QPushButton(tr("Cancel"), this);
     place(cmdCancel, "cmdCancel");

@@ -13,16 +13,18 @@ class QPushButton;
 class frmEditMessage : public QDialog {
     Q_OBJECT
 public:
-    explicit frmEditMessage(const QString& stored, QWidget* owner = nullptr);
+    // `channel` (1..64) names the channel in the title; 0 names none.
+    explicit frmEditMessage(const QString& stored, QWidget* owner = nullptr, int channel = 0);
 
     // Opens the dialog modally on `stored`; the new message, or nullopt when cancelled.
-    static std::optional<QString> edit(const QString& stored, QWidget* owner);
+    static std::optional<QString> edit(const QString& stored, QWidget* owner, int channel);
     const std::optional<QString>& edited() const { return result; }
 
     static constexpr int MaxLength = 160;  // characters, a line break (CR LF) counting 2
 
     QPlainTextEdit* txtMsg = nullptr;
     QLabel* lblChars = nullptr;
+    QLabel* lblRefused = nullptr;  // why the last refused character was left out
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdOK = nullptr;
 

@@ -117,12 +117,14 @@ frmEditNo::frmEditNo(const QString& stored, QWidget* owner)
     connect(cmdCancel, &QPushButton::clicked, this, &frmEditNo::cmdCancel_Click);
 
     // Opening: no result yet, and the stored number split into code and subscriber number.
-    // A number of 10 characters or fewer has no code to split off and is not shown; the box's
-    // maximum length cuts an overlong code.
+    // One of 10 characters or fewer has no code to split off; it opens as it stands in the
+    // number box, so the technician sees what the unit holds instead of two empty boxes.
     const QString& number = stored;
     if (number.size() > NumberLength) {
         txtNo->setText(number.right(NumberLength));
         txtSTD->setText(number.left(number.size() - NumberLength));
+    } else {
+        txtNo->setText(number);
     }
     txtSTD->setFocus();
 }
@@ -146,12 +148,28 @@ void frmEditNo::cmdOK_Click() {
     const QString number = txtNo->text();
     // The plus is refused in the subscriber number too: it would otherwise land in the middle
     // of the joined number.
-    const bool valid = number.size() == NumberLength && isNumeric(isd) && isNumeric(number) &&
-                       !isd.startsWith(u'+') && !number.startsWith(u'+');
-    if (!valid) {
+    QLineEdit* wrong = nullptr;
+    QString why;
+    if (!isNumeric(isd) || isd.startsWith(u'+')) {
+        wrong = txtSTD;
+        why = tr("The ISD code box needs the country code in digits (up to %1), without \"+\".")
+                  .arg(IsdMaxLength);
+    } else if (number.size() != NumberLength) {
+        wrong = txtNo;
+        why = tr("The phone number box needs exactly %1 digits; it holds %2.")
+                  .arg(NumberLength)
+                  .arg(number.size());
+    } else if (!isNumeric(number) || number.startsWith(u'+')) {
+        wrong = txtNo;
+        why = tr("The phone number box may hold the digits 0 to 9 only.");
+    }
+    if (wrong) {
         QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Phone Number error!"),
                         QMessageBox::Ok, this);
+        box.setInformativeText(why);
         box.exec();
+        wrong->setFocus();
+        wrong->selectAll();
         return;
     }
     result = isd + number;

@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QShowEvent>
@@ -32,10 +34,12 @@ QString channelCaption(int index) {
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     buildLayout();
     startUp();
     initDevice();
+    startValues = configuration();
+    buildMenus();
 
     // The tab strip refreshes the page on every selection, from code or user, and also when
     // the user clicks the tab already shown.
@@ -48,9 +52,12 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
         connect(chkChEnable[s], &QCheckBox::stateChanged, this,
                 [this, s] { chkChEnable_Click(s); });
         connect(cmdEditMsg[s], &QPushButton::clicked, this, [this, s] { cmdEditMsg_Click(s); });
+        connect(chkChEnable[s], &QCheckBox::clicked, this, &frmMain::contentsEdited);  // user only
     }
     for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
         connect(cmdEditNo[k], &QPushButton::clicked, this, [this, k] { cmdEditNo_Click(k); });
+    connect(cmbSlaveID, &QComboBox::activated, this, &frmMain::contentsEdited);
+    connect(cmbSlaveID->lineEdit(), &QLineEdit::textEdited, this, &frmMain::contentsEdited);
     connect(cmdConnect, &QPushButton::clicked, this, &frmMain::cmdConnect_Click);
     connect(cmdDeviceRead, &QPushButton::clicked, this, &frmMain::cmdDeviceRead_Click);
     connect(cmdDeviceWrite, &QPushButton::clicked, this, &frmMain::cmdDeviceWrite_Click);
@@ -68,10 +75,17 @@ void frmMain::startUp() {
         chkChEnable[s]->setText(channelCaption(s));
         lblMessage[s]->setText(QString());
     }
-    for (QLineEdit* box : txtPhoneNo) {
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k) {
+        QLineEdit* box = txtPhoneNo[k];
         box->setText(QString());
         box->setMaxLength(ConfigurationSet::PhoneMaxLength);
         box->setEnabled(false);  // numbers come only through the phone number dialog
+        box->setToolTip(tr("Phone %1").arg(k + 1));
+        // Closed to typing, yet the number must stay as easy to read as an open box.
+        QPalette readable = box->palette();
+        readable.setColor(QPalette::Disabled, QPalette::Text,
+                          readable.color(QPalette::Active, QPalette::Text));
+        box->setPalette(readable);
     }
     for (int n = 1; n <= ComEntries; ++n)
         cmbComm->addItem(QStringLiteral("COM %1").arg(n));
@@ -159,8 +173,18 @@ void frmMain::TS_Click() {
         chkChEnable[s]->setText(channelCaption(index));
         // A change of state stores the same flag back through chkChEnable_Click.
         chkChEnable[s]->setChecked(ChannelEnable[index] == FlagTrue);
-        lblMessage[s]->setText(ChannelMessage[index]);
+        showMessage(s);
     }
+}
+
+void frmMain::showMessage(int s) {
+    const QString& text = ChannelMessage[channelIndex(s)];
+    lblMessage[s]->setText(text);
+    // The row is one line high: text after a line break would vanish without a word.
+    const qsizetype lineEnd = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+    const bool hidden = lineEnd >= 0 && !text.mid(lineEnd).trimmed().isEmpty();
+    lblMessage[s]->setToolTip(hidden ? text : QString());
+    lblMore[s]->setVisible(hidden);
 }
 
 void frmMain::chkChEnable_Click(int s) {
@@ -171,16 +195,20 @@ void frmMain::chkChEnable_Click(int s) {
 
 void frmMain::cmdEditMsg_Click(int s) {
     if (s < 0 || s >= Slots) return;
-    const std::optional<QString> edited = frmEditMessage::edit(lblMessage[s]->text(), this);
+    const std::optional<QString> edited =
+        frmEditMessage::edit(lblMessage[s]->text(), this, channelIndex(s) + 1);
     if (!edited) return;
-    lblMessage[s]->setText(*edited);
     ChannelMessage[channelIndex(s)] = *edited;
+    showMessage(s);
+    contentsEdited();
 }
 
 void frmMain::cmdEditNo_Click(int k) {
     if (k < 0 || k >= ConfigurationSet::PhoneCount) return;
     const std::optional<QString> edited = frmEditNo::edit(txtPhoneNo[k]->text(), this);
-    if (edited) txtPhoneNo[k]->setText(edited->left(ConfigurationSet::PhoneMaxLength));
+    if (!edited) return;
+    txtPhoneNo[k]->setText(edited->left(ConfigurationSet::PhoneMaxLength));
+    contentsEdited();
 }
 
 void frmMain::cmdExit_Click() {
@@ -188,7 +216,7 @@ void frmMain::cmdExit_Click() {
 }
 
 void frmMain::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
     // Shown by the program (not restored by the window manager): centre the whole window,
     // title bar included, which is known only now.
     if (event->spontaneous()) return;
@@ -200,7 +228,9 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (prepareClose())
+    // During a transfer the window asks about the transfer; edits are asked about after it.
+    const bool allowed = session->busy() ? confirmCloseDuringTransfer() : confirmDiscard();
+    if (allowed && prepareClose())
         event->accept();
     else
         event->ignore();

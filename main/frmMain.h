@@ -1,13 +1,17 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
+#include <QTime>
 #include <array>
 
 #include "ConfigurationSet.h"
 #include "PortComboBox.h"
 #include "UnitSession.h"
+#include "WindowContents.h"
 
+class QAction;
 class QCheckBox;
+class QMenu;
 class QComboBox;
 class QFileDialog;
 class QFrame;
@@ -23,7 +27,7 @@ class frmProgress;
 // The main window. Like the forms it is modelled on, its controls are its state: the slave ID
 // is the selection of cmbSlaveID, the phone numbers are the texts of txtPhoneNo, and the two
 // channel arrays below hold the flags and messages of all 64 channels.
-class frmMain : public QWidget {
+class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -59,8 +63,12 @@ public:
     // the folder of the last file saved or loaded.
     static constexpr const char* PortSetting = "port";
     static constexpr const char* FolderSetting = "fileFolder";
+    static constexpr const char* RecentSetting = "recentFiles";
+    static constexpr const char* AskDiscardSetting = "askBeforeDiscardingEdits";
+    static constexpr int RecentCount = 8;
 
     // ---- controls (object names equal the member names; array elements are name_<index>) ---
+    QWidget* form = nullptr;  // the client area of 1103 x 544 that holds every control
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
     PortComboBox* cmbComm = nullptr;
@@ -78,6 +86,7 @@ public:
     QGroupBox* Frame2 = nullptr;
     std::array<QCheckBox*, Slots> chkChEnable{};
     std::array<QLabel*, Slots> lblMessage{};
+    std::array<QLabel*, Slots> lblMore{};  // the sign for text hidden after a line break
     std::array<QPushButton*, Slots> cmdEditMsg{};
     std::array<QGroupBox*, 2> Frame3{};
     std::array<QLineEdit*, ConfigurationSet::PhoneCount> txtPhoneNo{};
@@ -115,7 +124,8 @@ protected:
     void showEvent(QShowEvent* event) override;  // centres the window on its screen
 
 private:
-    void buildLayout();  // frmMain_layout.cpp
+    void buildLayout();       // frmMain_layout.cpp
+    void showMessage(int s);  // row s shows its channel's message, and says when text is hidden
     void makeCommunication();
     void makeFunctions();
     void startUp();
@@ -126,7 +136,14 @@ private:
     frmProgress* progress = nullptr;
     QList<QWidget*> lockedControls;  // disabled for the transfer; re-enabled after it
     bool closeAfterTransfer = false;
-    void setLamp(int red, int green, int blue);
+    void setLamp(int red, int green, int blue);    // and says in its tooltip what it means
+    QString communicationAdvice(bool lost) const;  // where it failed and what to try
+    bool confirmBlankWrite();                      // true when the user wants it written
+    bool confirmCloseDuringTransfer();             // true: close anyway
+    void noteTransfer(UnitSession::Outcome outcome);
+    ConfigurationSet startValues;  // what the window holds when it opens
+    QString lostReason;            // the last line loss: why and when
+    QTime lostAt;
     void showLinkState(bool connected);
     void startProcedure(bool write);
     void wireSession();  // the window's side of every read and write
@@ -136,7 +153,30 @@ private:
     void unlockControls();
 
     // ---- configuration file private state (frmMain_file.cpp) --------------------------------
-    QFileDialog* cdia = nullptr;       // one dialog for Save and Load, made on first use
-    QString lastFilePath;              // the name chosen last in either, offered next time
-    QString chooseFile(bool forSave);  // empty when cancelled
+    enum class FileKind { Open, Record, Json };
+    QFileDialog* cdia = nullptr;        // one dialog for Save and Load, made on first use
+    QString chooseFile(FileKind kind);  // empty when cancelled
+    void loadFile(const QString& path, bool ask = true);  // ask: about edits first
+    void warnSaveFailed(const QString& path, const QString& reason);
+    void fileSaved(const QString& path);
+    void rememberFile(const QString& path);  // recent files and the folder offered next
+
+    // ---- menus, status bar and contents (frmMain_menu.cpp) ---------------------------------
+    void buildMenus();
+    void refreshContents();  // title mark, status bar and the menu items' state
+    void contentsEdited();
+    bool confirmDiscard();  // true when there are no edits to lose, or the user lets them go
+    void undoReplace();
+    void saveJson();
+    void fillRecentMenu();
+    void openManual();
+    void showAbout();
+    WindowContents contents;
+    QLabel* lblContents = nullptr;
+    QMenu* recentMenu = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* askDiscardAction = nullptr;
+    QAction* connectAction = nullptr;
+    QAction* readAction = nullptr;
+    QAction* writeAction = nullptr;
 };

@@ -2,14 +2,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
+#include <QTime>
 
 #include "SerialLink.h"
 #include "UnitSession.h"
@@ -71,6 +75,11 @@ bool frmMain::prepareClose() {
 }
 
 void frmMain::setLamp(int red, int green, int blue) {
+    const QColor colour(red, green, blue);
+    shpComm->setToolTip(colour == Qt::green ? tr("Connected")
+                        : colour == Qt::red
+                            ? tr("Not connected: the last attempt failed or the line was lost")
+                            : tr("Not connected"));
     QPalette palette = shpComm->palette();
     palette.setColor(QPalette::Window, QColor(red, green, blue));
     shpComm->setPalette(palette);
@@ -80,6 +89,7 @@ void frmMain::setLamp(int red, int green, int blue) {
 void frmMain::showLinkState(bool connected) {
     cmdConnect->setText(connected ? tr("Disconnect") : tr("Connect"));
     FrameFunction->setEnabled(connected);
+    refreshContents();
 }
 
 void frmMain::cmdConnect_Click() {
@@ -110,19 +120,45 @@ void frmMain::onLinkLost() {
 }
 
 void frmMain::cmdDeviceRead_Click() {
-    if (session->busy()) return;
+    if (session->busy() || !FrameFunction->isEnabled() || !confirmDiscard()) return;
     selectPage(1);
+    contents.replacing(configuration(), WindowContents::Undo::Read);
     startProcedure(false);
 }
 
 void frmMain::cmdDeviceWrite_Click() {
-    if (session->busy()) return;
+    if (session->busy() || !FrameFunction->isEnabled()) return;
     if (slaveId() < 0) {
         QMessageBox::warning(this, tr("Write to Device"),
                              tr("Select a slave ID from the list before writing."));
         return;
     }
+    if (configuration() == startValues && !confirmBlankWrite()) return;
     startProcedure(true);
+}
+
+bool frmMain::confirmBlankWrite() {
+    const QString port = session->deviceName();
+    QMessageBox box(QMessageBox::Warning, tr("Write to Device"),
+                    tr("The window holds only the start values: nothing was read, loaded or "
+                       "edited. Writing them would clear the phone numbers and messages of the "
+                       "unit on %1.")
+                        .arg(port),
+                    QMessageBox::Yes | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("blankWriteQuestion"));
+    box.setInformativeText(tr("Write the empty configuration anyway?"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString frmMain::communicationAdvice(bool lost) const {
+    const QString port = session->deviceName();
+    const QString tries =
+        tr("Check that the unit is powered and its cable firmly plugged in, "
+           "or try another port.");
+    if (!lost) return tr("No unit answered on %1. %2").arg(port, tries);
+    return tr("The line to %1 was lost at %2 (%3). %4")
+        .arg(port, QLocale().toString(lostAt, QLocale::LongFormat), lostReason, tries);
 }
 
 void frmMain::startProcedure(bool write) {
@@ -151,6 +187,10 @@ void frmMain::wireSession() {
     connect(session, &UnitSession::settingReplied, this, [this](const QString& reply) {
         if (progress) progress->setResultText(reply);
     });
+    connect(session, &UnitSession::lost, this, [this](const QString& reason) {
+        lostReason = reason;
+        lostAt = QTime::currentTime();
+    });
     connect(session, &UnitSession::slaveIdRead, this,
             [this](int id) { cmbSlaveID->setCurrentIndex(id); });
     connect(session, &UnitSession::enableFlagsRead, this,
@@ -172,11 +212,12 @@ void frmMain::wireSession() {
 
 void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
     using Outcome = UnitSession::Outcome;
+    noteTransfer(outcome);
     // Also after a read cut short: the messages that did arrive are in ChannelMessage, and the
     // labels must show them, or an edit would start from the old text.
     if (session->kind() == UnitSession::Kind::Read) {
         for (int s = 0; s < Slots; ++s)
-            lblMessage[s]->setText(ChannelMessage[channelIndex(s)]);
+            showMessage(s);
     }
     delete progress;
     progress = nullptr;
@@ -191,9 +232,11 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
         // Shown from the event loop, not from inside the port's or the timer's signal.
         QMetaObject::invokeMethod(
             this,
-            [this] {
-                QMessageBox::warning(this, tr("Communication Error"),
-                                     tr("Cannot communicate with device"));
+            [this, outcome] {
+                QMessageBox box(QMessageBox::Warning, tr("Communication Error"),
+                                tr("Cannot communicate with device"), QMessageBox::Ok, this);
+                box.setInformativeText(communicationAdvice(outcome == Outcome::LinkLost));
+                box.exec();
             },
             Qt::QueuedConnection);
     } else if (outcome == Outcome::LogFailed) {
@@ -208,6 +251,44 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
     }
     if (session->kind() == UnitSession::Kind::Read && session->slippedReplies() > 0)
         showSlipNote(this, session->slippedReplies());
+}
+
+// The status bar and the contents learn how the transfer ended.
+void frmMain::noteTransfer(UnitSession::Outcome outcome) {
+    const bool read = session->kind() == UnitSession::Kind::Read;
+    const bool whole = outcome == UnitSession::Outcome::Completed;
+    const int done = session->exchangesDone(), count = session->exchangeCount();
+    if (read && outcome == UnitSession::Outcome::ProbeFailed)
+        contents.takeUndo();  // nothing arrived; the window and its state are as they were
+    else if (read)
+        contents.read(session->deviceName(), QDateTime::currentDateTime(), whole ? count : done,
+                      count);
+    else if (whole)
+        contents.written(session->deviceName(), QDateTime::currentDateTime());
+    const QString result =
+        whole  ? (read ? tr("Read complete.") : tr("Write complete."))
+        : read ? tr("Read stopped after %1 of %2 exchanges.").arg(done).arg(count)
+               : tr("Write stopped after %1 of %2 exchanges: the unit is half-written; write "
+                    "again.")
+                     .arg(done)
+                     .arg(count);
+    statusBar()->showMessage(result, 15000);
+}
+
+bool frmMain::confirmCloseDuringTransfer() {
+    const bool write = session->kind() == UnitSession::Kind::Write;
+    QMessageBox box(QMessageBox::Warning, tr("Transfer Running"),
+                    write ? tr("A write is running. A write cut short leaves the unit "
+                               "half-written: part old, part new configuration.")
+                          : tr("A read is running. A read cut short leaves the window part "
+                               "old, part new."),
+                    QMessageBox::Close, this);
+    box.setObjectName(QStringLiteral("closeQuestion"));
+    box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
+    QPushButton* wait = box.addButton(tr("Wait"), QMessageBox::RejectRole);
+    box.setDefaultButton(wait);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Close);
 }
 
 void frmMain::lockControls() {
@@ -227,10 +308,12 @@ void frmMain::lockControls() {
             w->setEnabled(false);
         }
     }
+    refreshContents();
 }
 
 void frmMain::unlockControls() {
     for (QWidget* w : std::as_const(lockedControls))
         w->setEnabled(true);
     lockedControls.clear();
+    refreshContents();
 }

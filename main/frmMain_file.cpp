@@ -1,3 +1,4 @@
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -7,31 +8,56 @@
 #include "ConfigFile.h"
 #include "frmMain.h"
 
-QString frmMain::chooseFile(bool forSave) {
+namespace {
+
+constexpr int ClassicRecords = 145;  // a file of phone numbers 1-16 only
+
+}  // namespace
+
+QString frmMain::chooseFile(FileKind kind) {
     if (!cdia) {
         cdia = new QFileDialog(this);
         cdia->setObjectName(QStringLiteral("cdia"));
     }
+    const bool forSave = kind != FileKind::Open;
     cdia->setAcceptMode(forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     cdia->setFileMode(forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     cdia->setOption(QFileDialog::DontConfirmOverwrite, false);
-    // No filter and no default suffix: every file is shown and the name is used as typed.
-    cdia->setNameFilter(tr("All files (*)"));
-    cdia->setDefaultSuffix(QString());
-    if (!lastFilePath.isEmpty()) {
-        const QFileInfo last(lastFilePath);
-        cdia->setDirectory(last.absolutePath());
-        cdia->selectFile(last.fileName());
-    } else if (const QString folder = QSettings().value(QLatin1String(FolderSetting)).toString();
-               !folder.isEmpty() && QFileInfo(folder).isDir()) {
-        cdia->setDirectory(folder);  // from an earlier run
+    const QString records = tr("Configuration files (*.cfg *.txt)");
+    const QString json = tr("JSON files (*.json)");
+    const QString all = tr("All files (*)");
+    cdia->setNameFilters(kind == FileKind::Json ? QStringList{json, all}
+                                                : QStringList{records, json, all});
+    cdia->setDefaultSuffix(kind == FileKind::Json     ? QStringLiteral("json")
+                           : kind == FileKind::Record ? QStringLiteral("cfg")
+                                                      : QString());
+    const QString folder = QSettings().value(QLatin1String(FolderSetting)).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) cdia->setDirectory(folder);
+    if (forSave) {
+        // Named for the unit and the day, so a folder of saved units sorts itself.
+        cdia->selectFile(
+            QStringLiteral("unit-%1-%2.%3")
+                .arg(slaveId(), 2, 10, QLatin1Char('0'))
+                .arg(QDate::currentDate().toString(Qt::ISODate),
+                     kind == FileKind::Json ? QStringLiteral("json") : QStringLiteral("cfg")));
     }
     if (cdia->exec() != QDialog::Accepted) return {};
     const QStringList chosen = cdia->selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty()) return {};
-    lastFilePath = chosen.first();
-    QSettings().setValue(QLatin1String(FolderSetting), QFileInfo(lastFilePath).absolutePath());
-    return lastFilePath;
+    return chosen.first();
+}
+
+void frmMain::warnSaveFailed(const QString& path, const QString& reason) {
+    QMessageBox::warning(this, tr("Save to File"),
+                         tr("The configuration could not be saved to\n%1\n\n%2\n\n"
+                            "An existing file of that name is unchanged.")
+                             .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void frmMain::fileSaved(const QString& path) {
+    rememberFile(path);  // only now: a failed save must not become the folder offered next
+    contents.saved(path);
+    refreshContents();
 }
 
 void frmMain::cmdFileSave_Click() {
@@ -41,24 +67,35 @@ void frmMain::cmdFileSave_Click() {
                              tr("Select a slave ID from the list before saving."));
         return;
     }
-    const QString path = chooseFile(true);
+    const QString path = chooseFile(FileKind::Record);
     if (path.isEmpty()) return;
     QString reason;
     if (!ConfigFile::save(path, configuration(), &reason)) {
-        QMessageBox::warning(this, tr("Save to File"),
-                             tr("The configuration could not be saved to\n%1\n\n%2\n\n"
-                                "An existing file of that name is unchanged.")
-                                 .arg(QDir::toNativeSeparators(path), reason));
+        warnSaveFailed(path, reason);
+        return;
     }
+    fileSaved(path);
 }
 
 void frmMain::cmdFileLoad_Click() {
+    if (session->busy() || !confirmDiscard()) return;
     selectPage(1);  // before the dialog, so even a cancel leaves page 1 showing
-    const QString path = chooseFile(false);
-    if (path.isEmpty()) return;
-    const ConfigFile::LoadResult result = ConfigFile::load(path, configuration());
+    const QString path = chooseFile(FileKind::Open);
+    if (!path.isEmpty()) loadFile(path, false);
+}
+
+void frmMain::loadFile(const QString& path, bool ask) {
+    if (session->busy() || (ask && !confirmDiscard())) return;
+    const ConfigurationSet held = configuration();
+    const ConfigFile::LoadResult result = ConfigFile::load(path, held);
     // What was read before a failure stays applied.
-    if (result.recordsRead > 0) applyConfiguration(result.set);
+    if (result.recordsRead > 0) {
+        contents.replacing(held, WindowContents::Undo::Load);
+        applyConfiguration(result.set);
+        contents.loaded(path, result.ok && result.recordsRead == ClassicRecords);
+        rememberFile(path);
+        refreshContents();
+    }
     if (!result.ok) {
         QMessageBox::warning(this, tr("Load from File"),
                              tr("The configuration could not be loaded completely from\n%1\n\n%2")

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -164,10 +165,19 @@ void makeChannelRows(frmMain& f) {
         f.lblMessage[s]->setAutoFillBackground(true);
         f.lblMessage[s]->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a second line is cut off
         f.lblMessage[s]->setPalette(navy);
+        f.lblMore[s] = makeLabel(f.lblMessage[s], elementName("lblMore", s));
+        f.lblMore[s]->setText(QStringLiteral("\u00bb"));
+        f.lblMore[s]->setAutoFillBackground(true);
+        f.lblMore[s]->setPalette(navy);
+        f.lblMore[s]->setAlignment(Qt::AlignCenter);
+        f.lblMore[s]->hide();
         f.cmdEditMsg[s] = make<QPushButton>(f.Frame2, elementName(ChannelRow[2].name, s));
         f.cmdEditMsg[s]->setText(frmMain::tr(EditMsgCaption));
         placeRow(f.chkChEnable[s], ChannelRow[0], s);
         placeRow(f.lblMessage[s], ChannelRow[1], s);
+        const int signWidth = f.lblMessage[s]->height();
+        f.lblMore[s]->setGeometry(f.lblMessage[s]->width() - signWidth, 0, signWidth,
+                                  f.lblMessage[s]->height());
         placeRow(f.cmdEditMsg[s], ChannelRow[2], s);
     }
 }
@@ -175,7 +185,7 @@ void makeChannelRows(frmMain& f) {
 // Sixteen phone numbers in each of the two frames.
 void makePhoneRows(frmMain& f) {
     for (int i = 0; i < int(f.Frame3.size()); ++i)
-        f.Frame3[i] = make<QGroupBox>(&f, elementName("Frame3", i));
+        f.Frame3[i] = make<QGroupBox>(f.form, elementName("Frame3", i));
     for (int k = 0; k < ConfigurationSet::PhoneCount; ++k) {
         QGroupBox* frame = f.Frame3[k / frmMain::Slots];
         f.txtPhoneNo[k] = make<QLineEdit>(frame, elementName(PhoneRow[0].name, k));
@@ -188,22 +198,22 @@ void makePhoneRows(frmMain& f) {
 
 // The credit lines and the logo in the bottom right corner.
 void makeCredits(frmMain& f) {
-    f.Label2 = makeLabel(&f, QStringLiteral("Label2"));
+    f.Label2 = makeLabel(f.form, QStringLiteral("Label2"));
     setTextColour(f.Label2, QColor(192, 192, 192));
     f.Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     f.Label2->setFont(namedFont("MS Sans Serif", 7.8, true));
-    f.Label3 = makeLabel(&f, QStringLiteral("Label3"));
+    f.Label3 = makeLabel(f.form, QStringLiteral("Label3"));
     f.Label3->setText(QStringLiteral("Quellix Project"));
     setTextColour(f.Label3, QColor(64, 64, 64));
     f.Label3->setAlignment(Qt::AlignCenter);
     f.Label3->setFont(namedFont("Arial Rounded MT Bold", 9.6));
-    f.Label4 = makeLabel(&f, QStringLiteral("Label4"));
+    f.Label4 = makeLabel(f.form, QStringLiteral("Label4"));
     f.Label4->setText(QStringLiteral("www.example.com"));
     setTextColour(f.Label4, QColor(128, 128, 255));
     f.Label4->setAlignment(Qt::AlignCenter);
     f.Label4->setFont(namedFont("Arial Rounded MT Bold", 8.4));
 
-    f.Image1 = make<QLabel>(&f, QStringLiteral("Image1"));
+    f.Image1 = make<QLabel>(f.form, QStringLiteral("Image1"));
     f.Image1->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
     f.Image1->setScaledContents(true);  // fills the rectangle, proportions not kept
 }
@@ -238,27 +248,33 @@ void setFocusOrder(frmMain& f) {
 
 void frmMain::buildLayout() {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quellix Ver.2.0"));
+    setWindowTitle(QStringLiteral("Quellix Ver.2.0[*]"));  // [*]: edits not saved or written
     setWindowIcon(QIcon(QStringLiteral(":/quellix.png")));
     // Fixed single border with a close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
     setFont(dialogFont(style()));
+    // The form keeps its client area; the menu bar and status bar come around it, and the
+    // window takes exactly the room they need.
+    form = new QWidget(this);
+    form->setObjectName(QStringLiteral("form"));
+    form->setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
+    setCentralWidget(form);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Creation order is stacking order: Frame2 must come after TS to be drawn above it.
     makeCommunication();
     makeFunctions();
     // The pages stay empty: one set of channel rows in Frame2 serves all four of them.
-    TS = make<QTabWidget>(this, QStringLiteral("TS"));
+    TS = make<QTabWidget>(form, QStringLiteral("TS"));
     for (const char* caption : PageCaptions)
         TS->addTab(new QWidget, tr(caption));
     TS->setCurrentIndex(0);
-    Frame2 = make<QGroupBox>(this, QStringLiteral("Frame2"));
+    Frame2 = make<QGroupBox>(form, QStringLiteral("Frame2"));
     makeChannelRows(*this);
     makePhoneRows(*this);
-    cmdExit = make<QPushButton>(this, QStringLiteral("cmdExit"));
+    cmdExit = make<QPushButton>(form, QStringLiteral("cmdExit"));
     makeCredits(*this);
 
     for (const twips::Place& place : Places) {
@@ -273,7 +289,7 @@ void frmMain::buildLayout() {
 
 // The port box with its button and lamp, and the slave ID box.
 void frmMain::makeCommunication() {
-    Frame1 = make<QGroupBox>(this, QStringLiteral("Frame1"));
+    Frame1 = make<QGroupBox>(form, QStringLiteral("Frame1"));
     Label1 = makeLabel(Frame1, QStringLiteral("Label1"));
     cmbComm = makeCombo<PortComboBox>(Frame1, QStringLiteral("cmbComm"));
     cmdConnect = make<QPushButton>(Frame1, QStringLiteral("cmdConnect"));
@@ -283,18 +299,18 @@ void frmMain::makeCommunication() {
     shpComm->setLineWidth(1);
     shpComm->setAutoFillBackground(true);  // opaque; the palette's Window colour is the lamp
 
-    Frame4 = make<QGroupBox>(this, QStringLiteral("Frame4"));
+    Frame4 = make<QGroupBox>(form, QStringLiteral("Frame4"));
     cmbSlaveID = makeCombo(Frame4, QStringLiteral("cmbSlaveID"));
 }
 
 // The device and file buttons; the device ones wait for a connected port.
 void frmMain::makeFunctions() {
-    FrameFunction = make<QGroupBox>(this, QStringLiteral("FrameFunction"));
+    FrameFunction = make<QGroupBox>(form, QStringLiteral("FrameFunction"));
     cmdDeviceRead = make<QPushButton>(FrameFunction, QStringLiteral("cmdDeviceRead"));
     cmdDeviceWrite = make<QPushButton>(FrameFunction, QStringLiteral("cmdDeviceWrite"));
     FrameFunction->setEnabled(false);
 
-    frameFile = make<QGroupBox>(this, QStringLiteral("frameFile"));
+    frameFile = make<QGroupBox>(form, QStringLiteral("frameFile"));
     cmdFileLoad = make<QPushButton>(frameFile, QStringLiteral("cmdFileLoad"));
     cmdFileSave = make<QPushButton>(frameFile, QStringLiteral("cmdFileSave"));
 }

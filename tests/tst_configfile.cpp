@@ -333,6 +333,15 @@ private slots:
         // What a file does not hold, or holds after where reading stopped, stays as it was.
         use(w.cmdFileLoad, "older.cfg");
         QCOMPARE(ConfigFile::serialize(w.configuration()), lines(fresh, 0, 145) + lines(old, 145));
+        // The status bar says so, and Undo Load puts back what the window held.
+        const QString status = w.findChild<QLabel*>("lblContents")->text();
+        QVERIFY2(status.startsWith("Loaded older.cfg") && status.contains("17-32 were kept"),
+                 qPrintable(status));
+        auto* undo = w.findChild<QAction*>("actUndo");
+        QVERIFY(undo->isEnabled() && undo->text() == "&Undo Load");
+        undo->trigger();
+        QVERIFY(w.configuration() == old && !undo->isEnabled());
+        use(w.cmdFileLoad, "older.cfg");
         use(w.cmdFileLoad, "edited.cfg");
         QCOMPARE(ConfigFile::serialize(w.configuration()),
                  lines(fresh, 0, 17) + "-1\r\n" + lines(fresh, 18));

@@ -37,7 +37,10 @@ struct Rig : QObject {
             if (!box) return;
             boxes << QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
                                  lamp().name(), progressOpen ? "progress" : ""};
-            box->button(QMessageBox::Ok)->click();
+            details << box->informativeText();
+            commandsAtAnswer = int(unit.commands().size());
+            QAbstractButton* chosen = box->button(answer);
+            (chosen ? chosen : box->button(QMessageBox::Ok))->click();
         });
         poll.start(20);
     }
@@ -55,6 +58,9 @@ struct Rig : QObject {
     frmMain w;
     QTimer poll;
     QList<QStringList> boxes;
+    QStringList details;        // each box's informative text
+    int commandsAtAnswer = -1;  // what the unit had received when the last box was answered
+    QMessageBox::StandardButton answer = QMessageBox::Ok;  // pressed where the box has it
     bool progressSeen = false;
 };
 
@@ -93,6 +99,8 @@ private slots:
     void connectStates();
     void transfers_data();
     void transfers();
+    void blankWrite_data();
+    void blankWrite();
 };
 
 namespace {
@@ -456,18 +464,30 @@ void tst_devicelink::transfers() {
     r.w.applyConfiguration(write ? sample : other);
     r.w.selectPage(3);
     if (event == "no slave ID") r.w.cmbSlaveID->setEditText(QStringLiteral("40"));
+    r.answer = QMessageBox::Close;  // closing during the transfer asks; "Close Anyway"
     connect(&r.unit, &UnitSimulator::commandReceived, this, [&] {
         if (event == "close" && r.unit.commands().size() == commands)
             QVERIFY(!r.w.close());  // refused for now; the transfer ends first
     });
+    const QString path = r.unit.slavePath();  // gone once the unit hangs up
     (write ? r.w.cmdDeviceWrite : r.w.cmdDeviceRead)->click();
 
     QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
     QTest::qWait(300);  // for a box, or for a command that should not come
-    QCOMPARE(r.unit.commands().size(), commands);
+    // Closing asks first and the transfer runs on while the question shows; it stops after the
+    // exchange in flight when the answer comes.
+    QCOMPARE(r.unit.commands().size(), event == "close" ? r.commandsAtAnswer : commands);
     // A box comes after the progress window has closed, over the lamp the line left.
     if (!box.isEmpty()) box << Warning << (event == "hang-up" ? Red : Green).name() << "";
+    if (event == "close") QCOMPARE(r.boxes.takeFirst().first(), "Transfer Running");
     QCOMPARE(r.boxes, box.isEmpty() ? QList<QStringList>() : QList<QStringList>{box});
+    // The box names the port and says what to try; after a lost line, when it was lost.
+    if (box.contains("Cannot communicate with device")) {
+        const QString detail = r.details.value(0);
+        QVERIFY2(detail.contains(r.unit.slavePath()) && detail.contains("another port") &&
+                     detail.contains("was lost at") == (event == "hang-up"),
+                 qPrintable(detail));
+    }
     QCOMPARE(r.progressSeen && !r.w.findChild<frmProgress*>(), commands > 1);  // shown and gone
     QCOMPARE(r.w.isVisible(), event != "close");
     QCOMPARE(r.port()->isOpen(), event.isEmpty() || event.startsWith("no ") || event == "late");
@@ -482,10 +502,27 @@ void tst_devicelink::transfers() {
     if (note)
         QVERIFY2(note->isVisible() && note->text().startsWith("2 replies came late"),
                  qPrintable(note->text()));
+    // The status bar says where the window's contents came from, and how far a read got. A
+    // read that got no answer leaves the window, and what it says, as they were.
+    const QString status = r.w.findChild<QLabel*>(QStringLiteral("lblContents"))->text();
+    const bool readSomething = !write && event != "no unit";
+    const QString source = readSomething              ? "Read from " + path + " at "
+                           : write && event.isEmpty() ? "Written to " + path + " at "
+                                                      : "Start values";
+    const bool cutShort = readSomething && (event == "hang-up" || event == "close");
+    QVERIFY2(status.startsWith(source) && status.contains("cut short after") == cutShort,
+             qPrintable(status));
     if (!event.isEmpty()) return;
 
     if (!write) {
         QCOMPARE(r.w.configuration(), sample);
+        // Undo Read puts back what the window held before, once.
+        auto* undo = r.w.findChild<QAction*>(QStringLiteral("actUndo"));
+        QCOMPARE(undo->text(), "&Undo Read");
+        undo->trigger();
+        QCOMPARE(r.w.configuration(), other);
+        QVERIFY(!undo->isEnabled());
+        r.w.applyConfiguration(sample);
         for (int s = 0; s < frmMain::Slots; ++s)  // turned to page 1 and shows what was read
             QVERIFY(r.w.chkChEnable[s]->isChecked() == sample.enabled(s) &&
                     r.w.lblMessage[s]->text() == sample.channelMessage[s]);
@@ -509,3 +546,33 @@ void tst_devicelink::transfers() {
 
 QTEST_MAIN(tst_devicelink)
 #include "tst_devicelink.moc"
+
+// A window that holds only its start values would clear the unit: the write asks first, naming
+// the port, and goes ahead only when told to.
+void tst_devicelink::blankWrite_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("commands");
+    QTest::newRow("cancelled") << int(QMessageBox::Cancel) << 0;
+    QTest::newRow("written anyway") << int(QMessageBox::Yes) << 99;
+}
+
+void tst_devicelink::blankWrite() {
+    QFETCH(int, answer);
+    QFETCH(int, commands);
+    Rig r;
+    r.answer = QMessageBox::StandardButton(answer);
+    QVERIFY(r.connectTo(15));
+    r.w.cmdDeviceWrite->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive() && !r.boxes.isEmpty(), 20000);
+    QTest::qWait(300);  // for a command that should not come
+    QCOMPARE(r.unit.commands().size(), commands);
+    QCOMPARE(r.boxes.size(), 1);
+    QCOMPARE(r.boxes[0][0], "Write to Device");
+    QVERIFY2(r.boxes[0][1].contains(r.unit.slavePath()), qPrintable(r.boxes[0][1]));
+    // Once the window holds something else, a write asks nothing.
+    r.w.chkChEnable[0]->setChecked(true);
+    r.w.cmdDeviceWrite->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
+    QCOMPARE(r.unit.commands().size(), commands + 99);
+    QCOMPARE(r.boxes.size(), 1);
+}

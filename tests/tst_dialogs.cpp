@@ -12,6 +12,7 @@ namespace {
 
 constexpr int StillOpen = 99;  // what execWith() returns when the action left the dialog open
 QString seenBox;               // the message box the last execWith() saw and dismissed
+QString seenDetail;            // and its informative text, which says what to mend
 bool timedOut = false;
 const QString ErrorBox = QString("Error|Phone Number error!|%1|1").arg(QMessageBox::Critical);
 
@@ -19,6 +20,7 @@ const QString ErrorBox = QString("Error|Phone Number error!|%1|1").arg(QMessageB
 // 5 s and makes the result -1, so a box that never closes fails the test instead of hanging it.
 int execWith(QDialog& dlg, const std::function<void()>& action) {
     seenBox.clear();
+    seenDetail.clear();
     timedOut = false;
     QTimer::singleShot(5000, &dlg, [] {
         timedOut = true;
@@ -30,6 +32,7 @@ int execWith(QDialog& dlg, const std::function<void()>& action) {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seenBox = QString("%1|%2|%3|%4").arg(box->windowTitle(), box->text());
                 seenBox = seenBox.arg(int(box->icon())).arg(box->buttons().size());
+                seenDetail = box->informativeText();
                 box->done(QMessageBox::Ok);
             }
         });
@@ -51,15 +54,18 @@ void typeKeys(QWidget* w, const QString& keys) {
 }
 
 // keys go to the number box, then the action runs; outcome is the number handed back when
-// accepted, or the boxes ("code|number") as left after a refusal.
+// accepted, or the boxes ("code|number") as left after a refusal; wrong names the box that the
+// refusal blames and hands the focus to.
 struct NoCase {
     int result;
-    QString stored, keys, action, outcome = {};
+    QString stored, keys, action, outcome = {}, wrong = {};
 };
 
-// pasted is put in by the edit menu's Paste before the keys are typed.
+// pasted is put in by the edit menu's Paste before the keys are typed; refuses tells whether a
+// character was left out, which the dialog must then explain.
 struct MessageCase {
     QString incoming, keys, counter, handedBack, button = "OK", pasted = {};
+    bool refuses = false;
 };
 
 }  // namespace
@@ -82,14 +88,16 @@ private slots:
         row("Esc", {no, n, "\b\x1b", ""});
         row("close box", {no, n, "\b", "close"});
         row("Cancel", {no, n, "\b", "Cancel"});
-        row("10 characters show nothing", {open, "1234567890", "\r", "", "|"});
-        row("empty code", {open, "1234567890", "1234567890\r", "", "|1234567890"});
-        row("9 digits", {open, n, "\b\r", "", "91|123456789"});
-        row("letter in number", {open, n, "\ba\r", "", "91|123456789a"});
-        row("plus in code", {open, "+911234567890", "\r", "", "+91|1234567890"});
-        row("plus in number", {open, "91+123456789", "\r", "", "91|+123456789"});
-        row("minus", {open, "-911234567890", "\r", "", "-91|1234567890"});
-        row("arabic-indic digit", {open, "\u06631234567890", "\r", "", "\u0663|1234567890"});
+        row("10 characters open as they stand",
+            {open, "1234567890", "\r", "", "|1234567890", "STD"});
+        row("short number opens as it stands", {open, "5551234", "\r", "", "|5551234", "STD"});
+        row("empty code", {open, "1234567890", "1234567890\r", "", "|1234567890", "STD"});
+        row("9 digits", {open, n, "\b\r", "", "91|123456789", "No"});
+        row("letter in number", {open, n, "\ba\r", "", "91|123456789a", "No"});
+        row("plus in code", {open, "+911234567890", "\r", "", "+91|1234567890", "STD"});
+        row("plus in number", {open, "91+123456789", "\r", "", "91|+123456789", "No"});
+        row("minus", {open, "-911234567890", "\r", "", "-91|1234567890", "STD"});
+        row("arabic-indic digit", {open, "\u06631234567890", "\r", "", "\u0663|1234567890", "STD"});
     }
 
     // A refused entry shows the error box and leaves the dialog open as the user left it.
@@ -101,11 +109,14 @@ private slots:
             if (c.action == "enter") QTest::keyClick(dlg.txtSTD, Qt::Key_Enter);
             if (c.action == "close") dlg.close();
             if (auto* button = dlg.findChild<QPushButton*>("cmd" + c.action)) button->click();
-            if (c.result == StillOpen)
+            if (c.result == StillOpen) {
                 QCOMPARE(dlg.txtSTD->text() + u'|' + dlg.txtNo->text(), c.outcome);
+                QCOMPARE(dlg.focusWidget(), dlg.findChild<QLineEdit*>("txt" + c.wrong));
+            }
         });
         QCOMPARE(result, c.result);
         QCOMPARE(seenBox, result == StillOpen ? ErrorBox : QString());
+        QCOMPARE(seenDetail.isEmpty(), result != StillOpen);
         QCOMPARE(dlg.edited(),
                  result == QDialog::Accepted ? std::optional(c.outcome) : std::nullopt);
     }
@@ -122,9 +133,10 @@ private slots:
         row("Enter is a break, Esc nothing", {"ab", "\rcd\x1b", "6/160", "ab\r\ncd"});
         row("typing stops at 160", {x159, "yz", "160/160", x159 + "y"});
         row("break fits at 158, not 159", {x158, "\r\by\r", "159/160", x158 + "y"});
-        row("typed: refused", {"", "\"\u20ac\u0101\u4e2d\u00e9", "2/160", "\u20ac\u00e9"});
+        row("typed: refused",
+            {"", "\"\u20ac\u0101\u4e2d\u00e9", "2/160", "\u20ac\u00e9", "OK", {}, true});
         row("pasted", {"", "", "10/160", "\r\nb\r\nc\r\nde", "OK",
-                       QString("\r\nb\rc\nd\"\u4e2d") + QChar(0) + "e"});
+                       QString("\r\nb\rc\nd\"\u4e2d") + QChar(0) + "e", true});
         row("paste stops at a break", {x159, "", "159/160", x159, "OK", "\nz"});
     }
 
@@ -137,6 +149,7 @@ private slots:
             typeKeys(dlg.txtMsg, c.keys);
             QVERIFY(dlg.isVisible());  // Esc and Enter leave it open
             QCOMPARE(dlg.lblChars->text(), c.counter);
+            QCOMPARE(dlg.lblRefused->text().isEmpty(), !c.refuses);
             if (c.button == "close") dlg.close();
             if (auto* button = dlg.findChild<QPushButton*>("cmd" + c.button)) button->click();
         });
@@ -151,7 +164,8 @@ private slots:
         owner.setGeometry(60, 40, 700, 500);  // inside the 800 x 600 offscreen screen
         owner.show();
         frmEditNo number("911234567890");
-        frmEditMessage message("Zone 3 alarm\r\nCall the guard");
+        frmEditMessage message("Zone 3 alarm\r\nCall the guard", nullptr, 17);
+        QCOMPARE(message.windowTitle(), QStringLiteral("Edit Message - Channel 17"));
         frmProgress progress(&owner);
         QCOMPARE(progress.windowType(), Qt::Tool);
         QVERIFY(!(progress.windowFlags() & (Qt::WindowTitleHint | Qt::FramelessWindowHint)));

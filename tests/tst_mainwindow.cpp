@@ -36,13 +36,12 @@ private slots:
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("rect");
         QTest::addColumn<QString>("caption");  // null: none to check
-        QTest::newRow("Frame1") << "frmMain" << QRect(8, 8, 137, 105) << "Communication";
+        QTest::newRow("Frame1") << "form" << QRect(8, 8, 137, 105) << "Communication";
         QTest::newRow("cmbComm") << "Frame1" << QRect(16, 40, 97, 21) << QString();
         QTest::newRow("shpComm") << "Frame1" << QRect(112, 72, 17, 17) << QString();
-        QTest::newRow("TS") << "frmMain" << QRect(160, 8, 489, 465) << QString();
-        QTest::newRow("Label2") << "frmMain" << QRect(672, 464, 177, 17)
-                                << "Designed & Developed by:";
-        QTest::newRow("Image1") << "frmMain" << QRect(896, 456, 191, 70) << QString();
+        QTest::newRow("TS") << "form" << QRect(160, 8, 489, 465) << QString();
+        QTest::newRow("Label2") << "form" << QRect(672, 464, 177, 17) << "Designed & Developed by:";
+        QTest::newRow("Image1") << "form" << QRect(896, 456, 191, 70) << QString();
         QTest::newRow("chkChEnable_0") << "Frame2" << QRect(16, 24, 81, 17) << "Channel 1";
         QTest::newRow("lblMessage_15") << "Frame2" << QRect(104, 384, 257, 17) << "";
         QTest::newRow("cmdEditMsg_15") << "Frame2" << QRect(376, 384, 57, 17) << "Edit Msg.";
@@ -64,9 +63,15 @@ private slots:
     }
 
     void startUp() {
-        QCOMPARE(w->windowTitle(), "Quellix Ver.2.0");
-        QCOMPARE(w->maximumSize(), QSize(1103, 544));
-        QCOMPARE(w->minimumSize(), w->maximumSize());
+        QCOMPARE(w->windowTitle(), "Quellix Ver.2.0[*]");
+        // The form keeps its client area; the bars come around it.
+        QCOMPARE(w->form->maximumSize(), QSize(1103, 544));
+        QCOMPARE(w->form->minimumSize(), w->form->maximumSize());
+        w->show();
+        QCOMPARE(w->form->size(), QSize(1103, 544));
+        QCOMPARE(w->form->geometry().top(), w->menuBar()->geometry().bottom() + 1);
+        QCOMPARE(w->statusBar()->geometry().top(), w->form->geometry().bottom() + 1);
+        QCOMPARE(w->size(), QSize(1103, w->statusBar()->geometry().bottom() + 1));
         QCOMPARE(w->cmbComm->itemText(9), "COM 10");
         QStringList listed;  // after the COM entries, the devices this computer has
         for (int i = frmMain::ComEntries; i < w->cmbComm->count(); ++i)
@@ -78,6 +83,11 @@ private slots:
         QCOMPARE(w->cmbSlaveID->itemText(9), "09");
         QCOMPARE(w->cmbSlaveID->currentText(), "00");
         QVERIFY(w->txtPhoneNo[31]->maxLength() == 15 && !w->txtPhoneNo[31]->isEnabled());
+        // Closed to typing, but named and as dark as an open box.
+        const QPalette phone = w->txtPhoneNo[31]->palette();
+        QCOMPARE(w->txtPhoneNo[31]->toolTip(), "Phone 32");
+        QCOMPARE(phone.color(QPalette::Disabled, QPalette::Text),
+                 phone.color(QPalette::Active, QPalette::Text));
         w->cmbComm->setEditText("/dev/ttyUSB0");  // names no entry
         QCOMPARE(w->portIndex(), -1);
         // As --port gives it: an entry is selected, other text shown as typed; opening the list
@@ -139,6 +149,109 @@ private slots:
         QCOMPARE(w->ChannelEnable, flags);
     }
 
+    // A message row is one line high: text after a break gets the sign and the whole text as
+    // its tooltip, wherever the message came from.
+    void hiddenText_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("one line") << "Zone 3 alarm" << false;
+        QTest::newRow("second line") << "Zone 3\r\ncall the guard" << true;
+        QTest::newRow("lone LF") << "Zone 3\nguard" << true;
+        QTest::newRow("trailing break hides nothing") << "Zone 3\r\n" << false;
+        QTest::newRow("first line empty") << "\r\nguard" << true;
+        QTest::newRow("empty") << "" << false;
+    }
+    void hiddenText() {
+        QFETCH(QString, message);
+        QFETCH(bool, hidden);
+        w->show();
+        ConfigurationSet set;
+        set.channelMessage[20] = message;
+        w->applyConfiguration(set);
+        w->selectPage(2);
+        auto* sign = w->findChild<QLabel*>("lblMore_4");
+        QVERIFY(sign);
+        QCOMPARE(sign->isVisible(), hidden);
+        QCOMPARE(w->lblMessage[4]->toolTip(), hidden ? message : QString());
+        QCOMPARE(w->lblMessage[4]->text(), message);
+        if (hidden) {  // a picture of the sign and a readable phone number, for a person
+            w->txtPhoneNo[0]->setText("911234567890");
+            w->grab().save(qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath()) +
+                           "/frmMain_hidden_" + QTest::currentDataTag() + ".png");
+        }
+        w->selectPage(1);  // the same row on another page shows another channel
+        QVERIFY(!sign->isVisible());
+    }
+
+    // Every item reachable from the menu bar, with the usual shortcuts.
+    void menus() {
+        QStringList items;
+        for (QAction* menu : w->menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                if (!item->isSeparator())
+                    items << menu->text() + " > " + item->text() + " " +
+                                 item->shortcut().toString();
+        QCOMPARE(items, QStringList({"&File > &Load from File... Ctrl+O",
+                                     "&File > &Save to File... Ctrl+S", "&File > Save as &JSON... ",
+                                     "&File > &Recent Files ", "&File > E&xit Ctrl+Q",
+                                     "&Edit > &Undo Ctrl+Z",
+                                     "&Edit > &Ask Before Discarding Edits ", "&Unit > &Connect ",
+                                     "&Unit > &Read from Device F5", "&Unit > &Write to Device F6",
+                                     "&Help > &Manual F1", "&Help > &About Quellix "}));
+        // Read and Write only with a connected unit; nothing to undo at the start.
+        auto action = [this](const QString& text) {
+            for (QAction* a : w->findChildren<QAction*>())
+                if (a->text() == text) return a;
+            return static_cast<QAction*>(nullptr);
+        };
+        QVERIFY(!action("&Read from Device")->isEnabled());
+        QVERIFY(!action("&Write to Device")->isEnabled());
+        QVERIFY(!action("&Undo")->isEnabled());
+        QCOMPARE(w->findChild<QLabel*>("lblContents")->text(), "Start values");
+    }
+
+    // An edit marks the title and the status bar; Exit asks before it is lost, when asked to.
+    void discardEdits_data() {
+        QTest::addColumn<bool>("ask");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("cancel keeps the window") << true << int(QMessageBox::Cancel) << false;
+        QTest::newRow("discard closes") << true << int(QMessageBox::Discard) << true;
+        QTest::newRow("not asked") << false << int(QMessageBox::Cancel) << true;
+    }
+    void discardEdits() {
+        QFETCH(bool, ask);
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        w->show();
+        QVERIFY(!w->isWindowModified());
+        QTest::mouseClick(w->chkChEnable[2], Qt::LeftButton);
+        QVERIFY(w->isWindowModified());
+        QCOMPARE(w->findChild<QLabel*>("lblContents")->text(), "Start values; edited since");
+        QAction* option = nullptr;
+        for (QAction* a : w->findChildren<QAction*>())
+            if (a->text() == "&Ask Before Discarding Edits") option = a;
+        QVERIFY(option && option->isChecked());  // on when first started
+        option->setChecked(ask);
+        QString asked;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            asked = box->objectName();
+            box->button(QMessageBox::StandardButton(answer))->click();
+        });
+        poll.start(20);
+        QTimer::singleShot(5000, &poll, [] {
+            while (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        w->cmdExit->click();
+        QCOMPARE(asked, ask ? "discardQuestion" : "");
+        QCOMPARE(!w->isVisible(), closed);
+        option->setChecked(true);
+    }
+
     void launchers_data() {
         QTest::addColumn<EditCase>("c");
         QTest::newRow("msg ok") << EditCase{false, 37, "old", "cmdOK", "A & B", {}, "A & B"};
@@ -187,8 +300,8 @@ private slots:
         });
         (c.phone ? w->cmdEditNo[c.index] : w->cmdEditMsg[c.index % 16])->click();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        // A number of 10 characters or fewer has no code to split off and opens empty.
-        QCOMPARE(handedIn, c.phone && c.before.size() <= 10 ? QString() : c.before);
+        // A number of 10 characters or fewer has no code to split off and opens as it stands.
+        QCOMPARE(handedIn, c.before);
         QCOMPARE(c.phone ? w->txtPhoneNo[c.index]->text() : w->lblMessage[c.index % 16]->text(),
                  c.after);
         if (!c.phone) QCOMPARE(w->ChannelMessage[c.index], c.after);

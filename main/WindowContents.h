@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+#include "ConfigurationSet.h"
+
+// What the window holds, where it came from, whether it has edits that were neither saved nor
+// written, and the one level of undo that a read or a load leaves behind. It has no widgets: the
+// window tells it what happened and shows what it says, so all of this is tested directly.
+class WindowContents {
+public:
+    enum class Source { Start, Read, Loaded, Written, Saved };
+    enum class Undo { None, Read, Load };
+
+    // Called before a read or a load replaces what the window shows (`held`).
+    void replacing(const ConfigurationSet& held, Undo kind);
+    // A read that ended after `done` of `count` exchanges; whole when they are equal.
+    void read(const QString& port, const QDateTime& at, int done, int count);
+    // A load; a file of 145 records holds phone numbers 1-16 only, and 17-32 stay as they were.
+    void loaded(const QString& file, bool phones17To32Kept);
+    // Each of these ends the undo of the last read or load.
+    void edited();
+    void saved(const QString& file);
+    void written(const QString& port, const QDateTime& at);
+
+    bool modified() const { return now.edits; }
+    Undo undoKind() const { return undoSet ? undoKindHeld : Undo::None; }
+    // What the window held before the last read or load, and the state of that time; empty
+    // when there is nothing to undo. One level: taking it leaves nothing.
+    std::optional<ConfigurationSet> takeUndo();
+
+    QString statusText() const;
+
+private:
+    struct State {
+        Source source = Source::Start;
+        QString where;  // port or file
+        QDateTime at;
+        QString note;  // how far a read got, what a load kept
+        bool edits = false;
+    };
+    State now;
+    State before;
+    std::optional<ConfigurationSet> undoSet;
+    Undo undoKindHeld = Undo::None;
+};
