@@ -178,8 +178,10 @@ void UnitRun::onFinished(UnitSession::Outcome result) {
 
 QString UnitRun::writtenText(const QString& text) const {
     if (!input.changedOnly) return text;
-    return Text::tr("%1 (%n setting(s) differed and were sent)", nullptr, outcome.settingsSent)
-        .arg(text);
+    // Out of a fixed total, so the text reads right for any count.
+    return Text::tr("%1, %2 of %3 settings sent (the others were as wanted)")
+        .arg(text, QString::number(outcome.settingsSent),
+             QString::number(DeviceProcedure::ExchangeCount - 1));
 }
 
 void UnitRun::finishBackup() {

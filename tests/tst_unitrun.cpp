@@ -223,7 +223,7 @@ private slots:
         QList<QByteArray> settings = sim->commands();
         settings.removeIf([](const QByteArray& command) { return !command.startsWith('&'); });
         QCOMPARE(settings.size(), edits);
-        QVERIFY2(result.summary.contains(QStringLiteral("%1 setting").arg(edits)),
+        QVERIFY2(result.summary.contains(QStringLiteral(", %1 of 98 settings sent").arg(edits)),
                  qPrintable(result.summary));
 
         const QList<journal::Record> kept = records();  // newest first
