@@ -112,7 +112,7 @@ const std::array<Command, 8> commands{{
     {"read", "-p PORT [-p PORT ...] -o FILE", 0, OnUnits | bit(Output), readUnits},
     {"write",
      "-p PORT [-p PORT ...] FILE|- [--verify] [--set NAME=VALUE ...] [--sheet CSV]\n"
-     "         [--backup|--backup-dir DIR] [--changed-only]",
+     "                    [--backup|--backup-dir DIR] [--changed-only]",
      1,
      OnUnits | bit(Verify) | bit(Set) | bit(SheetFile) | bit(Backup) | bit(BackupDir) |
          bit(ChangedOnly),
@@ -140,9 +140,10 @@ const char* const Notes = QT_TRANSLATE_NOOP(
     "serial number; an empty cell keeps FILE's value, and --set has the last word.\n"
     "restore writes the configuration a journal record holds (see journal); --changed-only\n"
     "needs --backup.\n"
-    "Every read, write and verify is kept in the journal: quellix/journal.sqlite in the\n"
-    "user's data folder, or --journal (or QUELLIX_JOURNAL); a server's password comes from\n"
-    "PGPASSWORD or ~/.pgpass. A journal that cannot be written only warns.\n"
+    "Every read, write, verify, backup and restore is kept in the journal:\n"
+    "quellix/journal.sqlite in the user's data folder, or --journal (or QUELLIX_JOURNAL); a\n"
+    "server's password comes from PGPASSWORD or ~/.pgpass. A journal that cannot be written\n"
+    "only warns.\n"
     "Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,\n"
     "4 no unit answered or the line was lost, 5 a file (or the journal) could not be read\n"
     "or written.");

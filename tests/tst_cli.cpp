@@ -1048,7 +1048,7 @@ private slots:
         const ConfigurationSet original = filled(QStringLiteral("unit"), 6);
         UnitSimulator* sim = unit(original);
         QVERIFY(sim);
-        const QString port = sim->slavePath(), journal = path("runs.sqlite");
+        const QString port = sim->slavePath(), journal = path("restore.sqlite");
         QVERIFY(QDir(dir.path()).mkdir("backups"));
         QVERIFY(writeFile("new.json", ConfigJson::serialize(filled(QStringLiteral("new"), 2))));
         const Run write = cli(fast({"write", "-p", port, path("new.json"), "--backup-dir",
