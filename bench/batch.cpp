@@ -61,7 +61,7 @@ double timedWrite(const QStringList& ports, const QString& file, const QStringLi
 QString oneEdit(const QTemporaryDir& dir, const QString& name, const QString& phone) {
     ConfigurationSet set = benchSet();
     set.phoneNo[0] = phone;
-    const QString file = dir.filePath(name);
+    QString file = dir.filePath(name);
     QString error;
     if (!ConfigFile::save(file, set, &error)) {
         std::fprintf(stderr, "quellix-bench-batch: cannot write %s: %s\n", qPrintable(file),
