@@ -1,9 +1,12 @@
 // A batch write with read-back at the unit's real 100 ms pace: one unit alone, then eight at
 // once, through the real quellix-cli against units in a separate quellix-unitsim process. Each
-// unit has its own line and timer, so eight should take about as long as one. Prints figures;
-// it fails only when a run itself fails.
+// unit has its own line and timer, so eight should take about as long as one. Then a one-phone
+// edit written with a backup, sending everything against only what changed. Prints figures; it
+// fails only when a run itself fails.
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -28,10 +31,14 @@ ConfigurationSet benchSet() {
     return set;
 }
 
-// Seconds for one write --verify over `ports`; negative when it did not succeed.
-double timedWrite(const QStringList& ports, const QString& file) {
-    QStringList args{QStringLiteral("write"), file, QStringLiteral("--verify"),
-                     QStringLiteral("-q")};
+// Seconds for one write --verify over `ports`; negative when it did not succeed. The records
+// go to the bench's own journal, never the user's.
+double timedWrite(const QStringList& ports, const QString& file, const QStringList& options = {}) {
+    const QString journal = QFileInfo(file).dir().filePath(QStringLiteral("journal.sqlite"));
+    QStringList args{QStringLiteral("write"),     file,
+                     QStringLiteral("--verify"),  QStringLiteral("-q"),
+                     QStringLiteral("--journal"), journal};
+    args << options;
     for (const QString& port : ports)
         args << QStringLiteral("-p") << port;
     QProcess cli;
@@ -48,6 +55,20 @@ double timedWrite(const QStringList& ports, const QString& file) {
         return -1;
     }
     return double(clock.nsecsElapsed()) / 1e9;
+}
+
+// A file that differs from what the units hold in phone 1 alone.
+QString oneEdit(const QTemporaryDir& dir, const QString& name, const QString& phone) {
+    ConfigurationSet set = benchSet();
+    set.phoneNo[0] = phone;
+    QString file = dir.filePath(name);
+    QString error;
+    if (!ConfigFile::save(file, set, &error)) {
+        std::fprintf(stderr, "quellix-bench-batch: cannot write %s: %s\n", qPrintable(file),
+                     qPrintable(error));
+        return {};
+    }
+    return file;
 }
 
 }  // namespace
@@ -80,12 +101,27 @@ int main(int argc, char* argv[]) {
 
     const double one = timedWrite(ports.mid(0, 1), file);
     const double all = one < 0 ? -1 : timedWrite(ports, file);
+    // Each edit differs from what the unit holds by then, so each sends one phone at least.
+    const QString first = oneEdit(dir, QStringLiteral("edit1.txt"), QStringLiteral("0049111"));
+    const QString second = oneEdit(dir, QStringLiteral("edit2.txt"), QStringLiteral("0049222"));
+    const QStringList unit = ports.mid(0, 1);
+    const double full =
+        all < 0 || first.isEmpty() ? -1 : timedWrite(unit, first, {QStringLiteral("--backup")});
+    const double changed =
+        full < 0 || second.isEmpty()
+            ? -1
+            : timedWrite(unit, second,
+                         {QStringLiteral("--backup"), QStringLiteral("--changed-only")});
     sim.terminate();
     sim.waitForFinished(5000);
-    if (one < 0 || all < 0) return 1;
+    if (one < 0 || all < 0 || full < 0 || changed < 0) return 1;
     std::printf(
         "write --verify at 100 ms: 1 unit %.2f s, %d units %.2f s, ratio %.3f "
         "(goal <= 1.05)\n",
         one, Units, all, all / one);
+    std::printf(
+        "one-phone edit, write --backup --verify %.2f s, with --changed-only %.2f s, ratio %.3f "
+        "(goal <= 0.68)\n",
+        full, changed, changed / full);
     return 0;
 }

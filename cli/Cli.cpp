@@ -21,6 +21,10 @@ enum Option {
     Verify,
     Set,
     SheetFile,
+    Backup,
+    BackupDir,
+    ChangedOnly,
+    From,
     Interval,
     Log,
     JournalTarget,
@@ -55,6 +59,14 @@ const std::array<OptionRow, OptionCount> optionRows{{
                        "One value over FILE for every unit of a write; repeat for several.")},
     {nullptr, "sheet", "CSV",
      QT_TRANSLATE_NOOP("cli", "Values over FILE per unit of a write: a CSV row per port.")},
+    {nullptr, "backup", nullptr,
+     QT_TRANSLATE_NOOP("cli", "Read each unit in full before writing it; kept in the journal.")},
+    {nullptr, "backup-dir", "DIR",
+     QT_TRANSLATE_NOOP("cli", "Also save each backup as DIR/PORT-TIME.json (implies --backup).")},
+    {nullptr, "changed-only", nullptr,
+     QT_TRANSLATE_NOOP("cli", "Send only the settings that differ from the backup.")},
+    {nullptr, "from", "ID",
+     QT_TRANSLATE_NOOP("cli", "restore: the journal record whose configuration is written.")},
     {nullptr, "interval", "MS",
      QT_TRANSLATE_NOOP("cli", "Milliseconds per exchange (default 100).")},
     {nullptr, "log", "FILE", QT_TRANSLATE_NOOP("cli", "Append every command and reply to FILE.")},
@@ -95,11 +107,18 @@ struct Command {
     int (*handler)(const Invocation&);
 };
 
-const std::array<Command, 7> commands{{
+const std::array<Command, 8> commands{{
     {"ports", "[--json]", 0, bit(Json), listPorts},
     {"read", "-p PORT [-p PORT ...] -o FILE", 0, OnUnits | bit(Output), readUnits},
-    {"write", "-p PORT [-p PORT ...] FILE|- [--verify] [--set NAME=VALUE ...] [--sheet CSV]", 1,
-     OnUnits | bit(Verify) | bit(Set) | bit(SheetFile), writeUnits},
+    {"write",
+     "-p PORT [-p PORT ...] FILE|- [--verify] [--set NAME=VALUE ...] [--sheet CSV]\n"
+     "                    [--backup|--backup-dir DIR] [--changed-only]",
+     1,
+     OnUnits | bit(Verify) | bit(Set) | bit(SheetFile) | bit(Backup) | bit(BackupDir) |
+         bit(ChangedOnly),
+     writeUnits},
+    {"restore", "-p PORT --from ID [--verify]", 0,
+     (OnUnits & ~bit(NoJournal)) | bit(From) | bit(Verify), restoreUnit},
     {"verify", "-p PORT [-p PORT ...] FILE", 1, OnUnits, verifyUnits},
     {"diff", "FILE FILE", 2, 0, diffFiles},
     {"show", "FILE [--json]", 1, bit(Json), showFile},
@@ -119,9 +138,12 @@ const char* const Notes = QT_TRANSLATE_NOOP(
     "NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet\n"
     "has a header row, port first, then NAMEs; port is a device path, its last part or a USB\n"
     "serial number; an empty cell keeps FILE's value, and --set has the last word.\n"
-    "Every read, write and verify is kept in the journal: quellix/journal.sqlite in the\n"
-    "user's data folder, or --journal (or QUELLIX_JOURNAL); a server's password comes from\n"
-    "PGPASSWORD or ~/.pgpass. A journal that cannot be written only warns.\n"
+    "restore writes the configuration a journal record holds (see journal); --changed-only\n"
+    "needs --backup.\n"
+    "Every read, write, verify, backup and restore is kept in the journal:\n"
+    "quellix/journal.sqlite in the user's data folder, or --journal (or QUELLIX_JOURNAL); a\n"
+    "server's password comes from PGPASSWORD or ~/.pgpass. A journal that cannot be written\n"
+    "only warns.\n"
     "Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,\n"
     "4 no unit answered or the line was lost, 5 a file (or the journal) could not be read\n"
     "or written.");
@@ -228,6 +250,10 @@ Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLine
     line.verify = parser.isSet(options[Verify]);
     line.assignments = parser.values(options[Set]);
     line.sheets = parser.values(options[SheetFile]);
+    line.backupDir = parser.value(options[BackupDir]);
+    line.backup = parser.isSet(options[Backup]) || !line.backupDir.isEmpty();
+    line.changedOnly = parser.isSet(options[ChangedOnly]);
+    line.from = parser.value(options[From]);
     line.quiet = parser.isSet(options[Quiet]);
     line.journal = parser.value(options[JournalTarget]);
     line.noJournal = parser.isSet(options[NoJournal]);

@@ -154,15 +154,17 @@ void reportResults(const QList<PortResult>& results, Reporter& reporter) {
     }
 }
 
-// Runs the checked task on every port; the highest exit code wins.
-int runBatch(const Invocation& line, BatchTask& task) {
+// Runs the checked task on every port, recording into `journal` (opened here when null); the
+// highest exit code wins.
+int runBatch(const Invocation& line, BatchTask& task,
+             std::unique_ptr<journal::Journal> journal = nullptr) {
     TrafficLog log;
     if (!line.log.isEmpty()) {
         if (!log.open(line.log)) return fileError(line.log, log.errorString());
         task.log = &log;
     }
     // Opened first: a server that needs a moment, or is away, is known before the units start.
-    const std::unique_ptr<journal::Journal> journal = openJournal(line);
+    if (!journal) journal = openJournal(line);
     task.journal = journal.get();
     task.toolVersion = QCoreApplication::applicationVersion();
     task.file = line.files.value(0);
@@ -262,9 +264,24 @@ int perUnitDocuments(const Invocation& line, const QList<provision::Assignment>&
     return Done;
 }
 
+// A backup that cannot be saved stops its unit's write, so the folder is checked first.
+int checkBackups(const Invocation& line, BatchTask* task) {
+    if (line.changedOnly && !line.backup)
+        return usageError(Text::tr("--changed-only needs --backup: it sends what differs from it"));
+    task->backup = line.backup;
+    task->backupDir = line.backupDir;
+    task->changedOnly = line.changedOnly;
+    if (line.backupDir.isEmpty()) return Done;
+    const QFileInfo folder(line.backupDir);
+    if (!folder.isDir()) return fileError(line.backupDir, Text::tr("is not a folder"));
+    if (!folder.isWritable()) return fileError(line.backupDir, Text::tr("cannot be written"));
+    return Done;
+}
+
 int sendOrCompare(const Invocation& line, BatchTask::Mode mode) {
     BatchTask task;
     if (const int code = checkUnitLine(line, &task); code != Done) return code;
+    if (const int code = checkBackups(line, &task); code != Done) return code;
     QList<provision::Assignment> common;
     if (const int code = checkAssignments(line, &common); code != Done) return code;
     task.mode = mode;
@@ -327,6 +344,26 @@ int writeUnits(const Invocation& line) {
 
 int verifyUnits(const Invocation& line) {
     return sendOrCompare(line, BatchTask::Mode::Verify);
+}
+
+int restoreUnit(const Invocation& line) {
+    BatchTask task;
+    task.mode = BatchTask::Mode::Restore;
+    if (const int code = checkUnitLine(line, &task); code != Done) return code;
+    // One record's configuration is one unit's; cloning it onto several is what write is for.
+    if (line.ports.size() > 1) return usageError(Text::tr("restore takes one -p PORT"));
+    if (line.from.isEmpty()) return usageError(Text::tr("restore needs --from ID"));
+    std::unique_ptr<journal::Journal> journal = openJournal(line);
+    if (!journal) return FileFailed;
+    if (!journal->openError().isEmpty())
+        return fileError(journal->target().display(), journal->openError());
+    if (const int code =
+            recordDocument(journal->store(), QStringLiteral("--from"), line.from, &task.document);
+        code != Done)
+        return code;
+    task.verifyAfterWrite = line.verify;
+    task.documentName = Text::tr("journal record %1").arg(line.from);
+    return runBatch(line, task, std::move(journal));
 }
 
 }  // namespace cli

@@ -4,6 +4,9 @@
 #include <QStringList>
 
 struct ConfigDocument;
+namespace journal {
+class Store;
+}
 
 // One function per quellix-cli command. Each gets a command line whose options and file
 // count are already checked against the command table; what only makes sense for that command
@@ -19,6 +22,10 @@ struct Invocation {
     QString interval;         // --interval as given
     QStringList assignments;  // write: --set NAME=VALUE, in the order given
     QStringList sheets;       // write: --sheet (one is allowed)
+    bool backup = false;      // write: --backup, or --backup-dir
+    QString backupDir;
+    bool changedOnly = false;
+    QString from;  // restore: the record's number as given
     bool json = false;
     bool verify = false;
     bool quiet = false;
@@ -37,9 +44,15 @@ int diffFiles(const Invocation& line);
 int readUnits(const Invocation& line);
 int writeUnits(const Invocation& line);
 int verifyUnits(const Invocation& line);
+int restoreUnit(const Invocation& line);
 int showJournal(const Invocation& line);
 
 // The lines `show` prints for a configuration.
 QStringList showLines(const ConfigDocument& doc);
+
+// The configuration of journal record `idText` (given with `option`), checked as strictly as a
+// file before anyone writes it to a unit; Done, or the exit code having said why not.
+int recordDocument(journal::Store& store, const QString& option, const QString& idText,
+                   ConfigDocument* doc);
 
 }  // namespace cli

@@ -100,13 +100,15 @@ int listRecords(journal::Store& store, const Invocation& line) {
     return Done;
 }
 
-// The record's configuration, checked as strictly as a file before anyone writes it to a unit.
-int recordDocument(journal::Store& store, const QString& idText, ConfigDocument* doc) {
+}  // namespace
+
+int recordDocument(journal::Store& store, const QString& option, const QString& idText,
+                   ConfigDocument* doc) {
     bool ok = false;
     const qint64 id = idText.toLongLong(&ok);
     if (!ok || id <= 0)
         return usageError(
-            Text::tr("--show takes a record number, not '%1'").arg(printable(idText)));
+            Text::tr("%1 takes a record number, not '%2'").arg(option, printable(idText)));
     QString error;
     const std::optional<Record> record = store.find(id, &error);
     const QString name = Text::tr("journal record %1").arg(id);
@@ -124,9 +126,13 @@ int recordDocument(journal::Store& store, const QString& idText, ConfigDocument*
     return Done;
 }
 
+namespace {
+
 int showRecord(journal::Store& store, const Invocation& line) {
     ConfigDocument doc;
-    if (const int code = recordDocument(store, line.show, &doc); code != Done) return code;
+    if (const int code = recordDocument(store, QStringLiteral("--show"), line.show, &doc);
+        code != Done)
+        return code;
     if (line.output.isEmpty()) {
         printLines(showLines(doc));
         return Done;

@@ -51,6 +51,17 @@ std::vector<DeviceProcedure::Exchange> DeviceProcedure::writeList(const Configur
     return list;
 }
 
+std::vector<DeviceProcedure::Exchange> DeviceProcedure::changedWriteList(
+    const ConfigurationSet& source, const ConfigurationSet& held) {
+    std::vector<Exchange> all = writeList(source);
+    const std::vector<Exchange> current = writeList(held);
+    std::vector<Exchange> changed;
+    for (size_t i = 0; i < all.size(); ++i)
+        if (all[i].item == Item::Probe || all[i].command != current[i].command)
+            changed.push_back(std::move(all[i]));
+    return changed;
+}
+
 std::vector<DeviceProcedure::Exchange> DeviceProcedure::phoneReadList(int first, int count) {
     std::vector<Exchange> list{{Item::Probe, 0, CommandSet::probe()}};
     for (int k = qMax(0, first); k < qMin(first + count, ConfigurationSet::PhoneCount); ++k)

@@ -36,6 +36,9 @@ public:
     // The full lists: the probe, slave ID, flags, 32 phone numbers, 64 messages.
     static std::vector<Exchange> readList();
     static std::vector<Exchange> writeList(const ConfigurationSet& source);
+    // The probe and the settings of `source` whose command differs from what `held` gives.
+    static std::vector<Exchange> changedWriteList(const ConfigurationSet& source,
+                                                  const ConfigurationSet& held);
     // The probe and the queries of phone slots first..first+count-1 alone.
     static std::vector<Exchange> phoneReadList(int first, int count);
 

@@ -60,6 +60,11 @@ bool UnitSession::startWrite(const ConfigurationSet& set) {
     return start(Kind::Write, DeviceProcedure::writeList(set));
 }
 
+bool UnitSession::startChangedWrite(const ConfigurationSet& set, const ConfigurationSet& held) {
+    if (procedure) return false;
+    return start(Kind::Write, DeviceProcedure::changedWriteList(set, held));
+}
+
 void UnitSession::stop() {
     if (procedure) procedure->stop();
 }

@@ -43,6 +43,8 @@ public:
     // Reads phone slots first..first+count-1 only, laid over `base`.
     bool startPhoneRead(int first, int count, const ConfigurationSet& base);
     bool startWrite(const ConfigurationSet& set);
+    // Sends only the settings of `set` that differ from `held`, what the unit is known to hold.
+    bool startChangedWrite(const ConfigurationSet& set, const ConfigurationSet& held);
     // Ends the procedure after the exchange in flight.
     void stop();
 

@@ -27,24 +27,39 @@ journal::Outcome outcomeOf(RunCode code) {
     return code == Differences ? journal::Outcome::Differences : journal::Outcome::Failed;
 }
 
-}  // namespace
-
-journal::Record runRecord(const RunInput& input, const RunResult& result) {
-    using journal::Record;
-    Record record = Record::begin(actionOf(input.mode), result.port, input.toolVersion);
+journal::Record started(journal::Action action, const RunInput& input, const RunResult& result) {
+    journal::Record record = journal::Record::begin(action, result.port, input.toolVersion);
     record.time = record.time.addMSecs(-result.durationMs);  // when it started
     record.identity = journal::identifyPort(result.port);
     record.model = result.model;
     record.outcome = outcomeOf(result.code);
     if (record.outcome == journal::Outcome::Failed) record.reason = result.summary;
+    record.durationMs = result.durationMs;
+    return record;
+}
+
+QString absolute(const QString& file) {
+    if (file.isEmpty() || file == QStringLiteral("-")) return file;
+    return QFileInfo(file).absoluteFilePath();
+}
+
+}  // namespace
+
+journal::Record backupRecord(const RunInput& input, const RunResult& result) {
+    journal::Record record = started(journal::Action::Backup, input, result);
+    record.file = absolute(result.backupPath);
+    if (result.backup) record.setConfiguration(*result.backup, ConfigurationSet::PhoneCount);
+    return record;
+}
+
+journal::Record runRecord(const RunInput& input, const RunResult& result) {
+    journal::Record record = started(actionOf(input.mode), input, result);
     if (input.mode == RunInput::Mode::Verify || input.verifyAfterWrite)
         record.verified = result.code == Done;
     record.differences = int(result.differences.size());
-    record.durationMs = result.durationMs;
-    const QString used = input.mode == RunInput::Mode::Read
-                             ? UnitRun::outputPath(input.outputPattern, result.port)
-                             : input.file;
-    record.file = used == QStringLiteral("-") ? used : QFileInfo(used).absoluteFilePath();
+    record.file = absolute(input.mode == RunInput::Mode::Read
+                               ? UnitRun::outputPath(input.outputPattern, result.port)
+                               : input.file);
     if (!result.configuration) return record;
     // A verify only compares: its fingerprint says what the unit held.
     if (input.mode == RunInput::Mode::Verify)

@@ -8,5 +8,7 @@ namespace provision {
 // The journal record of one finished run: what was done to which unit, how it ended, and the
 // configuration it read or sent.
 journal::Record runRecord(const RunInput& input, const RunResult& result);
+// The record of the full read ahead of a write, holding what the unit had.
+journal::Record backupRecord(const RunInput& input, const RunResult& result);
 
 }  // namespace provision

@@ -1,6 +1,8 @@
 #include "UnitRun.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 #include "ConfigFile.h"
@@ -53,12 +55,21 @@ void UnitRun::start() {
         case RunInput::Mode::Write:
         case RunInput::Mode::Restore:
             sent = input.document.set;
-            if (input.document.holdsAllPhones()) return run(Step::Write);
-            // Writing all 32 slots from a file with 16 would clear the others.
-            emit note(Text::tr("%1: phone numbers 17-32 are not in %2; keeping the unit's")
-                          .arg(outcome.port, input.documentName));
-            return run(Step::PhoneRead);
+            if (input.backup) return run(Step::Backup);
+            return startSending();
     }
+}
+
+void UnitRun::startSending() {
+    if (!input.document.holdsAllPhones()) {
+        // Writing all 32 slots from a file with 16 would clear the others.
+        emit note(Text::tr("%1: phone numbers 17-32 are not in %2; keeping the unit's")
+                      .arg(outcome.port, input.documentName));
+        if (!outcome.backup) return run(Step::PhoneRead);
+        for (int k = input.document.phoneCount; k < ConfigurationSet::PhoneCount; ++k)
+            sent.phoneNo[k] = outcome.backup->phoneNo[k];
+    }
+    run(Step::Write);
 }
 
 void UnitRun::connectSession() {
@@ -72,16 +83,14 @@ void UnitRun::connectSession() {
     connect(s, &UnitSession::finished, this, &UnitRun::onFinished);
 }
 
-bool UnitRun::isSending() const {
-    return input.mode == RunInput::Mode::Write || input.mode == RunInput::Mode::Restore;
-}
-
 QString UnitRun::stepName() const {
     switch (step) {
+        case Step::Backup:
+            return Text::tr("backing up");
         case Step::PhoneRead:
             return Text::tr("reading phones 17-32");
         case Step::Write:
-            return Text::tr("writing");
+            return input.changedOnly ? Text::tr("writing changes") : Text::tr("writing");
         case Step::Read:
             return input.mode == RunInput::Mode::Verify ? Text::tr("verifying")
                                                         : Text::tr("reading");
@@ -101,8 +110,12 @@ void UnitRun::run(Step next) {
             break;
         case Step::Write:
             outcome.configuration = sent;
-            session->startWrite(sent);
+            if (input.changedOnly && outcome.backup)
+                session->startChangedWrite(sent, *outcome.backup);
+            else
+                session->startWrite(sent);
             break;
+        case Step::Backup:
         case Step::Read:
         case Step::VerifyRead:
             session->startRead();
@@ -135,22 +148,24 @@ void UnitRun::onFinished(UnitSession::Outcome result) {
         return finish(NoUnit, session->firstSlip());
     // A slave ID or flags reply that could not be read would be reported, saved or compared
     // as a value the unit never had.
-    if ((step == Step::Read || step == Step::VerifyRead) && session->rejectedReplies() > 0)
+    if (step != Step::Write && step != Step::PhoneRead && session->rejectedReplies() > 0)
         return finish(
             NoUnit,
             Text::tr("%1 of the unit's replies could not be read").arg(session->rejectedReplies()));
     switch (step) {
+        case Step::Backup:
+            return finishBackup();
         case Step::PhoneRead:
             sent = session->configuration();
             return run(Step::Write);
         case Step::Write:
-            outcome.settingsSent = session->exchangesDone();
+            outcome.settingsSent = session->exchangesDone() - 1;  // the probe sets nothing
             if (input.verifyAfterWrite) return run(Step::VerifyRead);
-            return finish(Done, Text::tr("written"));
+            return finish(Done, writtenText(Text::tr("written")));
         case Step::VerifyRead:
             outcome.differences = differences(sent, session->configuration());
             if (outcome.differences.isEmpty())
-                return finish(Done, Text::tr("written and verified"));
+                return finish(Done, writtenText(Text::tr("written and verified")));
             return finish(
                 Differences,
                 Text::tr("written, but %1 differ on reading back").arg(outcome.differences.size()));
@@ -159,6 +174,40 @@ void UnitRun::onFinished(UnitSession::Outcome result) {
     }
     if (input.mode == RunInput::Mode::Verify) return finishVerify();
     finishRead();
+}
+
+QString UnitRun::writtenText(const QString& text) const {
+    if (!input.changedOnly) return text;
+    // Out of a fixed total, so the text reads right for any count.
+    return Text::tr("%1, %2 of %3 settings sent (the others were as wanted)")
+        .arg(text, QString::number(outcome.settingsSent),
+             QString::number(DeviceProcedure::ExchangeCount - 1));
+}
+
+void UnitRun::finishBackup() {
+    outcome.backup = session->configuration();
+    if (!input.backupDir.isEmpty() && !saveBackup()) return;
+    outcome.durationMs = clock.elapsed();
+    if (input.journal) input.journal->append(backupRecord(input, outcome));
+    clock.restart();  // the write's record times the write alone
+    startSending();
+}
+
+bool UnitRun::saveBackup() {
+    // No colons, so the name is valid on every system.
+    const QString time =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const QString path =
+        QDir(input.backupDir)
+            .filePath(QStringLiteral("%1-%2.json").arg(QFileInfo(outcome.port).fileName(), time));
+    QString error;
+    if (saveJson(path, *outcome.backup, &error)) {
+        outcome.backupPath = path;
+        return true;
+    }
+    finish(FileFailed,
+           Text::tr("cannot save the backup %1: %2; nothing was written").arg(path, error));
+    return false;
 }
 
 void UnitRun::finishVerify() {
@@ -183,11 +232,15 @@ void UnitRun::finishRead() {
 void UnitRun::finish(RunCode code, const QString& summary) {
     outcome.code = code;
     outcome.summary = summary;
+    if (step == Step::Backup && code == NoUnit)
+        outcome.summary = Text::tr("the backup read failed: %1; nothing was written").arg(summary);
     outcome.durationMs = clock.elapsed();
     session->close();
     emit progress(code == Done ? Text::tr("done") : Text::tr("failed"), session->exchangesDone(),
                   session->exchangeCount());
-    if (input.journal) input.journal->append(runRecord(input, outcome));
+    if (input.journal)
+        input.journal->append(step == Step::Backup ? backupRecord(input, outcome)
+                                                   : runRecord(input, outcome));
     emit finished();
 }
 

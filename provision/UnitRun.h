@@ -32,7 +32,8 @@ struct RunInput {
     QString file;          // the file the journal names for a write or verify ("-": stdin)
     bool verifyAfterWrite = false;
     // Write and restore: read the unit in full first and keep that as a backup record (and,
-    // with a backup folder, a file); send only the settings that differ from it.
+    // with a backup folder, as DIR/{port}-{UTC time}.json); with changedOnly, send only the
+    // settings that differ from it.
     bool backup = false;
     QString backupDir;
     bool changedOnly = false;
@@ -49,10 +50,10 @@ struct RunResult {
     QString model;            // what the unit said it is
     // What the unit holds (read, verify) or was sent (write, restore), for the journal.
     std::optional<ConfigurationSet> configuration;
-    int settingsSent = 0;                    // exchanges of the write, the probe included
+    int settingsSent = 0;                    // settings the write sent, the probe aside
     std::optional<ConfigurationSet> backup;  // what the unit held before a write
     QString backupPath;                      // the backup's file, if one was saved
-    qint64 durationMs = 0;
+    qint64 durationMs = 0;                   // of the last operation (the backup's is its own)
 };
 
 // One unit's walk (backup read, phone pre-read, write, read-back, compare, journal), each step
@@ -79,18 +80,20 @@ signals:
     void finished();
 
 private:
-    enum class Step { PhoneRead, Write, Read, VerifyRead };
+    enum class Step { Backup, PhoneRead, Write, Read, VerifyRead };
 
     void connectSession();
     QString stepName() const;
     void run(Step next);
     void onFinished(UnitSession::Outcome result);
     QString failureReason(UnitSession::Outcome result) const;
-    bool isSending() const;
+    void startSending();
+    QString writtenText(const QString& text) const;
+    void finishBackup();
+    bool saveBackup();
     void finishVerify();
     void finishRead();
     void finish(RunCode code, const QString& summary);
-    void record();
 
     const RunInput input;
     std::unique_ptr<UnitSession> session;

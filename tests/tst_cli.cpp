@@ -359,6 +359,20 @@ private slots:
         QTest::newRow("journal: limit 0") << QStringList{"journal", "--limit", "0"} << 2 << "'0'";
         QTest::newRow("journal: sync to a file")
             << QStringList{"journal", "--sync"} << 2 << "sends to a server";
+        QTest::newRow("changed-only without a backup")
+            << QStringList{"write", "-p", "/x", "f", "--changed-only"} << 2 << "needs --backup";
+        QTest::newRow("backup on verify") << QStringList{"verify", "-p", "/x", "f", "--backup"} << 2
+                                          << "--backup does not apply to verify";
+        QTest::newRow("restore to two ports")
+            << QStringList{"restore", "-p", "/x", "-p", "/y", "--from", "1"} << 2 << "one -p PORT";
+        QTest::newRow("restore without a record")
+            << QStringList{"restore", "-p", "/x"} << 2 << "needs --from ID";
+        QTest::newRow("restore from no number")
+            << QStringList{"restore", "-p", "/x", "--from", "1x"} << 2
+            << "--from takes a record number, not '1x'";
+        QTest::newRow("restore without a journal")
+            << QStringList{"restore", "-p", "/x", "--from", "1", "--no-journal"} << 2
+            << "--no-journal does not apply to restore";
         QTest::newRow("journal option elsewhere")
             << QStringList{"show", "f", "--since", "2026-01-01"} << 2
             << "--since does not apply to show";
@@ -1027,6 +1041,83 @@ private slots:
         const Run run = cli({"verify", "-p", sim->slavePath(), path("f.json")});
         QCOMPARE(run.code, 0);
         QCOMPARE(run.err, sim->slavePath().toUtf8() + ": equal\n");
+    }
+
+    // A write with a backup, then a restore of that backup, gives the unit back byte for byte.
+    void backupThenRestore() {
+        const ConfigurationSet original = filled(QStringLiteral("unit"), 6);
+        UnitSimulator* sim = unit(original);
+        QVERIFY(sim);
+        const QString port = sim->slavePath(), journal = path("restore.sqlite");
+        QVERIFY(QDir(dir.path()).mkdir("backups"));
+        QVERIFY(writeFile("new.json", ConfigJson::serialize(filled(QStringLiteral("new"), 2))));
+        const Run write = cli(fast({"write", "-p", port, path("new.json"), "--backup-dir",
+                                    path("backups"), "--journal", journal}));
+        QCOMPARE(write.code, 0);
+        QVERIFY(sim->configuration() == filled(QStringLiteral("new"), 2));
+        const QStringList saved = QDir(path("backups")).entryList(QDir::Files);
+        QCOMPARE(saved.size(), 1);
+        QVERIFY2(saved[0].startsWith(QFileInfo(port).fileName() + '-'), qPrintable(saved[0]));
+        QCOMPARE(readFile("backups/" + saved[0]), ConfigJson::serialize(original));
+
+        const Run list = cli({"journal", "--json", "--journal", journal});
+        const QJsonArray records = QJsonDocument::fromJson(list.out).array();
+        QCOMPARE(records.size(), 2);  // newest first
+        QCOMPARE(records[1]["action"].toString(), "backup");
+        QCOMPARE(records[1]["file"].toString(), path("backups/" + saved[0]));
+        QCOMPARE(records[1]["sha256"].toString(), journal::fingerprint(original, 32));
+        QCOMPARE(records[0]["action"].toString(), "write");
+        const QString backupId = QString::number(records[1]["id"].toInteger());
+
+        sim->clearReceived();
+        const Run restore = cli(
+            fast({"restore", "-p", port, "--from", backupId, "--verify", "--journal", journal}));
+        QCOMPARE(restore.code, 0);
+        QVERIFY2(restore.err.contains("written and verified"), restore.err);
+        QVERIFY(sim->configuration() == original);
+        const QJsonArray after =
+            QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out).array();
+        QCOMPARE(after.size(), 3);
+        QCOMPARE(after[0]["action"].toString(), "restore");
+        QCOMPARE(after[0]["verified"].toBool(), true);
+        QCOMPARE(after[0]["sha256"].toString(), journal::fingerprint(original, 32));
+
+        // A verify keeps no configuration, so there is nothing to restore from it.
+        QVERIFY(cli(fast({"verify", "-p", port, path("new.json"), "--journal", journal})).code ==
+                1);
+        const QJsonArray newest =
+            QJsonDocument::fromJson(
+                cli({"journal", "--json", "--limit", "1", "--journal", journal}).out)
+                .array();
+        const QString verifyId = QString::number(newest[0].toObject()["id"].toInteger());
+        sim->clearReceived();
+        const Run refused =
+            cli(fast({"restore", "-p", port, "--from", verifyId, "--journal", journal}));
+        QCOMPARE(refused.code, 5);
+        QVERIFY2(refused.err.contains("holds no configuration"), refused.err);
+        QVERIFY(sim->commands().isEmpty());
+    }
+
+    // After the backup read only what differs goes out; the read-back still checks everything.
+    void changedOnly() {
+        const ConfigurationSet onUnit = filled(QStringLiteral("unit"), 6);
+        UnitSimulator* sim = unit(onUnit);
+        QVERIFY(sim);
+        ConfigurationSet edited = onUnit;
+        edited.phoneNo[0] = QStringLiteral("5550100");
+        edited.channelMessage[63] = QStringLiteral("gate");
+        QVERIFY(writeFile("edited.cfg", ConfigFile::serialize(edited)));
+        const Run run = cli(fast({"write", "-p", sim->slavePath(), path("edited.cfg"), "--backup",
+                                  "--changed-only", "--verify"}));
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.err.contains("written and verified, 2 of 98 settings sent"), run.err);
+        QVERIFY(sim->configuration() == edited);
+        QStringList commands;
+        for (const QByteArray& command : sim->commands())
+            commands << QString::fromLatin1(command.left(4));
+        QCOMPARE(commands.count("?\r"), 3);  // backup, write and read-back each start with it
+        QCOMPARE(commands.filter(QRegularExpression("^&")), (QStringList{"&P00", "&M3F"}));
+        QCOMPARE(commands.filter(QRegularExpression("^\\?M")).size(), 2 * 64);
     }
 
     // Each unit run leaves one record, and a record gives back what the unit held.

@@ -140,7 +140,7 @@ private slots:
             expected.phoneNo[k] = before.phoneNo[k];  // a file with 16 keeps the unit's others
         QVERIFY(sim->configuration() == expected);
         QVERIFY(result.configuration && *result.configuration == expected);
-        QCOMPARE(result.settingsSent, sends ? DeviceProcedure::ExchangeCount : 0);
+        QCOMPARE(result.settingsSent, sends ? DeviceProcedure::ExchangeCount - 1 : 0);
         QCOMPARE(result.differences.isEmpty(), code == 0);
 
         const QList<journal::Record> kept = records();
@@ -182,6 +182,116 @@ private slots:
         QCOMPARE(kept.size(), 1);
         QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
         QCOMPARE(kept[0].reason, result.summary);
+    }
+
+    // A backup read first, then only what differs from it; the read-back still covers all.
+    void changedOnly_data() {
+        QTest::addColumn<int>("phones");  // the document's
+        QTest::addColumn<int>("edits");   // settings of the unit's own values changed
+        QTest::addColumn<QStringList>("phases");
+        const QStringList phases{"backing up", "writing changes", "reading back", "done"};
+        QTest::newRow("four settings") << 32 << 4 << phases;
+        QTest::newRow("nothing differs") << 32 << 0 << phases;
+        // The backup brings the unit's 17-32, so no phone read of its own.
+        QTest::newRow("file with 16 phones") << 16 << 4 << phases;
+    }
+    void changedOnly() {
+        QFETCH(int, phones);
+        QFETCH(int, edits);
+        QFETCH(QStringList, phases);
+        const ConfigurationSet before = sim->configuration();
+        ConfigurationSet wanted = before;
+        if (edits) {
+            wanted.slaveId = 30;
+            wanted.phoneNo[2] = QStringLiteral("0123456");
+            wanted.channelMessage[39] = QStringLiteral("changed");
+            wanted.channelEnable[4] = wanted.enabled(4) ? FlagFalse : FlagTrue;
+        }
+        ConfigurationSet document = wanted;
+        for (int k = phones; k < ConfigurationSet::PhoneCount; ++k)
+            document.phoneNo[k] = QStringLiteral("not sent");
+        RunInput in = input(RunInput::Mode::Write, document, phones);
+        in.backup = in.changedOnly = in.verifyAfterWrite = true;
+        QStringList seen;
+        sim->clearReceived();
+        const RunResult result = runOn(in, &seen);
+        QCOMPARE(seen, phases);
+        QCOMPARE(int(result.code), 0);
+        QVERIFY(sim->configuration() == wanted);
+        QVERIFY(result.backup && *result.backup == before);
+        QCOMPARE(result.settingsSent, edits);
+        QList<QByteArray> settings = sim->commands();
+        settings.removeIf([](const QByteArray& command) { return !command.startsWith('&'); });
+        QCOMPARE(settings.size(), edits);
+        QVERIFY2(result.summary.contains(QStringLiteral(", %1 of 98 settings sent").arg(edits)),
+                 qPrintable(result.summary));
+
+        const QList<journal::Record> kept = records();  // newest first
+        QCOMPARE(kept.size(), 2);
+        QCOMPARE(kept[1].action, journal::Action::Backup);
+        QCOMPARE(kept[1].sha256, journal::fingerprint(before, ConfigurationSet::PhoneCount));
+        QCOMPARE(kept[0].action, journal::Action::Write);
+        QCOMPARE(kept[0].verified, std::optional<bool>(true));
+        QCOMPARE(kept[0].sha256, journal::fingerprint(wanted, ConfigurationSet::PhoneCount));
+        QVERIFY(kept[1].time <= kept[0].time);
+    }
+
+    // A unit whose backup cannot be read or kept is not written.
+    void backupFails_data() {
+        QTest::addColumn<UnitFaults>("faults");
+        QTest::addColumn<bool>("folder");  // the backup folder exists
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("reason");
+        UnitFaults probeOnly;
+        probeOnly.probeOnly = true;
+        UnitFaults late;
+        late.lateOnce = "?P05";
+        QTest::newRow("unit stops answering") << probeOnly << true << 4 << "backup read failed";
+        QTest::newRow("late reply") << late << true << 4 << "backup read failed";
+        QTest::newRow("folder gone") << UnitFaults{} << false << 5 << "cannot save the backup";
+    }
+    void backupFails() {
+        QFETCH(UnitFaults, faults);
+        QFETCH(bool, folder);
+        QFETCH(int, code);
+        QFETCH(QString, reason);
+        const ConfigurationSet before = sim->configuration();
+        sim->setFaults(faults);
+        RunInput in = input(RunInput::Mode::Write, tagged(QStringLiteral("file"), 2));
+        in.backup = true;
+        in.backupDir = temporary->filePath(folder ? QStringLiteral(".") : QStringLiteral("gone"));
+        sim->clearReceived();
+        const RunResult result = runOn(in);
+        QCOMPARE(int(result.code), code);
+        QVERIFY2(result.summary.contains(reason), qPrintable(result.summary));
+        QVERIFY2(result.summary.contains(QStringLiteral("nothing was written")),
+                 qPrintable(result.summary));
+        for (const QByteArray& command : sim->commands())
+            QVERIFY2(!command.startsWith('&'), command.constData());
+        QVERIFY(sim->configuration() == before);
+        const QList<journal::Record> kept = records();
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].action, journal::Action::Backup);
+        QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
+    }
+
+    void backupFile() {
+        const ConfigurationSet before = sim->configuration();
+        RunInput in = input(RunInput::Mode::Restore, tagged(QStringLiteral("file"), 2));
+        in.backupDir = temporary->path();
+        in.backup = true;
+        const RunResult result = runOn(in);
+        QCOMPARE(int(result.code), 0);
+        QVERIFY(QFileInfo(result.backupPath)
+                    .fileName()
+                    .startsWith(QFileInfo(sim->slavePath()).fileName() + '-'));
+        const ConfigDocument saved = ConfigDocument::load(result.backupPath);
+        QVERIFY2(saved.ok, qPrintable(saved.error));
+        QVERIFY(saved.set == before);
+        const QList<journal::Record> kept = records();
+        QCOMPARE(kept.size(), 2);
+        QCOMPARE(kept[1].file, result.backupPath);
+        QCOMPARE(kept[0].action, journal::Action::Restore);
     }
 
     void portThatWillNotOpen() {
