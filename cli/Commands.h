@@ -29,6 +29,12 @@ struct Invocation {
     QString action, since, limit, show;
     bool csv = false;
     bool sync = false;
+    // The station's options as given.
+    QStringList watch;
+    QString count;
+    bool noBell = false;
+    bool backup = false;
+    QString backupDir;
 };
 
 int listPorts(const Invocation& line);
@@ -38,6 +44,7 @@ int readUnits(const Invocation& line);
 int writeUnits(const Invocation& line);
 int verifyUnits(const Invocation& line);
 int showJournal(const Invocation& line);
+int runStation(const Invocation& line);
 
 // The lines `show` prints for a configuration.
 QStringList showLines(const ConfigDocument& doc);

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "BatchRunner.h"
+#include "ConfigDocument.h"
+#include "Station.h"
+#include "UnitRun.h"
+
+namespace cli {
+
+// What the station does to every unit.
+struct StationPlan {
+    BatchTask task;     // a write of the file, --verify as asked, journaled
+    QString backupDir;  // empty: no backup before the write
+    // The document for one port (the file, its sheet row, then --set), or empty with `why`.
+    std::function<std::optional<ConfigDocument>(const QString& port, QString* why)> documentFor;
+};
+
+// One unit's run at the station: a backup read when asked, then the write (and read back),
+// each a run of the engine that journals itself.
+class StationUnit {
+public:
+    using Progress = std::function<void(const QString& stage, int done, int count)>;
+
+    StationUnit(const StationPlan& plan, const QString& port, Progress progress);
+    // A run that has not ended (a second interruption) is journaled as failed.
+    ~StationUnit();
+
+    void start(std::function<void(provision::UnitOutcome)> ended);
+
+private:
+    std::unique_ptr<provision::UnitRun> makeRun(const provision::RunInput& input);
+    void startBackup();
+    void startWrite();
+    void refuse(const QString& why);
+    void end(const PortResult& result);
+
+    const StationPlan& plan;
+    QString port;
+    Progress progress;
+    provision::RunInput backupInput;
+    provision::RunInput writeInput;
+    // Two runs, not one reused: the backup's ends from inside itself as the write starts.
+    std::unique_ptr<provision::UnitRun> backupRun;
+    std::unique_ptr<provision::UnitRun> writeRun;
+    QString model;
+    std::function<void(provision::UnitOutcome)> onEnded;
+    bool hasEnded = false;
+};
+
+}  // namespace cli
