@@ -63,7 +63,7 @@ void StationUnit::startBackup() {
     backupInput.verifyAfterWrite = false;
     // The time in the name, so a unit plugged in twice keeps both copies.
     const QString stamp =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss.zzz"));
     backupInput.outputPattern =
         QDir(plan.backupDir).filePath(QStringLiteral("{port}-%1.cfg").arg(stamp));
     backupRun = makeRun(backupInput);

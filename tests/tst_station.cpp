@@ -29,7 +29,7 @@ class tst_station : public QObject {
     UnitSimulator* unit(const UnitFaults& faults = {}) {
         auto sim = std::make_unique<UnitSimulator>();
         ConfigurationSet blank = UnitSimulator::sampleConfiguration();
-        blank.slaveId = 99;
+        blank.slaveId = 30;
         sim->setConfiguration(blank);
         sim->setFaults(faults);
         if (!sim->open()) return nullptr;
@@ -213,7 +213,8 @@ void tst_station::unitsPluggedOneAfterAnother() {
 void tst_station::pluggedAgainRunsAgain() {
     UnitSimulator* sim = unit();
     QVERIFY(sim);
-    start({"--count", "2", "--no-bell", "--set", "slave-id=7"});
+    QVERIFY(QDir(path("")).mkdir("backups"));
+    start({"--count", "2", "--no-bell", "--set", "slave-id=7", "--backup-dir", path("backups")});
     QVERIFY(station.waitForStarted(5000));
     QVERIFY(plug(sim, "unit1"));
     QVERIFY2(waitFor(": done"), out);
@@ -227,6 +228,16 @@ void tst_station::pluggedAgainRunsAgain() {
     QCOMPARE(out.count("plugged in"), 2);
     QCOMPARE(sim->configuration().slaveId, 7);
     QCOMPARE(writesOf(journal(), path("unit1")).size(), 2);
+    // Each run saved what the unit held before it: 30 the first time, 7 the second.
+    const QStringList backups = QDir(path("backups")).entryList({"unit1-*.cfg"}, QDir::Files);
+    QCOMPARE(backups.size(), 2);  // sorted by name, which holds the time
+    const int held[] = {30, 7};
+    for (int i = 0; i < 2; ++i) {
+        const ConfigFile::LoadResult saved =
+            ConfigFile::load(path("backups/" + backups[i]), ConfigurationSet());
+        QVERIFY2(saved.ok, qPrintable(saved.error));
+        QCOMPARE(saved.set.slaveId, held[i]);
+    }
 }
 
 // The first SIGTERM takes no new unit but lets the one being written finish.
@@ -246,7 +257,7 @@ void tst_station::interruptLetsTheRunningUnitFinish() {
     QVERIFY2(out.contains("unit1 (QX-ALARM-1): done"), out);
     QVERIFY2(!out.contains("unit2"), out);
     QCOMPARE(running->configuration().slaveId, 5);
-    QCOMPARE(late->configuration().slaveId, 99);
+    QCOMPARE(late->configuration().slaveId, 30);
 }
 
 QTEST_GUILESS_MAIN(tst_station)
