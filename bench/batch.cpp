@@ -1,7 +1,8 @@
 // A batch write with read-back at the unit's real 100 ms pace: one unit alone, then eight at
 // once, through the real quellix-cli against units in a separate quellix-unitsim process. Each
 // unit has its own line and timer, so eight should take about as long as one. Prints figures;
-// it fails only when a run itself fails.
+// it fails only when a run itself fails. Then the same through a station: one unit plugged in,
+// then eight plugged in at once.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -50,6 +51,37 @@ double timedWrite(const QStringList& ports, const QString& file) {
     return double(clock.nsecsElapsed()) / 1e9;
 }
 
+// Seconds from starting a station to its end after `units` units, plugged in at once through
+// quellix-unitsim --link, were written and read back; negative when it did not succeed.
+double timedStation(int units, const QString& file) {
+    QTemporaryDir folder;
+    QProcess station;
+    station.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    station.start(QStringLiteral(QX_CLI_PATH),
+                  {QStringLiteral("station"), file, QStringLiteral("--verify"),
+                   QStringLiteral("--no-journal"), QStringLiteral("--no-bell"),
+                   QStringLiteral("--count"), QString::number(units), QStringLiteral("--watch"),
+                   folder.filePath(QStringLiteral("unit*"))});
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(QStringLiteral(QX_UNITSIM_PATH),
+              {QStringLiteral("--count"), QString::number(units), QStringLiteral("--link"),
+               folder.filePath(QStringLiteral("unit{n}"))});
+    const bool ended = station.waitForFinished(RunTimeoutMs);
+    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    sim.terminate();
+    sim.waitForFinished(5000);
+    if (ended && station.exitStatus() == QProcess::NormalExit && station.exitCode() == 0)
+        return seconds;
+    std::fprintf(stderr, "quellix-bench-batch: a station of %d unit(s) failed (exit %d)\n", units,
+                 station.exitCode());
+    station.kill();
+    station.waitForFinished();
+    return -1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -87,5 +119,12 @@ int main(int argc, char* argv[]) {
         "write --verify at 100 ms: 1 unit %.2f s, %d units %.2f s, ratio %.3f "
         "(goal <= 1.05)\n",
         one, Units, all, all / one);
+    const double stationOne = timedStation(1, file);
+    const double stationAll = stationOne < 0 ? -1 : timedStation(Units, file);
+    if (stationOne < 0 || stationAll < 0) return 1;
+    std::printf(
+        "station, write --verify at 100 ms: 1 unit %.2f s, %d plugged in at once %.2f s, "
+        "ratio %.3f\n",
+        stationOne, Units, stationAll, stationAll / stationOne);
     return 0;
 }
