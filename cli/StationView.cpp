@@ -64,7 +64,10 @@ void StationView::progress(const QString& port, const QString& stage, int done, 
 void StationView::note(const QString& text) {
     if (isLive) {
         // Above the table, which is drawn again below it.
-        writeTo(out, QStringLiteral("\x1b[%1A\r\x1b[J").arg(drawnLines) + text + '\n');
+        // "Up 0" would still go up a line on most terminals.
+        const QString clear =
+            drawnLines > 0 ? QStringLiteral("\x1b[%1A\r\x1b[J").arg(drawnLines) : QString();
+        writeTo(out, clear + text + '\n');
         drawnLines = 0;
         return redraw();
     }
