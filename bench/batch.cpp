@@ -1,8 +1,9 @@
 // A batch write with read-back at the unit's real 100 ms pace: one unit alone, then eight at
 // once, through the real quellix-cli against units in a separate quellix-unitsim process. Each
 // unit has its own line and timer, so eight should take about as long as one. Then a one-phone
-// edit written with a backup, sending everything against only what changed. Prints figures; it
-// fails only when a run itself fails.
+// edit written with a backup, sending everything against only what changed, and the same
+// batch through a station: one unit plugged in, then eight plugged in at once. Prints
+// figures; it fails only when a run itself fails.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -71,6 +72,37 @@ QString oneEdit(const QTemporaryDir& dir, const QString& name, const QString& ph
     return file;
 }
 
+// Seconds from starting a station to its end after `units` units, plugged in at once through
+// quellix-unitsim --link, were written and read back; negative when it did not succeed.
+double timedStation(int units, const QString& file) {
+    QTemporaryDir folder;
+    QProcess station;
+    station.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    station.start(QStringLiteral(QX_CLI_PATH),
+                  {QStringLiteral("station"), file, QStringLiteral("--verify"),
+                   QStringLiteral("--no-journal"), QStringLiteral("--no-bell"),
+                   QStringLiteral("--count"), QString::number(units), QStringLiteral("--watch"),
+                   folder.filePath(QStringLiteral("unit*"))});
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(QStringLiteral(QX_UNITSIM_PATH),
+              {QStringLiteral("--count"), QString::number(units), QStringLiteral("--link"),
+               folder.filePath(QStringLiteral("unit{n}"))});
+    const bool ended = station.waitForFinished(RunTimeoutMs);
+    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    sim.terminate();
+    sim.waitForFinished(5000);
+    if (ended && station.exitStatus() == QProcess::NormalExit && station.exitCode() == 0)
+        return seconds;
+    std::fprintf(stderr, "quellix-bench-batch: a station of %d unit(s) failed (exit %d)\n", units,
+                 station.exitCode());
+    station.kill();
+    station.waitForFinished();
+    return -1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -123,5 +155,12 @@ int main(int argc, char* argv[]) {
         "one-phone edit, write --backup --verify %.2f s, with --changed-only %.2f s, ratio %.3f "
         "(goal <= 0.68)\n",
         full, changed, changed / full);
+    const double stationOne = timedStation(1, file);
+    const double stationAll = stationOne < 0 ? -1 : timedStation(Units, file);
+    if (stationOne < 0 || stationAll < 0) return 1;
+    std::printf(
+        "station, write --verify at 100 ms: 1 unit %.2f s, %d plugged in at once %.2f s, "
+        "ratio %.3f\n",
+        stationOne, Units, stationAll, stationAll / stationOne);
     return 0;
 }

@@ -35,6 +35,9 @@ enum Option {
     Csv,
     Show,
     Sync,
+    Watch,
+    Count,
+    NoBell,
     Quiet,
     Help,
     Version,
@@ -82,6 +85,10 @@ const std::array<OptionRow, OptionCount> optionRows{{
     {nullptr, "show", "ID", QT_TRANSLATE_NOOP("cli", "journal: the configuration of record ID.")},
     {nullptr, "sync", nullptr,
      QT_TRANSLATE_NOOP("cli", "journal: send the records kept locally to the server.")},
+    {nullptr, "watch", "GLOB",
+     QT_TRANSLATE_NOOP("cli", "station: only devices whose path matches; repeat for several.")},
+    {nullptr, "count", "N", QT_TRANSLATE_NOOP("cli", "station: end after N units are done.")},
+    {nullptr, "no-bell", nullptr, QT_TRANSLATE_NOOP("cli", "station: no bell on each result.")},
     {"q", "quiet", nullptr, QT_TRANSLATE_NOOP("cli", "No progress or summaries; errors only.")},
     {"h", "help", nullptr, QT_TRANSLATE_NOOP("cli", "Show this help.")},
     {nullptr, "version", nullptr, QT_TRANSLATE_NOOP("cli", "Show the version.")},
@@ -107,7 +114,11 @@ struct Command {
     int (*handler)(const Invocation&);
 };
 
-const std::array<Command, 8> commands{{
+constexpr unsigned OnStation = bit(Interval) | bit(Log) | bit(JournalTarget) | bit(NoJournal) |
+                               bit(Verify) | bit(Set) | bit(SheetFile) | bit(Watch) | bit(Count) |
+                               bit(NoBell) | bit(Backup) | bit(BackupDir);
+
+const std::array<Command, 9> commands{{
     {"ports", "[--json]", 0, bit(Json), listPorts},
     {"read", "-p PORT [-p PORT ...] -o FILE", 0, OnUnits | bit(Output), readUnits},
     {"write",
@@ -127,6 +138,10 @@ const std::array<Command, 8> commands{{
      "  quellix-cli journal --show ID [-o FILE]\n"
      "  quellix-cli journal --sync",
      0, OnJournal, showJournal},
+    {"station",
+     "FILE [--sheet CSV] [--set NAME=VALUE ...] [--verify] [--backup] [--backup-dir DIR]\n"
+     "                      [--watch GLOB ...] [--count N] [--no-bell]",
+     1, OnStation, runStation},
 }};
 
 const char* const Notes = QT_TRANSLATE_NOOP(
@@ -146,7 +161,10 @@ const char* const Notes = QT_TRANSLATE_NOOP(
     "only warns.\n"
     "Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,\n"
     "4 no unit answered or the line was lost, 5 a file (or the journal) could not be read\n"
-    "or written.");
+    "or written.\n"
+    "station writes FILE to every unit plugged in while it runs, each once, until --count\n"
+    "units are done or Ctrl-C (a second Ctrl-C ends at once); it exits 0 when every unit\n"
+    "was done, 1 when any differed on reading back, 4 when any failed.");
 
 QList<QCommandLineOption> parserOptions() {
     QList<QCommandLineOption> options;
@@ -263,6 +281,9 @@ Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLine
     line.show = parser.value(options[Show]);
     line.csv = parser.isSet(options[Csv]);
     line.sync = parser.isSet(options[Sync]);
+    line.watch = parser.values(options[Watch]);
+    line.count = parser.value(options[Count]);
+    line.noBell = parser.isSet(options[NoBell]);
     return line;
 }
 

@@ -18,6 +18,7 @@
 #include "ExitCode.h"
 #include "Reporter.h"
 #include "Sheet.h"
+#include "StationCommand.h"
 #include "TrafficLog.h"
 #include "UnitValues.h"
 
@@ -95,11 +96,7 @@ bool loadDocument(const QString& name, ConfigDocument* doc) {
     return false;
 }
 
-// What every command on units needs: ports once each and a usable interval.
-int checkUnitLine(const Invocation& line, BatchTask* task) {
-    if (line.ports.isEmpty()) return usageError(Text::tr("%1 needs -p PORT").arg(line.command));
-    if (QSet<QString>(line.ports.begin(), line.ports.end()).size() != line.ports.size())
-        return usageError(Text::tr("a port is given twice"));
+int checkInterval(const Invocation& line, BatchTask* task) {
     bool ok = false;
     task->intervalMs = line.interval.toInt(&ok);
     if (!ok || task->intervalMs <= 0)
@@ -107,6 +104,14 @@ int checkUnitLine(const Invocation& line, BatchTask* task) {
             Text::tr("--interval needs a positive whole number of milliseconds, not '%1'")
                 .arg(line.interval));
     return Done;
+}
+
+// What every command on units needs: ports once each and a usable interval.
+int checkUnitLine(const Invocation& line, BatchTask* task) {
+    if (line.ports.isEmpty()) return usageError(Text::tr("%1 needs -p PORT").arg(line.command));
+    if (QSet<QString>(line.ports.begin(), line.ports.end()).size() != line.ports.size())
+        return usageError(Text::tr("a port is given twice"));
+    return checkInterval(line, task);
 }
 
 // A read takes 10 s or more; a file it could not save would only fail at the end.
@@ -292,7 +297,67 @@ int sendOrCompare(const Invocation& line, BatchTask::Mode mode) {
     return runBatch(line, task);
 }
 
+int checkCount(const QString& given, int* count) {
+    if (given.isEmpty()) return Done;
+    bool ok = false;
+    *count = given.toInt(&ok);
+    if (ok && *count > 0) return Done;
+    return usageError(Text::tr("--count needs a positive whole number, not '%1'").arg(given));
+}
+
+// A port's row of the sheet (none without a sheet), refused when the sheet has no row or
+// several for it, or a phone the file does not hold.
+std::optional<QList<provision::Assignment>> stationRow(const std::optional<provision::Sheet>& sheet,
+                                                       const BatchTask& task, const QString& port,
+                                                       QString* why) {
+    if (!sheet) return QList<provision::Assignment>();
+    const provision::SheetMatch matched =
+        sheet->match({provision::PortIdentity{port, QSerialPortInfo(port).serialNumber()}});
+    if (!matched.ok()) {
+        *why = matched.errors.join(QStringLiteral("; "));
+        return std::nullopt;
+    }
+    const QList<provision::Assignment>& values = sheet->rows()[matched.rowOfPort[0]].assignments;
+    *why = phoneOutsideFile(values, task);
+    if (!why->isEmpty()) return std::nullopt;
+    return values;
+}
+
 }  // namespace
+
+int runStation(const Invocation& line) {
+    StationPlan plan;
+    BatchTask& task = plan.task;
+    int count = 0;
+    QList<provision::Assignment> common;
+    if (const int code = checkInterval(line, &task); code != Done) return code;
+    if (const int code = checkCount(line.count, &count); code != Done) return code;
+    if (const int code = checkAssignments(line, &common); code != Done) return code;
+    task.mode = BatchTask::Mode::Write;
+    task.verifyAfterWrite = line.verify;
+    task.documentName = shownName(line.files[0]);
+    task.file = line.files[0];
+    if (!loadDocument(line.files[0], &task.document)) return FileFailed;
+    if (const QString why = phoneOutsideFile(common, task); !why.isEmpty()) return usageError(why);
+    if (const int code = checkBackups(line, &task); code != Done) return code;
+    std::optional<provision::Sheet> sheet;
+    if (!line.sheets.isEmpty()) {
+        sheet = provision::Sheet::load(line.sheets.first());
+        if (!sheet->ok()) return refuseSheet(sheet->error());
+        for (const QString& note : sheet->notes())
+            say(note);
+    }
+    plan.documentFor = [sheet, common, &task](const QString& port, QString* why) {
+        const std::optional<QList<provision::Assignment>> row = stationRow(sheet, task, port, why);
+        if (!row) return std::optional<ConfigDocument>();
+        ConfigDocument document = task.document;
+        // Every value was checked already, so none of these can be refused.
+        for (const provision::Assignment& a : *row + common)
+            provision::apply(a, &document.set);
+        return std::optional<ConfigDocument>(document);
+    };
+    return station(line, plan, count);
+}
 
 int listPorts(const Invocation& line) {
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();

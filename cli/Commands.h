@@ -36,6 +36,10 @@ struct Invocation {
     QString action, since, limit, show;
     bool csv = false;
     bool sync = false;
+    // The station's options as given.
+    QStringList watch;
+    QString count;
+    bool noBell = false;
 };
 
 int listPorts(const Invocation& line);
@@ -46,6 +50,7 @@ int writeUnits(const Invocation& line);
 int verifyUnits(const Invocation& line);
 int restoreUnit(const Invocation& line);
 int showJournal(const Invocation& line);
+int runStation(const Invocation& line);
 
 // The lines `show` prints for a configuration.
 QStringList showLines(const ConfigDocument& doc);

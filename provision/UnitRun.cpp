@@ -196,7 +196,7 @@ void UnitRun::finishBackup() {
 bool UnitRun::saveBackup() {
     // No colons, so the name is valid on every system.
     const QString time =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss.zzz'Z'"));
     const QString path =
         QDir(input.backupDir)
             .filePath(QStringLiteral("%1-%2.json").arg(QFileInfo(outcome.port).fileName(), time));

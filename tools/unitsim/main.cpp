@@ -4,6 +4,8 @@
 #include <unistd.h>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
@@ -33,6 +35,40 @@ bool installQuitSignals(QCoreApplication& app) {
     return ::sigaction(SIGINT, &action, nullptr) == 0 &&
            ::sigaction(SIGTERM, &action, nullptr) == 0;
 }
+
+QString numbered(const QString& pattern, size_t n) {
+    return QString(pattern).replace(QStringLiteral("{n}"), QString::number(n + 1));
+}
+
+// The --link symlinks; each is removed again when the program ends, so an exit unplugs.
+class LinkSet {
+public:
+    ~LinkSet() {
+        for (const QString& path : made)
+            QFile::remove(path);
+    }
+    bool make(const QString& pattern, const std::vector<std::unique_ptr<UnitSimulator>>& units) {
+        for (size_t n = 0; n < units.size(); ++n) {
+            const QString path = numbered(pattern, n);
+            // Replacing whatever is there could unplug another unit or destroy a file.
+            if (QFileInfo(path).exists() || QFileInfo(path).isSymLink()) {
+                std::fprintf(stderr, "quellix-unitsim: cannot link %s: it exists already\n",
+                             qPrintable(path));
+                return false;
+            }
+            if (!QFile::link(units[n]->slavePath(), path)) {
+                std::fprintf(stderr, "quellix-unitsim: cannot link %s to %s\n", qPrintable(path),
+                             qPrintable(units[n]->slavePath()));
+                return false;
+            }
+            made << path;
+        }
+        return true;
+    }
+
+private:
+    QStringList made;
+};
 
 bool parseCount(const QCommandLineParser& parser, const QString& name, qint64 min, qint64* value) {
     if (!parser.isSet(name)) return true;
@@ -91,6 +127,10 @@ int main(int argc, char* argv[]) {
          QStringLiteral("N")},
         {QStringLiteral("model"), QStringLiteral("Model text sent after \">\" in the probe reply."),
          QStringLiteral("TEXT")},
+        {QStringLiteral("link"),
+         QStringLiteral("Make PATH a symbolic link to the unit's device (removed on exit), as if "
+                        "it were plugged in there; with --count above 1 PATH must hold {n}."),
+         QStringLiteral("PATH")},
     });
     parser.process(app);
 
@@ -115,6 +155,11 @@ int main(int argc, char* argv[]) {
     // One file for several units would keep only the last one's configuration.
     if (count > 1 && parser.isSet(QStringLiteral("save")) && !savePath.contains(u"{n}")) {
         std::fprintf(stderr, "quellix-unitsim: with --count above 1, --save needs {n}\n");
+        return 2;
+    }
+    const QString linkPath = parser.value(QStringLiteral("link"));
+    if (count > 1 && parser.isSet(QStringLiteral("link")) && !linkPath.contains(u"{n}")) {
+        std::fprintf(stderr, "quellix-unitsim: with --count above 1, --link needs {n}\n");
         return 2;
     }
     count = qMin<qint64>(count, 256);  // each unit holds a pseudo-terminal
@@ -164,6 +209,8 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "quellix-unitsim: %s hung up\n", qPrintable(path));
         });
     }
+    LinkSet links;
+    if (parser.isSet(QStringLiteral("link")) && !links.make(linkPath, units)) return 1;
     // Every path before the first command, so a caller can read them all and then start.
     for (const auto& unit : units)
         std::printf("%s\n", qPrintable(unit->slavePath()));
@@ -172,8 +219,7 @@ int main(int argc, char* argv[]) {
     const int status = app.exec();
     if (parser.isSet(QStringLiteral("save"))) {
         for (size_t n = 0; n < units.size(); ++n) {
-            const QString path =
-                QString(savePath).replace(QStringLiteral("{n}"), QString::number(n + 1));
+            const QString path = numbered(savePath, n);
             QString error;
             if (!ConfigFile::save(path, units[n]->configuration(), &error)) {
                 std::fprintf(stderr, "quellix-unitsim: cannot save %s: %s\n", qPrintable(path),

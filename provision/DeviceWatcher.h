@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+namespace provision {
+
+// Notices serial devices being plugged in and out by looking at what is there about twice a
+// second. Without patterns it follows the system's USB serial devices; with patterns (shell
+// wildcards on a whole path, "/dev/ttyUSB*") it follows the listed devices whose path matches
+// and also any file matching in the pattern's folder, such as a symbolic link to a
+// pseudo-terminal, which counts while its target exists.
+class DeviceWatcher : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int DefaultIntervalMs = 500;
+
+    explicit DeviceWatcher(const QStringList& patterns, QObject* parent = nullptr);
+
+    // The first look happens at once, so devices already plugged in appear too.
+    void start(int intervalMs = DefaultIntervalMs);
+    void stop();
+    QStringList present() const;
+
+signals:
+    void appeared(const QString& path);
+    void disappeared(const QString& path);
+
+public slots:
+    void poll();
+
+private:
+    QSet<QString> scan() const;
+    bool matches(const QString& path) const;
+
+    QStringList globs;
+    QSet<QString> known;
+    QTimer timer;
+};
+
+}  // namespace provision
