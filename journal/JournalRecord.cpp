@@ -144,6 +144,7 @@ QJsonObject Record::toJson() const {
         {QStringLiteral("durationMs"), durationMs},
         {QStringLiteral("file"), textOrNull(file)},
         {QStringLiteral("sha256"), textOrNull(sha256)},
+        {QStringLiteral("settingsSent"), settingsSent ? QJsonValue(*settingsSent) : QJsonValue()},
         {QStringLiteral("configuration"), configurationValue(*this)},
     };
 }
@@ -151,7 +152,7 @@ QJsonObject Record::toJson() const {
 QString Record::csvHeader() {
     return QStringLiteral(
         "id,time,operator,host,version,action,port,serialNumber,vendorId,productId,location,"
-        "model,outcome,reason,verified,differences,durationMs,file,sha256");
+        "model,outcome,reason,verified,differences,durationMs,file,sha256,settingsSent");
 }
 
 QString Record::csvRow() const {
@@ -175,7 +176,8 @@ QString Record::csvRow() const {
                              QString::number(differences),
                              QString::number(durationMs),
                              file,
-                             sha256};
+                             sha256,
+                             settingsSent ? QString::number(*settingsSent) : QString()};
     QStringList quoted;
     quoted.reserve(fields.size());
     for (const QString& field : fields)

@@ -50,7 +50,8 @@ struct Record {
     qint64 durationMs = 0;
     QString file;
     QString sha256;
-    QByteArray configuration;  // canonicalJson; empty when the action carries none
+    std::optional<int> settingsSent;  // a write or restore: the settings it sent
+    QByteArray configuration;         // canonicalJson; empty when the action carries none
 
     // A record of `action` on `port` starting now, by this user on this host.
     static Record begin(Action action, const QString& port, const QString& version);
@@ -59,7 +60,8 @@ struct Record {
 
     // camelCase keys: id, time, operator, host, version, action, port, serialNumber, vendorId,
     // productId, location, model, outcome, reason, verified, differences, durationMs, file,
-    // sha256, configuration. Unknown texts and a missing configuration are null.
+    // sha256, settingsSent, configuration. Unknown texts, numbers and a missing configuration
+    // are null.
     QJsonObject toJson() const;
     // The same fields but the configuration (too large for a spreadsheet cell), RFC 4180 quoted.
     static QString csvHeader();

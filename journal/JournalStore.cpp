@@ -48,14 +48,16 @@ const QList<QStringList> Migrations{
      QStringLiteral("INSERT INTO journal_configuration (id, configuration) SELECT id, "
                     "configuration FROM journal WHERE configuration IS NOT NULL"),
      QStringLiteral("ALTER TABLE journal DROP COLUMN configuration")},
+    // How many settings a write or restore sent, which --changed-only makes fewer than all.
+    {QStringLiteral("ALTER TABLE journal ADD COLUMN settings_sent INTEGER")},
 };
-static_assert(Store::SchemaVersion == 2);
+static_assert(Store::SchemaVersion == 3);
 
 // Every column of a record but its id, in the order recordFrom reads them.
 const QString Fields = QStringLiteral(
     "origin, time_ms, operator, host, version, action, port, serial_number, vendor_id, "
     "product_id, location, model, outcome, reason, verified, differences, duration_ms, file, "
-    "sha256");
+    "sha256, settings_sent");
 
 QVariant textValue(const QString& text) {
     return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
@@ -116,7 +118,8 @@ std::optional<Record> recordFrom(const QSqlQuery& query, bool withConfiguration)
     record.durationMs = query.value(17).toLongLong();
     record.file = query.value(18).toString();
     record.sha256 = query.value(19).toString();
-    if (withConfiguration) record.configuration = query.value(20).toString().toUtf8();
+    if (!query.isNull(20)) record.settingsSent = query.value(20).toInt();
+    if (withConfiguration) record.configuration = query.value(21).toString().toUtf8();
     return record;
 }
 
@@ -278,7 +281,7 @@ bool Store::insert(Record& record, const QString& pendingFor, QString* error) {
         record.verified ? QVariant(int(*record.verified)) : QVariant(QMetaType::fromType<int>());
     const bool ok = exec(query,
                          QStringLiteral("INSERT INTO journal (%1, pending_for) VALUES (?, ?, ?, ?, "
-                                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
                                         "ON CONFLICT (origin) DO NOTHING RETURNING id")
                              .arg(Fields),
                          {textValue(record.origin),
@@ -300,6 +303,8 @@ bool Store::insert(Record& record, const QString& pendingFor, QString* error) {
                           record.durationMs,
                           textValue(record.file),
                           textValue(record.sha256),
+                          record.settingsSent ? QVariant(*record.settingsSent)
+                                              : QVariant(QMetaType::fromType<int>()),
                           textValue(pendingFor)},
                          error);
     if (!ok) return false;

@@ -25,7 +25,7 @@ struct Filter {
 // false (or nothing) on failure and puts the database's reason into *error.
 class Store {
 public:
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
 
     explicit Store(const Target& target);
     ~Store();

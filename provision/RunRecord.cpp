@@ -57,6 +57,8 @@ journal::Record runRecord(const RunInput& input, const RunResult& result) {
     if (input.mode == RunInput::Mode::Verify || input.verifyAfterWrite)
         record.verified = result.code == Done;
     record.differences = int(result.differences.size());
+    if (input.mode == RunInput::Mode::Write || input.mode == RunInput::Mode::Restore)
+        record.settingsSent = result.settingsSent;
     record.file = absolute(input.mode == RunInput::Mode::Read
                                ? UnitRun::outputPath(input.outputPattern, result.port)
                                : input.file);

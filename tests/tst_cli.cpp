@@ -1118,6 +1118,12 @@ private slots:
         QCOMPARE(commands.count("?\r"), 3);  // backup, write and read-back each start with it
         QCOMPARE(commands.filter(QRegularExpression("^&")), (QStringList{"&P00", "&M3F"}));
         QCOMPARE(commands.filter(QRegularExpression("^\\?M")).size(), 2 * 64);
+        // The write's record says how few went out.
+        const Run list = cli({"journal", "--json", "--action", "write", "--limit", "1"});
+        QCOMPARE(list.code, 0);
+        const QJsonArray records = QJsonDocument::fromJson(list.out).array();
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0].toObject()["settingsSent"].toInt(-1), 2);
     }
 
     // Each unit run leaves one record, and a record gives back what the unit held.

@@ -231,6 +231,7 @@ private slots:
         if (verified >= 0) record.verified = verified == 1;
         record.differences = 3;
         record.durationMs = 4321;
+        record.settingsSent = 2;
         record.file = "/tmp/site ü.cfg";
         ConfigurationSet set;
         set.slaveId = 5;
@@ -245,11 +246,11 @@ private slots:
         QVERIFY(error.isEmpty());
 
         const QJsonObject json = found->toJson();
-        const QStringList keys{"id",         "time",      "operator", "host",
-                               "version",    "action",    "port",     "serialNumber",
-                               "vendorId",   "productId", "location", "model",
-                               "outcome",    "reason",    "verified", "differences",
-                               "durationMs", "file",      "sha256",   "configuration"};
+        const QStringList keys{
+            "id",      "time",         "operator",     "host",        "version",    "action",
+            "port",    "serialNumber", "vendorId",     "productId",   "location",   "model",
+            "outcome", "reason",       "verified",     "differences", "durationMs", "file",
+            "sha256",  "settingsSent", "configuration"};
         const QStringList names = json.keys();
         QCOMPARE(QSet<QString>(names.cbegin(), names.cend()),
                  QSet<QString>(keys.cbegin(), keys.cend()));
@@ -260,6 +261,7 @@ private slots:
         QCOMPARE(json["verified"].type(), verified < 0 ? QJsonValue::Null : QJsonValue::Bool);
         QCOMPARE(json["differences"].toInt(-1), 3);
         QCOMPARE(json["durationMs"].toInteger(), 4321);
+        QCOMPARE(json["settingsSent"].toInt(-1), 2);
         QCOMPARE(json["vendorId"].toString(), "0403");
         QCOMPARE(json["sha256"].toString(), fingerprint(set, 16));
         QCOMPARE(json["configuration"].toObject()["slaveId"].toInt(), 5);
