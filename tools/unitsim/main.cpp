@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ConfigFile.h"
@@ -80,6 +81,174 @@ bool parseCount(const QCommandLineParser& parser, const QString& name, qint64 mi
     return false;
 }
 
+struct OptionRow {
+    const char* name;
+    const char* help;
+    const char* valueName;  // empty for a plain switch
+};
+
+const OptionRow optionTable[] = {
+    {"silent", "Answer nothing.", ""},
+    {"probe-only", "Answer the probe and nothing else.", ""},
+    {"delay", "Send every reply MS milliseconds late.", "MS"},
+    {"garbage", "Answer every command with random bytes.", ""},
+    {"hang-up-after", "Close the line after N commands, like an unplugged adapter.", "N"},
+    {"flood", "Send BYTES bytes of noise after the probe reply.", "BYTES"},
+    {"late-once",
+     "Hold back the reply to the first CMD (such as ?P05) and send it just ahead of the next "
+     "reply.",
+     "CMD"},
+    {"seed", "Seed for garbage and flood bytes (default 1).", "N"},
+    {"log", "Append every received command to FILE.", "FILE"},
+    {"load", "Start with the configuration in FILE (the tool's file format).", "FILE"},
+    {"save",
+     "Write the configuration to FILE on exit; with --count above 1 FILE must hold {n}, the "
+     "unit's number from 1.",
+     "FILE"},
+    {"count", "Start N units, each with the same options (default 1).", "N"},
+    {"model", "Model text sent after \">\" in the probe reply.", "TEXT"},
+    {"link",
+     "Make PATH a symbolic link to the unit's device (removed on exit), as if it were plugged in "
+     "there; with --count above 1 PATH must hold {n}.",
+     "PATH"},
+};
+
+void addOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated alarm modem unit on a pseudo-terminal. Prints the device path "
+                       "to open in the tool as the first line, then runs until interrupted."));
+    parser.addHelpOption();
+    for (const OptionRow& row : optionTable)
+        parser.addOption(QCommandLineOption(QString::fromUtf8(row.name),
+                                            QString::fromUtf8(row.help),
+                                            QString::fromUtf8(row.valueName)));
+}
+
+using UnitList = std::vector<std::unique_ptr<UnitSimulator>>;
+
+// What every unit is started with; an unset option stays empty.
+struct Settings {
+    UnitFaults faults;
+    qint64 count = 1;
+    ConfigurationSet initial;
+    std::optional<QString> model, log, save, link;
+};
+
+std::optional<QString> valueIfSet(const QCommandLineParser& parser, const char* name) {
+    const QString option = QString::fromUtf8(name);
+    if (!parser.isSet(option)) return std::nullopt;
+    return parser.value(option);
+}
+
+bool readFaults(const QCommandLineParser& parser, Settings& settings) {
+    UnitFaults& faults = settings.faults;
+    faults.silent = parser.isSet(QStringLiteral("silent"));
+    faults.probeOnly = parser.isSet(QStringLiteral("probe-only"));
+    faults.garbage = parser.isSet(QStringLiteral("garbage"));
+    qint64 delay = 0, hangUpAfter = -1, flood = 0, seed = 1;
+    if (!parseCount(parser, QStringLiteral("count"), 1, &settings.count) ||
+        !parseCount(parser, QStringLiteral("delay"), 0, &delay) ||
+        !parseCount(parser, QStringLiteral("hang-up-after"), 0, &hangUpAfter) ||
+        !parseCount(parser, QStringLiteral("flood"), 0, &flood) ||
+        !parseCount(parser, QStringLiteral("seed"), 0, &seed))
+        return false;
+    faults.delayMs = int(qMin<qint64>(delay, 3'600'000));
+    faults.hangUpAfter = int(qMin<qint64>(hangUpAfter, 1'000'000'000));
+    faults.floodBytes = flood;
+    faults.lateOnce = parser.value(QStringLiteral("late-once")).toLatin1();
+    faults.seed = quint32(seed);
+    return true;
+}
+
+// Returns the exit status to stop with, or nothing when the units can start.
+std::optional<int> readSettings(const QCommandLineParser& parser, Settings& settings) {
+    if (!readFaults(parser, settings)) return 2;
+    settings.model = valueIfSet(parser, "model");
+    settings.log = valueIfSet(parser, "log");
+    settings.save = valueIfSet(parser, "save");
+    settings.link = valueIfSet(parser, "link");
+    // One file for several units would keep only the last one's configuration.
+    if (settings.count > 1 && settings.save && !settings.save->contains(u"{n}")) {
+        std::fprintf(stderr, "quellix-unitsim: with --count above 1, --save needs {n}\n");
+        return 2;
+    }
+    if (settings.count > 1 && settings.link && !settings.link->contains(u"{n}")) {
+        std::fprintf(stderr, "quellix-unitsim: with --count above 1, --link needs {n}\n");
+        return 2;
+    }
+    settings.count = qMin<qint64>(settings.count, 256);  // each unit holds a pseudo-terminal
+
+    settings.initial = UnitSimulator::sampleConfiguration();
+    if (const std::optional<QString> path = valueIfSet(parser, "load")) {
+        const ConfigFile::LoadResult loaded = ConfigFile::load(*path, settings.initial);
+        // A half-read file would start the unit with a mix nobody asked for.
+        if (!loaded.ok) {
+            std::fprintf(stderr, "quellix-unitsim: cannot load %s: %s\n", qPrintable(*path),
+                         qPrintable(loaded.error));
+            return 1;
+        }
+        settings.initial = loaded.set;
+    }
+    return std::nullopt;
+}
+
+bool makeUnits(const Settings& settings, UnitList& units) {
+    for (qint64 n = 0; n < settings.count; ++n) {
+        auto unit = std::make_unique<UnitSimulator>();
+        unit->setFaults(settings.faults);
+        if (settings.model) unit->setModelText(*settings.model);
+        if (settings.log) {
+            unit->setLogFile(*settings.log);
+            if (!unit->isLogging()) {
+                std::fprintf(stderr, "quellix-unitsim: cannot open log file: %s\n",
+                             qPrintable(unit->errorString()));
+                return false;
+            }
+        }
+        unit->setConfiguration(settings.initial);
+        units.push_back(std::move(unit));
+    }
+    return true;
+}
+
+// Opens the units, links them and prints their paths; false (already reported) on failure.
+bool startUnits(QCoreApplication& app, const Settings& settings, UnitList& units, LinkSet& links) {
+    if (!makeUnits(settings, units)) return false;
+    if (!installQuitSignals(app)) {
+        std::perror("quellix-unitsim: signal handling");
+        return false;
+    }
+    for (const auto& unit : units) {
+        if (!unit->open()) {
+            std::fprintf(stderr, "quellix-unitsim: %s\n", qPrintable(unit->errorString()));
+            return false;
+        }
+        const QString path = unit->slavePath();
+        QObject::connect(unit.get(), &UnitSimulator::hungUp, &app, [path] {
+            std::fprintf(stderr, "quellix-unitsim: %s hung up\n", qPrintable(path));
+        });
+    }
+    if (settings.link && !links.make(*settings.link, units)) return false;
+    // Every path before the first command, so a caller can read them all and then start.
+    for (const auto& unit : units)
+        std::printf("%s\n", qPrintable(unit->slavePath()));
+    std::fflush(stdout);
+    return true;
+}
+
+bool saveUnits(const QString& pattern, const UnitList& units) {
+    for (size_t n = 0; n < units.size(); ++n) {
+        const QString path = numbered(pattern, n);
+        QString error;
+        if (!ConfigFile::save(path, units[n]->configuration(), &error)) {
+            std::fprintf(stderr, "quellix-unitsim: cannot save %s: %s\n", qPrintable(path),
+                         qPrintable(error));
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -91,142 +260,17 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("quellix-unitsim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Simulated alarm modem unit on a pseudo-terminal. Prints the device path "
-                       "to open in the tool as the first line, then runs until interrupted."));
-    parser.addHelpOption();
-    parser.addOptions({
-        {QStringLiteral("silent"), QStringLiteral("Answer nothing.")},
-        {QStringLiteral("probe-only"), QStringLiteral("Answer the probe and nothing else.")},
-        {QStringLiteral("delay"), QStringLiteral("Send every reply MS milliseconds late."),
-         QStringLiteral("MS")},
-        {QStringLiteral("garbage"), QStringLiteral("Answer every command with random bytes.")},
-        {QStringLiteral("hang-up-after"),
-         QStringLiteral("Close the line after N commands, like an unplugged adapter."),
-         QStringLiteral("N")},
-        {QStringLiteral("flood"),
-         QStringLiteral("Send BYTES bytes of noise after the probe reply."),
-         QStringLiteral("BYTES")},
-        {QStringLiteral("late-once"),
-         QStringLiteral("Hold back the reply to the first CMD (such as ?P05) and send it just "
-                        "ahead of the next reply."),
-         QStringLiteral("CMD")},
-        {QStringLiteral("seed"), QStringLiteral("Seed for garbage and flood bytes (default 1)."),
-         QStringLiteral("N")},
-        {QStringLiteral("log"), QStringLiteral("Append every received command to FILE."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("load"),
-         QStringLiteral("Start with the configuration in FILE (the tool's file format)."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("save"),
-         QStringLiteral("Write the configuration to FILE on exit; with --count above 1 FILE "
-                        "must hold {n}, the unit's number from 1."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("count"),
-         QStringLiteral("Start N units, each with the same options (default 1)."),
-         QStringLiteral("N")},
-        {QStringLiteral("model"), QStringLiteral("Model text sent after \">\" in the probe reply."),
-         QStringLiteral("TEXT")},
-        {QStringLiteral("link"),
-         QStringLiteral("Make PATH a symbolic link to the unit's device (removed on exit), as if "
-                        "it were plugged in there; with --count above 1 PATH must hold {n}."),
-         QStringLiteral("PATH")},
-    });
+    addOptions(parser);
     parser.process(app);
 
-    UnitFaults faults;
-    faults.silent = parser.isSet(QStringLiteral("silent"));
-    faults.probeOnly = parser.isSet(QStringLiteral("probe-only"));
-    faults.garbage = parser.isSet(QStringLiteral("garbage"));
-    qint64 delay = 0, hangUpAfter = -1, flood = 0, seed = 1, count = 1;
-    if (!parseCount(parser, QStringLiteral("count"), 1, &count) ||
-        !parseCount(parser, QStringLiteral("delay"), 0, &delay) ||
-        !parseCount(parser, QStringLiteral("hang-up-after"), 0, &hangUpAfter) ||
-        !parseCount(parser, QStringLiteral("flood"), 0, &flood) ||
-        !parseCount(parser, QStringLiteral("seed"), 0, &seed))
-        return 2;
-    faults.delayMs = int(qMin<qint64>(delay, 3'600'000));
-    faults.hangUpAfter = int(qMin<qint64>(hangUpAfter, 1'000'000'000));
-    faults.floodBytes = flood;
-    faults.lateOnce = parser.value(QStringLiteral("late-once")).toLatin1();
-    faults.seed = quint32(seed);
-
-    const QString savePath = parser.value(QStringLiteral("save"));
-    // One file for several units would keep only the last one's configuration.
-    if (count > 1 && parser.isSet(QStringLiteral("save")) && !savePath.contains(u"{n}")) {
-        std::fprintf(stderr, "quellix-unitsim: with --count above 1, --save needs {n}\n");
-        return 2;
-    }
-    const QString linkPath = parser.value(QStringLiteral("link"));
-    if (count > 1 && parser.isSet(QStringLiteral("link")) && !linkPath.contains(u"{n}")) {
-        std::fprintf(stderr, "quellix-unitsim: with --count above 1, --link needs {n}\n");
-        return 2;
-    }
-    count = qMin<qint64>(count, 256);  // each unit holds a pseudo-terminal
-
-    ConfigurationSet initial = UnitSimulator::sampleConfiguration();
-    if (parser.isSet(QStringLiteral("load"))) {
-        const QString path = parser.value(QStringLiteral("load"));
-        const ConfigFile::LoadResult loaded = ConfigFile::load(path, initial);
-        // A half-read file would start the unit with a mix nobody asked for.
-        if (!loaded.ok) {
-            std::fprintf(stderr, "quellix-unitsim: cannot load %s: %s\n", qPrintable(path),
-                         qPrintable(loaded.error));
-            return 1;
-        }
-        initial = loaded.set;
-    }
-
-    std::vector<std::unique_ptr<UnitSimulator>> units;
-    for (qint64 n = 0; n < count; ++n) {
-        auto unit = std::make_unique<UnitSimulator>();
-        unit->setFaults(faults);
-        if (parser.isSet(QStringLiteral("model")))
-            unit->setModelText(parser.value(QStringLiteral("model")));
-        if (parser.isSet(QStringLiteral("log"))) {
-            unit->setLogFile(parser.value(QStringLiteral("log")));
-            if (!unit->isLogging()) {
-                std::fprintf(stderr, "quellix-unitsim: cannot open log file: %s\n",
-                             qPrintable(unit->errorString()));
-                return 1;
-            }
-        }
-        unit->setConfiguration(initial);
-        units.push_back(std::move(unit));
-    }
-
-    if (!installQuitSignals(app)) {
-        std::perror("quellix-unitsim: signal handling");
-        return 1;
-    }
-    for (const auto& unit : units) {
-        if (!unit->open()) {
-            std::fprintf(stderr, "quellix-unitsim: %s\n", qPrintable(unit->errorString()));
-            return 1;
-        }
-        const QString path = unit->slavePath();
-        QObject::connect(unit.get(), &UnitSimulator::hungUp, &app, [path] {
-            std::fprintf(stderr, "quellix-unitsim: %s hung up\n", qPrintable(path));
-        });
-    }
+    Settings settings;
+    if (const std::optional<int> status = readSettings(parser, settings)) return *status;
+    // Declared after the units, so the links are removed before the units close.
+    UnitList units;
     LinkSet links;
-    if (parser.isSet(QStringLiteral("link")) && !links.make(linkPath, units)) return 1;
-    // Every path before the first command, so a caller can read them all and then start.
-    for (const auto& unit : units)
-        std::printf("%s\n", qPrintable(unit->slavePath()));
-    std::fflush(stdout);
+    if (!startUnits(app, settings, units, links)) return 1;
 
     const int status = app.exec();
-    if (parser.isSet(QStringLiteral("save"))) {
-        for (size_t n = 0; n < units.size(); ++n) {
-            const QString path = numbered(savePath, n);
-            QString error;
-            if (!ConfigFile::save(path, units[n]->configuration(), &error)) {
-                std::fprintf(stderr, "quellix-unitsim: cannot save %s: %s\n", qPrintable(path),
-                             qPrintable(error));
-                return 1;
-            }
-        }
-    }
+    if (settings.save && !saveUnits(*settings.save, units)) return 1;
     return status;
 }
