@@ -8,13 +8,13 @@
 
 #include "ConfigFile.h"
 #include "ConfigJson.h"
+#include "ConfigText.h"
 
 namespace {
 
+using ConfigFile::Text;
 constexpr int ClassicPhones = 16;
 constexpr int ClassicRecordCount = 145;
-const QString NulCrText =
-    QStringLiteral("holds NUL followed by CR, where the unit's line ends a text; remove them");
 // A configuration is a few kilobytes; anything far larger is not one.
 constexpr qint64 MaxBytes = 4 * 1024 * 1024;
 
@@ -38,16 +38,14 @@ QStringList lengthNotes(const ConfigurationSet& set, int phoneCount) {
     QStringList notes;
     auto note = [&notes](const QString& what, const QString& text, int max) {
         if (text.size() > max)
-            notes << QStringLiteral(
-                         "%1: %2 characters; the window's editor cuts it to %3 when "
-                         "edited")
+            notes << Text::tr("%1: %2 characters; the window's editor cuts it to %3 when edited")
                          .arg(what, QString::number(text.size()), QString::number(max));
     };
     for (int k = 0; k < phoneCount; ++k)
-        note(QStringLiteral("phone %1").arg(k + 1), set.phoneNo[size_t(k)],
+        note(Text::tr("phone %1").arg(k + 1), set.phoneNo[size_t(k)],
              ConfigurationSet::PhoneMaxLength);
     for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
-        note(QStringLiteral("channel %1 message").arg(i + 1), set.channelMessage[size_t(i)],
+        note(Text::tr("channel %1 message").arg(i + 1), set.channelMessage[size_t(i)],
              ConfigurationSet::MessageMaxLength);
     return notes;
 }
@@ -63,8 +61,10 @@ QString checkLine(const ConfigurationSet& set) {
     std::sort(texts.begin(), texts.end());
     for (const auto& [record, text] : texts)
         if (ConfigurationSet::cutOnTheLine(*text))
-            return QStringLiteral("record %1 (%2): %3")
-                .arg(QString::number(record), ConfigFile::recordContent(record), NulCrText);
+            return Text::tr("record %1 (%2): %3")
+                .arg(QString::number(record), ConfigFile::recordContent(record),
+                     Text::tr("holds NUL followed by CR, where the unit's line ends a text; "
+                              "remove them"));
     return {};
 }
 
@@ -94,7 +94,7 @@ ConfigDocument ConfigDocument::parse(const QByteArray& bytes) {
         return doc;
     }
     if (doc.set.slaveId < 0) {
-        doc.error = QStringLiteral("record 1 (the slave ID): outside 0..%1")
+        doc.error = Text::tr("record 1 (the slave ID): outside 0..%1")
                         .arg(ConfigurationSet::SlaveIdCount - 1);
         return doc;
     }
@@ -114,18 +114,18 @@ ConfigDocument ConfigDocument::load(const QString& path) {
                             : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!opened) {
         ConfigDocument doc;
-        doc.error = QStringLiteral("cannot be opened: %1").arg(file.errorString());
+        doc.error = Text::tr("cannot be opened: %1").arg(file.errorString());
         return doc;
     }
     QByteArray bytes;
     if (!readToEnd(file, &bytes)) {
         ConfigDocument doc;
-        doc.error = QStringLiteral("cannot be read: %1").arg(file.errorString());
+        doc.error = Text::tr("cannot be read: %1").arg(file.errorString());
         return doc;
     }
     if (bytes.size() > MaxBytes) {
         ConfigDocument doc;
-        doc.error = QStringLiteral("larger than %1 bytes").arg(MaxBytes);
+        doc.error = Text::tr("larger than %1 bytes").arg(MaxBytes);
         return doc;
     }
     return parse(bytes);

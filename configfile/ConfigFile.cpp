@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "ConfigText.h"
 #include "Records.h"
 
 namespace ConfigFile {
@@ -24,16 +25,16 @@ constexpr int LastRecord = ExtraPhoneRecord + ConfigurationSet::PhoneCount - Cla
 }  // namespace
 
 QString recordContent(int record) {
-    if (record == 1) return QStringLiteral("the slave ID");
+    if (record == 1) return Text::tr("the slave ID");
     if (record < FirstChannelRecord)
-        return QStringLiteral("phone number %1").arg(record - FirstPhoneRecord + 1);
+        return Text::tr("phone number %1").arg(record - FirstPhoneRecord + 1);
     if (record <= ClassicRecordCount) {
         const int channel = (record - FirstChannelRecord) / 2 + 1;
         return (record - FirstChannelRecord) % 2 == 0
-                   ? QStringLiteral("the flag of channel %1").arg(channel)
-                   : QStringLiteral("the message of channel %1").arg(channel);
+                   ? Text::tr("the flag of channel %1").arg(channel)
+                   : Text::tr("the message of channel %1").arg(channel);
     }
-    return QStringLiteral("phone number %1").arg(record - ExtraPhoneRecord + ClassicPhones + 1);
+    return Text::tr("phone number %1").arg(record - ExtraPhoneRecord + ClassicPhones + 1);
 }
 
 int phoneRecord(int slot) {
@@ -50,7 +51,7 @@ void stop(LoadResult& result, const RecordReader& reader, Status status, int rec
     result.ok = false;
     QString why = records::describe(status);
     if (status == Status::ReadError) why += QStringLiteral(" (%1)").arg(reader.deviceError());
-    result.error = QStringLiteral("Loading stopped at record %1 (%2): %3.")
+    result.error = Text::tr("Loading stopped at record %1 (%2): %3.")
                        .arg(record)
                        .arg(recordContent(record), why);
 }
@@ -137,9 +138,9 @@ bool save(const QString& path, const ConfigurationSet& set, QString* error) {
     const QString refused = unsavableText(set);
     if (refused.isEmpty()) return saveBytes(path, serialize(set), error);
     if (error)
-        *error = QCoreApplication::translate("ConfigFile",
-                                             "%1 holds a double quote (\"), which a record file "
-                                             "cannot hold; save as JSON instead")
+        *error = Text::tr(
+                     "%1 holds a double quote (\"), which a record file "
+                     "cannot hold; save as JSON instead")
                      .arg(refused);
     return false;
 }
@@ -153,9 +154,8 @@ bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
     // isFile() follow a symbolic link, so a link to a regular file still replaces its target.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return fail(QCoreApplication::translate("ConfigFile",
-                                                "%1 exists and is not a regular file; give a new "
-                                                "name or a regular file")
+        return fail(Text::tr("%1 exists and is not a regular file; give a new "
+                             "name or a regular file")
                         .arg(path));
     QSaveFile file(path);
     // Unbuffered, so every write reaches the system at once and its failure is seen here: a
@@ -186,7 +186,7 @@ LoadResult load(const QString& path, const ConfigurationSet& base) {
         LoadResult result;
         result.set = base;
         result.ok = false;
-        result.error = QStringLiteral("The file could not be opened: %1.").arg(file.errorString());
+        result.error = Text::tr("The file could not be opened: %1.").arg(file.errorString());
         return result;
     }
     return parse(file, base);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "Codepage.h"
+#include "ConfigText.h"
 #include "Escape.h"
 #include "Records.h"
 
@@ -15,6 +16,7 @@ namespace ConfigJson {
 
 namespace {
 
+using ConfigFile::Text;
 constexpr int ClassicPhones = 16;
 
 // Refuses keys nobody reads: a misspelt "mesage" must not silently leave a message empty.
@@ -28,46 +30,46 @@ QString unknownKey(const QJsonObject& object, const QSet<QString>& known) {
 // A text fits when a record file can hold it, so that a JSON file can always be saved as one.
 QString checkText(const QJsonValue& value, QString* text) {
     constexpr qsizetype MaxLength = records::RecordReader::MaxRecordBytes;
-    if (!value.isString()) return QStringLiteral("not a string");
+    if (!value.isString()) return Text::tr("not a string");
     *text = value.toString();
-    if (!codepage::canEncode(*text)) return QStringLiteral("holds a character Windows-1252 lacks");
+    if (!codepage::canEncode(*text)) return Text::tr("holds a character Windows-1252 lacks");
     if (ConfigurationSet::cutOnTheLine(*text))
-        return QStringLiteral("holds NUL followed by CR, where the unit's line ends a text");
+        return Text::tr("holds NUL followed by CR, where the unit's line ends a text");
     if (text->size() > MaxLength)
-        return QStringLiteral("%1 characters, at most %2").arg(text->size()).arg(MaxLength);
+        return Text::tr("%1 characters, at most %2").arg(text->size()).arg(MaxLength);
     return {};
 }
 
 // "where: why", or just "why" for the file as a whole.
 QString failure(const QString& where, const QString& why) {
-    return where.isEmpty() ? why : where + QStringLiteral(": ") + why;
+    return where.isEmpty() ? why : Text::tr("%1: %2").arg(where, why);
 }
 
 QString parseRoot(const QByteArray& bytes, QJsonObject* root) {
     QJsonParseError parseError{};
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return failure({}, QStringLiteral("not valid JSON at offset %1 (%2)")
+        return failure({}, Text::tr("not valid JSON at offset %1 (%2)")
                                .arg(QString::number(parseError.offset), parseError.errorString()));
-    if (!doc.isObject()) return failure({}, QStringLiteral("not a JSON object"));
+    if (!doc.isObject()) return failure({}, Text::tr("not a JSON object"));
     *root = doc.object();
     const QString stray = unknownKey(
         *root, {QStringLiteral("slaveId"), QStringLiteral("phones"), QStringLiteral("channels")});
-    if (!stray.isEmpty()) return failure(escape::controls(stray), QStringLiteral("unknown key"));
+    if (!stray.isEmpty()) return failure(escape::controls(stray), Text::tr("unknown key"));
     return {};
 }
 
 QString parseSlaveId(const QJsonObject& root, ConfigurationSet* set) {
     const QString where = QStringLiteral("slaveId");
     const QJsonValue id = root.value(where);
-    if (id.isUndefined()) return failure(where, QStringLiteral("missing"));
+    if (id.isUndefined()) return failure(where, Text::tr("missing"));
     const double idValue = id.toDouble(-1);
     if (!id.isDouble() || std::floor(idValue) != idValue)
-        return failure(where, QStringLiteral("not a whole number"));
+        return failure(where, Text::tr("not a whole number"));
     if (idValue < 0 || idValue >= ConfigurationSet::SlaveIdCount)
-        return failure(where, QStringLiteral("%1 is outside 0..%2")
-                                  .arg(idValue)
-                                  .arg(ConfigurationSet::SlaveIdCount - 1));
+        return failure(
+            where,
+            Text::tr("%1 is outside 0..%2").arg(idValue).arg(ConfigurationSet::SlaveIdCount - 1));
     set->slaveId = int(idValue);
     return {};
 }
@@ -76,8 +78,7 @@ QString parseSlaveId(const QJsonObject& root, ConfigurationSet* set) {
 QString arrayAt(const QJsonObject& root, const QString& key, QJsonArray* array) {
     const QJsonValue value = root.value(key);
     if (!value.isArray())
-        return failure(
-            key, value.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not an array"));
+        return failure(key, value.isUndefined() ? Text::tr("missing") : Text::tr("not an array"));
     *array = value.toArray();
     return {};
 }
@@ -88,12 +89,12 @@ QString parsePhones(const QJsonObject& root, ConfigurationSet* set, int* phoneCo
         return error;
     if (phones.size() != ClassicPhones && phones.size() != ConfigurationSet::PhoneCount)
         return failure(QStringLiteral("phones"),
-                       QStringLiteral("%1 entries, 16 or 32 expected").arg(phones.size()));
+                       Text::tr("%1 entries, 16 or 32 expected").arg(phones.size()));
     for (int k = 0; k < phones.size(); ++k) {
         QString text;
         const QString why = checkText(phones[k], &text);
         if (!why.isEmpty())
-            return failure(QStringLiteral("phones[%1] (phone %2)").arg(k).arg(k + 1), why);
+            return failure(Text::tr("phones[%1] (phone %2)").arg(k).arg(k + 1), why);
         set->phoneNo[k] = text;
     }
     *phoneCount = int(phones.size());
@@ -103,22 +104,20 @@ QString parsePhones(const QJsonObject& root, ConfigurationSet* set, int* phoneCo
 // Channel `i` (0-based) of the array; errors name the array position and the channel.
 QString parseChannel(const QJsonValue& value, int i, ConfigurationSet* set) {
     const QString where = QStringLiteral("channels[%1]").arg(i);
-    const QString name = QStringLiteral(" (channel %1)").arg(i + 1);
-    if (!value.isObject()) return failure(where + name, QStringLiteral("not an object"));
+    const QString name = Text::tr(" (channel %1)").arg(i + 1);
+    if (!value.isObject()) return failure(where + name, Text::tr("not an object"));
     const QJsonObject channel = value.toObject();
     const QString strayKey =
         unknownKey(channel, {QStringLiteral("enabled"), QStringLiteral("message")});
     if (!strayKey.isEmpty())
-        return failure(where + '.' + escape::controls(strayKey) + name,
-                       QStringLiteral("unknown key"));
+        return failure(where + '.' + escape::controls(strayKey) + name, Text::tr("unknown key"));
     const QJsonValue enabled = channel.value(QStringLiteral("enabled"));
     if (!enabled.isBool())
         return failure(where + QStringLiteral(".enabled") + name,
-                       enabled.isUndefined() ? QStringLiteral("missing")
-                                             : QStringLiteral("not true or false"));
+                       enabled.isUndefined() ? Text::tr("missing") : Text::tr("not true or false"));
     const QJsonValue message = channel.value(QStringLiteral("message"));
     if (message.isUndefined())
-        return failure(where + QStringLiteral(".message") + name, QStringLiteral("missing"));
+        return failure(where + QStringLiteral(".message") + name, Text::tr("missing"));
     QString text;
     const QString why = checkText(message, &text);
     if (!why.isEmpty()) return failure(where + QStringLiteral(".message") + name, why);
@@ -133,7 +132,7 @@ QString parseChannels(const QJsonObject& root, ConfigurationSet* set) {
         return error;
     if (channels.size() != ConfigurationSet::ChannelCount)
         return failure(QStringLiteral("channels"),
-                       QStringLiteral("%1 entries, 64 expected").arg(channels.size()));
+                       Text::tr("%1 entries, 64 expected").arg(channels.size()));
     for (int i = 0; i < channels.size(); ++i)
         if (QString error = parseChannel(channels[i], i, set); !error.isEmpty()) return error;
     return {};

@@ -3,8 +3,11 @@
 #include <QIODevice>
 
 #include "Codepage.h"
+#include "ConfigText.h"
 
 namespace records {
+
+using ConfigFile::Text;
 
 namespace {
 constexpr char Quote = '"';
@@ -187,17 +190,17 @@ RecordReader::Status RecordReader::readText(QString* text) {
 QString describe(RecordReader::Status status) {
     switch (status) {
         case RecordReader::Status::Ok:
-            return QStringLiteral("no error");
+            return Text::tr("no error");
         case RecordReader::Status::EndOfFile:
-            return QStringLiteral("the file ends early");
+            return Text::tr("the file ends early");
         case RecordReader::Status::NotANumber:
-            return QStringLiteral("a number was expected");
+            return Text::tr("a number was expected");
         case RecordReader::Status::OutOfRange:
-            return QStringLiteral("the number is outside -32768 to 32767");
+            return Text::tr("the number is outside -32768 to 32767");
         case RecordReader::Status::TooLong:
-            return QStringLiteral("the record is longer than 64 KiB");
+            return Text::tr("the record is longer than 64 KiB");
         case RecordReader::Status::ReadError:
-            return QStringLiteral("the file could not be read");
+            return Text::tr("the file could not be read");
     }
     return {};
 }

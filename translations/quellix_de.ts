@@ -11,6 +11,162 @@
         <source>%1 exists and is not a regular file; give a new name or a regular file</source>
         <translation>%1 existiert und ist keine gewöhnliche Datei; geben Sie einen neuen Namen oder eine gewöhnliche Datei an</translation>
     </message>
+    <message>
+        <source>%1: %2 characters; the window&apos;s editor cuts it to %3 when edited</source>
+        <translation>%1: %2 Zeichen; der Editor des Fensters kürzt beim Bearbeiten auf %3</translation>
+    </message>
+    <message>
+        <source>phone %1</source>
+        <translation>Rufnummer %1</translation>
+    </message>
+    <message>
+        <source>channel %1 message</source>
+        <translation>Meldung von Kanal %1</translation>
+    </message>
+    <message>
+        <source>record %1 (%2): %3</source>
+        <translation>Datensatz %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>holds NUL followed by CR, where the unit&apos;s line ends a text; remove them</source>
+        <translation>enthält NUL gefolgt von CR, womit die Einheit auf der Leitung einen Text beendet; entfernen Sie beide</translation>
+    </message>
+    <message>
+        <source>record 1 (the slave ID): outside 0..%1</source>
+        <translation>Datensatz 1 (die Slave-ID): außerhalb von 0..%1</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <translation>kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>größer als %1 Byte</translation>
+    </message>
+    <message>
+        <source>the slave ID</source>
+        <translation>die Slave-ID</translation>
+    </message>
+    <message>
+        <source>phone number %1</source>
+        <translation>Rufnummer %1</translation>
+    </message>
+    <message>
+        <source>the flag of channel %1</source>
+        <translation>das Freigabe-Flag von Kanal %1</translation>
+    </message>
+    <message>
+        <source>the message of channel %1</source>
+        <translation>die Meldung von Kanal %1</translation>
+    </message>
+    <message>
+        <source>Loading stopped at record %1 (%2): %3.</source>
+        <translation>Laden bei Datensatz %1 (%2) abgebrochen: %3.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1.</source>
+        <translation>Die Datei konnte nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>not a string</source>
+        <translation>keine Zeichenkette</translation>
+    </message>
+    <message>
+        <source>holds a character Windows-1252 lacks</source>
+        <translation>enthält ein Zeichen, das Windows-1252 nicht kennt</translation>
+    </message>
+    <message>
+        <source>holds NUL followed by CR, where the unit&apos;s line ends a text</source>
+        <translation>enthält NUL gefolgt von CR, womit die Einheit auf der Leitung einen Text beendet</translation>
+    </message>
+    <message>
+        <source>%1 characters, at most %2</source>
+        <translation>%1 Zeichen, höchstens %2</translation>
+    </message>
+    <message>
+        <source>not valid JSON at offset %1 (%2)</source>
+        <translation>kein gültiges JSON an Position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>unbekannter Schlüssel</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is outside 0..%2</source>
+        <translation>%1 liegt außerhalb von 0..%2</translation>
+    </message>
+    <message>
+        <source>not an array</source>
+        <translation>kein Array</translation>
+    </message>
+    <message>
+        <source>%1 entries, 16 or 32 expected</source>
+        <translation>%1 Einträge, 16 oder 32 erwartet</translation>
+    </message>
+    <message>
+        <source>phones[%1] (phone %2)</source>
+        <translation>phones[%1] (Rufnummer %2)</translation>
+    </message>
+    <message>
+        <source> (channel %1)</source>
+        <translation> (Kanal %1)</translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation>kein Objekt</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>weder true noch false</translation>
+    </message>
+    <message>
+        <source>%1 entries, 64 expected</source>
+        <translation>%1 Einträge, 64 erwartet</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>kein Fehler</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>die Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>a number was expected</source>
+        <translation>eine Zahl wurde erwartet</translation>
+    </message>
+    <message>
+        <source>the number is outside -32768 to 32767</source>
+        <translation>die Zahl liegt außerhalb von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>the record is longer than 64 KiB</source>
+        <translation>der Datensatz ist länger als 64 KiB</translation>
+    </message>
+    <message>
+        <source>the file could not be read</source>
+        <translation>die Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceProcedure</name>

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QCoreApplication>
+
+namespace ConfigFile {
+
+// The one translation context of the file formats' texts, shared by the record and JSON
+// readers so that a translator sees them together.
+class Text {
+    Q_DECLARE_TR_FUNCTIONS(ConfigFile)
+};
+
+}  // namespace ConfigFile
