@@ -216,6 +216,16 @@ private:
     QThread thread;
 };
 
+// One query of the read answered an exchange late; never the last, whose reply would then
+// not come at all.
+QByteArray slippedQuery(QRandomGenerator& rng) {
+    const int query = rng.bounded(Exchanges - 2);
+    if (query == 0) return QByteArray("?A");
+    if (query == 1) return QByteArray("?E");
+    if (query < 2 + ConfigurationSet::PhoneCount) return "?P" + CommandSet::hex2(query - 2);
+    return "?M" + CommandSet::hex2(query - 2 - ConfigurationSet::PhoneCount);
+}
+
 // What one click of Read or Write from Device led to.
 struct Run {
     QList<QStringList> boxes;
@@ -254,7 +264,30 @@ private:
     bool connectUnit(const UnitFaults& faults, const ConfigurationSet& set);
     bool runProcedure(bool write, Run& run);
     qsizetype settle(Run& run, qsizetype expected);
+    // One cycle: its faults and configurations, then the read, the write and the disconnect.
+    struct Plan {
+        Fault kind = Fault::None;
+        UnitFaults faults;
+        int readDropsAfter = -1;   // commands of the read the unit answers before the line drops
+        int writeDropsAfter = -1;  // the same for the write
+        ConfigurationSet unitSet, before, toWrite;
+        int readFromPage = 1;
+        int writeFromPage = 1;
+        // A late unit, or one that floods the line right behind its probe reply, may miss the
+        // probe's interval; then the communication box is the right answer, and nothing else
+        // is.
+        bool mayMissProbe() const { return kind == Fault::Late || kind == Fault::Flood; }
+    };
+    UnitFaults planFaults(Plan& plan);
+    Plan planCycle(Fault kind);
     bool cycle(Fault fault);
+    bool readFromDevice(const Plan& plan);
+    void checkReadOutcome(const Plan& plan, Run& read, const ConfigurationSet& got);
+    void checkSlipNote(const Plan& plan, const Run& read, const ConfigurationSet& got);
+    void checkPartialRead(const Plan& plan, const ConfigurationSet& got);
+    bool writeToDevice(const Plan& plan);
+    void checkPartialWrite(const Plan& plan);
+    bool disconnectUnit(const Plan& plan);
     void checkLinkAlive();
     void checkLinkLost();
     void check(bool ok, const char* what, int line);
@@ -412,15 +445,11 @@ void tst_soak::checkLinkLost() {
     SOAK_CHECK(!w->cmdDeviceWrite->testAttribute(Qt::WA_ForceDisabled));
 }
 
-// False when the cycle could not go on (no unit, no connection, a hung procedure).
-bool tst_soak::cycle(Fault kind) {
-    fault = kind;
-    cycleFailed = false;
+// What a cycle does to the unit, drawn from the generator before it starts.
+UnitFaults tst_soak::planFaults(Plan& plan) {
     UnitFaults faults;
     faults.seed = rng.generate();
-    int readDropsAfter = -1;   // commands of the read the unit answers before the line drops
-    int writeDropsAfter = -1;  // the same for the write
-    switch (kind) {
+    switch (plan.kind) {
         case Fault::None:
             break;
         case Fault::Silent:
@@ -440,51 +469,86 @@ bool tst_soak::cycle(Fault kind) {
             // is hit after its probe at the earliest: a drop right at the end of the read would
             // come between the two procedures.
             if (rng.bounded(2)) {
-                writeDropsAfter = 1 + rng.bounded(LastHangUpCommand);
-                faults.hangUpAfter = Exchanges + writeDropsAfter;
+                plan.writeDropsAfter = 1 + rng.bounded(LastHangUpCommand);
+                faults.hangUpAfter = Exchanges + plan.writeDropsAfter;
             } else {
-                readDropsAfter = rng.bounded(LastHangUpCommand + 1);
-                faults.hangUpAfter = readDropsAfter;
+                plan.readDropsAfter = rng.bounded(LastHangUpCommand + 1);
+                faults.hangUpAfter = plan.readDropsAfter;
             }
             break;
         case Fault::Flood:
             faults.floodBytes = FloodBytes;
             break;
-        case Fault::Slipped: {
-            // One query of the read answered an exchange late; never the last, whose reply
-            // would then not come at all.
-            const int query = rng.bounded(Exchanges - 2);
-            faults.lateOnce =
-                query == 0   ? QByteArray("?A")
-                : query == 1 ? QByteArray("?E")
-                : query < 2 + ConfigurationSet::PhoneCount
-                    ? "?P" + CommandSet::hex2(query - 2)
-                    : "?M" + CommandSet::hex2(query - 2 - ConfigurationSet::PhoneCount);
+        case Fault::Slipped:
+            faults.lateOnce = slippedQuery(rng);
             break;
-        }
     }
-    const ConfigurationSet unitSet = randomSet(rng);
-    const ConfigurationSet before = randomSet(rng);
-    const ConfigurationSet toWrite = randomSet(rng);
-    const int readFromPage = 2 + rng.bounded(3);
-    const int writeFromPage = 1 + rng.bounded(4);
-    if (!connectUnit(faults, unitSet)) return false;
+    return faults;
+}
 
-    // ---- Read from Device
-    w->applyConfiguration(before);
-    w->selectPage(readFromPage);
+tst_soak::Plan tst_soak::planCycle(Fault kind) {
+    Plan plan;
+    plan.kind = kind;
+    plan.faults = planFaults(plan);
+    plan.unitSet = randomSet(rng);
+    plan.before = randomSet(rng);
+    plan.toWrite = randomSet(rng);
+    plan.readFromPage = 2 + rng.bounded(3);
+    plan.writeFromPage = 1 + rng.bounded(4);
+    return plan;
+}
+
+// False when the cycle could not go on (no unit, no connection, a hung procedure).
+bool tst_soak::cycle(Fault kind) {
+    fault = kind;
+    cycleFailed = false;
+    const Plan plan = planCycle(kind);
+    if (!connectUnit(plan.faults, plan.unitSet)) return false;
+    if (!readFromDevice(plan)) return false;
+    if (plan.readDropsAfter < 0 && !writeToDevice(plan)) return false;
+    return disconnectUnit(plan);
+}
+
+bool tst_soak::readFromDevice(const Plan& plan) {
+    w->applyConfiguration(plan.before);
+    w->selectPage(plan.readFromPage);
     Run read;
     if (!runProcedure(false, read)) return false;
     const ConfigurationSet got = w->configuration();
     SOAK_CHECK(w->currentPage() == 1);  // even when the probe fails
-    // A late unit, or one that floods the line right behind its probe reply, may miss the
-    // probe's interval; then the communication box is the right answer, and nothing else is.
-    const bool mayMissProbe = kind == Fault::Late || kind == Fault::Flood;
+    checkReadOutcome(plan, read, got);
+    checkSlipNote(plan, read, got);
+    if (plan.kind == Fault::ProbeOnly) {
+        ConfigurationSet expected = plan.before;  // slave ID and flags stay; texts read empty
+        expected.phoneNo = {};
+        expected.channelMessage = {};
+        SOAK_SAME(got, expected);
+        for (int s = 0; s < frmMain::Slots; ++s)
+            SOAK_CHECK(w->lblMessage[s]->text().isEmpty());
+    }
+    if (plan.kind == Fault::Flood && read.boxes.isEmpty()) {
+        // Every reply after the probe is noise, but no more of it than the receive buffer holds.
+        for (const QString& message : got.channelMessage)
+            SOAK_CHECK(message.size() <= SerialLink::ReceiveBufferSize - 3);
+    }
+    if (plan.readDropsAfter >= 0) {
+        SOAK_CHECK(read.boxes.size() == 1);
+        checkLinkLost();
+        checkPartialRead(plan, got);
+    } else {
+        checkLinkAlive();
+    }
+    return true;
+}
+
+// Whether the read ran through or was refused at its probe, and what the window then shows.
+void tst_soak::checkReadOutcome(const Plan& plan, Run& read, const ConfigurationSet& got) {
+    const Fault kind = plan.kind;
     const bool readCompletes = kind == Fault::None || kind == Fault::ProbeOnly ||
-                               kind == Fault::Slipped || writeDropsAfter > 0 ||
-                               (mayMissProbe && read.boxes.isEmpty());
-    const bool readRefused =
-        kind == Fault::Silent || kind == Fault::Garbage || (mayMissProbe && !read.boxes.isEmpty());
+                               kind == Fault::Slipped || plan.writeDropsAfter > 0 ||
+                               (plan.mayMissProbe() && read.boxes.isEmpty());
+    const bool readRefused = kind == Fault::Silent || kind == Fault::Garbage ||
+                             (plan.mayMissProbe() && !read.boxes.isEmpty());
     if (readCompletes) {
         SOAK_CHECK(read.boxes.isEmpty());
         SOAK_CHECK(settle(read, Exchanges) == Exchanges);
@@ -494,124 +558,120 @@ bool tst_soak::cycle(Fault kind) {
         SOAK_CHECK(read.boxes.size() == 1);
         SOAK_CHECK(settle(read, 1) == 1);  // the probe alone
         SOAK_CHECK(read.progressShown == 0);
-        SOAK_SAME(got, before);
+        SOAK_SAME(got, plan.before);
     }
-    if (kind == Fault::None || writeDropsAfter > 0) {
-        SOAK_SAME(got, unitSet);
+    if (kind == Fault::None || plan.writeDropsAfter > 0) {
+        SOAK_SAME(got, plan.unitSet);
         for (int s = 0; s < frmMain::Slots; ++s) {
-            SOAK_CHECK(w->lblMessage[s]->text() == unitSet.channelMessage[s]);
-            SOAK_CHECK(w->chkChEnable[s]->isChecked() == unitSet.enabled(s));
+            SOAK_CHECK(w->lblMessage[s]->text() == plan.unitSet.channelMessage[s]);
+            SOAK_CHECK(w->chkChEnable[s]->isChecked() == plan.unitSet.enabled(s));
         }
     }
-    // A reply an exchange late shifts the ones after it: the window keeps what it got, and a
-    // note says replies came late exactly when what it got is not what the unit holds (a busy
-    // machine may make a reply late in any cycle).
+}
+
+// A reply an exchange late shifts the ones after it: the window keeps what it got, and a note
+// says replies came late exactly when what it got is not what the unit holds (a busy machine
+// may make a reply late in any cycle).
+void tst_soak::checkSlipNote(const Plan& plan, const Run& read, const ConfigurationSet& got) {
     auto* note = w->findChild<QMessageBox*>(QStringLiteral("slipNote"));
-    if ((kind == Fault::None || kind == Fault::Slipped) && read.boxes.isEmpty()) {
-        SOAK_CHECK((note != nullptr) == (got != unitSet));
-        SOAK_CHECK(kind == Fault::None || note != nullptr);
+    if ((plan.kind == Fault::None || plan.kind == Fault::Slipped) && read.boxes.isEmpty()) {
+        SOAK_CHECK((note != nullptr) == (got != plan.unitSet));
+        SOAK_CHECK(plan.kind == Fault::None || note != nullptr);
     }
     if (note) SOAK_CHECK(note->text().contains(QStringLiteral("replies came late")));
     delete note;
-    if (kind == Fault::ProbeOnly) {
-        ConfigurationSet expected = before;  // slave ID and flags stay; texts read empty
-        expected.phoneNo = {};
-        expected.channelMessage = {};
-        SOAK_SAME(got, expected);
-        for (int s = 0; s < frmMain::Slots; ++s)
-            SOAK_CHECK(w->lblMessage[s]->text().isEmpty());
+}
+
+// Queries answered before the last one landed. The last answer may be lost with the line, and
+// the ones after it were either not sent, leaving the old value, or went unanswered, which
+// empties a number or a message.
+void tst_soak::checkPartialRead(const Plan& plan, const ConfigurationSet& got) {
+    const ConfigurationSet& unitSet = plan.unitSet;
+    const ConfigurationSet& before = plan.before;
+    auto landed = [&](int command) { return command < plan.readDropsAfter; };
+    SOAK_CHECK(landed(SlaveIdCommand)
+                   ? got.slaveId == unitSet.slaveId
+                   : got.slaveId == unitSet.slaveId || got.slaveId == before.slaveId);
+    SOAK_CHECK(landed(FlagsCommand) ? got.channelEnable == unitSet.channelEnable
+                                    : got.channelEnable == unitSet.channelEnable ||
+                                          got.channelEnable == before.channelEnable);
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k) {
+        const QString& phone = got.phoneNo[k];
+        if (landed(FirstPhoneCommand + k))
+            SOAK_CHECK(phone == unitSet.phoneNo[k]);
+        else
+            SOAK_CHECK(phone == unitSet.phoneNo[k] || phone == before.phoneNo[k] ||
+                       phone.isEmpty());
     }
-    if (kind == Fault::Flood && read.boxes.isEmpty()) {
-        // Every reply after the probe is noise, but no more of it than the receive buffer holds.
-        for (const QString& message : got.channelMessage)
-            SOAK_CHECK(message.size() <= SerialLink::ReceiveBufferSize - 3);
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
+        const QString& message = got.channelMessage[i];
+        if (landed(FirstMessageCommand + i))
+            SOAK_CHECK(message == unitSet.channelMessage[i]);
+        else
+            SOAK_CHECK(message == unitSet.channelMessage[i] ||
+                       message == before.channelMessage[i] || message.isEmpty());
     }
-    if (readDropsAfter >= 0) {
-        SOAK_CHECK(read.boxes.size() == 1);
+}
+
+bool tst_soak::writeToDevice(const Plan& plan) {
+    const Fault kind = plan.kind;
+    if (kind == Fault::Flood) {
+        // The first unit still has most of its megabyte queued ahead of any reply; a new one
+        // floods the write from its own probe on.
+        w->cmdConnect->click();
+        if (!connectUnit(plan.faults, plan.unitSet)) return false;
+    }
+    w->applyConfiguration(plan.toWrite);
+    w->selectPage(plan.writeFromPage);
+    Run written;
+    if (!runProcedure(true, written)) return false;
+    SOAK_SAME(w->configuration(), plan.toWrite);  // a write changes nothing in the window
+    SOAK_CHECK(w->currentPage() == plan.writeFromPage);
+    const bool refused = kind == Fault::Silent || kind == Fault::Garbage ||
+                         (plan.mayMissProbe() && !written.boxes.isEmpty());
+    if (refused) {
+        SOAK_CHECK(written.boxes.size() == 1);
+        SOAK_CHECK(settle(written, 1) == 1);
+        SOAK_CHECK(written.progressShown == 0);
+        SOAK_SAME(unitConfiguration(), plan.unitSet);
+    } else if (plan.writeDropsAfter > 0) {
+        SOAK_CHECK(written.boxes.size() == 1);
         checkLinkLost();
-        // Queries answered before the last one landed. The last answer may be lost with the line,
-        // and the ones after it were either not sent, leaving the old value, or went unanswered,
-        // which empties a number or a message.
-        const int answered = readDropsAfter;
-        auto landed = [&](int command) { return command < answered; };
-        SOAK_CHECK(landed(SlaveIdCommand)
-                       ? got.slaveId == unitSet.slaveId
-                       : got.slaveId == unitSet.slaveId || got.slaveId == before.slaveId);
-        SOAK_CHECK(landed(FlagsCommand) ? got.channelEnable == unitSet.channelEnable
-                                        : got.channelEnable == unitSet.channelEnable ||
-                                              got.channelEnable == before.channelEnable);
-        for (int k = 0; k < ConfigurationSet::PhoneCount; ++k) {
-            const QString& phone = got.phoneNo[k];
-            if (landed(FirstPhoneCommand + k))
-                SOAK_CHECK(phone == unitSet.phoneNo[k]);
-            else
-                SOAK_CHECK(phone == unitSet.phoneNo[k] || phone == before.phoneNo[k] ||
-                           phone.isEmpty());
-        }
-        for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
-            const QString& message = got.channelMessage[i];
-            if (landed(FirstMessageCommand + i))
-                SOAK_CHECK(message == unitSet.channelMessage[i]);
-            else
-                SOAK_CHECK(message == unitSet.channelMessage[i] ||
-                           message == before.channelMessage[i] || message.isEmpty());
-        }
+        checkPartialWrite(plan);
     } else {
-        checkLinkAlive();
+        // Runs through: no box, all 99 commands, and the unit stores them unless it only
+        // answers probes. The last setting may still be on its way when the tool is done.
+        SOAK_CHECK(written.boxes.isEmpty());
+        SOAK_CHECK(written.progressShown == 1 && written.progressLast == 100);
+        SOAK_CHECK(settle(written, Exchanges) == Exchanges);
+        SOAK_SAME(unitConfiguration(), kind == Fault::ProbeOnly ? plan.unitSet : plan.toWrite);
     }
+    if (plan.writeDropsAfter < 0) checkLinkAlive();
+    return true;
+}
 
-    // ---- Write to Device
-    if (readDropsAfter < 0) {
-        if (kind == Fault::Flood) {
-            // The first unit still has most of its megabyte queued ahead of any reply; a new
-            // one floods the write from its own probe on.
-            w->cmdConnect->click();
-            if (!connectUnit(faults, unitSet)) return false;
-        }
-        w->applyConfiguration(toWrite);
-        w->selectPage(writeFromPage);
-        Run written;
-        if (!runProcedure(true, written)) return false;
-        SOAK_SAME(w->configuration(), toWrite);  // a write changes nothing in the window
-        SOAK_CHECK(w->currentPage() == writeFromPage);
-        const bool refused = kind == Fault::Silent || kind == Fault::Garbage ||
-                             (mayMissProbe && !written.boxes.isEmpty());
-        if (refused) {
-            SOAK_CHECK(written.boxes.size() == 1);
-            SOAK_CHECK(settle(written, 1) == 1);
-            SOAK_CHECK(written.progressShown == 0);
-            SOAK_SAME(unitConfiguration(), unitSet);
-        } else if (writeDropsAfter > 0) {
-            SOAK_CHECK(written.boxes.size() == 1);
-            checkLinkLost();
-            // The unit stored exactly the settings it took before the line went.
-            const int taken = writeDropsAfter;
-            const ConfigurationSet now = unitConfiguration();
-            SOAK_CHECK(now.slaveId == (SlaveIdCommand <= taken ? toWrite : unitSet).slaveId);
-            SOAK_CHECK(now.channelEnable ==
-                       (FlagsCommand <= taken ? toWrite : unitSet).channelEnable);
-            for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
-                SOAK_CHECK(now.phoneNo[k] ==
-                           (FirstPhoneCommand + k <= taken ? toWrite : unitSet).phoneNo[k]);
-            for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
-                SOAK_CHECK(
-                    now.channelMessage[i] ==
-                    (FirstMessageCommand + i <= taken ? toWrite : unitSet).channelMessage[i]);
-        } else {
-            // Runs through: no box, all 99 commands, and the unit stores them unless it only
-            // answers probes. The last setting may still be on its way when the tool is done.
-            SOAK_CHECK(written.boxes.isEmpty());
-            SOAK_CHECK(written.progressShown == 1 && written.progressLast == 100);
-            SOAK_CHECK(settle(written, Exchanges) == Exchanges);
-            SOAK_SAME(unitConfiguration(), kind == Fault::ProbeOnly ? unitSet : toWrite);
-        }
-        if (writeDropsAfter < 0) checkLinkAlive();
-    }
+// The unit stored exactly the settings it took before the line went.
+void tst_soak::checkPartialWrite(const Plan& plan) {
+    const int taken = plan.writeDropsAfter;
+    const ConfigurationSet& toWrite = plan.toWrite;
+    const ConfigurationSet& unitSet = plan.unitSet;
+    const ConfigurationSet now = unitConfiguration();
+    SOAK_CHECK(now.slaveId == (SlaveIdCommand <= taken ? toWrite : unitSet).slaveId);
+    SOAK_CHECK(now.channelEnable == (FlagsCommand <= taken ? toWrite : unitSet).channelEnable);
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
+        SOAK_CHECK(now.phoneNo[k] ==
+                   (FirstPhoneCommand + k <= taken ? toWrite : unitSet).phoneNo[k]);
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
+        SOAK_CHECK(now.channelMessage[i] ==
+                   (FirstMessageCommand + i <= taken ? toWrite : unitSet).channelMessage[i]);
+}
 
-    // ---- Disconnect, or reconnect to a new unit after a dropped line.
+// Disconnects, or reconnects to a new unit after a dropped line, and checks the window is back
+// to its unconnected state.
+bool tst_soak::disconnectUnit(const Plan& plan) {
     if (port()->isOpen()) w->cmdConnect->click();
-    if (readDropsAfter >= 0 || writeDropsAfter > 0) {
-        if (!connectUnit(UnitFaults{}, unitSet)) return false;
+    if (plan.readDropsAfter >= 0 || plan.writeDropsAfter > 0) {
+        if (!connectUnit(UnitFaults{}, plan.unitSet)) return false;
         w->cmdConnect->click();
     }
     SOAK_CHECK(!port()->isOpen());
