@@ -239,6 +239,45 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
 </context>
 <context>
+    <name>WindowContents</name>
+    <message>
+        <source>cut short after %1 of %2 exchanges; the rest is as it was before</source>
+        <translation>nach %1 von %2 Austauschen abgebrochen; der Rest ist wie zuvor</translation>
+    </message>
+    <message>
+        <source>the file holds phone numbers 1-16 only; 17-32 were kept from before</source>
+        <translation>die Datei enthält nur die Rufnummern 1-16; 17-32 blieben wie zuvor</translation>
+    </message>
+    <message>
+        <source>Start values</source>
+        <translation>Startwerte</translation>
+    </message>
+    <message>
+        <source>Read from %1 at %2</source>
+        <translation>Aus %1 gelesen um %2</translation>
+    </message>
+    <message>
+        <source>Loaded %1</source>
+        <translation>%1 geladen</translation>
+    </message>
+    <message>
+        <source>Written to %1 at %2</source>
+        <translation>In %1 geschrieben um %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>In %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; edited since</source>
+        <translation>%1; seitdem bearbeitet</translation>
+    </message>
+</context>
+<context>
     <name>about</name>
     <message>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.</source>
@@ -570,34 +609,6 @@ Try &apos;quellix-cli --help&apos;.
         <translation>journal: die lokal gehaltenen Einträge an den Server senden.</translation>
     </message>
     <message>
-        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
-In -o, {port} stands for the port&apos;s base name; it is required with several ports.
-An -o name ending in .json writes JSON. Several ports run at the same time.
-COM 3 or COM3 names the port the window lists as COM 3.
-NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet
-has a header row, port first, then NAMEs; port is a device path, its last part or a USB
-serial number; an empty cell keeps FILE&apos;s value, and --set has the last word.
-Every read, write and verify is kept in the journal: quellix/journal.sqlite in the
-user&apos;s data folder, or --journal (or QUELLIX_JOURNAL); a server&apos;s password comes from
-PGPASSWORD or ~/.pgpass. A journal that cannot be written only warns.
-Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
-4 no unit answered or the line was lost, 5 a file (or the journal) could not be read
-or written.</source>
-        <translation>FILE ist eine Konfigurationsdatei (145 oder 161 Datensätze) oder ihre JSON-Form (siehe show --json).
-In -o steht {port} für den Grundnamen des Ports; bei mehreren Ports ist es Pflicht.
-Ein -o-Name auf .json schreibt JSON. Mehrere Ports laufen gleichzeitig.
-COM 3 oder COM3 bezeichnet den Port, den das Fenster als COM 3 führt.
-NAME ist slave-id, phone.N, channel.N.enabled (yes, no) oder channel.N.message. Ein --sheet
-hat eine Kopfzeile, zuerst port, dann NAMEn; port ist ein Gerätepfad, dessen letzter Teil oder
-eine USB-Seriennummer; eine leere Zelle behält den Wert aus FILE, und --set hat das letzte Wort.
-Jedes Lesen, Schreiben und Prüfen wird im Journal festgehalten: quellix/journal.sqlite im
-Datenordner des Benutzers, oder --journal (oder QUELLIX_JOURNAL); das Passwort eines Servers kommt aus
-PGPASSWORD oder ~/.pgpass. Ein Journal, das sich nicht schreiben lässt, führt nur zu einer Warnung.
-Exit-Status: 0 fertig oder gleich, 1 Unterschiede, 2 Aufruf, 3 ein Port ließ sich nicht öffnen,
-4 keine Einheit hat geantwortet oder die Verbindung ist abgerissen, 5 eine Datei (oder das Journal)
-ließ sich nicht lesen oder schreiben.</translation>
-    </message>
-    <message>
         <source>journal --sync takes no other journal option</source>
         <translation>journal --sync nimmt keine weitere journal-Option</translation>
     </message>
@@ -636,10 +647,6 @@ ließ sich nicht lesen oder schreiben.</translation>
 </translation>
     </message>
     <message>
-        <source>--show takes a record number, not &apos;%1&apos;</source>
-        <translation>--show nimmt eine Eintragsnummer, nicht &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>journal record %1</source>
         <translation>Journaleintrag %1</translation>
     </message>
@@ -665,6 +672,162 @@ ließ sich nicht lesen oder schreiben.</translation>
         <translation>quellix-cli: journal: %1 an %2 gesendet, %3 warten noch
 </translation>
     </message>
+    <message>
+        <source>backing up</source>
+        <translation>sichere</translation>
+    </message>
+    <message>
+        <source>writing changes</source>
+        <translation>schreibe Änderungen</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 settings sent (the others were as wanted)</source>
+        <translation>%1, %2 von %3 Einstellungen gesendet (die übrigen stimmten schon)</translation>
+    </message>
+    <message>
+        <source>cannot save the backup %1: %2; nothing was written</source>
+        <translation>die Sicherung %1 lässt sich nicht speichern: %2; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>the backup read failed: %1; nothing was written</source>
+        <translation>das Lesen für die Sicherung schlug fehl: %1; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>Read each unit in full before writing it; kept in the journal.</source>
+        <translation>Jede Einheit vor dem Schreiben vollständig lesen; im Journal festgehalten.</translation>
+    </message>
+    <message>
+        <source>Also save each backup as DIR/PORT-TIME.json (implies --backup).</source>
+        <translation>Jede Sicherung auch als DIR/PORT-TIME.json speichern (schließt --backup ein).</translation>
+    </message>
+    <message>
+        <source>Send only the settings that differ from the backup.</source>
+        <translation>Nur die Einstellungen senden, die von der Sicherung abweichen.</translation>
+    </message>
+    <message>
+        <source>restore: the journal record whose configuration is written.</source>
+        <translation>restore: der Journaleintrag, dessen Konfiguration geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>station: only devices whose path matches; repeat for several.</source>
+        <translation>station: nur Geräte, deren Pfad passt; für mehrere wiederholen.</translation>
+    </message>
+    <message>
+        <source>station: end after N units are done.</source>
+        <translation>station: nach N fertigen Einheiten enden.</translation>
+    </message>
+    <message>
+        <source>station: no bell on each result.</source>
+        <translation>station: kein Signalton bei jedem Ergebnis.</translation>
+    </message>
+    <message>
+        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
+In -o, {port} stands for the port&apos;s base name; it is required with several ports.
+An -o name ending in .json writes JSON. Several ports run at the same time.
+COM 3 or COM3 names the port the window lists as COM 3.
+NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet
+has a header row, port first, then NAMEs; port is a device path, its last part or a USB
+serial number; an empty cell keeps FILE&apos;s value, and --set has the last word.
+restore writes the configuration a journal record holds (see journal); --changed-only
+needs --backup.
+Every read, write, verify, backup and restore is kept in the journal:
+quellix/journal.sqlite in the user&apos;s data folder, or --journal (or QUELLIX_JOURNAL); a
+server&apos;s password comes from PGPASSWORD or ~/.pgpass. A journal that cannot be written
+only warns.
+Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
+4 no unit answered or the line was lost, 5 a file (or the journal) could not be read
+or written.
+station writes FILE to every unit plugged in while it runs, each once, until --count
+units are done or Ctrl-C (a second Ctrl-C ends at once); it exits 0 when every unit
+was done, 1 when any differed on reading back, 4 when any failed.</source>
+        <translation>FILE ist eine Konfigurationsdatei (145 oder 161 Datensätze) oder ihre JSON-Form (siehe show --json).
+In -o steht {port} für den Grundnamen des Ports; bei mehreren Ports ist es Pflicht.
+Ein -o-Name auf .json schreibt JSON. Mehrere Ports laufen gleichzeitig.
+COM 3 oder COM3 bezeichnet den Port, den das Fenster als COM 3 führt.
+NAME ist slave-id, phone.N, channel.N.enabled (yes, no) oder channel.N.message. Ein --sheet
+hat eine Kopfzeile, zuerst port, dann NAMEn; port ist ein Gerätepfad, dessen letzter Teil oder
+eine USB-Seriennummer; eine leere Zelle behält den Wert aus FILE, und --set hat das letzte Wort.
+restore schreibt die Konfiguration, die ein Journaleintrag enthält (siehe journal); --changed-only
+braucht --backup.
+Jedes Lesen, Schreiben, Prüfen, Sichern und Wiederherstellen wird im Journal festgehalten:
+quellix/journal.sqlite im Datenordner des Benutzers, oder --journal (oder QUELLIX_JOURNAL); das
+Passwort eines Servers kommt aus PGPASSWORD oder ~/.pgpass. Ein Journal, das sich nicht
+schreiben lässt, führt nur zu einer Warnung.
+Exit-Status: 0 fertig oder gleich, 1 Unterschiede, 2 Aufruf, 3 ein Port ließ sich nicht öffnen,
+4 keine Einheit hat geantwortet oder die Verbindung ist abgerissen, 5 eine Datei (oder das Journal)
+ließ sich nicht lesen oder schreiben.
+station schreibt FILE in jede Einheit, die während des Laufs angeschlossen wird, in jede einmal,
+bis --count Einheiten fertig sind oder Strg-C (ein zweites Strg-C beendet sofort); Exit-Status 0,
+wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn eine fehlschlug.</translation>
+    </message>
+    <message>
+        <source>--changed-only needs --backup: it sends what differs from it</source>
+        <translation>--changed-only braucht --backup: es sendet, was davon abweicht</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>lässt sich nicht beschreiben</translation>
+    </message>
+    <message>
+        <source>--count needs a positive whole number, not &apos;%1&apos;</source>
+        <translation>--count braucht eine positive ganze Zahl, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>restore takes one -p PORT</source>
+        <translation>restore nimmt genau ein -p PORT</translation>
+    </message>
+    <message>
+        <source>restore needs --from ID</source>
+        <translation>restore braucht --from ID</translation>
+    </message>
+    <message>
+        <source>%1 takes a record number, not &apos;%2&apos;</source>
+        <translation>%1 nimmt eine Eintragsnummer, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>interrupted: taking no new unit; the running ones finish (interrupt again to end at once)</source>
+        <translation>unterbrochen: keine neue Einheit mehr; die laufenden werden fertig (erneut unterbrechen, um sofort zu enden)</translation>
+    </message>
+    <message>
+        <source>stopped by a second interruption</source>
+        <translation>durch eine zweite Unterbrechung beendet</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>weicht ab</translation>
+    </message>
+    <message>
+        <source>%1: plugged in, running</source>
+        <translation>%1: angeschlossen, läuft</translation>
+    </message>
+    <message>
+        <source>%1: unplugged</source>
+        <translation>%1: getrennt</translation>
+    </message>
+    <message>
+        <source>done %1 of %2, failed %3</source>
+        <translation>fertig %1 von %2, fehlgeschlagen %3</translation>
+    </message>
+    <message>
+        <source>done %1, failed %2</source>
+        <translation>fertig %1, fehlgeschlagen %2</translation>
+    </message>
+    <message>
+        <source>, %1 differ</source>
+        <translation>, %1 abweichend</translation>
+    </message>
+    <message>
+        <source>; taking no more units</source>
+        <translation>; keine weiteren Einheiten</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
@@ -679,6 +842,18 @@ ließ sich nicht lesen oder schreiben.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Edit Message - Channel %1</source>
+        <translation>Meldung bearbeiten - Kanal %1</translation>
+    </message>
+    <message>
+        <source>A double quote cannot be stored in a message.</source>
+        <translation>Ein doppeltes Anführungszeichen kann in einer Meldung nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be stored: the unit&apos;s character set lacks it.</source>
+        <translation>%1 kann nicht gespeichert werden: der Zeichensatz der Einheit kennt es nicht.</translation>
     </message>
 </context>
 <context>
@@ -722,6 +897,18 @@ ließ sich nicht lesen oder schreiben.</translation>
     <message>
         <source>Phone Number error!</source>
         <translation>Fehler in der Rufnummer!</translation>
+    </message>
+    <message>
+        <source>The ISD code box needs the country code in digits (up to %1), without &quot;+&quot;.</source>
+        <translation>Das Feld für die Landesvorwahl braucht die Vorwahl in Ziffern (bis zu %1), ohne &quot;+&quot;.</translation>
+    </message>
+    <message>
+        <source>The phone number box needs exactly %1 digits; it holds %2.</source>
+        <translation>Das Rufnummernfeld braucht genau %1 Ziffern; es enthält %2.</translation>
+    </message>
+    <message>
+        <source>The phone number box may hold the digits 0 to 9 only.</source>
+        <translation>Das Rufnummernfeld darf nur die Ziffern 0 bis 9 enthalten.</translation>
     </message>
 </context>
 <context>
@@ -919,6 +1106,192 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
         <source>The traffic log could not be written, so the transfer stopped. Check the disk or start without --log.</source>
         <translation>Das Verkehrsprotokoll ließ sich nicht schreiben, daher wurde die Übertragung beendet. Prüfen Sie den Datenträger, oder starten Sie ohne --log.</translation>
     </message>
+    <message>
+        <source>Phone %1</source>
+        <translation>Rufnummer %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Not connected: the last attempt failed or the line was lost</source>
+        <translation>Nicht verbunden: der letzte Versuch schlug fehl, oder die Verbindung ist abgerissen</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>The window holds only the start values: nothing was read, loaded or edited. Writing them would clear the phone numbers and messages of the unit on %1.</source>
+        <translation>Das Fenster enthält nur die Startwerte: nichts wurde gelesen, geladen oder bearbeitet. Sie zu schreiben, würde die Rufnummern und Meldungen der Einheit an %1 löschen.</translation>
+    </message>
+    <message>
+        <source>Write the empty configuration anyway?</source>
+        <translation>Die leere Konfiguration trotzdem schreiben?</translation>
+    </message>
+    <message>
+        <source>Check that the unit is powered and its cable firmly plugged in, or try another port.</source>
+        <translation>Prüfen Sie, ob die Einheit Strom hat und ihr Kabel fest steckt, oder versuchen Sie einen anderen Port.</translation>
+    </message>
+    <message>
+        <source>No unit answered on %1. %2</source>
+        <translation>An %1 hat keine Einheit geantwortet. %2</translation>
+    </message>
+    <message>
+        <source>The line to %1 was lost at %2 (%3). %4</source>
+        <translation>Die Verbindung zu %1 ist bei %2 abgerissen (%3). %4</translation>
+    </message>
+    <message>
+        <source>Read complete.</source>
+        <translation>Lesen abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Write complete.</source>
+        <translation>Schreiben abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Read stopped after %1 of %2 exchanges.</source>
+        <translation>Lesen nach %1 von %2 Austauschen abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Write stopped after %1 of %2 exchanges: the unit is half-written; write again.</source>
+        <translation>Schreiben nach %1 von %2 Austauschen abgebrochen: die Einheit ist halb beschrieben; schreiben Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Transfer Running</source>
+        <translation>Übertragung läuft</translation>
+    </message>
+    <message>
+        <source>A write is running. A write cut short leaves the unit half-written: part old, part new configuration.</source>
+        <translation>Ein Schreiben läuft. Ein abgebrochenes Schreiben lässt die Einheit halb beschrieben: teils alte, teils neue Konfiguration.</translation>
+    </message>
+    <message>
+        <source>A read is running. A read cut short leaves the window part old, part new.</source>
+        <translation>Ein Lesen läuft. Ein abgebrochenes Lesen lässt das Fenster teils alt, teils neu.</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Trotzdem schließen</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Warten</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.cfg *.txt)</source>
+        <translation>Konfigurationsdateien (*.cfg *.txt)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Load from File...</source>
+        <translation>Aus Datei &amp;laden...</translation>
+    </message>
+    <message>
+        <source>&amp;Save to File...</source>
+        <translation>In Datei &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;JSON...</source>
+        <translation>Als &amp;JSON speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>&amp;Zuletzt verwendet</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Ask Before Discarding Edits</source>
+        <translation>&amp;Vor dem Verwerfen von Änderungen fragen</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Gerät</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Device</source>
+        <translation>Aus Gerät &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Write to Device</source>
+        <translation>Ins Gerät &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;About Quellix</source>
+        <translation>Ü&amp;ber Quellix</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Read</source>
+        <translation>Lesen &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Load</source>
+        <translation>Laden &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written.</source>
+        <translation>Das Fenster enthält Änderungen, die weder gespeichert noch geschrieben wurden.</translation>
+    </message>
+    <message>
+        <source>Discard them?</source>
+        <translation>Verwerfen?</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(noch keine)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>The manual was not found or no program opened it. It is installed as /usr/share/doc/quellix/manual.md; open it with any text viewer.</source>
+        <translation>Das Handbuch wurde nicht gefunden, oder kein Programm hat es geöffnet. Es ist als /usr/share/doc/quellix/manual.md installiert; öffnen Sie es mit einem beliebigen Textbetrachter.</translation>
+    </message>
+    <message>
+        <source>About Quellix</source>
+        <translation>Über Quellix</translation>
+    </message>
+    <message>
+        <source>%1
+Built with Qt %2, running on Qt %3.</source>
+        <translation>%1
+Gebaut mit Qt %2, läuft unter Qt %3.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -1111,6 +1484,13 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     <message>
         <source>%1 line %2: port %3 is not among the ports given; row left out</source>
         <translation>%1 Zeile %2: Port %3 ist nicht unter den angegebenen Ports; Zeile ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>provision::Station</name>
+    <message>
+        <source>stopped by a second interruption</source>
+        <translation>durch eine zweite Unterbrechung beendet</translation>
     </message>
 </context>
 </TS>

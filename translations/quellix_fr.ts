@@ -239,6 +239,45 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
 </context>
 <context>
+    <name>WindowContents</name>
+    <message>
+        <source>cut short after %1 of %2 exchanges; the rest is as it was before</source>
+        <translation>interrompu après %1 échanges sur %2 ; le reste est comme avant</translation>
+    </message>
+    <message>
+        <source>the file holds phone numbers 1-16 only; 17-32 were kept from before</source>
+        <translation>le fichier ne contient que les numéros 1-16 ; 17-32 sont restés comme avant</translation>
+    </message>
+    <message>
+        <source>Start values</source>
+        <translation>Valeurs de départ</translation>
+    </message>
+    <message>
+        <source>Read from %1 at %2</source>
+        <translation>Lu depuis %1 à %2</translation>
+    </message>
+    <message>
+        <source>Loaded %1</source>
+        <translation>%1 chargé</translation>
+    </message>
+    <message>
+        <source>Written to %1 at %2</source>
+        <translation>Écrit dans %1 à %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; edited since</source>
+        <translation>%1 ; modifié depuis</translation>
+    </message>
+</context>
+<context>
     <name>about</name>
     <message>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.</source>
@@ -570,34 +609,6 @@ Essayez « quellix-cli --help ».
         <translation>journal : envoyer au serveur les enregistrements gardés localement.</translation>
     </message>
     <message>
-        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
-In -o, {port} stands for the port&apos;s base name; it is required with several ports.
-An -o name ending in .json writes JSON. Several ports run at the same time.
-COM 3 or COM3 names the port the window lists as COM 3.
-NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet
-has a header row, port first, then NAMEs; port is a device path, its last part or a USB
-serial number; an empty cell keeps FILE&apos;s value, and --set has the last word.
-Every read, write and verify is kept in the journal: quellix/journal.sqlite in the
-user&apos;s data folder, or --journal (or QUELLIX_JOURNAL); a server&apos;s password comes from
-PGPASSWORD or ~/.pgpass. A journal that cannot be written only warns.
-Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
-4 no unit answered or the line was lost, 5 a file (or the journal) could not be read
-or written.</source>
-        <translation>FILE est un fichier de configuration (145 ou 161 enregistrements) ou sa forme JSON (voir show --json).
-Dans -o, {port} remplace le nom de base du port ; il est obligatoire avec plusieurs ports.
-Un nom -o finissant par .json écrit du JSON. Plusieurs ports travaillent en même temps.
-COM 3 ou COM3 désigne le port que la fenêtre affiche comme COM 3.
-NAME est slave-id, phone.N, channel.N.enabled (yes, no) ou channel.N.message. Une --sheet
-a une ligne d&apos;en-tête, port d&apos;abord, puis des NAME ; port est un chemin de périphérique, sa dernière
-partie ou un numéro de série USB ; une cellule vide garde la valeur de FILE, et --set a le dernier mot.
-Chaque lecture, écriture et vérification est consignée dans le journal : quellix/journal.sqlite dans le
-dossier de données de l&apos;utilisateur, ou --journal (ou QUELLIX_JOURNAL) ; le mot de passe d&apos;un serveur vient de
-PGPASSWORD ou ~/.pgpass. Un journal impossible à écrire ne donne qu&apos;un avertissement.
-Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&apos;a pas pu être ouvert,
-4 aucun module n&apos;a répondu ou la liaison a été perdue, 5 un fichier (ou le journal) n&apos;a pas pu
-être lu ou écrit.</translation>
-    </message>
-    <message>
         <source>journal --sync takes no other journal option</source>
         <translation>journal --sync n&apos;accepte aucune autre option de journal</translation>
     </message>
@@ -636,10 +647,6 @@ Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&a
 </translation>
     </message>
     <message>
-        <source>--show takes a record number, not &apos;%1&apos;</source>
-        <translation>--show accepte un numéro d&apos;enregistrement, pas &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>journal record %1</source>
         <translation>enregistrement de journal %1</translation>
     </message>
@@ -665,6 +672,162 @@ Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&a
         <translation>quellix-cli : journal : %1 envoyé(s) à %2, %3 encore en attente
 </translation>
     </message>
+    <message>
+        <source>backing up</source>
+        <translation>sauvegarde</translation>
+    </message>
+    <message>
+        <source>writing changes</source>
+        <translation>écriture des changements</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 settings sent (the others were as wanted)</source>
+        <translation>%1, %2 réglages sur %3 envoyés (les autres étaient déjà bons)</translation>
+    </message>
+    <message>
+        <source>cannot save the backup %1: %2; nothing was written</source>
+        <translation>impossible d&apos;enregistrer la sauvegarde %1 : %2 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>the backup read failed: %1; nothing was written</source>
+        <translation>la lecture de sauvegarde a échoué : %1 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>Read each unit in full before writing it; kept in the journal.</source>
+        <translation>Lire chaque module en entier avant de l&apos;écrire ; consigné dans le journal.</translation>
+    </message>
+    <message>
+        <source>Also save each backup as DIR/PORT-TIME.json (implies --backup).</source>
+        <translation>Enregistrer aussi chaque sauvegarde sous DIR/PORT-TIME.json (implique --backup).</translation>
+    </message>
+    <message>
+        <source>Send only the settings that differ from the backup.</source>
+        <translation>N&apos;envoyer que les réglages qui diffèrent de la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>restore: the journal record whose configuration is written.</source>
+        <translation>restore : l&apos;enregistrement du journal dont la configuration est écrite.</translation>
+    </message>
+    <message>
+        <source>station: only devices whose path matches; repeat for several.</source>
+        <translation>station : seulement les périphériques dont le chemin correspond ; à répéter pour plusieurs.</translation>
+    </message>
+    <message>
+        <source>station: end after N units are done.</source>
+        <translation>station : terminer après N modules traités.</translation>
+    </message>
+    <message>
+        <source>station: no bell on each result.</source>
+        <translation>station : pas de bip à chaque résultat.</translation>
+    </message>
+    <message>
+        <source>FILE is a configuration file (145 or 161 records) or its JSON form (see show --json).
+In -o, {port} stands for the port&apos;s base name; it is required with several ports.
+An -o name ending in .json writes JSON. Several ports run at the same time.
+COM 3 or COM3 names the port the window lists as COM 3.
+NAME is slave-id, phone.N, channel.N.enabled (yes, no) or channel.N.message. A --sheet
+has a header row, port first, then NAMEs; port is a device path, its last part or a USB
+serial number; an empty cell keeps FILE&apos;s value, and --set has the last word.
+restore writes the configuration a journal record holds (see journal); --changed-only
+needs --backup.
+Every read, write, verify, backup and restore is kept in the journal:
+quellix/journal.sqlite in the user&apos;s data folder, or --journal (or QUELLIX_JOURNAL); a
+server&apos;s password comes from PGPASSWORD or ~/.pgpass. A journal that cannot be written
+only warns.
+Exit status: 0 done or equal, 1 differences, 2 usage, 3 a port could not be opened,
+4 no unit answered or the line was lost, 5 a file (or the journal) could not be read
+or written.
+station writes FILE to every unit plugged in while it runs, each once, until --count
+units are done or Ctrl-C (a second Ctrl-C ends at once); it exits 0 when every unit
+was done, 1 when any differed on reading back, 4 when any failed.</source>
+        <translation>FILE est un fichier de configuration (145 ou 161 enregistrements) ou sa forme JSON (voir show --json).
+Dans -o, {port} remplace le nom de base du port ; il est obligatoire avec plusieurs ports.
+Un nom -o finissant par .json écrit du JSON. Plusieurs ports travaillent en même temps.
+COM 3 ou COM3 désigne le port que la fenêtre affiche comme COM 3.
+NAME est slave-id, phone.N, channel.N.enabled (yes, no) ou channel.N.message. Une --sheet
+a une ligne d&apos;en-tête, port d&apos;abord, puis des NAME ; port est un chemin de périphérique, sa dernière
+partie ou un numéro de série USB ; une cellule vide garde la valeur de FILE, et --set a le dernier mot.
+restore écrit la configuration que contient un enregistrement du journal (voir journal) ;
+--changed-only exige --backup.
+Chaque lecture, écriture, vérification, sauvegarde et restauration est consignée dans le journal :
+quellix/journal.sqlite dans le dossier de données de l&apos;utilisateur, ou --journal (ou QUELLIX_JOURNAL) ;
+le mot de passe d&apos;un serveur vient de PGPASSWORD ou ~/.pgpass. Un journal impossible à écrire ne
+donne qu&apos;un avertissement.
+Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&apos;a pas pu être ouvert,
+4 aucun module n&apos;a répondu ou la liaison a été perdue, 5 un fichier (ou le journal) n&apos;a pas pu
+être lu ou écrit.
+station écrit FILE dans chaque module branché pendant qu&apos;elle tourne, une fois chacun, jusqu&apos;à ce que
+--count modules soient terminés ou Ctrl-C (un second Ctrl-C termine aussitôt) ; elle sort avec 0 si
+chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&apos;un a échoué.</translation>
+    </message>
+    <message>
+        <source>--changed-only needs --backup: it sends what differs from it</source>
+        <translation>--changed-only exige --backup : il envoie ce qui en diffère</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>--count needs a positive whole number, not &apos;%1&apos;</source>
+        <translation>--count exige un nombre entier positif, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>restore takes one -p PORT</source>
+        <translation>restore accepte un seul -p PORT</translation>
+    </message>
+    <message>
+        <source>restore needs --from ID</source>
+        <translation>restore exige --from ID</translation>
+    </message>
+    <message>
+        <source>%1 takes a record number, not &apos;%2&apos;</source>
+        <translation>%1 accepte un numéro d&apos;enregistrement, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>interrupted: taking no new unit; the running ones finish (interrupt again to end at once)</source>
+        <translation>interrompu : plus de nouveau module ; ceux en cours finissent (interrompre à nouveau pour terminer aussitôt)</translation>
+    </message>
+    <message>
+        <source>stopped by a second interruption</source>
+        <translation>arrêté par une seconde interruption</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>diffère</translation>
+    </message>
+    <message>
+        <source>%1: plugged in, running</source>
+        <translation>%1 : branché, en cours</translation>
+    </message>
+    <message>
+        <source>%1: unplugged</source>
+        <translation>%1 : débranché</translation>
+    </message>
+    <message>
+        <source>done %1 of %2, failed %3</source>
+        <translation>terminés %1 sur %2, échecs %3</translation>
+    </message>
+    <message>
+        <source>done %1, failed %2</source>
+        <translation>terminés %1, échecs %2</translation>
+    </message>
+    <message>
+        <source>, %1 differ</source>
+        <translation>, %1 différents</translation>
+    </message>
+    <message>
+        <source>; taking no more units</source>
+        <translation> ; plus aucun nouveau module</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
@@ -679,6 +842,18 @@ Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&a
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Edit Message - Channel %1</source>
+        <translation>Modifier le message - Canal %1</translation>
+    </message>
+    <message>
+        <source>A double quote cannot be stored in a message.</source>
+        <translation>Un guillemet double ne peut pas être enregistré dans un message.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be stored: the unit&apos;s character set lacks it.</source>
+        <translation>%1 ne peut pas être enregistré : le jeu de caractères du module ne le contient pas.</translation>
     </message>
 </context>
 <context>
@@ -722,6 +897,18 @@ Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&a
     <message>
         <source>Phone Number error!</source>
         <translation>Numéro de téléphone erroné !</translation>
+    </message>
+    <message>
+        <source>The ISD code box needs the country code in digits (up to %1), without &quot;+&quot;.</source>
+        <translation>La case de l&apos;indicatif pays attend l&apos;indicatif en chiffres (jusqu&apos;à %1), sans &quot;+&quot;.</translation>
+    </message>
+    <message>
+        <source>The phone number box needs exactly %1 digits; it holds %2.</source>
+        <translation>La case du numéro attend exactement %1 chiffres ; elle en contient %2.</translation>
+    </message>
+    <message>
+        <source>The phone number box may hold the digits 0 to 9 only.</source>
+        <translation>La case du numéro ne peut contenir que les chiffres 0 à 9.</translation>
     </message>
 </context>
 <context>
@@ -919,6 +1106,192 @@ Un fichier existant de ce nom reste inchangé.</translation>
         <source>The traffic log could not be written, so the transfer stopped. Check the disk or start without --log.</source>
         <translation>Le journal des échanges n&apos;a pas pu être écrit, le transfert s&apos;est donc arrêté. Vérifiez le disque ou démarrez sans --log.</translation>
     </message>
+    <message>
+        <source>Phone %1</source>
+        <translation>Numéro %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Not connected: the last attempt failed or the line was lost</source>
+        <translation>Non connecté : la dernière tentative a échoué ou la liaison a été perdue</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>The window holds only the start values: nothing was read, loaded or edited. Writing them would clear the phone numbers and messages of the unit on %1.</source>
+        <translation>La fenêtre ne contient que les valeurs de départ : rien n&apos;a été lu, chargé ni modifié. Les écrire effacerait les numéros et les messages du module sur %1.</translation>
+    </message>
+    <message>
+        <source>Write the empty configuration anyway?</source>
+        <translation>Écrire quand même la configuration vide ?</translation>
+    </message>
+    <message>
+        <source>Check that the unit is powered and its cable firmly plugged in, or try another port.</source>
+        <translation>Vérifiez que le module est alimenté et son câble bien branché, ou essayez un autre port.</translation>
+    </message>
+    <message>
+        <source>No unit answered on %1. %2</source>
+        <translation>Aucun module n&apos;a répondu sur %1. %2</translation>
+    </message>
+    <message>
+        <source>The line to %1 was lost at %2 (%3). %4</source>
+        <translation>La liaison avec %1 a été perdue à %2 (%3). %4</translation>
+    </message>
+    <message>
+        <source>Read complete.</source>
+        <translation>Lecture terminée.</translation>
+    </message>
+    <message>
+        <source>Write complete.</source>
+        <translation>Écriture terminée.</translation>
+    </message>
+    <message>
+        <source>Read stopped after %1 of %2 exchanges.</source>
+        <translation>Lecture arrêtée après %1 échanges sur %2.</translation>
+    </message>
+    <message>
+        <source>Write stopped after %1 of %2 exchanges: the unit is half-written; write again.</source>
+        <translation>Écriture arrêtée après %1 échanges sur %2 : le module est à moitié écrit ; écrivez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Transfer Running</source>
+        <translation>Transfert en cours</translation>
+    </message>
+    <message>
+        <source>A write is running. A write cut short leaves the unit half-written: part old, part new configuration.</source>
+        <translation>Une écriture est en cours. Une écriture interrompue laisse le module à moitié écrit : en partie l&apos;ancienne, en partie la nouvelle configuration.</translation>
+    </message>
+    <message>
+        <source>A read is running. A read cut short leaves the window part old, part new.</source>
+        <translation>Une lecture est en cours. Une lecture interrompue laisse la fenêtre en partie ancienne, en partie nouvelle.</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Fermer quand même</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Attendre</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.cfg *.txt)</source>
+        <translation>Fichiers de configuration (*.cfg *.txt)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Load from File...</source>
+        <translation>&amp;Charger depuis un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Save to File...</source>
+        <translation>&amp;Enregistrer dans un fichier...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;JSON...</source>
+        <translation>Enregistrer en &amp;JSON...</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Ask Before Discarding Edits</source>
+        <translation>&amp;Demander avant d&apos;abandonner les modifications</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Module</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Connecter</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Device</source>
+        <translation>&amp;Lecture appareil</translation>
+    </message>
+    <message>
+        <source>&amp;Write to Device</source>
+        <translation>&amp;Écriture appareil</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuel</translation>
+    </message>
+    <message>
+        <source>&amp;About Quellix</source>
+        <translation>À &amp;propos de Quellix</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Read</source>
+        <translation>&amp;Annuler la lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Load</source>
+        <translation>&amp;Annuler le chargement</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Déconnecter</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written.</source>
+        <translation>La fenêtre contient des modifications ni enregistrées ni écrites.</translation>
+    </message>
+    <message>
+        <source>Discard them?</source>
+        <translation>Les abandonner ?</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(aucun pour l&apos;instant)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>The manual was not found or no program opened it. It is installed as /usr/share/doc/quellix/manual.md; open it with any text viewer.</source>
+        <translation>Le manuel est introuvable ou aucun programme ne l&apos;a ouvert. Il est installé sous /usr/share/doc/quellix/manual.md ; ouvrez-le avec n&apos;importe quel visualiseur de texte.</translation>
+    </message>
+    <message>
+        <source>About Quellix</source>
+        <translation>À propos de Quellix</translation>
+    </message>
+    <message>
+        <source>%1
+Built with Qt %2, running on Qt %3.</source>
+        <translation>%1
+Compilé avec Qt %2, exécuté sous Qt %3.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -1111,6 +1484,13 @@ Un fichier existant de ce nom reste inchangé.</translation>
     <message>
         <source>%1 line %2: port %3 is not among the ports given; row left out</source>
         <translation>%1 ligne %2 : le port %3 ne fait pas partie des ports indiqués ; ligne ignorée</translation>
+    </message>
+</context>
+<context>
+    <name>provision::Station</name>
+    <message>
+        <source>stopped by a second interruption</source>
+        <translation>arrêté par une seconde interruption</translation>
     </message>
 </context>
 </TS>
