@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A batch write with read-back at the unit's real 100 ms pace: one unit alone, then eight at
 // once, through the real quellix-cli against units in a separate quellix-unitsim process. Each
 // unit has its own line and timer, so eight should take about as long as one. Then a one-phone

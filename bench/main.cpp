@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full read and full write against the simulated unit at the unit's real 100 ms pace: how
 // close each gets to the 99-interval floor, and how long the event loop was ever held up.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fault-injection soak: many cycles of connect, Read from Device and Write to Device in the real
 // main window against the simulated unit on a pseudo-terminal, each cycle with a fault picked
 // from a seeded generator. Every cycle is checked against what the tool promises the user, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Ctrl-C (SIGINT) and SIGTERM counted instead of ending the program, for a command that winds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal command: lists records, shows one's configuration, sends waiting ones.
 #include <QCryptographicHash>
 #include <QJsonArray>

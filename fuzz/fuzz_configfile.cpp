@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a configuration file: the reader must neither crash nor hang, and whatever it
 // reads must survive a save and a load unchanged.
 #include <QBuffer>

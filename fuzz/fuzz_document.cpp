@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a file the command-line tool is given, record file or JSON: the reader must
 // neither crash nor hang, a file it accepts must stay within a record's limits, and what it
 // accepts must survive being written as JSON and read back, with no differences reported.

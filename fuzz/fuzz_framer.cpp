@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes on the simulated unit's line, in any chunking: the framer must stay within its
 // buffer bound and cut the same commands whether the bytes arrive at once or piece by piece.
 #include <QList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a reply to every command: no parser may crash or read past the reply, and the
 // bitmap and text fields must come back as they were sent.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a per-unit sheet: the reader must neither crash nor hang; a refusal says why; an
 // accepted sheet holds only values that apply cleanly, one row per port, and survives being
 // written back as CSV with every cell quoted and read again unchanged.

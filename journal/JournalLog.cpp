@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "JournalLog.h"
 
 // Warnings show by default; the decisions behind them only when asked for.

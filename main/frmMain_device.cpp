@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's device side: connecting the port, and reading and writing the unit.
 #include <QCheckBox>
 #include <QComboBox>

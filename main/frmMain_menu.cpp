@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's menu bar and status bar, and what the window holds (WindowContents).
 #include <QAction>
 #include <QCheckBox>

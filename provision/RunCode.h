@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How one unit's run ended; also quellix-cli's exit status. With several units the highest one

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws the window icon (32x32, 16 colours) and the logo (583x238, 24-bit) with ImageMagick.
 # The PNGs are committed; run this only to change them. Output is byte-stable: no timestamps.
 set -euo pipefail

@@ -1,1 +1,2 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Holds no code; the library carries the compiled-in images.

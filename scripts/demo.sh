@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the tool, starts a simulated unit on a pseudo-terminal and opens the tool beside it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for a bounded time on a copy of its
 # seed corpus. Fails on any crash, leak, timeout or out-of-memory.
 # Usage: scripts/fuzz.sh [seconds per target, default 30]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a built tree into a scratch root and checks what a user would get: the desktop
 # entry, the AppStream metainfo, the icons, the manual pages, the translations and the
 # installed programs' --version;

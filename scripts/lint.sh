@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Static analysis of the project's own code: the .clang-format layout, clang-tidy (rules in
 # .clang-tidy) and cppcheck.
 # Usage: scripts/lint.sh BUILD_DIR   (a configured build tree with compile_commands.json)
@@ -9,6 +10,13 @@ build=$(cd "${1:-$root/build}" && pwd)
 
 cd "$root"
 sources=$(git ls-files 'core/*.cpp' 'main/*.cpp' 'cli/*.cpp' 'device/*.cpp' 'configfile/*.cpp' 'provision/*.cpp' 'journal/*.cpp' 'dialogs/*.cpp' 'translations/*.cpp' 'tools/unitsim/*.cpp' 'bench/*.cpp')
+echo "== licence lines"
+missing=$(git ls-files '*.cpp' '*.h' '*CMakeLists.txt' '*.sh' '.ci/run' | xargs grep -L 'SPDX-License-Identifier: GPL-3.0-or-later' || true)
+if [ -n "$missing" ]; then
+    echo "no SPDX licence line in:"; echo "$missing"; exit 1
+fi
+echo "licence lines: present"
+
 echo "== clang-format"
 clang-format --dry-run --Werror $(git ls-files '*.cpp' '*.h')
 echo "clang-format: clean"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A throwaway PostgreSQL server for the journal tests, run as the postgres user.
 #   scripts/pg-test-server.sh start DIR   initdb a cluster in DIR (new or empty),
 #                                         serve it on 127.0.0.1 at a free port, create the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every check, headless:
 #   1. the normal build and the whole test suite,
 #   2. that build installed into a scratch root and packaged as a .deb (install-check.sh),

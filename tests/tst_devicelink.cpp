@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device link: the command transaction on a pseudo-terminal the test drives byte by byte,
 // and the main window's device side against the simulated unit: connecting, and reading and
 // writing the whole configuration.

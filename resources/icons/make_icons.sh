@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the desktop icon sizes from quellix.svg with rsvg-convert (Debian: librsvg2-bin).
 # The PNGs are committed, so the build needs no rasteriser; run this only after changing the
 # SVG. rsvg-convert writes no timestamps, so the output is byte-stable.

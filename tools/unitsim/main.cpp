@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simulated units on pseudo-terminals, for trying the tool without hardware. Prints the device
 // path of each unit, one per line, and runs until it is killed.
 #include <fcntl.h>
