@@ -63,6 +63,9 @@ class tst_configfile : public QObject {
                 shown << "file dialog";
                 openedIn = dialog->directory().absolutePath();
                 if (name.isEmpty()) return dialog->reject();
+                // The dialog selects the file chosen last once its folder has loaded, and a
+                // selected row outranks typed text; a user typing a name replaces it.
+                dialog->findChild<QAbstractItemView*>("listView")->clearSelection();
                 dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path(name));
                 static_cast<QDialog*>(dialog)->accept();  // with the dialog's own checks
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
