@@ -13,26 +13,32 @@ BatchRunner::BatchRunner(const BatchTask& task, Reporter& reporter, QObject* par
 
 BatchRunner::~BatchRunner() = default;
 
+std::unique_ptr<provision::UnitRun> BatchRunner::makeRun(int index, const QString& port,
+                                                         const std::function<void()>& ended) {
+    // Each run gets its own input, so per-unit values reach only their port.
+    provision::RunInput input = task;
+    if (index < task.portDocuments.size()) input.document = task.portDocuments[index];
+    auto unit = std::make_unique<provision::UnitRun>(input, port);
+    connect(unit.get(), &provision::UnitRun::progress, this,
+            [this, index](const QString& phase, int done, int count) {
+                reporter.progress(index, phase, done, count);
+            });
+    connect(unit.get(), &provision::UnitRun::note, this,
+            [this](const QString& text) { reporter.note(text); });
+    connect(unit.get(), &provision::UnitRun::finished, this, ended);
+    return unit;
+}
+
 QList<PortResult> BatchRunner::run(const QStringList& ports) {
-    std::vector<std::unique_ptr<provision::UnitRun>> runs;
-    runs.reserve(size_t(ports.size()));
     QEventLoop loop;
     auto running = qsizetype(ports.size());
-    for (int i = 0; i < ports.size(); ++i) {
-        // Each run gets its own input, so per-unit values reach only their port.
-        provision::RunInput input = task;
-        if (i < task.portDocuments.size()) input.document = task.portDocuments[i];
-        auto* unit = runs.emplace_back(new provision::UnitRun(input, ports[i])).get();
-        connect(unit, &provision::UnitRun::progress, this,
-                [this, i](const QString& phase, int done, int count) {
-                    reporter.progress(i, phase, done, count);
-                });
-        connect(unit, &provision::UnitRun::note, this,
-                [this](const QString& text) { reporter.note(text); });
-        connect(unit, &provision::UnitRun::finished, this, [&] {
-            if (--running == 0) loop.quit();
-        });
-    }
+    const auto ended = [&] {
+        if (--running == 0) loop.quit();
+    };
+    std::vector<std::unique_ptr<provision::UnitRun>> runs;
+    runs.reserve(size_t(ports.size()));
+    for (int i = 0; i < ports.size(); ++i)
+        runs.push_back(makeRun(i, ports[i], ended));
     reporter.setPorts(ports);
     for (auto& unit : runs)
         unit->start();

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
 #include "ExitCode.h"
 #include "UnitRun.h"
@@ -33,6 +35,10 @@ public:
     QList<PortResult> run(const QStringList& ports);
 
 private:
+    // The run of port `index`, reporting to its own line; `ended` follows its finished().
+    std::unique_ptr<provision::UnitRun> makeRun(int index, const QString& port,
+                                                const std::function<void()>& ended);
+
     BatchTask task;
     Reporter& reporter;
 };

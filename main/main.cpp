@@ -3,9 +3,9 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 #include <QTextStream>
-#include <csignal>
 
 #include "About.h"
+#include "FileSizeLimit.h"
 #include "TrafficLog.h"
 #include "Translations.h"
 #include "frmMain.h"
@@ -24,10 +24,7 @@ void showVersion() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-#ifdef SIGXFSZ
-    // Over a file size limit a save then fails with its warning, and the old file stays.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quellix"));
     QApplication::setApplicationName(QStringLiteral("Quellix"));

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ConfigFile.h"
+#include "FileSizeLimit.h"
 #include "UnitSimulator.h"
 
 namespace {
@@ -253,10 +254,7 @@ bool saveUnits(const QString& pattern, const UnitList& units) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-#ifdef SIGXFSZ
-    // Over a file size limit, --save then fails with its error instead of killing the process.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    ignoreFileSizeSignal();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quellix-unitsim"));
 
