@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <functional>
+
 #include <QtNetwork>
 #include <QtSql>
 #include <QtTest>
@@ -33,17 +35,15 @@ int runChild() {
 // and present later at the same address. Runs its own thread: opening a journal blocks.
 class Relay : public QThread {
 public:
-    Relay(quint16 listenPort, quint16 serverPort)
-        : listenPort(listenPort), serverPort(serverPort) {}
+    Relay(quint16 listenPort, quint16 serverPort) : listenPort(listenPort), serverPort(serverPort) {
+        start();
+        ready.acquire();
+    }
     ~Relay() override {
         quit();
         wait();
     }
-    bool listening() {
-        start();
-        ready.acquire();
-        return ok;
-    }
+    bool ok = false;  // listening
 
 private:
     void run() override {
@@ -65,7 +65,6 @@ private:
     }
     quint16 listenPort, serverPort;
     QSemaphore ready;
-    bool ok = false;
 };
 
 }  // namespace
@@ -161,27 +160,15 @@ private slots:
         QTest::addColumn<QString>("since");
         QTest::addColumn<int>("limit");
         QTest::addColumn<QList<int>>("expected");  // indices into the records appended
-        QTest::newRow("all, newest first") << ""
-                                           << ""
-                                           << "" << -1 << QList<int>{2, 3, 1, 0};
-        QTest::newRow("port") << "/dev/ttyUSB1"
-                              << ""
-                              << "" << -1 << QList<int>{3, 1};
-        QTest::newRow("action") << ""
-                                << "write"
-                                << "" << -1 << QList<int>{2, 1};
-        QTest::newRow("since, inclusive") << ""
-                                          << ""
-                                          << "2026-01-02T00:00:00.000Z" << -1 << QList<int>{2, 3};
-        QTest::newRow("limit") << ""
-                               << ""
-                               << "" << 1 << QList<int>{2};
-        QTest::newRow("everything") << "/dev/ttyUSB1"
-                                    << "write"
-                                    << "2026-01-01T00:00:00Z" << 5 << QList<int>{1};
-        QTest::newRow("nothing") << "/dev/ttyUSB9"
-                                 << ""
-                                 << "" << -1 << QList<int>{};
+        auto row = [](const char* tag, const char* port, const char* action, const char* since,
+                      int limit, const QList<int>& expected) {
+            QTest::newRow(tag) << port << action << since << limit << expected;
+        };
+        row("all, newest first", "", "", "", -1, {2, 3, 1, 0});
+        row("since, inclusive", "", "", "2026-01-02T00:00:00.000Z", -1, {2, 3});
+        row("limit", "", "", "", 1, {2});
+        // Each filter narrows what the others let through.
+        row("all at once", "/dev/ttyUSB1", "write", "2026-01-01T00:00:00Z", 5, {1});
     }
     void listFilters() {
         QFETCH(QString, port);
@@ -247,25 +234,14 @@ private slots:
         QVERIFY(error.isEmpty());
 
         const QJsonObject json = found->toJson();
-        const QStringList keys{
-            "id",      "time",         "operator",     "host",        "version",    "action",
-            "port",    "serialNumber", "vendorId",     "productId",   "location",   "model",
-            "outcome", "reason",       "verified",     "differences", "durationMs", "file",
-            "sha256",  "settingsSent", "configuration"};
-        const QStringList names = json.keys();
-        QCOMPARE(QSet<QString>(names.cbegin(), names.cend()),
-                 QSet<QString>(keys.cbegin(), keys.cend()));
-        QCOMPARE(json["id"].toInteger(), record.id);
+        QCOMPARE(json.keys().join(' '),  // sorted
+                 "action configuration differences durationMs file host id location model operator "
+                 "outcome port productId reason serialNumber settingsSent sha256 time vendorId "
+                 "verified version");
         QCOMPARE(json["time"].toString(), "2026-01-01T00:00:00.123Z");
-        QCOMPARE(json["action"].toString(), "backup");
-        QCOMPARE(json["outcome"].toString(), "differences");
         QCOMPARE(json["verified"].type(), verified < 0 ? QJsonValue::Null : QJsonValue::Bool);
-        QCOMPARE(json["differences"].toInt(-1), 3);
         QCOMPARE(json["durationMs"].toInteger(), 4321);
-        QCOMPARE(json["settingsSent"].toInt(-1), 2);
-        QCOMPARE(json["vendorId"].toString(), "0403");
         QCOMPARE(json["sha256"].toString(), fingerprint(set, 16));
-        QCOMPARE(json["configuration"].toObject()["slaveId"].toInt(), 5);
         QCOMPARE(json["configuration"].toObject()["phones"].toArray().size(), 16);
 
         // One CSV line per record whatever its texts hold, with as many fields as the header.
@@ -276,46 +252,28 @@ private slots:
                  Record::csvHeader().count(','));
     }
 
-    void fingerprints_data() {
-        QTest::addColumn<int>("changed");  // which value the second set differs in; -1 none
-        QTest::addColumn<bool>("same");
-        QTest::newRow("equal sets") << -1 << true;
-        QTest::newRow("slave ID") << 0 << false;
-        QTest::newRow("a phone") << 1 << false;
-        QTest::newRow("a flag") << 2 << false;
-        QTest::newRow("a message") << 3 << false;
-        QTest::newRow("phones held (16 or 32)") << 4 << false;
-    }
+    // Each value counts, and how many phones the set holds.
     void fingerprints() {
         QFETCH_GLOBAL(QString, kind);
         if (kind != "sqlite") QSKIP("independent of the database");
-        QFETCH(int, changed);
-        QFETCH(bool, same);
         ConfigurationSet a;
         a.phoneNo[3] = "555";
         a.channelMessage[9] = "Fire";
-        ConfigurationSet b = a;
-        int phones = 32;
-        switch (changed) {
-            case 0:
-                b.slaveId = 1;
-                break;
-            case 1:
-                b.phoneNo[31] = "1";
-                break;
-            case 2:
-                b.channelEnable[0] = FlagTrue;
-                break;
-            case 3:
-                b.channelMessage[9] = "Fire ";
-                break;
-            case 4:
-                phones = 16;
-                break;
-        }
-        QCOMPARE(fingerprint(a, 32) == fingerprint(b, phones), same);
-        QVERIFY(QRegularExpression("^[0-9a-f]{64}$").match(fingerprint(a, 32)).hasMatch());
+        const QString sum = fingerprint(a, 32);
+        QVERIFY(QRegularExpression("^[0-9a-f]{64}$").match(sum).hasMatch());
+        QCOMPARE(fingerprint(ConfigurationSet(a), 32), sum);
+        QVERIFY(fingerprint(a, 16) != sum);
         QVERIFY(!canonicalJson(a, 32).contains('\n'));
+        const std::function<void(ConfigurationSet&)> changes[] = {
+            [](ConfigurationSet& b) { b.slaveId = 1; },
+            [](ConfigurationSet& b) { b.phoneNo[31] = "1"; },
+            [](ConfigurationSet& b) { b.channelEnable[0] = FlagTrue; },
+            [](ConfigurationSet& b) { b.channelMessage[9] = "Fire "; }};
+        for (const auto& change : changes) {
+            ConfigurationSet b = a;
+            change(b);
+            QVERIFY2(fingerprint(b, 32) != sum, canonicalJson(b, 32).constData());
+        }
     }
 
     // A journal written by the first schema is upgraded in place; one from a newer tool is left
@@ -380,12 +338,7 @@ private slots:
         for (int c = 0; c < Children; ++c) {
             auto* child = new QProcess(this);
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(ChildTarget, target.kind == Target::Kind::Sqlite
-                                        ? target.path
-                                        : QString("postgresql://%1@%2:%3/%4")
-                                              .arg(target.user, target.host)
-                                              .arg(target.port)
-                                              .arg(target.database));
+            env.insert(ChildTarget, target.display());
             env.insert("QX_CHILD_COUNT", QString::number(Each));
             env.insert("QX_CHILD_PORT", QString("child%1").arg(c));
             child->setProcessEnvironment(env);
@@ -404,9 +357,6 @@ private slots:
         QCOMPARE(all.size(), Children * Each);
         const QList<qint64> allIds = ids(all);
         QCOMPARE(QSet<qint64>(allIds.cbegin(), allIds.cend()).size(), Children * Each);
-        Filter one;
-        one.port = "child1";
-        QCOMPARE(store.list(one, &error).size(), Each);
     }
 
     void sqliteFileOwnerOnly() {
@@ -469,7 +419,7 @@ private slots:
                      qPrintable(warnings[0][0].toString()));
         }
         Relay relay(relayPort, quint16(server.port));
-        QVERIFY(relay.listening());
+        QVERIFY(relay.ok);
         for (int run = 0; run < 2; ++run) {
             Journal journal(away, local);
             QSignalSpy warnings(&journal, &Journal::warning);
@@ -506,30 +456,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("display");  // empty: refused
         QTest::addColumn<QString>("mention");  // in the error
-        QTest::newRow("server") << "postgresql://ann@db.example:6543/site"
-                                << "postgresql://ann@db.example:6543/site"
-                                << "";
-        QTest::newRow("default port") << "postgresql://ann@db/site"
-                                      << "postgresql://ann@db:5432/site"
-                                      << "";
-        QTest::newRow("password") << "postgresql://ann:s3cret@db/site"
-                                  << ""
-                                  << "PGPASSWORD";
-        QTest::newRow("no user") << "postgresql://db/site"
-                                 << ""
-                                 << "USER@HOST";
-        QTest::newRow("no database") << "postgresql://ann@db/"
-                                     << ""
-                                     << "USER@HOST";
-        QTest::newRow("options") << "postgresql://ann@db/site?sslmode=disable"
-                                 << ""
-                                 << "options";
-        QTest::newRow("other scheme") << "mysql://ann@db/site"
-                                      << ""
-                                      << "postgresql://";
-        QTest::newRow("file") << "/var/tmp/j.sqlite"
-                              << "/var/tmp/j.sqlite"
-                              << "";
+        auto row = [](const char* tag, const char* text, const char* display, const char* mention) {
+            QTest::newRow(tag) << text << display << mention;
+        };
+        const char* const server = "postgresql://ann@db.example:6543/site";
+        row("server", server, server, "");
+        row("default port", "postgresql://ann@db/site", "postgresql://ann@db:5432/site", "");
+        row("password", "postgresql://ann:s3cret@db/site", "", "PGPASSWORD");
+        row("no user", "postgresql://db/site", "", "USER@HOST");
+        row("options", "postgresql://ann@db/site?sslmode=disable", "", "options");
+        row("other scheme", "mysql://ann@db/site", "", "postgresql://");
+        row("file", "/var/tmp/j.sqlite", "/var/tmp/j.sqlite", "");
     }
     void targets() {
         QFETCH_GLOBAL(QString, kind);
