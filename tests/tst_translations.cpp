@@ -16,39 +16,27 @@ struct Message {
     bool unfinished = false;
 };
 
-// The text of a <translation>, or of each of its <numerusform>s.
-QStringList readForms(QXmlStreamReader& xml) {
-    QStringList forms;
-    QString text;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isCharacters())
-            text += xml.text();
-        else if (xml.isStartElement())
-            forms << xml.readElementText();
-        else if (xml.isEndElement())
-            break;
-    }
-    return forms.isEmpty() ? QStringList{text} : forms;
-}
-
+// A text with a number (numerus="yes") has its translation in <numerusform>s, one a form.
 QList<Message> readCatalogue(const QString& path) {
     QList<Message> messages;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return messages;
     QXmlStreamReader xml(&file);
     QString context;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
+    bool numerus = false;
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         if (!xml.isStartElement()) continue;
-        if (xml.name() == u"name") {
-            context = xml.readElementText();
-        } else if (xml.name() == u"source") {
-            messages.append({context, xml.readElementText(), {}, false});
-        } else if (xml.name() == u"translation" && !messages.isEmpty()) {
-            const auto type = xml.attributes().value(QStringLiteral("type"));
-            messages.last().unfinished = type == u"unfinished";
-            messages.last().forms = readForms(xml);
+        if (xml.name() == u"name") context = xml.readElementText();
+        if (xml.name() == u"message")
+            numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
+        if (xml.name() == u"source") messages.append({context, xml.readElementText(), {}, false});
+        if (messages.isEmpty()) continue;
+        if (xml.name() == u"translation") {
+            messages.last().unfinished =
+                xml.attributes().value(QLatin1String("type")) == u"unfinished";
+            if (!numerus) messages.last().forms << xml.readElementText();
         }
+        if (xml.name() == u"numerusform") messages.last().forms << xml.readElementText();
     }
     return messages;
 }
