@@ -187,11 +187,8 @@ private slots:
                               sample(Action::Verify, "/dev/ttyUSB1", jan1 + day)};
         for (Record& record : records)
             QVERIFY2(store.append(record, &error), qPrintable(error));
-        Filter filter;
-        filter.port = port;
-        filter.action = actionFromName(action);
-        filter.since = QDateTime::fromString(since, Qt::ISODateWithMs);
-        filter.limit = limit;
+        const Filter filter{port, actionFromName(action),
+                            QDateTime::fromString(since, Qt::ISODateWithMs), limit};
         QList<qint64> want;
         for (int index : expected)
             want << records[index].id;
