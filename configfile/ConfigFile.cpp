@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConfigFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -94,7 +93,6 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base) {
     for (int k = 0; k < ClassicPhones; ++k) {
         status = reader.readText(&text);
         if (status != Status::Ok) return finish(status, FirstPhoneRecord + k);
-        result.phoneLengths[k] = text.size();
         result.set.setPhoneNo(k, text);
     }
 
@@ -116,7 +114,6 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base) {
         if (status == Status::EndOfFile && record == ExtraPhoneRecord) return finish(Status::Ok, 0);
         if (status != Status::Ok) return finish(status, record);
         const int slot = record - ExtraPhoneRecord + ClassicPhones;
-        result.phoneLengths[size_t(slot)] = text.size();
         result.set.setPhoneNo(slot, text);
     }
     // Whatever follows is not ours to read.

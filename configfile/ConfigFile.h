@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
-#include <array>
 
 #include "ConfigurationSet.h"
 
@@ -22,9 +21,6 @@ struct LoadResult {
     bool ok = true;
     int recordsRead = 0;
     QString error;
-    // Each phone number record's length as read, before the cut to 15 characters; 0 for one
-    // not read.
-    std::array<qsizetype, ConfigurationSet::PhoneCount> phoneLengths{};
 };
 
 // Where a value lives in the file (0-based phone slot or channel), and what a record holds
