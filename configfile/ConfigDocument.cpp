@@ -3,9 +3,7 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 #include "ConfigFile.h"
 #include "ConfigJson.h"
@@ -53,20 +51,12 @@ QStringList lengthNotes(const ConfigurationSet& set, int phoneCount) {
 
 // The first text, in file order, that would reach the unit cut short.
 QString checkLine(const ConfigurationSet& set) {
-    std::vector<std::pair<int, const QString*>> texts;
-    texts.reserve(ConfigurationSet::PhoneCount + ConfigurationSet::ChannelCount);
-    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
-        texts.emplace_back(ConfigFile::phoneRecord(k), &set.phoneNo[size_t(k)]);
-    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
-        texts.emplace_back(ConfigFile::messageRecord(i), &set.channelMessage[size_t(i)]);
-    std::sort(texts.begin(), texts.end());
-    for (const auto& [record, text] : texts)
-        if (ConfigurationSet::cutOnTheLine(*text))
-            return Text::tr("record %1 (%2): %3")
-                .arg(QString::number(record), ConfigFile::recordContent(record),
-                     Text::tr("holds NUL followed by CR, where the unit's line ends a text; "
-                              "remove them"));
-    return {};
+    const int record = ConfigFile::firstTextRecord(set, ConfigurationSet::cutOnTheLine);
+    if (record == 0) return {};
+    return Text::tr("record %1 (%2): %3")
+        .arg(QString::number(record), ConfigFile::recordContent(record),
+             Text::tr("holds NUL followed by CR, where the unit's line ends a text; "
+                      "remove them"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 #include "ConfigurationSet.h"
 
@@ -31,6 +32,10 @@ QString recordContent(int record);
 
 QByteArray serialize(const ConfigurationSet& set);
 LoadResult parse(QIODevice& device, const ConfigurationSet& base);
+
+// The record of the first text, phone number or message, in file order that `holds` is true
+// of; 0 when none.
+int firstTextRecord(const ConfigurationSet& set, const std::function<bool(const QString&)>& holds);
 
 // The first text a record file cannot hold (one holding a double quote, which would end it
 // early and shift every later record), named as recordContent() does; empty when none.
