@@ -2,12 +2,11 @@
 #include "ConfigDocument.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <cstdio>
 
 #include "ConfigFile.h"
 #include "ConfigJson.h"
 #include "ConfigText.h"
+#include "InputFile.h"
 
 namespace {
 
@@ -16,20 +15,6 @@ constexpr int ClassicPhones = 16;
 constexpr int ClassicRecordCount = 145;
 // A configuration is a few kilobytes; anything far larger is not one.
 constexpr qint64 MaxBytes = 4 * 1024 * 1024;
-
-// Everything up to the end of the file, blocking: standard input may be a pipe whose writer
-// is still at work, and one read would take only what has arrived so far.
-bool readToEnd(QFile& file, QByteArray* bytes) {
-    constexpr qint64 Chunk = 64 * 1024;
-    for (;;) {
-        const qint64 room = qMin(Chunk, MaxBytes + 1 - bytes->size());
-        if (room <= 0) return true;
-        const QByteArray chunk = file.read(room);
-        if (file.error() != QFileDevice::NoError) return false;
-        if (chunk.isEmpty()) return true;  // a blocking read returns nothing only at the end
-        bytes->append(chunk);
-    }
-}
 
 // Texts are kept whole: units keep what they are sent, and a file the tool saved must restore
 // the unit it came from. Only the window's editor has shorter limits, so those earn a note.
@@ -99,25 +84,22 @@ ConfigDocument ConfigDocument::parse(const QByteArray& bytes) {
 }
 
 ConfigDocument ConfigDocument::load(const QString& path) {
-    QFile file;
-    const bool opened = path == QStringLiteral("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        ConfigDocument doc;
-        doc.error = Text::tr("cannot be opened: %1").arg(file.errorString());
-        return doc;
-    }
     QByteArray bytes;
-    if (!readToEnd(file, &bytes)) {
-        ConfigDocument doc;
-        doc.error = Text::tr("cannot be read: %1").arg(file.errorString());
-        return doc;
+    QString reason;
+    ConfigDocument refused;
+    switch (input::readAtMost(path, MaxBytes, &bytes, &reason)) {
+        case input::Status::CannotOpen:
+            refused.error = Text::tr("cannot be opened: %1").arg(reason);
+            return refused;
+        case input::Status::CannotRead:
+            refused.error = Text::tr("cannot be read: %1").arg(reason);
+            return refused;
+        case input::Status::Ok:
+            break;
     }
     if (bytes.size() > MaxBytes) {
-        ConfigDocument doc;
-        doc.error = Text::tr("larger than %1 bytes").arg(MaxBytes);
-        return doc;
+        refused.error = Text::tr("larger than %1 bytes").arg(MaxBytes);
+        return refused;
     }
     return parse(bytes);
 }
