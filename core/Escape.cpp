@@ -3,6 +3,14 @@
 
 namespace escape {
 
+namespace {
+
+QString unicodeEscape(QChar c) {
+    return QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
+}
+
+}  // namespace
+
 bool isControl(QChar c) {
     const char16_t u = c.unicode();
     return u < 0x20 || (u >= 0x7F && u <= 0x9F);
@@ -33,7 +41,7 @@ QString controls(QStringView text) {
                 out += QLatin1String("\\f");
                 break;
             default:
-                out += QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
+                out += unicodeEscape(c);
         }
     }
     return out;
@@ -46,6 +54,14 @@ QString controlsKeepingLines(QStringView text) {
         if (!out.isEmpty() || line.data() != text.data()) out += u'\n';
         out += controls(line);
     }
+    return out;
+}
+
+QString unprintable(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text)
+        out += c.isPrint() ? QString(c) : unicodeEscape(c);
     return out;
 }
 
