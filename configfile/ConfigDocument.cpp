@@ -2,14 +2,11 @@
 #include "ConfigDocument.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <algorithm>
-#include <cstdio>
-#include <vector>
 
 #include "ConfigFile.h"
 #include "ConfigJson.h"
 #include "ConfigText.h"
+#include "InputFile.h"
 
 namespace {
 
@@ -18,20 +15,6 @@ constexpr int ClassicPhones = 16;
 constexpr int ClassicRecordCount = 145;
 // A configuration is a few kilobytes; anything far larger is not one.
 constexpr qint64 MaxBytes = 4 * 1024 * 1024;
-
-// Everything up to the end of the file, blocking: standard input may be a pipe whose writer
-// is still at work, and one read would take only what has arrived so far.
-bool readToEnd(QFile& file, QByteArray* bytes) {
-    constexpr qint64 Chunk = 64 * 1024;
-    for (;;) {
-        const qint64 room = qMin(Chunk, MaxBytes + 1 - bytes->size());
-        if (room <= 0) return true;
-        const QByteArray chunk = file.read(room);
-        if (file.error() != QFileDevice::NoError) return false;
-        if (chunk.isEmpty()) return true;  // a blocking read returns nothing only at the end
-        bytes->append(chunk);
-    }
-}
 
 // Texts are kept whole: units keep what they are sent, and a file the tool saved must restore
 // the unit it came from. Only the window's editor has shorter limits, so those earn a note.
@@ -53,20 +36,12 @@ QStringList lengthNotes(const ConfigurationSet& set, int phoneCount) {
 
 // The first text, in file order, that would reach the unit cut short.
 QString checkLine(const ConfigurationSet& set) {
-    std::vector<std::pair<int, const QString*>> texts;
-    texts.reserve(ConfigurationSet::PhoneCount + ConfigurationSet::ChannelCount);
-    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
-        texts.emplace_back(ConfigFile::phoneRecord(k), &set.phoneNo[size_t(k)]);
-    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
-        texts.emplace_back(ConfigFile::messageRecord(i), &set.channelMessage[size_t(i)]);
-    std::sort(texts.begin(), texts.end());
-    for (const auto& [record, text] : texts)
-        if (ConfigurationSet::cutOnTheLine(*text))
-            return Text::tr("record %1 (%2): %3")
-                .arg(QString::number(record), ConfigFile::recordContent(record),
-                     Text::tr("holds NUL followed by CR, where the unit's line ends a text; "
-                              "remove them"));
-    return {};
+    const int record = ConfigFile::firstTextRecord(set, ConfigurationSet::cutOnTheLine);
+    if (record == 0) return {};
+    return Text::tr("record %1 (%2): %3")
+        .arg(QString::number(record), ConfigFile::recordContent(record),
+             Text::tr("holds NUL followed by CR, where the unit's line ends a text; "
+                      "remove them"));
 }
 
 }  // namespace
@@ -109,25 +84,22 @@ ConfigDocument ConfigDocument::parse(const QByteArray& bytes) {
 }
 
 ConfigDocument ConfigDocument::load(const QString& path) {
-    QFile file;
-    const bool opened = path == QStringLiteral("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        ConfigDocument doc;
-        doc.error = Text::tr("cannot be opened: %1").arg(file.errorString());
-        return doc;
-    }
     QByteArray bytes;
-    if (!readToEnd(file, &bytes)) {
-        ConfigDocument doc;
-        doc.error = Text::tr("cannot be read: %1").arg(file.errorString());
-        return doc;
+    QString reason;
+    ConfigDocument refused;
+    switch (input::readAtMost(path, MaxBytes, &bytes, &reason)) {
+        case input::Status::CannotOpen:
+            refused.error = Text::tr("cannot be opened: %1").arg(reason);
+            return refused;
+        case input::Status::CannotRead:
+            refused.error = Text::tr("cannot be read: %1").arg(reason);
+            return refused;
+        case input::Status::Ok:
+            break;
     }
     if (bytes.size() > MaxBytes) {
-        ConfigDocument doc;
-        doc.error = Text::tr("larger than %1 bytes").arg(MaxBytes);
-        return doc;
+        refused.error = Text::tr("larger than %1 bytes").arg(MaxBytes);
+        return refused;
     }
     return parse(bytes);
 }

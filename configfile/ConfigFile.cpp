@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConfigFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -94,7 +93,6 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base) {
     for (int k = 0; k < ClassicPhones; ++k) {
         status = reader.readText(&text);
         if (status != Status::Ok) return finish(status, FirstPhoneRecord + k);
-        result.phoneLengths[k] = text.size();
         result.set.setPhoneNo(k, text);
     }
 
@@ -116,23 +114,27 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base) {
         if (status == Status::EndOfFile && record == ExtraPhoneRecord) return finish(Status::Ok, 0);
         if (status != Status::Ok) return finish(status, record);
         const int slot = record - ExtraPhoneRecord + ClassicPhones;
-        result.phoneLengths[size_t(slot)] = text.size();
         result.set.setPhoneNo(slot, text);
     }
     // Whatever follows is not ours to read.
     return finish(Status::Ok, 0);
 }
 
-QString unsavableText(const ConfigurationSet& set) {
-    const QChar quote(u'"');
+int firstTextRecord(const ConfigurationSet& set, const std::function<bool(const QString&)>& holds) {
     // In file order: phone numbers 1-16, the messages, phone numbers 17-32.
     for (int k = 0; k < ClassicPhones; ++k)
-        if (set.phoneNo[size_t(k)].contains(quote)) return recordContent(phoneRecord(k));
+        if (holds(set.phoneNo[size_t(k)])) return phoneRecord(k);
     for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
-        if (set.channelMessage[size_t(i)].contains(quote)) return recordContent(messageRecord(i));
+        if (holds(set.channelMessage[size_t(i)])) return messageRecord(i);
     for (int k = ClassicPhones; k < ConfigurationSet::PhoneCount; ++k)
-        if (set.phoneNo[size_t(k)].contains(quote)) return recordContent(phoneRecord(k));
-    return {};
+        if (holds(set.phoneNo[size_t(k)])) return phoneRecord(k);
+    return 0;
+}
+
+QString unsavableText(const ConfigurationSet& set) {
+    const int record =
+        firstTextRecord(set, [](const QString& text) { return text.contains(u'"'); });
+    return record == 0 ? QString() : recordContent(record);
 }
 
 bool save(const QString& path, const ConfigurationSet& set, QString* error) {

@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
-#include <array>
+#include <functional>
 
 #include "ConfigurationSet.h"
 
@@ -22,9 +22,6 @@ struct LoadResult {
     bool ok = true;
     int recordsRead = 0;
     QString error;
-    // Each phone number record's length as read, before the cut to 15 characters; 0 for one
-    // not read.
-    std::array<qsizetype, ConfigurationSet::PhoneCount> phoneLengths{};
 };
 
 // Where a value lives in the file (0-based phone slot or channel), and what a record holds
@@ -35,6 +32,10 @@ QString recordContent(int record);
 
 QByteArray serialize(const ConfigurationSet& set);
 LoadResult parse(QIODevice& device, const ConfigurationSet& base);
+
+// The record of the first text, phone number or message, in file order that `holds` is true
+// of; 0 when none.
+int firstTextRecord(const ConfigurationSet& set, const std::function<bool(const QString&)>& holds);
 
 // The first text a record file cannot hold (one holding a double quote, which would end it
 // early and shift every later record), named as recordContent() does; empty when none.

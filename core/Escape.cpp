@@ -1,7 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Escape.h"
 
+#include <QStringList>
+#include <array>
+#include <utility>
+
 namespace escape {
+
+namespace {
+
+QString unicodeEscape(QChar c) {
+    return QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
+}
+
+// The controls JSON has an escape of its own for; the others become \uXXXX.
+constexpr std::array<std::pair<char16_t, const char*>, 5> Named{{
+    {u'\r', "\\r"},
+    {u'\n', "\\n"},
+    {u'\t', "\\t"},
+    {u'\b', "\\b"},
+    {u'\f', "\\f"},
+}};
+
+QString escapeOf(QChar c) {
+    for (const auto& [control, text] : Named)
+        if (c == control) return QLatin1String(text);
+    return unicodeEscape(c);
+}
+
+}  // namespace
 
 bool isControl(QChar c) {
     const char16_t u = c.unicode();
@@ -12,40 +39,26 @@ QString controls(QStringView text) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        if (!isControl(c)) {
+        if (isControl(c))
+            out += escapeOf(c);
+        else
             out += c;
-            continue;
-        }
-        switch (c.unicode()) {
-            case u'\r':
-                out += QLatin1String("\\r");
-                break;
-            case u'\n':
-                out += QLatin1String("\\n");
-                break;
-            case u'\t':
-                out += QLatin1String("\\t");
-                break;
-            case u'\b':
-                out += QLatin1String("\\b");
-                break;
-            case u'\f':
-                out += QLatin1String("\\f");
-                break;
-            default:
-                out += QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
-        }
     }
     return out;
 }
 
 QString controlsKeepingLines(QStringView text) {
+    QStringList lines;
+    for (const QStringView line : text.split(u'\n'))
+        lines << controls(line);
+    return lines.join(u'\n');
+}
+
+QString unprintable(QStringView text) {
     QString out;
     out.reserve(text.size());
-    for (const QStringView line : text.tokenize(u'\n')) {
-        if (!out.isEmpty() || line.data() != text.data()) out += u'\n';
-        out += controls(line);
-    }
+    for (const QChar c : text)
+        out += c.isPrint() ? QString(c) : unicodeEscape(c);
     return out;
 }
 

@@ -15,6 +15,11 @@ QString controls(QStringView text);
 // The same, line by line: the line breaks between lines stay, for text printed on several.
 QString controlsKeepingLines(QStringView text);
 
+// Every character QChar::isPrint() rejects (controls, format characters such as a direction
+// override, unassigned code points, each half of a surrogate pair) as \uXXXX: for text from
+// a source we do not control, shown on one line.
+QString unprintable(QStringView text);
+
 // True when `c` is one of the characters controls() escapes.
 bool isControl(QChar c);
 

@@ -58,6 +58,52 @@ QJsonValue configurationValue(const Record& record) {
     return QJsonValue::Null;
 }
 
+QString sha256Hex(const QByteArray& bytes) {
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+// Every field of a record but its configuration, in the order of the CSV columns, with the
+// JSON values toJson() gives: unknown texts and numbers null.
+QList<std::pair<QString, QJsonValue>> fieldsOf(const Record& r) {
+    auto optional = [](const auto& value) { return value ? QJsonValue(*value) : QJsonValue(); };
+    return {
+        {QStringLiteral("id"), r.id},
+        {QStringLiteral("time"), r.time.toUTC().toString(Qt::ISODateWithMs)},
+        {QStringLiteral("operator"), textOrNull(r.operatorName)},
+        {QStringLiteral("host"), textOrNull(r.host)},
+        {QStringLiteral("version"), textOrNull(r.version)},
+        {QStringLiteral("action"), actionName(r.action)},
+        {QStringLiteral("port"), r.port},
+        {QStringLiteral("serialNumber"), textOrNull(r.identity.serialNumber)},
+        {QStringLiteral("vendorId"), textOrNull(r.identity.vendorId)},
+        {QStringLiteral("productId"), textOrNull(r.identity.productId)},
+        {QStringLiteral("location"), textOrNull(r.identity.location)},
+        {QStringLiteral("model"), textOrNull(r.model)},
+        {QStringLiteral("outcome"), outcomeName(r.outcome)},
+        {QStringLiteral("reason"), textOrNull(r.reason)},
+        {QStringLiteral("verified"), optional(r.verified)},
+        {QStringLiteral("differences"), r.differences},
+        {QStringLiteral("durationMs"), r.durationMs},
+        {QStringLiteral("file"), textOrNull(r.file)},
+        {QStringLiteral("sha256"), textOrNull(r.sha256)},
+        {QStringLiteral("settingsSent"), optional(r.settingsSent)},
+    };
+}
+
+// A field as a CSV cell, before quoting: null as an empty cell.
+QString csvText(const QJsonValue& value) {
+    switch (value.type()) {
+        case QJsonValue::Bool:
+            return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+        case QJsonValue::Double:
+            return QString::number(value.toInteger());
+        case QJsonValue::String:
+            return value.toString();
+        default:
+            return {};
+    }
+}
+
 QString csvField(const QString& text) {
     static const QString special = QStringLiteral(",\"\r\n");
     for (const QChar c : text)
@@ -90,9 +136,7 @@ QByteArray canonicalJson(const ConfigurationSet& set, int phoneCount) {
 }
 
 QString fingerprint(const ConfigurationSet& set, int phoneCount) {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(canonicalJson(set, phoneCount), QCryptographicHash::Sha256)
-            .toHex());
+    return sha256Hex(canonicalJson(set, phoneCount));
 }
 
 QString loginName() {
@@ -120,70 +164,29 @@ Record Record::begin(Action action, const QString& port, const QString& version)
 
 void Record::setConfiguration(const ConfigurationSet& set, int phoneCount) {
     configuration = canonicalJson(set, phoneCount);
-    sha256 = QString::fromLatin1(
-        QCryptographicHash::hash(configuration, QCryptographicHash::Sha256).toHex());
+    sha256 = sha256Hex(configuration);
 }
 
 QJsonObject Record::toJson() const {
-    return {
-        {QStringLiteral("id"), id},
-        {QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs)},
-        {QStringLiteral("operator"), textOrNull(operatorName)},
-        {QStringLiteral("host"), textOrNull(host)},
-        {QStringLiteral("version"), textOrNull(version)},
-        {QStringLiteral("action"), actionName(action)},
-        {QStringLiteral("port"), port},
-        {QStringLiteral("serialNumber"), textOrNull(identity.serialNumber)},
-        {QStringLiteral("vendorId"), textOrNull(identity.vendorId)},
-        {QStringLiteral("productId"), textOrNull(identity.productId)},
-        {QStringLiteral("location"), textOrNull(identity.location)},
-        {QStringLiteral("model"), textOrNull(model)},
-        {QStringLiteral("outcome"), outcomeName(outcome)},
-        {QStringLiteral("reason"), textOrNull(reason)},
-        {QStringLiteral("verified"), verified ? QJsonValue(*verified) : QJsonValue()},
-        {QStringLiteral("differences"), differences},
-        {QStringLiteral("durationMs"), durationMs},
-        {QStringLiteral("file"), textOrNull(file)},
-        {QStringLiteral("sha256"), textOrNull(sha256)},
-        {QStringLiteral("settingsSent"), settingsSent ? QJsonValue(*settingsSent) : QJsonValue()},
-        {QStringLiteral("configuration"), configurationValue(*this)},
-    };
+    QJsonObject json;
+    for (const auto& [key, value] : fieldsOf(*this))
+        json.insert(key, value);
+    json.insert(QStringLiteral("configuration"), configurationValue(*this));
+    return json;
 }
 
 QString Record::csvHeader() {
-    return QStringLiteral(
-        "id,time,operator,host,version,action,port,serialNumber,vendorId,productId,location,"
-        "model,outcome,reason,verified,differences,durationMs,file,sha256,settingsSent");
+    QStringList keys;
+    for (const auto& [key, value] : fieldsOf(Record()))
+        keys << key;
+    return keys.join(QLatin1Char(','));
 }
 
 QString Record::csvRow() const {
-    const QString verifiedText =
-        verified ? (*verified ? QStringLiteral("true") : QStringLiteral("false")) : QString();
-    const QStringList fields{QString::number(id),
-                             time.toUTC().toString(Qt::ISODateWithMs),
-                             operatorName,
-                             host,
-                             version,
-                             actionName(action),
-                             port,
-                             identity.serialNumber,
-                             identity.vendorId,
-                             identity.productId,
-                             identity.location,
-                             model,
-                             outcomeName(outcome),
-                             reason,
-                             verifiedText,
-                             QString::number(differences),
-                             QString::number(durationMs),
-                             file,
-                             sha256,
-                             settingsSent ? QString::number(*settingsSent) : QString()};
-    QStringList quoted;
-    quoted.reserve(fields.size());
-    for (const QString& field : fields)
-        quoted << csvField(field);
-    return quoted.join(QLatin1Char(','));
+    QStringList cells;
+    for (const auto& [key, value] : fieldsOf(*this))
+        cells << csvField(csvText(value));
+    return cells.join(QLatin1Char(','));
 }
 
 }  // namespace journal

@@ -10,6 +10,7 @@
 #include <QUuid>
 #include <QVariant>
 
+#include "Escape.h"
 #include "JournalLog.h"
 
 namespace journal {
@@ -69,11 +70,7 @@ QVariant textValue(const QString& text) {
 QString failure(const QSqlError& error) {
     const QString text = error.text().simplified();
     if (text.isEmpty()) return tr("unknown database error");
-    QString shown;
-    for (const QChar c : text)
-        shown += c.isPrint() ? QString(c)
-                             : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    return shown;
+    return escape::unprintable(text);
 }
 
 bool exec(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error) {

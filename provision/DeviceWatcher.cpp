@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <algorithm>
 
@@ -11,6 +10,8 @@ namespace provision {
 
 DeviceWatcher::DeviceWatcher(const QStringList& patterns, QObject* parent)
     : QObject(parent), globs(patterns) {
+    for (const QString& glob : globs)
+        globMatchers << QRegularExpression::fromWildcard(glob, Qt::CaseSensitive);
     connect(&timer, &QTimer::timeout, this, &DeviceWatcher::poll);
 }
 
@@ -47,9 +48,8 @@ void DeviceWatcher::poll() {
 }
 
 bool DeviceWatcher::matches(const QString& path) const {
-    return std::any_of(globs.begin(), globs.end(), [&](const QString& glob) {
-        return QRegularExpression::fromWildcard(glob, Qt::CaseSensitive).match(path).hasMatch();
-    });
+    return std::any_of(globMatchers.begin(), globMatchers.end(),
+                       [&](const QRegularExpression& glob) { return glob.match(path).hasMatch(); });
 }
 
 QSet<QString> DeviceWatcher::scan() const {

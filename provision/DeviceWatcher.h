@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QRegularExpression>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -38,6 +40,7 @@ private:
     bool matches(const QString& path) const;
 
     QStringList globs;
+    QList<QRegularExpression> globMatchers;  // the globs, compiled once rather than every poll
     QSet<QString> known;
     QTimer timer;
 };

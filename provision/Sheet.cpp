@@ -2,13 +2,13 @@
 #include "Sheet.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QStringDecoder>
 
 #include "ConfigJson.h"
+#include "InputFile.h"
 
 namespace provision {
 
@@ -227,23 +227,17 @@ Sheet Sheet::parse(const QByteArray& bytes, const QString& name) {
 }
 
 Sheet Sheet::load(const QString& path) {
-    const bool standardInput = path == QStringLiteral("-");
-    const QString name = standardInput ? tr("standard input") : path;
-    QFile file;
-    const bool opened = standardInput ? file.open(stdin, QIODevice::ReadOnly)
-                                      : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    const QString name = path == QStringLiteral("-") ? tr("standard input") : path;
+    QByteArray bytes;
+    QString reason;
+    const input::Status status = input::readAtMost(path, MaxBytes, &bytes, &reason);
+    if (status == input::Status::Ok) return parse(bytes, name);
     Sheet sheet;
     sheet.source = name;
-    if (!opened) {
-        sheet.problem = tr("%1: cannot be opened: %2").arg(name, file.errorString());
-        return sheet;
-    }
-    const QByteArray bytes = file.read(MaxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        sheet.problem = tr("%1: cannot be read: %2").arg(name, file.errorString());
-        return sheet;
-    }
-    return parse(bytes, name);
+    sheet.problem = status == input::Status::CannotOpen
+                        ? tr("%1: cannot be opened: %2").arg(name, reason)
+                        : tr("%1: cannot be read: %2").arg(name, reason);
+    return sheet;
 }
 
 SheetMatch Sheet::match(const QList<PortIdentity>& ports) const {
