@@ -51,16 +51,11 @@ void Reporter::progress(int port, const QString& stage, int done, int count) {
 }
 
 void Reporter::note(const QString& text) {
-    if (isQuiet) return;
-    clearBlock();
-    print(text);
-    drawBlock();
+    if (!isQuiet) print(text);
 }
 
 void Reporter::error(const QString& text) {
-    clearBlock();
     print(text);
-    drawBlock();
 }
 
 void Reporter::finishLive() {
@@ -70,9 +65,12 @@ void Reporter::finishLive() {
     names.clear();
 }
 
+// Above the live block, which is drawn again below it.
 void Reporter::print(const QString& text) {
+    clearBlock();
     // Summaries carry ports, paths and the system's and the unit's words.
     writeTo(out, escape::controlsKeepingLines(text) + '\n');
+    drawBlock();
 }
 
 void Reporter::clearBlock() {
