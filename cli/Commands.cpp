@@ -194,6 +194,31 @@ int refuseSheet(const QString& why) {
     return FileFailed;
 }
 
+// The --sheet with its notes said; empty, having said why, when it cannot be used.
+std::optional<provision::Sheet> loadSheet(const QString& name) {
+    provision::Sheet sheet = provision::Sheet::load(name);
+    if (!sheet.ok()) {
+        say(sheet.error());
+        return std::nullopt;
+    }
+    for (const QString& note : sheet.notes())
+        say(note);
+    return sheet;
+}
+
+provision::PortIdentity identityOf(const QString& port) {
+    return {port, QSerialPortInfo(port).serialNumber()};
+}
+
+// A port's document: the file's, then its sheet row, then --set, which has the last word.
+ConfigDocument withValues(ConfigDocument document, const QList<provision::Assignment>& row,
+                          const QList<provision::Assignment>& common) {
+    // Every value was checked already, so none of these can be refused.
+    for (const provision::Assignment& a : row + common)
+        provision::apply(a, &document.set);
+    return document;
+}
+
 // --set NAME=VALUE, each checked before any file is read.
 int checkAssignments(const Invocation& line, QList<provision::Assignment>* assignments) {
     if (line.sheets.size() > 1) return usageError(Text::tr("--sheet is given more than once"));
@@ -228,21 +253,19 @@ QString phoneOutsideFile(const QList<provision::Assignment>& assignments, const 
 // The sheet's row for each port, in the order of the ports, or exit 5 with every reason why not.
 int sheetRows(const Invocation& line, const BatchTask& task,
               QList<QList<provision::Assignment>>* rows) {
-    const provision::Sheet sheet = provision::Sheet::load(line.sheets.first());
-    if (!sheet.ok()) return refuseSheet(sheet.error());
-    for (const QString& note : sheet.notes())
-        say(note);
+    const std::optional<provision::Sheet> sheet = loadSheet(line.sheets.first());
+    if (!sheet) return FileFailed;
     QList<provision::PortIdentity> ports;
     for (const QString& port : line.ports)
-        ports << provision::PortIdentity{port, QSerialPortInfo(port).serialNumber()};
-    const provision::SheetMatch matched = sheet.match(ports);
+        ports << identityOf(port);
+    const provision::SheetMatch matched = sheet->match(ports);
     for (const QString& error : matched.errors)
         say(error);
     if (!matched.ok()) return FileFailed;
     for (const QString& unused : matched.unusedRows)
         say(unused);
     for (const int row : matched.rowOfPort) {
-        const QList<provision::Assignment>& values = sheet.rows()[row].assignments;
+        const QList<provision::Assignment>& values = sheet->rows()[row].assignments;
         if (const QString why = phoneOutsideFile(values, task); !why.isEmpty())
             return refuseSheet(why);
         *rows << values;
@@ -260,13 +283,8 @@ int perUnitDocuments(const Invocation& line, const QList<provision::Assignment>&
         rows.clear();
         if (const int code = sheetRows(line, *task, &rows); code != Done) return code;
     }
-    for (const QList<provision::Assignment>& row : rows) {
-        ConfigDocument document = task->document;
-        // Every value was checked already, so none of these can be refused.
-        for (const provision::Assignment& a : row + common)
-            provision::apply(a, &document.set);
-        task->portDocuments << document;
-    }
+    for (const QList<provision::Assignment>& row : rows)
+        task->portDocuments << withValues(task->document, row, common);
     return Done;
 }
 
@@ -312,8 +330,7 @@ std::optional<QList<provision::Assignment>> stationRow(const std::optional<provi
                                                        const BatchTask& task, const QString& port,
                                                        QString* why) {
     if (!sheet) return QList<provision::Assignment>();
-    const provision::SheetMatch matched =
-        sheet->match({provision::PortIdentity{port, QSerialPortInfo(port).serialNumber()}});
+    const provision::SheetMatch matched = sheet->match({identityOf(port)});
     if (!matched.ok()) {
         *why = matched.errors.join(QStringLiteral("; "));
         return std::nullopt;
@@ -342,20 +359,11 @@ int runStation(const Invocation& line) {
     if (const QString why = phoneOutsideFile(common, task); !why.isEmpty()) return usageError(why);
     if (const int code = checkBackups(line, &task); code != Done) return code;
     std::optional<provision::Sheet> sheet;
-    if (!line.sheets.isEmpty()) {
-        sheet = provision::Sheet::load(line.sheets.first());
-        if (!sheet->ok()) return refuseSheet(sheet->error());
-        for (const QString& note : sheet->notes())
-            say(note);
-    }
+    if (!line.sheets.isEmpty() && !(sheet = loadSheet(line.sheets.first()))) return FileFailed;
     plan.documentFor = [sheet, common, &task](const QString& port, QString* why) {
         const std::optional<QList<provision::Assignment>> row = stationRow(sheet, task, port, why);
         if (!row) return std::optional<ConfigDocument>();
-        ConfigDocument document = task.document;
-        // Every value was checked already, so none of these can be refused.
-        for (const provision::Assignment& a : *row + common)
-            provision::apply(a, &document.set);
-        return std::optional<ConfigDocument>(document);
+        return std::optional<ConfigDocument>(withValues(task.document, *row, common));
     };
     return station(line, plan, count);
 }

@@ -17,6 +17,10 @@ void printLines(const QStringList& lines) {
         writeTo(stdout, line + '\n');
 }
 
+QString eraseLinesAbove(qsizetype count) {
+    return count > 0 ? QStringLiteral("\x1b[%1A\r\x1b[J").arg(count) : QString();
+}
+
 QString printable(const QString& text) {
     QString shown;
     for (const QChar c : text) {

@@ -18,6 +18,11 @@ class Text {
 void writeTo(std::FILE* stream, const QString& text);
 void printLines(const QStringList& lines);
 
+// Moves a terminal's cursor up `count` lines to their start and clears from there down, so a
+// block drawn there can be drawn again; empty for none, since "up 0" still goes up a line on
+// most terminals.
+QString eraseLinesAbove(qsizetype count);
+
 // `text` with control and format characters shown as \xNN (their code in hex), so a typed
 // name cannot drive the terminal.
 QString printable(const QString& text);

@@ -45,25 +45,17 @@ void Reporter::progress(int port, const QString& stage, int done, int count) {
         QStringLiteral("%1  %2 [%3%4] %5/%6")
             .arg(escape::controls(names[port]), stage.leftJustified(20), QString(filled, u'#'),
                  QString(BarWidth - filled, u' '), QString::number(done), QString::number(count));
-    if (drawn) {
-        // Overwrite in place rather than clear first, so the lines do not flicker.
-        const QByteArray up = "\x1b[" + QByteArray::number(lines.size()) + "A\r";
-        std::fwrite(up.constData(), 1, size_t(up.size()), out);
-    }
+    // Overwrite in place rather than clear first, so the lines do not flicker.
+    if (drawn) writeTo(out, QStringLiteral("\x1b[%1A\r").arg(lines.size()));
     drawBlock();
 }
 
 void Reporter::note(const QString& text) {
-    if (isQuiet) return;
-    clearBlock();
-    print(text);
-    drawBlock();
+    if (!isQuiet) print(text);
 }
 
 void Reporter::error(const QString& text) {
-    clearBlock();
     print(text);
-    drawBlock();
 }
 
 void Reporter::finishLive() {
@@ -73,28 +65,27 @@ void Reporter::finishLive() {
     names.clear();
 }
 
+// Above the live block, which is drawn again below it.
 void Reporter::print(const QString& text) {
+    clearBlock();
     // Summaries carry ports, paths and the system's and the unit's words.
-    const QByteArray bytes = escape::controlsKeepingLines(text).toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
-    std::fflush(out);
+    writeTo(out, escape::controlsKeepingLines(text) + '\n');
+    drawBlock();
 }
 
 void Reporter::clearBlock() {
     if (!isLive || !drawn) return;
     // Up to the first live line and clear to the end of the screen.
-    const QByteArray bytes = "\x1b[" + QByteArray::number(lines.size()) + "A\r\x1b[J";
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
+    writeTo(out, eraseLinesAbove(lines.size()));
     drawn = false;
 }
 
 void Reporter::drawBlock() {
     if (!isLive || lines.isEmpty()) return;
-    QByteArray bytes;
+    QString block;
     for (const QString& line : lines)
-        bytes += line.toUtf8() + "\x1b[K\n";
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
-    std::fflush(out);
+        block += line + QStringLiteral("\x1b[K\n");
+    writeTo(out, block);
     drawn = true;
 }
 

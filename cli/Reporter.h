@@ -27,8 +27,6 @@ public:
     // Ends the live block, so what follows prints below it.
     void finishLive();
 
-    bool quiet() const { return isQuiet; }
-
 private:
     void print(const QString& text);
     void clearBlock();

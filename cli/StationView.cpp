@@ -65,10 +65,7 @@ void StationView::progress(const QString& port, const QString& stage, int done, 
 void StationView::note(const QString& text) {
     if (isLive) {
         // Above the table, which is drawn again below it.
-        // "Up 0" would still go up a line on most terminals.
-        const QString clear =
-            drawnLines > 0 ? QStringLiteral("\x1b[%1A\r\x1b[J").arg(drawnLines) : QString();
-        writeTo(out, clear + text + '\n');
+        writeTo(out, eraseLinesAbove(drawnLines) + text + '\n');
         drawnLines = 0;
         return redraw();
     }
@@ -109,8 +106,7 @@ QString StationView::row(const StationSlot& slot) const {
 
 void StationView::redraw() {
     if (!isLive) return;
-    QString block;
-    if (drawnLines > 0) block = QStringLiteral("\x1b[%1A\r\x1b[J").arg(drawnLines);
+    QString block = eraseLinesAbove(drawnLines);
     const QList<StationSlot>& slotList = station.slotList();
     for (const StationSlot& slot : slotList)
         block += row(slot) + '\n';

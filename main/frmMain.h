@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QTime>
 #include <array>
+#include <functional>
 
 #include "ConfigurationSet.h"
 #include "PortComboBox.h"
@@ -158,8 +159,9 @@ private:
     QFileDialog* cdia = nullptr;        // one dialog for Save and Load, made on first use
     QString chooseFile(FileKind kind);  // empty when cancelled
     void loadFile(const QString& path, bool ask = true);  // ask: about edits first
-    void warnSaveFailed(const QString& path, const QString& reason);
-    void fileSaved(const QString& path);
+    // Writes the file chosen for `kind` with `write`, and says when it could not.
+    using FileWriter = std::function<bool(const QString& path, QString* reason)>;
+    void saveFile(FileKind kind, const FileWriter& write);
     void rememberFile(const QString& path);  // recent files and the folder offered next
 
     // ---- menus, status bar and contents (frmMain_menu.cpp) ---------------------------------

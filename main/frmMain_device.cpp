@@ -82,7 +82,7 @@ void frmMain::setLamp(int red, int green, int blue) {
                             ? tr("Not connected: the last attempt failed or the line was lost")
                             : tr("Not connected"));
     QPalette palette = shpComm->palette();
-    palette.setColor(QPalette::Window, QColor(red, green, blue));
+    palette.setColor(QPalette::Window, colour);
     shpComm->setPalette(palette);
     shpComm->setAutoFillBackground(true);
 }

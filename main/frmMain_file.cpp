@@ -48,14 +48,17 @@ QString frmMain::chooseFile(FileKind kind) {
     return chosen.first();
 }
 
-void frmMain::warnSaveFailed(const QString& path, const QString& reason) {
-    QMessageBox::warning(this, tr("Save to File"),
-                         tr("The configuration could not be saved to\n%1\n\n%2\n\n"
-                            "An existing file of that name is unchanged.")
-                             .arg(QDir::toNativeSeparators(path), reason));
-}
-
-void frmMain::fileSaved(const QString& path) {
+void frmMain::saveFile(FileKind kind, const FileWriter& write) {
+    const QString path = chooseFile(kind);
+    if (path.isEmpty()) return;
+    QString reason;
+    if (!write(path, &reason)) {
+        QMessageBox::warning(this, tr("Save to File"),
+                             tr("The configuration could not be saved to\n%1\n\n%2\n\n"
+                                "An existing file of that name is unchanged.")
+                                 .arg(QDir::toNativeSeparators(path), reason));
+        return;
+    }
     rememberFile(path);  // only now: a failed save must not become the folder offered next
     contents.saved(path);
     refreshContents();
@@ -68,14 +71,9 @@ void frmMain::cmdFileSave_Click() {
                              tr("Select a slave ID from the list before saving."));
         return;
     }
-    const QString path = chooseFile(FileKind::Record);
-    if (path.isEmpty()) return;
-    QString reason;
-    if (!ConfigFile::save(path, configuration(), &reason)) {
-        warnSaveFailed(path, reason);
-        return;
-    }
-    fileSaved(path);
+    saveFile(FileKind::Record, [this](const QString& path, QString* reason) {
+        return ConfigFile::save(path, configuration(), reason);
+    });
 }
 
 void frmMain::cmdFileLoad_Click() {

@@ -112,14 +112,9 @@ void frmMain::undoReplace() {
 }
 
 void frmMain::saveJson() {
-    const QString path = chooseFile(FileKind::Json);
-    if (path.isEmpty()) return;
-    QString reason;
-    if (!ConfigFile::saveBytes(path, ConfigJson::serialize(configuration()), &reason)) {
-        warnSaveFailed(path, reason);
-        return;
-    }
-    fileSaved(path);
+    saveFile(FileKind::Json, [this](const QString& path, QString* reason) {
+        return ConfigFile::saveBytes(path, ConfigJson::serialize(configuration()), reason);
+    });
 }
 
 void frmMain::fillRecentMenu() {
