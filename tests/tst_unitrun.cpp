@@ -265,25 +265,6 @@ private slots:
         QCOMPARE(kept[0].action, journal::Action::Backup);
         QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
     }
-
-    void backupFile() {
-        const ConfigurationSet before = sim->configuration();
-        RunInput in = input(RunInput::Mode::Restore, filled(QStringLiteral("file"), 2));
-        in.backupDir = temporary->path();
-        in.backup = true;
-        const RunResult result = runOn(in);
-        QCOMPARE(int(result.code), 0);
-        QVERIFY(QFileInfo(result.backupPath)
-                    .fileName()
-                    .startsWith(QFileInfo(sim->slavePath()).fileName() + '-'));
-        const ConfigDocument saved = ConfigDocument::load(result.backupPath);
-        QVERIFY2(saved.ok, qPrintable(saved.error));
-        QVERIFY(saved.set == before);
-        const QList<journal::Record> kept = records();
-        QCOMPARE(kept.size(), 2);
-        QCOMPARE(kept[1].file, result.backupPath);
-        QCOMPARE(kept[0].action, journal::Action::Restore);
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_unitrun)
