@@ -170,6 +170,9 @@ bool SerialLink::write(const QByteArray& bytes) {
 
 QByteArray SerialLink::readAll() {
     if (!port.isOpen()) return {};
+    // A reply the kernel holds but the event loop had no turn to collect arrived in time too;
+    // without this it would be taken as the next command's reply.
+    if (!port.waitForReadyRead(0) && port.error() == QSerialPort::TimeoutError) port.clearError();
     return port.readAll();
 }
 

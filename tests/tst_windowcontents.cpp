@@ -37,7 +37,6 @@ private slots:
                                 << undo << undone;
         };
         row("start", "", "Start values", false, none, {});
-        row("start, edited", "edit", "Start values; edited since", true, none, {});
         row("read", "read", "Read from /dev/ttyUSB0 at 14:02", false, read, "before read");
         row("read cut short", "cut",
             "Read from /dev/ttyUSB0 at 14:02, cut short after 40 of 99 exchanges; the rest is as "
@@ -55,8 +54,6 @@ private slots:
             none, {});
         row("edit, load, undo: the edit is back", "edit load undo", "Start values; edited since",
             true, none, {});
-        row("read, load, undo: one level", "read load undo undo", "Read from /dev/ttyUSB0 at 14:02",
-            false, none, {});
         row("saved", "read edit save", "Saved to site.cfg", false, none, {});
         row("written", "load edit write", "Written to /dev/ttyUSB0 at 14:02", false, none, {});
     }
