@@ -25,6 +25,9 @@ class QTabWidget;
 
 class TrafficLog;
 class frmProgress;
+namespace journal {
+class Journal;
+}
 
 // The main window. Like the forms it is modelled on, its controls are its state: the slave ID
 // is the selection of cmbSlaveID, the phone numbers are the texts of txtPhoneNo, and the two
@@ -108,6 +111,9 @@ public:
     bool prepareClose();
     // Every command and reply from now on goes to `log` (not owned; null stops logging).
     void setTrafficLog(TrafficLog* log);
+    // Where the unit operations started from this window are recorded (not owned; null:
+    // nowhere). Open it first.
+    void setJournal(journal::Journal* journal);
 
 public slots:
     void TS_Click();  // page refresh
@@ -135,6 +141,7 @@ private:
 
     // ---- device link private state (frmMain_device.cpp) -------------------------------------
     UnitSession* session = nullptr;  // the port, its transaction and the read or write in progress
+    journal::Journal* journal = nullptr;
     frmProgress* progress = nullptr;
     QList<QWidget*> lockedControls;  // disabled for the transfer; re-enabled after it
     bool closeAfterTransfer = false;

@@ -57,6 +57,10 @@ void frmMain::setTrafficLog(TrafficLog* log) {
     session->setTrafficLog(log);
 }
 
+void frmMain::setJournal(journal::Journal* journalInUse) {
+    journal = journalInUse;
+}
+
 bool frmMain::transferActive() const {
     return session->busy();
 }

@@ -6,6 +6,7 @@
 
 #include "About.h"
 #include "FileSizeLimit.h"
+#include "Journal.h"
 #include "TrafficLog.h"
 #include "Translations.h"
 #include "frmMain.h"
@@ -13,6 +14,24 @@
 namespace {
 
 // A window program on Windows has no console to print to; Qt's own --help shows a box there.
+// The journal the window records into: --no-journal, --journal, QUELLIX_JOURNAL or the
+// default, as for quellix-cli. A journal that cannot be used never keeps the window from
+// working; it says so instead.
+std::unique_ptr<journal::Journal> openJournal(bool disabled, const QString& option) {
+    QString error;
+    const journal::Target target = journal::Target::choose(disabled, option, &error);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(
+            nullptr, QStringLiteral("Quellix"),
+            frmMain::tr("%1; nothing done in this window is recorded.").arg(error));
+        return nullptr;
+    }
+    if (target.kind == journal::Target::Kind::Off) return nullptr;
+    auto journal = std::make_unique<journal::Journal>(target);
+    journal->open();
+    return journal;
+}
+
 void showVersion() {
 #ifdef Q_OS_WIN
     QMessageBox::information(nullptr, QApplication::applicationName(), about::versionText());
@@ -44,7 +63,14 @@ int main(int argc, char* argv[]) {
         QStringLiteral("log"),
         frmMain::tr("Append every command sent and every reply received to FILE."),
         frmMain::tr("FILE"));
-    parser.addOptions({versionOption, portOption, logOption});
+    const QCommandLineOption journalOption(
+        QStringLiteral("journal"),
+        frmMain::tr("Record every unit operation in WHERE: a file path or "
+                    "postgresql://USER@HOST[:PORT]/DB."),
+        frmMain::tr("WHERE"));
+    const QCommandLineOption noJournalOption(QStringLiteral("no-journal"),
+                                             frmMain::tr("Record nothing in the journal."));
+    parser.addOptions({versionOption, portOption, logOption, journalOption, noJournalOption});
     parser.process(app);
     if (parser.isSet(versionOption)) {
         showVersion();
@@ -52,6 +78,8 @@ int main(int argc, char* argv[]) {
     }
 
     frmMain window;
+    const auto journal = openJournal(parser.isSet(noJournalOption), parser.value(journalOption));
+    window.setJournal(journal.get());
     TrafficLog log;
     if (parser.isSet(logOption)) {
         if (log.open(parser.value(logOption))) {

@@ -1292,6 +1292,22 @@ Built with Qt %2, running on Qt %3.</source>
         <translation>%1
 Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
+    <message>
+        <source>%1; nothing done in this window is recorded.</source>
+        <translation>%1; nichts, was in diesem Fenster geschieht, wird festgehalten.</translation>
+    </message>
+    <message>
+        <source>Record every unit operation in WHERE: a file path or postgresql://USER@HOST[:PORT]/DB.</source>
+        <translation>Jeden Vorgang an einem Gerät in ORT festhalten: ein Dateipfad oder postgresql://USER@HOST[:PORT]/DB.</translation>
+    </message>
+    <message>
+        <source>WHERE</source>
+        <translation>ORT</translation>
+    </message>
+    <message>
+        <source>Record nothing in the journal.</source>
+        <translation>Nichts im Journal festhalten.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>

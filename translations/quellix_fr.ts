@@ -1292,6 +1292,22 @@ Built with Qt %2, running on Qt %3.</source>
         <translation>%1
 Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
+    <message>
+        <source>%1; nothing done in this window is recorded.</source>
+        <translation>%1 ; rien de ce qui est fait dans cette fenêtre n’est consigné.</translation>
+    </message>
+    <message>
+        <source>Record every unit operation in WHERE: a file path or postgresql://USER@HOST[:PORT]/DB.</source>
+        <translation>Consigner chaque opération sur un appareil dans OÙ : un chemin de fichier ou postgresql://USER@HOST[:PORT]/DB.</translation>
+    </message>
+    <message>
+        <source>WHERE</source>
+        <translation>OÙ</translation>
+    </message>
+    <message>
+        <source>Record nothing in the journal.</source>
+        <translation>Ne rien consigner dans le journal.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
