@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "UnitSimulator.h"
+#include "WindowControls.h"
 #include "frmMain.h"
 
 namespace {
@@ -87,16 +88,17 @@ int main(int argc, char* argv[]) {
     frmMain window;
     window.show();
     window.setProtocolInterval(IntervalMs);
-    window.cmbComm->setEditText(unit.slavePath());
-    window.cmdConnect->click();
-    if (window.cmdConnect->text() != QStringLiteral("Disconnect")) {
+    control<QComboBox>(&window, "cmbComm")->setEditText(unit.slavePath());
+    auto* connectButton = control<QPushButton>(&window, "cmdConnect");
+    connectButton->click();
+    if (connectButton->text() != QStringLiteral("Disconnect")) {
         std::fprintf(stderr, "could not connect to %s\n", qPrintable(unit.slavePath()));
         return 2;
     }
 
-    const Result read = run(window, window.cmdDeviceRead, unit);
+    const Result read = run(window, control<QPushButton>(&window, "cmdDeviceRead"), unit);
     report("read", read);
-    const Result write = run(window, window.cmdDeviceWrite, unit);
+    const Result write = run(window, control<QPushButton>(&window, "cmdDeviceWrite"), unit);
     report("write", write);
     const bool sameConfiguration = unit.configuration() == window.configuration();
     if (!sameConfiguration) std::printf("the unit does not hold what the window shows\n");

@@ -32,6 +32,7 @@
 #include "CommandSet.h"
 #include "SerialLink.h"
 #include "UnitSimulator.h"
+#include "WindowControls.h"
 #include "frmMain.h"
 #include "frmProgress.h"
 
@@ -260,7 +261,9 @@ private slots:
     void faultCycles();
 
 private:
-    QColor lamp() const { return w->shpComm->palette().color(QPalette::Window); }
+    QColor lamp() const { return widget("shpComm")->palette().color(QPalette::Window); }
+    QWidget* widget(const char* name) const { return control(w.get(), name); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(w.get(), name); }
     QSerialPort* port() const { return w->findChild<QSerialPort*>(QStringLiteral("cm")); }
     bool connectUnit(const UnitFaults& faults, const ConfigurationSet& set);
     bool runProcedure(bool write, Run& run);
@@ -348,10 +351,10 @@ bool tst_soak::connectUnit(const UnitFaults& faults, const ConfigurationSet& set
                         .arg(unit->call([](UnitSimulator& u) { return u.errorString(); }));
         return false;
     }
-    w->cmbComm->setEditText(path);
-    w->cmdConnect->click();
-    if (lamp() == Green && w->cmdConnect->text() == QStringLiteral("Disconnect") &&
-        w->FrameFunction->isEnabled() && port()->isOpen())
+    control<QComboBox>(w.get(), "cmbComm")->setEditText(path);
+    button("cmdConnect")->click();
+    if (lamp() == Green && button("cmdConnect")->text() == QStringLiteral("Disconnect") &&
+        widget("FrameFunction")->isEnabled() && port()->isOpen())
         return true;
     failures << QStringLiteral("cycle %1: cannot connect to %2").arg(cycleNo + 1).arg(path);
     return false;
@@ -366,12 +369,13 @@ bool tst_soak::runProcedure(bool write, Run& run) {
     const int shownBefore = watch->shown;
     const int pokeAt = 2 + rng.bounded(Exchanges - 2);
     // Everything that would start another procedure or change the configuration.
-    QList<QWidget*> lockedControls{w->cmdDeviceRead, w->cmdDeviceWrite, w->cmdConnect,
-                                   w->cmdFileLoad,   w->cmdFileSave,    w->cmbSlaveID};
+    QList<QWidget*> lockedControls{button("cmdDeviceRead"), button("cmdDeviceWrite"),
+                                   button("cmdConnect"),    button("cmdFileLoad"),
+                                   button("cmdFileSave"),   widget("cmbSlaveID")};
     for (int s = 0; s < frmMain::Slots; ++s)
-        lockedControls << w->chkChEnable[s] << w->cmdEditMsg[s];
-    for (QPushButton* b : w->cmdEditNo)
-        lockedControls << b;
+        lockedControls << control(w.get(), "chkChEnable", s) << control(w.get(), "cmdEditMsg", s);
+    for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
+        lockedControls << control(w.get(), "cmdEditNo", k);
     int seen = 0;
     const QMetaObject::Connection spy =
         connect(unit->unit, &UnitSimulator::commandReceived, this, [&] {
@@ -380,13 +384,13 @@ bool tst_soak::runProcedure(bool write, Run& run) {
             for (QWidget* c : std::as_const(lockedControls))
                 run.unlockedDuring += c->isEnabled();
             if (seen == pokeAt) {
-                w->cmdDeviceRead->click();
-                w->cmdDeviceWrite->click();
-                w->cmdConnect->click();
+                button("cmdDeviceRead")->click();
+                button("cmdDeviceWrite")->click();
+                button("cmdConnect")->click();
             }
         });
 
-    (write ? w->cmdDeviceWrite : w->cmdDeviceRead)->click();
+    (write ? button("cmdDeviceWrite") : button("cmdDeviceRead"))->click();
     const bool ended = QTest::qWaitFor([this] { return !w->transferActive(); }, StuckMs);
     // A box comes from the event loop right after the procedure; the catcher closes it inside
     // this wait.
@@ -407,11 +411,14 @@ bool tst_soak::runProcedure(bool write, Run& run) {
     for (const QStringList& box : std::as_const(run.boxes))
         SOAK_CHECK(box == NoDeviceBox);
     SOAK_CHECK(run.unlockedDuring == 0);
-    // Whatever the outcome, even a read cut short, the page shows what the arrays hold.
+    // Whatever the outcome, even a read cut short, the page shows what the window holds.
     const int base = (w->currentPage() - 1) * frmMain::Slots;
+    const ConfigurationSet held = w->configuration();
     for (int s = 0; s < frmMain::Slots; ++s) {
-        SOAK_CHECK(w->lblMessage[s]->text() == w->ChannelMessage[base + s]);
-        SOAK_CHECK(w->chkChEnable[s]->isChecked() == (w->ChannelEnable[base + s] == FlagTrue));
+        SOAK_CHECK(control<QLabel>(w.get(), "lblMessage", s)->text() ==
+                   held.channelMessage[base + s]);
+        SOAK_CHECK(control<QCheckBox>(w.get(), "chkChEnable", s)->isChecked() ==
+                   held.enabled(base + s));
     }
     return true;
 }
@@ -426,24 +433,24 @@ qsizetype tst_soak::settle(Run& run, qsizetype expected) {
 void tst_soak::checkLinkAlive() {
     SOAK_CHECK(port()->isOpen());
     SOAK_CHECK(lamp() == Green);
-    SOAK_CHECK(w->cmdConnect->text() == QStringLiteral("Disconnect"));
-    SOAK_CHECK(w->FrameFunction->isEnabled());
-    for (QWidget* c :
-         std::initializer_list<QWidget*>{w->cmdConnect, w->cmdDeviceRead, w->cmdDeviceWrite,
-                                         w->cmdFileLoad, w->cmdFileSave, w->cmbSlaveID})
+    SOAK_CHECK(button("cmdConnect")->text() == QStringLiteral("Disconnect"));
+    SOAK_CHECK(widget("FrameFunction")->isEnabled());
+    for (QWidget* c : std::initializer_list<QWidget*>{
+             button("cmdConnect"), button("cmdDeviceRead"), button("cmdDeviceWrite"),
+             button("cmdFileLoad"), button("cmdFileSave"), widget("cmbSlaveID")})
         SOAK_CHECK(c->isEnabled());
 }
 
 void tst_soak::checkLinkLost() {
     SOAK_CHECK(!port()->isOpen());
     SOAK_CHECK(lamp() == Red);
-    SOAK_CHECK(w->cmdConnect->text() == QStringLiteral("Connect"));
-    SOAK_CHECK(!w->FrameFunction->isEnabled());
-    SOAK_CHECK(w->cmdConnect->isEnabled() && w->cmdFileLoad->isEnabled() &&
-               w->cmdFileSave->isEnabled() && w->cmbSlaveID->isEnabled());
+    SOAK_CHECK(button("cmdConnect")->text() == QStringLiteral("Connect"));
+    SOAK_CHECK(!widget("FrameFunction")->isEnabled());
+    SOAK_CHECK(button("cmdConnect")->isEnabled() && button("cmdFileLoad")->isEnabled() &&
+               button("cmdFileSave")->isEnabled() && widget("cmbSlaveID")->isEnabled());
     // Unlocked again in their own right; only the frame keeps them off.
-    SOAK_CHECK(!w->cmdDeviceRead->testAttribute(Qt::WA_ForceDisabled));
-    SOAK_CHECK(!w->cmdDeviceWrite->testAttribute(Qt::WA_ForceDisabled));
+    SOAK_CHECK(!button("cmdDeviceRead")->testAttribute(Qt::WA_ForceDisabled));
+    SOAK_CHECK(!button("cmdDeviceWrite")->testAttribute(Qt::WA_ForceDisabled));
 }
 
 // What a cycle does to the unit, drawn from the generator before it starts.
@@ -525,7 +532,7 @@ bool tst_soak::readFromDevice(const Plan& plan) {
         expected.channelMessage = {};
         SOAK_SAME(got, expected);
         for (int s = 0; s < frmMain::Slots; ++s)
-            SOAK_CHECK(w->lblMessage[s]->text().isEmpty());
+            SOAK_CHECK(control<QLabel>(w.get(), "lblMessage", s)->text().isEmpty());
     }
     if (plan.kind == Fault::Flood && read.boxes.isEmpty()) {
         // Every reply after the probe is noise, but no more of it than the receive buffer holds.
@@ -564,8 +571,10 @@ void tst_soak::checkReadOutcome(const Plan& plan, Run& read, const Configuration
     if (kind == Fault::None || plan.writeDropsAfter > 0) {
         SOAK_SAME(got, plan.unitSet);
         for (int s = 0; s < frmMain::Slots; ++s) {
-            SOAK_CHECK(w->lblMessage[s]->text() == plan.unitSet.channelMessage[s]);
-            SOAK_CHECK(w->chkChEnable[s]->isChecked() == plan.unitSet.enabled(s));
+            SOAK_CHECK(control<QLabel>(w.get(), "lblMessage", s)->text() ==
+                       plan.unitSet.channelMessage[s]);
+            SOAK_CHECK(control<QCheckBox>(w.get(), "chkChEnable", s)->isChecked() ==
+                       plan.unitSet.enabled(s));
         }
     }
 }
@@ -619,7 +628,7 @@ bool tst_soak::writeToDevice(const Plan& plan) {
     if (kind == Fault::Flood) {
         // The first unit still has most of its megabyte queued ahead of any reply; a new one
         // floods the write from its own probe on.
-        w->cmdConnect->click();
+        button("cmdConnect")->click();
         if (!connectUnit(plan.faults, plan.unitSet)) return false;
     }
     w->applyConfiguration(plan.toWrite);
@@ -670,15 +679,15 @@ void tst_soak::checkPartialWrite(const Plan& plan) {
 // Disconnects, or reconnects to a new unit after a dropped line, and checks the window is back
 // to its unconnected state.
 bool tst_soak::disconnectUnit(const Plan& plan) {
-    if (port()->isOpen()) w->cmdConnect->click();
+    if (port()->isOpen()) button("cmdConnect")->click();
     if (plan.readDropsAfter >= 0 || plan.writeDropsAfter > 0) {
         if (!connectUnit(UnitFaults{}, plan.unitSet)) return false;
-        w->cmdConnect->click();
+        button("cmdConnect")->click();
     }
     SOAK_CHECK(!port()->isOpen());
     SOAK_CHECK(lamp() == Black);
-    SOAK_CHECK(w->cmdConnect->text() == QStringLiteral("Connect"));
-    SOAK_CHECK(!w->FrameFunction->isEnabled());
+    SOAK_CHECK(button("cmdConnect")->text() == QStringLiteral("Connect"));
+    SOAK_CHECK(!widget("FrameFunction")->isEnabled());
     return true;
 }
 

@@ -6,20 +6,19 @@
 #include <array>
 #include <functional>
 
+#include "ChannelPage.h"
 #include "ConfigurationSet.h"
-#include "PortComboBox.h"
+#include "LinkBox.h"
+#include "PhonePanel.h"
 #include "UnitSession.h"
 #include "WindowContents.h"
 
 class QAction;
-class QCheckBox;
 class QMenu;
 class QComboBox;
 class QFileDialog;
-class QFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -30,8 +29,9 @@ class Journal;
 }
 
 // The main window. Like the forms it is modelled on, its controls are its state: the slave ID
-// is the selection of cmbSlaveID, the phone numbers are the texts of txtPhoneNo, and the two
-// channel arrays below hold the flags and messages of all 64 channels.
+// is the selection of cmbSlaveID, the phone numbers are the texts of the phone frames, and two
+// channel arrays hold the flags and messages of all 64 channels. Tests reach the controls by
+// object name.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -39,13 +39,9 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    static constexpr int Slots = 16;  // channel rows on one page
+    static constexpr int Slots = ChannelPage::Rows;  // channel rows on one page
     static constexpr int Pages = 4;
     static constexpr int ArraySize = 101;  // indices 64..100 exist but are never used
-
-    // ---- configuration --------------------------------------------------------------------
-    std::array<qint16, ArraySize> ChannelEnable{};
-    std::array<QString, ArraySize> ChannelMessage;
 
     ConfigurationSet configuration() const;  // what the controls and arrays show right now
     // Puts a whole set into the window and shows it on the page that is current.
@@ -59,7 +55,7 @@ public:
     int portIndex() const;
 
     // The port box lists COM 1..COM 255, then the serial devices found on this computer.
-    static constexpr int ComEntries = 255;
+    static constexpr int ComEntries = LinkBox::ComEntries;
     // The devices and the tooltip naming them, as they are now; the shown text stays.
     void refreshPortList();
     void setPort(const QString& text);  // shows `text` in the port box, as if typed
@@ -71,36 +67,6 @@ public:
     static constexpr const char* RecentSetting = "recentFiles";
     static constexpr const char* AskDiscardSetting = "askBeforeDiscardingEdits";
     static constexpr int RecentCount = 8;
-
-    // ---- controls (object names equal the member names; array elements are name_<index>) ---
-    QWidget* form = nullptr;  // the client area of 1103 x 544 that holds every control
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    PortComboBox* cmbComm = nullptr;
-    QPushButton* cmdConnect = nullptr;
-    QFrame* shpComm = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QComboBox* cmbSlaveID = nullptr;
-    QGroupBox* FrameFunction = nullptr;
-    QPushButton* cmdDeviceRead = nullptr;
-    QPushButton* cmdDeviceWrite = nullptr;
-    QGroupBox* frameFile = nullptr;
-    QPushButton* cmdFileLoad = nullptr;
-    QPushButton* cmdFileSave = nullptr;
-    QTabWidget* TS = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    std::array<QCheckBox*, Slots> chkChEnable{};
-    std::array<QLabel*, Slots> lblMessage{};
-    std::array<QLabel*, Slots> lblMore{};  // the sign for text hidden after a line break
-    std::array<QPushButton*, Slots> cmdEditMsg{};
-    std::array<QGroupBox*, 2> Frame3{};
-    std::array<QLineEdit*, ConfigurationSet::PhoneCount> txtPhoneNo{};
-    std::array<QPushButton*, ConfigurationSet::PhoneCount> cmdEditNo{};
-    QPushButton* cmdExit = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Image1 = nullptr;
 
     // ---- device link (frmMain_device.cpp) ---------------------------------------------------
     // Interval of one command transaction; 100 ms for the unit, shorter in tests.
@@ -132,10 +98,38 @@ protected:
     void showEvent(QShowEvent* event) override;  // centres the window on its screen
 
 private:
+    // ---- configuration: the two channel arrays hold the flags and messages of all 64 --------
+    std::array<qint16, ArraySize> ChannelEnable{};
+    std::array<QString, ArraySize> ChannelMessage;
+    QString phoneNumber(int k) const;  // k counts over both phone frames
+    void setPhoneNumber(int k, const QString& number);
+
+    // ---- controls (object names equal the member names; array elements are name_<index>) ---
+    QWidget* form = nullptr;  // the client area of 1103 x 544 that holds every control
+    LinkBox* Frame1 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QComboBox* cmbSlaveID = nullptr;
+    QGroupBox* FrameFunction = nullptr;
+    QPushButton* cmdDeviceRead = nullptr;
+    QPushButton* cmdDeviceWrite = nullptr;
+    QGroupBox* frameFile = nullptr;
+    QPushButton* cmdFileLoad = nullptr;
+    QPushButton* cmdFileSave = nullptr;
+    QTabWidget* TS = nullptr;
+    ChannelPage* Frame2 = nullptr;
+    std::array<PhonePanel*, 2> Frame3{};
+    QPushButton* cmdExit = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Image1 = nullptr;
+
     void buildLayout();       // frmMain_layout.cpp
     void showMessage(int s);  // row s shows its channel's message, and says when text is hidden
     void makeCommunication();
     void makeFunctions();
+    void makeCredits();
+    void setFocusOrder();
     void startUp();
     void initDevice();  // frmMain_device.cpp
 
@@ -145,7 +139,6 @@ private:
     frmProgress* progress = nullptr;
     QList<QWidget*> lockedControls;  // disabled for the transfer; re-enabled after it
     bool closeAfterTransfer = false;
-    void setLamp(int red, int green, int blue);    // and says in its tooltip what it means
     QString communicationAdvice(bool lost) const;  // where it failed and what to try
     bool confirmBlankWrite();                      // true when the user wants it written
     bool confirmCloseDuringTransfer();             // true: close anyway

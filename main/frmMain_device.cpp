@@ -79,20 +79,8 @@ bool frmMain::prepareClose() {
     return true;
 }
 
-void frmMain::setLamp(int red, int green, int blue) {
-    const QColor colour(red, green, blue);
-    shpComm->setToolTip(colour == Qt::green ? tr("Connected")
-                        : colour == Qt::red
-                            ? tr("Not connected: the last attempt failed or the line was lost")
-                            : tr("Not connected"));
-    QPalette palette = shpComm->palette();
-    palette.setColor(QPalette::Window, colour);
-    shpComm->setPalette(palette);
-    shpComm->setAutoFillBackground(true);
-}
-
 void frmMain::showLinkState(bool connected) {
-    cmdConnect->setText(connected ? tr("Disconnect") : tr("Connect"));
+    Frame1->setConnected(connected);
     FrameFunction->setEnabled(connected);
     refreshContents();
 }
@@ -100,28 +88,28 @@ void frmMain::showLinkState(bool connected) {
 void frmMain::cmdConnect_Click() {
     if (session->busy()) return;  // the button is disabled during a transfer; never close under one
     if (!session->isOpen()) {
-        const QString device = SerialLink::deviceNameFor(cmbComm->currentText(), portIndex() + 1,
+        const QString device = SerialLink::deviceNameFor(Frame1->portText(), portIndex() + 1,
                                                          SerialLink::hostPlatform());
         if (session->open(device)) {
-            QSettings().setValue(QLatin1String(PortSetting), cmbComm->currentText().trimmed());
+            QSettings().setValue(QLatin1String(PortSetting), Frame1->portText().trimmed());
             showLinkState(true);
-            setLamp(0, 255, 0);
+            Frame1->setLamp(LinkBox::Lamp::Connected);
             return;
         }
         refreshPortList();
         QMessageBox::warning(this, tr("USB Port Error"), session->errorString());
-        setLamp(255, 0, 0);
+        Frame1->setLamp(LinkBox::Lamp::Failed);
     } else {
         session->close();
         showLinkState(false);
-        setLamp(0, 0, 0);
+        Frame1->setLamp(LinkBox::Lamp::Off);
     }
 }
 
 void frmMain::onLinkLost() {
     // The port is already closed; show it as failed rather than leave a green lamp over it.
     showLinkState(false);
-    setLamp(255, 0, 0);
+    Frame1->setLamp(LinkBox::Lamp::Failed);
 }
 
 void frmMain::cmdDeviceRead_Click() {
@@ -205,11 +193,10 @@ void frmMain::wireSession() {
                 // Each box change stores into the page current at that moment, so set the
                 // boxes of that page, whichever the user has switched to.
                 for (int s = 0; s < Slots; ++s)
-                    chkChEnable[s]->setChecked(ChannelEnable[channelIndex(s)] == FlagTrue);
+                    Frame2->setChecked(s, ChannelEnable[channelIndex(s)] == FlagTrue);
             });
-    connect(session, &UnitSession::phoneNoRead, this, [this](int slot, const QString& text) {
-        txtPhoneNo[slot]->setText(text.left(ConfigurationSet::PhoneMaxLength));
-    });
+    connect(session, &UnitSession::phoneNoRead, this,
+            [this](int slot, const QString& text) { setPhoneNumber(slot, text); });
     connect(session, &UnitSession::messageRead, this,
             [this](int index, const QString& text) { ChannelMessage[index] = text; });
     connect(session, &UnitSession::finished, this, &frmMain::onProcedureFinished);
@@ -297,14 +284,13 @@ bool frmMain::confirmCloseDuringTransfer() {
 }
 
 void frmMain::lockControls() {
-    QList<QWidget*> controls{cmdConnect,  cmdDeviceRead, cmdDeviceWrite,
-                             cmdFileLoad, cmdFileSave,   cmbSlaveID};
-    for (QWidget* w : cmdEditMsg)
-        controls << w;
-    for (QWidget* w : cmdEditNo)
-        controls << w;
-    for (QWidget* w : chkChEnable)
-        controls << w;
+    QList<QWidget*> controls{cmdDeviceRead, cmdDeviceWrite, cmdFileLoad, cmdFileSave, cmbSlaveID};
+    controls << Frame1->connectButton();
+    for (int row = 0; row < Slots; ++row)
+        controls << Frame2->editButton(row) << Frame2->enableBox(row);
+    for (const PhonePanel* panel : Frame3)
+        for (int row = 0; row < PhonePanel::Rows; ++row)
+            controls << panel->editButton(row);
     lockedControls.clear();
     for (QWidget* w : controls) {
         // Remember the control's own setting, not the one inherited from a disabled frame.

@@ -83,7 +83,7 @@ void frmMain::refreshContents() {
     undoAction->setEnabled(contents.undoKind() != Undo::None && !session->busy());
     // The menu follows the buttons it stands for (off with their frame while unconnected).
     connectAction->setText(session->isOpen() ? tr("&Disconnect") : tr("&Connect"));
-    connectAction->setEnabled(cmdConnect->isEnabled());
+    connectAction->setEnabled(Frame1->connectButton()->isEnabled());
     readAction->setEnabled(cmdDeviceRead->isEnabled());
     writeAction->setEnabled(cmdDeviceWrite->isEnabled());
 }

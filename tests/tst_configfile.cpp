@@ -13,6 +13,7 @@
 #include "ConfigJson.h"
 #include "Escape.h"
 #include "Records.h"
+#include "WindowControls.h"
 #include "frmMain.h"
 
 using records::RecordReader;
@@ -311,28 +312,30 @@ private slots:
                           lines(fresh, 0, 17) + "5\r\n" + lines(fresh, 18) + "\"x\"\r\n1,,,\""));
         frmMain w;
         w.show();
+        auto* const save = control<QPushButton>(&w, "cmdFileSave");
+        auto* const load = control<QPushButton>(&w, "cmdFileLoad");
         // Save refuses a text the record file cannot hold, with a box naming it.
         ConfigurationSet quoted = fresh;
         quoted.channelMessage[5] = QStringLiteral("say \"hi\"");
         w.applyConfiguration(quoted);
-        use(w.cmdFileSave, "quoted.cfg", "the message of channel 6 holds a double quote");
+        use(save, "quoted.cfg", "the message of channel 6 holds a double quote");
         QCOMPARE(readAll("quoted.cfg"), "<none>");
         w.applyConfiguration(fresh);
-        use(w.cmdFileSave, "window.cfg");
+        use(save, "window.cfg");
         QCOMPARE(readAll("window.cfg"), ConfigFile::serialize(fresh));
-        use(w.cmdFileSave, "plain/x.cfg", "plain/x.cfg");
+        use(save, "plain/x.cfg", "plain/x.cfg");
         QCOMPARE(readAll("plain"), "keep me");
         // Cancel changes nothing, yet Load still shows page 1.
         w.applyConfiguration(old);
         w.selectPage(3);
-        use(w.cmdFileSave, {});
-        use(w.cmdFileLoad, {});
+        use(save, {});
+        use(load, {});
         QCOMPARE(readAll("window.cfg"), ConfigFile::serialize(fresh));
         QCOMPARE(w.currentPage(), 1);
         QVERIFY(w.configuration() == old);
 
         // What a file does not hold, or holds after where reading stopped, stays as it was.
-        use(w.cmdFileLoad, "older.cfg");
+        use(load, "older.cfg");
         QCOMPARE(ConfigFile::serialize(w.configuration()), lines(fresh, 0, 145) + lines(old, 145));
         // The status bar says so, and Undo Load puts back what the window held.
         const QString status = w.findChild<QLabel*>("lblContents")->text();
@@ -342,18 +345,18 @@ private slots:
         QVERIFY(undo->isEnabled() && undo->text() == "&Undo Load");
         undo->trigger();
         QVERIFY(w.configuration() == old && !undo->isEnabled());
-        use(w.cmdFileLoad, "older.cfg");
-        use(w.cmdFileLoad, "edited.cfg");
+        use(load, "older.cfg");
+        use(load, "edited.cfg");
         QCOMPARE(ConfigFile::serialize(w.configuration()),
                  lines(fresh, 0, 17) + "-1\r\n" + lines(fresh, 18));
         w.applyConfiguration(old);
         // Lines 1-100: up to channel 41 and the flag of 42, whose message is missing.
-        use(w.cmdFileLoad, "short.cfg", "record 101");
+        use(load, "short.cfg", "record 101");
         QCOMPARE(ConfigFile::serialize(w.configuration()), lines(fresh, 0, 99) + lines(old, 99));
 
         // A later run opens its file dialog in the folder used last.
         frmMain later;
-        use(later.cmdFileLoad, {});
+        use(control<QPushButton>(&later, "cmdFileLoad"), {});
         QCOMPARE(openedIn, QDir(dir.path()).absolutePath());
     }
 };

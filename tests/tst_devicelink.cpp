@@ -16,6 +16,7 @@
 #include "Transaction.h"
 #include "UnitSession.h"
 #include "UnitSimulator.h"
+#include "WindowControls.h"
 #include "frmMain.h"
 #include "frmProgress.h"
 
@@ -45,14 +46,16 @@ struct Rig : QObject {
         });
         poll.start(20);
     }
-    QColor lamp() const { return w.shpComm->palette().color(QPalette::Window); }
+    QColor lamp() const { return control(&w, "shpComm")->palette().color(QPalette::Window); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(&w, name); }
+    bool functionsEnabled() const { return control(&w, "FrameFunction")->isEnabled(); }
     QSerialPort* port() const { return w.findChild<QSerialPort*>(QStringLiteral("cm")); }
     bool connectTo(int interval, const QString& text = {}) {  // by default to the unit
         w.setProtocolInterval(interval);
-        w.cmbComm->setEditText(text.isEmpty() ? unit.slavePath() : text);
-        w.cmdConnect->click();
-        return lamp() == Green && w.cmdConnect->text() == QStringLiteral("Disconnect") &&
-               w.FrameFunction->isEnabled() && port()->isOpen();
+        control<QComboBox>(&w, "cmbComm")->setEditText(text.isEmpty() ? unit.slavePath() : text);
+        button("cmdConnect")->click();
+        return lamp() == Green && button("cmdConnect")->text() == QStringLiteral("Disconnect") &&
+               functionsEnabled() && port()->isOpen();
     }
 
     UnitSimulator unit;
@@ -423,7 +426,7 @@ void tst_devicelink::connectStates() {
         QCOMPARE(QList<int>(
                      {p->baudRate(), p->dataBits(), p->parity(), p->stopBits(), p->flowControl()}),
                  QList<int>({115200, 8, QSerialPort::NoParity, 1, QSerialPort::NoFlowControl}));
-        r.w.cmdConnect->click();
+        r.button("cmdConnect")->click();
     }
     QTRY_COMPARE(r.boxes.size(), fails ? 1 : 0);
     for (QStringList box : r.boxes) {
@@ -435,12 +438,12 @@ void tst_devicelink::connectStates() {
         QCOMPARE(box, QStringList({"USB Port Error", Warning, startLamp, ""}));
     }
     QCOMPARE(r.lamp(), fails ? Red : Black);
-    QVERIFY(r.w.cmdConnect->text() == "Connect" && !r.w.FrameFunction->isEnabled() &&
+    QVERIFY(r.button("cmdConnect")->text() == "Connect" && !r.functionsEnabled() &&
             !r.port()->isOpen());
     other.close();
     QVERIFY(r.connectTo(15));
     frmMain later;  // a later run offers the port used last
-    QCOMPARE(later.cmbComm->currentText(), r.unit.slavePath());
+    QCOMPARE(control<QComboBox>(&later, "cmbComm")->currentText(), r.unit.slavePath());
 }
 
 // Reads and writes from start to end, and the ways one ends early: a write with no slave ID, a
@@ -483,14 +486,15 @@ void tst_devicelink::transfers() {
     other.channelMessage.fill(QStringLiteral("x"));
     r.w.applyConfiguration(write ? sample : other);
     r.w.selectPage(3);
-    if (event == "no slave ID") r.w.cmbSlaveID->setEditText(QStringLiteral("40"));
+    if (event == "no slave ID")
+        control<QComboBox>(&r.w, "cmbSlaveID")->setEditText(QStringLiteral("40"));
     r.answer = QMessageBox::Close;  // closing during the transfer asks; "Close Anyway"
     connect(&r.unit, &UnitSimulator::commandReceived, this, [&] {
         if (event == "close" && r.unit.commands().size() == commands)
             QVERIFY(!r.w.close());  // refused for now; the transfer ends first
     });
     const QString path = r.unit.slavePath();  // gone once the unit hangs up
-    (write ? r.w.cmdDeviceWrite : r.w.cmdDeviceRead)->click();
+    r.button(write ? "cmdDeviceWrite" : "cmdDeviceRead")->click();
 
     QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
     QTest::qWait(300);  // for a box, or for a command that should not come
@@ -511,11 +515,13 @@ void tst_devicelink::transfers() {
     QCOMPARE(r.progressSeen && !r.w.findChild<frmProgress*>(), commands > 1);  // shown and gone
     QCOMPARE(r.w.isVisible(), event != "close");
     QCOMPARE(r.port()->isOpen(), event.isEmpty() || event.startsWith("no ") || event == "late");
-    QCOMPARE(r.w.FrameFunction->isEnabled(), r.port()->isOpen());
-    // Even after a read cut short, the page shows what the arrays hold, so an edit starts from it.
+    QCOMPARE(r.functionsEnabled(), r.port()->isOpen());
+    // Even after a read cut short, the page shows what the window holds, so an edit starts from
+    // it.
     const int base = (r.w.currentPage() - 1) * frmMain::Slots;
+    const ConfigurationSet held = r.w.configuration();
     for (int s = 0; s < frmMain::Slots; ++s)
-        QCOMPARE(r.w.lblMessage[s]->text(), r.w.ChannelMessage[base + s]);
+        QCOMPARE(control<QLabel>(&r.w, "lblMessage", s)->text(), held.channelMessage[base + s]);
     // After a read whose replies slipped, a note says so without holding up the window.
     const auto* note = r.w.findChild<QMessageBox*>(QStringLiteral("slipNote"));
     if (event == "late" || event.isEmpty()) QCOMPARE(note != nullptr, event == "late");
@@ -544,8 +550,8 @@ void tst_devicelink::transfers() {
         QVERIFY(!undo->isEnabled());
         r.w.applyConfiguration(sample);
         for (int s = 0; s < frmMain::Slots; ++s)  // turned to page 1 and shows what was read
-            QVERIFY(r.w.chkChEnable[s]->isChecked() == sample.enabled(s) &&
-                    r.w.lblMessage[s]->text() == sample.channelMessage[s]);
+            QVERIFY(control<QCheckBox>(&r.w, "chkChEnable", s)->isChecked() == sample.enabled(s) &&
+                    control<QLabel>(&r.w, "lblMessage", s)->text() == sample.channelMessage[s]);
         return;
     }
     const QMap<int, QByteArray> phones{{0, "911234567890"}, {1, "441632960123"}, {31, "15550100"}};
@@ -583,7 +589,7 @@ void tst_devicelink::blankWrite() {
     r.answer = QMessageBox::StandardButton(answer);
     // Room for the question box's own event loop before the probe reply is due.
     QVERIFY(r.connectTo(40));
-    r.w.cmdDeviceWrite->click();
+    r.button("cmdDeviceWrite")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive() && !r.boxes.isEmpty(), 20000);
     QTest::qWait(300);  // for a command that should not come
     QCOMPARE(r.unit.commands().size(), commands);
@@ -591,8 +597,8 @@ void tst_devicelink::blankWrite() {
     QCOMPARE(r.boxes[0][0], "Write to Device");
     QVERIFY2(r.boxes[0][1].contains(r.unit.slavePath()), qPrintable(r.boxes[0][1]));
     // Once the window holds something else, a write asks nothing.
-    r.w.chkChEnable[0]->setChecked(true);
-    r.w.cmdDeviceWrite->click();
+    control<QCheckBox>(&r.w, "chkChEnable", 0)->setChecked(true);
+    r.button("cmdDeviceWrite")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
     QCOMPARE(r.unit.commands().size(), commands + 99);
     QCOMPARE(r.boxes.size(), 1);

@@ -3,6 +3,7 @@
 #include <QtWidgets>
 
 #include "SerialLink.h"
+#include "WindowControls.h"
 #include "frmMain.h"
 
 struct EditCase {
@@ -19,7 +20,7 @@ class tst_mainwindow : public QObject {
     frmMain* w = nullptr;
 
     void clickTab(int page) {
-        QTabBar* bar = w->TS->tabBar();
+        QTabBar* bar = control<QTabWidget>(w, "TS")->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page - 1).center());
     }
 
@@ -66,40 +67,44 @@ private slots:
     void startUp() {
         QCOMPARE(w->windowTitle(), "Quellix Ver.2.0[*]");
         // The form keeps its client area; the bars come around it.
-        QCOMPARE(w->form->maximumSize(), QSize(1103, 544));
-        QCOMPARE(w->form->minimumSize(), w->form->maximumSize());
+        QWidget* form = control(w, "form");
+        QCOMPARE(form->maximumSize(), QSize(1103, 544));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
         w->show();
-        QCOMPARE(w->form->size(), QSize(1103, 544));
-        QCOMPARE(w->form->geometry().top(), w->menuBar()->geometry().bottom() + 1);
-        QCOMPARE(w->statusBar()->geometry().top(), w->form->geometry().bottom() + 1);
+        QCOMPARE(form->size(), QSize(1103, 544));
+        QCOMPARE(form->geometry().top(), w->menuBar()->geometry().bottom() + 1);
+        QCOMPARE(w->statusBar()->geometry().top(), form->geometry().bottom() + 1);
         QCOMPARE(w->size(), QSize(1103, w->statusBar()->geometry().bottom() + 1));
-        QCOMPARE(w->cmbComm->itemText(9), "COM 10");
+        auto* cmbComm = control<QComboBox>(w, "cmbComm");
+        auto* cmbSlaveID = control<QComboBox>(w, "cmbSlaveID");
+        QCOMPARE(cmbComm->itemText(9), "COM 10");
         QStringList listed;  // after the COM entries, the devices this computer has
-        for (int i = frmMain::ComEntries; i < w->cmbComm->count(); ++i)
-            listed << w->cmbComm->itemText(i);
+        for (int i = frmMain::ComEntries; i < cmbComm->count(); ++i)
+            listed << cmbComm->itemText(i);
         QCOMPARE(listed, SerialLink::availableDevices());
-        QCOMPARE(w->cmbComm->itemText(frmMain::ComEntries - 1), "COM 255");
-        QCOMPARE(w->cmbComm->currentText(), "COM 1");
-        QCOMPARE(w->cmbSlaveID->count(), 32);
-        QCOMPARE(w->cmbSlaveID->itemText(9), "09");
-        QCOMPARE(w->cmbSlaveID->currentText(), "00");
-        QVERIFY(w->txtPhoneNo[31]->maxLength() == 15 && !w->txtPhoneNo[31]->isEnabled());
+        QCOMPARE(cmbComm->itemText(frmMain::ComEntries - 1), "COM 255");
+        QCOMPARE(cmbComm->currentText(), "COM 1");
+        QCOMPARE(cmbSlaveID->count(), 32);
+        QCOMPARE(cmbSlaveID->itemText(9), "09");
+        QCOMPARE(cmbSlaveID->currentText(), "00");
+        auto* lastPhone = control<QLineEdit>(w, "txtPhoneNo", 31);
+        QVERIFY(lastPhone->maxLength() == 15 && !lastPhone->isEnabled());
         // Closed to typing, but named and as dark as an open box.
-        const QPalette phone = w->txtPhoneNo[31]->palette();
-        QCOMPARE(w->txtPhoneNo[31]->toolTip(), "Phone 32");
+        const QPalette phone = lastPhone->palette();
+        QCOMPARE(lastPhone->toolTip(), "Phone 32");
         QCOMPARE(phone.color(QPalette::Disabled, QPalette::Text),
                  phone.color(QPalette::Active, QPalette::Text));
-        w->cmbComm->setEditText("/dev/ttyUSB0");  // names no entry
+        cmbComm->setEditText("/dev/ttyUSB0");  // names no entry
         QCOMPARE(w->portIndex(), -1);
         // As --port gives it: an entry is selected, other text shown as typed; opening the list
         // brings it up to date and keeps what is shown.
         w->setPort("COM 7");
         QCOMPARE(w->portIndex(), 6);
         w->setPort("/dev/quellix-typed");
-        w->cmbComm->showPopup();
-        QCOMPARE(w->cmbComm->count(), frmMain::ComEntries + SerialLink::availableDevices().size());
-        w->cmbComm->hidePopup();
-        QCOMPARE(w->cmbComm->currentText(), "/dev/quellix-typed");
+        cmbComm->showPopup();
+        QCOMPARE(cmbComm->count(), frmMain::ComEntries + SerialLink::availableDevices().size());
+        cmbComm->hidePopup();
+        QCOMPARE(cmbComm->currentText(), "/dev/quellix-typed");
         QCOMPARE(w->portIndex(), -1);
         w->selectPage(4);
         w->show();
@@ -127,27 +132,34 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, index);
         w->show();
-        for (int i = 0; i < 64; ++i) {  // the page shows stale values until it is refreshed
-            w->ChannelEnable[i] = i % 3 == 0 ? -1 : 0;
-            w->ChannelMessage[i] = QStringLiteral("msg %1").arg(i);
+        ConfigurationSet set;
+        for (int i = 0; i < 64; ++i) {
+            set.channelEnable[i] = i % 3 == 0 ? -1 : 0;
+            set.channelMessage[i] = QStringLiteral("msg %1").arg(i);
         }
-        auto flags = w->ChannelEnable;
+        w->applyConfiguration(set);
+        auto* box = control<QCheckBox>(w, "chkChEnable", slot);
+        auto* message = control<QLabel>(w, "lblMessage", slot);
+        box->setText("stale");  // the row shows stale texts until the page is refreshed
+        message->setText("stale");
+        auto flags = set.channelEnable;
         how == "click"  ? clickTab(page)
-        : how == "code" ? w->TS->setCurrentIndex(page - 1)
+        : how == "code" ? control<QTabWidget>(w, "TS")->setCurrentIndex(page - 1)
                         : w->selectPage(page);
-        QCOMPARE(w->chkChEnable[slot]->text(), QStringLiteral("Channel %1").arg(index + 1));
-        QCOMPARE(w->lblMessage[slot]->text(), QStringLiteral("msg %1").arg(index));
+        QCOMPARE(box->text(), QStringLiteral("Channel %1").arg(index + 1));
+        QCOMPARE(message->text(), QStringLiteral("msg %1").arg(index));
         for (int s = 0; s < 16; ++s)
-            QCOMPARE(w->chkChEnable[s]->isChecked(), ((page - 1) * 16 + s) % 3 == 0);
-        QCOMPARE(w->ChannelEnable, flags);  // the refresh stores back what it shows
+            QCOMPARE(control<QCheckBox>(w, "chkChEnable", s)->isChecked(),
+                     ((page - 1) * 16 + s) % 3 == 0);
+        // the refresh stores back what it shows
+        QCOMPARE(w->configuration().channelEnable, flags);
         // A click stores this channel's flag alone, and it survives a trip to another page.
-        QCheckBox* box = w->chkChEnable[slot];
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
         flags[index] = ~flags[index];  // -1 and 0 swap
         clickTab(page % 4 + 1);
         clickTab(page);
         QCOMPARE(box->isChecked(), flags[index] == -1);
-        QCOMPARE(w->ChannelEnable, flags);
+        QCOMPARE(w->configuration().channelEnable, flags);
     }
 
     // A message row is one line high: text after a break gets the sign and the whole text as
@@ -173,10 +185,11 @@ private slots:
         auto* sign = w->findChild<QLabel*>("lblMore_4");
         QVERIFY(sign);
         QCOMPARE(sign->isVisible(), hidden);
-        QCOMPARE(w->lblMessage[4]->toolTip(), hidden ? message : QString());
-        QCOMPARE(w->lblMessage[4]->text(), message);
+        auto* row = control<QLabel>(w, "lblMessage", 4);
+        QCOMPARE(row->toolTip(), hidden ? message : QString());
+        QCOMPARE(row->text(), message);
         if (hidden) {  // a picture of the sign and a readable phone number, for a person
-            w->txtPhoneNo[0]->setText("911234567890");
+            control<QLineEdit>(w, "txtPhoneNo", 0)->setText("911234567890");
             w->grab().save(qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath()) +
                            "/frmMain_hidden_" + QTest::currentDataTag() + ".png");
         }
@@ -226,7 +239,7 @@ private slots:
         QFETCH(bool, closed);
         w->show();
         QVERIFY(!w->isWindowModified());
-        QTest::mouseClick(w->chkChEnable[2], Qt::LeftButton);
+        QTest::mouseClick(control(w, "chkChEnable", 2), Qt::LeftButton);
         QVERIFY(w->isWindowModified());
         QCOMPARE(w->findChild<QLabel*>("lblContents")->text(), "Start values; edited since");
         QAction* option = nullptr;
@@ -247,7 +260,7 @@ private slots:
             while (QWidget* modal = QApplication::activeModalWidget())
                 modal->close();
         });
-        w->cmdExit->click();
+        control<QPushButton>(w, "cmdExit")->click();
         QCOMPARE(asked, ask ? "discardQuestion" : "");
         QCOMPARE(!w->isVisible(), closed);
         option->setChecked(true);
@@ -265,8 +278,10 @@ private slots:
     }
     void launchers() {
         QFETCH(EditCase, c);
-        w->txtPhoneNo[c.index % 32]->setText(c.before);  // both set; only the row's kind is edited
-        w->ChannelMessage[c.index] = c.before;
+        ConfigurationSet set;  // both set; only the row's kind is edited
+        set.phoneNo[c.index % 32] = c.before;
+        set.channelMessage[c.index] = c.before;
+        w->applyConfiguration(set);
         w->selectPage(c.index / 16 + 1);
         // Fills the dialog in and presses the button once it shows. A dialog that never shows
         // leaves handedIn as it is; the watchdog fails one that never closes and closes it.
@@ -299,13 +314,17 @@ private slots:
             for (int i = 0; i < 10 && QApplication::activeModalWidget(); ++i)
                 QApplication::activeModalWidget()->close();
         });
-        (c.phone ? w->cmdEditNo[c.index] : w->cmdEditMsg[c.index % 16])->click();
+        (c.phone ? control<QPushButton>(w, "cmdEditNo", c.index)
+                 : control<QPushButton>(w, "cmdEditMsg", c.index % 16))
+            ->click();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         // A number of 10 characters or fewer has no code to split off and opens as it stands.
         QCOMPARE(handedIn, c.before);
-        QCOMPARE(c.phone ? w->txtPhoneNo[c.index]->text() : w->lblMessage[c.index % 16]->text(),
+        QCOMPARE(c.phone ? control<QLineEdit>(w, "txtPhoneNo", c.index)->text()
+                         : control<QLabel>(w, "lblMessage", c.index % 16)->text(),
                  c.after);
-        if (!c.phone) QCOMPARE(w->ChannelMessage[c.index], c.after);
+        const ConfigurationSet after = w->configuration();
+        QCOMPARE(c.phone ? after.phoneNo[c.index] : after.channelMessage[c.index], c.after);
     }
 
     // The program's own command line: --version and --help answer and exit before any window
@@ -382,20 +401,21 @@ private slots:
         QFETCH(int, applied);
         QFETCH(QString, typed);
         QFETCH(int, id);
-        w->cmbSlaveID->setCurrentIndex(12);
+        auto* cmbSlaveID = control<QComboBox>(w, "cmbSlaveID");
+        cmbSlaveID->setCurrentIndex(12);
         ConfigurationSet set;
         set.slaveId = applied;
         set.channelEnable[45] = -1;
         set.channelMessage[45] = "zone 45";
         w->selectPage(3);
         w->applyConfiguration(set);
-        if (!typed.isNull()) w->cmbSlaveID->lineEdit()->setText(typed);
-        QTest::keyClick(w->cmbSlaveID->lineEdit(), Qt::Key_Return);
-        QCOMPARE(w->cmbSlaveID->count(), 32);  // typed text never becomes an entry
+        if (!typed.isNull()) cmbSlaveID->lineEdit()->setText(typed);
+        QTest::keyClick(cmbSlaveID->lineEdit(), Qt::Key_Return);
+        QCOMPARE(cmbSlaveID->count(), 32);  // typed text never becomes an entry
         set.slaveId = id;
         QVERIFY(w->configuration() == set);
-        QVERIFY(w->chkChEnable[13]->isChecked());
-        QCOMPARE(w->lblMessage[13]->text(), "zone 45");
+        QVERIFY(control<QCheckBox>(w, "chkChEnable", 13)->isChecked());
+        QCOMPARE(control<QLabel>(w, "lblMessage", 13)->text(), "zone 45");
     }
 };
 

@@ -3,6 +3,7 @@
 #include <QtWidgets>
 
 #include "Translations.h"
+#include "WindowControls.h"
 #include "frmEditMessage.h"
 #include "frmEditNo.h"
 #include "frmMain.h"
@@ -170,7 +171,7 @@ private slots:
         frmMain window;
         QStringList faults = cutOff(&window);
         window.selectPage(frmMain::Pages);  // the longest channel numbers
-        window.cmdConnect->setText(frmMain::tr("Disconnect"));
+        control<QPushButton>(&window, "cmdConnect")->setText(frmMain::tr("Disconnect"));
         faults << cutOff(&window);
         frmEditNo number{QString()};
         faults << cutOff(&number);

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QGroupBox>
+#include <array>
+
+class QCheckBox;
+class QFont;
+class QLabel;
+class QPushButton;
+class QStyle;
+
+// The configuration frame: one set of 16 channel rows (enable box, message, edit button) that
+// shows whichever page of channels the window has selected.
+class ChannelPage : public QGroupBox {
+    Q_OBJECT
+
+public:
+    static constexpr int Rows = 16;
+
+    explicit ChannelPage(QWidget* parent);
+
+    // Row `row` shows channel `channel` (counted from 0): its caption, flag and message.
+    void showChannel(int row, int channel, bool enabled, const QString& message);
+    void setMessage(int row, const QString& message);  // and says when text is hidden
+    QString message(int row) const;
+    bool isChecked(int row) const;
+    void setChecked(int row, bool on);
+
+    QWidget* enableBox(int row) const;
+    QWidget* editButton(int row) const;
+
+    // Whether the longest caption, "Channel 64", fits its box in `font`.
+    static bool captionFits(const QFont& font, const QStyle* style);
+
+signals:
+    void enableChanged(int row);  // by the user or by code
+    void enableClicked(int row);  // by the user only
+    void editMessageClicked(int row);
+
+private:
+    void makeRow(int row, const QPalette& navy);
+
+    std::array<QCheckBox*, Rows> chkChEnable{};
+    std::array<QLabel*, Rows> lblMessage{};
+    std::array<QLabel*, Rows> lblMore{};  // the sign for text hidden after a line break
+    std::array<QPushButton*, Rows> cmdEditMsg{};
+};
