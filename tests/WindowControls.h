@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QWidget>
 #include <QtGlobal>
 
 // A window's control by its object name ("cmbComm", or "txtPhoneNo" and an index for
