@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StationTile.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -27,7 +28,9 @@ StationTile::StationTile(const QString& port, QWidget* parent) : QFrame(parent),
     setFrameShape(QFrame::StyledPanel);
     setMinimumWidth(220);
     auto* layout = new QVBoxLayout(this);
-    QLabel* lblPort = addLabel(layout, "lblPort", escape::controls(port));
+    // The device's own name fits a tile ("ttyUSB0"); the whole path is in the tooltip.
+    QLabel* lblPort = addLabel(layout, "lblPort", escape::controls(QFileInfo(port).fileName()));
+    lblPort->setToolTip(escape::controls(port));
     QFont bold = lblPort->font();
     bold.setBold(true);
     lblPort->setFont(bold);
