@@ -17,6 +17,7 @@ using Phase = provision::StationSlot::Phase;
 QLabel* addLabel(QVBoxLayout* layout, const char* name, const QString& text = {}) {
     auto* label = new QLabel(text);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);  // a unit's model text is never markup
     layout->addWidget(label);
     return label;
 }

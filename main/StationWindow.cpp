@@ -28,6 +28,11 @@ namespace station {
 
 namespace {
 
+// What the last station was started with, offered again next time.
+const QString FileKey = QStringLiteral("station/file");
+const QString SheetKey = QStringLiteral("station/sheet");
+const QString PortsKey = QStringLiteral("station/ports");
+
 constexpr int TileColumns = 3;
 constexpr int FailBeeps = 3;
 constexpr int BeepGapMs = 200;
@@ -86,16 +91,18 @@ StationWindow::~StationWindow() {
 QWidget* StationWindow::buildSetUp() {
     auto* box = new QGroupBox(tr("Set-up"));
     auto* form = new QFormLayout(box);
-    edtFile = lineEdit("edtFile");
-    QPushButton* browseFileButton = button(tr("Browse..."), "cmdBrowseFile");
-    connect(browseFileButton, &QPushButton::clicked, this, &StationWindow::browseFile);
-    form->addRow(tr("Configuration file:"), pathRow(edtFile, browseFileButton));
-    edtSheet = lineEdit("edtSheet");
-    edtSheet->setPlaceholderText(tr("optional: a CSV sheet with a row of values per unit"));
-    QPushButton* browseSheetButton = button(tr("Browse..."), "cmdBrowseSheet");
-    connect(browseSheetButton, &QPushButton::clicked, this, &StationWindow::browseSheet);
-    form->addRow(tr("Sheet:"), pathRow(edtSheet, browseSheetButton));
     const QSettings settings;
+    edtFile = lineEdit("edtFile");
+    edtFile->setText(settings.value(FileKey).toString());
+    cmdBrowseFile = button(tr("Browse..."), "cmdBrowseFile");
+    connect(cmdBrowseFile, &QPushButton::clicked, this, &StationWindow::browseFile);
+    form->addRow(tr("Configuration file:"), pathRow(edtFile, cmdBrowseFile));
+    edtSheet = lineEdit("edtSheet");
+    edtSheet->setText(settings.value(SheetKey).toString());
+    edtSheet->setPlaceholderText(tr("optional: a CSV sheet with a row of values per unit"));
+    cmdBrowseSheet = button(tr("Browse..."), "cmdBrowseSheet");
+    connect(cmdBrowseSheet, &QPushButton::clicked, this, &StationWindow::browseSheet);
+    form->addRow(tr("Sheet:"), pathRow(edtSheet, cmdBrowseSheet));
     chkBackup = new QCheckBox(tr("Back Up Before Writing"));
     chkBackup->setObjectName(QStringLiteral("chkBackup"));
     chkBackup->setChecked(settings.value(QStringLiteral("backUpBeforeWriting"), false).toBool());
@@ -105,6 +112,7 @@ QWidget* StationWindow::buildSetUp() {
     form->addRow(chkBackup);
     form->addRow(chkVerify);
     edtPorts = lineEdit("edtPorts");
+    edtPorts->setText(settings.value(PortsKey).toString());
     edtPorts->setPlaceholderText(
         tr("USB serial devices; or paths with wildcards, such as "
            "/dev/ttyUSB*, separated by spaces"));
@@ -124,9 +132,8 @@ void StationWindow::buildLayout() {
     connect(cmdRetryFailed, &QPushButton::clicked, this, &StationWindow::retryFailed);
     lblCounters = new QLabel;
     lblCounters->setObjectName(QStringLiteral("lblCounters"));
-    for (QWidget* w : {static_cast<QWidget*>(cmdStart), static_cast<QWidget*>(cmdStop),
-                       static_cast<QWidget*>(cmdRetryFailed)})
-        buttons->addWidget(w);
+    for (QPushButton* b : {cmdStart, cmdStop, cmdRetryFailed})
+        buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(lblCounters);
     layout->addLayout(buttons);
@@ -205,6 +212,10 @@ void StationWindow::startStation() {
     if (isRunning()) return;
     discardStation();
     if (!preparePlan()) return;
+    QSettings settings;
+    settings.setValue(FileKey, edtFile->text());
+    settings.setValue(SheetKey, edtSheet->text());
+    settings.setValue(PortsKey, edtPorts->text());
     qDeleteAll(tiles);
     tiles.clear();
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
@@ -284,12 +295,10 @@ void StationWindow::stationFinished() {
 void StationWindow::refreshControls() {
     const bool running = isRunning();
     const bool taking = running && !station->stopping();
-    for (QWidget* w : {static_cast<QWidget*>(edtFile), static_cast<QWidget*>(edtSheet),
-                       static_cast<QWidget*>(chkBackup), static_cast<QWidget*>(chkVerify),
-                       static_cast<QWidget*>(edtPorts), static_cast<QWidget*>(cmdStart)})
+    const QList<QWidget*> setUp{edtFile,   cmdBrowseFile, edtSheet, cmdBrowseSheet,
+                                chkBackup, chkVerify,     edtPorts, cmdStart};
+    for (QWidget* w : setUp)
         w->setEnabled(!running);
-    for (QPushButton* b : findChildren<QPushButton*>(QRegularExpression("^cmdBrowse")))
-        b->setEnabled(!running);
     cmdStop->setEnabled(taking);
     const bool anyFailed = std::any_of(tiles.begin(), tiles.end(), [](const StationTile* t) {
         return t->result() == StationTile::Result::Failed;

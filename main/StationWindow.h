@@ -76,7 +76,9 @@ private:
     QMap<QString, StationTile*> tiles;
 
     QLineEdit* edtFile = nullptr;
+    QPushButton* cmdBrowseFile = nullptr;
     QLineEdit* edtSheet = nullptr;
+    QPushButton* cmdBrowseSheet = nullptr;
     QCheckBox* chkBackup = nullptr;
     QCheckBox* chkVerify = nullptr;
     QLineEdit* edtPorts = nullptr;

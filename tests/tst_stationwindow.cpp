@@ -107,6 +107,7 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     }
     void init() {
+        QSettings().clear();  // no file, sheet or ports remembered from another test
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         QString error;
@@ -190,6 +191,12 @@ private slots:
         QVERIFY2(retried[0].reason.contains(reason), qPrintable(retried[0].reason));
         QCOMPARE(retried[1].outcome, journal::Outcome::Done);
         QCOMPARE(retried[1].verified.value_or(false), verify);
+
+        // The next window offers what this station was started with.
+        const StationWindow next(nullptr);
+        for (const char* name : {"edtFile", "edtSheet", "edtPorts"})
+            QCOMPARE(next.findChild<QLineEdit*>(name)->text(),
+                     w->findChild<QLineEdit*>(name)->text());
     }
 
     // What cannot work is refused before any unit is touched, saying why.
