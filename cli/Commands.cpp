@@ -20,6 +20,7 @@
 #include "Reporter.h"
 #include "Sheet.h"
 #include "StationCommand.h"
+#include "StationPlan.h"
 #include "TrafficLog.h"
 #include "UnitValues.h"
 
@@ -97,7 +98,7 @@ bool loadDocument(const QString& name, ConfigDocument* doc) {
     return false;
 }
 
-int checkInterval(const Invocation& line, BatchTask* task) {
+int checkInterval(const Invocation& line, provision::RunInput* task) {
     bool ok = false;
     task->intervalMs = line.interval.toInt(&ok);
     if (!ok || task->intervalMs <= 0)
@@ -206,19 +207,6 @@ std::optional<provision::Sheet> loadSheet(const QString& name) {
     return sheet;
 }
 
-provision::PortIdentity identityOf(const QString& port) {
-    return {port, QSerialPortInfo(port).serialNumber()};
-}
-
-// A port's document: the file's, then its sheet row, then --set, which has the last word.
-ConfigDocument withValues(ConfigDocument document, const QList<provision::Assignment>& row,
-                          const QList<provision::Assignment>& common) {
-    // Every value was checked already, so none of these can be refused.
-    for (const provision::Assignment& a : row + common)
-        provision::apply(a, &document.set);
-    return document;
-}
-
 // --set NAME=VALUE, each checked before any file is read.
 int checkAssignments(const Invocation& line, QList<provision::Assignment>* assignments) {
     if (line.sheets.size() > 1) return usageError(Text::tr("--sheet is given more than once"));
@@ -238,18 +226,6 @@ int checkAssignments(const Invocation& line, QList<provision::Assignment>* assig
     return Done;
 }
 
-// A file with phones 1-16 keeps each unit's 17-32, so a value for one of those would be lost.
-QString phoneOutsideFile(const QList<provision::Assignment>& assignments, const BatchTask& task) {
-    for (const provision::Assignment& a : assignments)
-        if (provision::phoneOf(a.name) > task.document.phoneCount)
-            return Text::tr(
-                       "%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its "
-                       "own others; use a file with all 32")
-                .arg(a.origin, ConfigJson::literal(a.name), task.documentName,
-                     QString::number(task.document.phoneCount));
-    return {};
-}
-
 // The sheet's row for each port, in the order of the ports, or exit 5 with every reason why not.
 int sheetRows(const Invocation& line, const BatchTask& task,
               QList<QList<provision::Assignment>>* rows) {
@@ -257,7 +233,7 @@ int sheetRows(const Invocation& line, const BatchTask& task,
     if (!sheet) return FileFailed;
     QList<provision::PortIdentity> ports;
     for (const QString& port : line.ports)
-        ports << identityOf(port);
+        ports << provision::identityOf(port);
     const provision::SheetMatch matched = sheet->match(ports);
     for (const QString& error : matched.errors)
         say(error);
@@ -266,7 +242,7 @@ int sheetRows(const Invocation& line, const BatchTask& task,
         say(unused);
     for (const int row : matched.rowOfPort) {
         const QList<provision::Assignment>& values = sheet->rows()[row].assignments;
-        if (const QString why = phoneOutsideFile(values, task); !why.isEmpty())
+        if (const QString why = provision::phoneOutsideFile(values, task); !why.isEmpty())
             return refuseSheet(why);
         *rows << values;
     }
@@ -277,19 +253,20 @@ int sheetRows(const Invocation& line, const BatchTask& task,
 int perUnitDocuments(const Invocation& line, const QList<provision::Assignment>& common,
                      BatchTask* task) {
     if (common.isEmpty() && line.sheets.isEmpty()) return Done;
-    if (const QString why = phoneOutsideFile(common, *task); !why.isEmpty()) return usageError(why);
+    if (const QString why = provision::phoneOutsideFile(common, *task); !why.isEmpty())
+        return usageError(why);
     QList<QList<provision::Assignment>> rows(line.ports.size());
     if (!line.sheets.isEmpty()) {
         rows.clear();
         if (const int code = sheetRows(line, *task, &rows); code != Done) return code;
     }
     for (const QList<provision::Assignment>& row : rows)
-        task->portDocuments << withValues(task->document, row, common);
+        task->portDocuments << provision::withValues(task->document, row, common);
     return Done;
 }
 
 // A backup that cannot be saved stops its unit's write, so the folder is checked first.
-int checkBackups(const Invocation& line, BatchTask* task) {
+int checkBackups(const Invocation& line, provision::RunInput* task) {
     if (line.changedOnly && !line.backup)
         return usageError(Text::tr("--changed-only needs --backup: it sends what differs from it"));
     task->backup = line.backup;
@@ -324,47 +301,24 @@ int checkCount(const QString& given, int* count) {
     return usageError(Text::tr("--count needs a positive whole number, not '%1'").arg(given));
 }
 
-// A port's row of the sheet (none without a sheet), refused when the sheet has no row or
-// several for it, or a phone the file does not hold.
-std::optional<QList<provision::Assignment>> stationRow(const std::optional<provision::Sheet>& sheet,
-                                                       const BatchTask& task, const QString& port,
-                                                       QString* why) {
-    if (!sheet) return QList<provision::Assignment>();
-    const provision::SheetMatch matched = sheet->match({identityOf(port)});
-    if (!matched.ok()) {
-        *why = matched.errors.join(QStringLiteral("; "));
-        return std::nullopt;
-    }
-    const QList<provision::Assignment>& values = sheet->rows()[matched.rowOfPort[0]].assignments;
-    *why = phoneOutsideFile(values, task);
-    if (!why->isEmpty()) return std::nullopt;
-    return values;
-}
-
 }  // namespace
 
 int runStation(const Invocation& line) {
-    StationPlan plan;
-    BatchTask& task = plan.task;
+    provision::StationPlan plan;
+    provision::RunInput& task = plan.task;
     int count = 0;
-    QList<provision::Assignment> common;
     if (const int code = checkInterval(line, &task); code != Done) return code;
     if (const int code = checkCount(line.count, &count); code != Done) return code;
-    if (const int code = checkAssignments(line, &common); code != Done) return code;
-    task.mode = BatchTask::Mode::Write;
+    if (const int code = checkAssignments(line, &plan.common); code != Done) return code;
+    task.mode = provision::RunInput::Mode::Write;
     task.verifyAfterWrite = line.verify;
     task.documentName = shownName(line.files[0]);
     task.file = line.files[0];
     if (!loadDocument(line.files[0], &task.document)) return FileFailed;
-    if (const QString why = phoneOutsideFile(common, task); !why.isEmpty()) return usageError(why);
+    if (const QString why = provision::phoneOutsideFile(plan.common, task); !why.isEmpty())
+        return usageError(why);
     if (const int code = checkBackups(line, &task); code != Done) return code;
-    std::optional<provision::Sheet> sheet;
-    if (!line.sheets.isEmpty() && !(sheet = loadSheet(line.sheets.first()))) return FileFailed;
-    plan.documentFor = [sheet, common, &task](const QString& port, QString* why) {
-        const std::optional<QList<provision::Assignment>> row = stationRow(sheet, task, port, why);
-        if (!row) return std::optional<ConfigDocument>();
-        return std::optional<ConfigDocument>(withValues(task.document, *row, common));
-    };
+    if (!line.sheets.isEmpty() && !(plan.sheet = loadSheet(line.sheets.first()))) return FileFailed;
     return station(line, plan, count);
 }
 

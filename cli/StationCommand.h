@@ -2,12 +2,12 @@
 #pragma once
 
 #include "Commands.h"
-#include "StationUnit.h"
+#include "StationPlan.h"
 
 namespace cli {
 
 // Runs the station until `count` units are done (0: until interrupted); the exit status is
 // 4 when any unit failed, else 1 when any differed, else 0.
-int station(const Invocation& line, StationPlan& plan, int count);
+int station(const Invocation& line, provision::StationPlan& plan, int count);
 
 }  // namespace cli

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 
 #include "ComboEntry.h"
+#include "StationWindow.h"
 #include "frmEditMessage.h"
 #include "frmEditNo.h"
 
@@ -173,6 +174,9 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // The station's window asks about its own running units first; Wait keeps both open.
+    if (stationWindow && stationWindow->isRunning() && !stationWindow->close())
+        return event->ignore();
     // During a transfer the window asks about the transfer; edits are asked about after it.
     const bool allowed = session->busy() ? confirmCloseDuringTransfer() : confirmDiscard();
     if (allowed && prepareClose())

@@ -24,6 +24,9 @@ class QTabWidget;
 
 class TrafficLog;
 class frmProgress;
+namespace station {
+class StationWindow;
+}
 namespace journal {
 class Journal;
 }
@@ -182,4 +185,6 @@ private:
     QAction* connectAction = nullptr;
     QAction* readAction = nullptr;
     QAction* writeAction = nullptr;
+    void openStation();  // the provisioning station's window, made on first use
+    station::StationWindow* stationWindow = nullptr;
 };

@@ -20,6 +20,7 @@
 #include "About.h"
 #include "ConfigFile.h"
 #include "ConfigJson.h"
+#include "StationWindow.h"
 #include "frmMain.h"
 
 namespace {
@@ -60,6 +61,11 @@ void frmMain::buildMenus() {
         unit->addAction(tr("&Read from Device"), Qt::Key_F5, this, &frmMain::cmdDeviceRead_Click);
     writeAction =
         unit->addAction(tr("&Write to Device"), Qt::Key_F6, this, &frmMain::cmdDeviceWrite_Click);
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("menuTools"));
+    tools->addAction(tr("Provisioning &Station..."), this, &frmMain::openStation)
+        ->setObjectName(QStringLiteral("actStation"));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&Manual"), QKeySequence::HelpContents, this, &frmMain::openManual);
@@ -161,4 +167,11 @@ void frmMain::showAbout() {
     box.setObjectName(QStringLiteral("aboutBox"));
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+void frmMain::openStation() {
+    if (!stationWindow) stationWindow = new station::StationWindow(journal, this);
+    stationWindow->show();
+    stationWindow->raise();
+    stationWindow->activateWindow();
 }

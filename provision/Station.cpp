@@ -98,12 +98,25 @@ void Station::stop() {
     checkFinished();
 }
 
-void Station::abort() {
+int Station::retryFailed() {
+    if (isStopping || isFinished) return 0;
+    int count = 0;
+    // By index: a run may end at once, but a plugged unit's slot stays where it is.
+    for (int slot = 0; slot < table.size(); ++slot) {
+        if (table[slot].phase != StationSlot::Phase::Failed || !table[slot].plugged) continue;
+        --failedCount;
+        ++count;
+        startRun(slot);
+    }
+    return count;
+}
+
+void Station::abort(const QString& why) {
     isStopping = true;
     for (StationSlot& entry : table)
         if (entry.phase == StationSlot::Phase::Running) {
             entry.phase = StationSlot::Phase::Failed;
-            entry.summary = tr("stopped by a second interruption");
+            entry.summary = why;
             ++failedCount;
             emit ended(entry);
         }

@@ -51,8 +51,11 @@ public:
 
     // The first interruption: no new unit starts, the running ones finish.
     void stop();
-    // The second: ends now; runs still going are counted as failed.
-    void abort();
+    // The second: ends now; runs still going are counted as failed, for `why`.
+    void abort(const QString& why);
+    // Runs again every unit whose run failed and that is still plugged in; its failure no
+    // longer counts. Returns how many; none once stopping.
+    int retryFailed();
 
 signals:
     void started(const provision::StationSlot& slot);

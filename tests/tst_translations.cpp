@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "StationWindow.h"
 #include "Translations.h"
 #include "WindowControls.h"
 #include "frmEditMessage.h"
@@ -177,9 +178,13 @@ private slots:
         faults << cutOff(&number);
         frmEditMessage message{QString()};
         faults << cutOff(&message);
+        station::StationWindow stationWindow(nullptr);
+        stationWindow.show();
+        faults << cutOff(&stationWindow);
         // Pictures of each window in each language, for a person to look at.
         const QString folder = qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath());
-        for (QWidget* shown : std::initializer_list<QWidget*>{&window, &number, &message})
+        for (QWidget* shown :
+             std::initializer_list<QWidget*>{&window, &number, &message, &stationWindow})
             shown->grab().save(
                 QStringLiteral("%1/%2_%3.png").arg(folder, shown->objectName(), language));
         frmProgress progress(&window);

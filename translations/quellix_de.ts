@@ -1308,6 +1308,14 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>Record nothing in the journal.</source>
         <translation>Nichts im Journal festhalten.</translation>
     </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Provisioning &amp;Station...</source>
+        <translation>Bereitstellungs&amp;station...</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -1503,10 +1511,153 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
 </context>
 <context>
-    <name>provision::Station</name>
+    <name>station::StationTile</name>
     <message>
-        <source>stopped by a second interruption</source>
-        <translation>durch eine zweite Unterbrechung beendet</translation>
+        <source>starting</source>
+        <translation>startet</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>weicht ab</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>station::StationWindow</name>
+    <message>
+        <source>Provisioning Station</source>
+        <translation>Bereitstellungsstation</translation>
+    </message>
+    <message>
+        <source>Set-up</source>
+        <translation>Einrichtung</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Configuration file:</source>
+        <translation>Konfigurationsdatei:</translation>
+    </message>
+    <message>
+        <source>optional: a CSV sheet with a row of values per unit</source>
+        <translation>optional: eine CSV-Tabelle mit einer Zeile Werte je Gerät</translation>
+    </message>
+    <message>
+        <source>Sheet:</source>
+        <translation>Tabelle:</translation>
+    </message>
+    <message>
+        <source>Back Up Before Writing</source>
+        <translation>Vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>Verify After Writing</source>
+        <translation>Nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>USB serial devices; or paths with wildcards, such as /dev/ttyUSB*, separated by spaces</source>
+        <translation>USB-Seriell-Geräte; oder Pfade mit Platzhaltern wie /dev/ttyUSB*, durch Leerzeichen getrennt</translation>
+    </message>
+    <message>
+        <source>Ports:</source>
+        <translation>Anschlüsse:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>Fehlgeschlagene wiederholen</translation>
+    </message>
+    <message>
+        <source>Configuration File</source>
+        <translation>Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.cfg *.json);;All files (*)</source>
+        <translation>Konfigurationsdateien (*.cfg *.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>CSV sheets (*.csv);;All files (*)</source>
+        <translation>CSV-Tabellen (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose the configuration file to write.</source>
+        <translation>Wählen Sie die zu schreibende Konfigurationsdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Back Up Before Writing keeps what each unit held in the journal, which is off. Start Quellix with a journal, or clear Back Up Before Writing.</source>
+        <translation>„Vor dem Schreiben sichern“ legt den bisherigen Inhalt jedes Geräts im Journal ab, das ausgeschaltet ist. Starten Sie Quellix mit einem Journal oder schalten Sie „Vor dem Schreiben sichern“ aus.</translation>
+    </message>
+    <message>
+        <source>stopped: the station window was closed</source>
+        <translation>abgebrochen: das Stationsfenster wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>Taking no new unit; the ones running finish.</source>
+        <translation>Kein neues Gerät mehr; die laufenden werden fertig.</translation>
+    </message>
+    <message>
+        <source>No failed unit is plugged in.</source>
+        <translation>Kein fehlgeschlagenes Gerät ist angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <source>done %1, failed %2</source>
+        <translation>fertig %1, fehlgeschlagen %2</translation>
+    </message>
+    <message>
+        <source>, %1 differ</source>
+        <translation>, %1 abweichend</translation>
+    </message>
+    <message>
+        <source>Units Running</source>
+        <translation>Geräte in Arbeit</translation>
+    </message>
+    <message>
+        <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
+        <translation>Geräte werden beschrieben. Ein abgebrochener Schreibvorgang hinterlässt das Gerät halb beschrieben: teils alte, teils neue Konfiguration.</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Trotzdem schließen</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Warten</translation>
     </message>
 </context>
 </TS>

@@ -1308,6 +1308,14 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>Record nothing in the journal.</source>
         <translation>Ne rien consigner dans le journal.</translation>
     </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Provisioning &amp;Station...</source>
+        <translation>&amp;Station de provisionnement...</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -1503,10 +1511,153 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
 </context>
 <context>
-    <name>provision::Station</name>
+    <name>station::StationTile</name>
     <message>
-        <source>stopped by a second interruption</source>
-        <translation>arrêté par une seconde interruption</translation>
+        <source>starting</source>
+        <translation>démarrage</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>diffère</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échoué</translation>
+    </message>
+</context>
+<context>
+    <name>station::StationWindow</name>
+    <message>
+        <source>Provisioning Station</source>
+        <translation>Station de provisionnement</translation>
+    </message>
+    <message>
+        <source>Set-up</source>
+        <translation>Préparation</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Configuration file:</source>
+        <translation>Fichier de configuration :</translation>
+    </message>
+    <message>
+        <source>optional: a CSV sheet with a row of values per unit</source>
+        <translation>facultatif : une feuille CSV avec une ligne de valeurs par unité</translation>
+    </message>
+    <message>
+        <source>Sheet:</source>
+        <translation>Feuille :</translation>
+    </message>
+    <message>
+        <source>Back Up Before Writing</source>
+        <translation>Sauvegarder avant d’écrire</translation>
+    </message>
+    <message>
+        <source>Verify After Writing</source>
+        <translation>Vérifier après l’écriture</translation>
+    </message>
+    <message>
+        <source>USB serial devices; or paths with wildcards, such as /dev/ttyUSB*, separated by spaces</source>
+        <translation>périphériques série USB ; ou chemins avec jokers, comme /dev/ttyUSB*, séparés par des espaces</translation>
+    </message>
+    <message>
+        <source>Ports:</source>
+        <translation>Ports :</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>Relancer les échecs</translation>
+    </message>
+    <message>
+        <source>Configuration File</source>
+        <translation>Fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.cfg *.json);;All files (*)</source>
+        <translation>Fichiers de configuration (*.cfg *.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Feuille</translation>
+    </message>
+    <message>
+        <source>CSV sheets (*.csv);;All files (*)</source>
+        <translation>Feuilles CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Choose the configuration file to write.</source>
+        <translation>Choisissez le fichier de configuration à écrire.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Back Up Before Writing keeps what each unit held in the journal, which is off. Start Quellix with a journal, or clear Back Up Before Writing.</source>
+        <translation>« Sauvegarder avant d’écrire » garde le contenu de chaque unité dans le journal, qui est désactivé. Lancez Quellix avec un journal, ou décochez « Sauvegarder avant d’écrire ».</translation>
+    </message>
+    <message>
+        <source>stopped: the station window was closed</source>
+        <translation>arrêté : la fenêtre de la station a été fermée</translation>
+    </message>
+    <message>
+        <source>Taking no new unit; the ones running finish.</source>
+        <translation>Aucune nouvelle unité ; celles en cours se terminent.</translation>
+    </message>
+    <message>
+        <source>No failed unit is plugged in.</source>
+        <translation>Aucune unité en échec n’est branchée.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêtée.</translation>
+    </message>
+    <message>
+        <source>done %1, failed %2</source>
+        <translation>terminées %1, échouées %2</translation>
+    </message>
+    <message>
+        <source>, %1 differ</source>
+        <translation>, %1 différentes</translation>
+    </message>
+    <message>
+        <source>Units Running</source>
+        <translation>Unités en cours</translation>
+    </message>
+    <message>
+        <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
+        <translation>Des unités sont en cours d’écriture. Une écriture interrompue laisse son unité à moitié écrite : en partie l’ancienne, en partie la nouvelle configuration.</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Fermer quand même</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Attendre</translation>
     </message>
 </context>
 </TS>

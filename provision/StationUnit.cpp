@@ -1,24 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StationUnit.h"
 
-#include "Console.h"
+#include <QTimer>
+
 #include "Journal.h"
 #include "RunRecord.h"
 
-namespace cli {
+namespace provision {
 
 namespace {
 
-provision::UnitOutcome outcomeOf(const PortResult& result) {
-    using Kind = provision::UnitOutcome::Kind;
+UnitOutcome outcomeOf(const RunResult& result) {
+    using Kind = UnitOutcome::Kind;
     const Kind kind = result.code == Done          ? Kind::Done
                       : result.code == Differences ? Kind::Differences
                                                    : Kind::Failed;
     return {kind, result.model, result.summary};
 }
 
-void record(const provision::RunInput& input, const PortResult& result) {
-    if (input.journal) input.journal->append(provision::runRecord(input, result));
+void record(const RunInput& input, const RunResult& result) {
+    if (input.journal) input.journal->append(runRecord(input, result));
 }
 
 }  // namespace
@@ -28,14 +29,14 @@ StationUnit::StationUnit(const StationPlan& plan, const QString& port, Progress 
 
 StationUnit::~StationUnit() {
     if (hasEnded || !writeRun) return;
-    PortResult stopped;
+    RunResult stopped;
     stopped.port = port;
     stopped.code = NoUnit;
-    stopped.summary = Text::tr("stopped by a second interruption");
+    stopped.summary = plan.stopReason;
     record(writeInput, stopped);
 }
 
-void StationUnit::start(std::function<void(provision::UnitOutcome)> ended) {
+void StationUnit::start(std::function<void(UnitOutcome)> ended) {
     onEnded = std::move(ended);
     QString why;
     const std::optional<ConfigDocument> document = plan.documentFor(port, &why);
@@ -46,18 +47,18 @@ void StationUnit::start(std::function<void(provision::UnitOutcome)> ended) {
 }
 
 void StationUnit::startWrite() {
-    writeRun = std::make_unique<provision::UnitRun>(writeInput, port);
+    writeRun = std::make_unique<UnitRun>(writeInput, port);
     QObject::connect(
-        writeRun.get(), &provision::UnitRun::progress, writeRun.get(),
+        writeRun.get(), &UnitRun::progress, writeRun.get(),
         [this](const QString& phase, int done, int count) { progress(phase, done, count); });
-    QObject::connect(writeRun.get(), &provision::UnitRun::finished, writeRun.get(),
+    QObject::connect(writeRun.get(), &UnitRun::finished, writeRun.get(),
                      [this] { end(writeRun->result()); });
     writeRun->start();
 }
 
 // No run at all (no sheet row for the port): journaled as a failed write all the same.
 void StationUnit::refuse(const QString& why) {
-    PortResult refused;
+    RunResult refused;
     refused.port = port;
     refused.code = FileFailed;
     refused.summary = why;
@@ -65,9 +66,32 @@ void StationUnit::refuse(const QString& why) {
     end(refused);
 }
 
-void StationUnit::end(const PortResult& result) {
+void StationUnit::end(const RunResult& result) {
     hasEnded = true;
     if (onEnded) onEnded(outcomeOf(result));
 }
 
-}  // namespace cli
+UnitPool::UnitPool(const StationPlan& plan, QObject* parent) : QObject(parent), plan(plan) {}
+
+void UnitPool::start(const QString& port, std::function<void(UnitOutcome)> ended) {
+    if (const auto it = units.find(port); it != units.end()) {
+        retired.push_back(std::move(it->second));
+        units.erase(it);
+        QTimer::singleShot(0, this, [this] { retired.clear(); });
+    }
+    auto unit = std::make_unique<StationUnit>(
+        plan, port, [this, port](const QString& stage, int done, int count) {
+            emit progress(port, stage, done, count);
+        });
+    StationUnit* running = unit.get();
+    units[port] = std::move(unit);
+    running->start(std::move(ended));
+}
+
+Station::UnitJob UnitPool::job() {
+    return [this](const QString& port, std::function<void(UnitOutcome)> ended) {
+        start(port, std::move(ended));
+    };
+}
+
+}  // namespace provision

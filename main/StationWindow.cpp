@@ -1,0 +1,358 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "StationWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSettings>
+#include <QTimer>
+
+#include "DeviceWatcher.h"
+#include "Escape.h"
+#include "Station.h"
+#include "StationTile.h"
+#include "StationUnit.h"
+
+namespace station {
+
+namespace {
+
+// What the last station was started with, offered again next time.
+const QString FileKey = QStringLiteral("station/file");
+const QString SheetKey = QStringLiteral("station/sheet");
+const QString PortsKey = QStringLiteral("station/ports");
+
+constexpr int TileColumns = 3;
+constexpr int FailBeeps = 3;
+constexpr int BeepGapMs = 200;
+
+// Qt Widgets has one system sound: a pass is one beep, anything else three in a row, so the
+// two can be told apart without looking up from the bench. Silent where there is no bell.
+void sound(bool passed, QObject* context) {
+    QApplication::beep();
+    if (passed) return;
+    for (int i = 1; i < FailBeeps; ++i)
+        QTimer::singleShot(i * BeepGapMs, context, [] { QApplication::beep(); });
+}
+
+QPushButton* button(const QString& text, const char* name) {
+    auto* b = new QPushButton(text);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+// A line for a path and its Browse... button.
+QWidget* pathRow(QLineEdit* edit, QPushButton* browse) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(edit, 1);
+    layout->addWidget(browse);
+    return row;
+}
+
+QLineEdit* lineEdit(const char* name) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QString shown(const QString& path) {
+    return escape::controls(QDir::toNativeSeparators(path));
+}
+
+}  // namespace
+
+StationWindow::StationWindow(journal::Journal* journal, QWidget* parent)
+    : QWidget(parent, Qt::Window), journal(journal) {
+    setObjectName(QStringLiteral("frmStation"));
+    setWindowTitle(tr("Provisioning Station"));
+    buildLayout();
+    refreshControls();
+}
+
+StationWindow::~StationWindow() {
+    // The widgets the station reports to are going; the runs still going are journaled.
+    if (station) station->disconnect(this);
+    discardStation();
+}
+
+QWidget* StationWindow::buildSetUp() {
+    auto* box = new QGroupBox(tr("Set-up"));
+    auto* form = new QFormLayout(box);
+    const QSettings settings;
+    edtFile = lineEdit("edtFile");
+    edtFile->setText(settings.value(FileKey).toString());
+    cmdBrowseFile = button(tr("Browse..."), "cmdBrowseFile");
+    connect(cmdBrowseFile, &QPushButton::clicked, this, &StationWindow::browseFile);
+    form->addRow(tr("Configuration file:"), pathRow(edtFile, cmdBrowseFile));
+    edtSheet = lineEdit("edtSheet");
+    edtSheet->setText(settings.value(SheetKey).toString());
+    edtSheet->setPlaceholderText(tr("optional: a CSV sheet with a row of values per unit"));
+    cmdBrowseSheet = button(tr("Browse..."), "cmdBrowseSheet");
+    connect(cmdBrowseSheet, &QPushButton::clicked, this, &StationWindow::browseSheet);
+    form->addRow(tr("Sheet:"), pathRow(edtSheet, cmdBrowseSheet));
+    chkBackup = new QCheckBox(tr("Back Up Before Writing"));
+    chkBackup->setObjectName(QStringLiteral("chkBackup"));
+    chkBackup->setChecked(settings.value(QStringLiteral("backUpBeforeWriting"), false).toBool());
+    chkVerify = new QCheckBox(tr("Verify After Writing"));
+    chkVerify->setObjectName(QStringLiteral("chkVerify"));
+    chkVerify->setChecked(settings.value(QStringLiteral("verifyAfterWriting"), true).toBool());
+    form->addRow(chkBackup);
+    form->addRow(chkVerify);
+    edtPorts = lineEdit("edtPorts");
+    edtPorts->setText(settings.value(PortsKey).toString());
+    edtPorts->setPlaceholderText(
+        tr("USB serial devices; or paths with wildcards, such as "
+           "/dev/ttyUSB*, separated by spaces"));
+    form->addRow(tr("Ports:"), edtPorts);
+    return box;
+}
+
+void StationWindow::buildLayout() {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildSetUp());
+    auto* buttons = new QHBoxLayout;
+    cmdStart = button(tr("Start"), "cmdStart");
+    cmdStop = button(tr("Stop"), "cmdStop");
+    cmdRetryFailed = button(tr("Retry Failed"), "cmdRetryFailed");
+    connect(cmdStart, &QPushButton::clicked, this, &StationWindow::startStation);
+    connect(cmdStop, &QPushButton::clicked, this, &StationWindow::stopStation);
+    connect(cmdRetryFailed, &QPushButton::clicked, this, &StationWindow::retryFailed);
+    lblCounters = new QLabel;
+    lblCounters->setObjectName(QStringLiteral("lblCounters"));
+    for (QPushButton* b : {cmdStart, cmdStop, cmdRetryFailed})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(lblCounters);
+    layout->addLayout(buttons);
+    lblMessage = new QLabel;
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setWordWrap(true);
+    lblMessage->setTextFormat(Qt::PlainText);
+    layout->addWidget(lblMessage);
+    auto* area = new QScrollArea;
+    area->setObjectName(QStringLiteral("tileArea"));
+    area->setWidgetResizable(true);
+    auto* sheet = new QWidget;
+    tileGrid = new QGridLayout(sheet);
+    tileGrid->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    area->setWidget(sheet);
+    layout->addWidget(area, 1);
+    resize(760, 560);
+}
+
+void StationWindow::browseFile() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Configuration File"), edtFile->text(),
+                                     tr("Configuration files (*.cfg *.json);;All files (*)"));
+    if (!path.isEmpty()) edtFile->setText(path);
+}
+
+void StationWindow::browseSheet() {
+    const QString path = QFileDialog::getOpenFileName(this, tr("Sheet"), edtSheet->text(),
+                                                      tr("CSV sheets (*.csv);;All files (*)"));
+    if (!path.isEmpty()) edtSheet->setText(path);
+}
+
+bool StationWindow::isRunning() const {
+    return station && !finished;
+}
+
+bool StationWindow::preparePlan() {
+    const QString file = edtFile->text();
+    const QString sheetPath = edtSheet->text();
+    QStringList problems;
+    if (file.isEmpty()) problems << tr("Choose the configuration file to write.");
+    // Checked as files first: "-" would otherwise mean standard input.
+    for (const QString& path : {file, sheetPath})
+        if (!path.isEmpty() && !QFileInfo(path).isFile())
+            problems << tr("%1 is not a file.").arg(shown(path));
+    if (!problems.isEmpty()) return refuse(problems.join('\n'));
+    ConfigDocument document = ConfigDocument::load(file);
+    if (!document.ok)
+        return refuse(tr("%1 cannot be written: %2").arg(shown(file), document.error));
+    std::optional<provision::Sheet> sheet;
+    if (!sheetPath.isEmpty()) {
+        sheet = provision::Sheet::load(sheetPath);
+        if (!sheet->ok()) return refuse(sheet->error());
+    }
+    if (chkBackup->isChecked() && !journal)
+        return refuse(
+            tr("Back Up Before Writing keeps what each unit held in the journal, which "
+               "is off. Start Quellix with a journal, or clear Back Up Before Writing."));
+    plan = {};
+    plan.task.mode = provision::RunInput::Mode::Write;
+    plan.task.intervalMs = intervalMs;
+    plan.task.document = document;
+    plan.task.documentName = shown(file);
+    plan.task.file = file;
+    plan.task.verifyAfterWrite = chkVerify->isChecked();
+    plan.task.backup = chkBackup->isChecked();
+    plan.task.journal = journal;
+    plan.task.toolVersion = QCoreApplication::applicationVersion();
+    plan.sheet = sheet;
+    plan.stopReason = tr("stopped: the station window was closed");
+    say((document.notes + (sheet ? sheet->notes() : QStringList())).join('\n'), false);
+    return true;
+}
+
+void StationWindow::startStation() {
+    if (isRunning()) return;
+    discardStation();
+    if (!preparePlan()) return;
+    QSettings settings;
+    settings.setValue(FileKey, edtFile->text());
+    settings.setValue(SheetKey, edtSheet->text());
+    settings.setValue(PortsKey, edtPorts->text());
+    qDeleteAll(tiles);
+    tiles.clear();
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    watcher = std::make_unique<provision::DeviceWatcher>(
+        edtPorts->text().split(spaces, Qt::SkipEmptyParts));
+    pool = std::make_unique<provision::UnitPool>(plan);
+    station = std::make_unique<provision::Station>(*watcher, pool->job(), 0);
+    finished = false;
+    wireStation();
+    refreshControls();
+    watcher->start();
+}
+
+void StationWindow::wireStation() {
+    connect(station.get(), &provision::Station::started, this, &StationWindow::showStarted);
+    connect(station.get(), &provision::Station::ended, this, &StationWindow::showEnded);
+    connect(station.get(), &provision::Station::unplugged, this, &StationWindow::removeTile);
+    connect(station.get(), &provision::Station::finished, this, &StationWindow::stationFinished);
+    connect(pool.get(), &provision::UnitPool::progress, this, &StationWindow::showProgress);
+}
+
+void StationWindow::stopStation() {
+    if (!isRunning()) return;
+    say(tr("Taking no new unit; the ones running finish."), false);
+    station->stop();
+    refreshControls();
+}
+
+void StationWindow::retryFailed() {
+    if (!isRunning()) return;
+    if (station->retryFailed() == 0) say(tr("No failed unit is plugged in."), true);
+    refreshControls();
+}
+
+void StationWindow::showStarted(const provision::StationSlot& slot) {
+    StationTile*& tile = tiles[slot.port];
+    if (!tile) {
+        tile = new StationTile(slot.port);
+        placeTiles();
+    }
+    tile->showStarted();
+    refreshControls();
+}
+
+void StationWindow::showEnded(const provision::StationSlot& slot) {
+    if (StationTile* tile = tiles.value(slot.port)) tile->showEnded(slot);
+    sound(slot.phase == provision::StationSlot::Phase::Done, this);
+    refreshControls();
+}
+
+void StationWindow::showProgress(const QString& port, const QString& stage, int done, int count) {
+    if (StationTile* tile = tiles.value(port)) tile->showProgress(stage, done, count);
+}
+
+void StationWindow::removeTile(const QString& port) {
+    delete tiles.take(port);
+    placeTiles();
+    refreshControls();
+}
+
+// In the order of the ports, which is the order the watcher found them in for units plugged
+// in together.
+void StationWindow::placeTiles() {
+    int index = 0;
+    for (StationTile* tile : std::as_const(tiles)) {
+        tileGrid->addWidget(tile, index / TileColumns, index % TileColumns);
+        ++index;
+    }
+}
+
+void StationWindow::stationFinished() {
+    finished = true;
+    say(tr("Stopped."), false);
+    refreshControls();
+}
+
+void StationWindow::refreshControls() {
+    const bool running = isRunning();
+    const bool taking = running && !station->stopping();
+    const QList<QWidget*> setUp{edtFile,   cmdBrowseFile, edtSheet, cmdBrowseSheet,
+                                chkBackup, chkVerify,     edtPorts, cmdStart};
+    for (QWidget* w : setUp)
+        w->setEnabled(!running);
+    cmdStop->setEnabled(taking);
+    const bool anyFailed = std::any_of(tiles.begin(), tiles.end(), [](const StationTile* t) {
+        return t->result() == StationTile::Result::Failed;
+    });
+    cmdRetryFailed->setEnabled(taking && anyFailed);
+    if (!station) return;  // the last station's counters stay until the next starts
+    QString counters =
+        tr("done %1, failed %2")
+            .arg(QString::number(station->done()), QString::number(station->failed()));
+    if (station->differing() > 0)
+        counters += tr(", %1 differ").arg(QString::number(station->differing()));
+    lblCounters->setText(counters);
+}
+
+bool StationWindow::refuse(const QString& why) {
+    say(why, true);
+    return false;
+}
+
+void StationWindow::say(const QString& text, bool problem) {
+    lblMessage->setText(text);
+    QPalette palette = this->palette();
+    if (problem)
+        palette.setColor(QPalette::WindowText, StationTile::colourOf(StationTile::Result::Failed));
+    lblMessage->setPalette(palette);
+}
+
+bool StationWindow::confirmCloseWhileRunning() {
+    QMessageBox box(QMessageBox::Warning, tr("Units Running"),
+                    tr("Units are being written. A write cut short leaves its unit half-written: "
+                       "part old, part new configuration."),
+                    QMessageBox::Close, this);
+    box.setObjectName(QStringLiteral("closeQuestion"));
+    box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
+    QPushButton* wait = box.addButton(tr("Wait"), QMessageBox::RejectRole);
+    box.setDefaultButton(wait);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Close);
+}
+
+void StationWindow::closeEvent(QCloseEvent* event) {
+    if (station && station->running() > 0 && !confirmCloseWhileRunning()) return event->ignore();
+    discardStation();
+    refreshControls();
+    event->accept();
+}
+
+// Ends the station at once; a run still going is counted and journaled as failed.
+void StationWindow::discardStation() {
+    if (station && !finished) station->abort(plan.stopReason);
+    station.reset();
+    pool.reset();
+    watcher.reset();
+    finished = true;
+}
+
+}  // namespace station

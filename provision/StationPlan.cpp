@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "StationPlan.h"
+
+#include <QCoreApplication>
+#include <QSerialPortInfo>
+
+#include "ConfigJson.h"
+
+namespace provision {
+
+namespace {
+
+// The command line said these first, and its catalogue context holds their translations.
+class Text {
+    Q_DECLARE_TR_FUNCTIONS(cli)
+};
+
+}  // namespace
+
+std::optional<ConfigDocument> StationPlan::documentFor(const QString& port, QString* why) const {
+    QList<Assignment> row;
+    if (sheet) {
+        const SheetMatch matched = sheet->match({identityOf(port)});
+        if (!matched.ok()) {
+            *why = matched.errors.join(QStringLiteral("; "));
+            return std::nullopt;
+        }
+        row = sheet->rows()[matched.rowOfPort[0]].assignments;
+        *why = phoneOutsideFile(row, task);
+        if (!why->isEmpty()) return std::nullopt;
+    }
+    return withValues(task.document, row, common);
+}
+
+PortIdentity identityOf(const QString& port) {
+    return {port, QSerialPortInfo(port).serialNumber()};
+}
+
+ConfigDocument withValues(ConfigDocument document, const QList<Assignment>& row,
+                          const QList<Assignment>& common) {
+    // Every value was checked already, so none of these can be refused.
+    for (const Assignment& a : row + common)
+        apply(a, &document.set);
+    return document;
+}
+
+QString phoneOutsideFile(const QList<Assignment>& assignments, const RunInput& task) {
+    for (const Assignment& a : assignments)
+        if (phoneOf(a.name) > task.document.phoneCount)
+            return Text::tr(
+                       "%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its "
+                       "own others; use a file with all 32")
+                .arg(a.origin, ConfigJson::literal(a.name), task.documentName,
+                     QString::number(task.document.phoneCount));
+    return {};
+}
+
+}  // namespace provision

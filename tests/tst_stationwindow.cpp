@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <memory>
+#include <vector>
+
+#include "ConfigFile.h"
+#include "Journal.h"
+#include "StationTile.h"
+#include "StationWindow.h"
+#include "UnitSimulator.h"
+#include "frmMain.h"
+
+Q_DECLARE_METATYPE(UnitFaults)
+
+using station::StationTile;
+using station::StationWindow;
+
+// The station's window against simulated units, plugged in and out by making and removing
+// symbolic links to their pseudo-terminals in a folder the window watches.
+namespace {
+
+constexpr int WatchdogMs = 60000;  // generous: the machine may be busy with other builds
+
+}  // namespace
+
+class tst_stationwindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settings;
+    std::unique_ptr<QTemporaryDir> dir;
+    std::vector<std::unique_ptr<UnitSimulator>> units;
+    std::unique_ptr<journal::Journal> journal;
+
+    QString path(const QString& name) const { return dir->filePath(name); }
+
+    UnitSimulator* unit(const UnitFaults& faults = {}) {
+        auto sim = std::make_unique<UnitSimulator>();
+        ConfigurationSet blank = UnitSimulator::sampleConfiguration();
+        blank.slaveId = 30;
+        sim->setConfiguration(blank);
+        sim->setFaults(faults);
+        if (!sim->open()) return nullptr;
+        units.push_back(std::move(sim));
+        return units.back().get();
+    }
+    bool plug(UnitSimulator* sim, const QString& name) {
+        return QFile::link(sim->slavePath(), path(name));
+    }
+    void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // A window set up for the units linked as path("unit*").
+    std::unique_ptr<StationWindow> window(journal::Journal* into) {
+        auto w = std::make_unique<StationWindow>(into);
+        w->setProtocolInterval(30);
+        w->findChild<QLineEdit*>("edtFile")->setText(path("site.cfg"));
+        w->findChild<QLineEdit*>("edtPorts")->setText(path("unit*"));
+        return w;
+    }
+    static QList<StationTile*> tiles(const StationWindow& w) {
+        return w.findChildren<StationTile*>("stationTile");
+    }
+    static StationTile* tileOf(const StationWindow& w, const QString& port) {
+        for (StationTile* tile : tiles(w))
+            if (tile->port() == port) return tile;
+        return nullptr;
+    }
+    static QString text(const QWidget* parent, const char* name) {
+        const auto* label = parent->findChild<QLabel*>(name);
+        return label ? label->text() : QStringLiteral("(no %1)").arg(name);
+    }
+    // Serves the units until every one of `ports` has a tile showing a result.
+    static bool waitForResults(const StationWindow& w, const QStringList& ports) {
+        QDeadlineTimer watchdog(WatchdogMs);
+        const auto ended = [&] {
+            return std::all_of(ports.begin(), ports.end(), [&](const QString& port) {
+                const StationTile* tile = tileOf(w, port);
+                return tile && tile->result() != StationTile::Result::None;
+            });
+        };
+        while (!ended() && !watchdog.hasExpired())
+            QTest::qWait(20);
+        return ended();
+    }
+    // The journal's write records of `port`, in the order they were made.
+    QList<journal::Record> writesOf(const QString& port) {
+        journal::Filter filter;
+        filter.port = port;
+        filter.action = journal::Action::Write;
+        QString error;
+        QList<journal::Record> records = journal->store().list(filter, &error);
+        std::sort(records.begin(), records.end(),
+                  [](const journal::Record& a, const journal::Record& b) { return a.id < b.id; });
+        return records;
+    }
+
+private slots:
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    }
+    void init() {
+        QSettings().clear();  // no file, sheet or ports remembered from another test
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        QString error;
+        QVERIFY2(ConfigFile::save(path("site.cfg"), UnitSimulator::sampleConfiguration(), &error),
+                 qPrintable(error));
+        journal = std::make_unique<journal::Journal>(
+            journal::Target::parse(path("journal.sqlite"), &error));
+        QVERIFY2(journal->open(), qPrintable(journal->openError()));
+    }
+    void cleanup() {
+        journal.reset();
+        units.clear();
+    }
+
+    // Two units pass and one fails; once its fault is gone, Retry Failed writes that one again
+    // and leaves the others alone. Each unit gets its own sheet row.
+    void retryRunsOnlyTheFailed_data() {
+        QTest::addColumn<UnitFaults>("fault");
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<QString>("reason");  // in the failed unit's tile and journal record
+        UnitFaults silent;
+        silent.silent = true;
+        UnitFaults probeOnly;
+        probeOnly.probeOnly = true;
+        QTest::newRow("silent") << silent << false << "no unit answered";
+        // Settings are not answered, so only the read-back finds that nothing was stored.
+        QTest::newRow("answers the probe only, verified") << probeOnly << true << "no reply";
+    }
+    void retryRunsOnlyTheFailed() {
+        QFETCH(UnitFaults, fault);
+        QFETCH(bool, verify);
+        QFETCH(QString, reason);
+        writeFile("units.csv", "port,slave-id\nunit1,11\nunit2,12\nunit3,13\n");
+        UnitSimulator* first = unit();
+        UnitSimulator* faulty = unit(fault);
+        UnitSimulator* third = unit();
+        QVERIFY(first && faulty && third);
+        QVERIFY(plug(first, "unit1") && plug(faulty, "unit2") && plug(third, "unit3"));
+        const std::unique_ptr<StationWindow> w = window(journal.get());
+        w->findChild<QLineEdit*>("edtSheet")->setText(path("units.csv"));
+        w->findChild<QCheckBox*>("chkVerify")->setChecked(verify);
+        auto* retry = w->findChild<QPushButton*>("cmdRetryFailed");
+        QVERIFY(retry);
+        w->findChild<QPushButton*>("cmdStart")->click();
+        QVERIFY2(w->isRunning(), qPrintable(text(w.get(), "lblMessage")));
+
+        const QStringList ports{path("unit1"), path("unit2"), path("unit3")};
+        QVERIFY(waitForResults(*w, ports));
+        QCOMPARE(tiles(*w).size(), 3);
+        const StationTile* failed = tileOf(*w, ports[1]);
+        QCOMPARE(failed->result(), StationTile::Result::Failed);
+        QCOMPARE(text(failed, "lblResult"), "failed");
+        QVERIFY2(text(failed, "lblSummary").contains(reason),
+                 qPrintable(text(failed, "lblSummary")));
+        QCOMPARE(failed->findChild<QLabel*>("lblResult")->palette().color(QPalette::Window),
+                 StationTile::colourOf(StationTile::Result::Failed));
+        for (const QString& port : {ports[0], ports[2]}) {
+            QCOMPARE(tileOf(*w, port)->result(), StationTile::Result::Passed);
+            QCOMPARE(text(tileOf(*w, port), "lblResult"), "passed");
+        }
+        QCOMPARE(text(w.get(), "lblCounters"), "done 2, failed 1");
+        QCOMPARE(first->configuration().slaveId, 11);
+        QCOMPARE(third->configuration().slaveId, 13);
+
+        faulty->setFaults({});
+        QVERIFY(retry->isEnabled());
+        retry->click();
+        QCOMPARE(tileOf(*w, ports[1])->result(), StationTile::Result::None);  // running again
+        QVERIFY(waitForResults(*w, ports));
+        QCOMPARE(tileOf(*w, ports[1])->result(), StationTile::Result::Passed);
+        QCOMPARE(text(w.get(), "lblCounters"), "done 3, failed 0");
+        QVERIFY(!retry->isEnabled());
+        QCOMPARE(faulty->configuration().slaveId, 12);
+
+        // One write each for the units that passed; the failed one twice, failed then done.
+        QCOMPARE(writesOf(ports[0]).size(), 1);
+        QCOMPARE(writesOf(ports[2]).size(), 1);
+        const QList<journal::Record> retried = writesOf(ports[1]);
+        QCOMPARE(retried.size(), 2);
+        QCOMPARE(retried[0].outcome, journal::Outcome::Failed);
+        QVERIFY2(retried[0].reason.contains(reason), qPrintable(retried[0].reason));
+        QCOMPARE(retried[1].outcome, journal::Outcome::Done);
+        QCOMPARE(retried[1].verified.value_or(false), verify);
+
+        // The next window offers what this station was started with.
+        const StationWindow next(nullptr);
+        for (const char* name : {"edtFile", "edtSheet", "edtPorts"})
+            QCOMPARE(next.findChild<QLineEdit*>(name)->text(),
+                     w->findChild<QLineEdit*>(name)->text());
+    }
+
+    // What cannot work is refused before any unit is touched, saying why.
+    void refusesBadSetUp_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<bool>("backup");
+        QTest::addColumn<bool>("withJournal");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no file") << ""
+                                 << "" << false << true << "Choose the configuration file";
+        QTest::newRow("missing file") << "absent.cfg"
+                                      << "" << false << true << "is not a file";
+        QTest::newRow("standard input") << "-"
+                                        << "" << false << true << "is not a file";
+        QTest::newRow("not a configuration") << "junk.cfg"
+                                             << "" << false << true << "junk.cfg";
+        QTest::newRow("bad sheet") << "site.cfg"
+                                   << "bad.csv" << false << true << "bad.csv";
+        QTest::newRow("backup, no journal") << "site.cfg"
+                                            << "" << true << false << "Back Up Before Writing";
+    }
+    void refusesBadSetUp() {
+        QFETCH(QString, file);
+        QFETCH(QString, sheet);
+        QFETCH(bool, backup);
+        QFETCH(bool, withJournal);
+        QFETCH(QString, said);
+        writeFile("junk.cfg", "not a configuration\n");
+        writeFile("bad.csv", "slave-id,port\n3,unit1\n");
+        UnitSimulator* sim = unit();
+        QVERIFY(sim && plug(sim, "unit1"));
+        const std::unique_ptr<StationWindow> w = window(withJournal ? journal.get() : nullptr);
+        const auto inDir = [this](const QString& name) {
+            return name.isEmpty() || name == "-" ? name : path(name);
+        };
+        w->findChild<QLineEdit*>("edtFile")->setText(inDir(file));
+        w->findChild<QLineEdit*>("edtSheet")->setText(inDir(sheet));
+        w->findChild<QCheckBox*>("chkBackup")->setChecked(backup);
+        w->findChild<QPushButton*>("cmdStart")->click();
+        QVERIFY(!w->isRunning());
+        QVERIFY2(text(w.get(), "lblMessage").contains(said),
+                 qPrintable(text(w.get(), "lblMessage")));
+        QVERIFY(tiles(*w).isEmpty());
+        QVERIFY(w->findChild<QPushButton*>("cmdStart")->isEnabled());
+        QTest::qWait(100);
+        QCOMPARE(sim->configuration().slaveId, 30);
+    }
+
+    // Tools > Provisioning Station opens the window with the main window's journal. Closing it
+    // while a unit runs asks: Wait lets the unit finish; Close Anyway ends the run and the
+    // journal says it was cut short.
+    void closeWhileRunningAsks_data() {
+        QTest::addColumn<bool>("closeAnyway");
+        QTest::newRow("wait") << false;
+        QTest::newRow("close anyway") << true;
+    }
+    void closeWhileRunningAsks() {
+        QFETCH(bool, closeAnyway);
+        UnitSimulator* sim = unit();
+        QVERIFY(sim && plug(sim, "unit1"));
+        frmMain main;
+        main.setJournal(journal.get());
+        auto* open = main.findChild<QAction*>("actStation");
+        QVERIFY(open);
+        open->trigger();
+        auto* w = main.findChild<StationWindow*>("frmStation");
+        QVERIFY(w && w->isVisible());
+        w->setProtocolInterval(30);
+        w->findChild<QLineEdit*>("edtFile")->setText(path("site.cfg"));
+        w->findChild<QLineEdit*>("edtPorts")->setText(path("unit*"));
+        w->findChild<QPushButton*>("cmdStart")->click();
+        QVERIFY(w->isRunning());
+        QVERIFY(!tiles(*w).isEmpty());
+
+        QString asked;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            poll.stop();
+            asked = box->objectName();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == (closeAnyway ? "Close Anyway" : "Wait")) b->click();
+        });
+        poll.start(20);
+        QTimer::singleShot(WatchdogMs, &poll, [&] {
+            for (int i = 0; i < 10 && QApplication::activeModalWidget(); ++i)
+                QApplication::activeModalWidget()->close();
+        });
+        QCOMPARE(w->close(), closeAnyway);
+        QCOMPARE(asked, "closeQuestion");
+        QCOMPARE(w->isVisible(), !closeAnyway);
+        if (!closeAnyway) QVERIFY(waitForResults(*w, {path("unit1")}));
+        const QList<journal::Record> writes = writesOf(path("unit1"));
+        QCOMPARE(writes.size(), 1);
+        QCOMPARE(writes[0].outcome,
+                 closeAnyway ? journal::Outcome::Failed : journal::Outcome::Done);
+        if (closeAnyway)
+            QVERIFY2(writes[0].reason.contains("closed"), qPrintable(writes[0].reason));
+    }
+};
+
+QTEST_MAIN(tst_stationwindow)
+#include "tst_stationwindow.moc"
