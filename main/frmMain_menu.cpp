@@ -61,6 +61,8 @@ void frmMain::buildMenus() {
     writeAction =
         unit->addAction(tr("&Write to Device"), Qt::Key_F6, this, &frmMain::cmdDeviceWrite_Click);
 
+    buildViewMenu();
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&Manual"), QKeySequence::HelpContents, this, &frmMain::openManual);
     help->addAction(tr("&About Quellix"), this, &frmMain::showAbout);
