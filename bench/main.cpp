@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <ctime>
 
 #include "UnitSimulator.h"
 #include "frmMain.h"
@@ -30,8 +31,17 @@ void settle() {
 struct Result {
     double seconds = 0;
     double worstGapMs = 0;
+    double worstBusyMs = 0;  // the most processor time this thread used between two ticks
     bool ok = false;
 };
+
+// On a loaded machine a gap is mostly time the thread was not scheduled; what the tool itself
+// held the loop for is the processor time the thread used in it.
+double threadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
 
 // Clicks the button and waits for the transfer to end, while a 1 ms timer measures the
 // longest gap between its ticks.
@@ -45,9 +55,13 @@ Result run(frmMain& window, QPushButton* button, UnitSimulator& unit) {
     ticker.setTimerType(Qt::PreciseTimer);
     ticker.setInterval(1);
     bool failed = false;
+    double cpuAtTick = threadCpuMs();
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         result.worstGapMs = qMax(result.worstGapMs, sinceTick.nsecsElapsed() / 1e6);
         sinceTick.restart();
+        const double cpu = threadCpuMs();
+        result.worstBusyMs = qMax(result.worstBusyMs, cpu - cpuAtTick);
+        cpuAtTick = cpu;
         if (QWidget* modal = QApplication::activeModalWidget()) {  // a box means it failed
             failed = true;
             modal->close();
@@ -67,9 +81,9 @@ Result run(frmMain& window, QPushButton* button, UnitSimulator& unit) {
 void report(const char* name, const Result& r) {
     std::printf(
         "%-28s %s  %.3f s  ratio %.4f to the %.1f s floor (goal <= 1.01)  "
-        "longest event-loop stall %.1f ms (goal <= 10 ms)\n",
+        "longest event-loop stall %.1f ms (goal <= 10 ms), most busy in one %.1f ms\n",
         name, r.ok ? "ok    " : "FAILED", r.seconds, r.seconds / FloorSeconds, FloorSeconds,
-        r.worstGapMs);
+        r.worstGapMs, r.worstBusyMs);
 }
 
 }  // namespace
