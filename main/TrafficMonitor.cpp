@@ -121,11 +121,12 @@ void TrafficMonitor::clearLines() {
 }
 
 void TrafficMonitor::showCounts() {
-    const QString shown = tr("%1 lines shown (the newest %2 are kept)")
-                              .arg(lines->rowCount())
-                              .arg(TrafficModel::Limit);
     lblCounts->setText(
-        isPaused() ? tr("Paused, %1 new lines held. %2").arg(pending.size()).arg(shown) : shown);
+        isPaused()
+            ? tr("Paused: %1 new lines held, %2 shown").arg(pending.size()).arg(lines->rowCount())
+            : tr("%1 lines shown, the newest %2 kept")
+                  .arg(lines->rowCount())
+                  .arg(TrafficModel::Limit));
 }
 
 bool TrafficMonitor::saveTo(const QString& path, QString* reason) const {

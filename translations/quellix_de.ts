@@ -1559,12 +1559,12 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <translation>&amp;Fortsetzen</translation>
     </message>
     <message>
-        <source>%1 lines shown (the newest %2 are kept)</source>
-        <translation>%1 Zeilen angezeigt (die neuesten %2 bleiben erhalten)</translation>
+        <source>%1 lines shown, the newest %2 kept</source>
+        <translation>%1 Zeilen angezeigt, die neuesten %2 bleiben</translation>
     </message>
     <message>
-        <source>Paused, %1 new lines held. %2</source>
-        <translation>Angehalten, %1 neue Zeilen zurückgehalten. %2</translation>
+        <source>Paused: %1 new lines held, %2 shown</source>
+        <translation>Angehalten: %1 neue Zeilen zurückgehalten, %2 angezeigt</translation>
     </message>
     <message>
         <source>Save Traffic</source>

@@ -1559,12 +1559,12 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>&amp;Reprendre</translation>
     </message>
     <message>
-        <source>%1 lines shown (the newest %2 are kept)</source>
-        <translation>%1 lignes affichées (les %2 plus récentes sont conservées)</translation>
+        <source>%1 lines shown, the newest %2 kept</source>
+        <translation>%1 lignes affichées, les %2 plus récentes gardées</translation>
     </message>
     <message>
-        <source>Paused, %1 new lines held. %2</source>
-        <translation>En pause, %1 nouvelles lignes retenues. %2</translation>
+        <source>Paused: %1 new lines held, %2 shown</source>
+        <translation>En pause : %1 nouvelles lignes retenues, %2 affichées</translation>
     </message>
     <message>
         <source>Save Traffic</source>
