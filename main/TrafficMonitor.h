@@ -19,7 +19,9 @@ class TrafficModel;
 // A window listing every command, reply and note on the line as it happens. Lines are only
 // queued while they arrive and go into the table together every FlushMs, so watching never
 // slows a transfer. Paused, lines are still taken and held (as bounded as the table) and shown
-// on resume; nothing that crossed the line is skipped unless the bound drops it.
+// on resume; nothing that crossed the line is skipped unless the bound drops it. Clear empties
+// the table and the held lines alike. Closed, it keeps taking lines, so it shows them when
+// opened again.
 class TrafficMonitor : public QWidget {
     Q_OBJECT
 public:
