@@ -3,9 +3,11 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -44,12 +46,16 @@ TrafficMonitor::TrafficMonitor(QWidget* parent) : QWidget(parent, Qt::Window) {
     // Fixed row heights and no sizing to contents: adding lines then costs the same at 10,000.
     tblTraffic->verticalHeader()->hide();
     tblTraffic->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Bytes line up in a fixed-pitch font, and one line of text a row shows more of them.
+    tblTraffic->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    tblTraffic->verticalHeader()->setDefaultSectionSize(tblTraffic->fontMetrics().height() + 4);
     tblTraffic->horizontalHeader()->setStretchLastSection(false);
     tblTraffic->horizontalHeader()->setSectionResizeMode(TrafficModel::Bytes, QHeaderView::Stretch);
-    const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int digit = tblTraffic->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    // Wide enough for the headers in every language and for hh:mm:ss.zzz.
     tblTraffic->setColumnWidth(TrafficModel::Time, digit * 15);
-    tblTraffic->setColumnWidth(TrafficModel::Direction, digit * 8);
-    tblTraffic->setColumnWidth(TrafficModel::ReplyTime, digit * 11);
+    tblTraffic->setColumnWidth(TrafficModel::Direction, digit * 12);
+    tblTraffic->setColumnWidth(TrafficModel::ReplyTime, digit * 15);
 
     auto* buttons = new QHBoxLayout;
     cmdPause = addButton(buttons, tr("&Pause"), "cmdPause");
@@ -71,7 +77,7 @@ TrafficMonitor::TrafficMonitor(QWidget* parent) : QWidget(parent, Qt::Window) {
     tmrFlush->setSingleShot(true);
     tmrFlush->setInterval(FlushMs);
     connect(tmrFlush, &QTimer::timeout, this, &TrafficMonitor::flushPending);
-    resize(digit * 90, digit * 50);
+    resize(digit * 110, digit * 60);
     showCounts();
 }
 
