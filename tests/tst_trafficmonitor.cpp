@@ -180,7 +180,7 @@ void tst_trafficmonitor::save_data() {
 
 // Save writes the lines shown, one a line with the columns apart, bytes escaped so a tab or a
 // line break from the unit cannot split one; lines held while paused are not shown, so not
-// saved. A file that cannot be written says why.
+// saved. A file that cannot be written says why. Then Clear.
 void tst_trafficmonitor::save() {
     QFETCH(QString, path);
     QFETCH(bool, saved);
@@ -221,6 +221,10 @@ void tst_trafficmonitor::save() {
         QCOMPARE(cells[TrafficModel::Bytes], expected[row][1]);
         QCOMPARE(cells[TrafficModel::ReplyTime].isEmpty(), row != 1);
     }
+    // Clear leaves nothing to come back on resume either.
+    monitor.findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();
+    monitor.setPaused(false);
+    QCOMPARE(monitor.model()->rowCount(), 0);
 }
 
 // New lines bring the table to the newest one, unless the user has scrolled up to read.
