@@ -111,7 +111,10 @@ void TrafficMonitor::flushPending() {
 }
 
 void TrafficMonitor::setPaused(bool paused) {
-    if (cmdPause->isChecked() != paused) cmdPause->setChecked(paused);  // toggles back here
+    if (cmdPause->isChecked() != paused) {
+        cmdPause->setChecked(paused);  // its toggled() comes back here
+        return;
+    }
     cmdPause->setText(paused ? tr("&Resume") : tr("&Pause"));
     if (paused)
         tmrFlush->stop();
