@@ -3,6 +3,8 @@
 
 #include <QDateTime>
 
+TrafficLog::TrafficLog(QObject* parent) : QObject(parent) {}
+
 bool TrafficLog::open(const QString& path) {
     if (file.isOpen()) file.close();
     writeFailed = false;
@@ -11,27 +13,47 @@ bool TrafficLog::open(const QString& path) {
 }
 
 bool TrafficLog::command(const QString& device, QByteArrayView bytes) {
-    return line(device, '>', bytes);
+    return line(device, TrafficLine::Command, bytes);
 }
 
 bool TrafficLog::reply(const QString& device, QByteArrayView bytes) {
-    return line(device, '<', bytes);
+    return line(device, TrafficLine::Reply, bytes);
 }
 
 bool TrafficLog::note(const QString& device, const QString& text) {
-    return line(device, '#', text.toUtf8());
+    return line(device, TrafficLine::Note, text.toUtf8());
 }
 
-bool TrafficLog::line(const QString& device, char direction, QByteArrayView bytes) {
+bool TrafficLog::line(const QString& device, TrafficLine::Direction direction,
+                      QByteArrayView bytes) {
+    TrafficLine entry;
+    entry.atMs = QDateTime::currentMSecsSinceEpoch();
+    entry.device = device;
+    entry.direction = direction;
+    entry.bytes = bytes.toByteArray();
+    if (direction == TrafficLine::Reply) {
+        const auto sent = sentAt.constFind(device);
+        if (sent != sentAt.constEnd()) entry.replyMs = sent->nsecsElapsed() / 1e6;
+    }
+    const bool written = writeLine(entry);
+    if (direction == TrafficLine::Command && written) sentAt[device].start();
+    // A command that could not be logged is not sent, so it is not shown either; a reply was
+    // taken whether or not the file took it.
+    if (written || direction == TrafficLine::Reply) emit lineLogged(entry);
+    return written;
+}
+
+bool TrafficLog::writeLine(const TrafficLine& entry) {
     if (!file.isOpen()) return true;
     if (writeFailed) return false;
-    QByteArray text = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
+    QByteArray text =
+        QDateTime::fromMSecsSinceEpoch(entry.atMs).toString(Qt::ISODateWithMs).toUtf8();
     text += ' ';
-    text += device.toUtf8();
+    text += entry.device.toUtf8();
     text += ' ';
-    text += direction;
+    text += char(entry.direction);
     text += ' ';
-    text += escaped(bytes);
+    text += escaped(entry.bytes);
     text += '\n';
     // Unbuffered, so a full disk shows here; a log with a hole in it would mislead.
     if (file.write(text) != text.size()) writeFailed = true;

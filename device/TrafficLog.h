@@ -3,14 +3,34 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
+#include <QObject>
 #include <QString>
+
+// One line of the transcript as it happened, for whoever watches the line live.
+struct TrafficLine {
+    enum Direction : char { Command = '>', Reply = '<', Note = '#' };
+
+    qint64 atMs = 0;  // wall clock, milliseconds since the epoch
+    QString device;
+    Direction direction = Command;
+    QByteArray bytes;     // as sent or taken, unescaped; a note's text in UTF-8
+    double replyMs = -1;  // a reply: time since its device's last command; otherwise -1
+};
 
 // A transcript of the line: one timestamped line per command sent and per reply taken, bytes
 // escaped so every value shows, written through at once so a crash keeps what came before.
 // Several units may share one log; the device name tells their lines apart.
-class TrafficLog {
+//
+// Without a file it still announces every line (lineLogged), so a live view works whether or
+// not a transcript is kept, and it never fails.
+class TrafficLog : public QObject {
+    Q_OBJECT
 public:
+    explicit TrafficLog(QObject* parent = nullptr);
+
     // Appends to `path`. False with errorString() when it cannot be opened.
     bool open(const QString& path);
     bool isOpen() const { return file.isOpen(); }
@@ -28,9 +48,16 @@ public:
     // byte as \xNN.
     static QByteArray escaped(QByteArrayView bytes);
 
+signals:
+    // Each command that goes out, each reply taken and each note, in order. Connect directly:
+    // the sender is the transfer itself, so a receiver must only queue the line and return.
+    void lineLogged(const TrafficLine& line);
+
 private:
-    bool line(const QString& device, char direction, QByteArrayView bytes);
+    bool line(const QString& device, TrafficLine::Direction direction, QByteArrayView bytes);
+    bool writeLine(const TrafficLine& entry);
 
     QFile file;
     bool writeFailed = false;
+    QHash<QString, QElapsedTimer> sentAt;  // per device, for the reply time
 };

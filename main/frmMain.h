@@ -30,6 +30,9 @@ class StationWindow;
 namespace journal {
 class Journal;
 }
+namespace traffic {
+class TrafficMonitor;
+}
 
 // The main window. Like the forms it is modelled on, its controls are its state: the slave ID
 // is the selection of cmbSlaveID, the phone numbers are the texts of the phone frames, and two
@@ -78,7 +81,8 @@ public:
     // Called when the window is asked to close. Returns false while a transfer runs: the
     // transfer then stops after the exchange in flight and closes the window itself.
     bool prepareClose();
-    // Every command and reply from now on goes to `log` (not owned; null stops logging).
+    // Every command and reply from now on goes to `log` (not owned; null: the window's own,
+    // which keeps no file and only feeds the Traffic Monitor).
     void setTrafficLog(TrafficLog* log);
     // Where the unit operations started from this window are recorded (not owned; null:
     // nowhere). Open it first.
@@ -187,4 +191,13 @@ private:
     QAction* writeAction = nullptr;
     void openStation();  // the provisioning station's window, made on first use
     station::StationWindow* stationWindow = nullptr;
+
+    // ---- traffic (frmMain_traffic.cpp) ------------------------------------------------------
+    // Never null: the log given to setTrafficLog, or ownTrafficLog. Whatever the window sends
+    // goes through it, so the Traffic Monitor sees all of it.
+    TrafficLog* trafficLog = nullptr;
+    TrafficLog* ownTrafficLog = nullptr;
+    traffic::TrafficMonitor* trafficMonitor = nullptr;  // made when first asked for; then kept
+    void buildViewMenu();
+    void showTrafficMonitor();
 };

@@ -45,16 +45,13 @@ void showSlipNote(QWidget* parent, int slipped) {
 
 void frmMain::initDevice() {
     session = new UnitSession(this);
+    setTrafficLog(nullptr);
     connect(session, &UnitSession::lost, this, &frmMain::onLinkLost);
     wireSession();
 }
 
 void frmMain::setProtocolInterval(int ms) {
     session->setInterval(ms);
-}
-
-void frmMain::setTrafficLog(TrafficLog* log) {
-    session->setTrafficLog(log);
 }
 
 void frmMain::setJournal(journal::Journal* journalInUse) {

@@ -62,6 +62,8 @@ void frmMain::buildMenus() {
     writeAction =
         unit->addAction(tr("&Write to Device"), Qt::Key_F6, this, &frmMain::cmdDeviceWrite_Click);
 
+    buildViewMenu();
+
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("menuTools"));
     tools->addAction(tr("Provisioning &Station..."), this, &frmMain::openStation)

@@ -1316,6 +1316,14 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>Provisioning &amp;Station...</source>
         <translation>Bereitstellungs&amp;station...</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Monitor</source>
+        <translation>&amp;Verkehrsmonitor</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -1658,6 +1666,78 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>Wait</source>
         <translation>Warten</translation>
+    </message>
+</context>
+<context>
+    <name>traffic::TrafficModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Reply (ms)</source>
+        <translation>Antwort (ms)</translation>
+    </message>
+</context>
+<context>
+    <name>traffic::TrafficMonitor</name>
+    <message>
+        <source>Traffic Monitor</source>
+        <translation>Verkehrsmonitor</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>%1 lines shown, the newest %2 kept</source>
+        <translation>%1 Zeilen angezeigt, die neuesten %2 bleiben</translation>
+    </message>
+    <message>
+        <source>Paused: %1 new lines held, %2 shown</source>
+        <translation>Angehalten: %1 neue Zeilen zurückgehalten, %2 angezeigt</translation>
+    </message>
+    <message>
+        <source>Save Traffic</source>
+        <translation>Verkehr speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The traffic could not be saved to
+%1
+
+%2
+
+An existing file of that name is unchanged.</source>
+        <translation>Der Verkehr konnte nicht gespeichert werden in
+%1
+
+%2
+
+Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     </message>
 </context>
 </TS>

@@ -1316,6 +1316,14 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>Provisioning &amp;Station...</source>
         <translation>&amp;Station de provisionnement...</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Monitor</source>
+        <translation>&amp;Moniteur de trafic</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -1658,6 +1666,78 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Wait</source>
         <translation>Attendre</translation>
+    </message>
+</context>
+<context>
+    <name>traffic::TrafficModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Sens</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Octets</translation>
+    </message>
+    <message>
+        <source>Reply (ms)</source>
+        <translation>Réponse (ms)</translation>
+    </message>
+</context>
+<context>
+    <name>traffic::TrafficMonitor</name>
+    <message>
+        <source>Traffic Monitor</source>
+        <translation>Moniteur de trafic</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <source>%1 lines shown, the newest %2 kept</source>
+        <translation>%1 lignes affichées, les %2 plus récentes gardées</translation>
+    </message>
+    <message>
+        <source>Paused: %1 new lines held, %2 shown</source>
+        <translation>En pause : %1 nouvelles lignes retenues, %2 affichées</translation>
+    </message>
+    <message>
+        <source>Save Traffic</source>
+        <translation>Enregistrer le trafic</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The traffic could not be saved to
+%1
+
+%2
+
+An existing file of that name is unchanged.</source>
+        <translation>Le trafic n’a pas pu être enregistré dans
+%1
+
+%2
+
+Un fichier existant de ce nom est inchangé.</translation>
     </message>
 </context>
 </TS>

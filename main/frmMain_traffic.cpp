@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's traffic: the log its unit operations go through, and the Traffic Monitor.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "TrafficLog.h"
+#include "TrafficMonitor.h"
+#include "UnitSession.h"
+#include "frmMain.h"
+
+void frmMain::setTrafficLog(TrafficLog* log) {
+    if (!ownTrafficLog) ownTrafficLog = new TrafficLog(this);
+    trafficLog = log ? log : ownTrafficLog;
+    session->setTrafficLog(trafficLog);
+    if (trafficMonitor) trafficMonitor->watch(trafficLog);
+}
+
+void frmMain::buildViewMenu() {
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("menuView"));
+    QAction* monitor = view->addAction(tr("&Traffic Monitor"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                                       this, &frmMain::showTrafficMonitor);
+    monitor->setObjectName(QStringLiteral("actTrafficMonitor"));
+}
+
+void frmMain::showTrafficMonitor() {
+    if (!trafficMonitor) {
+        trafficMonitor = new traffic::TrafficMonitor(this);
+        trafficMonitor->watch(trafficLog);
+    }
+    trafficMonitor->show();
+    trafficMonitor->raise();
+    trafficMonitor->activateWindow();
+}
