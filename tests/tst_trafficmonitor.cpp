@@ -8,6 +8,7 @@
 #include "TrafficModel.h"
 #include "TrafficMonitor.h"
 #include "UnitSimulator.h"
+#include "WindowControls.h"
 #include "frmMain.h"
 
 using traffic::TrafficModel;
@@ -88,11 +89,12 @@ void tst_trafficmonitor::readThroughWindow() {
     auto* monitor = w.findChild<TrafficMonitor*>(QStringLiteral("frmTrafficMonitor"));
     QVERIFY(monitor && monitor->isVisible());
     w.setProtocolInterval(IntervalMs);
-    w.cmbComm->setEditText(unit.slavePath());
-    w.cmdConnect->click();
-    QVERIFY(w.cmdDeviceRead->isEnabled());
+    control<QComboBox>(&w, "cmbComm")->setEditText(unit.slavePath());
+    control<QPushButton>(&w, "cmdConnect")->click();
+    auto* read = control<QPushButton>(&w, "cmdDeviceRead");
+    QVERIFY(read->isEnabled());
     monitor->findChild<QPushButton*>(QStringLiteral("cmdPause"))->setChecked(paused);
-    w.cmdDeviceRead->click();
+    read->click();
     QTRY_VERIFY_WITH_TIMEOUT(!w.transferActive(), 60000);
     if (completes)
         QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
