@@ -25,6 +25,8 @@ class QTabWidget;
 
 class TrafficLog;
 class frmProgress;
+class HistoryWindow;
+struct ConfigDocument;
 namespace journal {
 class Journal;
 }
@@ -114,6 +116,9 @@ public:
     // Where the unit operations started from this window are recorded (not owned; null:
     // nowhere). Open it first.
     void setJournal(journal::Journal* journal);
+    // A journal record's configuration comes in as a load does (undoable, nothing sent), the
+    // status bar naming the record by `name` (frmMain_history.cpp).
+    void openRecord(const ConfigDocument& doc, const QString& name);
 
 public slots:
     void TS_Click();  // page refresh
@@ -126,6 +131,7 @@ public slots:
     void cmdFileLoad_Click();
     void cmdFileSave_Click();
     void cmdExit_Click();
+    void showHistory();  // one History window, raised when it is open already
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -189,4 +195,5 @@ private:
     QAction* connectAction = nullptr;
     QAction* readAction = nullptr;
     QAction* writeAction = nullptr;
+    HistoryWindow* historyWindow = nullptr;
 };

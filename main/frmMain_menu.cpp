@@ -61,6 +61,12 @@ void frmMain::buildMenus() {
     writeAction =
         unit->addAction(tr("&Write to Device"), Qt::Key_F6, this, &frmMain::cmdDeviceWrite_Click);
 
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("menuView"));
+    view->addAction(tr("&History..."), QKeySequence(Qt::CTRL | Qt::Key_H), this,
+                    &frmMain::showHistory)
+        ->setObjectName(QStringLiteral("actHistory"));
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&Manual"), QKeySequence::HelpContents, this, &frmMain::openManual);
     help->addAction(tr("&About Quellix"), this, &frmMain::showAbout);
