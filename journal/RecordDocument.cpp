@@ -8,8 +8,9 @@ namespace journal {
 
 namespace {
 
+// The context lupdate files a free function's texts under: its namespace.
 QString tr(const char* text) {
-    return QCoreApplication::translate("journal::RecordDocument", text);
+    return QCoreApplication::translate("journal", text);
 }
 
 }  // namespace

@@ -198,6 +198,7 @@ private slots:
                                      "&Edit > &Undo Ctrl+Z",
                                      "&Edit > &Ask Before Discarding Edits ", "&Unit > &Connect ",
                                      "&Unit > &Read from Device F5", "&Unit > &Write to Device F6",
+                                     "&View > &History... Ctrl+H",
                                      "&Help > &Manual F1", "&Help > &About Quellix "}));
         // Read and Write only with a connected unit; nothing to undo at the start.
         auto action = [this](const QString& text) {
