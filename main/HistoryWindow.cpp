@@ -224,7 +224,7 @@ QString HistoryWindow::chooseSaveFile(qint64 id, bool* json) {
     saveDialog->setDefaultSuffix(wasJson ? QStringLiteral("json") : QStringLiteral("cfg"));
     saveDialog->selectFile(QStringLiteral("record-%1.%2").arg(id).arg(wasJson ? "json" : "cfg"));
     if (saveDialog->exec() != QDialog::Accepted || saveDialog->selectedFiles().isEmpty()) return {};
-    const QString path = saveDialog->selectedFiles().first();
+    QString path = saveDialog->selectedFiles().first();
     // A name typed with its suffix says what it is; one without took the filter's.
     const QString suffix = QFileInfo(path).suffix().toLower();
     *json = suffix == QLatin1String("json") ||

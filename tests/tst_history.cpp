@@ -280,27 +280,30 @@ private slots:
     // Open in Window loads the record as a Load does: undoable, named, nothing sent.
     void openInWindow_data() {
         QTest::addColumn<qint64>("id");
-        QTest::addColumn<QString>("tamper");  // SQL run on the journal first
-        QTest::addColumn<QString>("status");  // empty: refused with a box, window unchanged
+        QTest::addColumn<QString>("tamper");    // SQL run on the journal first
+        QTest::addColumn<QString>("status");    // empty: refused with a box, window unchanged
+        QTest::addColumn<bool>("doubleClick");  // on the row instead of the button
         QTest::newRow("whole configuration")
             << qint64(1) << ""
-            << "Opened journal record 1 (read of /dev/ttyUSB0, 2026-01-01 01:00)";
-        QTest::newRow("phones 1-16 only keep 17-32")
+            << "Opened journal record 1 (read of /dev/ttyUSB0, 2026-01-01 01:00)" << false;
+        QTest::newRow("phones 1-16 only keep 17-32, double click")
             << qint64(2) << ""
             << "Opened journal record 2 (write of /dev/ttyUSB1, 2026-01-01 03:00), it holds "
-               "phone numbers 1-16 only; 17-32 were kept from before";
+               "phone numbers 1-16 only; 17-32 were kept from before"
+            << true;
         QTest::newRow("a verify keeps no configuration") << qint64(3) << ""
-                                                         << "";
+                                                         << "" << false;
         QTest::newRow("altered configuration")
             << qint64(1)
             << "UPDATE journal_configuration SET configuration = "
                "replace(configuration, 'rec0', 'evil') WHERE id = 1"
-            << "";
+            << "" << false;
     }
     void openInWindow() {
         QFETCH(qint64, id);
         QFETCH(QString, tamper);
         QFETCH(QString, status);
+        QFETCH(bool, doubleClick);
         const Target target = filled();
         if (!tamper.isEmpty()) QVERIFY(runSql(target, tamper));
         journal::Journal journal(target);
@@ -325,7 +328,17 @@ private slots:
         QCOMPARE(w.findChildren<HistoryWindow*>().size(), 1);
         choose(h, id);
         ModalDriver driver([](QWidget* modal) { modal->close(); });
-        h->findChild<QPushButton*>("cmdHistoryOpen")->click();
+        if (doubleClick) {
+            auto* table = h->findChild<QTableView*>("tblHistory");
+            QVERIFY(QTest::qWaitForWindowExposed(h));
+            const QRect cell = table->visualRect(table->currentIndex());
+            QVERIFY(cell.isValid());
+            // A view takes a double click only on the row a press went to first.
+            QTest::mousePress(table->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        } else {
+            h->findChild<QPushButton*>("cmdHistoryOpen")->click();
+        }
         QTest::qWait(100);  // anything sent would be on the line by now
 
         QVERIFY2(unit.commands().isEmpty(), "opening a record sent to the unit");
