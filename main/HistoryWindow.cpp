@@ -69,6 +69,39 @@ void HistoryWindow::buildLayout() {
     filters->addWidget(txtFilter, 1);
     filters->addWidget(lblCount);
 
+    buildTable();
+
+    cmdOpen = button(tr("&Open in Window"), "cmdHistoryOpen", this);
+    cmdSave = button(tr("&Save As..."), "cmdHistorySave", this);
+    QPushButton* cmdRefresh = button(tr("&Refresh"), "cmdHistoryRefresh", this);
+    QPushButton* cmdClose = button(tr("Close"), "cmdHistoryClose", this);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* push : {cmdOpen, cmdSave, cmdRefresh})
+        buttons->addWidget(push);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblState);
+    layout->addLayout(filters);
+    layout->addWidget(table, 1);
+    layout->addLayout(buttons);
+    const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    resize(digit * 120, digit * 60);
+
+    connect(cmdOpen, &QPushButton::clicked, this, &HistoryWindow::openSelected);
+    connect(cmdSave, &QPushButton::clicked, this, &HistoryWindow::saveSelected);
+    connect(cmdRefresh, &QPushButton::clicked, this, &HistoryWindow::refresh);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(table, &QTableView::doubleClicked, this, &HistoryWindow::openSelected);
+    connect(cmbPort, &QComboBox::currentIndexChanged, this, &HistoryWindow::applyFilter);
+    connect(txtFilter, &QLineEdit::textChanged, this, &HistoryWindow::applyFilter);
+    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &HistoryWindow::updateButtons);
+    connect(model, &QAbstractItemModel::modelReset, this, &HistoryWindow::updateButtons);
+}
+
+void HistoryWindow::buildTable() {
     table = new QTableView(this);
     table->setObjectName(QStringLiteral("tblHistory"));
     table->setModel(model);
@@ -87,63 +120,34 @@ void HistoryWindow::buildLayout() {
                                          {HistoryModel::ModelColumn, 14},
                                          {HistoryModel::OutcomeColumn, 30}})
         table->setColumnWidth(column, digit * digits);
-
-    cmdOpen = button(tr("&Open in Window"), "cmdHistoryOpen", this);
-    cmdSave = button(tr("&Save As..."), "cmdHistorySave", this);
-    QPushButton* cmdRefresh = button(tr("&Refresh"), "cmdHistoryRefresh", this);
-    QPushButton* cmdClose = button(tr("Close"), "cmdHistoryClose", this);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* push : {cmdOpen, cmdSave, cmdRefresh})
-        buttons->addWidget(push);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblState);
-    layout->addLayout(filters);
-    layout->addWidget(table, 1);
-    layout->addLayout(buttons);
-    resize(digit * 120, digit * 60);
-
-    connect(cmdOpen, &QPushButton::clicked, this, &HistoryWindow::openSelected);
-    connect(cmdSave, &QPushButton::clicked, this, &HistoryWindow::saveSelected);
-    connect(cmdRefresh, &QPushButton::clicked, this, &HistoryWindow::refresh);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(table, &QTableView::doubleClicked, this, &HistoryWindow::openSelected);
-    connect(cmbPort, &QComboBox::currentIndexChanged, this, &HistoryWindow::applyFilter);
-    connect(txtFilter, &QLineEdit::textChanged, this, &HistoryWindow::applyFilter);
-    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &HistoryWindow::updateButtons);
-    connect(model, &QAbstractItemModel::modelReset, this, &HistoryWindow::updateButtons);
 }
 
 void HistoryWindow::refresh() {
-    model->setRecords({});
-    if (!journal || journal->target().kind == journal::Target::Kind::Off) {
-        showState(
-            tr("The journal is off, so there is no history to show. Start Quellix "
-               "without --no-journal, or give it one with --journal FILE or "
-               "--journal postgresql://USER@HOST/DATABASE, or set QUELLIX_JOURNAL."));
-    } else {
-        QString error;
-        journal::Store& store = journal->store();
-        journal::Filter filter;
-        filter.withConfiguration = false;
-        QList<journal::Record> records;
-        if (store.open(&error)) records = store.list(filter, &error);
-        if (error.isEmpty()) {
-            showState({});
-            model->setRecords(std::move(records));
-        } else {
-            qCWarning(lcHistory) << "cannot list" << store.target().display() << ":" << error;
-            showState(tr("The journal %1 cannot be read: %2\nCheck that it is there (for a "
-                         "server, that it is reachable), then press Refresh; --journal or "
-                         "QUELLIX_JOURNAL chooses another.")
-                          .arg(store.target().display(), error));
-        }
-    }
+    QList<journal::Record> records;
+    showState(listJournal(&records));
+    model->setRecords(std::move(records));
     fillPorts();
     applyFilter();
+}
+
+QString HistoryWindow::listJournal(QList<journal::Record>* records) const {
+    if (!journal || journal->target().kind == journal::Target::Kind::Off)
+        return tr(
+            "The journal is off, so there is no history to show. Start Quellix "
+            "without --no-journal, or give it one with --journal FILE or "
+            "--journal postgresql://USER@HOST/DATABASE, or set QUELLIX_JOURNAL.");
+    QString error;
+    journal::Store& store = journal->store();
+    journal::Filter filter;
+    filter.withConfiguration = false;
+    if (store.open(&error)) *records = store.list(filter, &error);
+    if (error.isEmpty()) return {};
+    qCWarning(lcHistory) << "cannot list" << store.target().display() << ":" << error;
+    records->clear();
+    return tr("The journal %1 cannot be read: %2\nCheck that it is there (for a "
+              "server, that it is reachable), then press Refresh; --journal or "
+              "QUELLIX_JOURNAL chooses another.")
+        .arg(store.target().display(), error);
 }
 
 void HistoryWindow::showState(const QString& text) {

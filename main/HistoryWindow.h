@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QWidget>
 #include <optional>
 
@@ -38,6 +39,10 @@ signals:
 
 private:
     void buildLayout();
+    void buildTable();
+    // The whole journal into *records, without configurations; what keeps it from being
+    // listed, in words for the state line, or nothing.
+    QString listJournal(QList<journal::Record>* records) const;
     void applyFilter();
     void fillPorts();
     void updateButtons();
