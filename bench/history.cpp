@@ -48,14 +48,18 @@ double median(QList<double> values) {
 
 }  // namespace
 
-int benchHistory() {
+int benchHistory(const QString& server) {
     const QString shm = QStringLiteral("/dev/shm");
     QTemporaryDir dir(QDir(shm).exists()
                           ? shm + QStringLiteral("/quellix-bench-XXXXXX")
                           : QDir::tempPath() + QStringLiteral("/quellix-bench-XXXXXX"));
     QString error;
-    const journal::Target target =
-        journal::Target::parse(dir.filePath(QStringLiteral("journal.sqlite")), &error);
+    const journal::Target target = journal::Target::parse(
+        server.isEmpty() ? dir.filePath(QStringLiteral("journal.sqlite")) : server, &error);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "history: %s\n", qPrintable(error));
+        return 2;
+    }
     QElapsedTimer clock;
     clock.start();
     if (!dir.isValid() || !fill(target)) return 1;
@@ -78,10 +82,12 @@ int benchHistory() {
         window.findChild<QTableView*>()->viewport()->repaint();
         windowMs << clock.nsecsElapsed() / 1e6;
     }
-    const bool ok = listed == RecordCount;
+    // A server's journal may hold records from before; these are the newest.
+    const bool ok = listed >= RecordCount;
     std::printf(
-        "history %s  %d records: store listing %.1f ms, window open and painted %.1f ms "
+        "history %s  %d records in %s: store listing %.1f ms, window open and painted %.1f ms "
         "(median of %d; goal <= %.0f ms)\n",
-        ok ? "ok    " : "FAILED", listed, median(listMs), median(windowMs), Runs, GoalMs);
+        ok ? "ok    " : "FAILED", listed, server.isEmpty() ? "SQLite" : "PostgreSQL",
+        median(listMs), median(windowMs), Runs, GoalMs);
     return ok ? 0 : 1;
 }

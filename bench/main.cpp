@@ -79,8 +79,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);  // the window's remembered port stays out of ~
-    // "history" alone skips the transfers, which take a fixed 20 s.
-    if (QApplication::arguments().value(1) == QStringLiteral("history")) return benchHistory();
+    // "history [URL]" alone skips the transfers, which take a fixed 20 s.
+    if (QApplication::arguments().value(1) == QStringLiteral("history"))
+        return benchHistory(QApplication::arguments().value(2));
 
     UnitSimulator unit;
     if (!unit.open()) {
