@@ -160,7 +160,11 @@ private slots:
         QVERIFY(dir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         const QString url = qEnvironmentVariable("QX_TEST_PG_URL");
-        if (url.isEmpty()) return;
+        if (url.isEmpty()) {
+            QVERIFY2(qEnvironmentVariable("QX_REQUIRE_PG") != "1",
+                     "QX_REQUIRE_PG=1 but QX_TEST_PG_URL is not set");
+            return;
+        }
         QString error;
         const Target server = Target::parse(url, &error);
         QVERIFY2(server.kind == Target::Kind::Postgres, qPrintable(error));
