@@ -33,6 +33,19 @@ QString oneLine(const QString& text) {
     return escape::unprintable(text.simplified());
 }
 
+// Who did it, on which computer and with which file, as far as the record knows.
+QString details(const Record& record) {
+    QStringList lines{HistoryModel::tr("Record %1").arg(record.id)};
+    const std::array<std::pair<const char*, QString>, 3> known{{
+        {QT_TRANSLATE_NOOP("HistoryModel", "Operator: %1"), record.operatorName},
+        {QT_TRANSLATE_NOOP("HistoryModel", "Computer: %1"), record.host},
+        {QT_TRANSLATE_NOOP("HistoryModel", "File: %1"), record.file},
+    }};
+    for (const auto& [label, text] : known)
+        if (!text.isEmpty()) lines << HistoryModel::tr(label).arg(oneLine(text));
+    return lines.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 HistoryModel::HistoryModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -82,10 +95,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     const Record* record = recordAt(index.row());
     if (!record) return {};
     if (role == Qt::DisplayRole) return cell(*record, index.column());
-    if (role == Qt::ToolTipRole)
-        return tr("Record %1 by %2 on %3\nFile: %4")
-            .arg(QString::number(record->id), oneLine(record->operatorName), oneLine(record->host),
-                 oneLine(record->file));
+    if (role == Qt::ToolTipRole) return details(*record);
     return {};
 }
 

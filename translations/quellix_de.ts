@@ -238,12 +238,6 @@
         <translation>Geprüft</translation>
     </message>
     <message>
-        <source>Record %1 by %2 on %3
-File: %4</source>
-        <translation>Eintrag %1 von %2 auf %3
-Datei: %4</translation>
-    </message>
-    <message>
         <source>done</source>
         <translation>fertig</translation>
     </message>
@@ -266,6 +260,22 @@ Datei: %4</translation>
     <message>
         <source>no</source>
         <translation>nein</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>Operator: %1</source>
+        <translation>Bediener: %1</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Computer: %1</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
     </message>
 </context>
 <context>

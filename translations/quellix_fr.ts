@@ -238,12 +238,6 @@
         <translation>Vérifié</translation>
     </message>
     <message>
-        <source>Record %1 by %2 on %3
-File: %4</source>
-        <translation>Enregistrement %1 par %2 sur %3
-Fichier : %4</translation>
-    </message>
-    <message>
         <source>done</source>
         <translation>terminé</translation>
     </message>
@@ -266,6 +260,22 @@ Fichier : %4</translation>
     <message>
         <source>no</source>
         <translation>non</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Enregistrement %1</translation>
+    </message>
+    <message>
+        <source>Operator: %1</source>
+        <translation>Opérateur : %1</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Ordinateur : %1</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
     </message>
 </context>
 <context>
