@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The journal command: lists records, shows one's configuration, sends waiting ones.
-#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -11,6 +10,7 @@
 #include "Console.h"
 #include "ExitCode.h"
 #include "Journal.h"
+#include "RecordDocument.h"
 #include "Reporter.h"
 
 namespace cli {
@@ -114,15 +114,7 @@ int recordDocument(journal::Store& store, const QString& option, const QString& 
     const std::optional<Record> record = store.find(id, &error);
     const QString name = Text::tr("journal record %1").arg(id);
     if (!record) return fileError(name, error.isEmpty() ? Text::tr("no such record") : error);
-    if (record->configuration.isEmpty())
-        return fileError(name, Text::tr("holds no configuration (a verify keeps only its "
-                                        "fingerprint)"));
-    const QString hash = QString::fromLatin1(
-        QCryptographicHash::hash(record->configuration, QCryptographicHash::Sha256).toHex());
-    if (hash != record->sha256)
-        return fileError(name, Text::tr("its configuration does not match its fingerprint; the "
-                                        "journal was altered"));
-    *doc = ConfigDocument::parse(record->configuration);
+    *doc = journal::documentOf(*record);
     if (!doc->ok) return fileError(name, doc->error);
     return Done;
 }
@@ -143,7 +135,7 @@ int showRecord(journal::Store& store, const Invocation& line) {
         line.output.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
             ? ConfigFile::saveBytes(line.output, ConfigJson::serialize(doc.set, doc.phoneCount),
                                     &error)
-            : ConfigFile::save(line.output, doc.set, &error);
+            : ConfigFile::save(line.output, doc.set, &error, doc.phoneCount);
     return saved ? Done : fileError(line.output, error);
 }
 

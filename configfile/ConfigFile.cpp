@@ -58,7 +58,7 @@ void stop(LoadResult& result, const RecordReader& reader, Status status, int rec
 
 }  // namespace
 
-QByteArray serialize(const ConfigurationSet& set) {
+QByteArray serialize(const ConfigurationSet& set, int phoneCount) {
     records::RecordWriter writer;
     writer.writeInteger(set.slaveId);
     for (int k = 0; k < ClassicPhones; ++k)
@@ -68,6 +68,7 @@ QByteArray serialize(const ConfigurationSet& set) {
         writer.writeText(set.channelMessage[k]);
     }
     // Readers of the first format stop after record 145, so the other numbers go at the end.
+    if (phoneCount <= ClassicPhones) return writer.bytes();
     for (int k = ClassicPhones; k < ConfigurationSet::PhoneCount; ++k)
         writer.writeText(set.phoneNo[k]);
     return writer.bytes();
@@ -137,9 +138,9 @@ QString unsavableText(const ConfigurationSet& set) {
     return record == 0 ? QString() : recordContent(record);
 }
 
-bool save(const QString& path, const ConfigurationSet& set, QString* error) {
+bool save(const QString& path, const ConfigurationSet& set, QString* error, int phoneCount) {
     const QString refused = unsavableText(set);
-    if (refused.isEmpty()) return saveBytes(path, serialize(set), error);
+    if (refused.isEmpty()) return saveBytes(path, serialize(set, phoneCount), error);
     if (error)
         *error = Text::tr(
                      "%1 holds a double quote (\"), which a record file "

@@ -30,7 +30,9 @@ int phoneRecord(int slot);
 int messageRecord(int channel);
 QString recordContent(int record);
 
-QByteArray serialize(const ConfigurationSet& set);
+// With phoneCount 16 the file ends after record 145, as a file holding phone numbers 1-16 only
+// does, so loading it keeps the 17-32 already there instead of clearing them.
+QByteArray serialize(const ConfigurationSet& set, int phoneCount = ConfigurationSet::PhoneCount);
 LoadResult parse(QIODevice& device, const ConfigurationSet& base);
 
 // The record of the first text, phone number or message, in file order that `holds` is true
@@ -43,7 +45,8 @@ QString unsavableText(const ConfigurationSet& set);
 
 // Atomic: an existing file is only replaced by a complete new one. On failure returns false
 // and puts the reason into *error. A set with an unsavable text is refused whole.
-bool save(const QString& path, const ConfigurationSet& set, QString* error);
+bool save(const QString& path, const ConfigurationSet& set, QString* error,
+          int phoneCount = ConfigurationSet::PhoneCount);
 // The same for bytes already made, such as the JSON form. Only a regular file (or a symbolic
 // link to one, whose target is replaced) or a new name is saved over: never a device, a pipe
 // or a folder.

@@ -38,6 +38,12 @@ void WindowContents::loaded(const QString& file, bool phones17To32Kept) {
         now.note = tr("the file holds phone numbers 1-16 only; 17-32 were kept from before");
 }
 
+void WindowContents::opened(const QString& what, bool phones17To32Kept) {
+    now = {Source::Opened, what, QDateTime::currentDateTime(), {}, false};
+    if (phones17To32Kept)
+        now.note = tr("it holds phone numbers 1-16 only; 17-32 were kept from before");
+}
+
 // An edit, a save or a write makes the last read or load no longer the last thing done, and an
 // undo would then throw away more than that read or load brought.
 void WindowContents::edited() {
@@ -81,6 +87,9 @@ QString WindowContents::statusText() const {
             break;
         case Source::Saved:
             text = tr("Saved to %1").arg(name);
+            break;
+        case Source::Opened:
+            text = tr("Opened %1").arg(now.where);
             break;
     }
     if (!now.note.isEmpty()) text = tr("%1, %2").arg(text, now.note);

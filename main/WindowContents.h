@@ -12,7 +12,7 @@
 // window tells it what happened and shows what it says, so all of this is tested directly.
 class WindowContents {
 public:
-    enum class Source { Start, Read, Loaded, Written, Saved };
+    enum class Source { Start, Read, Loaded, Written, Saved, Opened };
     enum class Undo { None, Read, Load };
 
     // Called before a read or a load replaces what the window shows (`held`).
@@ -21,6 +21,8 @@ public:
     void read(const QString& port, const QDateTime& at, int done, int count);
     // A load; a file of 145 records holds phone numbers 1-16 only, and 17-32 stay as they were.
     void loaded(const QString& file, bool phones17To32Kept);
+    // A load from somewhere other than a file, such as a journal record; `what` names it whole.
+    void opened(const QString& what, bool phones17To32Kept);
     // Each of these ends the undo of the last read or load.
     void edited();
     void saved(const QString& file);

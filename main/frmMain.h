@@ -27,6 +27,8 @@ class frmProgress;
 namespace station {
 class StationWindow;
 }
+class HistoryWindow;
+struct ConfigDocument;
 namespace journal {
 class Journal;
 }
@@ -87,6 +89,9 @@ public:
     // Where the unit operations started from this window are recorded (not owned; null:
     // nowhere). Open it first.
     void setJournal(journal::Journal* journal);
+    // A journal record's configuration comes in as a load does (undoable, nothing sent), the
+    // status bar naming the record by `name` (frmMain_history.cpp).
+    void openRecord(const ConfigDocument& doc, const QString& name);
 
 public slots:
     void TS_Click();  // page refresh
@@ -99,6 +104,7 @@ public slots:
     void cmdFileLoad_Click();
     void cmdFileSave_Click();
     void cmdExit_Click();
+    void showHistory();  // one History window, raised when it is open already
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -198,6 +204,6 @@ private:
     TrafficLog* trafficLog = nullptr;
     TrafficLog* ownTrafficLog = nullptr;
     traffic::TrafficMonitor* trafficMonitor = nullptr;  // made when first asked for; then kept
-    void buildViewMenu();
     void showTrafficMonitor();
+    HistoryWindow* historyWindow = nullptr;
 };

@@ -62,7 +62,14 @@ void frmMain::buildMenus() {
     writeAction =
         unit->addAction(tr("&Write to Device"), Qt::Key_F6, this, &frmMain::cmdDeviceWrite_Click);
 
-    buildViewMenu();
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("menuView"));
+    view->addAction(tr("&Traffic Monitor"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                    &frmMain::showTrafficMonitor)
+        ->setObjectName(QStringLiteral("actTrafficMonitor"));
+    view->addAction(tr("&History..."), QKeySequence(Qt::CTRL | Qt::Key_H), this,
+                    &frmMain::showHistory)
+        ->setObjectName(QStringLiteral("actHistory"));
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("menuTools"));

@@ -16,14 +16,6 @@ void frmMain::setTrafficLog(TrafficLog* log) {
     if (trafficMonitor) trafficMonitor->watch(trafficLog);
 }
 
-void frmMain::buildViewMenu() {
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    view->setObjectName(QStringLiteral("menuView"));
-    QAction* monitor = view->addAction(tr("&Traffic Monitor"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                                       this, &frmMain::showTrafficMonitor);
-    monitor->setObjectName(QStringLiteral("actTrafficMonitor"));
-}
-
 void frmMain::showTrafficMonitor() {
     if (!trafficMonitor) {
         trafficMonitor = new traffic::TrafficMonitor(this);

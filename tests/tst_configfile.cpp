@@ -153,6 +153,9 @@ private slots:
         QCOMPARE(ConfigFile::serialize(door), "3\r\n" + quoted("911234567890") + none.repeated(15) +
                                                   "-1\r\n" + quoted("Door open") +
                                                   channel.repeated(63) + none.repeated(16));
+        // Phone numbers 1-16 only: the 145 records of the first format, nothing after them.
+        QCOMPARE(ConfigFile::serialize(door, 16),
+                 ConfigFile::serialize(door).chopped(none.size() * 16));
         QVERIFY(ConfigFile::save(path("s.cfg"), bytes, nullptr));
         const QByteArray expected = "0\r\n" + none.repeated(16) + "0\r\n" + quoted(all + '\x1a') +
                                     channel.repeated(63) + none.repeated(15) + quoted("32");

@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "HistoryWindow.h"
 #include "StationWindow.h"
 #include "TrafficMonitor.h"
 #include "Translations.h"
@@ -99,8 +100,10 @@ QStringList cutOff(const QWidget* root) {
             // A button without text (a table's corner) has nothing to cut.
             if (!button->text().isEmpty() && neededWidth(button) > button->width())
                 faults << describe(w, button->text(), neededWidth(button), button->width());
-        } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
-            const int need = fm.size(Qt::TextSingleLine, label->text()).width();
+        } else if (const auto* label = qobject_cast<const QLabel*>(w);
+                   label && !label->wordWrap()) {
+            const int need =
+                fm.size(Qt::TextSingleLine | Qt::TextShowMnemonic, label->text()).width();
             if (!label->text().isEmpty() && need > label->contentsRect().width())
                 faults << describe(w, label->text(), need, label->contentsRect().width());
         }
@@ -187,10 +190,13 @@ private slots:
         monitor.setPaused(true);  // the longer texts
         monitor.layout()->activate();
         faults << cutOff(&monitor);
+        HistoryWindow history(nullptr);  // no journal: its longest line shows
+        history.show();
+        faults << cutOff(&history);
         // Pictures of each window in each language, for a person to look at.
         const QString folder = qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath());
-        for (QWidget* shown :
-             std::initializer_list<QWidget*>{&window, &number, &message, &stationWindow, &monitor})
+        for (QWidget* shown : std::initializer_list<QWidget*>{&window, &number, &message,
+                                                              &stationWindow, &monitor, &history})
             shown->grab().save(
                 QStringLiteral("%1/%2_%3.png").arg(folder, shown->objectName(), language));
         frmProgress progress(&window);

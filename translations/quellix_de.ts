@@ -192,6 +192,192 @@
     </message>
 </context>
 <context>
+    <name>HistoryModel</name>
+    <message>
+        <source>read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Geprüft</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>differences (%1)</source>
+        <translation>Unterschiede (%1)</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>Operator: %1</source>
+        <translation>Bediener: %1</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Computer: %1</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Port, model, outcome or file</source>
+        <translation>Anschluss, Modell, Ergebnis oder Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Anschluss:</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Window</source>
+        <translation>Im Fenster ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The journal is off, so there is no history to show. Start Quellix without --no-journal, or give it one with --journal FILE or --journal postgresql://USER@HOST/DATABASE, or set QUELLIX_JOURNAL.</source>
+        <translation>Das Journal ist ausgeschaltet, daher gibt es keinen Verlauf. Starten Sie Quellix ohne --no-journal, oder geben Sie eines mit --journal DATEI oder --journal postgresql://BENUTZER@HOST/DATENBANK an, oder setzen Sie QUELLIX_JOURNAL.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be read: %2
+Check that it is there (for a server, that it is reachable), then press Refresh; --journal or QUELLIX_JOURNAL chooses another.</source>
+        <translation>Das Journal %1 kann nicht gelesen werden: %2
+Prüfen Sie, ob es vorhanden ist (bei einem Server, ob er erreichbar ist), und drücken Sie dann Aktualisieren; --journal oder QUELLIX_JOURNAL wählt ein anderes.</translation>
+    </message>
+    <message>
+        <source>All ports</source>
+        <translation>Alle Anschlüsse</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%1 von %2 Einträgen</translation>
+    </message>
+    <message>
+        <source>it is no longer in the journal</source>
+        <translation>er ist nicht mehr im Journal</translation>
+    </message>
+    <message>
+        <source>Journal record %1 cannot be used: %2</source>
+        <translation>Journaleintrag %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>journal record %1 (%2 of %3, %4)</source>
+        <translation>Journaleintrag %1 (%2 von %3, %4)</translation>
+    </message>
+    <message>
+        <source>Open in Window</source>
+        <translation>Im Fenster öffnen</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.cfg *.txt)</source>
+        <translation>Konfigurationsdateien (*.cfg *.txt)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Saved %1 to %2</source>
+        <translation>%1 in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>The configuration could not be saved to
+%1
+
+%2
+
+An existing file of that name is unchanged.</source>
+        <translation>Die Konfiguration konnte nicht gespeichert werden in
+%1
+
+%2
+
+Eine vorhandene Datei dieses Namens ist unverändert.</translation>
+    </message>
+</context>
+<context>
     <name>SerialLink</name>
     <message>
         <source>No serial devices were found on this computer.</source>
@@ -275,6 +461,14 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>%1; edited since</source>
         <translation>%1; seitdem bearbeitet</translation>
+    </message>
+    <message>
+        <source>it holds phone numbers 1-16 only; 17-32 were kept from before</source>
+        <translation>er enthält nur die Telefonnummern 1-16; 17-32 blieben wie zuvor</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
     </message>
 </context>
 <context>
@@ -653,14 +847,6 @@ Try &apos;quellix-cli --help&apos;.
     <message>
         <source>no such record</source>
         <translation>diesen Eintrag gibt es nicht</translation>
-    </message>
-    <message>
-        <source>holds no configuration (a verify keeps only its fingerprint)</source>
-        <translation>enthält keine Konfiguration (ein Prüfen behält nur ihren Fingerabdruck)</translation>
-    </message>
-    <message>
-        <source>its configuration does not match its fingerprint; the journal was altered</source>
-        <translation>seine Konfiguration passt nicht zu ihrem Fingerabdruck; das Journal wurde verändert</translation>
     </message>
     <message>
         <source>journal --sync sends to a server: give --journal postgresql://USER@HOST[:PORT]/DATABASE or set QUELLIX_JOURNAL</source>
@@ -1324,6 +1510,18 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>&amp;Traffic Monitor</source>
         <translation>&amp;Verkehrsmonitor</translation>
     </message>
+    <message>
+        <source>Open in Window</source>
+        <translation>Im Fenster öffnen</translation>
+    </message>
+    <message>
+        <source>A transfer is running. Open the record once it has ended.</source>
+        <translation>Eine Übertragung läuft. Öffnen Sie den Eintrag, wenn sie beendet ist.</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -1342,6 +1540,14 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>the journal URL takes no options after the database name</source>
         <translation>die Journal-URL nimmt nach dem Datenbanknamen keine Optionen</translation>
+    </message>
+    <message>
+        <source>holds no configuration (a verify keeps only its fingerprint)</source>
+        <translation>enthält keine Konfiguration (ein Prüfen behält nur ihren Fingerabdruck)</translation>
+    </message>
+    <message>
+        <source>its configuration does not match its fingerprint; the journal was altered</source>
+        <translation>seine Konfiguration passt nicht zu ihrem Fingerabdruck; das Journal wurde verändert</translation>
     </message>
 </context>
 <context>

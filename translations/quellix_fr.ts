@@ -192,6 +192,192 @@
     </message>
 </context>
 <context>
+    <name>HistoryModel</name>
+    <message>
+        <source>read</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>vérification</translation>
+    </message>
+    <message>
+        <source>backup</source>
+        <translation>sauvegarde</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restauration</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Vérifié</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>differences (%1)</source>
+        <translation>différences (%1)</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>échec : %1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Enregistrement %1</translation>
+    </message>
+    <message>
+        <source>Operator: %1</source>
+        <translation>Opérateur : %1</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Ordinateur : %1</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Port, model, outcome or file</source>
+        <translation>Port, modèle, résultat ou fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port :</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Chercher :</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Window</source>
+        <translation>&amp;Ouvrir dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The journal is off, so there is no history to show. Start Quellix without --no-journal, or give it one with --journal FILE or --journal postgresql://USER@HOST/DATABASE, or set QUELLIX_JOURNAL.</source>
+        <translation>Le journal est désactivé, il n&apos;y a donc aucun historique à afficher. Lancez Quellix sans --no-journal, ou indiquez-en un avec --journal FICHIER ou --journal postgresql://UTILISATEUR@HÔTE/BASE, ou définissez QUELLIX_JOURNAL.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be read: %2
+Check that it is there (for a server, that it is reachable), then press Refresh; --journal or QUELLIX_JOURNAL chooses another.</source>
+        <translation>Le journal %1 ne peut pas être lu : %2
+Vérifiez qu&apos;il existe (pour un serveur, qu&apos;il est joignable), puis appuyez sur Actualiser ; --journal ou QUELLIX_JOURNAL en choisit un autre.</translation>
+    </message>
+    <message>
+        <source>All ports</source>
+        <translation>Tous les ports</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%1 sur %2 enregistrements</translation>
+    </message>
+    <message>
+        <source>it is no longer in the journal</source>
+        <translation>il n&apos;est plus dans le journal</translation>
+    </message>
+    <message>
+        <source>Journal record %1 cannot be used: %2</source>
+        <translation>L&apos;enregistrement de journal %1 ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>journal record %1 (%2 of %3, %4)</source>
+        <translation>enregistrement de journal %1 (%2 de %3, %4)</translation>
+    </message>
+    <message>
+        <source>Open in Window</source>
+        <translation>Ouvrir dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.cfg *.txt)</source>
+        <translation>Fichiers de configuration (*.cfg *.txt)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Saved %1 to %2</source>
+        <translation>%1 enregistré dans %2</translation>
+    </message>
+    <message>
+        <source>The configuration could not be saved to
+%1
+
+%2
+
+An existing file of that name is unchanged.</source>
+        <translation>La configuration n&apos;a pas pu être enregistrée dans
+%1
+
+%2
+
+Un fichier existant de ce nom reste inchangé.</translation>
+    </message>
+</context>
+<context>
     <name>SerialLink</name>
     <message>
         <source>No serial devices were found on this computer.</source>
@@ -275,6 +461,14 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>%1; edited since</source>
         <translation>%1 ; modifié depuis</translation>
+    </message>
+    <message>
+        <source>it holds phone numbers 1-16 only; 17-32 were kept from before</source>
+        <translation>il ne contient que les numéros 1 à 16 ; 17 à 32 sont restés comme avant</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 ouvert</translation>
     </message>
 </context>
 <context>
@@ -653,14 +847,6 @@ Essayez « quellix-cli --help ».
     <message>
         <source>no such record</source>
         <translation>cet enregistrement n&apos;existe pas</translation>
-    </message>
-    <message>
-        <source>holds no configuration (a verify keeps only its fingerprint)</source>
-        <translation>ne contient pas de configuration (une vérification n&apos;en garde que l&apos;empreinte)</translation>
-    </message>
-    <message>
-        <source>its configuration does not match its fingerprint; the journal was altered</source>
-        <translation>sa configuration ne correspond pas à son empreinte ; le journal a été modifié</translation>
     </message>
     <message>
         <source>journal --sync sends to a server: give --journal postgresql://USER@HOST[:PORT]/DATABASE or set QUELLIX_JOURNAL</source>
@@ -1324,6 +1510,18 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>&amp;Traffic Monitor</source>
         <translation>&amp;Moniteur de trafic</translation>
     </message>
+    <message>
+        <source>Open in Window</source>
+        <translation>Ouvrir dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>A transfer is running. Open the record once it has ended.</source>
+        <translation>Un transfert est en cours. Ouvrez l&apos;enregistrement quand il sera terminé.</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -1342,6 +1540,14 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>the journal URL takes no options after the database name</source>
         <translation>l&apos;URL du journal n&apos;accepte pas d&apos;options après le nom de la base</translation>
+    </message>
+    <message>
+        <source>holds no configuration (a verify keeps only its fingerprint)</source>
+        <translation>ne contient pas de configuration (une vérification n&apos;en garde que l&apos;empreinte)</translation>
+    </message>
+    <message>
+        <source>its configuration does not match its fingerprint; the journal was altered</source>
+        <translation>sa configuration ne correspond pas à son empreinte ; le journal a été modifié</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HistoryModel.h"
+
+#include <QSet>
+#include <array>
+#include <utility>
+
+#include "Escape.h"
+
+namespace {
+
+using journal::Action;
+using journal::Outcome;
+using journal::Record;
+
+constexpr std::array<std::pair<Action, const char*>, 5> ActionTexts{{
+    {Action::Read, QT_TRANSLATE_NOOP("HistoryModel", "read")},
+    {Action::Write, QT_TRANSLATE_NOOP("HistoryModel", "write")},
+    {Action::Verify, QT_TRANSLATE_NOOP("HistoryModel", "verify")},
+    {Action::Backup, QT_TRANSLATE_NOOP("HistoryModel", "backup")},
+    {Action::Restore, QT_TRANSLATE_NOOP("HistoryModel", "restore")},
+}};
+
+constexpr std::array<const char*, HistoryModel::ColumnCount> Headers{
+    QT_TRANSLATE_NOOP("HistoryModel", "Time"),    QT_TRANSLATE_NOOP("HistoryModel", "Action"),
+    QT_TRANSLATE_NOOP("HistoryModel", "Port"),    QT_TRANSLATE_NOOP("HistoryModel", "Model"),
+    QT_TRANSLATE_NOOP("HistoryModel", "Outcome"), QT_TRANSLATE_NOOP("HistoryModel", "Verified"),
+};
+
+// Record texts come from whoever writes to the journal, which may be a shared server: each
+// shows on its one line, with anything that is not printable escaped.
+QString oneLine(const QString& text) {
+    return escape::unprintable(text.simplified());
+}
+
+// Who did it, on which computer and with which file, as far as the record knows.
+QString details(const Record& record) {
+    QStringList lines{HistoryModel::tr("Record %1").arg(record.id)};
+    const std::array<std::pair<const char*, QString>, 3> known{{
+        {QT_TRANSLATE_NOOP("HistoryModel", "Operator: %1"), record.operatorName},
+        {QT_TRANSLATE_NOOP("HistoryModel", "Computer: %1"), record.host},
+        {QT_TRANSLATE_NOOP("HistoryModel", "File: %1"), record.file},
+    }};
+    for (const auto& [label, text] : known)
+        if (!text.isEmpty()) lines << HistoryModel::tr(label).arg(oneLine(text));
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+HistoryModel::HistoryModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void HistoryModel::setRecords(QList<journal::Record> list) {
+    records = std::move(list);
+    refilter();
+}
+
+void HistoryModel::setFilter(const QString& port, const QString& text) {
+    portFilter = port;
+    textFilter = text.trimmed();
+    refilter();
+}
+
+void HistoryModel::refilter() {
+    beginResetModel();
+    shown.clear();
+    for (int i = 0; i < records.size(); ++i)
+        if (matches(records[i])) shown.append(i);
+    endResetModel();
+}
+
+QStringList HistoryModel::ports() const {
+    QSet<QString> names;
+    for (const Record& record : records)
+        names.insert(record.port);
+    QStringList sorted(names.cbegin(), names.cend());
+    sorted.sort();
+    return sorted;
+}
+
+const journal::Record* HistoryModel::recordAt(int row) const {
+    if (row < 0 || row >= shown.size()) return nullptr;
+    return &records[shown[row]];
+}
+
+int HistoryModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(shown.size());
+}
+
+int HistoryModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant HistoryModel::data(const QModelIndex& index, int role) const {
+    const Record* record = recordAt(index.row());
+    if (!record) return {};
+    if (role == Qt::DisplayRole) return cell(*record, index.column());
+    if (role == Qt::ToolTipRole) return details(*record);
+    return {};
+}
+
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ColumnCount)
+        return {};
+    return tr(Headers[size_t(section)]);
+}
+
+QString HistoryModel::actionText(journal::Action action) {
+    for (const auto& [entry, text] : ActionTexts)
+        if (entry == action) return tr(text);
+    return {};
+}
+
+QString HistoryModel::summary(const journal::Record& record) {
+    switch (record.outcome) {
+        case Outcome::Done:
+            return tr("done");
+        case Outcome::Differences:
+            return tr("differences (%1)").arg(record.differences);
+        case Outcome::Failed:
+            return record.reason.isEmpty() ? tr("failed")
+                                           : tr("failed: %1").arg(oneLine(record.reason));
+    }
+    return {};
+}
+
+QString HistoryModel::cell(const journal::Record& record, int column) const {
+    switch (column) {
+        case TimeColumn:
+            return record.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        case ActionColumn:
+            return actionText(record.action);
+        case PortColumn:
+            return oneLine(record.port);
+        case ModelColumn:
+            return oneLine(record.model);
+        case OutcomeColumn:
+            return summary(record);
+        case VerifiedColumn:
+            return !record.verified ? QString() : *record.verified ? tr("yes") : tr("no");
+    }
+    return {};
+}
+
+bool HistoryModel::matches(const journal::Record& record) const {
+    if (!portFilter.isEmpty() && record.port != portFilter) return false;
+    if (textFilter.isEmpty()) return true;
+    for (const QString& text : {record.port, record.model, summary(record), record.file})
+        if (text.contains(textFilter, Qt::CaseInsensitive)) return true;
+    return false;
+}
