@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowOpener.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+
+namespace bench {
+
+QAction* findAction(QWidget* window, const QKeySequence& shortcut, const QString& text) {
+    const QList<QAction*> actions = window->findChildren<QAction*>();
+    for (QAction* action : actions) {
+        if (!shortcut.isEmpty() && action->shortcut() == shortcut) return action;
+        if (!text.isEmpty() && action->text().remove(u'&') == text) return action;
+    }
+    return nullptr;
+}
+
+QWidget* waitForWindow(const QString& objectName, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == objectName && widget->isVisible()) return widget;
+        settle(20);
+    }
+    return nullptr;
+}
+
+void settle(int ms) {
+    QEventLoop idle;
+    QTimer::singleShot(ms, &idle, &QEventLoop::quit);
+    idle.exec();
+}
+
+}  // namespace bench
