@@ -10,7 +10,9 @@
 
 namespace bench {
 
-QAction* findAction(QWidget* window, const QKeySequence& shortcut, const QString& text) {
+QAction* findAction(QWidget* window, const QString& objectName, const QKeySequence& shortcut,
+                    const QString& text) {
+    if (auto* named = window->findChild<QAction*>(objectName)) return named;
     const QList<QAction*> actions = window->findChildren<QAction*>();
     for (QAction* action : actions) {
         if (!shortcut.isEmpty() && action->shortcut() == shortcut) return action;

@@ -12,9 +12,10 @@ class QWidget;
 // the screenshots use it, so a window that a build does not have yet is reported, not guessed.
 namespace bench {
 
-// The first action of `window`'s menus with this shortcut, or with this text once its '&'
-// marks are removed; null when there is none.
-QAction* findAction(QWidget* window, const QKeySequence& shortcut, const QString& text = {});
+// The action of `window` with this object name; failing that, the first with this shortcut, or
+// with this text once its '&' marks are removed; null when there is none.
+QAction* findAction(QWidget* window, const QString& objectName, const QKeySequence& shortcut,
+                    const QString& text = {});
 
 // A visible top-level window or dialog with this object name, waiting up to `timeoutMs` while
 // the event loop runs; null when none showed.

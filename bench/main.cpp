@@ -179,12 +179,15 @@ void openMenus(frmMain& window) {
 // The windows a technician keeps open while a unit is read or written.
 void openCompanions(frmMain& window) {
     const struct {
+        const char* actionName;
         QKeySequence shortcut;
         const char* objectName;
-    } companions[] = {{QKeySequence(Qt::CTRL | Qt::Key_T), "frmTrafficMonitor"},
-                      {QKeySequence(Qt::CTRL | Qt::Key_H), "frmHistory"}};
+    } companions[] = {
+        {"actTrafficMonitor", QKeySequence(Qt::CTRL | Qt::Key_T), "frmTrafficMonitor"},
+        {"actHistory", QKeySequence(Qt::CTRL | Qt::Key_H), "frmHistory"}};
     for (const auto& companion : companions) {
-        QAction* action = bench::findAction(&window, companion.shortcut);
+        QAction* action =
+            bench::findAction(&window, QLatin1String(companion.actionName), companion.shortcut);
         if (action) action->trigger();
         const bool open = action && bench::waitForWindow(QLatin1String(companion.objectName));
         std::printf("%s: %s\n", companion.objectName,

@@ -33,6 +33,7 @@
 namespace {
 
 struct Shot {
+    const char* actionName;
     QKeySequence shortcut;
     const char* itemText;    // the menu item, when it has no shortcut
     const char* objectName;  // what the window that opens is called
@@ -41,10 +42,11 @@ struct Shot {
 
 // Ordered as the manual walks through them; the Compare dialog needs the edit made before.
 const Shot Shots[] = {
-    {QKeySequence(Qt::CTRL | Qt::Key_T), "Traffic Monitor", "frmTrafficMonitor", "traffic-monitor"},
-    {QKeySequence(Qt::CTRL | Qt::Key_H), "History...", "frmHistory", "history"},
-    {{}, "Compare with Unit...", "dlgCompare", "compare"},
-    {{}, "Provisioning Station...", "frmStation", "station"},
+    {"actTrafficMonitor", QKeySequence(Qt::CTRL | Qt::Key_T), "Traffic Monitor",
+     "frmTrafficMonitor", "traffic-monitor"},
+    {"actHistory", QKeySequence(Qt::CTRL | Qt::Key_H), "History...", "frmHistory", "history"},
+    {"actCompareUnit", {}, "Compare with Unit...", "CompareDialog", "compare"},
+    {"actStation", {}, "Provisioning Station...", "frmStation", "station"},
 };
 
 class Camera {
@@ -104,7 +106,8 @@ bool shootOpened(const char* file, const char* objectName, const std::function<v
 }
 
 void shoot(frmMain& window, const Shot& shot, Camera& camera) {
-    QAction* action = bench::findAction(&window, shot.shortcut, QLatin1String(shot.itemText));
+    QAction* action = bench::findAction(&window, QLatin1String(shot.actionName), shot.shortcut,
+                                        QLatin1String(shot.itemText));
     if (!action || !action->isEnabled()) {
         std::printf("%s: %s, skipped\n", shot.file,
                     action ? "its menu item is disabled" : "not in this build");
