@@ -3,7 +3,6 @@
 // close each gets to the 99-interval floor, and how long the event loop was ever held up, with
 // the Traffic Monitor and History open where the build has them. Also how soon the window is
 // shown after the process starts and how much memory it holds once its menus have opened.
-#include <time.h>
 #include <unistd.h>
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +17,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <ctime>
 
 #include "UnitSimulator.h"
 #include "WindowOpener.h"
