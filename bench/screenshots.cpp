@@ -54,9 +54,14 @@ public:
     Camera(QString folder, QString suffix) : folder(std::move(folder)), suffix(std::move(suffix)) {}
     int failures = 0;
 
-    // What the X server shows of the window, so a window cut off by the screen looks cut off.
+    // What the X server shows of the window, so a window cut off by the screen looks cut off;
+    // and it says so.
     void take(QWidget* window, const char* file) {
         const QString path = folder + u'/' + QLatin1String(file) + suffix + QStringLiteral(".png");
+        if (!window->screen()->geometry().contains(window->frameGeometry())) {
+            std::fprintf(stderr, "%s does not fit on the screen\n", qPrintable(path));
+            ++failures;
+        }
         const QPixmap picture = window->screen()->grabWindow(window->winId());
         if (picture.isNull() || !picture.save(path)) {
             std::fprintf(stderr, "could not save %s\n", qPrintable(path));
