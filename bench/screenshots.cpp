@@ -38,15 +38,19 @@ struct Shot {
     const char* itemText;    // the menu item, when it has no shortcut
     const char* objectName;  // what the window that opens is called
     const char* file;
+    // What the window goes through for the picture: a read in which the unit answers late,
+    // once the window is open; or an edit first, for a difference to show.
+    enum class Setup { None, LateReply, Edit } setup;
 };
 
 // Ordered as the manual walks through them; the Compare dialog needs the edit made before.
 const Shot Shots[] = {
     {"actTrafficMonitor", QKeySequence(Qt::CTRL | Qt::Key_T), "Traffic Monitor",
-     "frmTrafficMonitor", "traffic-monitor"},
-    {"actHistory", QKeySequence(Qt::CTRL | Qt::Key_H), "History...", "frmHistory", "history"},
-    {"actCompareUnit", {}, "Compare with Unit...", "CompareDialog", "compare"},
-    {"actStation", {}, "Provisioning Station...", "frmStation", "station"},
+     "frmTrafficMonitor", "traffic-monitor", Shot::Setup::LateReply},
+    {"actHistory", QKeySequence(Qt::CTRL | Qt::Key_H), "History...", "frmHistory", "history",
+     Shot::Setup::None},
+    {"actCompareUnit", {}, "Compare with Unit...", "CompareDialog", "compare", Shot::Setup::Edit},
+    {"actStation", {}, "Provisioning Station...", "frmStation", "station", Shot::Setup::None},
 };
 
 class Camera {
@@ -82,10 +86,11 @@ QSet<QWidget*> visibleWindows() {
     return shown;
 }
 
-// Opens a window with `open` and photographs it. A dialog that runs its own loop is taken
-// and closed from a timer inside that loop.
+// Opens a window with `open`, lets `prepare` (if any) give it something to show, and
+// photographs it. A dialog that runs its own loop is taken and closed from a timer inside that
+// loop.
 bool shootOpened(const char* file, const char* objectName, const std::function<void()>& open,
-                 Camera& camera) {
+                 Camera& camera, const std::function<void()>& prepare = {}) {
     const QSet<QWidget*> before = visibleWindows();
     bool taken = false;
     QTimer poll;
@@ -93,6 +98,7 @@ bool shootOpened(const char* file, const char* objectName, const std::function<v
         for (QWidget* opened : visibleWindows() - before) {
             if (taken || qobject_cast<QMenu*>(opened)) continue;
             taken = true;
+            if (prepare) prepare();
             bench::settle(300);  // its first paint and any content it loads
             if (opened->objectName() != QLatin1String(objectName))
                 std::printf("%s: the window is called '%s', not '%s'\n", file,
@@ -110,7 +116,8 @@ bool shootOpened(const char* file, const char* objectName, const std::function<v
     return taken;
 }
 
-void shoot(frmMain& window, const Shot& shot, Camera& camera) {
+void shoot(frmMain& window, const Shot& shot, Camera& camera,
+           const std::function<void()>& prepare) {
     QAction* action = bench::findAction(&window, QLatin1String(shot.actionName), shot.shortcut,
                                         QLatin1String(shot.itemText));
     if (!action || !action->isEnabled()) {
@@ -119,7 +126,7 @@ void shoot(frmMain& window, const Shot& shot, Camera& camera) {
         return;
     }
     shootOpened(
-        shot.file, shot.objectName, [action] { action->trigger(); }, camera);
+        shot.file, shot.objectName, [action] { action->trigger(); }, camera, prepare);
 }
 
 // Answers any box a transfer raises, and says what it said: a picture must not hang on one.
@@ -207,8 +214,21 @@ int main(int argc, char* argv[]) {
     shootOpened(
         "edit-number", "frmEditNo", [&] { window.cmdEditNo[0]->click(); }, camera);
     shootMenu(window, QStringLiteral("Unit"), camera);
-    window.txtPhoneNo[0]->setText(QStringLiteral("5550100"));  // a difference to compare
-    for (const Shot& shot : Shots)
-        shoot(window, shot, camera);
+    // A read in which one reply comes an exchange late, as the Traffic Monitor shows it.
+    const auto lateReply = [&] {
+        UnitFaults faults;
+        faults.lateOnce = "?P02";
+        unit.setFaults(faults);
+        transfer(window, window.cmdDeviceRead);
+        unit.setFaults({});
+        bench::settle(300);
+        delete window.findChild<QMessageBox*>(QStringLiteral("slipNote"));  // not over the picture
+    };
+    for (const Shot& shot : Shots) {
+        if (shot.setup == Shot::Setup::Edit)
+            window.txtPhoneNo[0]->setText(QStringLiteral("5550100"));
+        shoot(window, shot, camera,
+              shot.setup == Shot::Setup::LateReply ? std::function<void()>(lateReply) : nullptr);
+    }
     return camera.failures == 0 ? 0 : 1;
 }
