@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 
 namespace bench {
 
@@ -35,6 +36,16 @@ void settle(int ms) {
     QEventLoop idle;
     QTimer::singleShot(ms, &idle, &QEventLoop::quit);
     idle.exec();
+}
+
+std::unique_ptr<journal::Journal> scratchJournal(const QString& folder) {
+    journal::Target target;
+    target.kind = journal::Target::Kind::Sqlite;
+    target.path = folder + QStringLiteral("/journal.sqlite");
+    auto journal = std::make_unique<journal::Journal>(target, target);
+    if (journal->open()) return journal;
+    std::fprintf(stderr, "journal: %s\n", qPrintable(journal->openError()));
+    return nullptr;
 }
 
 }  // namespace bench

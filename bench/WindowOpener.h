@@ -3,6 +3,9 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <memory>
+
+#include "Journal.h"
 
 class QAction;
 class QWidget;
@@ -23,5 +26,9 @@ QWidget* waitForWindow(const QString& objectName, int timeoutMs = 3000);
 
 // Lets the event loop run for `ms`, so that showing, painting and the like are done.
 void settle(int ms);
+
+// An open SQLite journal in `folder`, so that what the window does is recorded as a user's
+// would be; null, with the reason printed, when it cannot be opened.
+std::unique_ptr<journal::Journal> scratchJournal(const QString& folder);
 
 }  // namespace bench

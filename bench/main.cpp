@@ -15,6 +15,7 @@
 #include <QMetaEnum>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -227,6 +228,9 @@ int main(int argc, char* argv[]) {
     // --start: the start figures alone, which vary from run to run and want many runs.
     if (QCoreApplication::arguments().contains(QStringLiteral("--start"))) return 0;
 
+    QTemporaryDir scratch;  // the journal History lists, as a user's window would have one
+    const auto journal = bench::scratchJournal(scratch.path());
+    window.setJournal(journal.get());
     UnitSimulator unit;
     if (!unit.open()) {
         std::fprintf(stderr, "simulated unit: %s\n", qPrintable(unit.errorString()));

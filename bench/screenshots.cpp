@@ -25,7 +25,6 @@
 #include <cstdio>
 #include <functional>
 
-#include "Journal.h"
 #include "UnitSimulator.h"
 #include "WindowOpener.h"
 #include "frmMain.h"
@@ -177,11 +176,7 @@ int main(int argc, char* argv[]) {
     Camera camera(args[1], args.value(2));
 
     QTemporaryDir scratch;
-    journal::Target target;
-    target.kind = journal::Target::Kind::Sqlite;
-    target.path = scratch.filePath(QStringLiteral("journal.sqlite"));
-    journal::Journal journal(target, target);
-    if (!journal.open()) std::fprintf(stderr, "journal: %s\n", qPrintable(journal.openError()));
+    const auto journal = bench::scratchJournal(scratch.path());
 
     UnitSimulator unit;
     if (!unit.open()) {
@@ -190,7 +185,7 @@ int main(int argc, char* argv[]) {
     }
     unit.setConfiguration(UnitSimulator::sampleConfiguration());
     frmMain window;
-    window.setJournal(&journal);
+    window.setJournal(journal.get());
     window.setProtocolInterval(5);
     window.show();
     window.setPort(unit.slavePath());
