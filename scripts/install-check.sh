@@ -64,6 +64,23 @@ for size in 16 32 48 64 128 256; do
     fi
 done
 
+# The manual goes with its pictures. One it names that was never taken (a window newer than
+# the pictures) is a note; one taken but not installed is a fault.
+doc=$usr/share/doc/quellix
+if [ -f "$doc/manual.md" ]; then
+    for picture in $(grep -o 'images/[A-Za-z0-9_.-]*\.png' "$doc/manual.md" | sort -u); do
+        if [ -f "$doc/$picture" ]; then
+            continue
+        elif [ -f "$here/../docs/$picture" ]; then
+            fail "docs/$picture is not installed beside the manual"
+        else
+            echo "NOTE: the manual shows $picture, which is not taken yet: run scripts/screenshots.sh"
+        fi
+    done
+else
+    fail "no manual in $doc"
+fi
+
 # Every installed program has its page, and man renders each one without a warning.
 for program in "$usr"/bin/*; do
     page=$usr/share/man/man1/$(basename "$program").1.gz

@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Takes the manual's pictures: the main window after a read from the simulated unit, its Unit
+// menu, and each window the menus open, found by the item's shortcut or text. A window this
+// build does not have is named and skipped. Run by scripts/screenshots.sh under Xvfb.
+//
+// Usage: quellix-screenshots OUTPUT_DIR [NAME_SUFFIX]
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "UnitSimulator.h"
+#include "WindowControls.h"
+#include "WindowOpener.h"
+#include "frmMain.h"
+
+namespace {
+
+struct Shot {
+    const char* actionName;
+    QKeySequence shortcut;
+    const char* itemText;    // the menu item, when it has no shortcut
+    const char* objectName;  // what the window that opens is called
+    const char* file;
+    // What the window goes through for the picture: a read in which the unit answers late,
+    // once the window is open; or an edit first, for a difference to show.
+    enum class Setup { None, LateReply, Edit } setup;
+};
+
+// Ordered as the manual walks through them; the Compare dialog needs the edit made before.
+const Shot Shots[] = {
+    {"actTrafficMonitor", QKeySequence(Qt::CTRL | Qt::Key_T), "Traffic Monitor",
+     "frmTrafficMonitor", "traffic-monitor", Shot::Setup::LateReply},
+    {"actHistory", QKeySequence(Qt::CTRL | Qt::Key_H), "History...", "frmHistory", "history",
+     Shot::Setup::None},
+    {"actCompareUnit", {}, "Compare with Unit...", "CompareDialog", "compare", Shot::Setup::Edit},
+    {"actStation", {}, "Provisioning Station...", "frmStation", "station", Shot::Setup::None},
+};
+
+class Camera {
+public:
+    Camera(QString folder, QString suffix) : folder(std::move(folder)), suffix(std::move(suffix)) {}
+    int failures = 0;
+
+    // What the X server shows of the window, so a window cut off by the screen looks cut off;
+    // and it says so.
+    void take(QWidget* window, const char* file) {
+        const QString path = folder + u'/' + QLatin1String(file) + suffix + QStringLiteral(".png");
+        if (!window->screen()->geometry().contains(window->frameGeometry())) {
+            std::fprintf(stderr, "%s does not fit on the screen\n", qPrintable(path));
+            ++failures;
+        }
+        const QPixmap picture = window->screen()->grabWindow(window->winId());
+        if (picture.isNull() || !picture.save(path)) {
+            std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+            ++failures;
+            return;
+        }
+        std::printf("%s: %dx%d\n", qPrintable(path), picture.width(), picture.height());
+    }
+
+private:
+    QString folder, suffix;
+};
+
+QSet<QWidget*> visibleWindows() {
+    QSet<QWidget*> shown;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible()) shown.insert(widget);
+    return shown;
+}
+
+// Opens a window with `open`, lets `prepare` (if any) give it something to show, and
+// photographs it. A dialog that runs its own loop is taken and closed from a timer inside that
+// loop.
+bool shootOpened(const char* file, const char* objectName, const std::function<void()>& open,
+                 Camera& camera, const std::function<void()>& prepare = {}) {
+    const QSet<QWidget*> before = visibleWindows();
+    bool taken = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* opened : visibleWindows() - before) {
+            if (taken || qobject_cast<QMenu*>(opened)) continue;
+            taken = true;
+            if (prepare) prepare();
+            bench::settle(300);  // its first paint and any content it loads
+            if (opened->objectName() != QLatin1String(objectName))
+                std::printf("%s: the window is called '%s', not '%s'\n", file,
+                            qPrintable(opened->objectName()), objectName);
+            camera.take(opened, file);
+            opened->close();
+        }
+    });
+    poll.start(50);
+    open();
+    const QDeadlineTimer deadline(5000);
+    while (!taken && !deadline.hasExpired())
+        bench::settle(50);
+    if (!taken) std::printf("%s: no window opened, skipped\n", file);
+    return taken;
+}
+
+void shoot(frmMain& window, const Shot& shot, Camera& camera,
+           const std::function<void()>& prepare) {
+    QAction* action = bench::findAction(&window, QLatin1String(shot.actionName), shot.shortcut,
+                                        QLatin1String(shot.itemText));
+    if (!action || !action->isEnabled()) {
+        std::printf("%s: %s, skipped\n", shot.file,
+                    action ? "its menu item is disabled" : "not in this build");
+        return;
+    }
+    shootOpened(
+        shot.file, shot.objectName, [action] { action->trigger(); }, camera, prepare);
+}
+
+// Answers any box a transfer raises, and says what it said: a picture must not hang on one.
+void answerBoxes(QTimer& timer) {
+    QObject::connect(&timer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::printf("answered a box: %s\n", qPrintable(box->text()));
+            if (box->defaultButton())
+                box->defaultButton()->click();
+            else
+                box->close();
+        }
+    });
+    timer.start(100);
+}
+
+// Clicks the button, if any, and waits for the transfer to end.
+bool transfer(frmMain& window, QPushButton* button) {
+    if (button) button->click();
+    const QDeadlineTimer deadline(30000);
+    while (window.transferActive() && !deadline.hasExpired())
+        bench::settle(50);
+    return !window.transferActive();
+}
+
+void shootMenu(frmMain& window, const QString& title, Camera& camera) {
+    for (QAction* entry : window.menuBar()->actions()) {
+        if (entry->text().remove(u'&') != title || !entry->menu()) continue;
+        QMenu* menu = entry->menu();
+        menu->popup(window.mapToGlobal(window.menuBar()->actionGeometry(entry).bottomLeft()));
+        bench::settle(300);
+        camera.take(menu, "unit-menu");
+        menu->hide();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // nothing remembered from or into ~
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: quellix-screenshots OUTPUT_DIR [NAME_SUFFIX]\n");
+        return 2;
+    }
+    QDir().mkpath(args[1]);
+    Camera camera(args[1], args.value(2));
+
+    QTemporaryDir scratch;
+    const auto journal = bench::scratchJournal(scratch.path());
+
+    UnitSimulator unit;
+    if (!unit.open()) {
+        std::fprintf(stderr, "simulated unit: %s\n", qPrintable(unit.errorString()));
+        return 2;
+    }
+    unit.setConfiguration(UnitSimulator::sampleConfiguration());
+    frmMain window;
+    window.setJournal(journal.get());
+    window.setProtocolInterval(5);
+    window.show();
+    window.setPort(unit.slavePath());
+    control<QPushButton>(&window, "cmdConnect")->click();
+    QTimer boxes;
+    answerBoxes(boxes);
+    if (!transfer(window, control<QPushButton>(&window, "cmdDeviceRead")) ||
+        !transfer(window, control<QPushButton>(&window, "cmdDeviceWrite"))) {
+        std::fprintf(stderr, "the simulated unit was not read and written\n");
+        return 1;
+    }
+    bench::settle(500);
+    camera.take(&window, "main-window");
+    // The progress window stays up for the read at the unit's own pace.
+    window.setProtocolInterval(100);
+    shootOpened(
+        "progress", "frmProgress", [&] { control<QPushButton>(&window, "cmdDeviceRead")->click(); },
+        camera);
+    transfer(window, nullptr);
+    window.setProtocolInterval(5);
+    shootOpened(
+        "edit-message", "frmEditMessage",
+        [&] { control<QPushButton>(&window, "cmdEditMsg", 0)->click(); }, camera);
+    shootOpened(
+        "edit-number", "frmEditNo", [&] { control<QPushButton>(&window, "cmdEditNo", 0)->click(); },
+        camera);
+    shootMenu(window, QStringLiteral("Unit"), camera);
+    // A read in which one reply comes an exchange late, as the Traffic Monitor shows it.
+    const auto lateReply = [&] {
+        UnitFaults faults;
+        faults.lateOnce = "?P02";
+        unit.setFaults(faults);
+        transfer(window, control<QPushButton>(&window, "cmdDeviceRead"));
+        unit.setFaults({});
+        bench::settle(300);
+        delete window.findChild<QMessageBox*>(QStringLiteral("slipNote"));  // not over the picture
+    };
+    for (const Shot& shot : Shots) {
+        if (shot.setup == Shot::Setup::Edit)
+            control<QLineEdit>(&window, "txtPhoneNo", 0)->setText(QStringLiteral("5550100"));
+        shoot(window, shot, camera,
+              shot.setup == Shot::Setup::LateReply ? std::function<void()>(lateReply) : nullptr);
+    }
+    return camera.failures == 0 ? 0 : 1;
+}
