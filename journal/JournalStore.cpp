@@ -17,9 +17,11 @@ namespace journal {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("journal::Store", text);
-}
+// One translation context for the whole file, free functions and members alike, so the
+// catalogue and the lookup agree.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(journal::Store)
+};
 
 // Appends wait this long for another process's write to finish; each takes milliseconds.
 constexpr int BusyTimeoutMs = 10000;
@@ -69,7 +71,7 @@ QVariant textValue(const QString& text) {
 // text comes from a server we do not control.
 QString failure(const QSqlError& error) {
     const QString text = error.text().simplified();
-    if (text.isEmpty()) return tr("unknown database error");
+    if (text.isEmpty()) return Text::tr("unknown database error");
     return escape::unprintable(text);
 }
 
@@ -161,7 +163,7 @@ bool Store::prepareFile(QString* error) const {
     const QFileInfo info(where.path);
     if (info.exists()) return true;
     if (!QDir().mkpath(info.absolutePath())) {
-        *error = tr("cannot create the folder %1").arg(info.absolutePath());
+        *error = Text::tr("cannot create the folder %1").arg(info.absolutePath());
         return false;
     }
     QFile file(where.path);
@@ -175,14 +177,15 @@ bool Store::prepareFile(QString* error) const {
 
 bool Store::connect(QString* error) {
     const bool sqlite = where.kind == Target::Kind::Sqlite;
-    if (where.kind == Target::Kind::Off) return *error = tr("the journal is turned off"), false;
+    if (where.kind == Target::Kind::Off)
+        return *error = Text::tr("the journal is turned off"), false;
     if (sqlite && !prepareFile(error)) return false;
     // A second try after a failed open starts afresh rather than warn of a duplicate name.
     if (QSqlDatabase::contains(connectionName)) QSqlDatabase::removeDatabase(connectionName);
     QSqlDatabase db = QSqlDatabase::addDatabase(
         sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), connectionName);
     if (!db.isValid())
-        return *error = tr("the Qt SQL driver for %1 is not installed")
+        return *error = Text::tr("the Qt SQL driver for %1 is not installed")
                             .arg(sqlite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL")),
                false;
     if (sqlite) {
@@ -219,8 +222,9 @@ bool Store::migrate(QString* error) {
     const int version = ok && query.next() ? query.value(0).toInt() : 0;
     query.finish();
     if (ok && version > SchemaVersion) {
-        *error = tr("the journal has schema version %1, newer than this version of the tool "
-                    "knows (%2); update the tool")
+        *error = Text::tr(
+                     "the journal has schema version %1, newer than this version of the tool "
+                     "knows (%2); update the tool")
                      .arg(version)
                      .arg(SchemaVersion);
         ok = false;
@@ -251,7 +255,7 @@ bool Store::runMigrations(int from, QString* error) {
 }
 
 bool Store::append(Record& record, QString* error, const QString& pendingFor) {
-    if (!record.time.isValid()) return *error = tr("a record without a time"), false;
+    if (!record.time.isValid()) return *error = Text::tr("a record without a time"), false;
     if (record.origin.isEmpty()) record.origin = QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (!open(error) || !begin(error)) return false;
     if (insert(record, pendingFor, error) &&

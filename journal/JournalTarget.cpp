@@ -10,9 +10,11 @@ namespace journal {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("journal::Target", text);
-}
+// One translation context for the whole file, free functions and members alike, so the
+// catalogue and the lookup agree.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(journal::Target)
+};
 
 Target parseUrl(const QString& text, QString* error) {
     const QUrl url(text, QUrl::StrictMode);
@@ -23,14 +25,14 @@ Target parseUrl(const QString& text, QString* error) {
     };
     if (!url.isValid() || url.userName().isEmpty() || url.host().isEmpty() || database.isEmpty() ||
         database.contains(QLatin1Char('/')))
-        return fail(tr("%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE")
+        return fail(Text::tr("%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE")
                         .arg(QUrl(text).toDisplayString(QUrl::RemovePassword)));
     if (!url.password().isEmpty())
         return fail(
-            tr("the journal URL must not hold a password; put it in PGPASSWORD or "
-               "~/.pgpass instead"));
+            Text::tr("the journal URL must not hold a password; put it in PGPASSWORD or "
+                     "~/.pgpass instead"));
     if (url.hasQuery() || url.hasFragment())
-        return fail(tr("the journal URL takes no options after the database name"));
+        return fail(Text::tr("the journal URL takes no options after the database name"));
     Target target;
     target.kind = Target::Kind::Postgres;
     target.user = url.userName();
@@ -49,7 +51,7 @@ Target Target::parse(const QString& text, QString* error) {
         text.startsWith(QLatin1String("postgres://")))
         return parseUrl(text, error);
     if (text.contains(QLatin1String("://"))) {
-        *error = tr("%1: only postgresql:// URLs or file names are journals").arg(text);
+        *error = Text::tr("%1: only postgresql:// URLs or file names are journals").arg(text);
         return {};
     }
     Target target;

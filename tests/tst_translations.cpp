@@ -3,6 +3,7 @@
 #include <QtWidgets>
 
 #include "HistoryWindow.h"
+#include "JournalTarget.h"
 #include "StationWindow.h"
 #include "TrafficMonitor.h"
 #include "Translations.h"
@@ -163,6 +164,28 @@ private slots:
             }
         }
         report(faults);
+    }
+
+    // Texts looked up at run time under the context the catalogue files them in; a helper that
+    // names another context leaves them in English.
+    void lookedUp_data() {
+        QTest::addColumn<QString>("journal");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("journal URL with a password")
+            << "postgresql://u:secret@h/db"
+            << "die Journal-URL darf kein Passwort enthalten";
+        QTest::newRow("journal URL without a host") << "postgresql:///db"
+                                                    << "hat nicht die Form postgresql://";
+        QTest::newRow("journal of another scheme") << "mysql://u@h/db"
+                                                   << "nur postgresql://-URLs";
+    }
+    void lookedUp() {
+        QFETCH(QString, journal);
+        QFETCH(QString, german);
+        QVERIFY(i18n::install(QLocale(QLocale::German)));
+        QString error;
+        journal::Target::parse(journal, &error);
+        QVERIFY2(error.contains(german), qPrintable(error));
     }
 
     void fits_data() {

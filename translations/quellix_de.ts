@@ -1526,22 +1526,6 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
 <context>
     <name>journal</name>
     <message>
-        <source>unknown database error</source>
-        <translation>unbekannter Datenbankfehler</translation>
-    </message>
-    <message>
-        <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
-        <translation>%1 hat nicht die Form postgresql://USER@HOST[:PORT]/DATABASE</translation>
-    </message>
-    <message>
-        <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
-        <translation>die Journal-URL darf kein Passwort enthalten; legen Sie es stattdessen in PGPASSWORD oder ~/.pgpass ab</translation>
-    </message>
-    <message>
-        <source>the journal URL takes no options after the database name</source>
-        <translation>die Journal-URL nimmt nach dem Datenbanknamen keine Optionen</translation>
-    </message>
-    <message>
         <source>holds no configuration (a verify keeps only its fingerprint)</source>
         <translation>enthält keine Konfiguration (ein Prüfen behält nur ihren Fingerabdruck)</translation>
     </message>
@@ -1591,12 +1575,28 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>a record without a time</source>
         <translation>ein Eintrag ohne Zeit</translation>
     </message>
+    <message>
+        <source>unknown database error</source>
+        <translation>unbekannter Datenbankfehler</translation>
+    </message>
 </context>
 <context>
     <name>journal::Target</name>
     <message>
         <source>%1: only postgresql:// URLs or file names are journals</source>
         <translation>%1: nur postgresql://-URLs oder Dateinamen sind Journale</translation>
+    </message>
+    <message>
+        <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
+        <translation>%1 hat nicht die Form postgresql://USER@HOST[:PORT]/DATABASE</translation>
+    </message>
+    <message>
+        <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
+        <translation>die Journal-URL darf kein Passwort enthalten; legen Sie es stattdessen in PGPASSWORD oder ~/.pgpass ab</translation>
+    </message>
+    <message>
+        <source>the journal URL takes no options after the database name</source>
+        <translation>die Journal-URL nimmt nach dem Datenbanknamen keine Optionen</translation>
     </message>
 </context>
 <context>

@@ -1526,22 +1526,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
 <context>
     <name>journal</name>
     <message>
-        <source>unknown database error</source>
-        <translation>erreur de base de données inconnue</translation>
-    </message>
-    <message>
-        <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
-        <translation>%1 n&apos;a pas la forme postgresql://USER@HOST[:PORT]/DATABASE</translation>
-    </message>
-    <message>
-        <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
-        <translation>l&apos;URL du journal ne doit pas contenir de mot de passe ; mettez-le plutôt dans PGPASSWORD ou ~/.pgpass</translation>
-    </message>
-    <message>
-        <source>the journal URL takes no options after the database name</source>
-        <translation>l&apos;URL du journal n&apos;accepte pas d&apos;options après le nom de la base</translation>
-    </message>
-    <message>
         <source>holds no configuration (a verify keeps only its fingerprint)</source>
         <translation>ne contient pas de configuration (une vérification n&apos;en garde que l&apos;empreinte)</translation>
     </message>
@@ -1591,12 +1575,28 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>a record without a time</source>
         <translation>un enregistrement sans heure</translation>
     </message>
+    <message>
+        <source>unknown database error</source>
+        <translation>erreur de base de données inconnue</translation>
+    </message>
 </context>
 <context>
     <name>journal::Target</name>
     <message>
         <source>%1: only postgresql:// URLs or file names are journals</source>
         <translation>%1 : seules les URL postgresql:// ou les noms de fichier sont des journaux</translation>
+    </message>
+    <message>
+        <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
+        <translation>%1 n'a pas la forme postgresql://USER@HOST[:PORT]/DATABASE</translation>
+    </message>
+    <message>
+        <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
+        <translation>l'URL du journal ne doit pas contenir de mot de passe ; mettez-le plutôt dans PGPASSWORD ou ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>the journal URL takes no options after the database name</source>
+        <translation>l'URL du journal n'accepte pas d'options après le nom de la base</translation>
     </message>
 </context>
 <context>
