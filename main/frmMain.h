@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QTime>
 #include <array>
@@ -8,6 +9,7 @@
 
 #include "ConfigurationSet.h"
 #include "PortComboBox.h"
+#include "UnitRun.h"
 #include "UnitSession.h"
 #include "WindowContents.h"
 
@@ -70,6 +72,8 @@ public:
     static constexpr const char* FolderSetting = "fileFolder";
     static constexpr const char* RecentSetting = "recentFiles";
     static constexpr const char* AskDiscardSetting = "askBeforeDiscardingEdits";
+    static constexpr const char* BackUpBeforeSetting = "backUpBeforeWriting";
+    static constexpr const char* VerifyAfterSetting = "verifyAfterWriting";
     static constexpr int RecentCount = 8;
 
     // ---- controls (object names equal the member names; array elements are name_<index>) ---
@@ -126,6 +130,10 @@ public slots:
     void cmdFileLoad_Click();
     void cmdFileSave_Click();
     void cmdExit_Click();
+    void verifyUnit();       // reads the unit and says whether it holds what the window shows
+    void compareWithUnit();  // reads the unit and lists every difference
+    void compareWithFile();
+    void backUpUnit();  // reads the unit into the journal as a backup
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -149,14 +157,13 @@ private:
     QString communicationAdvice(bool lost) const;  // where it failed and what to try
     bool confirmBlankWrite();                      // true when the user wants it written
     bool confirmCloseDuringTransfer();             // true: close anyway
-    void noteTransfer(UnitSession::Outcome outcome);
+    struct RunEnd;
+    void noteTransfer(const RunEnd& end);
     ConfigurationSet startValues;  // what the window holds when it opens
     QString lostReason;            // the last line loss: why and when
     QTime lostAt;
     void showLinkState(bool connected);
-    void startProcedure(bool write);
     void wireSession();  // the window's side of every read and write
-    void onProcedureFinished(UnitSession::Outcome outcome);
     void onLinkLost();
     void lockControls();
     void unlockControls();
@@ -189,4 +196,43 @@ private:
     QAction* connectAction = nullptr;
     QAction* readAction = nullptr;
     QAction* writeAction = nullptr;
+
+    // ---- safety nets: every unit operation as one engine run (frmMain_safety.cpp) ----------
+    enum class Operation { None, Read, Write, Verify, CompareUnit, BackUp };
+    // How a run ended, kept for the boxes shown after its progress window has closed.
+    struct RunEnd {
+        Operation op = Operation::None;
+        provision::RunResult result;
+        provision::UnitRun::Step step = provision::UnitRun::Step::Read;
+        UnitSession::Outcome last = UnitSession::Outcome::Completed;  // of its last procedure
+        int done = 0, count = 0;                                      // of its last procedure
+        ConfigurationSet unit;  // what its last read brought in
+    };
+    void buildSafetyMenu(QMenu* unit, QMenu* file);
+    void refreshSafetyActions();
+    provision::RunInput runInput(provision::RunInput::Mode mode) const;
+    bool backupWanted() const;
+    void startRun(Operation op, const provision::RunInput& input);
+    void onRunStep();
+    void onRunFinished();
+    QString runStatusText(const RunEnd& end) const;
+    QString checkedStatusText(const RunEnd& end) const;
+    void reportRun(const RunEnd& end);
+    void reportCommunication(const RunEnd& end);
+    void showDifferences(const ConfigurationSet& other, int phoneCount, const QString& otherName,
+                         const QString& heading);
+    void showJournalState(const QString& warning = {});
+    Operation operation = Operation::None;
+    provision::UnitRun* run = nullptr;  // the operation under way; it borrows `session`
+    UnitSession::Outcome lastOutcome = UnitSession::Outcome::Completed;  // of its last step
+    QString activity;  // what the progress window says the run is doing
+    TrafficLog* trafficLog = nullptr;
+    QDateTime connectedAt;  // a read since then is known to be of the unit on the line now
+    QLabel* lblJournal = nullptr;
+    QAction* verifyAction = nullptr;
+    QAction* compareUnitAction = nullptr;
+    QAction* backUpNowAction = nullptr;
+    QAction* backUpBeforeAction = nullptr;
+    QAction* verifyAfterAction = nullptr;
+    QAction* compareFileAction = nullptr;
 };

@@ -60,6 +60,14 @@ void frmMain::buildMenus() {
         unit->addAction(tr("&Read from Device"), Qt::Key_F5, this, &frmMain::cmdDeviceRead_Click);
     writeAction =
         unit->addAction(tr("&Write to Device"), Qt::Key_F6, this, &frmMain::cmdDeviceWrite_Click);
+    buildSafetyMenu(unit, file);
+    unit->addSeparator();
+    // A backup costs nothing after a read, which the journal holds already; a plain write
+    // without the read-back shows no more boxes than before.
+    backUpBeforeAction = addOption(unit, tr("Back Up Before &Writing"), BackUpBeforeSetting, true);
+    backUpBeforeAction->setObjectName(QStringLiteral("actBackUpBefore"));
+    verifyAfterAction = addOption(unit, tr("Verify &After Writing"), VerifyAfterSetting, false);
+    verifyAfterAction->setObjectName(QStringLiteral("actVerifyAfter"));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&Manual"), QKeySequence::HelpContents, this, &frmMain::openManual);
@@ -79,6 +87,7 @@ void frmMain::refreshContents() {
     using Undo = WindowContents::Undo;
     undoAction->setText(contents.undoKind() == Undo::Read   ? tr("&Undo Read")
                         : contents.undoKind() == Undo::Load ? tr("&Undo Load")
+                        : contents.undoKind() == Undo::Take ? tr("&Undo Take Values")
                                                             : tr("&Undo"));
     undoAction->setEnabled(contents.undoKind() != Undo::None && !session->busy());
     // The menu follows the buttons it stands for (off with their frame while unconnected).
@@ -86,6 +95,7 @@ void frmMain::refreshContents() {
     connectAction->setEnabled(cmdConnect->isEnabled());
     readAction->setEnabled(cmdDeviceRead->isEnabled());
     writeAction->setEnabled(cmdDeviceWrite->isEnabled());
+    refreshSafetyActions();
 }
 
 void frmMain::contentsEdited() {
