@@ -64,7 +64,7 @@ void frmMain::buildMenus() {
     unit->addSeparator();
     // A backup costs nothing after a read, which the journal holds already; a plain write
     // without the read-back shows no more boxes than before.
-    backUpBeforeAction = addOption(unit, tr("Back Up Before &Writing"), BackUpBeforeSetting, true);
+    backUpBeforeAction = addOption(unit, tr("Back Up Be&fore Writing"), BackUpBeforeSetting, true);
     backUpBeforeAction->setObjectName(QStringLiteral("actBackUpBefore"));
     verifyAfterAction = addOption(unit, tr("Verify &After Writing"), VerifyAfterSetting, false);
     verifyAfterAction->setObjectName(QStringLiteral("actVerifyAfter"));
