@@ -209,6 +209,7 @@ private:
         ConfigurationSet unit;  // what its last read brought in
     };
     void buildSafetyMenu(QMenu* unit, QMenu* file);
+    void buildJournalLabel();  // the status bar's journal state, after the contents
     void refreshSafetyActions();
     provision::RunInput runInput(provision::RunInput::Mode mode) const;
     bool backupWanted() const;

@@ -77,6 +77,7 @@ void frmMain::buildMenus() {
     lblContents = new QLabel(this);
     lblContents->setObjectName(QStringLiteral("lblContents"));
     statusBar()->addWidget(lblContents, 1);
+    buildJournalLabel();
     statusBar()->setSizeGripEnabled(false);
     refreshContents();
 }

@@ -43,7 +43,9 @@ void frmMain::buildSafetyMenu(QMenu* unit, QMenu* file) {
     compareFileAction = named(new QAction(tr("&Compare with File..."), this), "actCompareFile");
     connect(compareFileAction, &QAction::triggered, this, &frmMain::compareWithFile);
     file->insertAction(recentMenu->menuAction(), compareFileAction);
+}
 
+void frmMain::buildJournalLabel() {
     lblJournal = new QLabel(this);
     lblJournal->setObjectName(QStringLiteral("lblJournal"));
     lblJournal->setTextFormat(Qt::PlainText);
