@@ -217,6 +217,7 @@ private:
     void onRunStep();
     void onRunFinished();
     QString runStatusText(const RunEnd& end) const;
+    QString writeStatusText(const RunEnd& end) const;
     QString checkedStatusText(const RunEnd& end) const;
     void reportRun(const RunEnd& end);
     void reportCommunication(const RunEnd& end);

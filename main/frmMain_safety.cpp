@@ -66,6 +66,7 @@ void frmMain::refreshSafetyActions() {
 }
 
 void frmMain::showJournalState(const QString& warning) {
+    lblJournal->setStyleSheet(warning.isEmpty() ? QString() : QStringLiteral("color: red"));
     if (!journal) {
         lblJournal->setText(tr("Journal: not recorded"));
         lblJournal->setToolTip(
@@ -82,12 +83,10 @@ void frmMain::showJournalState(const QString& warning) {
         lblJournal->setText(tr("Journal: %1").arg(escape::unprintable(shown)));
         lblJournal->setToolTip(
             tr("Unit operations and backups are recorded in %1.").arg(escape::unprintable(where)));
-        lblJournal->setStyleSheet(QString());
         return;
     }
     lblJournal->setText(tr("Journal: %1 - not working").arg(escape::unprintable(shown)));
     lblJournal->setToolTip(escape::unprintable(warning));
-    lblJournal->setStyleSheet(QStringLiteral("color: red"));
     // Each kind of journal problem is reported once a run, so a box never nags.
     auto* box =
         new QMessageBox(QMessageBox::Warning, tr("Journal"),
@@ -160,16 +159,7 @@ QString frmMain::runStatusText(const RunEnd& end) const {
                        ? tr("Read complete.")
                        : tr("Read stopped after %1 of %2 exchanges.").arg(end.done).arg(end.count);
         case Operation::Write:
-            if (end.step == Step::Backup) return tr("Nothing was written: %1").arg(why);
-            if (end.step == Step::VerifyRead) return checkedStatusText(end);
-            if (whole)
-                return end.result.backup ? tr("Write complete; the unit's previous "
-                                              "configuration is in the journal.")
-                                         : tr("Write complete.");
-            return tr("Write stopped after %1 of %2 exchanges: the unit is half-written; write "
-                      "again.")
-                .arg(end.done)
-                .arg(end.count);
+            return writeStatusText(end);
         case Operation::BackUp:
             return end.result.code == provision::Done
                        ? tr("The unit's configuration is kept in the journal.")
@@ -180,6 +170,22 @@ QString frmMain::runStatusText(const RunEnd& end) const {
             break;
     }
     return checkedStatusText(end);
+}
+
+QString frmMain::writeStatusText(const RunEnd& end) const {
+    if (end.step == Step::Backup) return tr("Nothing was written: %1").arg(end.result.summary);
+    if (end.step == Step::VerifyRead) return checkedStatusText(end);
+    if (end.last != UnitSession::Outcome::Completed)
+        return tr("Write stopped after %1 of %2 exchanges: the unit is half-written; write "
+                  "again.")
+            .arg(end.done)
+            .arg(end.count);
+    if (end.result.backup)
+        return tr("Write complete; the unit's previous configuration is in the journal.");
+    // The option is on, yet there was nowhere to keep a backup: say so.
+    if (!journal && backUpBeforeAction->isChecked())
+        return tr("Write complete; no backup was kept, as the journal is off.");
+    return tr("Write complete.");
 }
 
 // The outcome of a read that compares the unit with the window, alone or after a write.

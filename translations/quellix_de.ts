@@ -1478,6 +1478,10 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>The window and %1 differ in these values.</source>
         <translation>Das Fenster und %1 unterscheiden sich in diesen Werten.</translation>
     </message>
+    <message>
+        <source>Write complete; no backup was kept, as the journal is off.</source>
+        <translation>Schreiben abgeschlossen; keine Sicherung aufbewahrt, da das Journal abgeschaltet ist.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>

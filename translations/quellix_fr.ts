@@ -1478,6 +1478,10 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>The window and %1 differ in these values.</source>
         <translation>La fenêtre et %1 diffèrent par ces valeurs.</translation>
     </message>
+    <message>
+        <source>Write complete; no backup was kept, as the journal is off.</source>
+        <translation>Écriture terminée ; aucune sauvegarde conservée, car le journal est désactivé.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
