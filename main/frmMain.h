@@ -231,6 +231,7 @@ private:
     TrafficLog* trafficLog = nullptr;
     QDateTime connectedAt;  // a read since then is known to be of the unit on the line now
     QLabel* lblJournal = nullptr;
+    bool journalWarned = false;  // the journal has reported a failure in this run of the program
     QAction* verifyAction = nullptr;
     QAction* compareUnitAction = nullptr;
     QAction* backUpNowAction = nullptr;

@@ -66,7 +66,8 @@ void frmMain::refreshSafetyActions() {
 }
 
 void frmMain::showJournalState(const QString& warning) {
-    lblJournal->setStyleSheet(warning.isEmpty() ? QString() : QStringLiteral("color: red"));
+    journalWarned = !warning.isEmpty();
+    lblJournal->setStyleSheet(journalWarned ? QStringLiteral("color: red") : QString());
     if (!journal) {
         lblJournal->setText(tr("Journal: not recorded"));
         lblJournal->setToolTip(
@@ -180,6 +181,12 @@ QString frmMain::writeStatusText(const RunEnd& end) const {
                   "again.")
             .arg(end.done)
             .arg(end.count);
+    // A journal reports each kind of failure once, so a backup after the first one may be lost
+    // without a word of its own.
+    if (end.result.backup && journalWarned)
+        return tr(
+            "Write complete, but the journal is not working (see the status bar): the "
+            "unit's previous configuration may not be kept.");
     if (end.result.backup)
         return tr("Write complete; the unit's previous configuration is in the journal.");
     // The option is on, yet there was nowhere to keep a backup: say so.

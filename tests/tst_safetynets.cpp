@@ -296,8 +296,9 @@ private slots:
     }
 
     // The status bar names the journal or says nothing is recorded, and turns to a warning
-    // when the journal fails; Back Up Unit Now keeps the unit's values in it, and is off
-    // without a journal, where a backup would be kept nowhere.
+    // when the journal fails, after which no backup is said to be kept; Back Up Unit Now keeps
+    // the unit's values in it, and is off without a journal, where a backup would be kept
+    // nowhere.
     void journalState_data() {
         QTest::addColumn<QString>("journal");  // "off", "sqlite", "unusable"
         QTest::addColumn<QString>("label");
@@ -329,6 +330,14 @@ private slots:
         QVERIFY(r.connectTo());
         QAction* backUp = r.action("actBackUpNow");
         QCOMPARE(backUp->isEnabled(), journal != "off");
+        if (journal == "unusable") {
+            // A backup into a journal that fails is never reported as kept.
+            r.action("actBackUpBefore")->setChecked(true);
+            r.w.applyConfiguration(filled(QStringLiteral("window"), 2));
+            QVERIFY(r.perform([&] { r.w.cmdDeviceWrite->click(); }, false));
+            const QString said = r.w.statusBar()->currentMessage();
+            QVERIFY2(said.contains("may not be kept"), qPrintable(said));
+        }
         if (journal != "sqlite") return;
         QVERIFY(r.perform([&] { backUp->trigger(); }, false));
         QList<journal::Record> kept;

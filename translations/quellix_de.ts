@@ -1482,6 +1482,10 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>Write complete; no backup was kept, as the journal is off.</source>
         <translation>Schreiben abgeschlossen; keine Sicherung aufbewahrt, da das Journal abgeschaltet ist.</translation>
     </message>
+    <message>
+        <source>Write complete, but the journal is not working (see the status bar): the unit&apos;s previous configuration may not be kept.</source>
+        <translation>Schreiben abgeschlossen, aber das Journal funktioniert nicht (siehe Statusleiste): die vorige Konfiguration des Geräts ist womöglich nicht aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>

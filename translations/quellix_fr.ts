@@ -1482,6 +1482,10 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>Write complete; no backup was kept, as the journal is off.</source>
         <translation>Écriture terminée ; aucune sauvegarde conservée, car le journal est désactivé.</translation>
     </message>
+    <message>
+        <source>Write complete, but the journal is not working (see the status bar): the unit&apos;s previous configuration may not be kept.</source>
+        <translation>Écriture terminée, mais le journal ne fonctionne pas (voir la barre d&apos;état) : la configuration précédente de l&apos;appareil n&apos;est peut-être pas conservée.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
