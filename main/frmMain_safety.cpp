@@ -175,24 +175,22 @@ QString frmMain::runStatusText(const RunEnd& end) const {
 
 QString frmMain::writeStatusText(const RunEnd& end) const {
     if (end.step == Step::Backup) return tr("Nothing was written: %1").arg(end.result.summary);
-    if (end.step == Step::VerifyRead) return checkedStatusText(end);
-    if (end.last != UnitSession::Outcome::Completed)
+    if (end.step == Step::Write && end.last != UnitSession::Outcome::Completed)
         return tr("Write stopped after %1 of %2 exchanges: the unit is half-written; write "
                   "again.")
             .arg(end.done)
             .arg(end.count);
+    QString text = end.step == Step::VerifyRead ? checkedStatusText(end) : tr("Write complete.");
     // A journal reports each kind of failure once, so a backup after the first one may be lost
     // without a word of its own.
-    if (end.result.backup && journalWarned)
-        return tr(
-            "Write complete, but the journal is not working (see the status bar): the "
-            "unit's previous configuration may not be kept.");
     if (end.result.backup)
-        return tr("Write complete; the unit's previous configuration is in the journal.");
-    // The option is on, yet there was nowhere to keep a backup: say so.
-    if (!journal && backUpBeforeAction->isChecked())
-        return tr("Write complete; no backup was kept, as the journal is off.");
-    return tr("Write complete.");
+        text += QLatin1Char(' ') +
+                (journalWarned ? tr("The journal is not working (see the status bar): "
+                                    "the unit's previous configuration may not be kept.")
+                               : tr("The unit's previous configuration is in the journal."));
+    else if (!journal && backUpBeforeAction->isChecked())
+        text += QLatin1Char(' ') + tr("No backup was kept, as the journal is off.");
+    return text;
 }
 
 // The outcome of a read that compares the unit with the window, alone or after a write.
@@ -232,13 +230,13 @@ void frmMain::reportRun(const RunEnd& end) {
     if (end.op == Operation::Read) return;
     const bool checked =
         end.op != Operation::BackUp && (end.op != Operation::Write || end.step == Step::VerifyRead);
-    const QString port = session->deviceName();
-    if (end.op == Operation::CompareUnit && end.result.code <= provision::Differences)
-        return showDifferences(end.unit, ConfigurationSet::PhoneCount, tr("Unit on %1").arg(port),
-                               runStatusText(end));
-    if (checked && end.result.code == provision::Differences)
-        return showDifferences(end.unit, ConfigurationSet::PhoneCount, tr("Unit on %1").arg(port),
-                               runStatusText(end));
+    // A compare lists what it found, even nothing; a verify only what differs.
+    const bool listed = end.op == Operation::CompareUnit
+                            ? end.result.code <= provision::Differences
+                            : checked && end.result.code == provision::Differences;
+    if (listed)
+        return showDifferences(end.unit, ConfigurationSet::PhoneCount,
+                               tr("Unit on %1").arg(session->deviceName()), runStatusText(end));
     if (!checked && end.result.code == provision::Done) return;  // the status bar says it
     QMessageBox box(
         end.result.code == provision::Done ? QMessageBox::Information : QMessageBox::Warning,
@@ -289,6 +287,10 @@ void frmMain::compareWithFile() {
                 .arg(escape::unprintable(name), escape::unprintable(document.error)));
         return;
     }
-    showDifferences(document.set, document.phoneCount, escape::unprintable(name),
-                    tr("The window and %1 differ in these values.").arg(escape::unprintable(name)));
+    QString heading =
+        tr("The window and %1 differ in these values.").arg(escape::unprintable(name));
+    if (!document.holdsAllPhones())
+        heading += QLatin1Char(' ') +
+                   tr("The file holds phone numbers 1-16 only; 17-32 are not compared.");
+    showDifferences(document.set, document.phoneCount, escape::unprintable(name), heading);
 }

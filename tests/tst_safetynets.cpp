@@ -141,6 +141,8 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         QLocale::setDefault(QLocale::c());
     }
+    // Each test starts with the options as when first started.
+    void init() { QSettings().clear(); }
 
     // A write with each safety net on or off: the records it leaves, what the progress window
     // said, the box that ends it and whether the unit then holds the window's values.

@@ -1409,10 +1409,6 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <translation>Nichts wurde geschrieben: %1</translation>
     </message>
     <message>
-        <source>Write complete; the unit&apos;s previous configuration is in the journal.</source>
-        <translation>Schreiben abgeschlossen; die vorige Konfiguration des Geräts steht im Journal.</translation>
-    </message>
-    <message>
         <source>The unit&apos;s configuration is kept in the journal.</source>
         <translation>Die Konfiguration des Geräts ist im Journal gesichert.</translation>
     </message>
@@ -1479,12 +1475,20 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <translation>Das Fenster und %1 unterscheiden sich in diesen Werten.</translation>
     </message>
     <message>
-        <source>Write complete; no backup was kept, as the journal is off.</source>
-        <translation>Schreiben abgeschlossen; keine Sicherung aufbewahrt, da das Journal abgeschaltet ist.</translation>
+        <source>The file holds phone numbers 1-16 only; 17-32 are not compared.</source>
+        <translation>Die Datei enthält nur die Rufnummern 1-16; 17-32 werden nicht verglichen.</translation>
     </message>
     <message>
-        <source>Write complete, but the journal is not working (see the status bar): the unit&apos;s previous configuration may not be kept.</source>
-        <translation>Schreiben abgeschlossen, aber das Journal funktioniert nicht (siehe Statusleiste): die vorige Konfiguration des Geräts ist womöglich nicht aufbewahrt.</translation>
+        <source>The journal is not working (see the status bar): the unit&apos;s previous configuration may not be kept.</source>
+        <translation>Das Journal funktioniert nicht (siehe Statusleiste): die vorige Konfiguration des Geräts ist womöglich nicht aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s previous configuration is in the journal.</source>
+        <translation>Die vorige Konfiguration des Geräts steht im Journal.</translation>
+    </message>
+    <message>
+        <source>No backup was kept, as the journal is off.</source>
+        <translation>Keine Sicherung aufbewahrt, da das Journal abgeschaltet ist.</translation>
     </message>
 </context>
 <context>

@@ -1409,10 +1409,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>Rien n&apos;a été écrit : %1</translation>
     </message>
     <message>
-        <source>Write complete; the unit&apos;s previous configuration is in the journal.</source>
-        <translation>Écriture terminée ; la configuration précédente de l&apos;appareil est dans le journal.</translation>
-    </message>
-    <message>
         <source>The unit&apos;s configuration is kept in the journal.</source>
         <translation>La configuration de l&apos;appareil est conservée dans le journal.</translation>
     </message>
@@ -1479,12 +1475,20 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>La fenêtre et %1 diffèrent par ces valeurs.</translation>
     </message>
     <message>
-        <source>Write complete; no backup was kept, as the journal is off.</source>
-        <translation>Écriture terminée ; aucune sauvegarde conservée, car le journal est désactivé.</translation>
+        <source>The file holds phone numbers 1-16 only; 17-32 are not compared.</source>
+        <translation>Le fichier ne contient que les numéros 1 à 16 ; 17 à 32 ne sont pas comparés.</translation>
     </message>
     <message>
-        <source>Write complete, but the journal is not working (see the status bar): the unit&apos;s previous configuration may not be kept.</source>
-        <translation>Écriture terminée, mais le journal ne fonctionne pas (voir la barre d&apos;état) : la configuration précédente de l&apos;appareil n&apos;est peut-être pas conservée.</translation>
+        <source>The journal is not working (see the status bar): the unit&apos;s previous configuration may not be kept.</source>
+        <translation>Le journal ne fonctionne pas (voir la barre d&apos;état) : la configuration précédente de l&apos;appareil n&apos;est peut-être pas conservée.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s previous configuration is in the journal.</source>
+        <translation>La configuration précédente de l&apos;appareil est dans le journal.</translation>
+    </message>
+    <message>
+        <source>No backup was kept, as the journal is off.</source>
+        <translation>Aucune sauvegarde conservée, car le journal est désactivé.</translation>
     </message>
 </context>
 <context>
