@@ -3,6 +3,7 @@
 // uses (backup, write, read-back, compare, journal), on the window's own open port.
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -249,9 +250,7 @@ void frmMain::reportRun(const RunEnd& end) {
 void frmMain::showDifferences(const ConfigurationSet& other, int phoneCount,
                               const QString& otherName, const QString& heading) {
     safety::CompareDialog dialog(configuration(), other, phoneCount, otherName, this);
-    dialog.setHeading(dialog.differenceCount() == 0
-                          ? tr("The window and %1 hold the same values.").arg(otherName)
-                          : heading);
+    dialog.setHeading(heading);
     if (dialog.exec() != QDialog::Accepted || transferActive()) return;
     contents.replacing(configuration(), WindowContents::Undo::Take);
     applyConfiguration(dialog.takenValues());
@@ -279,18 +278,19 @@ void frmMain::compareWithFile() {
     const QString path = chooseFile(FileKind::Open);
     if (path.isEmpty()) return;
     const ConfigDocument document = ConfigDocument::load(path);
-    const QString name = QFileInfo(path).fileName();
     if (!document.ok) {
-        QMessageBox::warning(
-            this, tr("Compare with File"),
-            tr("%1 cannot be compared: %2")
-                .arg(escape::unprintable(name), escape::unprintable(document.error)));
+        QMessageBox::warning(this, tr("Compare with File"),
+                             tr("%1 cannot be compared: %2")
+                                 .arg(escape::unprintable(QDir::toNativeSeparators(path)),
+                                      escape::unprintable(document.error)));
         return;
     }
-    QString heading =
-        tr("The window and %1 differ in these values.").arg(escape::unprintable(name));
+    const QString shown = escape::unprintable(QFileInfo(path).fileName());
+    QString heading = differingValues(configuration(), document.set, document.phoneCount).isEmpty()
+                          ? tr("The window and %1 hold the same values.").arg(shown)
+                          : tr("The window and %1 differ in these values.").arg(shown);
     if (!document.holdsAllPhones())
         heading += QLatin1Char(' ') +
                    tr("The file holds phone numbers 1-16 only; 17-32 are not compared.");
-    showDifferences(document.set, document.phoneCount, escape::unprintable(name), heading);
+    showDifferences(document.set, document.phoneCount, shown, heading);
 }
