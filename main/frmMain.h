@@ -9,7 +9,6 @@
 
 #include "ConfigurationSet.h"
 #include "PortComboBox.h"
-#include "UnitRun.h"
 #include "UnitSession.h"
 #include "WindowContents.h"
 
@@ -30,6 +29,14 @@ class frmProgress;
 namespace journal {
 class Journal;
 }
+namespace provision {
+struct RunInput;
+class UnitRun;
+}  // namespace provision
+namespace safety {
+enum class Operation;
+struct RunEnd;
+}  // namespace safety
 
 // The main window. Like the forms it is modelled on, its controls are its state: the slave ID
 // is the selection of cmbSlaveID, the phone numbers are the texts of txtPhoneNo, and the two
@@ -157,8 +164,7 @@ private:
     QString communicationAdvice(bool lost) const;  // where it failed and what to try
     bool confirmBlankWrite();                      // true when the user wants it written
     bool confirmCloseDuringTransfer();             // true: close anyway
-    struct RunEnd;
-    void noteTransfer(const RunEnd& end);
+    void noteTransfer(const safety::RunEnd& end);
     ConfigurationSet startValues;  // what the window holds when it opens
     QString lostReason;            // the last line loss: why and when
     QTime lostAt;
@@ -198,33 +204,23 @@ private:
     QAction* writeAction = nullptr;
 
     // ---- safety nets: every unit operation as one engine run (frmMain_safety.cpp) ----------
-    enum class Operation { None, Read, Write, Verify, CompareUnit, BackUp };
-    // How a run ended, kept for the boxes shown after its progress window has closed.
-    struct RunEnd {
-        Operation op = Operation::None;
-        provision::RunResult result;
-        provision::UnitRun::Step step = provision::UnitRun::Step::Read;
-        UnitSession::Outcome last = UnitSession::Outcome::Completed;  // of its last procedure
-        int done = 0, count = 0;                                      // of its last procedure
-        ConfigurationSet unit;  // what its last read brought in
-    };
     void buildSafetyMenu(QMenu* unit, QMenu* file);
     void buildJournalLabel();  // the status bar's journal state, after the contents
     void refreshSafetyActions();
-    provision::RunInput runInput(provision::RunInput::Mode mode) const;
+    provision::RunInput runInput() const;  // for every mode; the caller sets the mode
     bool backupWanted() const;
-    void startRun(Operation op, const provision::RunInput& input);
+    void startRun(safety::Operation op, const provision::RunInput& input);
     void onRunStep();
     void onRunFinished();
-    QString runStatusText(const RunEnd& end) const;
-    QString writeStatusText(const RunEnd& end) const;
-    QString checkedStatusText(const RunEnd& end) const;
-    void reportRun(const RunEnd& end);
-    void reportCommunication(const RunEnd& end);
+    QString runStatusText(const safety::RunEnd& end) const;
+    QString writeStatusText(const safety::RunEnd& end) const;
+    QString checkedStatusText(const safety::RunEnd& end) const;
+    void reportRun(const safety::RunEnd& end);
+    void reportCommunication(const safety::RunEnd& end);
     void showDifferences(const ConfigurationSet& other, int phoneCount, const QString& otherName,
                          const QString& heading);
     void showJournalState(const QString& warning = {});
-    Operation operation = Operation::None;
+    safety::Operation operation{};      // None
     provision::UnitRun* run = nullptr;  // the operation under way; it borrows `session`
     UnitSession::Outcome lastOutcome = UnitSession::Outcome::Completed;  // of its last step
     QString activity;  // what the progress window says the run is doing

@@ -17,11 +17,15 @@
 #include <QTime>
 
 #include "Journal.h"
+#include "RunEnd.h"
 #include "SerialLink.h"
 #include "UnitRun.h"
 #include "UnitSession.h"
 #include "frmMain.h"
 #include "frmProgress.h"
+
+using safety::Operation;
+using safety::RunEnd;
 
 namespace {
 
@@ -138,7 +142,9 @@ void frmMain::cmdDeviceRead_Click() {
     if (transferActive() || !FrameFunction->isEnabled() || !confirmDiscard()) return;
     selectPage(1);
     contents.replacing(configuration(), WindowContents::Undo::Read);
-    startRun(Operation::Read, runInput(provision::RunInput::Mode::Read));
+    provision::RunInput input = runInput();
+    input.mode = provision::RunInput::Mode::Read;  // into the window, saved nowhere
+    startRun(Operation::Read, input);
 }
 
 void frmMain::cmdDeviceWrite_Click() {
@@ -149,7 +155,8 @@ void frmMain::cmdDeviceWrite_Click() {
         return;
     }
     if (configuration() == startValues && !confirmBlankWrite()) return;
-    provision::RunInput input = runInput(provision::RunInput::Mode::Write);
+    provision::RunInput input = runInput();
+    input.mode = provision::RunInput::Mode::Write;
     // The controls are locked for the whole run, so this equals what the window shows until
     // the write ends.
     input.document.set = configuration();

@@ -16,13 +16,22 @@
 #include "ConfigDocument.h"
 #include "Escape.h"
 #include "Journal.h"
+#include "RunEnd.h"
 #include "frmMain.h"
 #include "frmProgress.h"
+
+using safety::Operation;
+using safety::RunEnd;
 
 namespace {
 
 using Mode = provision::RunInput::Mode;
 using Step = provision::UnitRun::Step;
+
+provision::RunInput withMode(provision::RunInput input, Mode mode) {
+    input.mode = mode;
+    return input;
+}
 
 QAction* named(QAction* action, const char* name) {
     action->setObjectName(QLatin1String(name));
@@ -100,9 +109,8 @@ void frmMain::showJournalState(const QString& warning) {
     box->show();
 }
 
-provision::RunInput frmMain::runInput(provision::RunInput::Mode mode) const {
+provision::RunInput frmMain::runInput() const {
     provision::RunInput input;
-    input.mode = mode;
     input.intervalMs = session->interval();
     input.log = trafficLog;
     input.journal = journal;
@@ -260,17 +268,17 @@ void frmMain::showDifferences(const ConfigurationSet& other, int phoneCount,
 
 void frmMain::verifyUnit() {
     if (transferActive() || !FrameFunction->isEnabled()) return;
-    startRun(Operation::Verify, runInput(Mode::Verify));
+    startRun(Operation::Verify, withMode(runInput(), Mode::Verify));
 }
 
 void frmMain::compareWithUnit() {
     if (transferActive() || !FrameFunction->isEnabled()) return;
-    startRun(Operation::CompareUnit, runInput(Mode::Verify));
+    startRun(Operation::CompareUnit, withMode(runInput(), Mode::Verify));
 }
 
 void frmMain::backUpUnit() {
     if (transferActive() || !FrameFunction->isEnabled() || !journal) return;
-    startRun(Operation::BackUp, runInput(Mode::Backup));
+    startRun(Operation::BackUp, withMode(runInput(), Mode::Backup));
 }
 
 void frmMain::compareWithFile() {
