@@ -104,28 +104,68 @@ ConfigDocument ConfigDocument::load(const QString& path) {
     return parse(bytes);
 }
 
+void Difference::copy(const ConfigurationSet& from, ConfigurationSet* to) const {
+    switch (item) {
+        case Item::SlaveId:
+            to->slaveId = from.slaveId;
+            break;
+        case Item::Phone:
+            to->phoneNo[size_t(index)] = from.phoneNo[size_t(index)];
+            break;
+        case Item::Enabled:
+            to->channelEnable[size_t(index)] = from.channelEnable[size_t(index)];
+            break;
+        case Item::Message:
+            to->channelMessage[size_t(index)] = from.channelMessage[size_t(index)];
+            break;
+    }
+}
+
+QList<Difference> differingValues(const ConfigurationSet& left, const ConfigurationSet& right,
+                                  int phoneCount) {
+    using Item = Difference::Item;
+    QList<Difference> found;
+    if (left.slaveId != right.slaveId) found.append({Item::SlaveId, 0});
+    for (int k = 0; k < qBound(0, phoneCount, ConfigurationSet::PhoneCount); ++k)
+        if (left.phoneNo[size_t(k)] != right.phoneNo[size_t(k)]) found.append({Item::Phone, k});
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
+        if (left.enabled(i) != right.enabled(i)) found.append({Item::Enabled, i});
+        if (left.channelMessage[size_t(i)] != right.channelMessage[size_t(i)])
+            found.append({Item::Message, i});
+    }
+    return found;
+}
+
 QStringList differences(const ConfigurationSet& left, const ConfigurationSet& right,
                         int phoneCount) {
-    QStringList lines;
-    if (left.slaveId != right.slaveId)
-        lines << QStringLiteral("slave-id: %1 -> %2").arg(left.slaveId).arg(right.slaveId);
-    for (int k = 0; k < qBound(0, phoneCount, ConfigurationSet::PhoneCount); ++k)
-        if (left.phoneNo[k] != right.phoneNo[k])
-            lines << QStringLiteral("phone %1: %2 -> %3")
-                         .arg(k + 1)
-                         .arg(ConfigJson::literal(left.phoneNo[k]),
-                              ConfigJson::literal(right.phoneNo[k]));
+    using Item = Difference::Item;
     auto yesNo = [](bool on) { return on ? QStringLiteral("yes") : QStringLiteral("no"); };
-    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i) {
-        if (left.enabled(i) != right.enabled(i))
-            lines << QStringLiteral("channel %1 enabled: %2 -> %3")
-                         .arg(i + 1)
-                         .arg(yesNo(left.enabled(i)), yesNo(right.enabled(i)));
-        if (left.channelMessage[i] != right.channelMessage[i])
-            lines << QStringLiteral("channel %1 message: %2 -> %3")
-                         .arg(i + 1)
-                         .arg(ConfigJson::literal(left.channelMessage[i]),
-                              ConfigJson::literal(right.channelMessage[i]));
+    QStringList lines;
+    for (const Difference& d : differingValues(left, right, phoneCount)) {
+        const size_t at = size_t(d.index);
+        const int number = d.index + 1;
+        switch (d.item) {
+            case Item::SlaveId:
+                lines << QStringLiteral("slave-id: %1 -> %2").arg(left.slaveId).arg(right.slaveId);
+                break;
+            case Item::Phone:
+                lines << QStringLiteral("phone %1: %2 -> %3")
+                             .arg(number)
+                             .arg(ConfigJson::literal(left.phoneNo[at]),
+                                  ConfigJson::literal(right.phoneNo[at]));
+                break;
+            case Item::Enabled:
+                lines << QStringLiteral("channel %1 enabled: %2 -> %3")
+                             .arg(number)
+                             .arg(yesNo(left.enabled(d.index)), yesNo(right.enabled(d.index)));
+                break;
+            case Item::Message:
+                lines << QStringLiteral("channel %1 message: %2 -> %3")
+                             .arg(number)
+                             .arg(ConfigJson::literal(left.channelMessage[at]),
+                                  ConfigJson::literal(right.channelMessage[at]));
+                break;
+        }
     }
     return lines;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,22 @@ struct ConfigDocument {
     // `path` "-" reads standard input.
     static ConfigDocument load(const QString& path);
 };
+
+// One value that differs between two configurations.
+struct Difference {
+    enum class Item { SlaveId, Phone, Enabled, Message };
+    Item item = Item::SlaveId;
+    int index = 0;  // the phone slot or channel, from 0; 0 for the slave ID
+
+    // The value of `from` into `to`; the rest of `to` stays.
+    void copy(const ConfigurationSet& from, ConfigurationSet* to) const;
+    friend bool operator==(const Difference&, const Difference&) = default;
+};
+
+// Every value that differs between `left` and `right`, phones 1..phoneCount only, in the order
+// of the lines below.
+QList<Difference> differingValues(const ConfigurationSet& left, const ConfigurationSet& right,
+                                  int phoneCount = ConfigurationSet::PhoneCount);
 
 // One line per value that differs between `left` and `right`, phones 1..phoneCount only; names
 // are 1-based and texts JSON string literals:

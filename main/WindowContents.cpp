@@ -23,13 +23,24 @@ void WindowContents::replacing(const ConfigurationSet& held, Undo kind) {
     undoKindHeld = kind;
 }
 
-void WindowContents::read(const QString& port, const QDateTime& at, int done, int count) {
+void WindowContents::read(const QString& port, const QDateTime& at, int done, int count,
+                          bool trusted) {
     now = {Source::Read, port, at, {}, false};
     // What did not arrive is still what the window held before, which the note must say.
     if (done < count)
         now.note = tr("cut short after %1 of %2 exchanges; the rest is as it was before")
                        .arg(done)
                        .arg(count);
+    else if (!trusted)
+        now.note = tr("some replies came late or could not be read; read again");
+}
+
+bool WindowContents::readFrom(const QString& port, const QDateTime& since) const {
+    return now.source == Source::Read && now.where == port && now.at >= since && now.note.isEmpty();
+}
+
+void WindowContents::taken() {
+    now.edits = true;
 }
 
 void WindowContents::loaded(const QString& file, bool phones17To32Kept) {

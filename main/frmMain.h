@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QTime>
 #include <array>
@@ -35,6 +36,14 @@ class Journal;
 namespace traffic {
 class TrafficMonitor;
 }
+namespace provision {
+struct RunInput;
+class UnitRun;
+}  // namespace provision
+namespace safety {
+enum class Operation;
+struct RunEnd;
+}  // namespace safety
 
 // The main window. Like the forms it is modelled on, its controls are its state: the slave ID
 // is the selection of cmbSlaveID, the phone numbers are the texts of the phone frames, and two
@@ -74,6 +83,8 @@ public:
     static constexpr const char* FolderSetting = "fileFolder";
     static constexpr const char* RecentSetting = "recentFiles";
     static constexpr const char* AskDiscardSetting = "askBeforeDiscardingEdits";
+    static constexpr const char* BackUpBeforeSetting = "backUpBeforeWriting";
+    static constexpr const char* VerifyAfterSetting = "verifyAfterWriting";
     static constexpr int RecentCount = 8;
 
     // ---- device link (frmMain_device.cpp) ---------------------------------------------------
@@ -104,7 +115,11 @@ public slots:
     void cmdFileLoad_Click();
     void cmdFileSave_Click();
     void cmdExit_Click();
-    void showHistory();  // one History window, raised when it is open already
+    void showHistory();      // one History window, raised when it is open already
+    void verifyUnit();       // reads the unit and says whether it holds what the window shows
+    void compareWithUnit();  // reads the unit and lists every difference
+    void compareWithFile();
+    void backUpUnit();  // reads the unit into the journal as a backup
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -155,14 +170,12 @@ private:
     QString communicationAdvice(bool lost) const;  // where it failed and what to try
     bool confirmBlankWrite();                      // true when the user wants it written
     bool confirmCloseDuringTransfer();             // true: close anyway
-    void noteTransfer(UnitSession::Outcome outcome);
+    void noteTransfer(const safety::RunEnd& end);
     ConfigurationSet startValues;  // what the window holds when it opens
     QString lostReason;            // the last line loss: why and when
     QTime lostAt;
     void showLinkState(bool connected);
-    void startProcedure(bool write);
     void wireSession();  // the window's side of every read and write
-    void onProcedureFinished(UnitSession::Outcome outcome);
     void onLinkLost();
     void lockControls();
     void unlockControls();
@@ -206,4 +219,35 @@ private:
     traffic::TrafficMonitor* trafficMonitor = nullptr;  // made when first asked for; then kept
     void showTrafficMonitor();
     HistoryWindow* historyWindow = nullptr;
+
+    // ---- safety nets: every unit operation as one engine run (frmMain_safety.cpp) ----------
+    void buildSafetyMenu(QMenu* unit, QMenu* file);
+    void buildJournalLabel();  // the status bar's journal state, after the contents
+    void refreshSafetyActions();
+    provision::RunInput runInput() const;  // for every mode; the caller sets the mode
+    bool backupWanted() const;
+    void startRun(safety::Operation op, const provision::RunInput& input);
+    void onRunStep();
+    void onRunFinished();
+    QString runStatusText(const safety::RunEnd& end) const;
+    QString writeStatusText(const safety::RunEnd& end) const;
+    QString checkedStatusText(const safety::RunEnd& end) const;
+    void reportRun(const safety::RunEnd& end);
+    void reportCommunication(const safety::RunEnd& end);
+    void showDifferences(const ConfigurationSet& other, int phoneCount, const QString& otherName,
+                         const QString& heading);
+    void showJournalState(const QString& warning = {});
+    safety::Operation operation{};      // None
+    provision::UnitRun* run = nullptr;  // the operation under way; it borrows `session`
+    UnitSession::Outcome lastOutcome = UnitSession::Outcome::Completed;  // of its last step
+    QString activity;       // what the progress window says the run is doing
+    QDateTime connectedAt;  // a read since then is known to be of the unit on the line now
+    QLabel* lblJournal = nullptr;
+    bool journalWarned = false;  // the journal has reported a failure in this run of the program
+    QAction* verifyAction = nullptr;
+    QAction* compareUnitAction = nullptr;
+    QAction* backUpNowAction = nullptr;
+    QAction* backUpBeforeAction = nullptr;
+    QAction* verifyAfterAction = nullptr;
+    QAction* compareFileAction = nullptr;
 };

@@ -16,10 +16,16 @@
 #include <QStatusBar>
 #include <QTime>
 
+#include "Journal.h"
+#include "RunEnd.h"
 #include "SerialLink.h"
+#include "UnitRun.h"
 #include "UnitSession.h"
 #include "frmMain.h"
 #include "frmProgress.h"
+
+using safety::Operation;
+using safety::RunEnd;
 
 namespace {
 
@@ -55,15 +61,21 @@ void frmMain::setProtocolInterval(int ms) {
 }
 
 void frmMain::setJournal(journal::Journal* journalInUse) {
+    if (journal) disconnect(journal, nullptr, this, nullptr);
     journal = journalInUse;
+    if (journal)
+        connect(journal, &journal::Journal::warning, this,
+                [this](const QString& text) { showJournalState(text); });
+    showJournalState(journal ? journal->openError() : QString());
+    refreshContents();
 }
 
 bool frmMain::transferActive() const {
-    return session->busy();
+    return run || session->busy();
 }
 
 bool frmMain::prepareClose() {
-    if (session->busy()) {
+    if (transferActive()) {
         closeAfterTransfer = true;
         session->stop();
         return false;
@@ -83,11 +95,12 @@ void frmMain::showLinkState(bool connected) {
 }
 
 void frmMain::cmdConnect_Click() {
-    if (session->busy()) return;  // the button is disabled during a transfer; never close under one
+    if (transferActive()) return;  // disabled during a transfer; never close under one
     if (!session->isOpen()) {
         const QString device = SerialLink::deviceNameFor(Frame1->portText(), portIndex() + 1,
                                                          SerialLink::hostPlatform());
         if (session->open(device)) {
+            connectedAt = QDateTime::currentDateTime();
             QSettings().setValue(QLatin1String(PortSetting), Frame1->portText().trimmed());
             showLinkState(true);
             Frame1->setLamp(LinkBox::Lamp::Connected);
@@ -110,21 +123,30 @@ void frmMain::onLinkLost() {
 }
 
 void frmMain::cmdDeviceRead_Click() {
-    if (session->busy() || !FrameFunction->isEnabled() || !confirmDiscard()) return;
+    if (transferActive() || !FrameFunction->isEnabled() || !confirmDiscard()) return;
     selectPage(1);
     contents.replacing(configuration(), WindowContents::Undo::Read);
-    startProcedure(false);
+    provision::RunInput input = runInput();
+    input.mode = provision::RunInput::Mode::Read;  // into the window, saved nowhere
+    startRun(Operation::Read, input);
 }
 
 void frmMain::cmdDeviceWrite_Click() {
-    if (session->busy() || !FrameFunction->isEnabled()) return;
+    if (transferActive() || !FrameFunction->isEnabled()) return;
     if (slaveId() < 0) {
         QMessageBox::warning(this, tr("Write to Device"),
                              tr("Select a slave ID from the list before writing."));
         return;
     }
     if (configuration() == startValues && !confirmBlankWrite()) return;
-    startProcedure(true);
+    provision::RunInput input = runInput();
+    input.mode = provision::RunInput::Mode::Write;
+    // The controls are locked for the whole run, so this equals what the window shows until
+    // the write ends.
+    input.document.set = configuration();
+    input.backup = backupWanted();
+    input.verifyAfterWrite = verifyAfterAction->isChecked();
+    startRun(Operation::Write, input);
 }
 
 bool frmMain::confirmBlankWrite() {
@@ -151,25 +173,15 @@ QString frmMain::communicationAdvice(bool lost) const {
         .arg(port, QLocale().toString(lostAt, QLocale::LongFormat), lostReason, tries);
 }
 
-void frmMain::startProcedure(bool write) {
-    closeAfterTransfer = false;
-    lockControls();
-    // The controls are locked for the whole transfer, so this equals what the window shows
-    // until the write ends.
-    if (write)
-        session->startWrite(configuration());
-    else
-        session->startRead();
-}
-
 void frmMain::wireSession() {
+    // One progress window for the whole run: each step probes again and says what it does.
     connect(session, &UnitSession::probeAccepted, this, [this](const QString& model) {
-        const bool write = session->kind() == UnitSession::Kind::Write;
-        progress = new frmProgress(this);
-        progress->show();
+        if (!progress) {
+            progress = new frmProgress(this);
+            progress->show();
+        }
         progress->setModelText(model);
-        progress->setActivityText(write ? tr("Writing to device ...")
-                                        : tr("Reading from device ..."));
+        progress->setActivityText(activity);
     });
     connect(session, &UnitSession::progress, this, [this](int done) {
         if (progress) progress->setProgress(session->shownProgress(done));
@@ -181,10 +193,14 @@ void frmMain::wireSession() {
         lostReason = reason;
         lostAt = QTime::currentTime();
     });
-    connect(session, &UnitSession::slaveIdRead, this,
-            [this](int id) { cmbSlaveID->setCurrentIndex(id); });
+    // Only a read into the window shows what arrives; a backup, a verify or a read-back only
+    // looks at the unit.
+    connect(session, &UnitSession::slaveIdRead, this, [this](int id) {
+        if (operation == Operation::Read) cmbSlaveID->setCurrentIndex(id);
+    });
     connect(session, &UnitSession::enableFlagsRead, this,
             [this](const CommandSet::EnableFlags& flags) {
+                if (operation != Operation::Read) return;
                 for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
                     ChannelEnable[i] = flags[i] == FlagTrue ? FlagTrue : FlagFalse;
                 // Each box change stores into the page current at that moment, so set the
@@ -192,19 +208,32 @@ void frmMain::wireSession() {
                 for (int s = 0; s < Slots; ++s)
                     Frame2->setChecked(s, ChannelEnable[channelIndex(s)] == FlagTrue);
             });
-    connect(session, &UnitSession::phoneNoRead, this,
-            [this](int slot, const QString& text) { setPhoneNumber(slot, text); });
-    connect(session, &UnitSession::messageRead, this,
-            [this](int index, const QString& text) { ChannelMessage[index] = text; });
-    connect(session, &UnitSession::finished, this, &frmMain::onProcedureFinished);
+    connect(session, &UnitSession::phoneNoRead, this, [this](int slot, const QString& text) {
+        if (operation == Operation::Read) setPhoneNumber(slot, text);
+    });
+    connect(session, &UnitSession::messageRead, this, [this](int index, const QString& text) {
+        if (operation == Operation::Read) ChannelMessage[index] = text;
+    });
+    // Connected before any run's own handler, so the run's end finds its last outcome here.
+    connect(session, &UnitSession::finished, this,
+            [this](UnitSession::Outcome outcome) { lastOutcome = outcome; });
 }
 
-void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
-    using Outcome = UnitSession::Outcome;
-    noteTransfer(outcome);
+void frmMain::onRunFinished() {
+    RunEnd end{operation,
+               run->result(),
+               run->currentStep(),
+               lastOutcome,
+               session->exchangesDone(),
+               session->exchangeCount(),
+               session->configuration()};
+    run->deleteLater();  // still inside its signal
+    run = nullptr;
+    operation = Operation::None;
+    noteTransfer(end);
     // Also after a read cut short: the messages that did arrive are in ChannelMessage, and the
     // labels must show them, or an edit would start from the old text.
-    if (session->kind() == UnitSession::Kind::Read) {
+    if (end.op == Operation::Read) {
         for (int s = 0; s < Slots; ++s)
             showMessage(s);
     }
@@ -217,61 +246,54 @@ void frmMain::onProcedureFinished(UnitSession::Outcome outcome) {
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
     }
-    if (outcome == Outcome::ProbeFailed || outcome == Outcome::LinkLost) {
-        // Shown from the event loop, not from inside the port's or the timer's signal.
-        QMetaObject::invokeMethod(
-            this,
-            [this, outcome] {
-                QMessageBox box(QMessageBox::Warning, tr("Communication Error"),
-                                tr("Cannot communicate with device"), QMessageBox::Ok, this);
-                box.setInformativeText(communicationAdvice(outcome == Outcome::LinkLost));
-                box.exec();
-            },
-            Qt::QueuedConnection);
-    } else if (outcome == Outcome::LogFailed) {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                QMessageBox::warning(this, tr("Communication Error"),
-                                     tr("The traffic log could not be written, so the transfer "
-                                        "stopped. Check the disk or start without --log."));
-            },
-            Qt::QueuedConnection);
-    }
-    if (session->kind() == UnitSession::Kind::Read && session->slippedReplies() > 0)
+    // Shown from the event loop, not from inside the port's or the timer's signal.
+    QMetaObject::invokeMethod(
+        this, [this, end] { reportRun(end); }, Qt::QueuedConnection);
+    if (end.op == Operation::Read && session->slippedReplies() > 0)
         showSlipNote(this, session->slippedReplies());
 }
 
-// The status bar and the contents learn how the transfer ended.
-void frmMain::noteTransfer(UnitSession::Outcome outcome) {
-    const bool read = session->kind() == UnitSession::Kind::Read;
-    const bool whole = outcome == UnitSession::Outcome::Completed;
-    const int done = session->exchangesDone(), count = session->exchangeCount();
-    if (read && outcome == UnitSession::Outcome::ProbeFailed)
+void frmMain::reportCommunication(const RunEnd& end) {
+    using Outcome = UnitSession::Outcome;
+    if (end.last == Outcome::LogFailed) {
+        QMessageBox::warning(this, tr("Communication Error"),
+                             tr("The traffic log could not be written, so the transfer "
+                                "stopped. Check the disk or start without --log."));
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, tr("Communication Error"),
+                    tr("Cannot communicate with device"), QMessageBox::Ok, this);
+    box.setInformativeText(communicationAdvice(end.last == Outcome::LinkLost));
+    box.exec();
+}
+
+// The status bar and the contents learn how the run ended.
+void frmMain::noteTransfer(const RunEnd& end) {
+    using Outcome = UnitSession::Outcome;
+    const QDateTime now = QDateTime::currentDateTime();
+    const bool whole = end.last == Outcome::Completed;
+    if (end.op == Operation::Read && end.last == Outcome::ProbeFailed)
         contents.takeUndo();  // nothing arrived; the window and its state are as they were
-    else if (read)
-        contents.read(session->deviceName(), QDateTime::currentDateTime(), whole ? count : done,
-                      count);
-    else if (whole)
-        contents.written(session->deviceName(), QDateTime::currentDateTime());
-    const QString result =
-        whole  ? (read ? tr("Read complete.") : tr("Write complete."))
-        : read ? tr("Read stopped after %1 of %2 exchanges.").arg(done).arg(count)
-               : tr("Write stopped after %1 of %2 exchanges: the unit is half-written; write "
-                    "again.")
-                     .arg(done)
-                     .arg(count);
-    statusBar()->showMessage(result, 15000);
+    else if (end.op == Operation::Read)
+        contents.read(session->deviceName(), now, whole ? end.count : end.done, end.count,
+                      end.result.code == provision::Done);
+    else if (end.op == Operation::Write && (end.step == provision::UnitRun::Step::VerifyRead ||
+                                            (end.step == provision::UnitRun::Step::Write && whole)))
+        contents.written(session->deviceName(), now);
+    statusBar()->showMessage(runStatusText(end), 15000);
 }
 
 bool frmMain::confirmCloseDuringTransfer() {
+    // A backup, a verify or a read-back changes neither the unit nor the window.
     const bool write = session->kind() == UnitSession::Kind::Write;
-    QMessageBox box(QMessageBox::Warning, tr("Transfer Running"),
-                    write ? tr("A write is running. A write cut short leaves the unit "
-                               "half-written: part old, part new configuration.")
-                          : tr("A read is running. A read cut short leaves the window part "
-                               "old, part new."),
-                    QMessageBox::Close, this);
+    const QString text = write ? tr("A write is running. A write cut short leaves the unit "
+                                    "half-written: part old, part new configuration.")
+                         : operation == Operation::Read
+                             ? tr("A read is running. A read cut short leaves the window part "
+                                  "old, part new.")
+                             : tr("The unit is being read. Closing stops the read; the unit and "
+                                  "the window stay as they are.");
+    QMessageBox box(QMessageBox::Warning, tr("Transfer Running"), text, QMessageBox::Close, this);
     box.setObjectName(QStringLiteral("closeQuestion"));
     box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
     QPushButton* wait = box.addButton(tr("Wait"), QMessageBox::RejectRole);

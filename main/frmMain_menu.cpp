@@ -61,6 +61,14 @@ void frmMain::buildMenus() {
         unit->addAction(tr("&Read from Device"), Qt::Key_F5, this, &frmMain::cmdDeviceRead_Click);
     writeAction =
         unit->addAction(tr("&Write to Device"), Qt::Key_F6, this, &frmMain::cmdDeviceWrite_Click);
+    buildSafetyMenu(unit, file);
+    unit->addSeparator();
+    // A backup costs nothing after a read, which the journal holds already; a plain write
+    // without the read-back shows no more boxes than before.
+    backUpBeforeAction = addOption(unit, tr("Back Up Be&fore Writing"), BackUpBeforeSetting, true);
+    backUpBeforeAction->setObjectName(QStringLiteral("actBackUpBefore"));
+    verifyAfterAction = addOption(unit, tr("Verify &After Writing"), VerifyAfterSetting, false);
+    verifyAfterAction->setObjectName(QStringLiteral("actVerifyAfter"));
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("menuView"));
@@ -84,6 +92,7 @@ void frmMain::buildMenus() {
     lblContents = new QLabel(this);
     lblContents->setObjectName(QStringLiteral("lblContents"));
     statusBar()->addWidget(lblContents, 1);
+    buildJournalLabel();
     statusBar()->setSizeGripEnabled(false);
     refreshContents();
 }
@@ -94,6 +103,7 @@ void frmMain::refreshContents() {
     using Undo = WindowContents::Undo;
     undoAction->setText(contents.undoKind() == Undo::Read   ? tr("&Undo Read")
                         : contents.undoKind() == Undo::Load ? tr("&Undo Load")
+                        : contents.undoKind() == Undo::Take ? tr("&Undo Take Values")
                                                             : tr("&Undo"));
     undoAction->setEnabled(contents.undoKind() != Undo::None && !session->busy());
     // The menu follows the buttons it stands for (off with their frame while unconnected).
@@ -101,6 +111,7 @@ void frmMain::refreshContents() {
     connectAction->setEnabled(Frame1->connectButton()->isEnabled());
     readAction->setEnabled(cmdDeviceRead->isEnabled());
     writeAction->setEnabled(cmdDeviceWrite->isEnabled());
+    refreshSafetyActions();
 }
 
 void frmMain::contentsEdited() {

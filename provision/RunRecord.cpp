@@ -17,6 +17,8 @@ journal::Action actionOf(RunInput::Mode mode) {
             return journal::Action::Write;
         case RunInput::Mode::Restore:
             return journal::Action::Restore;
+        case RunInput::Mode::Backup:
+            return journal::Action::Backup;
         case RunInput::Mode::Verify:
             break;
     }

@@ -30,8 +30,13 @@ bool saveJson(const QString& path, const ConfigurationSet& set, QString* error) 
 }  // namespace
 
 UnitRun::UnitRun(const RunInput& input, const QString& port, QObject* parent)
-    : QObject(parent), input(input), session(new UnitSession) {
+    : QObject(parent), input(input), owned(new UnitSession), session(owned.get()) {
     outcome.port = port;
+}
+
+UnitRun::UnitRun(const RunInput& input, UnitSession* session, QObject* parent)
+    : QObject(parent), input(input), session(session) {
+    outcome.port = session->deviceName();
 }
 
 UnitRun::~UnitRun() = default;
@@ -43,8 +48,10 @@ QString UnitRun::outputPath(const QString& pattern, const QString& port) {
 
 void UnitRun::start() {
     clock.start();
-    if (!session->open(outcome.port))
+    if (owned && !session->open(outcome.port))
         return finish(PortFailed, Text::tr("cannot open: %1").arg(session->errorString()));
+    if (!session->isOpen() || session->busy())
+        return finish(PortFailed, Text::tr("the line is not open or is busy"));
     session->setInterval(input.intervalMs);
     session->setTrafficLog(input.log);
     connectSession();
@@ -58,6 +65,8 @@ void UnitRun::start() {
             sent = input.document.set;
             if (input.backup) return run(Step::Backup);
             return startSending();
+        case RunInput::Mode::Backup:
+            return run(Step::Backup);
     }
 }
 
@@ -74,7 +83,7 @@ void UnitRun::startSending() {
 }
 
 void UnitRun::connectSession() {
-    UnitSession* s = session.get();
+    UnitSession* s = session;
     connect(s, &UnitSession::probeAccepted, this,
             [this](const QString& model) { outcome.model = model; });
     connect(s, &UnitSession::lost, this, [this](const QString& reason) { lostReason = reason; });
@@ -188,6 +197,7 @@ QString UnitRun::writtenText(const QString& text) const {
 void UnitRun::finishBackup() {
     outcome.backup = session->configuration();
     if (!input.backupDir.isEmpty() && !saveBackup()) return;
+    if (input.mode == RunInput::Mode::Backup) return finish(Done, Text::tr("backed up"));
     outcome.durationMs = clock.elapsed();
     if (input.journal) input.journal->append(backupRecord(input, outcome));
     clock.restart();  // the write's record times the write alone
@@ -221,6 +231,7 @@ void UnitRun::finishVerify() {
 
 void UnitRun::finishRead() {
     outcome.configuration = session->configuration();
+    if (input.outputPattern.isEmpty()) return finish(Done, Text::tr("read"));
     const QString path = outputPath(input.outputPattern, outcome.port);
     QString error;
     const bool saved = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
@@ -233,10 +244,10 @@ void UnitRun::finishRead() {
 void UnitRun::finish(RunCode code, const QString& summary) {
     outcome.code = code;
     outcome.summary = summary;
-    if (step == Step::Backup && code == NoUnit)
+    if (step == Step::Backup && code == NoUnit && input.mode != RunInput::Mode::Backup)
         outcome.summary = Text::tr("the backup read failed: %1; nothing was written").arg(summary);
     outcome.durationMs = clock.elapsed();
-    session->close();
+    if (owned) session->close();
     emit progress(code == Done ? Text::tr("done") : Text::tr("failed"), session->exchangesDone(),
                   session->exchangeCount());
     if (input.journal)

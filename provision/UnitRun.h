@@ -21,11 +21,13 @@ namespace provision {
 
 // What to do with one unit.
 struct RunInput {
-    enum class Mode { Read, Write, Verify, Restore };
+    // Backup: the full read alone, kept as a backup record (and file, with a backup folder).
+    enum class Mode { Read, Write, Verify, Restore, Backup };
     Mode mode = Mode::Read;
     int intervalMs = 100;
     TrafficLog* log = nullptr;  // may be shared by several runs; may be null
     // Read: where to save, "{port}" standing for the port's base name; ".json" writes JSON.
+    // Empty: the read is not saved, only recorded (the window shows what it read).
     QString outputPattern;
     // Write, restore and verify: the configuration and which values it holds.
     ConfigDocument document;
@@ -64,7 +66,14 @@ class UnitRun : public QObject {
     Q_OBJECT
 public:
     UnitRun(const RunInput& input, const QString& port, QObject* parent = nullptr);
+    // Drives `session`, which the caller opened and keeps open: the run neither opens nor
+    // closes it, and whoever listens to the session sees every step's traffic and values.
+    UnitRun(const RunInput& input, UnitSession* session, QObject* parent = nullptr);
     ~UnitRun() override;
+
+    enum class Step { Backup, PhoneRead, Write, Read, VerifyRead };
+    // The step under way, or the one the run ended in.
+    Step currentStep() const { return step; }
 
     // finished() follows once, possibly from inside start().
     void start();
@@ -81,8 +90,6 @@ signals:
     void finished();
 
 private:
-    enum class Step { Backup, PhoneRead, Write, Read, VerifyRead };
-
     void connectSession();
     QString stepName() const;
     void run(Step next);
@@ -97,7 +104,8 @@ private:
     void finish(RunCode code, const QString& summary);
 
     const RunInput input;
-    std::unique_ptr<UnitSession> session;
+    std::unique_ptr<UnitSession> owned;  // null when the caller lent its session
+    UnitSession* session;
     Step step = Step::Read;
     ConfigurationSet sent;  // what a write sends: the file, with 17-32 from the unit if need be
     QString lostReason;

@@ -205,15 +205,27 @@ private slots:
                 if (!item->isSeparator())
                     items << menu->text() + " > " + item->text() + " " +
                                  item->shortcut().toString();
-        QCOMPARE(items,
-                 QStringList({"&File > &Load from File... Ctrl+O",
-                              "&File > &Save to File... Ctrl+S", "&File > Save as &JSON... ",
-                              "&File > &Recent Files ", "&File > E&xit Ctrl+Q",
-                              "&Edit > &Undo Ctrl+Z", "&Edit > &Ask Before Discarding Edits ",
-                              "&Unit > &Connect ", "&Unit > &Read from Device F5",
-                              "&Unit > &Write to Device F6", "&View > &Traffic Monitor Ctrl+T",
-                              "&View > &History... Ctrl+H", "&Tools > Provisioning &Station... ",
-                              "&Help > &Manual F1", "&Help > &About Quellix "}));
+        QCOMPARE(items, QStringList({"&File > &Load from File... Ctrl+O",
+                                     "&File > &Save to File... Ctrl+S",
+                                     "&File > Save as &JSON... ",
+                                     "&File > &Compare with File... ",
+                                     "&File > &Recent Files ",
+                                     "&File > E&xit Ctrl+Q",
+                                     "&Edit > &Undo Ctrl+Z",
+                                     "&Edit > &Ask Before Discarding Edits ",
+                                     "&Unit > &Connect ",
+                                     "&Unit > &Read from Device F5",
+                                     "&Unit > &Write to Device F6",
+                                     "&Unit > &Verify Unit against Window ",
+                                     "&Unit > Com&pare with Unit... ",
+                                     "&Unit > &Back Up Unit Now ",
+                                     "&Unit > Back Up Be&fore Writing ",
+                                     "&Unit > Verify &After Writing ",
+                                     "&View > &Traffic Monitor Ctrl+T",
+                                     "&View > &History... Ctrl+H",
+                                     "&Tools > Provisioning &Station... ",
+                                     "&Help > &Manual F1",
+                                     "&Help > &About Quellix "}));
         // Read and Write only with a connected unit; nothing to undo at the start.
         auto action = [this](const QString& text) {
             for (QAction* a : w->findChildren<QAction*>())

@@ -198,6 +198,9 @@ private slots:
         QCOMPARE(i18n::install(QLocale(language)), language != u"en");
 
         frmMain window;
+        // Shown, so the status bar is laid out across the window as a user sees it.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QStringList faults = cutOff(&window);
         window.selectPage(frmMain::Pages);  // the longest channel numbers
         control<QPushButton>(&window, "cmdConnect")->setText(frmMain::tr("Disconnect"));
@@ -223,7 +226,9 @@ private slots:
             shown->grab().save(
                 QStringLiteral("%1/%2_%3.png").arg(folder, shown->objectName(), language));
         frmProgress progress(&window);
-        for (const char* activity : {"Writing to device ...", "Reading from device ..."}) {
+        for (const char* activity :
+             {"Writing to device ...", "Reading from device ...", "Backing up the unit ...",
+              "Reading back what was written ...", "Reading the unit to compare ..."}) {
             progress.setActivityText(frmMain::tr(activity));
             faults << cutOff(&progress);
         }

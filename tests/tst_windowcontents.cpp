@@ -16,7 +16,7 @@ ConfigurationSet setNamed(const QString& name) {
 
 // What the status bar says, the modified mark and the undo, after what a technician does in
 // a row. Steps: "read" (whole), "cut" (a read cut short), "load", "load145" (phones 1-16 only),
-// "edit", "save", "write", "undo".
+// "edit", "take" (values from a comparison), "save", "write", "undo".
 class tst_windowcontents : public QObject {
     Q_OBJECT
 
@@ -54,6 +54,11 @@ private slots:
             none, {});
         row("edit, load, undo: the edit is back", "edit load undo", "Start values; edited since",
             true, none, {});
+        // Values taken from a comparison are edits, yet undoable as one step.
+        row("read, then values taken", "read take", "Read from /dev/ttyUSB0 at 14:02; edited since",
+            true, int(WindowContents::Undo::Take), "before take");
+        row("values taken, then undone", "edit take undo", "Start values; edited since", true, none,
+            {});
         row("saved", "read edit save", "Saved to site.cfg", false, none, {});
         row("written", "load edit write", "Written to /dev/ttyUSB0 at 14:02", false, none, {});
     }
@@ -73,6 +78,10 @@ private slots:
                             reading ? WindowContents::Undo::Read : WindowContents::Undo::Load);
             if (reading) w.read(port, at, step == "cut" ? 40 : 99, 99);
             if (step.startsWith("load")) w.loaded(file, step == "load145");
+            if (step == "take") {
+                w.replacing(setNamed("before take"), WindowContents::Undo::Take);
+                w.taken();
+            }
             if (step == "edit") w.edited();
             if (step == "save") w.saved(file);
             if (step == "write") w.written(port, at);

@@ -470,6 +470,10 @@ und melden Sie sich dann ab und wieder an.</translation>
         <source>Opened %1</source>
         <translation>%1 geöffnet</translation>
     </message>
+    <message>
+        <source>some replies came late or could not be read; read again</source>
+        <translation>einige Antworten kamen zu spät oder waren nicht lesbar; lesen Sie erneut</translation>
+    </message>
 </context>
 <context>
     <name>about</name>
@@ -1014,6 +1018,18 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
         <source>; taking no more units</source>
         <translation>; keine weiteren Einheiten</translation>
     </message>
+    <message>
+        <source>the line is not open or is busy</source>
+        <translation>die Leitung ist nicht offen oder belegt</translation>
+    </message>
+    <message>
+        <source>backed up</source>
+        <translation>gesichert</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>gelesen</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
@@ -1522,6 +1538,172 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>&amp;History...</source>
         <translation>&amp;Verlauf...</translation>
     </message>
+    <message>
+        <source>The unit is being read. Closing stops the read; the unit and the window stay as they are.</source>
+        <translation>Das Gerät wird gelesen. Schließen bricht das Lesen ab; Gerät und Fenster bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Back Up Be&amp;fore Writing</source>
+        <translation>Vor dem Schreiben si&amp;chern</translation>
+    </message>
+    <message>
+        <source>Verify &amp;After Writing</source>
+        <translation>Nach dem Schreiben prü&amp;fen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Take Values</source>
+        <translation>Übernahme &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Verify Unit against Window</source>
+        <translation>Gerät gegen Fenster &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare with Unit...</source>
+        <translation>Mit Gerät ver&amp;gleichen...</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Unit Now</source>
+        <translation>Gerät jetzt sic&amp;hern</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File...</source>
+        <translation>Mit Datei &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>The journal is off, so a backup would be kept nowhere.</source>
+        <translation>Das Journal ist abgeschaltet, eine Sicherung würde also nirgends aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Journal: not recorded</source>
+        <translation>Journal: nichts wird festgehalten</translation>
+    </message>
+    <message>
+        <source>Started with --no-journal, or the journal could not be chosen: nothing done in this window is recorded, and there are no backups.</source>
+        <translation>Mit --no-journal gestartet, oder das Journal ließ sich nicht wählen: nichts, was in diesem Fenster geschieht, wird festgehalten, und es gibt keine Sicherungen.</translation>
+    </message>
+    <message>
+        <source>Journal: %1</source>
+        <translation>Journal: %1</translation>
+    </message>
+    <message>
+        <source>Unit operations and backups are recorded in %1.</source>
+        <translation>Vorgänge an Geräten und Sicherungen werden in %1 festgehalten.</translation>
+    </message>
+    <message>
+        <source>Journal: %1 - not working</source>
+        <translation>Journal: %1 - funktioniert nicht</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>The journal does not work: %1</source>
+        <translation>Das Journal funktioniert nicht: %1</translation>
+    </message>
+    <message>
+        <source>the window</source>
+        <translation>das Fenster</translation>
+    </message>
+    <message>
+        <source>Backing up the unit ...</source>
+        <translation>Gerät wird gesichert ...</translation>
+    </message>
+    <message>
+        <source>Reading back what was written ...</source>
+        <translation>Geschriebenes wird zurückgelesen ...</translation>
+    </message>
+    <message>
+        <source>Reading the unit to compare ...</source>
+        <translation>Gerät wird zum Vergleich gelesen ...</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1</source>
+        <translation>Nichts wurde geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s configuration is kept in the journal.</source>
+        <translation>Die Konfiguration des Geräts ist im Journal gesichert.</translation>
+    </message>
+    <message>
+        <source>The backup failed: %1</source>
+        <translation>Die Sicherung ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Written and verified.</source>
+        <translation>Geschrieben und geprüft.</translation>
+    </message>
+    <message>
+        <source>The unit holds what the window shows.</source>
+        <translation>Das Gerät enthält, was das Fenster zeigt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Written, but %n values differ on reading back.</source>
+        <translation>
+            <numerusform>Geschrieben, aber %n Wert weicht beim Zurücklesen ab.</numerusform>
+            <numerusform>Geschrieben, aber %n Werte weichen beim Zurücklesen ab.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values differ between the unit and the window.</source>
+        <translation>
+            <numerusform>%n Wert unterscheidet sich zwischen Gerät und Fenster.</numerusform>
+            <numerusform>%n Werte unterscheiden sich zwischen Gerät und Fenster.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written, but reading back failed: %1</source>
+        <translation>Geschrieben, aber das Zurücklesen ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The unit could not be read: %1</source>
+        <translation>Das Gerät konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The unit could not be backed up, so nothing was written.</source>
+        <translation>Das Gerät konnte nicht gesichert werden, daher wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Unit on %1</source>
+        <translation>Gerät an %1</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>The window and %1 hold the same values.</source>
+        <translation>Das Fenster und %1 enthalten dieselben Werte.</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be compared: %2</source>
+        <translation>%1 kann nicht verglichen werden: %2</translation>
+    </message>
+    <message>
+        <source>The window and %1 differ in these values.</source>
+        <translation>Das Fenster und %1 unterscheiden sich in diesen Werten.</translation>
+    </message>
+    <message>
+        <source>The file holds phone numbers 1-16 only; 17-32 are not compared.</source>
+        <translation>Die Datei enthält nur die Rufnummern 1-16; 17-32 werden nicht verglichen.</translation>
+    </message>
+    <message>
+        <source>The journal is not working (see the status bar): the unit&apos;s previous configuration may not be kept.</source>
+        <translation>Das Journal funktioniert nicht (siehe Statusleiste): die vorige Konfiguration des Geräts ist womöglich nicht aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s previous configuration is in the journal.</source>
+        <translation>Die vorige Konfiguration des Geräts steht im Journal.</translation>
+    </message>
+    <message>
+        <source>No backup was kept, as the journal is off.</source>
+        <translation>Keine Sicherung aufbewahrt, da das Journal abgeschaltet ist.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -1722,6 +1904,57 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>%1 line %2: port %3 is not among the ports given; row left out</source>
         <translation>%1 Zeile %2: Port %3 ist nicht unter den angegebenen Ports; Zeile ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>safety::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Take these values into the window</source>
+        <translation>Diese Werte ins Fenster ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Slave ID</source>
+        <translation>Slave-ID</translation>
+    </message>
+    <message>
+        <source>Phone %1</source>
+        <translation>Rufnummer %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 enabled</source>
+        <translation>Kanal %1 freigegeben</translation>
+    </message>
+    <message>
+        <source>Channel %1 message</source>
+        <translation>Meldung von Kanal %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
     </message>
 </context>
 <context>

@@ -470,6 +470,10 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>Opened %1</source>
         <translation>%1 ouvert</translation>
     </message>
+    <message>
+        <source>some replies came late or could not be read; read again</source>
+        <translation>certaines réponses sont arrivées en retard ou étaient illisibles ; relisez</translation>
+    </message>
 </context>
 <context>
     <name>about</name>
@@ -1014,6 +1018,18 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
         <source>; taking no more units</source>
         <translation> ; plus aucun nouveau module</translation>
     </message>
+    <message>
+        <source>the line is not open or is busy</source>
+        <translation>la ligne n&apos;est pas ouverte ou est occupée</translation>
+    </message>
+    <message>
+        <source>backed up</source>
+        <translation>sauvegardé</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lu</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
@@ -1522,6 +1538,172 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>&amp;History...</source>
         <translation>&amp;Historique...</translation>
     </message>
+    <message>
+        <source>The unit is being read. Closing stops the read; the unit and the window stay as they are.</source>
+        <translation>L&apos;appareil est en cours de lecture. Fermer arrête la lecture ; l&apos;appareil et la fenêtre restent tels quels.</translation>
+    </message>
+    <message>
+        <source>Back Up Be&amp;fore Writing</source>
+        <translation>Sauvegarder a&amp;vant d&apos;écrire</translation>
+    </message>
+    <message>
+        <source>Verify &amp;After Writing</source>
+        <translation>Vérifier après l&apos;écri&amp;ture</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Take Values</source>
+        <translation>&amp;Annuler la reprise des valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Verify Unit against Window</source>
+        <translation>Vérifier l&apos;appareil par rapport à la &amp;fenêtre</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare with Unit...</source>
+        <translation>Com&amp;parer avec l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Unit Now</source>
+        <translation>&amp;Sauvegarder l&apos;appareil maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File...</source>
+        <translation>C&amp;omparer avec un fichier...</translation>
+    </message>
+    <message>
+        <source>The journal is off, so a backup would be kept nowhere.</source>
+        <translation>Le journal est désactivé : une sauvegarde ne serait conservée nulle part.</translation>
+    </message>
+    <message>
+        <source>Journal: not recorded</source>
+        <translation>Journal : rien n&apos;est enregistré</translation>
+    </message>
+    <message>
+        <source>Started with --no-journal, or the journal could not be chosen: nothing done in this window is recorded, and there are no backups.</source>
+        <translation>Démarré avec --no-journal, ou le journal n&apos;a pas pu être choisi : rien de ce qui est fait dans cette fenêtre n&apos;est enregistré, et il n&apos;y a pas de sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Journal: %1</source>
+        <translation>Journal : %1</translation>
+    </message>
+    <message>
+        <source>Unit operations and backups are recorded in %1.</source>
+        <translation>Les opérations sur les appareils et les sauvegardes sont enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>Journal: %1 - not working</source>
+        <translation>Journal : %1 - ne fonctionne pas</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>The journal does not work: %1</source>
+        <translation>Le journal ne fonctionne pas : %1</translation>
+    </message>
+    <message>
+        <source>the window</source>
+        <translation>la fenêtre</translation>
+    </message>
+    <message>
+        <source>Backing up the unit ...</source>
+        <translation>Sauvegarde de l&apos;appareil ...</translation>
+    </message>
+    <message>
+        <source>Reading back what was written ...</source>
+        <translation>Relecture de ce qui a été écrit ...</translation>
+    </message>
+    <message>
+        <source>Reading the unit to compare ...</source>
+        <translation>Lecture de l&apos;appareil pour comparer ...</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1</source>
+        <translation>Rien n&apos;a été écrit : %1</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s configuration is kept in the journal.</source>
+        <translation>La configuration de l&apos;appareil est conservée dans le journal.</translation>
+    </message>
+    <message>
+        <source>The backup failed: %1</source>
+        <translation>La sauvegarde a échoué : %1</translation>
+    </message>
+    <message>
+        <source>Written and verified.</source>
+        <translation>Écrit et vérifié.</translation>
+    </message>
+    <message>
+        <source>The unit holds what the window shows.</source>
+        <translation>L&apos;appareil contient ce que montre la fenêtre.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Written, but %n values differ on reading back.</source>
+        <translation>
+            <numerusform>Écrit, mais %n valeur diffère à la relecture.</numerusform>
+            <numerusform>Écrit, mais %n valeurs diffèrent à la relecture.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values differ between the unit and the window.</source>
+        <translation>
+            <numerusform>%n valeur diffère entre l&apos;appareil et la fenêtre.</numerusform>
+            <numerusform>%n valeurs diffèrent entre l&apos;appareil et la fenêtre.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Written, but reading back failed: %1</source>
+        <translation>Écrit, mais la relecture a échoué : %1</translation>
+    </message>
+    <message>
+        <source>The unit could not be read: %1</source>
+        <translation>L&apos;appareil n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>The unit could not be backed up, so nothing was written.</source>
+        <translation>L&apos;appareil n&apos;a pas pu être sauvegardé, donc rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Unit on %1</source>
+        <translation>Appareil sur %1</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>The window and %1 hold the same values.</source>
+        <translation>La fenêtre et %1 contiennent les mêmes valeurs.</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Comparer avec un fichier</translation>
+    </message>
+    <message>
+        <source>%1 cannot be compared: %2</source>
+        <translation>%1 ne peut pas être comparé : %2</translation>
+    </message>
+    <message>
+        <source>The window and %1 differ in these values.</source>
+        <translation>La fenêtre et %1 diffèrent par ces valeurs.</translation>
+    </message>
+    <message>
+        <source>The file holds phone numbers 1-16 only; 17-32 are not compared.</source>
+        <translation>Le fichier ne contient que les numéros 1 à 16 ; 17 à 32 ne sont pas comparés.</translation>
+    </message>
+    <message>
+        <source>The journal is not working (see the status bar): the unit&apos;s previous configuration may not be kept.</source>
+        <translation>Le journal ne fonctionne pas (voir la barre d&apos;état) : la configuration précédente de l&apos;appareil n&apos;est peut-être pas conservée.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s previous configuration is in the journal.</source>
+        <translation>La configuration précédente de l&apos;appareil est dans le journal.</translation>
+    </message>
+    <message>
+        <source>No backup was kept, as the journal is off.</source>
+        <translation>Aucune sauvegarde conservée, car le journal est désactivé.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -1588,15 +1770,15 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
     <message>
         <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
-        <translation>%1 n'a pas la forme postgresql://USER@HOST[:PORT]/DATABASE</translation>
+        <translation>%1 n&apos;a pas la forme postgresql://USER@HOST[:PORT]/DATABASE</translation>
     </message>
     <message>
         <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
-        <translation>l'URL du journal ne doit pas contenir de mot de passe ; mettez-le plutôt dans PGPASSWORD ou ~/.pgpass</translation>
+        <translation>l&apos;URL du journal ne doit pas contenir de mot de passe ; mettez-le plutôt dans PGPASSWORD ou ~/.pgpass</translation>
     </message>
     <message>
         <source>the journal URL takes no options after the database name</source>
-        <translation>l'URL du journal n'accepte pas d'options après le nom de la base</translation>
+        <translation>l&apos;URL du journal n&apos;accepte pas d&apos;options après le nom de la base</translation>
     </message>
 </context>
 <context>
@@ -1722,6 +1904,57 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>%1 line %2: port %3 is not among the ports given; row left out</source>
         <translation>%1 ligne %2 : le port %3 ne fait pas partie des ports indiqués ; ligne ignorée</translation>
+    </message>
+</context>
+<context>
+    <name>safety::CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparaison</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Take these values into the window</source>
+        <translation>&amp;Reprendre ces valeurs dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Slave ID</source>
+        <translation>ID esclave</translation>
+    </message>
+    <message>
+        <source>Phone %1</source>
+        <translation>Téléphone %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 enabled</source>
+        <translation>Canal %1 activé</translation>
+    </message>
+    <message>
+        <source>Channel %1 message</source>
+        <translation>Message du canal %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
     </message>
 </context>
 <context>
