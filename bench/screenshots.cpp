@@ -49,7 +49,7 @@ const Shot Shots[] = {
      "frmTrafficMonitor", "traffic-monitor", Shot::Setup::LateReply},
     {"actHistory", QKeySequence(Qt::CTRL | Qt::Key_H), "History...", "frmHistory", "history",
      Shot::Setup::None},
-    {"actCompareUnit", {}, "Compare with Unit...", "CompareDialog", "compare", Shot::Setup::Edit},
+    {"actCompareUnit", {}, "Compare with Unit...", "compareDialog", "compare", Shot::Setup::Edit},
     {"actStation", {}, "Provisioning Station...", "frmStation", "station", Shot::Setup::None},
 };
 
@@ -96,20 +96,18 @@ bool shootOpened(const char* file, const char* objectName, const std::function<v
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         for (QWidget* opened : visibleWindows() - before) {
-            if (taken || qobject_cast<QMenu*>(opened)) continue;
+            // A progress window may come first, while the unit is read for the one wanted.
+            if (taken || opened->objectName() != QLatin1String(objectName)) continue;
             taken = true;
             if (prepare) prepare();
             bench::settle(300);  // its first paint and any content it loads
-            if (opened->objectName() != QLatin1String(objectName))
-                std::printf("%s: the window is called '%s', not '%s'\n", file,
-                            qPrintable(opened->objectName()), objectName);
             camera.take(opened, file);
             opened->close();
         }
     });
     poll.start(50);
     open();
-    const QDeadlineTimer deadline(5000);
+    const QDeadlineTimer deadline(30000);
     while (!taken && !deadline.hasExpired())
         bench::settle(50);
     if (!taken) std::printf("%s: no window opened, skipped\n", file);
@@ -225,8 +223,11 @@ int main(int argc, char* argv[]) {
         delete window.findChild<QMessageBox*>(QStringLiteral("slipNote"));  // not over the picture
     };
     for (const Shot& shot : Shots) {
-        if (shot.setup == Shot::Setup::Edit)
+        if (shot.setup == Shot::Setup::Edit) {
+            // A clean read first: the late reply before leaves values worth reading again.
+            transfer(window, control<QPushButton>(&window, "cmdDeviceRead"));
             control<QLineEdit>(&window, "txtPhoneNo", 0)->setText(QStringLiteral("5550100"));
+        }
         shoot(window, shot, camera,
               shot.setup == Shot::Setup::LateReply ? std::function<void()>(lateReply) : nullptr);
     }

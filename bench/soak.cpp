@@ -588,7 +588,7 @@ void tst_soak::checkSlipNote(const Plan& plan, const Run& read, const Configurat
         SOAK_CHECK((note != nullptr) == (got != plan.unitSet));
         SOAK_CHECK(plan.kind == Fault::None || note != nullptr);
     }
-    if (note) SOAK_CHECK(note->text().contains(QStringLiteral("replies came late")));
+    if (note) SOAK_CHECK(note->text().contains(QStringLiteral("came late")));
     delete note;
 }
 

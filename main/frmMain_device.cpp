@@ -31,8 +31,8 @@ namespace {
 
 QString slipText(int slipped) {
     return QCoreApplication::translate("frmMain",
-                                       "%n replies came late, so some values may be out of "
-                                       "place. Read again.",
+                                       "Replies that came late: %n. Some values may be "
+                                       "out of place; read again.",
                                        nullptr, slipped);
 }
 

@@ -210,9 +210,9 @@ QString frmMain::checkedStatusText(const RunEnd& end) const {
             return written ? tr("Written and verified.")
                            : tr("The unit holds what the window shows.");
         case provision::Differences:
-            return written ? tr("Written, but %n values differ on reading back.", nullptr,
+            return written ? tr("Written, but values differ on reading back: %n.", nullptr,
                                 int(end.result.differences.size()))
-                           : tr("%n values differ between the unit and the window.", nullptr,
+                           : tr("Values that differ between the unit and the window: %n.", nullptr,
                                 int(end.result.differences.size()));
         default:
             break;

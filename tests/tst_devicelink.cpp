@@ -526,7 +526,7 @@ void tst_devicelink::transfers() {
     const auto* note = r.w.findChild<QMessageBox*>(QStringLiteral("slipNote"));
     if (event == "late" || event.isEmpty()) QCOMPARE(note != nullptr, event == "late");
     if (note)
-        QVERIFY2(note->isVisible() && note->text().startsWith("2 replies came late"),
+        QVERIFY2(note->isVisible() && note->text().startsWith("Replies that came late: 2."),
                  qPrintable(note->text()));
     // The status bar says where the window's contents came from, and how far a read got. A
     // read that got no answer leaves the window, and what it says, as they were.

@@ -1298,10 +1298,10 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
         <translation>Die Protokolldatei %1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n replies came late, so some values may be out of place. Read again.</source>
+        <source>Replies that came late: %n. Some values may be out of place; read again.</source>
         <translation>
-            <numerusform>%n Antwort kam zu spät, daher können einzelne Werte am falschen Platz stehen. Lesen Sie erneut.</numerusform>
-            <numerusform>%n Antworten kamen zu spät, daher können einzelne Werte am falschen Platz stehen. Lesen Sie erneut.</numerusform>
+            <numerusform>Zu spät gekommene Antworten: %n. Einzelne Werte können am falschen Platz stehen; lesen Sie erneut.</numerusform>
+            <numerusform>Zu spät gekommene Antworten: %n. Einzelne Werte können am falschen Platz stehen; lesen Sie erneut.</numerusform>
         </translation>
     </message>
     <message>
@@ -1639,17 +1639,17 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <translation>Das Gerät enthält, was das Fenster zeigt.</translation>
     </message>
     <message numerus="yes">
-        <source>Written, but %n values differ on reading back.</source>
+        <source>Written, but values differ on reading back: %n.</source>
         <translation>
-            <numerusform>Geschrieben, aber %n Wert weicht beim Zurücklesen ab.</numerusform>
-            <numerusform>Geschrieben, aber %n Werte weichen beim Zurücklesen ab.</numerusform>
+            <numerusform>Geschrieben, aber beim Zurücklesen abweichende Werte: %n.</numerusform>
+            <numerusform>Geschrieben, aber beim Zurücklesen abweichende Werte: %n.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n values differ between the unit and the window.</source>
+        <source>Values that differ between the unit and the window: %n.</source>
         <translation>
-            <numerusform>%n Wert unterscheidet sich zwischen Gerät und Fenster.</numerusform>
-            <numerusform>%n Werte unterscheiden sich zwischen Gerät und Fenster.</numerusform>
+            <numerusform>Werte, die sich zwischen Gerät und Fenster unterscheiden: %n.</numerusform>
+            <numerusform>Werte, die sich zwischen Gerät und Fenster unterscheiden: %n.</numerusform>
         </translation>
     </message>
     <message>

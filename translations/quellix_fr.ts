@@ -1298,10 +1298,10 @@ Un fichier existant de ce nom reste inchangé.</translation>
         <translation>Impossible d&apos;ouvrir le journal %1 : %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n replies came late, so some values may be out of place. Read again.</source>
+        <source>Replies that came late: %n. Some values may be out of place; read again.</source>
         <translation>
-            <numerusform>%n réponse est arrivée en retard, certaines valeurs peuvent donc être mal placées. Relisez.</numerusform>
-            <numerusform>%n réponses sont arrivées en retard, certaines valeurs peuvent donc être mal placées. Relisez.</numerusform>
+            <numerusform>Réponses arrivées en retard : %n. Certaines valeurs peuvent être mal placées ; relisez.</numerusform>
+            <numerusform>Réponses arrivées en retard : %n. Certaines valeurs peuvent être mal placées ; relisez.</numerusform>
         </translation>
     </message>
     <message>
@@ -1639,17 +1639,17 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>L&apos;appareil contient ce que montre la fenêtre.</translation>
     </message>
     <message numerus="yes">
-        <source>Written, but %n values differ on reading back.</source>
+        <source>Written, but values differ on reading back: %n.</source>
         <translation>
-            <numerusform>Écrit, mais %n valeur diffère à la relecture.</numerusform>
-            <numerusform>Écrit, mais %n valeurs diffèrent à la relecture.</numerusform>
+            <numerusform>Écrit, mais des valeurs diffèrent à la relecture : %n.</numerusform>
+            <numerusform>Écrit, mais des valeurs diffèrent à la relecture : %n.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n values differ between the unit and the window.</source>
+        <source>Values that differ between the unit and the window: %n.</source>
         <translation>
-            <numerusform>%n valeur diffère entre l&apos;appareil et la fenêtre.</numerusform>
-            <numerusform>%n valeurs diffèrent entre l&apos;appareil et la fenêtre.</numerusform>
+            <numerusform>Valeurs qui diffèrent entre l&apos;appareil et la fenêtre : %n.</numerusform>
+            <numerusform>Valeurs qui diffèrent entre l&apos;appareil et la fenêtre : %n.</numerusform>
         </translation>
     </message>
     <message>
