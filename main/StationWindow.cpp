@@ -18,11 +18,13 @@
 #include <QSettings>
 #include <QTimer>
 
+#include "CloseQuestion.h"
 #include "DeviceWatcher.h"
 #include "Escape.h"
 #include "Station.h"
 #include "StationTile.h"
 #include "StationUnit.h"
+#include "UnitOptions.h"
 
 namespace station {
 
@@ -105,10 +107,16 @@ QWidget* StationWindow::buildSetUp() {
     form->addRow(tr("Sheet:"), pathRow(edtSheet, cmdBrowseSheet));
     chkBackup = new QCheckBox(tr("Back Up Before Writing"));
     chkBackup->setObjectName(QStringLiteral("chkBackup"));
-    chkBackup->setChecked(settings.value(QStringLiteral("backUpBeforeWriting"), false).toBool());
+    chkBackup->setChecked(
+        settings
+            .value(QLatin1String(options::BackUpBeforeWriting), options::BackUpBeforeWritingAtFirst)
+            .toBool());
     chkVerify = new QCheckBox(tr("Verify After Writing"));
     chkVerify->setObjectName(QStringLiteral("chkVerify"));
-    chkVerify->setChecked(settings.value(QStringLiteral("verifyAfterWriting"), true).toBool());
+    chkVerify->setChecked(
+        settings
+            .value(QLatin1String(options::VerifyAfterWriting), options::VerifyAfterWritingAtFirst)
+            .toBool());
     form->addRow(chkBackup);
     form->addRow(chkVerify);
     edtPorts = lineEdit("edtPorts");
@@ -327,16 +335,9 @@ void StationWindow::say(const QString& text, bool problem) {
 }
 
 bool StationWindow::confirmCloseWhileRunning() {
-    QMessageBox box(QMessageBox::Warning, tr("Units Running"),
-                    tr("Units are being written. A write cut short leaves its unit half-written: "
-                       "part old, part new configuration."),
-                    QMessageBox::Close, this);
-    box.setObjectName(QStringLiteral("closeQuestion"));
-    box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
-    QPushButton* wait = box.addButton(tr("Wait"), QMessageBox::RejectRole);
-    box.setDefaultButton(wait);
-    box.exec();
-    return box.clickedButton() == box.button(QMessageBox::Close);
+    return askCloseAnyway(this, tr("Units Running"),
+                          tr("Units are being written. A write cut short leaves its unit "
+                             "half-written: part old, part new configuration."));
 }
 
 void StationWindow::closeEvent(QCloseEvent* event) {

@@ -83,8 +83,6 @@ public:
     static constexpr const char* FolderSetting = "fileFolder";
     static constexpr const char* RecentSetting = "recentFiles";
     static constexpr const char* AskDiscardSetting = "askBeforeDiscardingEdits";
-    static constexpr const char* BackUpBeforeSetting = "backUpBeforeWriting";
-    static constexpr const char* VerifyAfterSetting = "verifyAfterWriting";
     static constexpr int RecentCount = 8;
 
     // ---- device link (frmMain_device.cpp) ---------------------------------------------------

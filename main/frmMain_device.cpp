@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QTime>
 
+#include "CloseQuestion.h"
 #include "Journal.h"
 #include "RunEnd.h"
 #include "SerialLink.h"
@@ -293,13 +294,7 @@ bool frmMain::confirmCloseDuringTransfer() {
                                   "old, part new.")
                              : tr("The unit is being read. Closing stops the read; the unit and "
                                   "the window stay as they are.");
-    QMessageBox box(QMessageBox::Warning, tr("Transfer Running"), text, QMessageBox::Close, this);
-    box.setObjectName(QStringLiteral("closeQuestion"));
-    box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
-    QPushButton* wait = box.addButton(tr("Wait"), QMessageBox::RejectRole);
-    box.setDefaultButton(wait);
-    box.exec();
-    return box.clickedButton() == box.button(QMessageBox::Close);
+    return askCloseAnyway(this, tr("Transfer Running"), text);
 }
 
 void frmMain::lockControls() {

@@ -21,6 +21,7 @@
 #include "ConfigFile.h"
 #include "ConfigJson.h"
 #include "StationWindow.h"
+#include "UnitOptions.h"
 #include "frmMain.h"
 
 namespace {
@@ -65,9 +66,12 @@ void frmMain::buildMenus() {
     unit->addSeparator();
     // A backup costs nothing after a read, which the journal holds already; a plain write
     // without the read-back shows no more boxes than before.
-    backUpBeforeAction = addOption(unit, tr("Back Up Be&fore Writing"), BackUpBeforeSetting, true);
+    backUpBeforeAction =
+        addOption(unit, tr("Back Up Be&fore Writing"), options::BackUpBeforeWriting,
+                  options::BackUpBeforeWritingAtFirst);
     backUpBeforeAction->setObjectName(QStringLiteral("actBackUpBefore"));
-    verifyAfterAction = addOption(unit, tr("Verify &After Writing"), VerifyAfterSetting, false);
+    verifyAfterAction = addOption(unit, tr("Verify &After Writing"), options::VerifyAfterWriting,
+                                  options::VerifyAfterWritingAtFirst);
     verifyAfterAction->setObjectName(QStringLiteral("actVerifyAfter"));
 
     QMenu* view = menuBar()->addMenu(tr("&View"));

@@ -8,6 +8,7 @@
 #include "ConfigDocument.h"
 #include "ConfigFile.h"
 #include "DeviceWatcher.h"
+#include "PluggedUnits.h"
 #include "UnitSimulator.h"
 
 // The provisioning station, run as the real program against simulated units that are plugged
@@ -18,30 +19,11 @@ constexpr int WatchdogMs = 60000;  // generous: the machine may be busy with oth
 
 }  // namespace
 
-class tst_station : public QObject {
+class tst_station : public QObject, fixtures::PluggedUnits {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;  // a fresh one per test, so no link is left over
-    std::vector<std::unique_ptr<UnitSimulator>> units;
     QProcess station;
     QByteArray out;
-
-    QString path(const QString& name) const { return dir->filePath(name); }
-
-    UnitSimulator* unit(const UnitFaults& faults = {}) {
-        auto sim = std::make_unique<UnitSimulator>();
-        ConfigurationSet blank = UnitSimulator::sampleConfiguration();
-        blank.slaveId = 30;
-        sim->setConfiguration(blank);
-        sim->setFaults(faults);
-        if (!sim->open()) return nullptr;
-        units.push_back(std::move(sim));
-        return units.back().get();
-    }
-    bool plug(UnitSimulator* sim, const QString& name) {
-        return QFile::link(sim->slavePath(), path(name));
-    }
-    bool unplug(const QString& name) { return QFile::remove(path(name)); }
 
     void start(const QStringList& extra) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -11,6 +11,7 @@
 
 #include "ConfigFile.h"
 #include "Journal.h"
+#include "PluggedUnits.h"
 #include "StationTile.h"
 #include "StationWindow.h"
 #include "UnitSimulator.h"
@@ -29,29 +30,12 @@ constexpr int WatchdogMs = 60000;  // generous: the machine may be busy with oth
 
 }  // namespace
 
-class tst_stationwindow : public QObject {
+class tst_stationwindow : public QObject, fixtures::PluggedUnits {
     Q_OBJECT
 
     QTemporaryDir settings;
-    std::unique_ptr<QTemporaryDir> dir;
-    std::vector<std::unique_ptr<UnitSimulator>> units;
     std::unique_ptr<journal::Journal> journal;
 
-    QString path(const QString& name) const { return dir->filePath(name); }
-
-    UnitSimulator* unit(const UnitFaults& faults = {}) {
-        auto sim = std::make_unique<UnitSimulator>();
-        ConfigurationSet blank = UnitSimulator::sampleConfiguration();
-        blank.slaveId = 30;
-        sim->setConfiguration(blank);
-        sim->setFaults(faults);
-        if (!sim->open()) return nullptr;
-        units.push_back(std::move(sim));
-        return units.back().get();
-    }
-    bool plug(UnitSimulator* sim, const QString& name) {
-        return QFile::link(sim->slavePath(), path(name));
-    }
     void writeFile(const QString& name, const QByteArray& bytes) {
         QFile file(path(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -149,6 +133,7 @@ private slots:
         const std::unique_ptr<StationWindow> w = window(journal.get());
         w->findChild<QLineEdit*>("edtSheet")->setText(path("units.csv"));
         w->findChild<QCheckBox*>("chkVerify")->setChecked(verify);
+        w->findChild<QCheckBox*>("chkBackup")->setChecked(false);  // each write is the first record
         auto* retry = w->findChild<QPushButton*>("cmdRetryFailed");
         QVERIFY(retry);
         w->findChild<QPushButton*>("cmdStart")->click();

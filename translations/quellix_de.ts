@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CloseQuestion</name>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Trotzdem schließen</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Warten</translation>
+    </message>
+</context>
+<context>
     <name>ConfigFile</name>
     <message>
         <source>%1 holds a double quote (&quot;), which a record file cannot hold; save as JSON instead</source>
@@ -1373,14 +1384,6 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
         <translation>Ein Lesen läuft. Ein abgebrochenes Lesen lässt das Fenster teils alt, teils neu.</translation>
     </message>
     <message>
-        <source>Close Anyway</source>
-        <translation>Trotzdem schließen</translation>
-    </message>
-    <message>
-        <source>Wait</source>
-        <translation>Warten</translation>
-    </message>
-    <message>
         <source>Configuration files (*.cfg *.txt)</source>
         <translation>Konfigurationsdateien (*.cfg *.txt)</translation>
     </message>
@@ -2097,14 +2100,6 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
         <translation>Geräte werden beschrieben. Ein abgebrochener Schreibvorgang hinterlässt das Gerät halb beschrieben: teils alte, teils neue Konfiguration.</translation>
-    </message>
-    <message>
-        <source>Close Anyway</source>
-        <translation>Trotzdem schließen</translation>
-    </message>
-    <message>
-        <source>Wait</source>
-        <translation>Warten</translation>
     </message>
 </context>
 <context>

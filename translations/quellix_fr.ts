@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CloseQuestion</name>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Fermer quand même</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Attendre</translation>
+    </message>
+</context>
+<context>
     <name>ConfigFile</name>
     <message>
         <source>%1 holds a double quote (&quot;), which a record file cannot hold; save as JSON instead</source>
@@ -1373,14 +1384,6 @@ Un fichier existant de ce nom reste inchangé.</translation>
         <translation>Une lecture est en cours. Une lecture interrompue laisse la fenêtre en partie ancienne, en partie nouvelle.</translation>
     </message>
     <message>
-        <source>Close Anyway</source>
-        <translation>Fermer quand même</translation>
-    </message>
-    <message>
-        <source>Wait</source>
-        <translation>Attendre</translation>
-    </message>
-    <message>
         <source>Configuration files (*.cfg *.txt)</source>
         <translation>Fichiers de configuration (*.cfg *.txt)</translation>
     </message>
@@ -2097,14 +2100,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
         <translation>Des unités sont en cours d’écriture. Une écriture interrompue laisse son unité à moitié écrite : en partie l’ancienne, en partie la nouvelle configuration.</translation>
-    </message>
-    <message>
-        <source>Close Anyway</source>
-        <translation>Fermer quand même</translation>
-    </message>
-    <message>
-        <source>Wait</source>
-        <translation>Attendre</translation>
     </message>
 </context>
 <context>
