@@ -142,7 +142,7 @@ QStringList differences(const ConfigurationSet& left, const ConfigurationSet& ri
     auto yesNo = [](bool on) { return on ? QStringLiteral("yes") : QStringLiteral("no"); };
     QStringList lines;
     for (const Difference& d : differingValues(left, right, phoneCount)) {
-        const size_t at = size_t(d.index);
+        const auto at = size_t(d.index);
         const int number = d.index + 1;
         switch (d.item) {
             case Item::SlaveId:

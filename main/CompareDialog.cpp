@@ -90,7 +90,7 @@ QString CompareDialog::itemName(const Difference& d) const {
 }
 
 QString CompareDialog::valueText(const ConfigurationSet& set, const Difference& d) const {
-    const size_t at = size_t(d.index);
+    const auto at = size_t(d.index);
     switch (d.item) {
         case Difference::Item::SlaveId:
             // Typed text that names no slave ID has no number to show.
