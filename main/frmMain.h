@@ -11,6 +11,7 @@
 #include "ConfigurationSet.h"
 #include "LinkBox.h"
 #include "PhonePanel.h"
+#include "PortIdentity.h"
 #include "UnitSession.h"
 #include "WindowContents.h"
 
@@ -240,6 +241,7 @@ private:
     UnitSession::Outcome lastOutcome = UnitSession::Outcome::Completed;  // of its last step
     QString activity;       // what the progress window says the run is doing
     QDateTime connectedAt;  // a read since then is known to be of the unit on the line now
+    journal::PortIdentity portIdentity;  // of the port connected to, for the journal
     QLabel* lblJournal = nullptr;
     bool journalWarned = false;  // the journal has reported a failure in this run of the program
     QAction* verifyAction = nullptr;

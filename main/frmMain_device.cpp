@@ -18,6 +18,7 @@
 
 #include "CloseQuestion.h"
 #include "Journal.h"
+#include "PortIdentity.h"
 #include "RunEnd.h"
 #include "SerialLink.h"
 #include "UnitRun.h"
@@ -102,6 +103,9 @@ void frmMain::cmdConnect_Click() {
                                                          SerialLink::hostPlatform());
         if (session->open(device)) {
             connectedAt = QDateTime::currentDateTime();
+            // Asked once here, not at the end of every run: the port stays open until
+            // Disconnect, so what is behind it cannot change, and the lookup takes milliseconds.
+            portIdentity = journal::identifyPort(device);
             QSettings().setValue(QLatin1String(PortSetting), Frame1->portText().trimmed());
             showLinkState(true);
             Frame1->setLamp(LinkBox::Lamp::Connected);

@@ -114,6 +114,7 @@ provision::RunInput frmMain::runInput() const {
     input.intervalMs = session->interval();
     input.log = trafficLog;
     input.journal = journal;
+    input.portIdentity = portIdentity;
     input.toolVersion = QCoreApplication::applicationVersion();
     input.document.set = configuration();
     input.documentName = tr("the window");

@@ -33,7 +33,7 @@ journal::Outcome outcomeOf(RunCode code) {
 journal::Record started(journal::Action action, const RunInput& input, const RunResult& result) {
     journal::Record record = journal::Record::begin(action, result.port, input.toolVersion);
     record.time = record.time.addMSecs(-result.durationMs);  // when it started
-    record.identity = journal::identifyPort(result.port);
+    record.identity = input.portIdentity ? *input.portIdentity : journal::identifyPort(result.port);
     record.model = result.model;
     record.outcome = outcomeOf(result.code);
     if (record.outcome == journal::Outcome::Failed) record.reason = result.summary;

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "ConfigDocument.h"
+#include "PortIdentity.h"
 #include "RunCode.h"
 #include "UnitSession.h"
 
@@ -41,6 +42,9 @@ struct RunInput {
     QString backupDir;
     bool changedOnly = false;
     journal::Journal* journal = nullptr;  // each operation is one record; may be null
+    // The hardware behind the port, when the caller knows it already. Otherwise each record
+    // looks it up, which asks the system for every serial device and takes milliseconds.
+    std::optional<journal::PortIdentity> portIdentity;
     QString toolVersion;
 };
 
