@@ -9,6 +9,9 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev libgl-dev qt6-tools-dev
     qt6-l10n-tools qt6-translations-l10n "$@")
 packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)  # the journal and its tests
+# The window was laid out for Arial's widths; without a face of the same metrics (a bare Debian
+# has only DejaVu, which runs wider), German captions are cut by a pixel.
+packages+=(fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
