@@ -4,6 +4,11 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#ifndef Q_OS_WIN
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
 #include "BatchJournal.h"
 #include "Console.h"
 #include "DeviceWatcher.h"
@@ -20,6 +25,19 @@ namespace cli {
 namespace {
 
 constexpr int InterruptPollMs = 100;
+
+// The terminal's width as it is now (it may be resized during a station); 80 when it does not
+// say, and within bounds when it says something odd.
+int terminalColumns() {
+    constexpr int Fallback = 80, Narrowest = 20, Widest = 1000;
+    int columns = 0;
+#ifndef Q_OS_WIN
+    winsize size{};
+    if (::ioctl(::fileno(stdout), TIOCGWINSZ, &size) == 0) columns = size.ws_col;
+#endif
+    if (columns <= 0) columns = qEnvironmentVariableIntValue("COLUMNS");
+    return columns <= 0 ? Fallback : qBound(Narrowest, columns, Widest);
+}
 
 int exitStatus(const provision::Station& station) {
     if (station.failed() > 0) return NoUnit;
@@ -55,17 +73,9 @@ int station(const Invocation& line, provision::StationPlan& plan, int count) {
     provision::UnitPool pool(plan);
     provision::DeviceWatcher watcher(line.watch);
     provision::Station station(watcher, pool.job(), count);
-    StationView view(stdout, Reporter::isTerminal(stdout), !line.noBell, station, count);
-    QObject::connect(&pool, &provision::UnitPool::progress, &station,
-                     [&view](const QString& port, const QString& stage, int done, int total) {
-                         view.progress(port, stage, done, total);
-                     });
-    QObject::connect(&station, &provision::Station::started, &station,
-                     [&view](const provision::StationSlot& slot) { view.started(slot); });
-    QObject::connect(&station, &provision::Station::ended, &station,
-                     [&view](const provision::StationSlot& slot) { view.ended(slot); });
-    QObject::connect(&station, &provision::Station::unplugged, &station,
-                     [&view](const QString& port) { view.unplugged(port); });
+    StationView view(stdout, Reporter::isTerminal(stdout), !line.noBell, station, count,
+                     terminalColumns);
+    follow(view, station, pool);
 
     QEventLoop loop;
     // Queued: a station can finish before the loop runs, and the quit must not be lost.
