@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
+#include <algorithm>
 
 #include "Codepage.h"
 #include "DeviceProcedure.h"
@@ -68,10 +69,13 @@ std::vector<Exchange> exchangesOf(UnitRun::Step step, const RunInput& input,
     return DeviceProcedure::writeList(*result.configuration);
 }
 
-// A command as the traffic monitor shows it, cut short: a message can be long.
+// A command up to its padding and CR, cut short: a message can be long.
 QString commandText(const QByteArray& command) {
     constexpr qsizetype Shown = 24;
-    QString text = escape::controls(codepage::decode(command.trimmed()));
+    const qsizetype end =
+        std::find_if(command.begin(), command.end(), [](char c) { return uchar(c) < 0x20; }) -
+        command.begin();
+    QString text = escape::controls(codepage::decode(command.first(end)));
     if (text.size() > Shown) text = text.left(Shown) + QStringLiteral("...");
     return text;
 }

@@ -91,6 +91,7 @@ class tst_station : public QObject, fixtures::PluggedUnits {
         env.insert("QUELLIX_JOURNAL", path("journal.sqlite"));
         station.setProcessEnvironment(env);
         station.setProgram(QStringLiteral(QX_CLI_PATH));
+        station.setWorkingDirectory(dir->path());
         station.setArguments(
             QStringList{"station", path("site.cfg"), "--watch", path("unit*"), "--interval", "30"} +
             extra);
@@ -366,7 +367,9 @@ private slots:
                 plug(spare, "unit1");
             });
         QVERIFY(plug(sim, "unit1"));
-        start({"--count", "1", "--no-bell", "--set", "slave-id=7"});
+        QStringList options{"--count", "1", "--no-bell", "--set", "slave-id=7"};
+        if (how == 2) options << "--backup";
+        start(options);
         if (how == 0) {
             QVERIFY2(waitFor("unit1: failed: no unit answered"), out);
             sim->setFaults({});
@@ -386,6 +389,13 @@ private slots:
         QCOMPARE(out.count(": done"), 1);
         if (!said.isEmpty()) QVERIFY2(out.contains(said.toUtf8()), out);
         QCOMPARE((how == 1 ? spare : sim)->configuration().slaveId, 7);
+        if (how != 2) return;
+        // Without --backup-dir a backup is a journal record only, no file in the folder.
+        QCOMPARE(QDir(dir->path()).entryList({"*.json", "*.cfg"}, QDir::Files),
+                 QStringList{"site.cfg"});
+        const QJsonArray records = journal();
+        QVERIFY(std::any_of(records.begin(), records.end(),
+                            [](const QJsonValue& r) { return r["action"] == "backup"; }));
     }
 
     // A sheet for a whole site: the unit finds its row among 100,000, and what is said of
