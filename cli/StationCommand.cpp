@@ -2,7 +2,10 @@
 #include "StationCommand.h"
 
 #include <QEventLoop>
+#include <QSocketNotifier>
 #include <QTimer>
+#include <cstring>
+#include <memory>
 
 #ifndef Q_OS_WIN
 #include <sys/ioctl.h>
@@ -58,6 +61,31 @@ void followInterrupts(QTimer& poll, provision::Station& station, StationView& vi
     poll.start(InterruptPollMs);
 }
 
+// On a terminal, Enter dismisses the failed units that were unplugged: the technician has set
+// them aside. The terminal echoes the line under the table, which the view then draws over.
+std::unique_ptr<QSocketNotifier> followEnter(provision::Station& station, StationView& view) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(station);
+    Q_UNUSED(view);
+    return {};
+#else
+    if (!Reporter::isTerminal(stdin) || !Reporter::isTerminal(stdout)) return {};
+    auto enter = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+    QSocketNotifier* notifier = enter.get();
+    QObject::connect(notifier, &QSocketNotifier::activated, &station, [&station, &view, notifier] {
+        char typed[256];
+        const ssize_t got = ::read(STDIN_FILENO, typed, sizeof typed);
+        // End of input, or an error: nothing more will come.
+        if (got <= 0) return notifier->setEnabled(false);
+        if (!std::memchr(typed, '\n', size_t(got))) return;  // a long line's start
+        view.lineTyped();
+        station.acknowledgeUnplugged();
+    });
+    view.setEnterDismisses(true);
+    return enter;
+#endif
+}
+
 }  // namespace
 
 int station(const Invocation& line, provision::StationPlan& plan, int count) {
@@ -76,6 +104,7 @@ int station(const Invocation& line, provision::StationPlan& plan, int count) {
     StationView view(stdout, Reporter::isTerminal(stdout), !line.noBell, station, count,
                      terminalColumns);
     follow(view, station, pool);
+    const std::unique_ptr<QSocketNotifier> enter = followEnter(station, view);
 
     QEventLoop loop;
     // Queued: a station can finish before the loop runs, and the quit must not be lost.

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "Console.h"
 #include "Escape.h"
@@ -163,6 +164,12 @@ void StationView::note(const QString& text) {
     event(text);
 }
 
+void StationView::lineTyped() {
+    if (!isLive) return;
+    ++drawnLines;
+    redraw();
+}
+
 void StationView::event(const QString& text) {
     const QString stamp = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
     writeTo(out, stamp + ' ' + text + '\n');
@@ -180,6 +187,11 @@ QString StationView::counter() const {
     if (station.waiting() > 0)
         text += Text::tr(", %1 waiting").arg(QString::number(station.waiting()));
     if (station.stopping()) text += Text::tr("; taking no more units");
+    const QList<StationSlot>& slotList = station.slotList();
+    if (enterDismisses && std::any_of(slotList.begin(), slotList.end(), [](const StationSlot& s) {
+            return needsLook(s.phase) && !s.plugged;
+        }))
+        text += Text::tr("; Enter dismisses the unplugged failed units");
     return text;
 }
 

@@ -33,6 +33,10 @@ public:
     void removed(const QString& port);
     void progress(const QString& port, const QString& stage, int done, int count);
     void note(const QString& text);
+    // A line typed on the terminal, echoed under the table: one more line to redraw over.
+    void lineTyped();
+    // Whether Enter dismisses unplugged failed units, which the counter line then says.
+    void setEnterDismisses(bool on) { enterDismisses = on; }
 
 private:
     struct Step {
@@ -52,6 +56,7 @@ private:
     std::function<int()> columns;
     QHash<QString, Step> steps;
     int drawnLines = 0;
+    bool enterDismisses = false;
 };
 
 // Shows on `view` what `station` and the runs of `pool` report.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Station.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "DeviceWatcher.h"
@@ -189,6 +190,15 @@ bool Station::acknowledge(const QString& port) {
     ++(table[slot].phase == Phase::Failed ? acknowledgedFailed : acknowledgedDiffering);
     removeSlot(slot);
     return true;
+}
+
+int Station::acknowledgeUnplugged() {
+    QStringList seen;
+    for (const StationSlot& entry : std::as_const(table))
+        if (needsLook(entry.phase) && !entry.plugged) seen << entry.port;
+    for (const QString& port : std::as_const(seen))
+        acknowledge(port);
+    return int(seen.size());
 }
 
 void Station::abort(const QString& why) {

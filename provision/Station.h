@@ -70,6 +70,8 @@ public:
     int retryFailed();
     // The technician has seen this failed or differing unit: its row goes. It still counts.
     bool acknowledge(const QString& port);
+    // Acknowledges every failed or differing unit that was unplugged; returns how many.
+    int acknowledgeUnplugged();
 
 public slots:
     // What the unit on `port` is given, once its run knows it.

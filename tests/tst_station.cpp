@@ -5,6 +5,9 @@
 #include <memory>
 #include <vector>
 
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
 #include <cstdio>
 
 #include "ConfigDocument.h"
@@ -497,6 +500,64 @@ private slots:
             if (line.startsWith("    ")) reason << line.trimmed();
         QVERIFY(failed.summary.contains("stopped answering"));
         QCOMPARE(reason.join(' '), "units.csv line 3, slave ID 22: " + failed.summary);
+    }
+
+    // The station on a terminal as the technician sees it: a unit that failed and was pulled
+    // keeps its row with its reason until Enter dismisses it, and it still counts.
+    void enterDismissesPulledFailures() {
+        constexpr int Columns = 100;
+        UnitFaults silent;
+        silent.silent = true;
+        UnitSimulator* sim = unit(silent);
+        QVERIFY(sim && plug(sim, "unit1"));
+        int master = -1, slave = -1;
+        winsize size{};
+        size.ws_row = 24;
+        size.ws_col = Columns;
+        QVERIFY(::openpty(&master, &slave, nullptr, nullptr, &size) == 0);
+        ::fcntl(master, F_SETFD, FD_CLOEXEC);
+        ::fcntl(master, F_SETFL, O_NONBLOCK);
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QUELLIX_JOURNAL", path("journal.sqlite"));
+        cli.setProcessEnvironment(env);
+        cli.setChildProcessModifier([slave] {
+            ::dup2(slave, STDIN_FILENO);
+            ::dup2(slave, STDOUT_FILENO);
+        });
+        cli.start(QStringLiteral(QX_CLI_PATH), {"station", path("site.cfg"), "--watch",
+                                                path("unit*"), "--interval", "30", "--no-bell"});
+        ::close(slave);
+        QByteArray drawn;
+        const auto shows = [&](const std::function<bool(const QStringList&)>& wanted) {
+            QDeadlineTimer watchdog(WatchdogMs);
+            for (;;) {
+                char bytes[4096];
+                for (ssize_t got; (got = ::read(master, bytes, sizeof bytes)) > 0;)
+                    drawn.append(bytes, qsizetype(got));
+                if (wanted(terminal(QString::fromUtf8(drawn), Columns).lines)) return true;
+                if (watchdog.hasExpired() || cli.state() == QProcess::NotRunning) return false;
+                QTest::qWait(20);
+            }
+        };
+        const auto has = [](const QStringList& lines, const char* text) {
+            return !lines.filter(text).isEmpty();
+        };
+        QVERIFY2(shows([&](const QStringList& l) { return has(l, "no unit answered"); }), drawn);
+        QVERIFY(unplug("unit1"));
+        QVERIFY2(shows([&](const QStringList& l) { return has(l, "Enter dismisses"); }), drawn);
+        QStringList lines = terminal(QString::fromUtf8(drawn), Columns).lines;
+        QCOMPARE(lines.filter("unit1").size(), 1);
+        QVERIFY(lines.filter("unit1").first().contains("unplugged"));
+        QCOMPARE(::write(master, "\n", 1), 1);
+        QVERIFY2(shows([&](const QStringList& l) { return !has(l, "unit1"); }), drawn);
+        const Screen screen = terminal(QString::fromUtf8(drawn), Columns);
+        QVERIFY(!screen.wrapped);
+        QCOMPARE(screen.lines, QStringList{"done 0, failed 1"});  // nothing stale, one counter
+        cli.terminate();
+        QVERIFY(cli.waitForFinished(WatchdogMs));
+        QCOMPARE(cli.exitCode(), 4);
+        ::close(master);
     }
 };
 

@@ -1125,6 +1125,10 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
         <source>the run before: %1</source>
         <translation>der Lauf davor: %1</translation>
     </message>
+    <message>
+        <source>; Enter dismisses the unplugged failed units</source>
+        <translation>; Eingabetaste blendet die getrennten fehlgeschlagenen Einheiten aus</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>

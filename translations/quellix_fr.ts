@@ -1125,6 +1125,10 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
         <source>the run before: %1</source>
         <translation>le passage précédent : %1</translation>
     </message>
+    <message>
+        <source>; Enter dismisses the unplugged failed units</source>
+        <translation>; Entrée écarte les modules en échec débranchés</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
