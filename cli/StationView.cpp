@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <algorithm>
+#include <utility>
 
 #include "Console.h"
 #include "Escape.h"
@@ -49,6 +50,20 @@ QString portCell(const QString& port, int width) {
     return QStringLiteral("...") + shown.right(width - 3);
 }
 
+// Columns a character takes on a terminal: two for the East Asian wide ones, none for a mark
+// that combines with the one before.
+int columnsOf(char32_t c) {
+    static constexpr std::pair<char32_t, char32_t> Wide[] = {
+        {0x1100, 0x115F},   {0x2E80, 0x303E},  {0x3041, 0x33FF}, {0x3400, 0x4DBF},
+        {0x4E00, 0x9FFF},   {0xA000, 0xA4CF},  {0xAC00, 0xD7A3}, {0xF900, 0xFAFF},
+        {0xFE30, 0xFE4F},   {0xFF00, 0xFF60},  {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F},
+        {0x1F900, 0x1F9FF}, {0x20000, 0x3FFFD}};
+    for (const auto& [first, last] : Wide)
+        if (c >= first && c <= last) return 2;
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ? 0 : 1;
+}
+
 }  // namespace
 
 void follow(StationView& view, provision::Station& station, provision::UnitPool& pool) {
@@ -73,17 +88,24 @@ void follow(StationView& view, provision::Station& station, provision::UnitPool&
 }
 
 QString cutTo(const QString& text, int width) {
-    return text.size() <= width ? text : text.left(qMax(width, 0));
+    QString fits;
+    int used = 0;
+    for (const char32_t c : text.toUcs4()) {
+        used += columnsOf(c);
+        if (used > width) break;
+        fits += QString::fromUcs4(&c, 1);
+    }
+    return fits;
 }
 
 QStringList wrapTo(const QString& text, int width, int indent) {
-    const int room = qMax(width - indent, 1);
+    const int room = qMax(width - indent, 2);
     const QString lead(indent, QLatin1Char(' '));
     QStringList lines;
     QString rest = text;
-    while (rest.size() > room) {
-        qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), room);
-        if (cut <= 0) cut = room;
+    for (QString fits = cutTo(rest, room); fits.size() < rest.size(); fits = cutTo(rest, room)) {
+        qsizetype cut = fits.lastIndexOf(QLatin1Char(' '));
+        if (cut <= 0) cut = qMax(fits.size(), qsizetype(1));  // no space: cut the word
         lines << lead + rest.left(cut);
         rest = rest.mid(cut).trimmed();
     }
