@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
 
@@ -67,6 +69,25 @@ std::vector<Exchange> exchangesOf(UnitRun::Step step, const RunInput& input,
     if (input.changedOnly && result.backup)
         return DeviceProcedure::changedWriteList(*result.configuration, *result.backup);
     return DeviceProcedure::writeList(*result.configuration);
+}
+
+// A read that ended on a reply late or garbled says which query in the engine's words
+// ("no reply to ?P05: ..."); the technician's name for it goes first, those words to the
+// detail.
+UnitOutcome withQueryNamed(UnitOutcome outcome, UnitRun::Step step) {
+    static const QRegularExpression query(QStringLiteral("\\?([AE]|[PM])([0-9A-F]{2})?"));
+    const QRegularExpressionMatch found = query.match(outcome.summary);
+    if (!found.hasMatch()) return outcome;
+    static const QHash<QString, DeviceProcedure::Item> items{
+        {QStringLiteral("A"), DeviceProcedure::Item::SlaveId},
+        {QStringLiteral("E"), DeviceProcedure::Item::EnableFlags},
+        {QStringLiteral("P"), DeviceProcedure::Item::PhoneNo},
+        {QStringLiteral("M"), DeviceProcedure::Item::Message}};
+    const Exchange asked{items.value(found.captured(1)), found.captured(2).toInt(nullptr, 16), {}};
+    outcome.detail = outcome.summary;
+    outcome.summary =
+        Text::tr("no proper answer about %1 %2").arg(settingName(asked), stepConsequence(step));
+    return outcome;
 }
 
 // A command up to its padding and CR, cut short: a message can be long.
@@ -157,7 +178,8 @@ UnitOutcome StationUnit::outcomeOf(const RunResult& result) const {
     const std::vector<Exchange> exchanges = exchangesOf(step, writeInput, result);
     // No progress follows the probe's reply, so a unit that answered it is past it.
     const size_t inFlight = size_t(qMax(lastDone, 1));
-    if (inFlight >= exchanges.size()) return outcome;  // it ended after its last exchange
+    // It ended after its last exchange: a read that got a reply late or garbled.
+    if (inFlight >= exchanges.size()) return withQueryNamed(outcome, step);
     outcome.summary = Text::tr("the unit stopped answering at %1 %2")
                           .arg(settingName(exchanges[inFlight]), stepConsequence(step));
     outcome.detail = Text::tr("%1; the command in flight: %2 (exchange %3 of %4)")

@@ -115,18 +115,23 @@ private slots:
         QTest::addColumn<UnitFaults>("fault");
         QTest::addColumn<bool>("verify");
         QTest::addColumn<QString>("reason");  // in the failed unit's tile and journal record
+        QTest::addColumn<QString>("words");   // the tile's, first
         UnitFaults silent;
         silent.silent = true;
         UnitFaults probeOnly;
         probeOnly.probeOnly = true;
-        QTest::newRow("silent") << silent << false << "no unit answered";
+        QTest::newRow("silent") << silent << false << "no unit answered"
+                                << "no unit answered";
         // Settings are not answered, so only the read-back finds that nothing was stored.
-        QTest::newRow("answers the probe only, verified") << probeOnly << true << "no reply";
+        QTest::newRow("answers the probe only, verified")
+            << probeOnly << true << "no reply to ?A"
+            << "no proper answer about the slave ID while it was read back after the write";
     }
     void retryRunsOnlyTheFailed() {
         QFETCH(UnitFaults, fault);
         QFETCH(bool, verify);
         QFETCH(QString, reason);
+        QFETCH(QString, words);
         writeFile("units.csv", "port,slave-id\nunit1,11\nunit2,12\nunit3,13\n");
         UnitSimulator* first = unit();
         UnitSimulator* faulty = unit(fault);
@@ -149,7 +154,7 @@ private slots:
         QCOMPARE(failed->result(), StationTile::Result::Failed);
         QCOMPARE(text(failed, "lblResult"), "failed");
         const QString tip = failed->findChild<QLabel*>("lblSummary")->toolTip();
-        QVERIFY2(tip.contains(reason), qPrintable(tip));
+        QVERIFY2(tip.startsWith(words) && tip.contains(reason), qPrintable(tip));
         QCOMPARE(failed->findChild<QLabel*>("lblResult")->palette().color(QPalette::Window),
                  StationTile::colourOf(StationTile::Result::Failed));
         for (const QString& port : {ports[0], ports[2]}) {

@@ -1129,6 +1129,10 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
         <source>; Enter dismisses the unplugged failed units</source>
         <translation>; Eingabetaste blendet die getrennten fehlgeschlagenen Einheiten aus</translation>
     </message>
+    <message>
+        <source>no proper answer about %1 %2</source>
+        <translation>keine ordentliche Antwort zu %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>

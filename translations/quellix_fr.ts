@@ -1129,6 +1129,10 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
         <source>; Enter dismisses the unplugged failed units</source>
         <translation>; Entrée écarte les modules en échec débranchés</translation>
     </message>
+    <message>
+        <source>no proper answer about %1 %2</source>
+        <translation>pas de réponse correcte pour %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
