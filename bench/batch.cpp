@@ -3,14 +3,21 @@
 // once, through the real quellix-cli against units in a separate quellix-unitsim process. Each
 // unit has its own line and timer, so eight should take about as long as one. Then a one-phone
 // edit written with a backup, sending everything against only what changed, and the same
-// batch through a station: one unit plugged in, then eight plugged in at once. Prints
-// figures; it fails only when a run itself fails.
+// batch through a station: one unit plugged in, then eight plugged in at once. Then, with a
+// PostgreSQL server to stall (QX_TEST_PG_URL), a station of 64 units journaling to it while
+// its journal table is locked for 10 s. Prints figures; it fails only when a run itself fails.
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 #include "ConfigFile.h"
@@ -104,6 +111,125 @@ double timedStation(int units, const QString& file) {
     return -1;
 }
 
+// A station of `units` units journaling to a PostgreSQL server whose journal table is locked
+// for `stallMs` a few seconds in: how long the station took, each unit's time from plugged
+// in to done, and the write records the server holds afterwards.
+struct StalledStation {
+    double seconds = -1;
+    double fastestUnit = 0, slowestUnit = 0;
+    int done = 0;
+    int recorded = -1;
+};
+
+// Seconds since the epoch of an event line's leading ISO 8601 time.
+double stamp(const QByteArray& line) {
+    const QDateTime time =
+        QDateTime::fromString(QString::fromLatin1(line.left(line.indexOf(' '))), Qt::ISODateWithMs);
+    return double(time.toMSecsSinceEpoch()) / 1e3;
+}
+
+// The lock that stands for a stalled server, taken by psql in its own session.
+void stallServer(QProcess& psql, const QString& url, int stallMs) {
+    psql.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    psql.setStandardOutputFile(QProcess::nullDevice());
+    psql.start(QStringLiteral("psql"),
+               {url, QStringLiteral("-c"),
+                QStringLiteral("BEGIN; LOCK TABLE journal IN ACCESS EXCLUSIVE MODE; "
+                               "SELECT pg_sleep(%1); COMMIT;")
+                    .arg(stallMs / 1000.0)});
+}
+
+// Write records of the units under `folder` that the server holds, after a sync of what
+// waits locally; -1 when the journal cannot be read.
+int recordsOnServer(const QString& url, const QString& folder, const QProcessEnvironment& env) {
+    QProcess cli;
+    cli.setProcessEnvironment(env);
+    cli.start(QStringLiteral(QX_CLI_PATH), {QStringLiteral("journal"), QStringLiteral("--sync"),
+                                            QStringLiteral("--journal"), url});
+    cli.waitForFinished(RunTimeoutMs);
+    cli.start(QStringLiteral(QX_CLI_PATH), {QStringLiteral("journal"), QStringLiteral("--json"),
+                                            QStringLiteral("--journal"), url});
+    if (!cli.waitForFinished(RunTimeoutMs) || cli.exitCode() != 0) return -1;
+    int count = 0;
+    const QJsonArray records = QJsonDocument::fromJson(cli.readAllStandardOutput()).array();
+    for (const QJsonValue record : records)
+        if (record[QStringLiteral("action")] == QStringLiteral("write") &&
+            record[QStringLiteral("port")].toString().startsWith(folder))
+            ++count;
+    return count;
+}
+
+StalledStation stalledStation(int units, const QString& file, const QString& url, int stallMs) {
+    constexpr int StallAfterMs = 3000;
+    QTemporaryDir folder;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
+    QProcess station;
+    station.setProcessEnvironment(env);
+    station.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    station.start(QStringLiteral(QX_CLI_PATH),
+                  {QStringLiteral("station"), file, QStringLiteral("--journal"), url,
+                   QStringLiteral("--no-bell"), QStringLiteral("--count"), QString::number(units),
+                   QStringLiteral("--watch"), folder.filePath(QStringLiteral("unit*"))});
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(QStringLiteral(QX_UNITSIM_PATH),
+              {QStringLiteral("--count"), QString::number(units), QStringLiteral("--link"),
+               folder.filePath(QStringLiteral("unit{n}"))});
+    station.waitForFinished(StallAfterMs);
+    QProcess psql;
+    stallServer(psql, url, stallMs);
+    StalledStation figures;
+    const bool ended = station.waitForFinished(RunTimeoutMs);
+    figures.seconds = double(clock.nsecsElapsed()) / 1e9;
+    psql.waitForFinished(stallMs + 5000);
+    sim.terminate();
+    sim.waitForFinished(5000);
+    QHash<QByteArray, double> plugged;
+    QList<double> took;
+    for (const QByteArray& line : station.readAllStandardOutput().split('\n')) {
+        const QByteArray port = line.mid(line.indexOf(' ') + 1).split(':').value(0).split(' ')[0];
+        if (line.contains(": plugged in, running")) plugged.insert(port, stamp(line));
+        if (line.contains("): done:") && plugged.contains(port))
+            took << stamp(line) - plugged.value(port);
+    }
+    figures.done = int(took.size());
+    if (!took.isEmpty()) {
+        figures.fastestUnit = *std::min_element(took.begin(), took.end());
+        figures.slowestUnit = *std::max_element(took.begin(), took.end());
+    }
+    figures.recorded = recordsOnServer(url, folder.path(), env);
+    if (!ended) {
+        station.kill();
+        station.waitForFinished();
+        figures.seconds = -1;
+    }
+    return figures;
+}
+
+// The stalled server's figures; skipped without a server to stall (QX_TEST_PG_URL, as
+// scripts/pg-test-server.sh prints it, with PGPASSFILE for its password).
+int stalledFigures(const QString& file) {
+    constexpr int StationUnits = 64, StallMs = 10000;
+    const QString url = qEnvironmentVariable("QX_TEST_PG_URL");
+    if (url.isEmpty()) {
+        std::printf(
+            "station of %d units with the journal server stalled: skipped (no "
+            "QX_TEST_PG_URL)\n",
+            StationUnits);
+        return 0;
+    }
+    const StalledStation stalled = stalledStation(StationUnits, file, url, StallMs);
+    std::printf(
+        "station of %d units, journal server stalled %d s: %.2f s, %d done, a unit took "
+        "%.2f to %.2f s, %d write records on the server\n",
+        StationUnits, StallMs / 1000, stalled.seconds, stalled.done, stalled.fastestUnit,
+        stalled.slowestUnit, stalled.recorded);
+    return stalled.seconds < 0 || stalled.done != StationUnits ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -163,5 +289,5 @@ int main(int argc, char* argv[]) {
         "station, write --verify at 100 ms: 1 unit %.2f s, %d plugged in at once %.2f s, "
         "ratio %.3f\n",
         stationOne, Units, stationAll, stationAll / stationOne);
-    return 0;
+    return stalledFigures(file);
 }

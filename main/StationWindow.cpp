@@ -158,7 +158,8 @@ void StationWindow::buildLayout() {
     tileGrid->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     area->setWidget(sheet);
     layout->addWidget(area, 1);
-    resize(760, 560);
+    // Six tiles, two rows of three, without scrolling.
+    resize(780, 620);
 }
 
 void StationWindow::browseFile() {
@@ -219,13 +220,15 @@ bool StationWindow::preparePlan() {
 void StationWindow::startStation() {
     if (isRunning()) return;
     discardStation();
+    // The last station's tiles and counters go even when this one is refused, so none of
+    // them reads as this start's result.
+    clearTiles();
+    lblCounters->clear();
     if (!preparePlan()) return;
     QSettings settings;
     settings.setValue(FileKey, edtFile->text());
     settings.setValue(SheetKey, edtSheet->text());
     settings.setValue(PortsKey, edtPorts->text());
-    qDeleteAll(tiles);
-    tiles.clear();
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
     watcher = std::make_unique<provision::DeviceWatcher>(
         edtPorts->text().split(spaces, Qt::SkipEmptyParts));
@@ -240,9 +243,14 @@ void StationWindow::startStation() {
 void StationWindow::wireStation() {
     connect(station.get(), &provision::Station::started, this, &StationWindow::showStarted);
     connect(station.get(), &provision::Station::ended, this, &StationWindow::showEnded);
-    connect(station.get(), &provision::Station::unplugged, this, &StationWindow::removeTile);
+    connect(station.get(), &provision::Station::changed, this, &StationWindow::showSlot);
+    connect(station.get(), &provision::Station::unplugged, this, &StationWindow::showUnplugged);
+    connect(station.get(), &provision::Station::removed, this, &StationWindow::removeTile);
     connect(station.get(), &provision::Station::finished, this, &StationWindow::stationFinished);
     connect(pool.get(), &provision::UnitPool::progress, this, &StationWindow::showProgress);
+    connect(pool.get(), &provision::UnitPool::given, station.get(), &provision::Station::setGiven);
+    connect(pool.get(), &provision::UnitPool::modelKnown, station.get(),
+            &provision::Station::setModel);
 }
 
 void StationWindow::stopStation() {
@@ -258,20 +266,46 @@ void StationWindow::retryFailed() {
     refreshControls();
 }
 
-void StationWindow::showStarted(const provision::StationSlot& slot) {
+StationTile* StationWindow::tileFor(const provision::StationSlot& slot) {
     StationTile*& tile = tiles[slot.port];
     if (!tile) {
         tile = new StationTile(slot.port);
+        connect(tile, &StationTile::dismissed, this, &StationWindow::dismissTile);
         placeTiles();
     }
-    tile->showStarted();
+    return tile;
+}
+
+void StationWindow::showStarted(const provision::StationSlot& slot) {
+    tileFor(slot)->showStarted(slot);
     refreshControls();
 }
 
 void StationWindow::showEnded(const provision::StationSlot& slot) {
-    if (StationTile* tile = tiles.value(slot.port)) tile->showEnded(slot);
+    tileFor(slot)->showEnded(slot);
     sound(slot.phase == provision::StationSlot::Phase::Done, this);
     refreshControls();
+}
+
+void StationWindow::showSlot(const provision::StationSlot& slot) {
+    tileFor(slot)->showSlot(slot);
+    refreshControls();
+}
+
+// A failed unit's tile stays, saying it was unplugged; the others go with their unit.
+void StationWindow::showUnplugged(const QString& port) {
+    if (const provision::StationSlot* slot = station->slotFor(port))
+        if (StationTile* tile = tiles.value(port)) tile->showSlot(*slot);
+    refreshControls();
+}
+
+void StationWindow::dismissTile(const QString& port) {
+    if (station) station->acknowledge(port);
+}
+
+void StationWindow::clearTiles() {
+    qDeleteAll(tiles);
+    tiles.clear();
 }
 
 void StationWindow::showProgress(const QString& port, const QString& stage, int done, int count) {
@@ -279,7 +313,13 @@ void StationWindow::showProgress(const QString& port, const QString& stage, int 
 }
 
 void StationWindow::removeTile(const QString& port) {
-    delete tiles.take(port);
+    // Out of the window at once, deleted later: this may come from the tile's own button.
+    if (StationTile* tile = tiles.take(port)) {
+        tileGrid->removeWidget(tile);
+        tile->hide();
+        tile->setParent(nullptr);
+        tile->deleteLater();
+    }
     placeTiles();
     refreshControls();
 }

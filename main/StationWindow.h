@@ -54,10 +54,15 @@ private:
     QWidget* buildSetUp();
     bool preparePlan();  // the file and sheet into `plan`, or false having said why
     void wireStation();
+    StationTile* tileFor(const provision::StationSlot& slot);
     void showStarted(const provision::StationSlot& slot);
     void showEnded(const provision::StationSlot& slot);
+    void showSlot(const provision::StationSlot& slot);
     void showProgress(const QString& port, const QString& stage, int done, int count);
+    void showUnplugged(const QString& port);
     void removeTile(const QString& port);
+    void dismissTile(const QString& port);
+    void clearTiles();
     void placeTiles();
     void stationFinished();
     void refreshControls();

@@ -25,18 +25,18 @@ void DeviceWatcher::stop() {
 }
 
 QStringList DeviceWatcher::present() const {
-    QStringList paths(known.begin(), known.end());
+    QStringList paths = known.keys();
     std::sort(paths.begin(), paths.end());
     return paths;
 }
 
 void DeviceWatcher::poll() {
-    const QSet<QString> now = scan();
+    const QHash<QString, QString> now = scan();
     QStringList gone, added;
-    for (const QString& path : known)
-        if (!now.contains(path)) gone << path;
-    for (const QString& path : now)
-        if (!known.contains(path)) added << path;
+    for (auto it = known.cbegin(); it != known.cend(); ++it)
+        if (!now.contains(it.key()) || now.value(it.key()) != it.value()) gone << it.key();
+    for (auto it = now.cbegin(); it != now.cend(); ++it)
+        if (!known.contains(it.key()) || known.value(it.key()) != it.value()) added << it.key();
     known = now;
     // Sorted, so units plugged in together start in a predictable order.
     std::sort(gone.begin(), gone.end());
@@ -52,12 +52,12 @@ bool DeviceWatcher::matches(const QString& path) const {
                        [&](const QRegularExpression& glob) { return glob.match(path).hasMatch(); });
 }
 
-QSet<QString> DeviceWatcher::scan() const {
-    QSet<QString> found;
+QHash<QString, QString> DeviceWatcher::scan() const {
+    QHash<QString, QString> found;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         const QString path = info.systemLocation();
         // Built-in ports are always listed; without patterns only USB adapters come and go.
-        if (globs.isEmpty() ? info.hasVendorIdentifier() : matches(path)) found.insert(path);
+        if (globs.isEmpty() ? info.hasVendorIdentifier() : matches(path)) found.insert(path, {});
     }
     for (const QString& glob : globs) {
         const QFileInfo pattern(glob);
@@ -68,7 +68,9 @@ QSet<QString> DeviceWatcher::scan() const {
             const QFileInfo entry(folder.filePath(name));
             // These follow a symbolic link, so one whose device has gone does not count, and
             // neither does a plain file (a backup saved beside the links).
-            if (entry.exists() && !entry.isDir() && !entry.isFile()) found.insert(entry.filePath());
+            if (entry.exists() && !entry.isDir() && !entry.isFile())
+                found.insert(entry.filePath(),
+                             entry.isSymLink() ? entry.symLinkTarget() : QString());
         }
     }
     return found;

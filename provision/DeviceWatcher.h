@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QRegularExpression>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -15,7 +15,8 @@ namespace provision {
 // second. Without patterns it follows the system's USB serial devices; with patterns (shell
 // wildcards on a whole path, "/dev/ttyUSB*") it follows the listed devices whose path matches
 // and also any file matching in the pattern's folder, such as a symbolic link to a
-// pseudo-terminal, which counts while its target exists.
+// pseudo-terminal, which counts while its target exists. A link pointed at another device
+// between two looks is a device unplugged and another plugged in.
 class DeviceWatcher : public QObject {
     Q_OBJECT
 public:
@@ -36,12 +37,13 @@ public slots:
     void poll();
 
 private:
-    QSet<QString> scan() const;
+    // Each device path found, with the device a link there points to (empty for a device).
+    QHash<QString, QString> scan() const;
     bool matches(const QString& path) const;
 
     QStringList globs;
     QList<QRegularExpression> globMatchers;  // the globs, compiled once rather than every poll
-    QSet<QString> known;
+    QHash<QString, QString> known;
     QTimer timer;
 };
 

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "ConfigJson.h"
 #include "InputFile.h"
@@ -140,11 +141,6 @@ bool allEmpty(const QList<Cell>& cells) {
     return true;
 }
 
-bool matches(const QString& key, const PortIdentity& port) {
-    return key == port.path || key == QFileInfo(port.path).fileName() ||
-           (!port.serialNumber.isEmpty() && key == port.serialNumber);
-}
-
 }  // namespace
 
 // Names the columns; returns the error, empty when the header is sound.
@@ -178,19 +174,23 @@ QString Sheet::addRow(const QList<Cell>& cells, const QStringList& names) {
             .arg(source, QString::number(port.line), QString::number(cells.size()),
                  QString::number(names.size()));
     if (port.text.isEmpty()) return at(port, tr("no port"));
-    for (const SheetRow& row : entries)
-        if (row.port == port.text)
-            return at(port, tr("port %1 has a row on line %2 already")
-                                .arg(ConfigJson::literal(port.text), QString::number(row.line)));
+    if (const auto seen = rowOfKey.constFind(port.text); seen != rowOfKey.cend())
+        return at(port,
+                  tr("port %1 has a row on line %2 already")
+                      .arg(ConfigJson::literal(port.text), QString::number(entries[*seen].line)));
     SheetRow row{port.line, port.text, {}};
     for (const Cell& cell : cells.sliced(1)) {
         if (cell.text.isEmpty()) continue;
         const Assignment assignment{names[cell.column - 1], cell.text, place(source, cell)};
         const Verdict verdict = check(assignment);
         if (!verdict.ok()) return verdict.error;
-        if (!verdict.note.isEmpty()) remarks << verdict.note;
+        if (!verdict.note.isEmpty() && remarks.size() < MaxListed)
+            remarks << verdict.note;
+        else if (!verdict.note.isEmpty())
+            ++remarksNotListed;
         row.assignments << assignment;
     }
+    rowOfKey.insert(row.port, int(entries.size()));
     entries << row;
     return {};
 }
@@ -222,7 +222,10 @@ Sheet Sheet::parse(const QByteArray& bytes, const QString& name) {
     while (sheet.problem.isEmpty() && reader.next(&cells))
         if (!allEmpty(cells)) sheet.problem = sheet.addRow(cells, names);
     if (sheet.problem.isEmpty()) sheet.problem = reader.error();
-    if (!sheet.ok()) sheet.entries.clear();
+    if (!sheet.ok()) {
+        sheet.entries.clear();
+        sheet.rowOfKey.clear();
+    }
     return sheet;
 }
 
@@ -240,36 +243,82 @@ Sheet Sheet::load(const QString& path) {
     return sheet;
 }
 
+QStringList Sheet::notes() const {
+    if (remarksNotListed == 0) return remarks;
+    return remarks +
+           QStringList{
+               tr("%1: %2 more values like these").arg(source, QString::number(remarksNotListed))};
+}
+
+// The rows whose port cell names `port` one way or another, in the sheet's order.
+QList<int> Sheet::rowsMatching(const PortIdentity& port) const {
+    QList<int> found;
+    for (const QString& key : {port.path, QFileInfo(port.path).fileName(), port.serialNumber}) {
+        const int row = key.isEmpty() ? -1 : rowOfKey.value(key, -1);
+        if (row >= 0 && !found.contains(row)) found << row;
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+// Why `port` has no row of its own: none matches, or several do.
+QString Sheet::unmatched(const PortIdentity& port, const QList<int>& rows) const {
+    const QString shown = ConfigJson::literal(port.path);
+    if (rows.isEmpty())
+        return tr("%1: no row in %2 (its port column holds a device path, its last part or a "
+                  "USB serial number)")
+            .arg(shown, source);
+    QStringList lines;
+    for (const int row : rows)
+        lines << QString::number(entries[row].line);
+    return tr("%1: rows on lines %2 of %3 all match it")
+        .arg(shown, lines.join(QStringLiteral(", ")), source);
+}
+
+int Sheet::rowFor(const PortIdentity& port, QString* why) const {
+    const QList<int> rows = rowsMatching(port);
+    if (rows.size() == 1) return rows.first();
+    *why = unmatched(port, rows);
+    return -1;
+}
+
+// A line for each row left out, or one for them all when there are many: a sheet for a whole
+// site given with a few ports would otherwise bury the run's own messages.
+QStringList Sheet::leftOut(const QList<int>& rows) const {
+    QStringList said;
+    if (rows.size() > MaxListed)
+        return {tr("%1: %2 rows (lines %3, %4, ... %5) are for ports not given; left out")
+                    .arg(source, QString::number(rows.size()),
+                         QString::number(entries[rows[0]].line),
+                         QString::number(entries[rows[1]].line),
+                         QString::number(entries[rows.last()].line))};
+    for (const int r : rows)
+        said << tr("%1 line %2: port %3 is not among the ports given; row left out")
+                    .arg(source, QString::number(entries[r].line),
+                         ConfigJson::literal(entries[r].port));
+    return said;
+}
+
 SheetMatch Sheet::match(const QList<PortIdentity>& ports) const {
     SheetMatch result;
     QHash<int, QString> takenBy;  // row index -> the port that has it
     for (const PortIdentity& port : ports) {
-        QStringList lines;
-        int hit = -1;
-        for (int r = 0; r < entries.size(); ++r)
-            if (matches(entries[r].port, port)) lines << QString::number(entries[hit = r].line);
-        const QString shown = ConfigJson::literal(port.path);
-        if (lines.isEmpty())
-            result.errors << tr("%1: no row in %2 (its port column holds a device path, its last "
-                                "part or a USB serial number)")
-                                 .arg(shown, source);
-        else if (lines.size() > 1)
-            result.errors << tr("%1: rows on lines %2 of %3 all match it")
-                                 .arg(shown, lines.join(QStringLiteral(", ")), source);
+        const QList<int> rows = rowsMatching(port);
+        const int hit = rows.size() == 1 ? rows.first() : -1;
+        if (hit < 0)
+            result.errors << unmatched(port, rows);
         else if (takenBy.contains(hit))
             result.errors << tr("%1: the row on line %2 of %3 matches %4 too")
-                                 .arg(shown, QString::number(entries[hit].line), source,
+                                 .arg(ConfigJson::literal(port.path),
+                                      QString::number(entries[hit].line), source,
                                       ConfigJson::literal(takenBy.value(hit)));
-        const bool sole = lines.size() == 1 && !takenBy.contains(hit);
-        result.rowOfPort << (sole ? hit : -1);
-        if (lines.size() == 1) takenBy.insert(hit, port.path);
+        result.rowOfPort << (hit >= 0 && !takenBy.contains(hit) ? hit : -1);
+        if (hit >= 0) takenBy.insert(hit, port.path);
     }
+    QList<int> unused;
     for (int r = 0; r < entries.size(); ++r)
-        if (!takenBy.contains(r))
-            result.unusedRows << tr("%1 line %2: port %3 is not among the ports given; row left "
-                                    "out")
-                                     .arg(source, QString::number(entries[r].line),
-                                          ConfigJson::literal(entries[r].port));
+        if (!takenBy.contains(r)) unused << r;
+    result.unusedRows = leftOut(unused);
     return result;
 }
 

@@ -1,11 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Station.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "DeviceWatcher.h"
 
 namespace provision {
+
+namespace {
+
+using Phase = StationSlot::Phase;
+
+// A result that needs the technician: kept until acknowledged or run again.
+bool needsLook(Phase phase) {
+    return phase == Phase::Failed || phase == Phase::Differences;
+}
+
+}  // namespace
 
 Station::Station(DeviceWatcher& watcher, UnitJob job, int count, QObject* parent)
     : QObject(parent), watcher(watcher), job(std::move(job)), target(count) {
@@ -13,10 +25,25 @@ Station::Station(DeviceWatcher& watcher, UnitJob job, int count, QObject* parent
     connect(&watcher, &DeviceWatcher::disappeared, this, &Station::onDisappeared);
 }
 
+int Station::countOf(Phase phase) const {
+    return int(std::count_if(table.begin(), table.end(),
+                             [phase](const StationSlot& slot) { return slot.phase == phase; }));
+}
+
 int Station::running() const {
-    return int(std::count_if(table.begin(), table.end(), [](const StationSlot& slot) {
-        return slot.phase == StationSlot::Phase::Running;
-    }));
+    return countOf(Phase::Running);
+}
+
+int Station::waiting() const {
+    return countOf(Phase::Waiting);
+}
+
+int Station::failed() const {
+    return countOf(Phase::Failed) + acknowledgedFailed;
+}
+
+int Station::differing() const {
+    return countOf(Phase::Differences) + acknowledgedDiffering;
 }
 
 int Station::slotOf(const QString& port) const {
@@ -25,36 +52,61 @@ int Station::slotOf(const QString& port) const {
     return -1;
 }
 
+const StationSlot* Station::slotFor(const QString& port) const {
+    const int slot = slotOf(port);
+    return slot < 0 ? nullptr : &table[slot];
+}
+
+// Never more runs than the units still wanted, so a crowd plugged in at once is not all
+// written when a few were asked for.
+bool Station::mayStart() const {
+    return !isStopping && !isFinished && (target <= 0 || doneCount + running() < target);
+}
+
 void Station::onAppeared(const QString& path) {
-    if (isStopping || isFinished) return;
+    if (isFinished) return;
     const int slot = slotOf(path);
-    if (slot < 0) {
-        table.append(StationSlot{path, {}, StationSlot::Phase::Running, {}, true, false});
-        return startRun(int(table.size()) - 1);
+    if (slot >= 0) {
+        // Back in the same port: while its run goes on, the same unit (decided when it
+        // ends); after a failure, the unit run again.
+        table[slot].plugged = true;
+        table[slot].pluggedAgain = true;
+        if (table[slot].phase != Phase::Running) startWaiting();
+        return;
     }
-    // Still ending the run of the unit that was unplugged: the new one runs after it.
-    table[slot].plugged = true;
-    table[slot].pluggedAgain = true;
+    if (isStopping) return;
+    table.append(StationSlot{path, {}, Phase::Waiting, {}, {}, {}, {}, true, false});
+    if (mayStart()) return startRun(int(table.size()) - 1);
+    emit changed(table.last());
 }
 
 void Station::onDisappeared(const QString& path) {
     const int slot = slotOf(path);
     if (slot < 0) return;
-    if (table[slot].phase == StationSlot::Phase::Running) {
-        // The run notices the lost line itself and ends; the slot is freed then.
-        table[slot].plugged = false;
-        table[slot].pluggedAgain = false;
-        return;
-    }
-    table.removeAt(slot);
+    StationSlot& entry = table[slot];
+    entry.plugged = false;
+    entry.pluggedAgain = false;
     emit unplugged(path);
+    // A running unit's run notices the lost line itself; a failed one stays listed.
+    if (entry.phase == Phase::Running) return;
+    if (needsLook(entry.phase)) return emit changed(entry);
+    removeSlot(slot);
+}
+
+void Station::removeSlot(int slot) {
+    const QString port = table[slot].port;
+    table.removeAt(slot);
+    emit removed(port);
 }
 
 void Station::startRun(int slot) {
     StationSlot& entry = table[slot];
-    entry.phase = StationSlot::Phase::Running;
+    entry.earlier = needsLook(entry.phase) ? entry.summary : QString();
+    entry.phase = Phase::Running;
     entry.model.clear();
     entry.summary.clear();
+    entry.detail.clear();
+    entry.given.clear();
     entry.pluggedAgain = false;
     emit started(entry);
     const QString port = entry.port;
@@ -62,35 +114,57 @@ void Station::startRun(int slot) {
     job(port, [this, port](const UnitOutcome& outcome) { onEnded(port, outcome); });
 }
 
+// Runs what waits, in the order of the table, as far as the count allows: units plugged in
+// while it was reached, and failed ones plugged in again or asked to retry.
+void Station::startWaiting() {
+    while (mayStart()) {
+        const auto next = std::find_if(table.begin(), table.end(), [](const StationSlot& s) {
+            return s.plugged &&
+                   (s.phase == Phase::Waiting || (needsLook(s.phase) && s.pluggedAgain));
+        });
+        if (next == table.end()) return;
+        startRun(int(next - table.begin()));
+    }
+}
+
+void Station::setGiven(const QString& port, const QString& given) {
+    const int slot = slotOf(port);
+    if (slot < 0) return;
+    table[slot].given = given;
+    emit changed(table[slot]);
+}
+
+void Station::setModel(const QString& port, const QString& model) {
+    const int slot = slotOf(port);
+    if (slot < 0 || table[slot].model == model) return;
+    table[slot].model = model;
+    emit changed(table[slot]);
+}
+
 void Station::onEnded(const QString& port, const UnitOutcome& outcome) {
     const int slot = slotOf(port);
-    if (isFinished || slot < 0) return;
+    if (isFinished || slot < 0 || table[slot].phase != Phase::Running) return;
     StationSlot& entry = table[slot];
     entry.model = outcome.model;
     entry.summary = outcome.summary;
-    switch (outcome.kind) {
-        case UnitOutcome::Kind::Done:
-            entry.phase = StationSlot::Phase::Done;
-            ++doneCount;
-            break;
-        case UnitOutcome::Kind::Differences:
-            entry.phase = StationSlot::Phase::Differences;
-            ++differingCount;
-            break;
-        case UnitOutcome::Kind::Failed:
-            entry.phase = StationSlot::Phase::Failed;
-            ++failedCount;
-            break;
-    }
+    entry.detail = outcome.detail;
+    entry.phase = outcome.kind == UnitOutcome::Kind::Done          ? Phase::Done
+                  : outcome.kind == UnitOutcome::Kind::Differences ? Phase::Differences
+                                                                   : Phase::Failed;
+    if (entry.phase == Phase::Done) ++doneCount;
     emit ended(entry);
     if (target > 0 && doneCount >= target) isStopping = true;
-    if (!entry.plugged) {
-        table.removeAt(slot);
-        emit unplugged(port);
-    } else if (entry.pluggedAgain && !isStopping) {
-        startRun(slot);
-    }
+    afterEnd(slot);
+    startWaiting();
     checkFinished();
+}
+
+void Station::afterEnd(int slot) {
+    StationSlot& entry = table[slot];
+    if (entry.phase != Phase::Done) return;  // kept; run again if it came back (startWaiting)
+    // Done over a line that never broke: whatever went and came back meanwhile is this unit.
+    entry.pluggedAgain = false;
+    if (!entry.plugged) removeSlot(slot);
 }
 
 void Station::stop() {
@@ -101,23 +175,39 @@ void Station::stop() {
 int Station::retryFailed() {
     if (isStopping || isFinished) return 0;
     int count = 0;
-    // By index: a run may end at once, but a plugged unit's slot stays where it is.
-    for (int slot = 0; slot < table.size(); ++slot) {
-        if (table[slot].phase != StationSlot::Phase::Failed || !table[slot].plugged) continue;
-        --failedCount;
-        ++count;
-        startRun(slot);
-    }
+    for (StationSlot& entry : table)
+        if (entry.phase == Phase::Failed && entry.plugged) {
+            entry.pluggedAgain = true;
+            ++count;
+        }
+    startWaiting();
     return count;
+}
+
+bool Station::acknowledge(const QString& port) {
+    const int slot = slotOf(port);
+    if (slot < 0 || !needsLook(table[slot].phase)) return false;
+    ++(table[slot].phase == Phase::Failed ? acknowledgedFailed : acknowledgedDiffering);
+    removeSlot(slot);
+    return true;
+}
+
+int Station::acknowledgeUnplugged() {
+    QStringList seen;
+    for (const StationSlot& entry : std::as_const(table))
+        if (needsLook(entry.phase) && !entry.plugged) seen << entry.port;
+    for (const QString& port : std::as_const(seen))
+        acknowledge(port);
+    return int(seen.size());
 }
 
 void Station::abort(const QString& why) {
     isStopping = true;
     for (StationSlot& entry : table)
-        if (entry.phase == StationSlot::Phase::Running) {
-            entry.phase = StationSlot::Phase::Failed;
+        if (entry.phase == Phase::Running) {
+            entry.phase = Phase::Failed;
             entry.summary = why;
-            ++failedCount;
+            entry.detail.clear();
             emit ended(entry);
         }
     checkFinished();

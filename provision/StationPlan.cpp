@@ -17,15 +17,15 @@ class Text {
 
 }  // namespace
 
-std::optional<ConfigDocument> StationPlan::documentFor(const QString& port, QString* why) const {
+std::optional<ConfigDocument> StationPlan::documentFor(const QString& port, QString* why,
+                                                       int* line) const {
     QList<Assignment> row;
     if (sheet) {
-        const SheetMatch matched = sheet->match({identityOf(port)});
-        if (!matched.ok()) {
-            *why = matched.errors.join(QStringLiteral("; "));
-            return std::nullopt;
-        }
-        row = sheet->rows()[matched.rowOfPort[0]].assignments;
+        const int index = sheet->rowFor(identityOf(port), why);
+        if (index < 0) return std::nullopt;
+        const SheetRow& found = sheet->rows()[index];
+        row = found.assignments;
+        if (line) *line = found.line;
         *why = phoneOutsideFile(row, task);
         if (!why->isEmpty()) return std::nullopt;
     }

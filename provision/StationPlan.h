@@ -21,7 +21,9 @@ struct StationPlan {
 
     // The document for one port (the file, its sheet row, then the common values), or
     // nothing with `why`: the sheet has no row or several for it, or a phone the file lacks.
-    std::optional<ConfigDocument> documentFor(const QString& port, QString* why) const;
+    // `line` gets the sheet row's line, 0 without a sheet.
+    std::optional<ConfigDocument> documentFor(const QString& port, QString* why,
+                                              int* line = nullptr) const;
 };
 
 // A port by its path and the USB serial number it reports, as a sheet's rows name units.

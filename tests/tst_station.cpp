@@ -5,17 +5,88 @@
 #include <memory>
 #include <vector>
 
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
+#include <cstdio>
+
 #include "ConfigDocument.h"
 #include "ConfigFile.h"
 #include "DeviceWatcher.h"
 #include "PluggedUnits.h"
+#include "Station.h"
+#include "StationPlan.h"
+#include "StationUnit.h"
+#include "StationView.h"
 #include "UnitSimulator.h"
+
+Q_DECLARE_METATYPE(UnitFaults)
 
 // The provisioning station, run as the real program against simulated units that are plugged
 // in and out by making and removing symbolic links to their pseudo-terminals.
 namespace {
 
 constexpr int WatchdogMs = 60000;  // generous: the machine may be busy with other builds
+
+// What a terminal `columns` wide shows after `bytes`: the cursor moves, line erasing and
+// wrapping that the station's table uses. `wrapped` tells whether any line ran past the edge.
+struct Screen {
+    QStringList lines{QString()};
+    bool wrapped = false;
+};
+
+// A wide character (the ones the tests use) takes two cells, the second held by U+FFFF.
+constexpr QChar SecondCell(0xFFFF);
+
+void put(Screen& screen, int& row, int& column, QChar c, int columns) {
+    const bool wide = c.unicode() >= 0x3000 && c.unicode() <= 0x9FFF;
+    const QString cells = wide ? QString(c) + SecondCell : QString(c);
+    if (column + cells.size() > columns) {
+        screen.wrapped = true;
+        ++row;
+        column = 0;
+    }
+    while (screen.lines.size() <= row)
+        screen.lines << QString();
+    QString& line = screen.lines[row];
+    if (line.size() < column) line = line.leftJustified(column);
+    line = line.left(column) + cells + line.mid(column + cells.size());
+    column += int(cells.size());
+}
+
+Screen terminal(const QString& bytes, int columns) {
+    Screen screen;
+    int row = 0, column = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const QChar c = bytes[i];
+        if (c == '\x1b' && bytes.mid(i, 2) == "\x1b[") {
+            qsizetype end = i + 2;
+            while (end < bytes.size() && bytes[end].isDigit())
+                ++end;
+            const int count = bytes.mid(i + 2, end - i - 2).toInt();
+            if (bytes[end] == 'A') row = qMax(0, row - count);
+            if (bytes[end] == 'J') {
+                screen.lines = screen.lines.mid(0, row + 1);
+                screen.lines[row] = screen.lines[row].left(column);
+            }
+            i = end;
+        } else if (c == '\n') {
+            ++row;
+            column = 0;
+            while (screen.lines.size() <= row)
+                screen.lines << QString();
+        } else if (c == '\r') {
+            column = 0;
+        } else if (c != '\a') {
+            put(screen, row, column, c, columns);
+        }
+    }
+    while (!screen.lines.isEmpty() && screen.lines.last().isEmpty())
+        screen.lines.removeLast();
+    for (QString& line : screen.lines)
+        line.remove(SecondCell);
+    return screen;
+}
 
 }  // namespace
 
@@ -30,6 +101,7 @@ class tst_station : public QObject, fixtures::PluggedUnits {
         env.insert("QUELLIX_JOURNAL", path("journal.sqlite"));
         station.setProcessEnvironment(env);
         station.setProgram(QStringLiteral(QX_CLI_PATH));
+        station.setWorkingDirectory(dir->path());
         station.setArguments(
             QStringList{"station", path("site.cfg"), "--watch", path("unit*"), "--interval", "30"} +
             extra);
@@ -60,6 +132,18 @@ class tst_station : public QObject, fixtures::PluggedUnits {
             return -2;
         }
         return station.exitStatus() == QProcess::NormalExit ? station.exitCode() : -1;
+    }
+    void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // The outcomes of the write records of `port`, oldest first.
+    QStringList outcomesOf(const QString& port) {
+        QStringList outcomes;
+        for (const QJsonObject& record : writesOf(journal(), path(port)))
+            outcomes.prepend(record["outcome"].toString());
+        return outcomes;
     }
     QJsonArray journal() {
         QProcess list;
@@ -98,11 +182,11 @@ private slots:
     void watcherFollowsLinks() {
         UnitSimulator* a = unit();
         UnitSimulator* b = unit();
-        UnitSimulator* gone = unit();
-        QVERIFY(a && b && gone);
-        QVERIFY(plug(a, "unit1") && plug(b, "unit2") && plug(gone, "unit3"));
-        gone->hangUp();
-        units.pop_back();  // closes its pseudo-terminal, so the link dangles
+        QVERIFY(a && b);
+        QVERIFY(plug(a, "unit1") && plug(b, "unit2"));
+        // Dangling at a path that never exists: a closed pseudo-terminal's number is soon
+        // another test's, which would make the link count again.
+        QVERIFY(QFile::link(path("no-such-folder/ttyX"), path("unit3")));
         QFile file(path("unit4.cfg"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
@@ -121,6 +205,11 @@ private slots:
         QVERIFY(unplug("unit2"));
         watcher.poll();
         QCOMPARE(disappeared, QStringList{"unit2"});
+        // Pointed at another device between two looks: one unplugged, another plugged in.
+        QVERIFY(unplug("unit1") && plug(b, "unit1"));
+        watcher.poll();
+        QCOMPARE(disappeared, (QStringList{"unit2", "unit1"}));
+        QCOMPARE(appeared, (QStringList{"unit1", "unit2", "unit1"}));
     }
 
     // Three units plugged in one after another and one unplugged in the middle of its write: that
@@ -221,6 +310,270 @@ private slots:
         QVERIFY2(!out.contains("unit2"), out);
         QCOMPARE(running->configuration().slaveId, 5);
         QCOMPARE(late->configuration().slaveId, 30);
+    }
+
+    // Six units plugged in at once with --count 2: two are written, the others are never
+    // touched. A failed one does not count, so one waiting takes its place.
+    void countNeverStartsMoreThanAsked_data() {
+        QTest::addColumn<UnitFaults>("firstFaults");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("outcomes");  // of the write records of unit1, unit2, ...
+        UnitFaults silent;
+        silent.silent = true;
+        QTest::newRow("all answer") << UnitFaults{} << 0 << QStringList{"done", "done"};
+        QTest::newRow("the first fails, the third takes its place")
+            << silent << 4 << QStringList{"failed", "done", "done"};
+    }
+    void countNeverStartsMoreThanAsked() {
+        QFETCH(UnitFaults, firstFaults);
+        QFETCH(int, code);
+        QFETCH(QStringList, outcomes);
+        std::vector<UnitSimulator*> sims;
+        for (int i = 1; i <= 6; ++i) {
+            UnitSimulator* sim = unit(i == 1 ? firstFaults : UnitFaults{});
+            QVERIFY(sim && plug(sim, QStringLiteral("unit%1").arg(i)));
+            sims.push_back(sim);
+        }
+        start({"--count", "2", "--no-bell", "--set", "slave-id=7"});
+        QVERIFY2(finish() == code, out + station.readAllStandardError());
+        QVERIFY2(out.contains("waiting"), out);
+        QVERIFY2(out.contains("done 2 of 2"), out);
+        QStringList recorded;
+        for (int i = 1; i <= 6; ++i)
+            recorded += outcomesOf(QStringLiteral("unit%1").arg(i));
+        QCOMPARE(recorded, outcomes);
+        const auto written = std::count_if(sims.begin(), sims.end(), [](UnitSimulator* sim) {
+            return sim->configuration().slaveId == 7;
+        });
+        QCOMPARE(written, 2);
+    }
+
+    // A unit is counted once, by its last run: failed and plugged in again, cut short by a
+    // line lost and back, or its link gone and back while the line held.
+    void replugIsOneUnit_data() {
+        QTest::addColumn<int>("how");
+        QTest::addColumn<QStringList>("outcomes");
+        QTest::addColumn<QString>("said");  // of the run cut short
+        QTest::newRow("failed, put right, plugged in again")
+            << 0 << QStringList{"failed", "done"} << "the run before: no unit answered";
+        QTest::newRow("line lost mid-write, back on another line")
+            << 1 << QStringList{"failed", "done"}
+            << "the run before: the unit stopped answering at the message of channel";
+        QTest::newRow("link gone and back, the line held") << 2 << QStringList{"done"} << "";
+    }
+    void replugIsOneUnit() {
+        QFETCH(int, how);
+        QFETCH(QStringList, outcomes);
+        QFETCH(QString, said);
+        UnitFaults faults;
+        faults.silent = how == 0;
+        faults.hangUpAfter = how == 1 ? 40 : -1;
+        UnitSimulator* sim = unit(faults);
+        UnitSimulator* spare = unit();
+        QVERIFY(sim && spare);
+        if (how == 1)
+            connect(sim, &UnitSimulator::hungUp, this, [this, spare] {
+                unplug("unit1");
+                plug(spare, "unit1");
+            });
+        QVERIFY(plug(sim, "unit1"));
+        // The flap: a second unit is asked for, so a unit written twice would end the station.
+        const QByteArray units = how == 2 ? "2" : "1";
+        QStringList options{"--count", units, "--no-bell", "--set", "slave-id=7"};
+        if (how == 2) options << "--backup";
+        start(options);
+        if (how == 0) {
+            QVERIFY2(waitFor("unit1: failed: no unit answered"), out);
+            sim->setFaults({});
+            QVERIFY(unplug("unit1"));
+            QVERIFY2(waitFor("unit1: unplugged; it stays listed"), out);
+            QVERIFY(plug(sim, "unit1"));
+        } else if (how == 2) {
+            QVERIFY2(waitFor("plugged in"), out);
+            QTest::qWait(200);  // into the write, which takes seconds
+            QVERIFY(unplug("unit1"));
+            QVERIFY2(waitFor("unit1: unplugged"), out);
+            QVERIFY(plug(sim, "unit1"));
+            QVERIFY2(waitFor(": done"), out);
+            QTest::qWait(1500);  // three looks at the folder at least: no second run
+            QVERIFY(plug(spare, "unit2"));
+        }
+        QVERIFY2(finish() == 0, out + station.readAllStandardError());
+        QVERIFY2(out.contains("done " + units + " of " + units + ", failed 0"), out);
+        QCOMPARE(outcomesOf("unit1"), outcomes);
+        QCOMPARE(out.count(": done"), units.toInt());
+        if (!said.isEmpty()) QVERIFY2(out.contains(said.toUtf8()), out);
+        QCOMPARE((how == 0 ? sim : spare)->configuration().slaveId, 7);
+        if (how != 2) return;
+        // Without --backup-dir a backup is a journal record only, no file in the folder.
+        QCOMPARE(QDir(dir->path()).entryList({"*.json", "*.cfg"}, QDir::Files),
+                 QStringList{"site.cfg"});
+        const QJsonArray records = journal();
+        QVERIFY(std::any_of(records.begin(), records.end(),
+                            [](const QJsonValue& r) { return r["action"] == "backup"; }));
+    }
+
+    // A sheet for a whole site: the unit finds its row among 100,000, and what is said of
+    // the rest is a line or two, not one per row.
+    void largeSheet() {
+        constexpr int Rows = 100000, Mine = 77777;
+        QByteArray csv = "port,slave-id,phone.1\n";
+        csv.reserve(Rows * 32);
+        for (int i = 1; i <= Rows; ++i)
+            csv += "unit" + QByteArray::number(i) + ',' + QByteArray::number(i % 32) +
+                   ",1234567890123456\n";  // 16 characters: a note each
+        writeFile("units.csv", csv);
+        UnitSimulator* sim = unit();
+        QVERIFY(sim && plug(sim, QStringLiteral("unit%1").arg(Mine)));
+
+        start({"--sheet", path("units.csv"), "--count", "1", "--no-bell"});
+        const int code = finish();
+        const QByteArray notes = station.readAllStandardError();
+        QVERIFY2(code == 0, out + notes);
+        QCOMPARE(sim->configuration().slaveId, Mine % 32);
+        QVERIFY2(out.contains("units.csv line 77778, slave ID 17"), out);
+        QVERIFY2(notes.count('\n') <= 8, notes);
+        QVERIFY2(notes.contains(": 99995 more values like these"), notes);
+
+        QProcess write;
+        write.start(QStringLiteral(QX_CLI_PATH),
+                    {"write", "-p", path("unit77777"), path("site.cfg"), "--sheet",
+                     path("units.csv"), "--interval", "30", "--no-journal"});
+        QVERIFY(write.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(write.state() == QProcess::NotRunning, WatchdogMs);  // serving
+        const QByteArray said = write.readAllStandardError();
+        QCOMPARE(write.exitCode(), 0);
+        QCOMPARE(said.count("left out"), 1);
+        QVERIFY2(said.contains("99999 rows (lines 2, 3, ... 100001) are for ports not given"),
+                 said);
+    }
+
+    // On a terminal 80 or 120 columns wide the table never runs past the edge, each redraw
+    // replaces the last one exactly, and a unit that failed and was pulled keeps its row with
+    // its whole reason and its sheet row.
+    void liveTable_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("sheetName");
+        QTest::newRow("80 columns") << 80 << "units.csv";
+        QTest::newRow("120 columns") << 120 << "units.csv";
+        // Each takes two columns, so counting characters would run past the edge.
+        QTest::newRow("80 columns, a sheet named in wide characters")
+            << 80 << QString("ユニット一覧表ユニット一覧表ユニット一覧表.csv");
+    }
+    void liveTable() {
+        QFETCH(int, columns);
+        QFETCH(QString, sheetName);
+        writeFile(sheetName, "port,slave-id\nunit1,11\nunit2,22\n");
+        UnitFaults pulled;
+        pulled.hangUpAfter = 40;
+        UnitSimulator* good = unit();
+        UnitSimulator* lost = unit(pulled);
+        QVERIFY(good && lost && plug(good, "unit1") && plug(lost, "unit2"));
+        connect(lost, &UnitSimulator::hungUp, this, [this] { unplug("unit2"); });
+        provision::StationPlan plan;
+        plan.task.mode = provision::RunInput::Mode::Write;
+        plan.task.intervalMs = 30;
+        plan.task.document = ConfigDocument::load(path("site.cfg"));
+        plan.task.documentName = "site.cfg";
+        plan.sheet = provision::Sheet::load(path(sheetName));
+        QVERIFY(plan.task.document.ok && plan.sheet->ok());
+        provision::UnitPool pool(plan);
+        provision::DeviceWatcher watcher({path("unit*")});
+        provision::Station bench(watcher, pool.job(), 0);
+        std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
+        QVERIFY(file);
+        cli::StationView view(file.get(), true, false, bench, 0, [columns] { return columns; });
+        cli::follow(view, bench, pool);
+        watcher.start(50);
+        const auto pulledAndListed = [&] {
+            const provision::StationSlot* slot = bench.slotFor(path("unit2"));
+            return bench.done() == 1 && slot && !slot->plugged;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(pulledAndListed(), WatchdogMs);
+        const provision::StationSlot failed = *bench.slotFor(path("unit2"));
+        QCOMPARE(failed.phase, provision::StationSlot::Phase::Failed);
+        bench.stop();
+
+        QByteArray drawn;
+        std::fflush(file.get());
+        std::rewind(file.get());
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;)
+            drawn.append(buffer, qsizetype(n));
+        const Screen screen = terminal(QString::fromUtf8(drawn), columns);
+        QVERIFY(!screen.wrapped);
+        const QString shown = screen.lines.join('\n');
+
+        // One table, nothing left over from an earlier drawing of it.
+        QCOMPARE(screen.lines.filter("unit1").size(), 1);
+        QCOMPARE(screen.lines.filter("unit2").size(), 1);
+        QCOMPARE(screen.lines.filter("done 1, failed 1").size(), 1);
+        QVERIFY2(screen.lines.filter("running").isEmpty(), qPrintable(shown));
+        QVERIFY2(screen.lines.filter("unit2").first().contains("unplugged"), qPrintable(shown));
+        // The reason lines under the failed row, put together again, say all of it.
+        QStringList reason;
+        for (const QString& line : screen.lines)
+            if (line.startsWith("    ")) reason << line.trimmed();
+        QVERIFY(failed.summary.contains("stopped answering"));
+        QCOMPARE(reason.join(' '), sheetName + " line 3, slave ID 22: " + failed.summary);
+    }
+
+    // The station on a terminal as the technician sees it: a unit that failed and was pulled
+    // keeps its row with its reason until Enter dismisses it, and it still counts.
+    void enterDismissesPulledFailures() {
+        constexpr int Columns = 100;
+        UnitFaults silent;
+        silent.silent = true;
+        UnitSimulator* sim = unit(silent);
+        QVERIFY(sim && plug(sim, "unit1"));
+        int master = -1, slave = -1;
+        winsize size{};
+        size.ws_row = 24;
+        size.ws_col = Columns;
+        QVERIFY(::openpty(&master, &slave, nullptr, nullptr, &size) == 0);
+        ::fcntl(master, F_SETFD, FD_CLOEXEC);
+        ::fcntl(master, F_SETFL, O_NONBLOCK);
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QUELLIX_JOURNAL", path("journal.sqlite"));
+        cli.setProcessEnvironment(env);
+        cli.setChildProcessModifier([slave] {
+            ::dup2(slave, STDIN_FILENO);
+            ::dup2(slave, STDOUT_FILENO);
+        });
+        cli.start(QStringLiteral(QX_CLI_PATH), {"station", path("site.cfg"), "--watch",
+                                                path("unit*"), "--interval", "30", "--no-bell"});
+        ::close(slave);
+        QByteArray drawn;
+        const auto shows = [&](const std::function<bool(const QStringList&)>& wanted) {
+            QDeadlineTimer watchdog(WatchdogMs);
+            for (;;) {
+                char bytes[4096];
+                for (ssize_t got; (got = ::read(master, bytes, sizeof bytes)) > 0;)
+                    drawn.append(bytes, qsizetype(got));
+                if (wanted(terminal(QString::fromUtf8(drawn), Columns).lines)) return true;
+                if (watchdog.hasExpired() || cli.state() == QProcess::NotRunning) return false;
+                QTest::qWait(20);
+            }
+        };
+        const auto has = [](const QStringList& lines, const char* text) {
+            return !lines.filter(text).isEmpty();
+        };
+        QVERIFY2(shows([&](const QStringList& l) { return has(l, "no unit answered"); }), drawn);
+        QVERIFY(unplug("unit1"));
+        QVERIFY2(shows([&](const QStringList& l) { return has(l, "Enter dismisses"); }), drawn);
+        QStringList lines = terminal(QString::fromUtf8(drawn), Columns).lines;
+        QCOMPARE(lines.filter("unit1").size(), 1);
+        QVERIFY(lines.filter("unit1").first().contains("unplugged"));
+        QCOMPARE(::write(master, "\n", 1), 1);
+        QVERIFY2(shows([&](const QStringList& l) { return !has(l, "unit1"); }), drawn);
+        const Screen screen = terminal(QString::fromUtf8(drawn), Columns);
+        QVERIFY(!screen.wrapped);
+        QCOMPARE(screen.lines, QStringList{"done 0, failed 1"});  // nothing stale, one counter
+        cli.terminate();
+        QVERIFY(cli.waitForFinished(WatchdogMs));
+        QCOMPARE(cli.exitCode(), 4);
+        ::close(master);
     }
 };
 

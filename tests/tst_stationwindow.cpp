@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QToolButton>
 #include <memory>
 #include <vector>
 
@@ -112,18 +115,23 @@ private slots:
         QTest::addColumn<UnitFaults>("fault");
         QTest::addColumn<bool>("verify");
         QTest::addColumn<QString>("reason");  // in the failed unit's tile and journal record
+        QTest::addColumn<QString>("words");   // the tile's, first
         UnitFaults silent;
         silent.silent = true;
         UnitFaults probeOnly;
         probeOnly.probeOnly = true;
-        QTest::newRow("silent") << silent << false << "no unit answered";
+        QTest::newRow("silent") << silent << false << "no unit answered"
+                                << "no unit answered";
         // Settings are not answered, so only the read-back finds that nothing was stored.
-        QTest::newRow("answers the probe only, verified") << probeOnly << true << "no reply";
+        QTest::newRow("answers the probe only, verified")
+            << probeOnly << true << "no reply to ?A"
+            << "no proper answer about the slave ID while it was read back after the write";
     }
     void retryRunsOnlyTheFailed() {
         QFETCH(UnitFaults, fault);
         QFETCH(bool, verify);
         QFETCH(QString, reason);
+        QFETCH(QString, words);
         writeFile("units.csv", "port,slave-id\nunit1,11\nunit2,12\nunit3,13\n");
         UnitSimulator* first = unit();
         UnitSimulator* faulty = unit(fault);
@@ -145,8 +153,8 @@ private slots:
         const StationTile* failed = tileOf(*w, ports[1]);
         QCOMPARE(failed->result(), StationTile::Result::Failed);
         QCOMPARE(text(failed, "lblResult"), "failed");
-        QVERIFY2(text(failed, "lblSummary").contains(reason),
-                 qPrintable(text(failed, "lblSummary")));
+        const QString tip = failed->findChild<QLabel*>("lblSummary")->toolTip();
+        QVERIFY2(tip.startsWith(words) && tip.contains(reason), qPrintable(tip));
         QCOMPARE(failed->findChild<QLabel*>("lblResult")->palette().color(QPalette::Window),
                  StationTile::colourOf(StationTile::Result::Failed));
         for (const QString& port : {ports[0], ports[2]}) {
@@ -282,6 +290,80 @@ private slots:
                  closeAnyway ? journal::Outcome::Failed : journal::Outcome::Done);
         if (closeAnyway)
             QVERIFY2(writes[0].reason.contains("closed"), qPrintable(writes[0].reason));
+    }
+
+    // Six units at the window's first size: every tile in sight, the model while it runs,
+    // what each was given; a unit pulled in the middle of its write keeps its tile with the
+    // reason in a technician's words and the command in the tooltip, until dismissed. A refused
+    // Start then clears the tiles of the station before.
+    void tilesTellTheTechnician() {
+        QByteArray csv = "port,slave-id\n";
+        for (int i = 1; i <= 6; ++i)
+            csv += "unit" + QByteArray::number(i) + ',' + QByteArray::number(10 + i) + '\n';
+        writeFile("units.csv", csv);
+        UnitFaults pulled;
+        pulled.hangUpAfter = 40;
+        for (int i = 1; i <= 6; ++i) {
+            UnitSimulator* sim = unit(i == 2 ? pulled : UnitFaults{});
+            QVERIFY(sim && plug(sim, QStringLiteral("unit%1").arg(i)));
+            if (i == 2) connect(sim, &UnitSimulator::hungUp, this, [this] { unplug("unit2"); });
+        }
+        const std::unique_ptr<StationWindow> w = window(journal.get());
+        w->findChild<QLineEdit*>("edtSheet")->setText(path("units.csv"));
+        w->findChild<QCheckBox*>("chkBackup")->setChecked(false);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->findChild<QPushButton*>("cmdStart")->click();
+        QVERIFY2(w->isRunning(), qPrintable(text(w.get(), "lblMessage")));
+
+        // Running, and already saying what it is and what it was given.
+        const auto saysModel = [&] {
+            const StationTile* tile = tileOf(*w, path("unit1"));
+            return tile && tile->result() == StationTile::Result::None &&
+                   text(tile, "lblModel") == "QX-ALARM-1";
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(saysModel(), WatchdogMs);
+        QCOMPARE(text(tileOf(*w, path("unit1")), "lblGiven"), "units.csv line 2, slave ID 11");
+        QCOMPARE(tiles(*w).size(), 6);
+        const QWidget* viewport = w->findChild<QScrollArea*>("tileArea")->viewport();
+        for (const StationTile* tile : tiles(*w))
+            QVERIFY2(
+                viewport->rect().contains(QRect(tile->mapTo(viewport, QPoint(0, 0)), tile->size())),
+                qPrintable(tile->port()));
+
+        QStringList ports;
+        for (int i = 1; i <= 6; ++i)
+            ports << path(QStringLiteral("unit%1").arg(i));
+        QVERIFY(waitForResults(*w, ports));
+        const StationTile* failed = tileOf(*w, ports[1]);
+        QTRY_VERIFY_WITH_TIMEOUT(text(failed, "lblGiven").contains("unplugged"), WatchdogMs);
+        QCOMPARE(failed->result(), StationTile::Result::Failed);
+        QCOMPARE(text(failed, "lblGiven"), "units.csv line 3, slave ID 12; unplugged");
+        QCOMPARE(text(failed, "lblPhase"), "stopped");
+        QVERIFY(failed->findChild<QProgressBar*>("barProgress")->isHidden());
+        const QString tip = failed->findChild<QLabel*>("lblSummary")->toolTip();
+        QVERIFY2(tip.startsWith("the unit stopped answering at the message of channel"),
+                 qPrintable(tip));
+        QVERIFY2(tip.contains("it may hold part of the new configuration"), qPrintable(tip));
+        QVERIFY2(tip.contains("the command in flight: &M"), qPrintable(tip));
+        QCOMPARE(text(w.get(), "lblCounters"), "done 5, failed 1");
+
+        // Seen: the tile goes, the failure still counts.
+        auto* dismiss = failed->findChild<QToolButton*>("cmdDismiss");
+        QVERIFY(dismiss && dismiss->isVisible());
+        dismiss->click();
+        QCOMPARE(tiles(*w).size(), 5);
+        QVERIFY(!tileOf(*w, ports[1]));
+        QCOMPARE(text(w.get(), "lblCounters"), "done 5, failed 1");
+        QVERIFY(!tileOf(*w, ports[0])->findChild<QToolButton*>("cmdDismiss")->isVisible());
+
+        w->findChild<QPushButton*>("cmdStop")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isRunning(), WatchdogMs);
+        w->findChild<QLineEdit*>("edtFile")->setText(path("absent.cfg"));
+        w->findChild<QPushButton*>("cmdStart")->click();
+        QVERIFY(!w->isRunning());
+        QVERIFY(tiles(*w).isEmpty());
+        QCOMPARE(text(w.get(), "lblCounters"), "");
     }
 };
 

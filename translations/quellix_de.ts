@@ -1041,6 +1041,98 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
         <source>read</source>
         <translation>gelesen</translation>
     </message>
+    <message>
+        <source>the first question</source>
+        <translation>die erste Frage</translation>
+    </message>
+    <message>
+        <source>the slave ID</source>
+        <translation>die Slave-ID</translation>
+    </message>
+    <message>
+        <source>the channel switches</source>
+        <translation>die Kanalschalter</translation>
+    </message>
+    <message>
+        <source>phone %1</source>
+        <translation>Rufnummer %1</translation>
+    </message>
+    <message>
+        <source>the message of channel %1</source>
+        <translation>die Meldung von Kanal %1</translation>
+    </message>
+    <message>
+        <source>while it was backed up; nothing was written</source>
+        <translation>während der Sicherung; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>while its phones 17-32 were read; nothing was written</source>
+        <translation>während die Rufnummern 17-32 gelesen wurden; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>while it was written; it may hold part of the new configuration</source>
+        <translation>während des Schreibens; sie kann einen Teil der neuen Konfiguration enthalten</translation>
+    </message>
+    <message>
+        <source>while it was read back after the write</source>
+        <translation>beim Zurücklesen nach dem Schreiben</translation>
+    </message>
+    <message>
+        <source>%1 line %2, slave ID %3</source>
+        <translation>%1 Zeile %2, Slave-ID %3</translation>
+    </message>
+    <message>
+        <source>slave ID %1</source>
+        <translation>Slave-ID %1</translation>
+    </message>
+    <message>
+        <source>the unit stopped answering at %1 %2</source>
+        <translation>die Einheit antwortete nicht mehr bei %1 %2</translation>
+    </message>
+    <message>
+        <source>%1; the command in flight: %2 (exchange %3 of %4)</source>
+        <translation>%1; laufender Befehl: %2 (Austausch %3 von %4)</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>%1: running again; the run before: %2</source>
+        <translation>%1: läuft erneut; der Lauf davor: %2</translation>
+    </message>
+    <message>
+        <source>%1: plugged in, waiting: as many units as --count asks for are done or running</source>
+        <translation>%1: angeschlossen, wartet: so viele Einheiten, wie --count verlangt, sind fertig oder laufen</translation>
+    </message>
+    <message>
+        <source>%1: unplugged; it stays listed until it is plugged in again</source>
+        <translation>%1: getrennt; bleibt aufgeführt, bis sie wieder angeschlossen wird</translation>
+    </message>
+    <message>
+        <source>, %1 waiting</source>
+        <translation>, %1 wartend</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>getrennt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the run before: %1</source>
+        <translation>der Lauf davor: %1</translation>
+    </message>
+    <message>
+        <source>; Enter dismisses the unplugged failed units</source>
+        <translation>; Eingabetaste blendet die getrennten fehlgeschlagenen Einheiten aus</translation>
+    </message>
+    <message>
+        <source>no proper answer about %1 %2</source>
+        <translation>keine ordentliche Antwort zu %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
@@ -1908,6 +2000,14 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>%1 line %2: port %3 is not among the ports given; row left out</source>
         <translation>%1 Zeile %2: Port %3 ist nicht unter den angegebenen Ports; Zeile ausgelassen</translation>
     </message>
+    <message>
+        <source>%1: %2 more values like these</source>
+        <translation>%1: %2 weitere solche Werte</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows (lines %3, %4, ... %5) are for ports not given; left out</source>
+        <translation>%1: %2 Zeilen (Zeilen %3, %4, ... %5) gelten für nicht angegebene Ports; ausgelassen</translation>
+    </message>
 </context>
 <context>
     <name>safety::CompareDialog</name>
@@ -1967,10 +2067,6 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <translation>startet</translation>
     </message>
     <message>
-        <source>ended</source>
-        <translation>beendet</translation>
-    </message>
-    <message>
         <source>passed</source>
         <translation>bestanden</translation>
     </message>
@@ -1981,6 +2077,46 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Seen: remove this unit&apos;s tile (it still counts)</source>
+        <translation>Gesehen: die Kachel dieser Einheit entfernen (sie zählt weiter)</translation>
+    </message>
+    <message>
+        <source>again</source>
+        <translation>erneut</translation>
+    </message>
+    <message>
+        <source>The run before: %1</source>
+        <translation>Der Lauf davor: %1</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>getrennt</translation>
+    </message>
+    <message>
+        <source>%1; unplugged</source>
+        <translation>%1; getrennt</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>abgeschlossen</translation>
     </message>
 </context>
 <context>

@@ -1041,6 +1041,98 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
         <source>read</source>
         <translation>lu</translation>
     </message>
+    <message>
+        <source>the first question</source>
+        <translation>la première question</translation>
+    </message>
+    <message>
+        <source>the slave ID</source>
+        <translation>l&apos;ID esclave</translation>
+    </message>
+    <message>
+        <source>the channel switches</source>
+        <translation>les interrupteurs des canaux</translation>
+    </message>
+    <message>
+        <source>phone %1</source>
+        <translation>numéro %1</translation>
+    </message>
+    <message>
+        <source>the message of channel %1</source>
+        <translation>le message du canal %1</translation>
+    </message>
+    <message>
+        <source>while it was backed up; nothing was written</source>
+        <translation>pendant la sauvegarde ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>while its phones 17-32 were read; nothing was written</source>
+        <translation>pendant la lecture des numéros 17-32 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>while it was written; it may hold part of the new configuration</source>
+        <translation>pendant l&apos;écriture ; il peut contenir une partie de la nouvelle configuration</translation>
+    </message>
+    <message>
+        <source>while it was read back after the write</source>
+        <translation>à la relecture après l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>%1 line %2, slave ID %3</source>
+        <translation>%1 ligne %2, ID esclave %3</translation>
+    </message>
+    <message>
+        <source>slave ID %1</source>
+        <translation>ID esclave %1</translation>
+    </message>
+    <message>
+        <source>the unit stopped answering at %1 %2</source>
+        <translation>le module a cessé de répondre à %1 %2</translation>
+    </message>
+    <message>
+        <source>%1; the command in flight: %2 (exchange %3 of %4)</source>
+        <translation>%1 ; commande en cours : %2 (échange %3 sur %4)</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>%1: running again; the run before: %2</source>
+        <translation>%1 : relancé ; le passage précédent : %2</translation>
+    </message>
+    <message>
+        <source>%1: plugged in, waiting: as many units as --count asks for are done or running</source>
+        <translation>%1 : branché, en attente : autant de modules que --count en demande sont terminés ou en cours</translation>
+    </message>
+    <message>
+        <source>%1: unplugged; it stays listed until it is plugged in again</source>
+        <translation>%1 : débranché ; il reste affiché jusqu&apos;à ce qu&apos;il soit rebranché</translation>
+    </message>
+    <message>
+        <source>, %1 waiting</source>
+        <translation>, %1 en attente</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>débranché</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>the run before: %1</source>
+        <translation>le passage précédent : %1</translation>
+    </message>
+    <message>
+        <source>; Enter dismisses the unplugged failed units</source>
+        <translation>; Entrée écarte les modules en échec débranchés</translation>
+    </message>
+    <message>
+        <source>no proper answer about %1 %2</source>
+        <translation>pas de réponse correcte pour %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
@@ -1908,6 +2000,14 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>%1 line %2: port %3 is not among the ports given; row left out</source>
         <translation>%1 ligne %2 : le port %3 ne fait pas partie des ports indiqués ; ligne ignorée</translation>
     </message>
+    <message>
+        <source>%1: %2 more values like these</source>
+        <translation>%1 : %2 autres valeurs de ce genre</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows (lines %3, %4, ... %5) are for ports not given; left out</source>
+        <translation>%1 : %2 lignes (lignes %3, %4, ... %5) concernent des ports non indiqués ; ignorées</translation>
+    </message>
 </context>
 <context>
     <name>safety::CompareDialog</name>
@@ -1967,10 +2067,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>démarrage</translation>
     </message>
     <message>
-        <source>ended</source>
-        <translation>terminé</translation>
-    </message>
-    <message>
         <source>passed</source>
         <translation>réussi</translation>
     </message>
@@ -1981,6 +2077,46 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>failed</source>
         <translation>échoué</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Écarter</translation>
+    </message>
+    <message>
+        <source>Seen: remove this unit&apos;s tile (it still counts)</source>
+        <translation>Vu : retirer la tuile de ce module (il compte toujours)</translation>
+    </message>
+    <message>
+        <source>again</source>
+        <translation>à nouveau</translation>
+    </message>
+    <message>
+        <source>The run before: %1</source>
+        <translation>Le passage précédent : %1</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>débranché</translation>
+    </message>
+    <message>
+        <source>%1; unplugged</source>
+        <translation>%1 ; débranché</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>terminé</translation>
     </message>
 </context>
 <context>
