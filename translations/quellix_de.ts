@@ -201,6 +201,34 @@
         <source>reply to %1 began with &quot;%2&quot; instead of %3: the unit answered late or the line is noisy</source>
         <translation>die Antwort auf %1 begann mit &quot;%2&quot; statt %3: die Einheit hat zu spät geantwortet, oder die Leitung ist gestört</translation>
     </message>
+    <message>
+        <source>%1 holds %2 characters, but the unit&apos;s reply to %3 could not be read back beyond %4</source>
+        <translation>%1 hat %2 Zeichen, aber die Antwort der Einheit auf %3 ließe sich über %4 hinaus nicht zurücklesen</translation>
+    </message>
+    <message>
+        <source>phone %1</source>
+        <translation>Rufnummer %1</translation>
+    </message>
+    <message>
+        <source>the message of channel %1</source>
+        <translation>die Meldung von Kanal %1</translation>
+    </message>
+    <message>
+        <source>reply to %1 was &quot;%2&quot;, which is no slave ID: A and a hex pair 00 to 1F</source>
+        <translation>Antwort auf %1 war „%2“, keine Slave-ID: A und ein Hex-Paar 00 bis 1F</translation>
+    </message>
+    <message>
+        <source>reply to %1 was &quot;%2&quot;, which are no enable flags: E, 16 hex digits and an end character</source>
+        <translation>Antwort auf %1 war „%2“, keine Freigabe-Flags: E, 16 Hex-Ziffern und ein Endzeichen</translation>
+    </message>
+    <message>
+        <source>reply to %1 holds NUL followed by CR, which phone %2 cannot hold</source>
+        <translation>Antwort auf %1 enthält NUL gefolgt von CR, was Rufnummer %2 nicht enthalten kann</translation>
+    </message>
+    <message>
+        <source>reply to %1 holds NUL followed by CR, which the message of channel %2 cannot hold</source>
+        <translation>Antwort auf %1 enthält NUL gefolgt von CR, was die Meldung von Kanal %2 nicht enthalten kann</translation>
+    </message>
 </context>
 <context>
     <name>HistoryModel</name>
@@ -436,6 +464,17 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
 </context>
 <context>
+    <name>UnitSession</name>
+    <message>
+        <source>reply to %1 went on after its exchange (%2 more bytes): it was cut short or followed by noise</source>
+        <translation>Antwort auf %1 ging nach ihrem Austausch weiter (%2 Bytes mehr): sie wurde abgeschnitten oder von Störungen gefolgt</translation>
+    </message>
+    <message>
+        <source>the reply to ? came %1 ms after the command, later than the %2 ms the link waits: %3</source>
+        <translation>die Antwort auf ? kam %1 ms nach dem Befehl, später als die %2 ms, die die Verbindung wartet: %3</translation>
+    </message>
+</context>
+<context>
     <name>WindowContents</name>
     <message>
         <source>cut short after %1 of %2 exchanges; the rest is as it was before</source>
@@ -550,10 +589,6 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source> during the write; the unit may hold part of it</source>
         <translation> während des Schreibens; die Einheit hat es womöglich nur zum Teil</translation>
-    </message>
-    <message>
-        <source>%1 of the unit&apos;s replies could not be read</source>
-        <translation>%1 Antworten der Einheit waren nicht lesbar</translation>
     </message>
     <message>
         <source>written</source>
@@ -1041,6 +1076,34 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
         <source>read</source>
         <translation>gelesen</translation>
     </message>
+    <message>
+        <source>%1; nothing was sent</source>
+        <translation>%1; nichts wurde gesendet</translation>
+    </message>
+    <message>
+        <source>the unit answers late: about %1 ms after each command, where the link waits %2 ms</source>
+        <translation>die Einheit antwortet spät: etwa %1 ms nach jedem Befehl, wo die Verbindung %2 ms wartet</translation>
+    </message>
+    <message>
+        <source>no unit answered the probe</source>
+        <translation>keine Einheit hat auf die Abfrage geantwortet</translation>
+    </message>
+    <message>
+        <source>; nothing was written</source>
+        <translation>; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>written, but the verify failed: %1. The write itself went through; verify the unit again to know what it holds</source>
+        <translation>geschrieben, aber die Prüfung ist fehlgeschlagen: %1. Das Schreiben selbst ist durchgegangen; prüfen Sie die Einheit erneut, um zu wissen, was sie enthält</translation>
+    </message>
+    <message>
+        <source>%1: to reach this unit, give it a longer interval, such as --interval %2, and check its cable and settings</source>
+        <translation>%1: um diese Einheit zu erreichen, geben Sie ein längeres Intervall an, etwa --interval %2, und prüfen Sie ihr Kabel und ihre Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was sent</source>
+        <translation>%1: %2; nichts wurde gesendet</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
@@ -1307,13 +1370,6 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     <message>
         <source>The log file %1 cannot be opened: %2</source>
         <translation>Die Protokolldatei %1 lässt sich nicht öffnen: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Replies that came late: %n. Some values may be out of place; read again.</source>
-        <translation>
-            <numerusform>Zu spät gekommene Antworten: %n. Einzelne Werte können am falschen Platz stehen; lesen Sie erneut.</numerusform>
-            <numerusform>Zu spät gekommene Antworten: %n. Einzelne Werte können am falschen Platz stehen; lesen Sie erneut.</numerusform>
-        </translation>
     </message>
     <message>
         <source>The traffic log could not be written, so the transfer stopped. Check the disk or start without --log.</source>
@@ -1656,10 +1712,6 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         </translation>
     </message>
     <message>
-        <source>Written, but reading back failed: %1</source>
-        <translation>Geschrieben, aber das Zurücklesen ist fehlgeschlagen: %1</translation>
-    </message>
-    <message>
         <source>The unit could not be read: %1</source>
         <translation>Das Gerät konnte nicht gelesen werden: %1</translation>
     </message>
@@ -1706,6 +1758,30 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>No backup was kept, as the journal is off.</source>
         <translation>Keine Sicherung aufbewahrt, da das Journal abgeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1. Shorten it, then write again.</source>
+        <translation>Nichts wurde geschrieben: %1. Kürzen Sie den Text und schreiben Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The unit on %1 answers late (about %2 ms after each command), after the %3 ms this window waits for a reply, so it cannot be read or written here. Check the unit and its cable; the command-line tool reaches it with a longer interval (quellix-cli --interval %4).</source>
+        <translation>Die Einheit an %1 antwortet spät (etwa %2 ms nach jedem Befehl), nach den %3 ms, die dieses Fenster auf eine Antwort wartet; hier kann sie daher weder gelesen noch beschrieben werden. Prüfen Sie die Einheit und ihr Kabel; das Kommandozeilenwerkzeug erreicht sie mit einem längeren Intervall (quellix-cli --interval %4).</translation>
+    </message>
+    <message>
+        <source>The read from %1 failed: %2.</source>
+        <translation>Das Lesen von %1 ist fehlgeschlagen: %2.</translation>
+    </message>
+    <message>
+        <source>The window keeps what it showed before. Read again; should it fail again, check the unit and its cable.</source>
+        <translation>Das Fenster behält, was es vorher zeigte. Lesen Sie erneut; schlägt es wieder fehl, prüfen Sie die Einheit und ihr Kabel.</translation>
+    </message>
+    <message>
+        <source>Write failed: %1</source>
+        <translation>Schreiben fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Written, but reading back failed: %1. Use Verify Unit against Window to know what the unit holds.</source>
+        <translation>Geschrieben, aber das Zurücklesen ist fehlgeschlagen: %1. Verwenden Sie „Gerät gegen Fenster prüfen“, um zu wissen, was die Einheit enthält.</translation>
     </message>
 </context>
 <context>
@@ -1829,6 +1905,10 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>unknown name %1; the names are slave-id, phone.1 to phone.%2, channel.1.enabled to channel.%3.enabled and channel.1.message to channel.%3.message</source>
         <translation>unbekannter Name %1; die Namen sind slave-id, phone.1 bis phone.%2, channel.1.enabled bis channel.%3.enabled und channel.1.message bis channel.%3.message</translation>
+    </message>
+    <message>
+        <source>%1 characters, but the unit&apos;s reply could not be read back beyond %2</source>
+        <translation>%1 Zeichen, aber die Antwort der Einheit ließe sich über %2 hinaus nicht zurücklesen</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,34 @@
         <source>reply to %1 began with &quot;%2&quot; instead of %3: the unit answered late or the line is noisy</source>
         <translation>la réponse à %1 commençait par &quot;%2&quot; au lieu de %3 : le module a répondu en retard ou la liaison est perturbée</translation>
     </message>
+    <message>
+        <source>%1 holds %2 characters, but the unit&apos;s reply to %3 could not be read back beyond %4</source>
+        <translation>%1 contient %2 caractères, mais la réponse de l&apos;appareil à %3 ne pourrait pas être relue au-delà de %4</translation>
+    </message>
+    <message>
+        <source>phone %1</source>
+        <translation>numéro %1</translation>
+    </message>
+    <message>
+        <source>the message of channel %1</source>
+        <translation>le message du canal %1</translation>
+    </message>
+    <message>
+        <source>reply to %1 was &quot;%2&quot;, which is no slave ID: A and a hex pair 00 to 1F</source>
+        <translation>la réponse à %1 était « %2 », qui n&apos;est pas un ID esclave : A et une paire hexadécimale de 00 à 1F</translation>
+    </message>
+    <message>
+        <source>reply to %1 was &quot;%2&quot;, which are no enable flags: E, 16 hex digits and an end character</source>
+        <translation>la réponse à %1 était « %2 », qui ne sont pas des drapeaux d&apos;activation : E, 16 chiffres hexadécimaux et un caractère de fin</translation>
+    </message>
+    <message>
+        <source>reply to %1 holds NUL followed by CR, which phone %2 cannot hold</source>
+        <translation>la réponse à %1 contient NUL suivi de CR, ce que le numéro %2 ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>reply to %1 holds NUL followed by CR, which the message of channel %2 cannot hold</source>
+        <translation>la réponse à %1 contient NUL suivi de CR, ce que le message du canal %2 ne peut pas contenir</translation>
+    </message>
 </context>
 <context>
     <name>HistoryModel</name>
@@ -436,6 +464,17 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
 </context>
 <context>
+    <name>UnitSession</name>
+    <message>
+        <source>reply to %1 went on after its exchange (%2 more bytes): it was cut short or followed by noise</source>
+        <translation>la réponse à %1 a continué après son échange (%2 octets de plus) : elle a été tronquée ou suivie de bruit</translation>
+    </message>
+    <message>
+        <source>the reply to ? came %1 ms after the command, later than the %2 ms the link waits: %3</source>
+        <translation>la réponse à ? est arrivée %1 ms après la commande, plus tard que les %2 ms qu&apos;attend la liaison : %3</translation>
+    </message>
+</context>
+<context>
     <name>WindowContents</name>
     <message>
         <source>cut short after %1 of %2 exchanges; the rest is as it was before</source>
@@ -550,10 +589,6 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source> during the write; the unit may hold part of it</source>
         <translation> pendant l&apos;écriture ; le module n&apos;en a peut-être reçu qu&apos;une partie</translation>
-    </message>
-    <message>
-        <source>%1 of the unit&apos;s replies could not be read</source>
-        <translation>%1 réponses du module étaient illisibles</translation>
     </message>
     <message>
         <source>written</source>
@@ -1041,6 +1076,34 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
         <source>read</source>
         <translation>lu</translation>
     </message>
+    <message>
+        <source>%1; nothing was sent</source>
+        <translation>%1 ; rien n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>the unit answers late: about %1 ms after each command, where the link waits %2 ms</source>
+        <translation>l&apos;appareil répond en retard : environ %1 ms après chaque commande, alors que la liaison attend %2 ms</translation>
+    </message>
+    <message>
+        <source>no unit answered the probe</source>
+        <translation>aucun appareil n&apos;a répondu à la sonde</translation>
+    </message>
+    <message>
+        <source>; nothing was written</source>
+        <translation> ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>written, but the verify failed: %1. The write itself went through; verify the unit again to know what it holds</source>
+        <translation>écrit, mais la vérification a échoué : %1. L&apos;écriture elle-même a abouti ; vérifiez de nouveau l&apos;appareil pour savoir ce qu&apos;il contient</translation>
+    </message>
+    <message>
+        <source>%1: to reach this unit, give it a longer interval, such as --interval %2, and check its cable and settings</source>
+        <translation>%1 : pour joindre cet appareil, donnez-lui un intervalle plus long, par exemple --interval %2, et vérifiez son câble et ses réglages</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was sent</source>
+        <translation>%1 : %2 ; rien n&apos;a été envoyé</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>
@@ -1307,13 +1370,6 @@ Un fichier existant de ce nom reste inchangé.</translation>
     <message>
         <source>The log file %1 cannot be opened: %2</source>
         <translation>Impossible d&apos;ouvrir le journal %1 : %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Replies that came late: %n. Some values may be out of place; read again.</source>
-        <translation>
-            <numerusform>Réponses arrivées en retard : %n. Certaines valeurs peuvent être mal placées ; relisez.</numerusform>
-            <numerusform>Réponses arrivées en retard : %n. Certaines valeurs peuvent être mal placées ; relisez.</numerusform>
-        </translation>
     </message>
     <message>
         <source>The traffic log could not be written, so the transfer stopped. Check the disk or start without --log.</source>
@@ -1656,10 +1712,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         </translation>
     </message>
     <message>
-        <source>Written, but reading back failed: %1</source>
-        <translation>Écrit, mais la relecture a échoué : %1</translation>
-    </message>
-    <message>
         <source>The unit could not be read: %1</source>
         <translation>L&apos;appareil n&apos;a pas pu être lu : %1</translation>
     </message>
@@ -1706,6 +1758,30 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>No backup was kept, as the journal is off.</source>
         <translation>Aucune sauvegarde conservée, car le journal est désactivé.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1. Shorten it, then write again.</source>
+        <translation>Rien n&apos;a été écrit : %1. Raccourcissez-le, puis écrivez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The unit on %1 answers late (about %2 ms after each command), after the %3 ms this window waits for a reply, so it cannot be read or written here. Check the unit and its cable; the command-line tool reaches it with a longer interval (quellix-cli --interval %4).</source>
+        <translation>L&apos;appareil sur %1 répond en retard (environ %2 ms après chaque commande), après les %3 ms que cette fenêtre attend une réponse ; il ne peut donc être ni lu ni écrit ici. Vérifiez l&apos;appareil et son câble ; l&apos;outil en ligne de commande le joint avec un intervalle plus long (quellix-cli --interval %4).</translation>
+    </message>
+    <message>
+        <source>The read from %1 failed: %2.</source>
+        <translation>La lecture de %1 a échoué : %2.</translation>
+    </message>
+    <message>
+        <source>The window keeps what it showed before. Read again; should it fail again, check the unit and its cable.</source>
+        <translation>La fenêtre garde ce qu&apos;elle affichait avant. Lisez de nouveau ; si cela échoue encore, vérifiez l&apos;appareil et son câble.</translation>
+    </message>
+    <message>
+        <source>Write failed: %1</source>
+        <translation>Échec de l&apos;écriture : %1</translation>
+    </message>
+    <message>
+        <source>Written, but reading back failed: %1. Use Verify Unit against Window to know what the unit holds.</source>
+        <translation>Écrit, mais la relecture a échoué : %1. Utilisez « Vérifier l&apos;appareil par rapport à la fenêtre » pour savoir ce que contient l&apos;appareil.</translation>
     </message>
 </context>
 <context>
@@ -1829,6 +1905,10 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>unknown name %1; the names are slave-id, phone.1 to phone.%2, channel.1.enabled to channel.%3.enabled and channel.1.message to channel.%3.message</source>
         <translation>nom inconnu %1 ; les noms sont slave-id, phone.1 à phone.%2, channel.1.enabled à channel.%3.enabled et channel.1.message à channel.%3.message</translation>
+    </message>
+    <message>
+        <source>%1 characters, but the unit&apos;s reply could not be read back beyond %2</source>
+        <translation>%1 caractères, mais la réponse de l&apos;appareil ne pourrait pas être relue au-delà de %2</translation>
     </message>
 </context>
 <context>
