@@ -292,13 +292,11 @@ int checkBackups(const Invocation& line, provision::RunInput* task) {
 
 // Every unit's document, before any port is opened: a text the unit could be sent but whose
 // reply could not be read back whole is refused.
-int checkReadableBack(const BatchTask& task) {
-    QList<ConfigDocument> documents = task.portDocuments;
-    if (documents.isEmpty()) documents << task.document;
-    for (const ConfigDocument& doc : std::as_const(documents)) {
+int checkReadableBack(const QList<ConfigDocument>& documents, const QString& name) {
+    for (const ConfigDocument& doc : documents) {
         const QString why = DeviceProcedure::unreadableText(doc.set, doc.phoneCount);
         if (why.isEmpty()) continue;
-        say(Text::tr("%1: %2; nothing was sent").arg(task.documentName, why));
+        say(Text::tr("%1: %2; nothing was sent").arg(name, why));
         return FileFailed;
     }
     return Done;
@@ -315,8 +313,11 @@ int sendOrCompare(const Invocation& line, BatchTask::Mode mode) {
     task.documentName = shownName(line.files[0]);
     if (!loadDocument(line.files[0], &task.document)) return FileFailed;
     if (const int code = perUnitDocuments(line, common, &task); code != Done) return code;
+    const QList<ConfigDocument> documents =
+        task.portDocuments.isEmpty() ? QList<ConfigDocument>{task.document} : task.portDocuments;
     if (mode == BatchTask::Mode::Write)
-        if (const int code = checkReadableBack(task); code != Done) return code;
+        if (const int code = checkReadableBack(documents, task.documentName); code != Done)
+            return code;
     return runBatch(line, task);
 }
 
@@ -342,6 +343,8 @@ int runStation(const Invocation& line) {
     task.documentName = shownName(line.files[0]);
     task.file = line.files[0];
     if (!loadDocument(line.files[0], &task.document)) return FileFailed;
+    if (const int code = checkReadableBack({task.document}, task.documentName); code != Done)
+        return code;
     if (const QString why = provision::phoneOutsideFile(plan.common, task); !why.isEmpty())
         return usageError(why);
     if (const int code = checkBackups(line, &task); code != Done) return code;
