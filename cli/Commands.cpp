@@ -15,6 +15,7 @@
 #include "ConfigDocument.h"
 #include "ConfigJson.h"
 #include "Console.h"
+#include "DeviceProcedure.h"
 #include "Escape.h"
 #include "ExitCode.h"
 #include "Reporter.h"
@@ -145,6 +146,15 @@ int checkOutputs(const Invocation& line, BatchTask* task) {
     return Done;
 }
 
+// What to do about a unit that answers later than the link waits.
+QString lateAdvice(const PortResult& result) {
+    const int interval = provision::UnitRun::intervalFor(result.lateMs);
+    return Text::tr(
+               "%1: to reach this unit, give it a longer interval, such as --interval %2, "
+               "and check its cable and settings")
+        .arg(result.port, QString::number(interval));
+}
+
 void reportResults(const QList<PortResult>& results, Reporter& reporter) {
     // With several ports each difference names its port.
     for (const PortResult& result : results) {
@@ -158,6 +168,7 @@ void reportResults(const QList<PortResult>& results, Reporter& reporter) {
         else
             reporter.error(Text::tr("%1: %2 (exit %3)")
                                .arg(result.port, result.summary, QString::number(result.code)));
+        if (result.lateMs >= 0) reporter.error(lateAdvice(result));
     }
 }
 
@@ -279,6 +290,18 @@ int checkBackups(const Invocation& line, provision::RunInput* task) {
     return Done;
 }
 
+// Every unit's document, before any port is opened: a text the unit could be sent but whose
+// reply could not be read back whole is refused.
+int checkReadableBack(const QList<ConfigDocument>& documents, const QString& name) {
+    for (const ConfigDocument& doc : documents) {
+        const QString why = DeviceProcedure::unreadableText(doc.set, doc.phoneCount);
+        if (why.isEmpty()) continue;
+        say(Text::tr("%1: %2; nothing was sent").arg(name, why));
+        return FileFailed;
+    }
+    return Done;
+}
+
 int sendOrCompare(const Invocation& line, BatchTask::Mode mode) {
     BatchTask task;
     if (const int code = checkUnitLine(line, &task); code != Done) return code;
@@ -290,6 +313,11 @@ int sendOrCompare(const Invocation& line, BatchTask::Mode mode) {
     task.documentName = shownName(line.files[0]);
     if (!loadDocument(line.files[0], &task.document)) return FileFailed;
     if (const int code = perUnitDocuments(line, common, &task); code != Done) return code;
+    const QList<ConfigDocument> documents =
+        task.portDocuments.isEmpty() ? QList<ConfigDocument>{task.document} : task.portDocuments;
+    if (mode == BatchTask::Mode::Write)
+        if (const int code = checkReadableBack(documents, task.documentName); code != Done)
+            return code;
     return runBatch(line, task);
 }
 
@@ -315,6 +343,8 @@ int runStation(const Invocation& line) {
     task.documentName = shownName(line.files[0]);
     task.file = line.files[0];
     if (!loadDocument(line.files[0], &task.document)) return FileFailed;
+    if (const int code = checkReadableBack({task.document}, task.documentName); code != Done)
+        return code;
     if (const QString why = provision::phoneOutsideFile(plan.common, task); !why.isEmpty())
         return usageError(why);
     if (const int code = checkBackups(line, &task); code != Done) return code;

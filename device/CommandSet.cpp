@@ -123,7 +123,9 @@ std::optional<QString> probeModel(QByteArrayView reply) {
 }
 
 std::optional<int> slaveIdReply(QByteArrayView reply) {
-    if (reply.isEmpty() || reply[0] != 'A') return std::nullopt;
+    // "AZZ" or a bare "A" would otherwise read as slave 0, a value the unit never gave.
+    if (reply.size() < 3 || reply[0] != 'A' || hexDigit(reply[1]) < 0 || hexDigit(reply[2]) < 0)
+        return std::nullopt;
     const int value = hexPair(reply.sliced(1));
     if (value >= ConfigurationSet::SlaveIdCount) return std::nullopt;
     return value;
@@ -131,12 +133,19 @@ std::optional<int> slaveIdReply(QByteArrayView reply) {
 
 std::optional<EnableFlags> enableFlagsReply(QByteArrayView reply) {
     if (reply.size() != EnableReplyLength) return std::nullopt;
+    // A pair that is not hex would read as eight channels off.
+    for (const char c : reply.sliced(1, 16))
+        if (hexDigit(c) < 0) return std::nullopt;
     return flagsFromBitmap(reply.sliced(1, 16));
 }
 
 QString textReply(QByteArrayView reply) {
     if (reply.size() < 4) return QString();
     return codepage::decode(reply.sliced(3));
+}
+
+bool textCarried(QByteArrayView text) {
+    return !text.contains(QByteArrayView("\0\r", 2));
 }
 
 QString settingReply(QByteArrayView reply) {

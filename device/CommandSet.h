@@ -42,10 +42,15 @@ QByteArray bitmapHex(const EnableFlags& flags);
 EnableFlags flagsFromBitmap(QByteArrayView bitmapHex16);
 
 // Replies. nullopt means the reply is not accepted.
-std::optional<QString> probeModel(QByteArrayView reply);            // ">" + up to 10 characters
-std::optional<int> slaveIdReply(QByteArrayView reply);              // "A" + pair below 0x20
-std::optional<EnableFlags> enableFlagsReply(QByteArrayView reply);  // exactly 18 characters
-QString textReply(QByteArrayView reply);     // "?P" / "?M": character 4 on, may be empty
+std::optional<QString> probeModel(QByteArrayView reply);  // ">" + up to 10 characters
+// "A" + two hex digits (either case) below 0x20; what follows is not looked at.
+std::optional<int> slaveIdReply(QByteArrayView reply);
+// Exactly 18 characters, 2 to 17 hex digits; the first and the last are not looked at here.
+std::optional<EnableFlags> enableFlagsReply(QByteArrayView reply);
+QString textReply(QByteArrayView reply);  // "?P" / "?M": character 4 on, may be empty
+// Whether a phone number or message the unit sent could be sent back to it: the line ends a
+// text setting at NUL CR, so a text holding that pair is no value the unit can hold.
+bool textCarried(QByteArrayView text);
 QString settingReply(QByteArrayView reply);  // the whole reply, for display
 
 // What a reply says it answers: "A" or "E", or "P"/"M" with its two-digit field in upper case

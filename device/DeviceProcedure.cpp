@@ -23,7 +23,33 @@ bool printableStart(QByteArrayView reply) {
     return true;
 }
 
+// The start of a reply for a message, its control characters escaped.
+QString shownStart(QByteArrayView reply, qsizetype shown = 24) {
+    return escape::controls(codepage::decode(reply.first(qMin(reply.size(), shown))));
+}
+
 }  // namespace
+
+QString DeviceProcedure::unreadableText(const ConfigurationSet& set, int phoneCount) {
+    auto tooLong = [](const QString& what, const QByteArray& query, const QString& text) {
+        const qsizetype length = codepage::encode(text).size();
+        if (length <= MaxTextLength) return QString();
+        return tr("%1 holds %2 characters, but the unit's reply to %3 could not be read back "
+                  "beyond %4")
+            .arg(what, QString::number(length), queryName(query), QString::number(MaxTextLength));
+    };
+    for (int k = 0; k < qBound(0, phoneCount, ConfigurationSet::PhoneCount); ++k)
+        if (QString why = tooLong(tr("phone %1").arg(k + 1), CommandSet::queryPhoneNo(k),
+                                  set.phoneNo[size_t(k)]);
+            !why.isEmpty())
+            return why;
+    for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
+        if (QString why = tooLong(tr("the message of channel %1").arg(i + 1),
+                                  CommandSet::queryMessage(i), set.channelMessage[size_t(i)]);
+            !why.isEmpty())
+            return why;
+    return {};
+}
 
 std::vector<DeviceProcedure::Exchange> DeviceProcedure::readList() {
     std::vector<Exchange> list{{Item::Probe, 0, CommandSet::probe()},
@@ -164,7 +190,7 @@ void DeviceProcedure::apply(const Exchange& exchange, const QByteArray& reply) {
     if (procedureKind == Kind::Write) {
         emit settingReplied(CommandSet::settingReply(reply));
     } else {
-        checkReply(exchange, reply);
+        const bool answered = checkReply(exchange, reply);
         switch (exchange.item) {
             case Item::Probe:
                 break;
@@ -172,28 +198,65 @@ void DeviceProcedure::apply(const Exchange& exchange, const QByteArray& reply) {
                 if (const std::optional<int> id = CommandSet::slaveIdReply(reply))
                     emit slaveIdRead(*id);
                 else
-                    emit replyRejected(exchange.item, reply);
+                    reject(exchange, reply, answered);
                 break;
             case Item::EnableFlags:
                 if (const auto flags = CommandSet::enableFlagsReply(reply))
                     emit enableFlagsRead(*flags);
                 else
-                    emit replyRejected(exchange.item, reply);
+                    reject(exchange, reply, answered);
                 break;
             case Item::PhoneNo:
-                emit phoneNoRead(exchange.index, CommandSet::textReply(reply));
-                break;
             case Item::Message:
-                emit messageRead(exchange.index, CommandSet::textReply(reply));
+                applyText(exchange, reply, answered);
                 break;
         }
     }
     emit progress(step, int(exchangeList.size()));
 }
 
+void DeviceProcedure::applyText(const Exchange& exchange, const QByteArray& reply, bool answered) {
+    // The text is what follows the first three characters, as textReply() takes it.
+    if (reply.size() > 3 && !CommandSet::textCarried(QByteArrayView(reply).sliced(3)))
+        return reject(exchange, reply, answered);
+    if (exchange.item == Item::PhoneNo)
+        emit phoneNoRead(exchange.index, CommandSet::textReply(reply));
+    else
+        emit messageRead(exchange.index, CommandSet::textReply(reply));
+}
+
+// A reply that answers its query but whose fields are not what the item holds fails the read
+// as a slipped one does; one that answered another query has been counted already.
+void DeviceProcedure::reject(const Exchange& exchange, const QByteArray& reply, bool answered) {
+    emit replyRejected(exchange.item, reply);
+    if (!answered) return;
+    const QString query = queryName(exchange.command);
+    switch (exchange.item) {
+        case Item::SlaveId:
+            return noteSlip(tr("reply to %1 was \"%2\", which is no slave ID: A and a hex pair "
+                               "00 to 1F")
+                                .arg(query, shownStart(reply)));
+        case Item::EnableFlags:
+            return noteSlip(tr("reply to %1 was \"%2\", which are no enable flags: E, 16 hex "
+                               "digits and an end character")
+                                .arg(query, shownStart(reply)));
+        case Item::PhoneNo:
+            return noteSlip(tr("reply to %1 holds NUL followed by CR, which phone %2 cannot hold")
+                                .arg(query)
+                                .arg(exchange.index + 1));
+        case Item::Message:
+            return noteSlip(tr("reply to %1 holds NUL followed by CR, which the message of "
+                               "channel %2 cannot hold")
+                                .arg(query)
+                                .arg(exchange.index + 1));
+        case Item::Probe:
+            break;
+    }
+}
+
 // A reply that comes after its interval is taken by the next exchange, and every later one
 // shifts by one; the tag at its start is what gives that away.
-void DeviceProcedure::checkReply(const Exchange& exchange, QByteArrayView reply) {
+bool DeviceProcedure::checkReply(const Exchange& exchange, QByteArrayView reply) {
     const QByteArray expected = CommandSet::expectedTag(exchange.command);
     const QByteArray tag = CommandSet::replyTag(reply);
     const bool text = exchange.item == Item::PhoneNo || exchange.item == Item::Message;
@@ -206,19 +269,18 @@ void DeviceProcedure::checkReply(const Exchange& exchange, QByteArrayView reply)
         qCDebug(lcProcedure).noquote() << decision;
         transaction->logNote(decision);
     }
-    if (tag == expected || (text && fields == Fields::Bare)) return;
+    if (tag == expected || (text && fields == Fields::Bare)) return true;
     const QString query = queryName(exchange.command);
     if (reply.isEmpty())
-        return noteSlip(tr("no reply to %1: the unit answered late or not at all").arg(query));
-    if (!tag.isEmpty())
-        return noteSlip(tr("reply to %1 was for %2: the unit answered late")
-                            .arg(query, QString::fromLatin1(tag)));
-    constexpr qsizetype Shown = 8;
-    const QString start =
-        escape::controls(codepage::decode(reply.first(qMin(reply.size(), Shown))));
-    noteSlip(tr("reply to %1 began with \"%2\" instead of %3: the unit answered late or the "
-                "line is noisy")
-                 .arg(query, start, QString::fromLatin1(expected)));
+        noteSlip(tr("no reply to %1: the unit answered late or not at all").arg(query));
+    else if (!tag.isEmpty())
+        noteSlip(tr("reply to %1 was for %2: the unit answered late")
+                     .arg(query, QString::fromLatin1(tag)));
+    else
+        noteSlip(tr("reply to %1 began with \"%2\" instead of %3: the unit answered late or "
+                    "the line is noisy")
+                     .arg(query, shownStart(reply, 8), QString::fromLatin1(expected)));
+    return false;
 }
 
 void DeviceProcedure::noteSlip(const QString& description) {

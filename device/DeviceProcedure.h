@@ -8,6 +8,7 @@
 
 #include "CommandSet.h"
 #include "ConfigurationSet.h"
+#include "SerialLink.h"
 
 class Transaction;
 
@@ -33,6 +34,14 @@ public:
     };
     static constexpr int ExchangeCount =
         3 + ConfigurationSet::PhoneCount + ConfigurationSet::ChannelCount;  // 99
+
+    // The longest text whose reply ("P" or "M", its field, the text) fits the receive buffer;
+    // a longer one would be written but never read back whole.
+    static constexpr int MaxTextLength = int(SerialLink::ReceiveBufferSize) - 3;
+    // Why `set` holds a text the unit could be sent but not read back, naming the first such
+    // item and the limit; empty when every text fits. Phones beyond `phoneCount` are not sent.
+    static QString unreadableText(const ConfigurationSet& set,
+                                  int phoneCount = ConfigurationSet::PhoneCount);
 
     // The full lists: the probe, slave ID, flags, 32 phone numbers, 64 messages.
     static std::vector<Exchange> readList();
@@ -65,9 +74,10 @@ signals:
     void enableFlagsRead(const CommandSet::EnableFlags& flags);
     void phoneNoRead(int slot, const QString& text);
     void messageRead(int index, const QString& text);
-    // A slave ID or flags reply that could not be taken apart; the value stays as it was.
+    // A reply whose fields are not what its item holds; the value stays as it was.
     void replyRejected(DeviceProcedure::Item item, const QByteArray& reply);
-    // A read's reply that answered another query; its value is reported all the same.
+    // A read's reply that answered another query (its value is reported all the same), or one
+    // rejected although it answered its own: either way the read cannot be trusted.
     void replySlipped(const QString& description);
     void settingReplied(const QString& reply);
     // After each reply but the probe's: `done` exchanges of `count` have run.
@@ -79,7 +89,10 @@ private:
     void onCompleted();
     void onFailed();
     void apply(const Exchange& exchange, const QByteArray& reply);
-    void checkReply(const Exchange& exchange, QByteArrayView reply);
+    void applyText(const Exchange& exchange, const QByteArray& reply, bool answered);
+    void reject(const Exchange& exchange, const QByteArray& reply, bool answered);
+    // Whether the reply answers this exchange's query; a slip is noted when not.
+    bool checkReply(const Exchange& exchange, QByteArrayView reply);
     void noteSlip(const QString& description);
     void finish(Outcome outcome);
 

@@ -176,6 +176,10 @@ QByteArray SerialLink::readAll() {
     return port.readAll();
 }
 
+void SerialLink::dropInput() {
+    if (port.isOpen()) port.clear(QSerialPort::Input);
+}
+
 void SerialLink::onError(QSerialPort::SerialPortError error) {
     switch (error) {
         case QSerialPort::ReadError:

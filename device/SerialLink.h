@@ -52,6 +52,9 @@ public:
     bool write(const QByteArray& bytes);
     // Everything received since the last call; empty when nothing arrived.
     QByteArray readAll();
+    // Throws away whatever has been received and not read, here and in the system's buffer,
+    // so bytes of an earlier exchange cannot be taken for a reply.
+    void dropInput();
 
 signals:
     void lost(const QString& reason);

@@ -1,22 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UnitSession.h"
 
+#include <QTimer>
+
+#include "Codepage.h"
+#include "DeviceLog.h"
+#include "Escape.h"
 #include "SerialLink.h"
 #include "Transaction.h"
+
+namespace {
+// How long after the probe the line is watched for a reply that missed its interval. A unit
+// slower than this is as good as silent, and a silent one costs this much more to report.
+constexpr int LateWatchMs = 1000;
+constexpr int LatePollMs = 2;
+}  // namespace
 
 UnitSession::UnitSession(QObject* parent) : QObject(parent) {
     serialLink = new SerialLink(this);
     trans = new Transaction(serialLink, this);
+    lateWatch = new QTimer(this);
+    lateWatch->setTimerType(Qt::PreciseTimer);
+    lateWatch->setInterval(LatePollMs);
+    connect(lateWatch, &QTimer::timeout, this, &UnitSession::watchForLateProbe);
     connect(serialLink, &SerialLink::lost, this, &UnitSession::lost);
 }
 
 UnitSession::~UnitSession() = default;
 
 bool UnitSession::open(const QString& deviceName) {
-    return serialLink->open(deviceName);
+    if (!serialLink->open(deviceName)) return false;
+    serialLink->dropInput();
+    return true;
 }
 
 void UnitSession::close() {
+    if (watching) endWatch();
     serialLink->close();
 }
 
@@ -68,6 +87,7 @@ bool UnitSession::startChangedWrite(const ConfigurationSet& set, const Configura
 
 void UnitSession::stop() {
     if (procedure) procedure->stop();
+    if (watching) endWatch();
 }
 
 int UnitSession::exchangesDone() const {
@@ -84,7 +104,9 @@ float UnitSession::shownProgress(int done) const {
 }
 
 bool UnitSession::start(Kind kind, std::vector<DeviceProcedure::Exchange> exchanges) {
+    if (watching) return false;
     lastKind = kind;
+    lateMs = -1;
     rejected = 0;
     slipped = 0;
     firstSlipText.clear();
@@ -115,6 +137,10 @@ bool UnitSession::start(Kind kind, std::vector<DeviceProcedure::Exchange> exchan
     connect(procedure, &P::settingReplied, this, &UnitSession::settingReplied);
     connect(procedure, &P::progress, this, &UnitSession::progress);
     connect(procedure, &P::finished, this, &UnitSession::onFinished);
+    // Bytes left from an earlier exchange would be taken for the probe's reply, or shift
+    // every reply after it.
+    serialLink->dropInput();
+    sinceProbe.start();
     procedure->start();
     return true;
 }
@@ -122,7 +148,53 @@ bool UnitSession::start(Kind kind, std::vector<DeviceProcedure::Exchange> exchan
 void UnitSession::onFinished(Outcome outcome) {
     lastDone = procedure->exchangesDone();
     lastCount = int(procedure->exchanges().size());
+    if (outcome == Outcome::Completed && lastKind == Kind::Read) checkLastReply(*procedure);
     procedure->deleteLater();  // still inside its signal
     procedure = nullptr;
+    // A unit that answers after the interval looks silent to the probe; telling the two apart
+    // tells the user what to do.
+    if (outcome == Outcome::ProbeFailed && trans->RxReply.isEmpty() && serialLink->isOpen()) {
+        watching = true;
+        lateWatch->start();
+        return;
+    }
     emit finished(outcome);
+}
+
+// No later exchange shows that the last reply was cut short (a text beyond the receive buffer)
+// or followed by more: what is still on the line does.
+void UnitSession::checkLastReply(const DeviceProcedure& done) {
+    const QByteArray more = serialLink->readAll();
+    if (more.isEmpty()) return;
+    const QByteArray command = done.exchanges().back().command;
+    const QString text =
+        tr("reply to %1 went on after its exchange (%2 more bytes): it was cut short or followed "
+           "by noise")
+            .arg(QString::fromLatin1(command.chopped(1)), QString::number(more.size()));
+    qCInfo(lcProcedure).noquote() << text;
+    trans->logNote(text);
+    if (slipped++ == 0) firstSlipText = text;
+}
+
+void UnitSession::watchForLateProbe() {
+    const QByteArray bytes = serialLink->readAll();
+    const qint64 ms = sinceProbe.elapsed();
+    if (bytes.isEmpty() && ms < LateWatchMs && serialLink->isOpen()) return;
+    if (CommandSet::probeModel(bytes)) {
+        lateMs = int(ms);
+        const QString note =
+            tr("the reply to ? came %1 ms after the command, later than the %2 ms the link "
+               "waits: %3")
+                .arg(QString::number(ms), QString::number(trans->interval()),
+                     escape::controls(codepage::decode(bytes)));
+        qCInfo(lcProcedure).noquote() << note;
+        trans->logNote(note);
+    }
+    endWatch();
+}
+
+void UnitSession::endWatch() {
+    lateWatch->stop();
+    watching = false;
+    emit finished(Outcome::ProbeFailed);
 }

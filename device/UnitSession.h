@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -8,6 +9,7 @@
 #include "ConfigurationSet.h"
 #include "DeviceProcedure.h"
 
+class QTimer;
 class SerialLink;
 class TrafficLog;
 class Transaction;
@@ -26,7 +28,8 @@ public:
     explicit UnitSession(QObject* parent = nullptr);
     ~UnitSession() override;
 
-    // On failure returns false, leaves the port closed and sets errorString().
+    // On failure returns false, leaves the port closed and sets errorString(). Whatever the
+    // line held from before is dropped, as it is again before each procedure's probe.
     bool open(const QString& deviceName);
     void close();
     bool isOpen() const;
@@ -49,19 +52,24 @@ public:
     // Ends the procedure after the exchange in flight.
     void stop();
 
-    bool busy() const { return procedure != nullptr; }
+    bool busy() const { return procedure != nullptr || watching; }
     Kind kind() const { return lastKind; }
     // What the last read gathered, laid over its base; whole only after Outcome::Completed.
     const ConfigurationSet& configuration() const { return gathered; }
     // Slave ID and flags replies of the last read that could not be taken apart.
     int rejectedReplies() const { return rejected; }
-    // Replies of the last read that answered another query, and the first of them in words
-    // ("reply to ?P06 was for P05: the unit answered late"). What they held was reported all
-    // the same; a read that saves or compares must not trust it.
+    // Replies of the last read that answered another query, or whose fields were not what
+    // their item holds, and the first of them in words ("reply to ?P06 was for P05: the unit
+    // answered late"). What a slipped reply held was reported all the same; a read that saves
+    // or compares must not trust it.
     int slippedReplies() const { return slipped; }
     QString firstSlip() const { return firstSlipText; }
     int exchangesDone() const;
     int exchangeCount() const;
+    // When the last procedure's probe got nothing within its interval, the line is watched a
+    // while longer: a probe reply that comes then means the unit answers late, by about this
+    // many milliseconds after the command. -1 when it answered in time or not at all.
+    int lateReplyMs() const { return lateMs; }
     // The progress bar's value after `done` exchanges of the running procedure, from
     // progress(); see DeviceProcedure::progressAfter().
     float shownProgress(int done) const;
@@ -81,6 +89,9 @@ signals:
 private:
     bool start(Kind kind, std::vector<DeviceProcedure::Exchange> exchanges);
     void onFinished(Outcome outcome);
+    void checkLastReply(const DeviceProcedure& done);
+    void watchForLateProbe();
+    void endWatch();
 
     SerialLink* serialLink = nullptr;
     Transaction* trans = nullptr;
@@ -92,4 +103,8 @@ private:
     QString firstSlipText;
     int lastDone = 0;
     int lastCount = 0;
+    QElapsedTimer sinceProbe;
+    QTimer* lateWatch = nullptr;
+    bool watching = false;
+    int lateMs = -1;
 };

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include "CloseQuestion.h"
+#include "DeviceProcedure.h"
 #include "DeviceWatcher.h"
 #include "Escape.h"
 #include "Station.h"
@@ -192,6 +193,10 @@ bool StationWindow::preparePlan() {
     ConfigDocument document = ConfigDocument::load(file);
     if (!document.ok)
         return refuse(tr("%1 cannot be written: %2").arg(shown(file), document.error));
+    // Written, such a text could never be read back, backed up or verified.
+    if (const QString why = DeviceProcedure::unreadableText(document.set, document.phoneCount);
+        !why.isEmpty())
+        return refuse(tr("%1 cannot be written: %2").arg(shown(file), why));
     std::optional<provision::Sheet> sheet;
     if (!sheetPath.isEmpty()) {
         sheet = provision::Sheet::load(sheetPath);

@@ -166,9 +166,10 @@ private:
     frmProgress* progress = nullptr;
     QList<QWidget*> lockedControls;  // disabled for the transfer; re-enabled after it
     bool closeAfterTransfer = false;
-    QString communicationAdvice(bool lost) const;  // where it failed and what to try
-    bool confirmBlankWrite();                      // true when the user wants it written
-    bool confirmCloseDuringTransfer();             // true: close anyway
+    // Where it failed and what to try; `lateMs` when the unit answered the probe too late.
+    QString communicationAdvice(bool lost, int lateMs = -1) const;
+    bool confirmBlankWrite();           // true when the user wants it written
+    bool confirmCloseDuringTransfer();  // true: close anyway
     void noteTransfer(const safety::RunEnd& end);
     ConfigurationSet startValues;  // what the window holds when it opens
     QString lostReason;            // the last line loss: why and when
@@ -233,6 +234,7 @@ private:
     QString checkedStatusText(const safety::RunEnd& end) const;
     void reportRun(const safety::RunEnd& end);
     void reportCommunication(const safety::RunEnd& end);
+    void reportRefusedRead(const safety::RunEnd& end);
     void showDifferences(const ConfigurationSet& other, int phoneCount, const QString& otherName,
                          const QString& heading);
     void showJournalState(const QString& warning = {});

@@ -17,6 +17,7 @@
 #include <QTime>
 
 #include "CloseQuestion.h"
+#include "Escape.h"
 #include "Journal.h"
 #include "PortIdentity.h"
 #include "RunEnd.h"
@@ -30,24 +31,13 @@ using safety::Operation;
 using safety::RunEnd;
 
 namespace {
-
-QString slipText(int slipped) {
-    return QCoreApplication::translate("frmMain",
-                                       "Replies that came late: %n. Some values may be "
-                                       "out of place; read again.",
-                                       nullptr, slipped);
-}
-
-// Non-modal: the read has ended and the window shows what it got; at most one such note.
-void showSlipNote(QWidget* parent, int slipped) {
-    const QString name = QStringLiteral("slipNote");
-    delete parent->findChild<QMessageBox*>(name, Qt::FindDirectChildrenOnly);
-    auto* note = new QMessageBox(QMessageBox::Information, frmMain::tr("Communication Error"),
-                                 slipText(slipped), QMessageBox::Ok, parent);
-    note->setObjectName(name);
-    note->setAttribute(Qt::WA_DeleteOnClose);
-    note->setModal(false);
-    note->show();
+// A read into the window that brought nothing it may show: no unit, or replies that came late
+// or were not of their items' form.
+bool readRefused(const RunEnd& end) {
+    using Outcome = UnitSession::Outcome;
+    return end.op == Operation::Read &&
+           (end.last == Outcome::ProbeFailed ||
+            (end.last == Outcome::Completed && end.result.code != provision::Done));
 }
 }  // namespace
 
@@ -143,6 +133,12 @@ void frmMain::cmdDeviceWrite_Click() {
                              tr("Select a slave ID from the list before writing."));
         return;
     }
+    // Refused before anything is sent: written, such a text could never be read back.
+    if (const QString why = DeviceProcedure::unreadableText(configuration()); !why.isEmpty()) {
+        QMessageBox::warning(this, tr("Write to Device"),
+                             tr("Nothing was written: %1. Shorten it, then write again.").arg(why));
+        return;
+    }
     if (configuration() == startValues && !confirmBlankWrite()) return;
     provision::RunInput input = runInput();
     input.mode = provision::RunInput::Mode::Write;
@@ -168,11 +164,19 @@ bool frmMain::confirmBlankWrite() {
     return box.exec() == QMessageBox::Yes;
 }
 
-QString frmMain::communicationAdvice(bool lost) const {
+QString frmMain::communicationAdvice(bool lost, int lateMs) const {
     const QString port = session->deviceName();
     const QString tries =
         tr("Check that the unit is powered and its cable firmly plugged in, "
            "or try another port.");
+    // A unit that answers, only too late, is no missing unit: the advice is another one.
+    if (!lost && lateMs >= 0)
+        return tr("The unit on %1 answers late (about %2 ms after each command), after the %3 ms "
+                  "this window waits for a reply, so it cannot be read or written here. Check "
+                  "the unit and its cable; the command-line tool reaches it with a longer "
+                  "interval (quellix-cli --interval %4).")
+            .arg(port, QString::number(lateMs), QString::number(session->interval()),
+                 QString::number(provision::UnitRun::intervalFor(lateMs)));
     if (!lost) return tr("No unit answered on %1. %2").arg(port, tries);
     return tr("The line to %1 was lost at %2 (%3). %4")
         .arg(port, QLocale().toString(lostAt, QLocale::LongFormat), lostReason, tries);
@@ -254,8 +258,6 @@ void frmMain::onRunFinished() {
     // Shown from the event loop, not from inside the port's or the timer's signal.
     QMetaObject::invokeMethod(
         this, [this, end] { reportRun(end); }, Qt::QueuedConnection);
-    if (end.op == Operation::Read && session->slippedReplies() > 0)
-        showSlipNote(this, session->slippedReplies());
 }
 
 void frmMain::reportCommunication(const RunEnd& end) {
@@ -268,7 +270,21 @@ void frmMain::reportCommunication(const RunEnd& end) {
     }
     QMessageBox box(QMessageBox::Warning, tr("Communication Error"),
                     tr("Cannot communicate with device"), QMessageBox::Ok, this);
-    box.setInformativeText(communicationAdvice(end.last == Outcome::LinkLost));
+    box.setInformativeText(communicationAdvice(end.last == Outcome::LinkLost, end.result.lateMs));
+    box.exec();
+}
+
+// A whole read whose replies came late or were not of their items' form: refused, and the
+// window shows what it held before.
+void frmMain::reportRefusedRead(const RunEnd& end) {
+    QMessageBox box(QMessageBox::Warning, tr("Read from Device"),
+                    tr("The read from %1 failed: %2.")
+                        .arg(session->deviceName(), escape::unprintable(end.result.summary)),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("readRefused"));
+    box.setInformativeText(
+        tr("The window keeps what it showed before. Read again; should it "
+           "fail again, check the unit and its cable."));
     box.exec();
 }
 
@@ -277,9 +293,11 @@ void frmMain::noteTransfer(const RunEnd& end) {
     using Outcome = UnitSession::Outcome;
     const QDateTime now = QDateTime::currentDateTime();
     const bool whole = end.last == Outcome::Completed;
-    if (end.op == Operation::Read && end.last == Outcome::ProbeFailed)
-        contents.takeUndo();  // nothing arrived; the window and its state are as they were
-    else if (end.op == Operation::Read)
+    if (readRefused(end)) {
+        // Nothing, or nothing trustworthy, arrived: the window and its state are as they were.
+        if (const std::optional<ConfigurationSet> before = contents.takeUndo())
+            applyConfiguration(*before);
+    } else if (end.op == Operation::Read)
         contents.read(session->deviceName(), now, whole ? end.count : end.done, end.count,
                       end.result.code == provision::Done);
     else if (end.op == Operation::Write && (end.step == provision::UnitRun::Step::VerifyRead ||

@@ -166,9 +166,11 @@ QString frmMain::runStatusText(const RunEnd& end) const {
     const bool whole = end.last == UnitSession::Outcome::Completed;
     switch (end.op) {
         case Operation::Read:
-            return whole
-                       ? tr("Read complete.")
-                       : tr("Read stopped after %1 of %2 exchanges.").arg(end.done).arg(end.count);
+            // A read that brought nothing the window may show says why, as the box does.
+            if (whole && end.result.code == provision::Done) return tr("Read complete.");
+            if (whole || end.last == UnitSession::Outcome::ProbeFailed)
+                return tr("The unit could not be read: %1").arg(why);
+            return tr("Read stopped after %1 of %2 exchanges.").arg(end.done).arg(end.count);
         case Operation::Write:
             return writeStatusText(end);
         case Operation::BackUp:
@@ -185,6 +187,10 @@ QString frmMain::runStatusText(const RunEnd& end) const {
 
 QString frmMain::writeStatusText(const RunEnd& end) const {
     if (end.step == Step::Backup) return tr("Nothing was written: %1").arg(end.result.summary);
+    // Only settings change the unit: with none sent (no unit answered the probe), the summary
+    // says that nothing was written.
+    if (end.step == Step::Write && end.done == 0 && end.last != UnitSession::Outcome::Completed)
+        return tr("Write failed: %1").arg(end.result.summary);
     if (end.step == Step::Write && end.last != UnitSession::Outcome::Completed)
         return tr("Write stopped after %1 of %2 exchanges: the unit is half-written; write "
                   "again.")
@@ -218,8 +224,11 @@ QString frmMain::checkedStatusText(const RunEnd& end) const {
         default:
             break;
     }
-    return written ? tr("Written, but reading back failed: %1").arg(end.result.summary)
-                   : tr("The unit could not be read: %1").arg(end.result.summary);
+    if (!written) return tr("The unit could not be read: %1").arg(end.result.summary);
+    // The engine says the write went through and what to do; the check is a menu command here.
+    return tr("Written, but reading back failed: %1. Use Verify Unit against Window to know "
+              "what the unit holds.")
+        .arg(end.result.reason);
 }
 
 void frmMain::reportRun(const RunEnd& end) {
@@ -230,14 +239,17 @@ void frmMain::reportRun(const RunEnd& end) {
                         tr("The unit could not be backed up, so nothing was written."),
                         QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("backupFailed"));
-        box.setInformativeText(unreachable ? communicationAdvice(end.last == Outcome::LinkLost)
-                                           : end.result.summary);
+        box.setInformativeText(
+            unreachable ? communicationAdvice(end.last == Outcome::LinkLost, end.result.lateMs)
+                        : end.result.summary);
         box.exec();
         return;
     }
     if (unreachable || end.last == Outcome::LogFailed) return reportCommunication(end);
-    // A read into the window shows what it got; late replies have a note of their own.
-    if (end.op == Operation::Read) return;
+    if (end.op == Operation::Read) {
+        if (end.result.code != provision::Done) reportRefusedRead(end);
+        return;  // a good read shows in the window and the status bar
+    }
     const bool checked =
         end.op != Operation::BackUp && (end.op != Operation::Write || end.step == Step::VerifyRead);
     // A compare lists what it found, even nothing; a verify only what differs.

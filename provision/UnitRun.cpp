@@ -23,6 +23,11 @@ class Text {
 
 constexpr int ClassicPhones = 16;
 
+// A lateness as the user is told it: to the nearest 10 ms, as the timing is no finer.
+int roundedLate(int ms) {
+    return qMax(10, (ms + 5) / 10 * 10);
+}
+
 bool saveJson(const QString& path, const ConfigurationSet& set, QString* error) {
     return ConfigFile::saveBytes(path, ConfigJson::serialize(set), error);
 }
@@ -41,6 +46,11 @@ UnitRun::UnitRun(const RunInput& input, UnitSession* session, QObject* parent)
 
 UnitRun::~UnitRun() = default;
 
+int UnitRun::intervalFor(int lateMs) {
+    constexpr int Step = 50;
+    return (qMax(0, lateMs) * 3 / 2 + Step - 1) / Step * Step;
+}
+
 QString UnitRun::outputPath(const QString& pattern, const QString& port) {
     QString path = pattern;
     return path.replace(QStringLiteral("{port}"), QFileInfo(port).fileName());
@@ -48,6 +58,17 @@ QString UnitRun::outputPath(const QString& pattern, const QString& port) {
 
 void UnitRun::start() {
     clock.start();
+    const bool sends = input.mode == RunInput::Mode::Write || input.mode == RunInput::Mode::Restore;
+    if (sends) {
+        // Written, such a text could never be read back, backed up or verified; and what is
+        // left of its reply would spoil the next read of the unit.
+        const QString why =
+            DeviceProcedure::unreadableText(input.document.set, input.document.phoneCount);
+        if (!why.isEmpty()) {
+            step = Step::Write;
+            return finish(FileFailed, Text::tr("%1; nothing was sent").arg(why));
+        }
+    }
     if (owned && !session->open(outcome.port))
         return finish(PortFailed, Text::tr("cannot open: %1").arg(session->errorString()));
     if (!session->isOpen() || session->busy())
@@ -135,8 +156,14 @@ void UnitRun::run(Step next) {
 
 QString UnitRun::failureReason(UnitSession::Outcome result) const {
     QString why;
-    if (result == UnitSession::Outcome::ProbeFailed)
-        why = Text::tr("no unit answered");
+    if (result == UnitSession::Outcome::ProbeFailed && outcome.lateMs >= 0)
+        why = Text::tr(
+                  "the unit answers late: about %1 ms after each command, where the link "
+                  "waits %2 ms")
+                  .arg(QString::number(outcome.lateMs), QString::number(input.intervalMs));
+    else if (result == UnitSession::Outcome::ProbeFailed)
+        why = step == Step::Write ? Text::tr("no unit answered the probe")
+                                  : Text::tr("no unit answered");
     else if (result == UnitSession::Outcome::LinkLost)
         why = lostReason.isEmpty() ? Text::tr("the line was lost")
                                    : Text::tr("the line was lost (%1)").arg(lostReason);
@@ -145,23 +172,24 @@ QString UnitRun::failureReason(UnitSession::Outcome result) const {
                   .arg(input.log ? input.log->errorString() : QString());
     else
         why = Text::tr("stopped");
-    if (step == Step::Write) why += Text::tr(" during the write; the unit may hold part of it");
+    // Only settings change the unit; with none sent, the unit is as it was.
+    if (step == Step::Write)
+        why += session->exchangesDone() == 0
+                   ? Text::tr("; nothing was written")
+                   : Text::tr(" during the write; the unit may hold part of it");
     return why;
 }
 
 void UnitRun::onFinished(UnitSession::Outcome result) {
+    const int late = session->lateReplyMs();
+    outcome.lateMs = late >= 0 ? roundedLate(late) : -1;
     if (result == UnitSession::Outcome::LogFailed) return finish(FileFailed, failureReason(result));
     if (result != UnitSession::Outcome::Completed) return finish(NoUnit, failureReason(result));
-    // A late reply shifts every later value by one; what such a read brought in is neither
-    // saved, nor compared, nor written back.
+    // A late reply shifts every later value by one, and a reply not of its item's form would
+    // be taken for a value the unit never had: what such a read brought in is neither saved,
+    // nor compared, nor written back.
     if (step != Step::Write && session->slippedReplies() > 0)
         return finish(NoUnit, session->firstSlip());
-    // A slave ID or flags reply that could not be read would be reported, saved or compared
-    // as a value the unit never had.
-    if (step != Step::Write && step != Step::PhoneRead && session->rejectedReplies() > 0)
-        return finish(
-            NoUnit,
-            Text::tr("%1 of the unit's replies could not be read").arg(session->rejectedReplies()));
     switch (step) {
         case Step::Backup:
             return finishBackup();
@@ -244,8 +272,14 @@ void UnitRun::finishRead() {
 void UnitRun::finish(RunCode code, const QString& summary) {
     outcome.code = code;
     outcome.summary = summary;
+    outcome.reason = code == Done ? QString() : summary;
     if (step == Step::Backup && code == NoUnit && input.mode != RunInput::Mode::Backup)
         outcome.summary = Text::tr("the backup read failed: %1; nothing was written").arg(summary);
+    if (step == Step::VerifyRead && code == NoUnit)
+        outcome.summary = Text::tr(
+                              "written, but the verify failed: %1. The write itself went "
+                              "through; verify the unit again to know what it holds")
+                              .arg(summary);
     outcome.durationMs = clock.elapsed();
     if (owned) session->close();
     emit progress(code == Done ? Text::tr("done") : Text::tr("failed"), session->exchangesDone(),

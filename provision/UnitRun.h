@@ -52,7 +52,8 @@ struct RunInput {
 struct RunResult {
     QString port;
     RunCode code = Done;
-    QString summary;          // "written and verified", "no unit answered", ...
+    QString summary;  // "written and verified", "no unit answered", ...
+    QString reason;   // why the step it ended in failed, without what that means for the run
     QStringList differences;  // verify, or write with a read-back
     QString model;            // what the unit said it is
     // What the unit holds (read, verify) or was sent (write, restore), for the journal.
@@ -61,6 +62,9 @@ struct RunResult {
     std::optional<ConfigurationSet> backup;  // what the unit held before a write
     QString backupPath;                      // the backup's file, if one was saved
     qint64 durationMs = 0;                   // of the last operation (the backup's is its own)
+    // The unit answered the probe, but only about this many milliseconds after it (to the
+    // nearest 10), later than the link waits; -1 when it did not answer late.
+    int lateMs = -1;
 };
 
 // One unit's walk (backup read, phone pre-read, write, read-back, compare, journal), each step
@@ -83,6 +87,9 @@ public:
     void start();
     const RunResult& result() const { return outcome; }
 
+    // An interval that reaches a unit answering `lateMs` after each command, with room for the
+    // reply itself and for a slower moment.
+    static int intervalFor(int lateMs);
     // The file a read of `port` is saved to.
     static QString outputPath(const QString& pattern, const QString& port);
 

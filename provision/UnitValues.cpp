@@ -5,6 +5,7 @@
 
 #include "Codepage.h"
 #include "ConfigJson.h"
+#include "DeviceProcedure.h"
 #include "Records.h"
 
 namespace provision {
@@ -87,6 +88,11 @@ QString textProblem(const QString& text) {
         return tr("%1 characters, a configuration file holds at most %2 in one value")
             .arg(text.size())
             .arg(records::RecordReader::MaxRecordBytes);
+    // The unit would take it, but its reply could never be read back whole.
+    if (text.size() > DeviceProcedure::MaxTextLength)
+        return tr("%1 characters, but the unit's reply could not be read back beyond %2")
+            .arg(text.size())
+            .arg(DeviceProcedure::MaxTextLength);
     return {};
 }
 

@@ -475,6 +475,16 @@ private slots:
         QTest::newRow("NUL CR in a message")
             << write << ConfigJson::serialize(nulCr) << QByteArray() << 5
             << "channels[4].message (channel 5): holds NUL followed by CR";
+        ConfigurationSet overlong = filled(QStringLiteral("file"), 2);
+        overlong.channelMessage[4] = QString(1022, u'm');
+        QTest::newRow("a message whose reply could not be read back")
+            << write << ConfigJson::serialize(overlong) << QByteArray() << 5
+            << "the message of channel 5 holds 1022 characters, but the unit's reply to ?M04 "
+               "could not be read back beyond 1021; nothing was sent";
+        QTest::newRow("--set, a phone whose reply could not be read back")
+            << write + " --set phone.2=" + QString(1022, u'1') << site << QByteArray() << 2
+            << "--set (\"phone.2\"): 1022 characters, but the unit's reply could not be read "
+               "back beyond 1021";
         QTest::newRow("short record file")
             << write << recordFile(filled("x", 1), 30) << QByteArray() << 5
             << "record 31 (the message of channel 7)";
@@ -609,6 +619,22 @@ private slots:
             << read << UnitFaults{} << true << old << 5
             << "the message of channel 10 holds a double quote (\"), which a record file cannot "
                "hold; save as JSON instead";
+        UnitFaults notHex, flagsNotHex, late;
+        notHex.answers = {{"?A", "AZZ"}};
+        flagsNotHex.answers = {{"?E", "E" + QByteArray(16, 'Z') + "\r"}};
+        late.delayMs = 60;
+        QTest::newRow("read, a slave ID not of its form")
+            << read << notHex << false << old << 4
+            << "reply to ?A was \"AZZ\", which is no slave ID: A and a hex pair 00 to 1F (exit 4)";
+        QTest::newRow("write --backup --changed-only --verify, flags not of their form")
+            << QStringList{"write", "-p", "PORT", "FILE", "--backup", "--changed-only", "--verify"}
+            << flagsNotHex << false << recordFile(filled(QStringLiteral("file"), 2)) << 4
+            << "the backup read failed: reply to ?E was \"EZZZZZZZZZZZZZZZZ\\r\", which are no "
+               "enable flags";
+        // Told apart from a silent unit, with what to do about it.
+        QTest::newRow("read, a unit that answers late")
+            << read << late << false << old << 4
+            << ": to reach this unit, give it a longer interval, such as --interval ";
         QTest::newRow("read -o a pipe") << read << UnitFaults{} << false << QByteArray("fifo") << 5
                                         << "exists and is not a regular file";
         QTest::newRow("read, log on a full disk")

@@ -55,14 +55,16 @@ private slots:
         QCOMPARE(CommandSet::replyTag(reply) == expectedTag(query), matches);
     }
 
-    // The pair after "A" is read leniently, as every hex pair in a reply is.
+    // The pair after "A" must be two hex digits: anything else would read as a slave ID the
+    // unit never gave.
     void slaveIdReply_data() {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("id");  // -1: not accepted
         QTest::newRow("lower-case digits") << QByteArray("A1f") << 31;
         QTest::newRow("32") << QByteArray("A20") << -1;
-        QTest::newRow("A alone") << QByteArray("A") << 0;
-        QTest::newRow("stops at 2nd") << QByteArray("A1Z") << 1;
+        QTest::newRow("A alone") << QByteArray("A") << -1;
+        QTest::newRow("not hex") << QByteArray("AZZ") << -1;
+        QTest::newRow("second not hex") << QByteArray("A1Z") << -1;
         QTest::newRow("third ignored") << QByteArray("A123") << 0x12;
     }
     void slaveIdReply() {
@@ -75,8 +77,10 @@ private slots:
         QCOMPARE(bitmapHex(enableFlagsReply("E0301000000000080\r").value()), "0301000000000080");
         QVERIFY(!enableFlagsReply("E0301000000000080"));
         QVERIFY(!enableFlagsReply("E0301000000000080\r\n"));
-        // A pair that is not hex reads as 0 and clears its 8 channels.
-        QCOMPARE(bitmapHex(enableFlagsReply("EFFZZFFFFFFFFFFFF\r").value()), "FF00FFFFFFFFFFFF");
+        // A pair that is not hex would clear its 8 channels: the reply is refused whole.
+        QVERIFY(!enableFlagsReply("EFFZZFFFFFFFFFFFF\r"));
+        QVERIFY(!enableFlagsReply("E" + QByteArray(16, 'Z') + "\r"));
+        QCOMPARE(bitmapHex(enableFlagsReply("Effffffffffffffff\r").value()), "FFFFFFFFFFFFFFFF");
     }
 
     void probeReplyModelIsCutAt10() {

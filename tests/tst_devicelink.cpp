@@ -308,28 +308,39 @@ void tst_devicelink::sequences() {
 void tst_devicelink::slippedReplies_data() {
     QTest::addColumn<QByteArray>("late");
     QTest::addColumn<qint64>("flood");
+    QTest::addColumn<int>(
+        "lastMessage");  // characters of the unit's channel 64 message; -1: its own
     QTest::addColumn<int>("slipped");
     QTest::addColumn<QString>("first");  // a regular expression
-    QTest::newRow("on time") << QByteArray() << qint64(0) << 0 << "^$";
-    QTest::newRow("phone 6 late") << QByteArray("?P05") << qint64(0) << 2
+    QTest::newRow("on time") << QByteArray() << qint64(0) << -1 << 0 << "^$";
+    QTest::newRow("phone 6 late") << QByteArray("?P05") << qint64(0) << -1 << 2
                                   << "^no reply to \\?P05: the unit answered late or not at all$";
     QTest::newRow("slave ID late")
-        << QByteArray("?A") << qint64(0) << 2 << "^no reply to \\?A: the unit answered late";
+        << QByteArray("?A") << qint64(0) << -1 << 2 << "^no reply to \\?A: the unit answered late";
     QTest::newRow("last message late")
-        << QByteArray("?M3F") << qint64(0) << 1 << "^no reply to \\?M3F: ";
-    // Every reply after the probe then starts with noise.
-    QTest::newRow("flood") << QByteArray() << qint64(1 << 20) << 98
+        << QByteArray("?M3F") << qint64(0) << -1 << 1 << "^no reply to \\?M3F: ";
+    // Every reply after the probe then starts with noise, and more is left on the line.
+    QTest::newRow("flood") << QByteArray() << qint64(1 << 20) << -1 << 99
                            << "^reply to \\?A began with \".*\" instead of A: the unit answered "
                               "late or the line is noisy$";
+    // No later exchange shows the cut; what is left on the line does.
+    QTest::newRow("last reply fills the buffer") << QByteArray() << qint64(0) << 1021 << 0 << "^$";
+    QTest::newRow("last reply beyond the buffer")
+        << QByteArray() << qint64(0) << 1100 << 1
+        << "^reply to \\?M3F went on after its exchange \\(\\d+ more bytes\\): it was cut short";
 }
 
 void tst_devicelink::slippedReplies() {
     QFETCH(QByteArray, late);
     QFETCH(qint64, flood);
+    QFETCH(int, lastMessage);
     QFETCH(int, slipped);
     QFETCH(QString, first);
     UnitSimulator unit;
     unit.setFaults({.floodBytes = flood, .lateOnce = late});
+    ConfigurationSet held = UnitSimulator::sampleConfiguration();
+    if (lastMessage >= 0) held.channelMessage[63] = QString(lastMessage, u'x');
+    unit.setConfiguration(held);
     UnitSession session;
     QVERIFY(unit.open() && session.open(unit.slavePath()));
     // Long enough that a busy machine does not make other replies late as well.
@@ -341,6 +352,7 @@ void tst_devicelink::slippedReplies() {
     QCOMPARE(session.slippedReplies(), slipped);
     QVERIFY2(QRegularExpression(first).match(session.firstSlip()).hasMatch(),
              qPrintable(session.firstSlip()));
+    if (slipped == 0) QCOMPARE(session.configuration(), held);
     // Whatever the noise held, the description carries no control character.
     for (const QChar c : session.firstSlip())
         QVERIFY(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F));
@@ -463,10 +475,17 @@ void tst_devicelink::transfers_data() {
         << true << "no slave ID" << 15 << 0
         << QStringList{"Write to Device", "Select a slave ID from the list before writing."};
     QTest::newRow("read, no unit") << false << "no unit" << 100 << 1 << noDevice;
+    QTest::newRow("write, no unit") << true << "no unit" << 100 << 1 << noDevice;
     QTest::newRow("write, hang-up") << true << "hang-up" << 100 << 20 << noDevice;
     QTest::newRow("read, hang-up in the messages") << false << "hang-up" << 100 << 45 << noDevice;
     QTest::newRow("read, close") << false << "close" << 15 << 10 << QStringList();
-    QTest::newRow("read, late reply") << false << "late" << 25 << 99 << QStringList();
+    // A read whose replies slipped, or whose unit answers late, keeps what the window showed.
+    QTest::newRow("read, late reply")
+        << false << "late" << 25 << 99
+        << QStringList{"Read from Device",
+                       "The read from PATH failed: no reply to ?P05: the unit answered late or "
+                       "not at all."};
+    QTest::newRow("read, late unit") << false << "slow" << 100 << 1 << noDevice;
 }
 
 void tst_devicelink::transfers() {
@@ -477,6 +496,7 @@ void tst_devicelink::transfers() {
     QFETCH(QStringList, box);
     Rig r;
     r.unit.setFaults({.silent = event == "no unit",
+                      .delayMs = event == "slow" ? 150 : 0,
                       .hangUpAfter = event == "hang-up" ? commands : -1,
                       .lateOnce = event == "late" ? QByteArray("?P05") : QByteArray()});
     QVERIFY(r.unit.isOpen() && r.connectTo(interval));
@@ -503,18 +523,28 @@ void tst_devicelink::transfers() {
     QCOMPARE(r.unit.commands().size(), event == "close" ? r.commandsAtAnswer : commands);
     // A box comes after the progress window has closed, over the lamp the line left.
     if (!box.isEmpty()) box << Warning << (event == "hang-up" ? Red : Green).name() << "";
+    box.replaceInStrings("PATH", path);
     if (event == "close") QCOMPARE(r.boxes.takeFirst().first(), "Transfer Running");
     QCOMPARE(r.boxes, box.isEmpty() ? QList<QStringList>() : QList<QStringList>{box});
     // The box names the port and says what to try; after a lost line, when it was lost.
-    if (box.contains("Cannot communicate with device")) {
+    // A unit that answers, only late, is told apart from a missing one.
+    if (box.contains("Cannot communicate with device") && event != "slow") {
         const QString detail = r.details.value(0);
         QVERIFY2(detail.contains(r.unit.slavePath()) && detail.contains("another port") &&
                      detail.contains("was lost at") == (event == "hang-up"),
                  qPrintable(detail));
     }
+    if (event == "slow")
+        QVERIFY2(QRegularExpression("^The unit on " + QRegularExpression::escape(path) +
+                                    " answers late \\(about \\d+ ms after each command\\), after "
+                                    "the 100 ms")
+                     .match(r.details.value(0))
+                     .hasMatch(),
+                 qPrintable(r.details.value(0)));
     QCOMPARE(r.progressSeen && !r.w.findChild<frmProgress*>(), commands > 1);  // shown and gone
     QCOMPARE(r.w.isVisible(), event != "close");
-    QCOMPARE(r.port()->isOpen(), event.isEmpty() || event.startsWith("no ") || event == "late");
+    QCOMPARE(r.port()->isOpen(),
+             event.isEmpty() || event.startsWith("no ") || event == "late" || event == "slow");
     QCOMPARE(r.functionsEnabled(), r.port()->isOpen());
     // Even after a read cut short, the page shows what the window holds, so an edit starts from
     // it.
@@ -522,16 +552,27 @@ void tst_devicelink::transfers() {
     const ConfigurationSet held = r.w.configuration();
     for (int s = 0; s < frmMain::Slots; ++s)
         QCOMPARE(control<QLabel>(&r.w, "lblMessage", s)->text(), held.channelMessage[base + s]);
-    // After a read whose replies slipped, a note says so without holding up the window.
-    const auto* note = r.w.findChild<QMessageBox*>(QStringLiteral("slipNote"));
-    if (event == "late" || event.isEmpty()) QCOMPARE(note != nullptr, event == "late");
-    if (note)
-        QVERIFY2(note->isVisible() && note->text().startsWith("Replies that came late: 2."),
-                 qPrintable(note->text()));
+    // A read refused leaves the window, its title and what it says as they were; the status
+    // bar says why.
+    const bool refused = event == "late" || event == "slow" || event == "no unit";
+    if (!write && refused) {
+        QCOMPARE(r.w.configuration(), other);
+        QVERIFY(!r.w.isWindowModified());
+        const QString message = r.w.statusBar()->currentMessage();
+        QVERIFY2(message.startsWith("The unit could not be read: ") &&
+                     message.contains(event == "slow" ? "the unit answers late" : "") &&
+                     message.contains(event == "late" ? "no reply to ?P05" : ""),
+                 qPrintable(message));
+    }
+    // Only the probe went out: nothing was written, and the status bar does not call the unit
+    // half-written.
+    if (write && event == "no unit")
+        QCOMPARE(r.w.statusBar()->currentMessage(),
+                 "Write failed: no unit answered the probe; nothing was written");
     // The status bar says where the window's contents came from, and how far a read got. A
     // read that got no answer leaves the window, and what it says, as they were.
     const QString status = r.w.findChild<QLabel*>(QStringLiteral("lblContents"))->text();
-    const bool readSomething = !write && event != "no unit";
+    const bool readSomething = !write && !refused;
     const QString source = readSomething              ? "Read from " + path + " at "
                            : write && event.isEmpty() ? "Written to " + path + " at "
                                                       : "Start values";

@@ -192,9 +192,11 @@ private slots:
         r.action("actVerifyAfter")->setChecked(verify);
         QVERIFY(r.connectTo());
         if (event == "late read") r.unit.setFaults({.lateOnce = "?P05"});
+        // A read with a late reply fails, and its box says so.
         if (event.endsWith("read"))
-            QVERIFY(
-                r.perform([&] { control<QPushButton>(&r.w, "cmdDeviceRead")->click(); }, false));
+            QVERIFY(r.perform([&] { control<QPushButton>(&r.w, "cmdDeviceRead")->click(); },
+                              event == "late read"));
+        if (event == "late read") QCOMPARE(r.boxes.takeFirst().value(0), "Read from Device");
         r.unit.setFaults({});
         ConfigurationSet wanted = filled(QStringLiteral("window"), 2);
         // The unit keeps 160 characters at most and answers a longer text with ERR.

@@ -207,6 +207,11 @@ private slots:
                                         << "" << false << true << "is not a file";
         QTest::newRow("not a configuration") << "junk.cfg"
                                              << "" << false << true << "junk.cfg";
+        // Its reply would not fit the receive buffer, so it could never be read back.
+        QTest::newRow("a message too long to read back")
+            << "long.cfg"
+            << "" << false << true
+            << "the message of channel 3 holds 1022 characters, but the unit's reply to ?M02";
         QTest::newRow("bad sheet") << "site.cfg"
                                    << "bad.csv" << false << true << "bad.csv";
         QTest::newRow("backup, no journal") << "site.cfg"
@@ -219,6 +224,9 @@ private slots:
         QFETCH(bool, withJournal);
         QFETCH(QString, said);
         writeFile("junk.cfg", "not a configuration\n");
+        ConfigurationSet overlong = UnitSimulator::sampleConfiguration();
+        overlong.channelMessage[2] = QString(1022, u'm');
+        writeFile("long.cfg", ConfigFile::serialize(overlong));
         writeFile("bad.csv", "slave-id,port\n3,unit1\n");
         UnitSimulator* sim = unit();
         QVERIFY(sim && plug(sim, "unit1"));

@@ -142,32 +142,123 @@ private slots:
             QCOMPARE(kept[0].file, in.file);
     }
 
-    // A run that fails says why in its result and its record, and stops sending.
+    // A run that fails says why in its result and its record, naming the item or what the
+    // unit was left with.
     void failure_data() {
+        QTest::addColumn<RunInput::Mode>("mode");
+        QTest::addColumn<bool>("verify");
         QTest::addColumn<UnitFaults>("faults");
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("reason");
-        UnitFaults silent;
-        silent.silent = true;
-        UnitFaults hangUp;
-        hangUp.hangUpAfter = 10;
-        QTest::newRow("silent") << silent << 4 << "no unit answered";
+        QTest::addColumn<QString>("reason");  // a regular expression
+        // the unit receives; -1: not counted (commands after a hang-up still arrive meanwhile)
+        QTest::addColumn<int>("commands");
+        using M = RunInput::Mode;
+        auto answering = [](const QByteArray& command, const QByteArray& reply) {
+            UnitFaults faults;
+            faults.answers = {{command, reply}};
+            return faults;
+        };
+        QTest::newRow("silent") << M::Write << false << UnitFaults{.silent = true} << 4
+                                << "^no unit answered the probe; nothing was written$" << 1;
         QTest::newRow("hung up in the write")
-            << hangUp << 4 << "during the write; the unit may hold part of it";
+            << M::Write << false << UnitFaults{.hangUpAfter = 10} << 4
+            << "during the write; the unit may hold part of it$" << -1;
+        // Every exchange still runs, but nothing of the read is kept.
+        QTest::newRow("slave ID not hex")
+            << M::Read << false << answering("?A", "AZZ") << 4
+            << "^reply to \\?A was \"AZZ\", which is no slave ID" << 99;
+        QTest::newRow("flags not hex")
+            << M::Read << false << answering("?E", "E" + QByteArray(16, 'Z') + "\r") << 4
+            << "^reply to \\?E was \"EZZZZZZZZZZZZZZZZ\\\\r\", which are no enable flags" << 99;
+        QTest::newRow("message holding NUL CR")
+            << M::Read << false << answering("?M0B", QByteArray("M0Bab\0\rc", 8)) << 4
+            << "^reply to \\?M0B holds NUL followed by CR, which the message of channel 12" << 99;
+        QTest::newRow("late unit") << M::Read << false << UnitFaults{.delayMs = 60} << 4
+                                   << "^the unit answers late: about \\d+ ms after each "
+                                      "command, where the link waits 25 ms$"
+                                   << 1;
+        // The write went through; only the read-back slipped.
+        QTest::newRow("read-back slipped")
+            << M::Write << true << UnitFaults{.lateOnce = "?M10"} << 4
+            << "^written, but the verify failed: no reply to \\?M10: .* The write itself went "
+               "through; verify the unit again"
+            << 198;
     }
     void failure() {
+        QFETCH(RunInput::Mode, mode);
+        QFETCH(bool, verify);
         QFETCH(UnitFaults, faults);
         QFETCH(int, code);
         QFETCH(QString, reason);
+        QFETCH(int, commands);
         sim->setFaults(faults);
-        const RunResult result =
-            runOn(input(RunInput::Mode::Write, filled(QStringLiteral("file"), 9)));
+        RunInput in = input(mode, filled(QStringLiteral("file"), 9));
+        in.verifyAfterWrite = verify;
+        const RunResult result = runOn(in);
         QCOMPARE(int(result.code), code);
-        QVERIFY2(result.summary.contains(reason), qPrintable(result.summary));
+        QVERIFY2(QRegularExpression(reason).match(result.summary).hasMatch(),
+                 qPrintable(result.summary));
+        if (commands >= 0) QCOMPARE(sim->commands().size(), commands);
+        // A late reply can come no sooner than the unit sends it.
+        QCOMPARE(result.lateMs >= faults.delayMs, faults.delayMs > 0);
+        if (mode == RunInput::Mode::Read)
+            QVERIFY(!QFile::exists(UnitRun::outputPath(in.outputPattern, sim->slavePath())));
         const QList<journal::Record> kept = records();
         QCOMPARE(kept.size(), 1);
         QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
         QCOMPARE(kept[0].reason, result.summary);
+    }
+
+    // A text whose reply would not fit the receive buffer is refused before the port is even
+    // opened: written, it could never be read back, and its leftover would spoil later reads.
+    void unreadableText_data() {
+        QTest::addColumn<int>("phone");    // 1-based; 0: none
+        QTest::addColumn<int>("channel");  // 1-based; 0: none
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("reason");  // empty: written
+        QTest::newRow("longest message") << 0 << 64 << 1021 << QString();
+        QTest::newRow("message one over") << 0 << 5 << 1022
+                                          << "the message of channel 5 holds 1022 characters, "
+                                             "but the unit's reply to ?M04 could not be read back "
+                                             "beyond 1021; nothing was sent";
+        QTest::newRow("phone far over")
+            << 32 << 0 << 64 * 1024
+            << "phone 32 holds 65536 characters, but the unit's reply to ?P1F";
+    }
+    void unreadableText() {
+        QFETCH(int, phone);
+        QFETCH(int, channel);
+        QFETCH(int, length);
+        QFETCH(QString, reason);
+        ConfigurationSet set = filled(QStringLiteral("file"), 9);
+        if (phone) set.phoneNo[size_t(phone - 1)] = QString(length, u'7');
+        if (channel) set.channelMessage[size_t(channel - 1)] = QString(length, u'\u00e9');
+        UnitFaults roomy;
+        roomy.roomy = true;
+        sim->setFaults(roomy);
+        RunInput in = input(RunInput::Mode::Write, set);
+        in.verifyAfterWrite = true;  // the longest text does read back whole
+        const RunResult result = runOn(in);
+        QVERIFY2(result.summary.startsWith(reason), qPrintable(result.summary));
+        QCOMPARE(int(result.code), reason.isEmpty() ? 0 : 5);
+        QCOMPARE(sim->commands().isEmpty(), !reason.isEmpty());
+    }
+
+    // What a unit sends after its exchange has ended stays on the line; the next run of the unit
+    // must not take it for its own replies. Here the last setting of a write is answered with
+    // far more than the receive buffer holds.
+    void leftoverReplies() {
+        const ConfigurationSet set = filled(QStringLiteral("file"), 9);
+        UnitFaults chatty;
+        chatty.answers = {
+            {CommandSet::setMessage(63, set.channelMessage[63]).chopped(1), QByteArray(3000, 'x')}};
+        sim->setFaults(chatty);
+        QCOMPARE(int(runOn(input(RunInput::Mode::Write, set)).code), 0);
+        QTest::qWait(100);  // for the last of the noise to reach the line
+        sim->setFaults({});
+        const RunResult read = runOn(input(RunInput::Mode::Read, {}));
+        QVERIFY2(read.code == 0, qPrintable(read.summary));
+        QVERIFY(read.configuration && *read.configuration == set);
     }
 
     // A backup read first, then only what differs from it; the read-back still covers all.

@@ -96,21 +96,23 @@ private slots:
         QTRY_COMPARE(unit.isOpen(), faults.hangUpAfter < 0);
     }
 
-    // The command-line unit: answers, logs, stays up while the tool reopens the port,
-    // and saves what it was sent when terminated.
+    // The command-line unit: answers (a reply given on the command line instead of its own),
+    // logs, stays up while the tool reopens the port, and saves what it was sent when
+    // terminated.
     void executableRoundTrip() {
         QTemporaryDir dir;
         QProcess sim;
         sim.start(QCoreApplication::applicationDirPath() + "/../tools/unitsim/quellix-unitsim",
                   {"--save", dir.filePath("out.txt"), "--log", dir.filePath("unit.log"), "--model",
-                   "ABC"});
+                   "ABC", "--answer", "?A=AZ\\x5A\\r"});
         QTRY_VERIFY_WITH_TIMEOUT(sim.canReadLine(), ReplyWaitMs);
         const QString path = QString::fromLocal8Bit(sim.readLine().trimmed());
         const QByteArray text("a\\\x01\x7F\xE9\r\n");
         for (const auto& [command, reply] : QList<std::pair<QByteArray, QByteArray>>{
                  {"?\r", ">ABC"},
                  {"&M05" + text + QByteArray("\0\r", 2), "OK\r"},
-                 {"?M05\r", "M05" + text}}) {
+                 {"?M05\r", "M05" + text},
+                 {"?A\r", "AZZ\r"}}) {
             ToolEnd tool(path);
             QVERIFY(tool.send(command));
             QCOMPARE(tool.read(ReplyWaitMs, reply.size()), reply);
@@ -124,7 +126,7 @@ private slots:
         QFile log(dir.filePath("unit.log"));
         QVERIFY(log.open(QIODevice::ReadOnly));
         QCOMPARE(log.readAll(), QByteArray("?\\r\n&M05a\\\\\\x01\\x7F\\xE9\\r\\n\\0\\r\n"
-                                           "?M05\\r\n"));
+                                           "?M05\\r\n?A\\r\n"));
     }
 };
 

@@ -198,6 +198,10 @@ QString UnitSimulator::errorString() const {
 }
 
 void UnitSimulator::setFaults(const UnitFaults& faults) {
+    // A roomy unit takes a setting as long as a configuration file's longest text.
+    constexpr qsizetype RoomyCommandLength = 128 * 1024;
+    if (faults.roomy != d->faults.roomy)
+        d->framer = UnitFramer(faults.roomy ? RoomyCommandLength : UnitFramer::DefaultMaxLength);
     d->faults = faults;
     d->random.seed(faults.seed);
     d->heldReply.clear();
@@ -377,6 +381,9 @@ void UnitSimulator::commandArrived(const QByteArray& command) {
         output.bytes = d->garbage();
     } else {
         output.bytes = handleCommand(command);
+        const QByteArrayView bare = QByteArrayView(command).chopped(command.endsWith('\r') ? 1 : 0);
+        for (const auto& [asked, answer] : f.answers)
+            if (asked == bare) output.bytes = answer;
         if (isProbe) output.noise = qMax<qint64>(0, f.floodBytes);
         holdLate(command, &output.bytes);
     }

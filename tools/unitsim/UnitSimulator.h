@@ -20,6 +20,9 @@ struct UnitFaults {
     qint64 floodBytes = 0;   // sends this many bytes of noise after the probe reply
     quint32 seed = 1;        // seeds the random bytes of garbage replies and of the flood
     bool roomy = false;      // keeps texts of any length, as real units do, not just 15 and 160
+    // Replies given instead of the unit's own, by command without its CR ("?A" -> "AZZ"), for
+    // replies of a wrong form; a setting answered so is still stored.
+    QList<std::pair<QByteArray, QByteArray>> answers = {};
     // The first time this command arrives (without its CR, e.g. "?P05"), its reply is held
     // back and sent just ahead of the reply to the next command, as a unit that answers after
     // the tool has stopped waiting would.

@@ -94,6 +94,10 @@ const OptionRow optionTable[] = {
     {"probe-only", "Answer the probe and nothing else.", ""},
     {"delay", "Send every reply MS milliseconds late.", "MS"},
     {"garbage", "Answer every command with random bytes.", ""},
+    {"answer",
+     "Answer CMD (such as ?A) with REPLY instead, written with the log's escapes (\\r, \\xNN); "
+     "repeat for several.",
+     "CMD=REPLY"},
     {"hang-up-after", "Close the line after N commands, like an unplugged adapter.", "N"},
     {"flood", "Send BYTES bytes of noise after the probe reply.", "BYTES"},
     {"late-once",
@@ -142,6 +146,44 @@ std::optional<QString> valueIfSet(const QCommandLineParser& parser, const char* 
     return parser.value(option);
 }
 
+// A reply written with the log's escapes: \r, \n, \0, \\ and \xNN; nothing on a bad escape.
+std::optional<QByteArray> unescaped(const QString& text) {
+    const QByteArray in = text.toLatin1();
+    QByteArray out;
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (in[i] != '\\') {
+            out.append(in[i]);
+            continue;
+        }
+        const char kind = i + 1 < in.size() ? in[++i] : '\0';
+        if (kind == 'r' || kind == 'n' || kind == '0' || kind == '\\') {
+            out.append(kind == 'r' ? '\r' : kind == 'n' ? '\n' : kind == '0' ? '\0' : '\\');
+            continue;
+        }
+        bool ok = false;
+        const int byte = kind == 'x' ? in.mid(i + 1, 2).toInt(&ok, 16) : 0;
+        if (!ok || in.mid(i + 1, 2).size() != 2) return std::nullopt;
+        out.append(char(byte));
+        i += 2;
+    }
+    return out;
+}
+
+bool readAnswers(const QCommandLineParser& parser, UnitFaults& faults) {
+    for (const QString& given : parser.values(QStringLiteral("answer"))) {
+        const qsizetype equals = given.indexOf(QLatin1Char('='));
+        const std::optional<QByteArray> reply =
+            equals > 0 ? unescaped(given.mid(equals + 1)) : std::nullopt;
+        if (!reply) {
+            std::fprintf(stderr, "quellix-unitsim: --answer needs CMD=REPLY, not %s\n",
+                         qPrintable(given));
+            return false;
+        }
+        faults.answers.append({given.left(equals).toLatin1(), *reply});
+    }
+    return true;
+}
+
 bool readFaults(const QCommandLineParser& parser, Settings& settings) {
     UnitFaults& faults = settings.faults;
     faults.silent = parser.isSet(QStringLiteral("silent"));
@@ -152,7 +194,7 @@ bool readFaults(const QCommandLineParser& parser, Settings& settings) {
         !parseCount(parser, QStringLiteral("delay"), 0, &delay) ||
         !parseCount(parser, QStringLiteral("hang-up-after"), 0, &hangUpAfter) ||
         !parseCount(parser, QStringLiteral("flood"), 0, &flood) ||
-        !parseCount(parser, QStringLiteral("seed"), 0, &seed))
+        !parseCount(parser, QStringLiteral("seed"), 0, &seed) || !readAnswers(parser, faults))
         return false;
     faults.delayMs = int(qMin<qint64>(delay, 3'600'000));
     faults.hangUpAfter = int(qMin<qint64>(hangUpAfter, 1'000'000'000));
