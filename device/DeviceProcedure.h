@@ -78,6 +78,7 @@ private:
     void sendNext();
     void onCompleted();
     void onFailed();
+    void onEarlierReplyRedone(const QByteArray& reply);
     void apply(const Exchange& exchange, const QByteArray& reply);
     void checkReply(const Exchange& exchange, QByteArrayView reply);
     void noteSlip(const QString& description);

@@ -9,6 +9,7 @@
 SerialLink::SerialLink(QObject* parent) : QObject(parent), port(this) {
     port.setObjectName(QStringLiteral("cm"));
     connect(&port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+    connect(&port, &QSerialPort::readyRead, this, &SerialLink::bytesArrived);
 }
 
 SerialLink::~SerialLink() {
@@ -174,6 +175,10 @@ QByteArray SerialLink::readAll() {
     // without this it would be taken as the next command's reply.
     if (!port.waitForReadyRead(0) && port.error() == QSerialPort::TimeoutError) port.clearError();
     return port.readAll();
+}
+
+QByteArray SerialLink::readArrived() {
+    return port.isOpen() ? port.readAll() : QByteArray();
 }
 
 void SerialLink::onError(QSerialPort::SerialPortError error) {

@@ -52,9 +52,14 @@ public:
     bool write(const QByteArray& bytes);
     // Everything received since the last call; empty when nothing arrived.
     QByteArray readAll();
+    // What the event loop has collected so far, without looking at the line again; for
+    // readers that follow bytesArrived().
+    QByteArray readArrived();
 
 signals:
     void lost(const QString& reason);
+    // New bytes are there to be read.
+    void bytesArrived();
 
 private:
     void onError(QSerialPort::SerialPortError error);

@@ -13,6 +13,7 @@ UnitSession::UnitSession(QObject* parent) : QObject(parent) {
 UnitSession::~UnitSession() = default;
 
 bool UnitSession::open(const QString& deviceName) {
+    trans->forgetLearnt();  // another port may hold another unit
     return serialLink->open(deviceName);
 }
 
@@ -38,6 +39,14 @@ void UnitSession::setInterval(int ms) {
 
 int UnitSession::interval() const {
     return trans->interval();
+}
+
+void UnitSession::setPace(LinkPace::Mode mode) {
+    trans->setPace(mode);
+}
+
+LinkPace::Mode UnitSession::pace() const {
+    return trans->pace().mode();
 }
 
 void UnitSession::setTrafficLog(TrafficLog* log) {

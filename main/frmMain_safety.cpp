@@ -147,6 +147,7 @@ void frmMain::onRunStep() {
             activity = tr("Backing up the unit ...");
             break;
         case Step::Write:
+        case Step::Resend:
             activity = tr("Writing to device ...");
             break;
         case Step::VerifyRead:

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The auto pace against simulated units on real pseudo-terminals: the link takes each reply
+// whole as soon as it is in, however the unit delivers it, and catches every reply it took
+// too early.
+#include <QtTest>
+#include <functional>
+
+#include "LinkPace.h"
+#include "SerialLink.h"
+#include "TrafficLog.h"
+#include "Transaction.h"
+#include "UnitSession.h"
+#include "UnitSimulator.h"
+
+Q_DECLARE_METATYPE(UnitFaults)
+
+namespace {
+
+using L = QByteArrayList;
+constexpr int RunLimitMs = 60000;  // upper bound only
+
+// Runs `commands` one after the other as a procedure does, each sent from inside the previous
+// one's completion (or `pauseMs` later), and gathers the replies with any redone reply laid
+// over the one it replaces.
+struct Driver {
+    Driver(Transaction& t, const L& commands, int pauseMs) : t(t), commands(commands) {
+        QObject::connect(&t, &Transaction::earlierReplyRedone, &t,
+                         [this](const QByteArray& reply) { replies.last() = reply; });
+        QObject::connect(&t, &Transaction::completed, &t, [this, pauseMs] {
+            replies << this->t.RxReply;
+            if (pauseMs > 0)
+                QTimer::singleShot(pauseMs, &this->t, [this] { next(); });
+            else
+                next();
+        });
+        t.beginRun();
+        next();
+    }
+    void next() {
+        if (replies.size() == commands.size()) return;
+        t.TxCommand = commands[replies.size()];
+        QVERIFY(t.SendReceive(replies.size() + 1 == commands.size()));
+    }
+    Transaction& t;
+    const L commands;
+    L replies;
+};
+
+QStringList notes(const QList<TrafficLine>& lines) {
+    QStringList out;
+    for (const TrafficLine& line : lines)
+        if (line.direction == TrafficLine::Note) out << QString::fromUtf8(line.bytes);
+    return out;
+}
+
+}  // namespace
+
+class tst_linkpace : public QObject {
+    Q_OBJECT
+private slots:
+    void cutShort_data();
+    void cutShort();
+    void reads_data();
+    void reads();
+};
+
+void tst_linkpace::cutShort_data() {
+    QTest::addColumn<UnitFaults>("faults");
+    QTest::addColumn<L>("commands");
+    QTest::addColumn<int>("pauseMs");  // between a completion and the next command
+    QTest::addColumn<bool>("redone");  // a redo must show in the log
+    QTest::addColumn<bool>("fallBack");
+    const UnitFaults pieces2{.chunkBytes = 2, .chunkGapMs = 30};
+    const UnitFaults pieces4{.chunkBytes = 4, .chunkGapMs = 30};
+    // Each reply kind cut after its first piece, the rest caught at the head of the next
+    // reply, or lying on the line before the next command. (A procedure never mixes queries
+    // and settings, and a setting's reply is not judged: only what lies on the line before it
+    // gives a cut-short reply away there.)
+    QTest::newRow("probe, rest leads ?A") << pieces4 << L{"?\r", "?A\r"} << 0 << true << false;
+    QTest::newRow("probe, rest before ?A") << pieces4 << L{"?\r", "?A\r"} << 60 << true << false;
+    QTest::newRow("phone number, rest leads ?M")
+        << pieces2 << L{"?P00\r", "?M00\r"} << 0 << true << false;
+    QTest::newRow("message, rest leads ?P")
+        << pieces4 << L{"?M08\r", "?P01\r"} << 0 << true << false;
+    QTest::newRow("message, rest leads a setting")
+        << pieces4 << L{"?M10\r", "&A05\r"} << 60 << true << false;
+    // Fixed-length replies are never taken before they are whole.
+    QTest::newRow("slave ID and flags in pieces")
+        << pieces2 << L{"?A\r", "?E\r", "?A\r"} << 0 << false << false;
+    // The last exchange keeps listening, so its slow tail is not left on the line.
+    QTest::newRow("last reply's tail") << pieces4 << L{"?A\r", "?M10\r"} << 0 << false << false;
+    QTest::newRow("replies never fit: fixed pace")
+        << UnitFaults{.garbage = true} << L{"?\r", "?\r", "?\r", "?\r", "?\r"} << 0 << true << true;
+}
+
+void tst_linkpace::cutShort() {
+    QFETCH(UnitFaults, faults);
+    QFETCH(L, commands);
+    QFETCH(int, pauseMs);
+    QFETCH(bool, redone);
+    QFETCH(bool, fallBack);
+    UnitSimulator unit;
+    QVERIFY(unit.open());
+    UnitSimulator reference;  // answers the same commands whole
+    SerialLink link;
+    QVERIFY(link.open(unit.slavePath()));
+    Transaction t(&link);
+    t.setPace(LinkPace::Mode::Auto);
+    TrafficLog log;
+    t.setTrafficLog(&log);
+    QList<TrafficLine> lines;
+    connect(&log, &TrafficLog::lineLogged, &log, [&](const TrafficLine& l) { lines << l; });
+    unit.setFaults(faults);
+    Driver run(t, commands, pauseMs);
+    QTRY_COMPARE_WITH_TIMEOUT(run.replies.size(), commands.size(), RunLimitMs);
+    QVERIFY(!t.busy());
+    const QStringList said = notes(lines);
+    QCOMPARE(said.filter("again at a slower pace").isEmpty(), !redone);
+    QCOMPARE(t.pace().fallenBack(), fallBack);
+    QCOMPARE(said.filter("fixed pace").isEmpty(), !fallBack);
+    if (faults.garbage) return;
+    L expected;
+    for (const QByteArray& command : commands)
+        expected << reference.handleCommand(command);
+    QCOMPARE(run.replies, expected);
+}
+
+void tst_linkpace::reads_data() {
+    QTest::addColumn<UnitFaults>("faults");
+    QTest::newRow("prompt") << UnitFaults{};
+    QTest::newRow("150 ms") << UnitFaults{.latencyMs = 150};
+    QTest::newRow("chunked") << UnitFaults{.chunkBytes = 4, .chunkGapMs = 20};
+    QTest::newRow("jittery") << UnitFaults{.seed = 7, .latencyMs = 10, .jitterMs = 60};
+}
+
+// A whole read at the auto pace gives the unit's configuration, with no reply out of step.
+void tst_linkpace::reads() {
+    QFETCH(UnitFaults, faults);
+    UnitSimulator unit;
+    QVERIFY(unit.open());
+    unit.setFaults(faults);
+    UnitSession session;
+    session.setPace(LinkPace::Mode::Auto);
+    QVERIFY(session.open(unit.slavePath()));
+    QSignalSpy finished(&session, &UnitSession::finished);
+    QVERIFY(session.startRead());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, RunLimitMs);
+    QCOMPARE(finished[0][0].value<UnitSession::Outcome>(), UnitSession::Outcome::Completed);
+    QCOMPARE(session.slippedReplies(), 0);
+    QCOMPARE(session.rejectedReplies(), 0);
+    QVERIFY(session.configuration() == unit.configuration());
+}
+
+QTEST_GUILESS_MAIN(tst_linkpace)
+#include "tst_linkpace.moc"
