@@ -108,6 +108,7 @@ bool Transaction::SendReceive(bool last) {
     if (trafficLog && !trafficLog->command(link->deviceName(), TxCommand)) return false;
     waiting = true;
     step = Step::Fixed;
+    arrivals.clear();
     ResponseTimedOut = FlagFalse;
     // A failed write closes the link, and its lost() arrives from the event loop before the
     // interval ends; the exchange then fails there.
@@ -131,11 +132,11 @@ void Transaction::tmrTout_Timer() {
     if (leftUs > 0) QThread::usleep(quint64(leftUs));
     ResponseTimedOut = FlagTrue;
     waiting = false;
-    step = Step::Idle;
     strayAtUs = -1;
-    RxReply = link->readAll();
+    RxReply = link->readAll();  // what this brings in is timed as arrived at the end
+    step = Step::Idle;
     previousCommand = TxCommand;
-    if (trafficLog) trafficLog->reply(link->deviceName(), RxReply);
+    if (trafficLog) trafficLog->reply(link->deviceName(), RxReply, arrivals);
     emit completed();
 }
 
@@ -152,6 +153,7 @@ bool Transaction::startPaced(const QByteArray& command, Step next, int gapMs) {
     step = next;
     inFlight = command;
     got.clear();
+    arrivals.clear();
     firstUs = lastUs = -1;
     widestUs = 0;
     late = false;
@@ -168,6 +170,9 @@ void Transaction::onBytes() {
     // Between exchanges the bytes stay on the line for the next one to judge; when the first
     // of them came tells how long the unit paused inside its last reply.
     if (step == Step::Idle && strayAtUs < 0) strayAtUs = runClock.nsecsElapsed() / 1000;
+    // At the fixed pace the bytes stay where they are until the interval ends; only the time
+    // they came is noted, for the log.
+    if (step == Step::Fixed) arrivals << double(sinceWrite.nsecsElapsed()) / 1e6;
     if (step == Step::Idle || step == Step::Fixed) return;
     // A reply too long to be read back is ended by the limit; the line keeps the rest.
     if (step != Step::Drain && got.size() >= SerialLink::ReceiveBufferSize) return;
@@ -188,6 +193,7 @@ void Transaction::onBytes() {
     }
     lastUs = now;
     lastAtUs = runClock.nsecsElapsed() / 1000;
+    arrivals << double(now) / 1000;
     got += bytes;
     if (got.size() >= SerialLink::ReceiveBufferSize) return replyTaken();
     if (step == Step::Tail)
@@ -229,7 +235,7 @@ void Transaction::replyTaken() {
     }
     if (step == Step::Previous) {
         redone = got;
-        if (trafficLog) trafficLog->reply(link->deviceName(), got);
+        if (trafficLog) trafficLog->reply(link->deviceName(), got, arrivals);
         previousEndUs = lastUs >= 0 ? lastAtUs : -1;
         startPaced(TxCommand, Step::Current, gapNow);
         return;
@@ -251,7 +257,7 @@ bool Transaction::needsRedo() {
         previousEndUs = lastUs >= 0 ? lastAtUs : -1;
         return false;
     }
-    if (trafficLog) trafficLog->reply(link->deviceName(), got);
+    if (trafficLog) trafficLog->reply(link->deviceName(), got, arrivals);
     // The leading bytes came that long after the reply before them was taken as whole.
     if (firstUs >= 0 && previousEndUs >= 0 && !previousCommand.isEmpty())
         linkPace.learnGap(double(lastAtUs - previousEndUs) / 1000 -
@@ -304,7 +310,7 @@ void Transaction::complete() {
     ResponseTimedOut = FlagTrue;
     RxReply = got;
     previousCommand = TxCommand;
-    if (trafficLog) trafficLog->reply(link->deviceName(), RxReply);
+    if (trafficLog) trafficLog->reply(link->deviceName(), RxReply, arrivals);
     if (redidPrevious) emit earlierReplyRedone(redone);
     emit completed();
 }

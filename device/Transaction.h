@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QtGlobal>
@@ -104,6 +105,7 @@ private:
     QByteArray redone;           // the previous exchange's reply, taken again
     QByteArray inFlight;         // the command whose reply is being collected
     QByteArray got;
+    QList<double> arrivals;  // ms after the command, a piece each, for the log
     bool lastExchange = false;
     bool redoing = false;
     bool redidPrevious = false;

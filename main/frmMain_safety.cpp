@@ -112,6 +112,7 @@ void frmMain::showJournalState(const QString& warning) {
 provision::RunInput frmMain::runInput() const {
     provision::RunInput input;
     input.intervalMs = session->interval();
+    input.pace = fastLinkAction->isChecked() ? LinkPace::Mode::Auto : LinkPace::Mode::Fixed;
     input.log = trafficLog;
     input.journal = journal;
     input.portIdentity = portIdentity;

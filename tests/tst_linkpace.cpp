@@ -62,6 +62,10 @@ private slots:
     void cutShort();
     void reads_data();
     void reads();
+    void arrivals_data();
+    void arrivals();
+    void fixedIntervals_data();
+    void fixedIntervals();
 };
 
 void tst_linkpace::cutShort_data() {
@@ -149,6 +153,102 @@ void tst_linkpace::reads() {
     QCOMPARE(session.slippedReplies(), 0);
     QCOMPARE(session.rejectedReplies(), 0);
     QVERIFY(session.configuration() == unit.configuration());
+}
+
+void tst_linkpace::arrivals_data() {
+    QTest::addColumn<UnitFaults>("faults");
+    QTest::addColumn<bool>("paced");
+    QTest::addColumn<QList<int>>("pieces");  // per reply: how many pieces came, 0: none
+    QTest::newRow("prompt") << UnitFaults{} << false << QList<int>{1, 1};
+    QTest::newRow("silent") << UnitFaults{.silent = true} << false << QList<int>{0, 0};
+    // The late probe reply shows in the next exchange, where it came.
+    QTest::newRow("150 ms, fixed") << UnitFaults{.latencyMs = 150} << false << QList<int>{0, 1};
+    QTest::newRow("chunked, fixed")
+        << UnitFaults{.chunkBytes = 4, .chunkGapMs = 10} << false << QList<int>{3, 1};
+    QTest::newRow("150 ms, auto") << UnitFaults{.latencyMs = 150} << true << QList<int>{1, 1};
+}
+
+// Each reply line says when its bytes came, in the log file and to a live view alike; a unit
+// that said nothing shows as "no reply", not as an empty reply.
+void tst_linkpace::arrivals() {
+    QFETCH(UnitFaults, faults);
+    QFETCH(bool, paced);
+    QFETCH(QList<int>, pieces);
+    UnitSimulator unit;
+    QVERIFY(unit.open());
+    unit.setFaults(faults);
+    SerialLink link;
+    QVERIFY(link.open(unit.slavePath()));
+    Transaction t(&link);
+    t.setPace(paced ? LinkPace::Mode::Auto : LinkPace::Mode::Fixed);
+    QTemporaryDir dir;
+    TrafficLog log;
+    QVERIFY(log.open(dir.filePath("traffic.log")));
+    t.setTrafficLog(&log);
+    QList<TrafficLine> replies;
+    connect(&log, &TrafficLog::lineLogged, &log, [&](const TrafficLine& l) {
+        if (l.direction == TrafficLine::Reply) replies << l;
+    });
+    Driver run(t, {"?\r", "?A\r"}, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(run.replies.size(), 2, RunLimitMs);
+    QFile file(dir.filePath("traffic.log"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArrayList written;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (line.contains(" < ")) written << line;
+    QCOMPARE(replies.size(), 2);
+    QCOMPARE(written.size(), 2);
+    for (qsizetype i = 0; i < 2; ++i) {
+        QCOMPARE(replies[i].arrivalsMs.size(), pieces[i]);
+        const QByteArray said = written[i].sliced(written[i].indexOf('\t') + 1);
+        QCOMPARE(said.startsWith("arrived at "), pieces[i] > 0);
+        QCOMPARE(said == "no reply", pieces[i] == 0);
+        for (const double ms : replies[i].arrivalsMs)
+            QVERIFY(ms >= 0 && ms <= replies[i].replyMs);
+    }
+}
+
+void tst_linkpace::fixedIntervals_data() {
+    QTest::addColumn<int>("intervalMs");
+    for (const int ms : {15, 20, 25, 100})
+        QTest::addRow("%d ms", ms) << ms;
+}
+
+// At the fixed pace no exchange may end before its whole interval, not by a millisecond. Timed
+// in a plain event loop, from the command being logged (just before it goes out) to its reply
+// being logged (just after the interval ends), so the clock can only make an exchange look
+// longer than it was.
+void tst_linkpace::fixedIntervals() {
+    QFETCH(int, intervalMs);
+    UnitSimulator unit;
+    QVERIFY(unit.open());
+    UnitSession session;
+    session.setInterval(intervalMs);
+    TrafficLog log;
+    session.setTrafficLog(&log);
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> sentNs, repliedNs;
+    connect(&log, &TrafficLog::lineLogged, &log, [&](const TrafficLine& line) {
+        if (line.direction != TrafficLine::Note)
+            (line.direction == TrafficLine::Command ? sentNs : repliedNs) << clock.nsecsElapsed();
+    });
+    QVERIFY(session.open(unit.slavePath()));
+    QEventLoop loop;
+    connect(&session, &UnitSession::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(RunLimitMs, &loop, &QEventLoop::quit);
+    QVERIFY(session.startPhoneRead(0, ConfigurationSet::PhoneCount, {}));
+    loop.exec();
+    QCOMPARE(session.exchangesDone(), 1 + ConfigurationSet::PhoneCount);
+    QCOMPARE(repliedNs.size(), sentNs.size());
+    qint64 shortestUs = std::numeric_limits<qint64>::max();
+    for (qsizetype i = 0; i < sentNs.size(); ++i) {
+        const qint64 us = (repliedNs[i] - sentNs[i]) / 1000;
+        QVERIFY2(us >= qint64(intervalMs) * 1000,
+                 qPrintable(QStringLiteral("exchange %1 ended after %2 us").arg(i).arg(us)));
+        shortestUs = qMin(shortestUs, us);
+    }
+    qInfo("shortest exchange %lld us of %d ms", shortestUs, intervalMs);
 }
 
 QTEST_GUILESS_MAIN(tst_linkpace)

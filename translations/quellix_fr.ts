@@ -436,6 +436,47 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
 </context>
 <context>
+    <name>Transaction</name>
+    <message numerus="yes">
+        <source>%n stray byte(s) lay on the line before %1</source>
+        <translation>
+            <numerusform>%n octet égaré attendait sur la ligne avant %1</numerusform>
+            <numerusform>%n octets égarés attendaient sur la ligne avant %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) came after the reply to %1 was taken</source>
+        <translation>
+            <numerusform>%n octet est arrivé après la prise de la réponse à %1</numerusform>
+            <numerusform>%n octets sont arrivés après la prise de la réponse à %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>reply to %1 came late, %2 ms after the command</source>
+        <translation>la réponse à %1 est arrivée tard, %2 ms après la commande</translation>
+    </message>
+    <message>
+        <source>reply to %1 began with bytes from before</source>
+        <translation>la réponse à %1 commençait par des octets d&apos;avant</translation>
+    </message>
+    <message>
+        <source>reply to %1 began with bytes from before: the reply to %2 was cut short or came late</source>
+        <translation>la réponse à %1 commençait par des octets d&apos;avant : la réponse à %2 a été coupée trop tôt ou est arrivée tard</translation>
+    </message>
+    <message>
+        <source>%1; asking again at a slower pace</source>
+        <translation>%1 ; nouvelle demande à un rythme plus lent</translation>
+    </message>
+    <message>
+        <source>%1; doing both exchanges again at a slower pace</source>
+        <translation>%1 ; les deux échanges sont refaits à un rythme plus lent</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s replies keep coming out of step; the rest of this procedure goes at the fixed pace of %1 ms per exchange</source>
+        <translation>les réponses de l&apos;unité restent décalées ; la suite de cette opération se fait au rythme fixe de %1 ms par échange</translation>
+    </message>
+</context>
+<context>
     <name>WindowContents</name>
     <message>
         <source>cut short after %1 of %2 exchanges; the rest is as it was before</source>
@@ -1040,6 +1081,22 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     <message>
         <source>read</source>
         <translation>lu</translation>
+    </message>
+    <message>
+        <source>sending again</source>
+        <translation>nouvel envoi</translation>
+    </message>
+    <message>
+        <source>%1: %2 settings did not take at the fast pace; sending them again at the fixed pace</source>
+        <translation>%1 : %2 réglages n&apos;ont pas été pris au rythme rapide ; ils sont renvoyés au rythme fixe</translation>
+    </message>
+    <message>
+        <source>fixed: one interval per exchange (default); auto: the unit&apos;s own pace.</source>
+        <translation>fixed : un intervalle par échange (par défaut) ; auto : le rythme propre de l&apos;unité.</translation>
+    </message>
+    <message>
+        <source>--pace is auto or fixed, not &apos;%1&apos;</source>
+        <translation>--pace vaut auto ou fixed, pas &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1707,6 +1764,18 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>No backup was kept, as the journal is off.</source>
         <translation>Aucune sauvegarde conservée, car le journal est désactivé.</translation>
     </message>
+    <message>
+        <source>Fast &amp;Link</source>
+        <translation>&amp;Liaison rapide</translation>
+    </message>
+    <message>
+        <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
+        <translation>Passer d&apos;une commande à la suivante dès que l&apos;unité a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
+    </message>
+    <message>
+        <source>Read the unit back after a write and compare. With Fast Link on this costs about one second.</source>
+        <translation>Relire l&apos;unité après une écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -2101,6 +2170,18 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
         <translation>Des unités sont en cours d’écriture. Une écriture interrompue laisse son unité à moitié écrite : en partie l’ancienne, en partie la nouvelle configuration.</translation>
     </message>
+    <message>
+        <source>Read each unit back after writing and compare. With Fast Link on this costs about one second per unit.</source>
+        <translation>Relire chaque unité après l&apos;écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde par unité.</translation>
+    </message>
+    <message>
+        <source>Fast Link</source>
+        <translation>Liaison rapide</translation>
+    </message>
+    <message>
+        <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
+        <translation>Passer d&apos;une commande à la suivante dès que l&apos;unité a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
+    </message>
 </context>
 <context>
     <name>traffic::TrafficModel</name>
@@ -2119,6 +2200,25 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Reply (ms)</source>
         <translation>Réponse (ms)</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>before the command</source>
+        <translation>avant la commande</translation>
+    </message>
+    <message numerus="yes">
+        <source>... %1 (%n pieces)</source>
+        <translation>
+            <numerusform>... %1 (%n morceau)</numerusform>
+            <numerusform>... %1 (%n morceaux)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bytes came (ms)</source>
+        <translation>Octets reçus (ms)</translation>
     </message>
 </context>
 <context>
