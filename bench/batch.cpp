@@ -204,6 +204,8 @@ int main(int argc, char* argv[]) {
                      qPrintable(error));
         return 1;
     }
+    // --pace: the pace figures alone.
+    if (app.arguments().contains(QStringLiteral("--pace"))) return paceFigures(dir, file) ? 0 : 1;
 
     QProcess sim;
     sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -237,7 +237,8 @@ void Transaction::replyTaken() {
         redone = got;
         if (trafficLog) trafficLog->reply(link->deviceName(), got, arrivals);
         previousEndUs = lastUs >= 0 ? lastAtUs : -1;
-        startPaced(TxCommand, Step::Current, gapNow);
+        // A command the log did not take is not sent; the procedure sees the log failed.
+        if (!startPaced(TxCommand, Step::Current, gapNow)) complete();
         return;
     }
     if (needsRedo()) return;
@@ -293,12 +294,11 @@ void Transaction::afterDrain() {
     quiet->stop();
     limit->stop();
     link->readAll();
-    if (previousCommand.isEmpty()) {
-        startPaced(TxCommand, Step::Current, gapNow);
-        return;
-    }
-    redidPrevious = true;
-    startPaced(previousCommand, Step::Previous, gapNow);
+    const bool sent = previousCommand.isEmpty()
+                          ? startPaced(TxCommand, Step::Current, gapNow)
+                          : startPaced(previousCommand, Step::Previous, gapNow);
+    if (!sent) return complete();
+    redidPrevious = !previousCommand.isEmpty();
 }
 
 void Transaction::complete() {
