@@ -160,8 +160,9 @@ private slots:
         QFETCH(bool, verify);
         QFETCH(QStringList, phases);
         QFETCH(bool, resends);
-        sim->setFaults({.busyMs = 15});  // below the interval, above the auto pace
+        sim->setFaults({.busyMs = 12});  // well below the interval, above the auto pace
         RunInput in = input(RunInput::Mode::Write, filled(QStringLiteral("file"), 9));
+        in.intervalMs = 50;  // the margin over the busy time that a loaded machine eats into
         in.pace = LinkPace::Mode::Auto;
         in.backup = true;
         in.verifyAfterWrite = verify;
