@@ -3,8 +3,9 @@
 // once, through the real quellix-cli against units in a separate quellix-unitsim process. Each
 // unit has its own line and timer, so eight should take about as long as one. Then a one-phone
 // edit written with a backup, sending everything against only what changed, and the same
-// batch through a station: one unit plugged in, then eight plugged in at once. Then, with a
-// PostgreSQL server to stall (QX_TEST_PG_URL), a station of 64 units journaling to it while
+// batch through a station: one unit plugged in, then eight plugged in at once. Then the auto
+// pace: a read, a backed-up verified write, 64 units at once and a unit 150 ms late. Then, with
+// a PostgreSQL server to stall (QX_TEST_PG_URL), a station of 64 units journaling to it while
 // its journal table is locked for 10 s. Prints figures; it fails only when a run itself fails.
 #include <QCoreApplication>
 #include <QDateTime>
@@ -230,6 +231,93 @@ int stalledFigures(const QString& file) {
     return stalled.seconds < 0 || stalled.done != StationUnits ? 1 : 0;
 }
 
+// Seconds for one quellix-cli run over `ports` with `args`; negative when it did not succeed.
+double timedCli(QStringList args, const QStringList& ports) {
+    for (const QString& port : ports)
+        args << QStringLiteral("-p") << port;
+    QProcess cli;
+    cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    cli.start(QStringLiteral(QX_CLI_PATH), args);
+    const bool ended = cli.waitForFinished(RunTimeoutMs);
+    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    if (ended && cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 0) return seconds;
+    std::fprintf(stderr, "quellix-bench-batch: %s over %lld port(s) failed (exit %d)\n",
+                 qPrintable(args.first()), static_cast<long long>(ports.size()), cli.exitCode());
+    cli.kill();
+    cli.waitForFinished();
+    return -1;
+}
+
+// Simulated units started with `options`; empty when they did not all start.
+QStringList startUnits(QProcess& sim, int count, const QStringList& options = {}) {
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(QStringLiteral(QX_UNITSIM_PATH),
+              QStringList{QStringLiteral("--count"), QString::number(count)} + options);
+    QStringList ports;
+    while (ports.size() < count && sim.waitForReadyRead(5000))
+        while (sim.canReadLine() && ports.size() < count)
+            ports << QString::fromLocal8Bit(sim.readLine()).trimmed();
+    return ports.size() == count ? ports : QStringList();
+}
+
+void stopUnits(QProcess& sim) {
+    sim.terminate();
+    sim.waitForFinished(5000);
+}
+
+// The auto pace against the default simulated unit, 64 of them at once, and a unit that
+// answers 150 ms late, beside the fixed pace's read. False when a run failed.
+bool paceFigures(const QTemporaryDir& dir, const QString& file) {
+    constexpr int Many = 64;
+    constexpr double Floor = 9.9, SlowMs = 150;
+    const QString journal = dir.filePath(QStringLiteral("pace.sqlite"));
+    auto read = [&](const QString& pace) {
+        return QStringList{QStringLiteral("read"),
+                           QStringLiteral("-o"),
+                           dir.filePath("{port}.txt"),
+                           QStringLiteral("--pace"),
+                           pace,
+                           QStringLiteral("-q"),
+                           QStringLiteral("--journal"),
+                           journal};
+    };
+    QProcess sim, slow;
+    const QStringList ports = startUnits(sim, Many);
+    const QStringList late = startUnits(slow, 1, {QStringLiteral("--latency"), "150"});
+    if (ports.isEmpty() || late.isEmpty()) return false;
+    const QStringList one = ports.mid(0, 1);
+    const double fixedRead = timedCli(read(QStringLiteral("fixed")), one);
+    const double autoRead = timedCli(read(QStringLiteral("auto")), one);
+    const double autoWrite =
+        timedCli({QStringLiteral("write"), file, QStringLiteral("--backup"),
+                  QStringLiteral("--verify"), QStringLiteral("--pace"), QStringLiteral("auto"),
+                  QStringLiteral("-q"), QStringLiteral("--journal"), journal},
+                 one);
+    const double autoMany = timedCli(read(QStringLiteral("auto")), ports);
+    const double slowRead = timedCli(read(QStringLiteral("auto")), late);
+    stopUnits(sim);
+    stopUnits(slow);
+    if (fixedRead < 0 || autoRead < 0 || autoWrite < 0 || autoMany < 0 || slowRead < 0)
+        return false;
+    std::printf("read, fixed pace: %.2f s, ratio %.4f to the %.1f s floor (goal <= 1.003)\n",
+                fixedRead, fixedRead / Floor, Floor);
+    std::printf("read, auto pace: %.2f s, ratio %.3f to the floor (goal <= 0.1)\n", autoRead,
+                autoRead / Floor);
+    std::printf("write --backup --verify, auto pace: %.2f s (goal <= %.1f s)\n", autoWrite, Floor);
+    std::printf(
+        "read, auto pace: 1 unit %.2f s, %d units at once %.2f s, ratio %.3f "
+        "(goal <= 1.05)\n",
+        autoRead, Many, autoMany, autoMany / autoRead);
+    std::printf(
+        "read of a %.0f ms unit, auto pace: %.2f s, ratio %.3f to 99 x %.0f ms "
+        "(goal <= 1.1)\n",
+        SlowMs, slowRead, slowRead / (99 * SlowMs / 1000), SlowMs);
+    std::printf("(each figure includes starting quellix-cli)\n");
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -242,6 +330,8 @@ int main(int argc, char* argv[]) {
                      qPrintable(error));
         return 1;
     }
+    // --pace: the pace figures alone.
+    if (app.arguments().contains(QStringLiteral("--pace"))) return paceFigures(dir, file) ? 0 : 1;
 
     QProcess sim;
     sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -289,5 +379,6 @@ int main(int argc, char* argv[]) {
         "station, write --verify at 100 ms: 1 unit %.2f s, %d plugged in at once %.2f s, "
         "ratio %.3f\n",
         stationOne, Units, stationAll, stationAll / stationOne);
-    return stalledFigures(file);
+    const bool paced = paceFigures(dir, file);
+    return stalledFigures(file) == 0 && paced ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 // shown after the process starts and how much memory it holds once its menus have opened
 // (--start: those alone).
 #include <unistd.h>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -262,6 +263,15 @@ int main(int argc, char* argv[]) {
     report("read", read);
     const Result write = run(window, control<QPushButton>(&window, "cmdDeviceWrite"), unit);
     report("write", write);
+    // Fast Link: the same read at the unit's own pace, through the remembered option.
+    if (auto* fast = window.findChild<QAction*>(QStringLiteral("actFastLink"))) {
+        fast->setChecked(true);
+        const Result paced = run(window, control<QPushButton>(&window, "cmdDeviceRead"), unit);
+        std::printf("read with Fast Link %s %.3f s, ratio %.3f to the %.1f s floor (goal <= 0.1)\n",
+                    paced.ok ? "ok    " : "FAILED", paced.seconds, paced.seconds / FloorSeconds,
+                    FloorSeconds);
+        fast->setChecked(false);
+    }
     const bool sameConfiguration = unit.configuration() == window.configuration();
     if (!sameConfiguration) std::printf("the unit does not hold what the window shows\n");
     const int history = benchHistory();

@@ -27,6 +27,7 @@ enum Option {
     ChangedOnly,
     From,
     Interval,
+    Pace,
     Log,
     JournalTarget,
     NoJournal,
@@ -73,6 +74,9 @@ const std::array<OptionRow, OptionCount> optionRows{{
      QT_TRANSLATE_NOOP("cli", "restore: the journal record whose configuration is written.")},
     {nullptr, "interval", "MS",
      QT_TRANSLATE_NOOP("cli", "Milliseconds per exchange (default 100).")},
+    {nullptr, "pace", "PACE",
+     QT_TRANSLATE_NOOP("cli",
+                       "fixed: one interval per exchange (default); auto: the unit's own pace.")},
     {nullptr, "log", "FILE", QT_TRANSLATE_NOOP("cli", "Append every command and reply to FILE.")},
     {nullptr, "journal", "WHERE",
      QT_TRANSLATE_NOOP("cli", "Journal file, or postgresql://USER@HOST[:PORT]/DATABASE.")},
@@ -99,7 +103,7 @@ constexpr unsigned bit(Option option) {
     return 1u << option;
 }
 constexpr unsigned OnUnits =
-    bit(Port) | bit(Interval) | bit(Log) | bit(JournalTarget) | bit(NoJournal);
+    bit(Port) | bit(Interval) | bit(Pace) | bit(Log) | bit(JournalTarget) | bit(NoJournal);
 constexpr unsigned OnJournal = bit(Port) | bit(Output) | bit(Json) | bit(JournalTarget) |
                                bit(Action) | bit(Since) | bit(Limit) | bit(Csv) | bit(Show) |
                                bit(Sync);
@@ -115,9 +119,9 @@ struct Command {
     int (*handler)(const Invocation&);
 };
 
-constexpr unsigned OnStation = bit(Interval) | bit(Log) | bit(JournalTarget) | bit(NoJournal) |
-                               bit(Verify) | bit(Set) | bit(SheetFile) | bit(Watch) | bit(Count) |
-                               bit(NoBell) | bit(Backup) | bit(BackupDir);
+constexpr unsigned OnStation = bit(Interval) | bit(Pace) | bit(Log) | bit(JournalTarget) |
+                               bit(NoJournal) | bit(Verify) | bit(Set) | bit(SheetFile) |
+                               bit(Watch) | bit(Count) | bit(NoBell) | bit(Backup) | bit(BackupDir);
 
 const std::array<Command, 9> commands{{
     {"ports", "[--json]", 0, bit(Json), listPorts},
@@ -265,6 +269,7 @@ Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLine
     line.log = parser.value(options[Log]);
     line.interval =
         parser.isSet(options[Interval]) ? parser.value(options[Interval]) : QStringLiteral("100");
+    line.pace = parser.value(options[Pace]);
     line.json = parser.isSet(options[Json]);
     line.verify = parser.isSet(options[Verify]);
     line.assignments = parser.values(options[Set]);

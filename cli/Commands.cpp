@@ -106,10 +106,14 @@ int checkInterval(const Invocation& line, provision::RunInput* task) {
         return usageError(
             Text::tr("--interval needs a positive whole number of milliseconds, not '%1'")
                 .arg(line.interval));
+    if (line.pace == QLatin1String("auto"))
+        task->pace = LinkPace::Mode::Auto;
+    else if (!line.pace.isEmpty() && line.pace != QLatin1String("fixed"))
+        return usageError(Text::tr("--pace is auto or fixed, not '%1'").arg(line.pace));
     return Done;
 }
 
-// What every command on units needs: ports once each and a usable interval.
+// What every command on units needs: ports once each, a usable interval and pace.
 int checkUnitLine(const Invocation& line, BatchTask* task) {
     if (line.ports.isEmpty()) return usageError(Text::tr("%1 needs -p PORT").arg(line.command));
     if (QSet<QString>(line.ports.begin(), line.ports.end()).size() != line.ports.size())

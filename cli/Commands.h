@@ -21,6 +21,7 @@ struct Invocation {
     QString output;           // read: -o
     QString log;              // --log, empty when not given
     QString interval;         // --interval as given
+    QString pace;             // --pace as given, empty when not given
     QStringList assignments;  // write: --set NAME=VALUE, in the order given
     QStringList sheets;       // write: --sheet (one is allowed)
     bool backup = false;      // write: --backup, or --backup-dir

@@ -104,6 +104,8 @@ DeviceProcedure::DeviceProcedure(Kind kind, Transaction* transaction,
       exchangeList(std::move(exchanges)) {
     connect(transaction, &Transaction::completed, this, &DeviceProcedure::onCompleted);
     connect(transaction, &Transaction::failed, this, &DeviceProcedure::onFailed);
+    connect(transaction, &Transaction::earlierReplyRedone, this,
+            &DeviceProcedure::onEarlierReplyRedone);
 }
 
 float DeviceProcedure::progressAfter(const Exchange& exchange) {
@@ -127,6 +129,7 @@ void DeviceProcedure::start() {
     step = 0;
     fields = Fields::Undecided;
     slipped = 0;
+    transaction->beginRun();
     qCDebug(lcProcedure) << (procedureKind == Kind::Read ? "read" : "write") << "starts,"
                          << exchangeList.size() << "exchanges";
     sendNext();
@@ -144,7 +147,7 @@ void DeviceProcedure::sendNext() {
         return;
     }
     transaction->TxCommand = exchangeList[size_t(step)].command;
-    if (!transaction->SendReceive())
+    if (!transaction->SendReceive(step + 1 == int(exchangeList.size())))
         finish(transaction->logFailed() ? Outcome::LogFailed : Outcome::LinkLost);
 }
 
@@ -179,6 +182,16 @@ void DeviceProcedure::onCompleted() {
     else
         apply(done, reply);
     if (last) finish(Outcome::Completed);
+}
+
+// The link found the previous reply cut short and took it again; what it holds now replaces
+// what was reported from it.
+void DeviceProcedure::onEarlierReplyRedone(const QByteArray& reply) {
+    if (!isRunning || step == 0) return;
+    const Exchange& earlier = exchangeList[size_t(step - 1)];
+    if (earlier.item != Item::Probe) return apply(earlier, reply);
+    if (const std::optional<QString> model = CommandSet::probeModel(reply))
+        emit probeAccepted(*model);
 }
 
 void DeviceProcedure::onFailed() {

@@ -88,6 +88,7 @@ private:
     void sendNext();
     void onCompleted();
     void onFailed();
+    void onEarlierReplyRedone(const QByteArray& reply);
     void apply(const Exchange& exchange, const QByteArray& reply);
     void applyText(const Exchange& exchange, const QByteArray& reply, bool answered);
     void reject(const Exchange& exchange, const QByteArray& reply, bool answered);

@@ -9,6 +9,7 @@
 SerialLink::SerialLink(QObject* parent) : QObject(parent), port(this) {
     port.setObjectName(QStringLiteral("cm"));
     connect(&port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+    connect(&port, &QSerialPort::readyRead, this, &SerialLink::bytesArrived);
 }
 
 SerialLink::~SerialLink() {
@@ -178,6 +179,10 @@ QByteArray SerialLink::readAll() {
 
 void SerialLink::dropInput() {
     if (port.isOpen()) port.clear(QSerialPort::Input);
+}
+
+QByteArray SerialLink::readArrived() {
+    return port.isOpen() ? port.readAll() : QByteArray();
 }
 
 void SerialLink::onError(QSerialPort::SerialPortError error) {

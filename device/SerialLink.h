@@ -55,9 +55,14 @@ public:
     // Throws away whatever has been received and not read, here and in the system's buffer,
     // so bytes of an earlier exchange cannot be taken for a reply.
     void dropInput();
+    // What the event loop has collected so far, without looking at the line again; for
+    // readers that follow bytesArrived().
+    QByteArray readArrived();
 
 signals:
     void lost(const QString& reason);
+    // New bytes are there to be read.
+    void bytesArrived();
 
 private:
     void onError(QSerialPort::SerialPortError error);

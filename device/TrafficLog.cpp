@@ -16,21 +16,23 @@ bool TrafficLog::command(const QString& device, QByteArrayView bytes) {
     return line(device, TrafficLine::Command, bytes);
 }
 
-bool TrafficLog::reply(const QString& device, QByteArrayView bytes) {
-    return line(device, TrafficLine::Reply, bytes);
+bool TrafficLog::reply(const QString& device, QByteArrayView bytes,
+                       const QList<double>& arrivalsMs) {
+    return line(device, TrafficLine::Reply, bytes, arrivalsMs);
 }
 
 bool TrafficLog::note(const QString& device, const QString& text) {
     return line(device, TrafficLine::Note, text.toUtf8());
 }
 
-bool TrafficLog::line(const QString& device, TrafficLine::Direction direction,
-                      QByteArrayView bytes) {
+bool TrafficLog::line(const QString& device, TrafficLine::Direction direction, QByteArrayView bytes,
+                      const QList<double>& arrivalsMs) {
     TrafficLine entry;
     entry.atMs = QDateTime::currentMSecsSinceEpoch();
     entry.device = device;
     entry.direction = direction;
     entry.bytes = bytes.toByteArray();
+    entry.arrivalsMs = arrivalsMs;
     if (direction == TrafficLine::Reply) {
         const auto sent = sentAt.constFind(device);
         if (sent != sentAt.constEnd()) entry.replyMs = sent->nsecsElapsed() / 1e6;
@@ -54,10 +56,30 @@ bool TrafficLog::writeLine(const TrafficLine& entry) {
     text += char(entry.direction);
     text += ' ';
     text += escaped(entry.bytes);
+    // After a tab, which the escaped bytes never hold, so the line still splits cleanly.
+    if (entry.direction == TrafficLine::Reply) text += '\t' + arrivals(entry);
     text += '\n';
     // Unbuffered, so a full disk shows here; a log with a hole in it would mislead.
     if (file.write(text) != text.size()) writeFailed = true;
     return !writeFailed;
+}
+
+QByteArray TrafficLog::arrivals(const TrafficLine& reply) {
+    const QList<double>& arrivalsMs = reply.arrivalsMs;
+    if (arrivalsMs.isEmpty())
+        return reply.bytes.isEmpty() ? QByteArrayLiteral("no reply")
+                                     : QByteArrayLiteral("arrived before the command");
+    constexpr qsizetype Listed = 3;
+    auto ms = [](double value) { return QByteArray::number(value, 'f', 1); };
+    QByteArray text("arrived at ");
+    if (arrivalsMs.size() <= Listed) {
+        QByteArrayList times;
+        for (const double value : arrivalsMs)
+            times << ms(value);
+        return text + times.join(", ") + " ms";
+    }
+    return text + ms(arrivalsMs.first()) + " to " + ms(arrivalsMs.last()) + " ms in " +
+           QByteArray::number(arrivalsMs.size()) + " pieces";
 }
 
 QByteArray TrafficLog::escaped(QByteArrayView bytes) {

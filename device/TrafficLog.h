@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -18,6 +19,9 @@ struct TrafficLine {
     Direction direction = Command;
     QByteArray bytes;     // as sent or taken, unescaped; a note's text in UTF-8
     double replyMs = -1;  // a reply: time since its device's last command; otherwise -1
+    // A reply: when its pieces reached the port, in milliseconds after the command. Empty when
+    // nothing came: the unit did not answer.
+    QList<double> arrivalsMs = {};
 };
 
 // A transcript of the line: one timestamped line per command sent and per reply taken, bytes
@@ -40,13 +44,17 @@ public:
 
     // Each returns false when its line could not be written.
     bool command(const QString& device, QByteArrayView bytes);
-    bool reply(const QString& device, QByteArrayView bytes);
+    bool reply(const QString& device, QByteArrayView bytes, const QList<double>& arrivalsMs = {});
     // A remark of the tool's own, marked "#".
     bool note(const QString& device, const QString& text);
 
     // Printable ASCII as is, CR, LF and NUL as \r, \n and \0, a backslash doubled, every other
     // byte as \xNN.
     static QByteArray escaped(QByteArrayView bytes);
+    // When a reply's bytes came, as the log file writes it after a tab: "no reply", "arrived
+    // at 0.3, 20.4 ms" (the first and the last piece's times and how many there were when
+    // more than three), or "arrived before the command" for bytes that lay on the line.
+    static QByteArray arrivals(const TrafficLine& reply);
 
 signals:
     // Each command that goes out, each reply taken and each note, in order. Connect directly:
@@ -54,7 +62,8 @@ signals:
     void lineLogged(const TrafficLine& line);
 
 private:
-    bool line(const QString& device, TrafficLine::Direction direction, QByteArrayView bytes);
+    bool line(const QString& device, TrafficLine::Direction direction, QByteArrayView bytes,
+              const QList<double>& arrivalsMs = {});
     bool writeLine(const TrafficLine& entry);
 
     QFile file;

@@ -29,6 +29,7 @@ UnitSession::UnitSession(QObject* parent) : QObject(parent) {
 UnitSession::~UnitSession() = default;
 
 bool UnitSession::open(const QString& deviceName) {
+    trans->forgetLearnt();  // another port may hold another unit
     if (!serialLink->open(deviceName)) return false;
     serialLink->dropInput();
     return true;
@@ -57,6 +58,14 @@ void UnitSession::setInterval(int ms) {
 
 int UnitSession::interval() const {
     return trans->interval();
+}
+
+void UnitSession::setPace(LinkPace::Mode mode) {
+    trans->setPace(mode);
+}
+
+LinkPace::Mode UnitSession::pace() const {
+    return trans->pace().mode();
 }
 
 void UnitSession::setTrafficLog(TrafficLog* log) {

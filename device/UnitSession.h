@@ -8,6 +8,7 @@
 #include "CommandSet.h"
 #include "ConfigurationSet.h"
 #include "DeviceProcedure.h"
+#include "LinkPace.h"
 
 class QTimer;
 class SerialLink;
@@ -40,6 +41,9 @@ public:
     void setInterval(int ms);
     int interval() const;
     void setTrafficLog(TrafficLog* log);  // not owned; null stops logging
+    // Fixed (the default) or auto; see LinkPace. What auto learns stays until the port closes.
+    void setPace(LinkPace::Mode mode);
+    LinkPace::Mode pace() const;
 
     // Each start returns false, and does nothing, while another procedure runs. The outcome
     // follows through finished(); with no open line that happens inside the call.

@@ -118,8 +118,19 @@ QWidget* StationWindow::buildSetUp() {
         settings
             .value(QLatin1String(options::VerifyAfterWriting), options::VerifyAfterWritingAtFirst)
             .toBool());
+    chkVerify->setToolTip(
+        tr("Read each unit back after writing and compare. With Fast Link on this costs about "
+           "one second per unit."));
+    chkFastLink = new QCheckBox(tr("Fast Link"));
+    chkFastLink->setObjectName(QStringLiteral("chkFastLink"));
+    chkFastLink->setToolTip(
+        tr("Go from one command to the next as soon as the unit has answered, at its own "
+           "pace. Writes go fast only when verified."));
+    chkFastLink->setChecked(
+        settings.value(QLatin1String(options::FastLink), options::FastLinkAtFirst).toBool());
     form->addRow(chkBackup);
     form->addRow(chkVerify);
+    form->addRow(chkFastLink);
     edtPorts = lineEdit("edtPorts");
     edtPorts->setText(settings.value(PortsKey).toString());
     edtPorts->setPlaceholderText(
@@ -213,6 +224,7 @@ bool StationWindow::preparePlan() {
     plan.task.documentName = shown(file);
     plan.task.file = file;
     plan.task.verifyAfterWrite = chkVerify->isChecked();
+    plan.task.pace = chkFastLink->isChecked() ? LinkPace::Mode::Auto : LinkPace::Mode::Fixed;
     plan.task.backup = chkBackup->isChecked();
     plan.task.journal = journal;
     plan.task.toolVersion = QCoreApplication::applicationVersion();
@@ -234,6 +246,7 @@ void StationWindow::startStation() {
     settings.setValue(FileKey, edtFile->text());
     settings.setValue(SheetKey, edtSheet->text());
     settings.setValue(PortsKey, edtPorts->text());
+    settings.setValue(QLatin1String(options::FastLink), chkFastLink->isChecked());
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
     watcher = std::make_unique<provision::DeviceWatcher>(
         edtPorts->text().split(spaces, Qt::SkipEmptyParts));
@@ -348,8 +361,8 @@ void StationWindow::stationFinished() {
 void StationWindow::refreshControls() {
     const bool running = isRunning();
     const bool taking = running && !station->stopping();
-    const QList<QWidget*> setUp{edtFile,   cmdBrowseFile, edtSheet, cmdBrowseSheet,
-                                chkBackup, chkVerify,     edtPorts, cmdStart};
+    const QList<QWidget*> setUp{edtFile,   cmdBrowseFile, edtSheet, cmdBrowseSheet, chkBackup,
+                                chkVerify, chkFastLink,   edtPorts, cmdStart};
     for (QWidget* w : setUp)
         w->setEnabled(!running);
     cmdStop->setEnabled(taking);

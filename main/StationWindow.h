@@ -86,6 +86,7 @@ private:
     QPushButton* cmdBrowseSheet = nullptr;
     QCheckBox* chkBackup = nullptr;
     QCheckBox* chkVerify = nullptr;
+    QCheckBox* chkFastLink = nullptr;
     QLineEdit* edtPorts = nullptr;
     QPushButton* cmdStart = nullptr;
     QPushButton* cmdStop = nullptr;

@@ -32,14 +32,31 @@ QString TrafficModel::cellText(const TrafficLine& line, int column) {
                        : QString::fromLatin1(TrafficLog::escaped(line.bytes));
         case ReplyTime:
             return line.replyMs < 0 ? QString() : QString::number(line.replyMs, 'f', 1);
+        case Arrived:
+            return arrivedText(line);
         default:
             return {};
     }
 }
 
+// A silent unit shows as such, and a late one by the time its bytes came, wherever that was.
+QString TrafficModel::arrivedText(const TrafficLine& line) {
+    if (line.direction != TrafficLine::Reply) return {};
+    const QList<double>& times = line.arrivalsMs;
+    if (times.isEmpty()) return line.bytes.isEmpty() ? tr("no reply") : tr("before the command");
+    constexpr qsizetype Listed = 3;
+    QStringList shown;
+    for (qsizetype i = 0; i < qMin(times.size(), Listed); ++i)
+        shown << QString::number(times[i], 'f', 1);
+    if (times.size() > Listed)
+        shown << tr("... %1 (%n pieces)", nullptr, int(times.size()))
+                     .arg(QString::number(times.last(), 'f', 1));
+    return shown.join(QStringLiteral(", "));
+}
+
 QVariant TrafficModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    if (role == Qt::TextAlignmentRole && index.column() == ReplyTime)
+    if (role == Qt::TextAlignmentRole && (index.column() == ReplyTime || index.column() == Arrived))
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     return cellText(lines[size_t(index.row())], index.column());
@@ -56,6 +73,8 @@ QVariant TrafficModel::headerData(int section, Qt::Orientation orientation, int 
             return tr("Bytes");
         case ReplyTime:
             return tr("Reply (ms)");
+        case Arrived:
+            return tr("Bytes came (ms)");
         default:
             return {};
     }

@@ -15,7 +15,8 @@ class TrafficModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int Limit = 10000;
-    enum Column { Time, Direction, Bytes, ReplyTime, ColumnCount };
+    // ReplyTime: when the reply was taken; Arrived: when its bytes came, both after the command.
+    enum Column { Time, Direction, Bytes, ReplyTime, Arrived, ColumnCount };
 
     explicit TrafficModel(QObject* parent = nullptr);
 
@@ -33,6 +34,7 @@ public:
     QString rowText(int row) const;
 
     static QString cellText(const TrafficLine& line, int column);
+    static QString arrivedText(const TrafficLine& line);
 
 private:
     std::deque<TrafficLine> lines;

@@ -56,6 +56,7 @@ TrafficMonitor::TrafficMonitor(QWidget* parent) : QWidget(parent, Qt::Window) {
     tblTraffic->setColumnWidth(TrafficModel::Time, digit * 15);
     tblTraffic->setColumnWidth(TrafficModel::Direction, digit * 12);
     tblTraffic->setColumnWidth(TrafficModel::ReplyTime, digit * 15);
+    tblTraffic->setColumnWidth(TrafficModel::Arrived, digit * 28);
 
     auto* buttons = new QHBoxLayout;
     cmdPause = addButton(buttons, tr("&Pause"), "cmdPause");

@@ -251,5 +251,6 @@ private:
     QAction* backUpNowAction = nullptr;
     QAction* backUpBeforeAction = nullptr;
     QAction* verifyAfterAction = nullptr;
+    QAction* fastLinkAction = nullptr;
     QAction* compareFileAction = nullptr;
 };

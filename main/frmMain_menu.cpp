@@ -73,6 +73,17 @@ void frmMain::buildMenus() {
     verifyAfterAction = addOption(unit, tr("Verify &After Writing"), options::VerifyAfterWriting,
                                   options::VerifyAfterWritingAtFirst);
     verifyAfterAction->setObjectName(QStringLiteral("actVerifyAfter"));
+    fastLinkAction = addOption(unit, tr("Fast &Link"), options::FastLink, options::FastLinkAtFirst);
+    fastLinkAction->setObjectName(QStringLiteral("actFastLink"));
+    fastLinkAction->setStatusTip(
+        tr("Go from one command to the next as soon as the unit has answered, at its own "
+           "pace. Writes go fast only when verified."));
+    verifyAfterAction->setStatusTip(
+        tr("Read the unit back after a write and compare. With Fast Link on this costs about "
+           "one second."));
+    unit->setToolTipsVisible(true);
+    for (QAction* action : {verifyAfterAction, fastLinkAction})
+        action->setToolTip(action->statusTip());
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("menuView"));

@@ -112,6 +112,7 @@ void frmMain::showJournalState(const QString& warning) {
 provision::RunInput frmMain::runInput() const {
     provision::RunInput input;
     input.intervalMs = session->interval();
+    input.pace = fastLinkAction->isChecked() ? LinkPace::Mode::Auto : LinkPace::Mode::Fixed;
     input.log = trafficLog;
     input.journal = journal;
     input.portIdentity = portIdentity;
@@ -147,6 +148,7 @@ void frmMain::onRunStep() {
             activity = tr("Backing up the unit ...");
             break;
         case Step::Write:
+        case Step::Resend:
             activity = tr("Writing to device ...");
             break;
         case Step::VerifyRead:

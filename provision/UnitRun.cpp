@@ -127,6 +127,8 @@ QString UnitRun::stepName() const {
                                                         : Text::tr("reading");
         case Step::VerifyRead:
             break;
+        case Step::Resend:
+            return Text::tr("sending again");
     }
     return Text::tr("reading back");
 }
@@ -134,7 +136,13 @@ QString UnitRun::stepName() const {
 void UnitRun::run(Step next) {
     step = next;
     emit progress(stepName(), 0, 0);
+    const bool fixedWrite =
+        (next == Step::Write && !input.verifyAfterWrite) || next == Step::Resend;
+    session->setPace(fixedWrite ? LinkPace::Mode::Fixed : input.pace);
     switch (next) {
+        case Step::Resend:
+            session->startChangedWrite(sent, session->configuration());
+            break;
         case Step::PhoneRead:
             session->startPhoneRead(ClassicPhones, ConfigurationSet::PhoneCount - ClassicPhones,
                                     sent);
@@ -201,12 +209,9 @@ void UnitRun::onFinished(UnitSession::Outcome result) {
             if (input.verifyAfterWrite) return run(Step::VerifyRead);
             return finish(Done, writtenText(Text::tr("written")));
         case Step::VerifyRead:
-            outcome.differences = differences(sent, session->configuration());
-            if (outcome.differences.isEmpty())
-                return finish(Done, writtenText(Text::tr("written and verified")));
-            return finish(
-                Differences,
-                Text::tr("written, but %1 differ on reading back").arg(outcome.differences.size()));
+            return finishVerifyRead();
+        case Step::Resend:
+            return run(Step::VerifyRead);
         case Step::Read:
             break;
     }
@@ -220,6 +225,24 @@ QString UnitRun::writtenText(const QString& text) const {
     return Text::tr("%1, %2 of %3 settings sent (the others were as wanted)")
         .arg(text, QString::number(outcome.settingsSent),
              QString::number(DeviceProcedure::ExchangeCount - 1));
+}
+
+void UnitRun::finishVerifyRead() {
+    outcome.differences = differences(sent, session->configuration());
+    if (outcome.differences.isEmpty())
+        return finish(Done, writtenText(Text::tr("written and verified")));
+    // Settings sent at the unit's pace may arrive while it still stores the one before; those
+    // it dropped go again, one interval each, and are read back once more.
+    if (input.pace == LinkPace::Mode::Auto && !resent) {
+        resent = true;
+        emit note(Text::tr("%1: %2 settings did not take at the fast pace; sending them again "
+                           "at the fixed pace")
+                      .arg(outcome.port)
+                      .arg(outcome.differences.size()));
+        return run(Step::Resend);
+    }
+    finish(Differences,
+           Text::tr("written, but %1 differ on reading back").arg(outcome.differences.size()));
 }
 
 void UnitRun::finishBackup() {

@@ -26,6 +26,10 @@ struct RunInput {
     enum class Mode { Read, Write, Verify, Restore, Backup };
     Mode mode = Mode::Read;
     int intervalMs = 100;
+    // Auto: reads and verified writes go at the unit's own pace (see LinkPace). A write that
+    // is not verified keeps the fixed pace, as a setting's reply tells nothing the tool can
+    // judge; after a verified one, what the unit dropped is sent again at the fixed pace.
+    LinkPace::Mode pace = LinkPace::Mode::Fixed;
     TrafficLog* log = nullptr;  // may be shared by several runs; may be null
     // Read: where to save, "{port}" standing for the port's base name; ".json" writes JSON.
     // Empty: the read is not saved, only recorded (the window shows what it read).
@@ -79,7 +83,8 @@ public:
     UnitRun(const RunInput& input, UnitSession* session, QObject* parent = nullptr);
     ~UnitRun() override;
 
-    enum class Step { Backup, PhoneRead, Write, Read, VerifyRead };
+    // Resend: the settings a verify found the unit without, again at the fixed pace.
+    enum class Step { Backup, PhoneRead, Write, Read, VerifyRead, Resend };
     // The step under way, or the one the run ended in.
     Step currentStep() const { return step; }
 
@@ -111,6 +116,7 @@ private:
     void finishBackup();
     bool saveBackup();
     void finishVerify();
+    void finishVerifyRead();
     void finishRead();
     void finish(RunCode code, const QString& summary);
 
@@ -120,6 +126,7 @@ private:
     Step step = Step::Read;
     ConfigurationSet sent;  // what a write sends: the file, with 17-32 from the unit if need be
     QString lostReason;
+    bool resent = false;
     RunResult outcome;
     QElapsedTimer clock;
 };

@@ -219,6 +219,7 @@ private slots:
             {"same file twice", "read -p /a/x -p /b/x -o {port}.txt", 2, "same file"},
             {"COM3 and com3 are one port", "read -p COM3 -p com3 -o {port}", 2, "given twice"},
             {"interval 0", "verify -p /x f --interval 0", 2, "'0'"},
+            {"unknown pace", "verify -p /x f --pace quick", 2, "auto or fixed, not 'quick'"},
             {"file and sheet both on standard input", "write -p /x - --sheet -", 2,
              "FILE and --sheet cannot both be standard input"},
             {"two sheets", "write -p /x f --sheet a --sheet b", 2,
@@ -260,6 +261,26 @@ private slots:
         QVERIFY2(run.err.startsWith("quellix-cli: "), run.err);
         QVERIFY2(run.err.endsWith("\nTry 'quellix-cli --help'.\n"), run.err);
         QCOMPARE(run.out, QByteArray());
+    }
+
+    // A unit that answers 150 ms after each command: refused at the fixed pace, read right at
+    // its own.
+    void paces_data() {
+        QTest::addColumn<QString>("pace");
+        QTest::addColumn<int>("code");
+        QTest::newRow("fixed") << "fixed" << 4;
+        QTest::newRow("auto") << "auto" << 0;
+    }
+    void paces() {
+        QFETCH(QString, pace);
+        QFETCH(int, code);
+        const ConfigurationSet held = filled(QStringLiteral("unit"), 6);
+        UnitSimulator* sim = unit(held, UnitFaults{.latencyMs = 150});
+        QVERIFY(sim);
+        const QString saved = path(QStringLiteral("paced-%1.cfg").arg(pace));
+        const Run run = cli({"read", "-p", sim->slavePath(), "-o", saved, "--pace", pace});
+        QCOMPARE(run.code, code);
+        if (code == 0) QVERIFY(ConfigFile::load(saved, {}).set == held);
     }
 
     // The window lists the first serial port as "COM 1"; the same names work here.

@@ -221,6 +221,7 @@ private slots:
                                      "&Unit > &Back Up Unit Now ",
                                      "&Unit > Back Up Be&fore Writing ",
                                      "&Unit > Verify &After Writing ",
+                                     "&Unit > Fast &Link ",
                                      "&View > &Traffic Monitor Ctrl+T",
                                      "&View > &History... Ctrl+H",
                                      "&Tools > Provisioning &Station... ",

@@ -11,6 +11,7 @@
 #include "Fixtures.h"
 #include "Journal.h"
 #include "TrafficLog.h"
+#include "UnitOptions.h"
 #include "UnitSimulator.h"
 #include "WindowControls.h"
 #include "frmMain.h"
@@ -147,6 +148,20 @@ private slots:
 
     // A write with each safety net on or off: the records it leaves, what the progress window
     // said, the box that ends it and whether the unit then holds the window's values.
+    // Fast Link is remembered, and with it the window reads a unit that answers 150 ms late,
+    // which at the fixed pace it cannot.
+    void fastLink() {
+        Rig r;
+        r.action("actFastLink")->setChecked(true);
+        QVERIFY(QSettings().value(QLatin1String(options::FastLink)).toBool());
+        QVERIFY(r.connectTo());
+        r.unit.setFaults({.latencyMs = 150});
+        QVERIFY(r.perform([&] { control<QPushButton>(&r.w, "cmdDeviceRead")->click(); }, false));
+        QVERIFY(r.boxes.isEmpty());
+        QVERIFY(r.w.configuration() == r.unit.configuration());
+        QCOMPARE(r.records(), QStringList{"read done"});
+    }
+
     void writes_data() {
         QTest::addColumn<bool>("backup");
         QTest::addColumn<bool>("verify");

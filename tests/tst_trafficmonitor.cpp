@@ -130,6 +130,12 @@ void tst_trafficmonitor::readThroughWindow() {
                  TrafficLog::escaped(replier.handleCommand(sent)));
         // An exchange never ends before its interval.
         QVERIFY(cell(model, reply, TrafficModel::ReplyTime).toDouble() >= IntervalMs);
+        // When the bytes came, which is before the reply was taken; commands have no such time.
+        QVERIFY(cell(model, command, TrafficModel::Arrived).isEmpty());
+        bool timed = false;
+        const double came =
+            cell(model, reply, TrafficModel::Arrived).section(", ", 0, 0).toDouble(&timed);
+        QVERIFY(timed && came <= cell(model, reply, TrafficModel::ReplyTime).toDouble());
     }
 }
 

@@ -142,6 +142,41 @@ private slots:
             QCOMPARE(kept[0].file, in.file);
     }
 
+    // At the auto pace a write goes fast only when it is verified: what a busy unit dropped
+    // is found by the read-back and sent again at the fixed pace. An unverified write keeps
+    // the fixed pace, so the busy unit takes every setting.
+    void autoPace_data() {
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<QStringList>("phases");
+        QTest::addColumn<bool>("resends");
+        QTest::newRow("verified") << true
+                                  << QStringList{"backing up",    "writing",      "reading back",
+                                                 "sending again", "reading back", "done"}
+                                  << true;
+        QTest::newRow("unverified")
+            << false << QStringList{"backing up", "writing", "done"} << false;
+    }
+    void autoPace() {
+        QFETCH(bool, verify);
+        QFETCH(QStringList, phases);
+        QFETCH(bool, resends);
+        sim->setFaults({.busyMs = 12});  // well below the interval, above the auto pace
+        RunInput in = input(RunInput::Mode::Write, filled(QStringLiteral("file"), 9));
+        in.intervalMs = 50;  // the margin over the busy time that a loaded machine eats into
+        in.pace = LinkPace::Mode::Auto;
+        in.backup = true;
+        in.verifyAfterWrite = verify;
+        QStringList seen;
+        const RunResult result = runOn(in, &seen);
+        QCOMPARE(seen, phases);
+        QCOMPARE(int(result.code), 0);
+        QVERIFY(sim->configuration() == filled(QStringLiteral("file"), 9));
+        // The settings sent again are those the unit had dropped, not the whole list.
+        const qsizetype settings = sim->commands().size() - 4 * DeviceProcedure::ExchangeCount;
+        QCOMPARE(settings > 0, resends);
+        if (resends) QVERIFY(settings < DeviceProcedure::ExchangeCount);
+    }
+
     // A run that fails says why in its result and its record, naming the item or what the
     // unit was left with.
     void failure_data() {

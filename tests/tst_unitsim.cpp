@@ -65,22 +65,36 @@ private slots:
     void faults_data() {
         QTest::addColumn<UnitFaults>("faults");
         QTest::addColumn<L>("commands");
-        QTest::addColumn<L>("replies");  // empty: no reply at all
+        QTest::addColumn<L>("replies");    // empty: no reply at all
+        QTest::addColumn<int>("slaveId");  // what the unit holds at the end
         const QByteArray model(">QX-ALARM-1");
         // A silent unit and a hang-up mid-way are proven by tst_devicelink::transfers.
         QTest::newRow("probe only")
-            << UnitFaults{.probeOnly = true} << L{"?\r", "&A01\r"} << L{model, ""};
-        QTest::newRow("delay") << UnitFaults{.delayMs = 400} << L{"?\r", "?A\r"} << L{model, "A05"};
+            << UnitFaults{.probeOnly = true} << L{"?\r", "&A01\r"} << L{model, ""} << 5;
+        QTest::newRow("delay") << UnitFaults{.delayMs = 400} << L{"?\r", "?A\r"} << L{model, "A05"}
+                               << 5;
         // Held back once, then sent ahead of the next reply; the third is on time again.
         QTest::newRow("late once")
             << UnitFaults{.lateOnce = "?A"} << L{"?\r", "?A\r", "?E\r", "?A\r"}
-            << L{model, "", "A05E0301010000000080\r", "A05"};
-        QTest::newRow("hang up at once") << UnitFaults{.hangUpAfter = 0} << L{"?\r"} << L{""};
+            << L{model, "", "A05E0301010000000080\r", "A05"} << 5;
+        QTest::newRow("hang up at once") << UnitFaults{.hangUpAfter = 0} << L{"?\r"} << L{""} << 5;
+        QTest::newRow("latency and jitter") << UnitFaults{.latencyMs = 150, .jitterMs = 60}
+                                            << L{"?\r", "?A\r"} << L{model, "A05"} << 5;
+        QTest::newRow("chunks") << UnitFaults{.chunkBytes = 4, .chunkGapMs = 60}
+                                << L{"?\r", "?E\r", "?A\r"}
+                                << L{model, "E0301010000000080\r", "A05"} << 5;
+        // The second setting arrives while the first is stored; after that the unit listens.
+        QTest::newRow("busy") << UnitFaults{.busyMs = 200} << L{"&A01\r", "&A02\r", "?A\r"}
+                              << L{"OK\r", "", "A01"} << 1;
+        QTest::newRow("drop every second")
+            << UnitFaults{.dropEvery = 2} << L{"?\r", "&A01\r", "&A02\r", "?A\r", "?A\r"}
+            << L{model, "", "OK\r", "", "A02"} << 2;
     }
     void faults() {
         QFETCH(UnitFaults, faults);
         QFETCH(L, commands);
         QFETCH(L, replies);
+        QFETCH(int, slaveId);
         UnitSimulator unit;
         unit.setFaults(faults);
         QVERIFY(unit.open());
@@ -88,11 +102,21 @@ private slots:
         for (qsizetype i = 0; i < commands.size(); ++i) {
             QVERIFY(tool.send(commands[i]));
             // A late reply can never be early: nothing may be there a quarter delay on.
-            if (faults.delayMs > 0) QCOMPARE(tool.read(faults.delayMs / 4), QByteArray());
+            const int lead = faults.delayMs + faults.latencyMs;
+            if (lead > 0) QCOMPARE(tool.read(lead / 4), QByteArray());
             const int wait = replies[i].isEmpty() ? SilenceMs : ReplyWaitMs;
+            const qsizetype piece = faults.chunkBytes;
+            if (piece > 0 && replies[i].size() > piece) {
+                // The first piece alone, then nothing for a while, then the rest.
+                QCOMPARE(tool.read(wait, piece), replies[i].first(piece));
+                QCOMPARE(tool.read(faults.chunkGapMs / 4), QByteArray());
+                QCOMPARE(tool.read(wait, replies[i].size() - piece), replies[i].sliced(piece));
+                continue;
+            }
             QCOMPARE(tool.read(wait, replies[i].size()), replies[i]);
         }
-        QCOMPARE(unit.configuration().slaveId, 5);  // no setting gets through a fault
+        // No setting gets through a fault; one the unit took is kept.
+        QCOMPARE(unit.configuration().slaveId, slaveId);
         QTRY_COMPARE(unit.isOpen(), faults.hangUpAfter < 0);
     }
 

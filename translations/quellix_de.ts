@@ -1189,6 +1189,22 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
             <source>%1: %2; nothing was sent</source>
             <translation>%1: %2; nichts wurde gesendet</translation>
         </message>
+        <message>
+            <source>sending again</source>
+            <translation>erneut senden</translation>
+        </message>
+        <message>
+            <source>%1: %2 settings did not take at the fast pace; sending them again at the fixed pace</source>
+            <translation>%1: %2 Einstellungen wurden im schnellen Takt nicht übernommen; sie werden im festen Takt erneut gesendet</translation>
+        </message>
+        <message>
+            <source>fixed: one interval per exchange (default); auto: the unit's own pace.</source>
+            <translation>fixed: ein Intervall je Austausch (Standard); auto: der eigene Takt des Geräts.</translation>
+        </message>
+        <message>
+            <source>--pace is auto or fixed, not '%1'</source>
+            <translation>--pace ist auto oder fixed, nicht '%1'</translation>
+        </message>
     </context>
     <context>
         <name>frmEditMessage</name>
@@ -1879,6 +1895,18 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
             <source>Written, but reading back failed: %1. Use Verify Unit against Window to know what the unit holds.</source>
             <translation>Geschrieben, aber das Zurücklesen ist fehlgeschlagen: %1. Verwenden Sie „Gerät gegen Fenster prüfen“, um zu wissen, was die Einheit enthält.</translation>
         </message>
+        <message>
+            <source>Fast &amp;Link</source>
+            <translation>Schnelle &amp;Verbindung</translation>
+        </message>
+        <message>
+            <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
+            <translation>Den nächsten Befehl senden, sobald das Gerät geantwortet hat, in seinem eigenen Takt. Schreiben geht nur mit Prüfung schnell.</translation>
+        </message>
+        <message>
+            <source>Read the unit back after a write and compare. With Fast Link on this costs about one second.</source>
+            <translation>Das Gerät nach dem Schreiben zurücklesen und vergleichen. Mit Schneller Verbindung kostet das etwa eine Sekunde.</translation>
+        </message>
     </context>
     <context>
         <name>journal</name>
@@ -2325,6 +2353,18 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
             <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
             <translation>Geräte werden beschrieben. Ein abgebrochener Schreibvorgang hinterlässt das Gerät halb beschrieben: teils alte, teils neue Konfiguration.</translation>
         </message>
+        <message>
+            <source>Read each unit back after writing and compare. With Fast Link on this costs about one second per unit.</source>
+            <translation>Jedes Gerät nach dem Schreiben zurücklesen und vergleichen. Mit Schneller Verbindung kostet das etwa eine Sekunde je Gerät.</translation>
+        </message>
+        <message>
+            <source>Fast Link</source>
+            <translation>Schnelle Verbindung</translation>
+        </message>
+        <message>
+            <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
+            <translation>Den nächsten Befehl senden, sobald das Gerät geantwortet hat, in seinem eigenen Takt. Schreiben geht nur mit Prüfung schnell.</translation>
+        </message>
     </context>
     <context>
         <name>traffic::TrafficModel</name>
@@ -2343,6 +2383,25 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <message>
             <source>Reply (ms)</source>
             <translation>Antwort (ms)</translation>
+        </message>
+        <message>
+            <source>no reply</source>
+            <translation>keine Antwort</translation>
+        </message>
+        <message>
+            <source>before the command</source>
+            <translation>vor dem Befehl</translation>
+        </message>
+        <message numerus="yes">
+            <source>... %1 (%n pieces)</source>
+            <translation>
+                <numerusform>... %1 (%n Stück)</numerusform>
+                <numerusform>... %1 (%n Stücke)</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Bytes came (ms)</source>
+            <translation>Bytes kamen (ms)</translation>
         </message>
     </context>
     <context>
@@ -2407,6 +2466,47 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
         <message>
             <source>the reply to ? came %1 ms after the command, later than the %2 ms the link waits: %3</source>
             <translation>die Antwort auf ? kam %1 ms nach dem Befehl, später als die %2 ms, die die Verbindung wartet: %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>Transaction</name>
+        <message numerus="yes">
+            <source>%n stray byte(s) lay on the line before %1</source>
+            <translation>
+                <numerusform>%n verirrtes Byte lag vor %1 auf der Leitung</numerusform>
+                <numerusform>%n verirrte Bytes lagen vor %1 auf der Leitung</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n byte(s) came after the reply to %1 was taken</source>
+            <translation>
+                <numerusform>%n Byte kam, nachdem die Antwort auf %1 genommen war</numerusform>
+                <numerusform>%n Bytes kamen, nachdem die Antwort auf %1 genommen war</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>reply to %1 came late, %2 ms after the command</source>
+            <translation>Antwort auf %1 kam spät, %2 ms nach dem Befehl</translation>
+        </message>
+        <message>
+            <source>reply to %1 began with bytes from before</source>
+            <translation>Antwort auf %1 begann mit Bytes von vorher</translation>
+        </message>
+        <message>
+            <source>reply to %1 began with bytes from before: the reply to %2 was cut short or came late</source>
+            <translation>Antwort auf %1 begann mit Bytes von vorher: die Antwort auf %2 wurde zu früh abgeschnitten oder kam spät</translation>
+        </message>
+        <message>
+            <source>%1; asking again at a slower pace</source>
+            <translation>%1; erneute Anfrage in langsamerem Takt</translation>
+        </message>
+        <message>
+            <source>%1; doing both exchanges again at a slower pace</source>
+            <translation>%1; beide Austausche werden in langsamerem Takt wiederholt</translation>
+        </message>
+        <message>
+            <source>the unit's replies keep coming out of step; the rest of this procedure goes at the fixed pace of %1 ms per exchange</source>
+            <translation>die Antworten des Geräts kommen immer wieder aus dem Takt; der Rest dieses Vorgangs läuft im festen Takt von %1 ms je Austausch</translation>
         </message>
     </context>
 </TS>

@@ -1189,6 +1189,22 @@ chaque module est terminé, 1 si l'un différait à la relecture, 4 si l'un a é
             <source>%1: %2; nothing was sent</source>
             <translation>%1 : %2 ; rien n'a été envoyé</translation>
         </message>
+        <message>
+            <source>sending again</source>
+            <translation>nouvel envoi</translation>
+        </message>
+        <message>
+            <source>%1: %2 settings did not take at the fast pace; sending them again at the fixed pace</source>
+            <translation>%1 : %2 réglages n'ont pas été pris au rythme rapide ; ils sont renvoyés au rythme fixe</translation>
+        </message>
+        <message>
+            <source>fixed: one interval per exchange (default); auto: the unit's own pace.</source>
+            <translation>fixed : un intervalle par échange (par défaut) ; auto : le rythme propre de l'unité.</translation>
+        </message>
+        <message>
+            <source>--pace is auto or fixed, not '%1'</source>
+            <translation>--pace vaut auto ou fixed, pas '%1'</translation>
+        </message>
     </context>
     <context>
         <name>frmEditMessage</name>
@@ -1879,6 +1895,18 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
             <source>Written, but reading back failed: %1. Use Verify Unit against Window to know what the unit holds.</source>
             <translation>Écrit, mais la relecture a échoué : %1. Utilisez « Vérifier l'appareil par rapport à la fenêtre » pour savoir ce que contient l'appareil.</translation>
         </message>
+        <message>
+            <source>Fast &amp;Link</source>
+            <translation>&amp;Liaison rapide</translation>
+        </message>
+        <message>
+            <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
+            <translation>Passer d'une commande à la suivante dès que l'unité a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
+        </message>
+        <message>
+            <source>Read the unit back after a write and compare. With Fast Link on this costs about one second.</source>
+            <translation>Relire l'unité après une écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde.</translation>
+        </message>
     </context>
     <context>
         <name>journal</name>
@@ -2325,6 +2353,18 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
             <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
             <translation>Des unités sont en cours d’écriture. Une écriture interrompue laisse son unité à moitié écrite : en partie l’ancienne, en partie la nouvelle configuration.</translation>
         </message>
+        <message>
+            <source>Read each unit back after writing and compare. With Fast Link on this costs about one second per unit.</source>
+            <translation>Relire chaque unité après l'écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde par unité.</translation>
+        </message>
+        <message>
+            <source>Fast Link</source>
+            <translation>Liaison rapide</translation>
+        </message>
+        <message>
+            <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
+            <translation>Passer d'une commande à la suivante dès que l'unité a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
+        </message>
     </context>
     <context>
         <name>traffic::TrafficModel</name>
@@ -2343,6 +2383,25 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <message>
             <source>Reply (ms)</source>
             <translation>Réponse (ms)</translation>
+        </message>
+        <message>
+            <source>no reply</source>
+            <translation>pas de réponse</translation>
+        </message>
+        <message>
+            <source>before the command</source>
+            <translation>avant la commande</translation>
+        </message>
+        <message numerus="yes">
+            <source>... %1 (%n pieces)</source>
+            <translation>
+                <numerusform>... %1 (%n morceau)</numerusform>
+                <numerusform>... %1 (%n morceaux)</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Bytes came (ms)</source>
+            <translation>Octets reçus (ms)</translation>
         </message>
     </context>
     <context>
@@ -2407,6 +2466,47 @@ Un fichier existant de ce nom est inchangé.</translation>
         <message>
             <source>the reply to ? came %1 ms after the command, later than the %2 ms the link waits: %3</source>
             <translation>la réponse à ? est arrivée %1 ms après la commande, plus tard que les %2 ms qu'attend la liaison : %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>Transaction</name>
+        <message numerus="yes">
+            <source>%n stray byte(s) lay on the line before %1</source>
+            <translation>
+                <numerusform>%n octet égaré attendait sur la ligne avant %1</numerusform>
+                <numerusform>%n octets égarés attendaient sur la ligne avant %1</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n byte(s) came after the reply to %1 was taken</source>
+            <translation>
+                <numerusform>%n octet est arrivé après la prise de la réponse à %1</numerusform>
+                <numerusform>%n octets sont arrivés après la prise de la réponse à %1</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>reply to %1 came late, %2 ms after the command</source>
+            <translation>la réponse à %1 est arrivée tard, %2 ms après la commande</translation>
+        </message>
+        <message>
+            <source>reply to %1 began with bytes from before</source>
+            <translation>la réponse à %1 commençait par des octets d'avant</translation>
+        </message>
+        <message>
+            <source>reply to %1 began with bytes from before: the reply to %2 was cut short or came late</source>
+            <translation>la réponse à %1 commençait par des octets d'avant : la réponse à %2 a été coupée trop tôt ou est arrivée tard</translation>
+        </message>
+        <message>
+            <source>%1; asking again at a slower pace</source>
+            <translation>%1 ; nouvelle demande à un rythme plus lent</translation>
+        </message>
+        <message>
+            <source>%1; doing both exchanges again at a slower pace</source>
+            <translation>%1 ; les deux échanges sont refaits à un rythme plus lent</translation>
+        </message>
+        <message>
+            <source>the unit's replies keep coming out of step; the rest of this procedure goes at the fixed pace of %1 ms per exchange</source>
+            <translation>les réponses de l'unité restent décalées ; la suite de cette opération se fait au rythme fixe de %1 ms par échange</translation>
         </message>
     </context>
 </TS>

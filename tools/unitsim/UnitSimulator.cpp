@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSocketNotifier>
@@ -88,6 +89,10 @@ struct UnitSimulator::Private {
     QByteArray received;
     QList<QByteArray> commands;
     int commandCount = 0;
+    int dropCount = 0;        // commands counted towards UnitFaults::dropEvery
+    QElapsedTimer clock;      // since open(), for the link timing below
+    qint64 busyUntilMs = 0;   // a setting is being stored until then
+    qint64 lineFreeAtMs = 0;  // when the last queued reply has gone out
     QFile log;
     std::deque<Output> out;
     QByteArray heldReply;  // the reply UnitFaults::lateOnce holds back
@@ -158,6 +163,10 @@ bool UnitSimulator::open() {
     d->received.clear();
     d->commands.clear();
     d->commandCount = 0;
+    d->dropCount = 0;
+    d->clock.start();
+    d->busyUntilMs = 0;
+    d->lineFreeAtMs = 0;
     d->out.clear();
     d->draining = false;
 
@@ -372,33 +381,65 @@ void UnitSimulator::commandArrived(const QByteArray& command) {
     }
     const bool lastCommand = f.hangUpAfter >= 0 && d->commandCount == f.hangUpAfter;
     const bool isProbe = command == CommandSet::probe();
+    if (!takes(command)) {
+        if (lastCommand) send({}, 0, true);
+        return;
+    }
 
-    Private::Output output;
-    output.hangUp = lastCommand;
+    QByteArray bytes;
+    qint64 noise = 0;
     if (f.silent || (f.probeOnly && !isProbe)) {
         // no reply
     } else if (f.garbage) {
-        output.bytes = d->garbage();
+        bytes = d->garbage();
     } else {
-        output.bytes = handleCommand(command);
+        bytes = handleCommand(command);
         const QByteArrayView bare = QByteArrayView(command).chopped(command.endsWith('\r') ? 1 : 0);
         for (const auto& [asked, answer] : f.answers)
-            if (asked == bare) output.bytes = answer;
-        if (isProbe) output.noise = qMax<qint64>(0, f.floodBytes);
-        holdLate(command, &output.bytes);
+            if (asked == bare) bytes = answer;
+        if (isProbe) noise = qMax<qint64>(0, f.floodBytes);
+        holdLate(command, &bytes);
     }
-    if (output.bytes.isEmpty() && output.noise == 0 && !output.hangUp) return;
+    if (bytes.isEmpty() && noise == 0 && !lastCommand) return;
+    send(bytes, noise, lastCommand);
+}
 
-    if (f.delayMs > 0) {
+bool UnitSimulator::takes(QByteArrayView command) {
+    const UnitFaults& f = d->faults;
+    const qint64 now = d->clock.elapsed();
+    if (f.busyMs > 0 && now < d->busyUntilMs) return false;
+    ++d->dropCount;
+    if (f.dropEvery > 0 && d->dropCount % f.dropEvery == 0) return false;
+    if (f.busyMs > 0 && command.startsWith('&')) d->busyUntilMs = now + f.busyMs;
+    return true;
+}
+
+void UnitSimulator::send(const QByteArray& bytes, qint64 noise, bool hangUp) {
+    const UnitFaults& f = d->faults;
+    const int jitter = f.jitterMs > 0 ? int(d->random.bounded(f.jitterMs + 1)) : 0;
+    const qint64 delay = qint64(f.delayMs) + f.latencyMs + jitter;
+    const bool chunked = f.chunkBytes > 0 && bytes.size() > f.chunkBytes;
+    if (delay == 0 && !chunked && d->lineFreeAtMs <= d->clock.elapsed()) {
+        d->out.push_back({bytes, noise, hangUp});
+        pump();
+        return;
+    }
+    // Pieces go out at their times; the next reply waits for the last of them.
+    const qint64 now = d->clock.elapsed();
+    qint64 at = qMax(now + delay, d->lineFreeAtMs);
+    const qsizetype piece = chunked ? f.chunkBytes : qMax<qsizetype>(1, bytes.size());
+    for (qsizetype from = 0; from < bytes.size() || from == 0; from += piece) {
+        const bool last = from + piece >= bytes.size();
+        Private::Output output{bytes.mid(from, piece), last ? noise : 0, last && hangUp};
         const quint64 generation = d->generation;
-        QTimer::singleShot(f.delayMs, this, [this, output, generation] {
+        QTimer::singleShot(int(at - now), Qt::PreciseTimer, this, [this, output, generation] {
             if (!isOpen() || generation != d->generation) return;
             d->out.push_back(output);
             pump();
         });
-    } else {
-        d->out.push_back(output);
-        pump();
+        d->lineFreeAtMs = at;
+        if (last) break;
+        at += f.chunkGapMs;
     }
 }
 

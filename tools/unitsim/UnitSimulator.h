@@ -27,6 +27,17 @@ struct UnitFaults {
     // back and sent just ahead of the reply to the next command, as a unit that answers after
     // the tool has stopped waiting would.
     QByteArray lateOnce = {};
+    // A real link: each reply starts latencyMs (plus 0..jitterMs at random) after its command,
+    // and goes out in pieces of chunkBytes with chunkGapMs between them (0: whole). Replies
+    // never overtake one another.
+    int latencyMs = 0;
+    int jitterMs = 0;
+    int chunkBytes = 0;
+    int chunkGapMs = 0;
+    // A setting keeps the unit busy this long after it arrives; commands arriving meanwhile
+    // are dropped unanswered, as a unit that is still storing does.
+    int busyMs = 0;
+    int dropEvery = 0;  // every Nth command is dropped unanswered and not applied (0: none)
 };
 
 // A unit on the master side of a pseudo-terminal. It keeps its own configuration, stores what
@@ -77,6 +88,10 @@ private:
     void commandArrived(const QByteArray& command);
     // Applies UnitFaults::lateOnce to the reply about to go out for `command`.
     void holdLate(QByteArrayView command, QByteArray* reply);
+    // Whether the unit takes `command` at all (busy, drop-every); counts it either way.
+    bool takes(QByteArrayView command);
+    // Queues the reply to go out as the link options say.
+    void send(const QByteArray& bytes, qint64 noise, bool hangUp);
     void pump();  // writes queued output as far as the line takes it
 
     struct Private;

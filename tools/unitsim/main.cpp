@@ -104,6 +104,16 @@ const OptionRow optionTable[] = {
      "Hold back the reply to the first CMD (such as ?P05) and send it just ahead of the next "
      "reply.",
      "CMD"},
+    {"latency",
+     "Start every reply MS milliseconds after its command, plus up to JITTER more at random.",
+     "MS[:JITTER]"},
+    {"chunk", "Send every reply in pieces of BYTES bytes, GAP_MS milliseconds apart.",
+     "BYTES:GAP_MS"},
+    {"busy",
+     "A setting keeps the unit busy for MS milliseconds; commands arriving meanwhile are "
+     "dropped unanswered.",
+     "MS"},
+    {"drop-every", "Drop every Nth command unanswered and unapplied.", "N"},
     {"seed", "Seed for garbage and flood bytes (default 1).", "N"},
     {"log", "Append every received command to FILE.", "FILE"},
     {"load", "Start with the configuration in FILE (the tool's file format).", "FILE"},
@@ -131,6 +141,29 @@ void addOptions(QCommandLineParser& parser) {
 }
 
 using UnitList = std::vector<std::unique_ptr<UnitSimulator>>;
+
+// "A" or "A:B", each a whole number from 0 up to `limit`; `second` stays as it is without ":B".
+bool parsePair(const QCommandLineParser& parser, const QString& name, bool secondNeeded, int* first,
+               int* second) {
+    if (!parser.isSet(name)) return true;
+    constexpr qint64 Limit = 3'600'000;
+    const QStringList parts = parser.value(name).split(QLatin1Char(':'));
+    bool ok = parts.size() == 2 || (parts.size() == 1 && !secondNeeded);
+    qint64 values[2] = {0, *second};
+    for (qsizetype i = 0; ok && i < parts.size(); ++i) {
+        values[i] = parts[i].toLongLong(&ok);
+        ok = ok && values[i] >= 0 && values[i] <= Limit;
+    }
+    if (!ok) {
+        std::fprintf(stderr, "quellix-unitsim: --%s needs %s, whole numbers from 0 to %lld\n",
+                     qPrintable(name), secondNeeded ? "A:B" : "A or A:B",
+                     static_cast<long long>(Limit));
+        return false;
+    }
+    *first = int(values[0]);
+    *second = int(values[1]);
+    return true;
+}
 
 // What every unit is started with; an unset option stays empty.
 struct Settings {
@@ -189,8 +222,12 @@ bool readFaults(const QCommandLineParser& parser, Settings& settings) {
     faults.silent = parser.isSet(QStringLiteral("silent"));
     faults.probeOnly = parser.isSet(QStringLiteral("probe-only"));
     faults.garbage = parser.isSet(QStringLiteral("garbage"));
-    qint64 delay = 0, hangUpAfter = -1, flood = 0, seed = 1;
-    if (!parseCount(parser, QStringLiteral("count"), 1, &settings.count) ||
+    qint64 delay = 0, hangUpAfter = -1, flood = 0, seed = 1, busy = 0, dropEvery = 0;
+    if (!parsePair(parser, QStringLiteral("latency"), false, &faults.latencyMs, &faults.jitterMs) ||
+        !parsePair(parser, QStringLiteral("chunk"), true, &faults.chunkBytes, &faults.chunkGapMs) ||
+        !parseCount(parser, QStringLiteral("busy"), 0, &busy) ||
+        !parseCount(parser, QStringLiteral("drop-every"), 0, &dropEvery) ||
+        !parseCount(parser, QStringLiteral("count"), 1, &settings.count) ||
         !parseCount(parser, QStringLiteral("delay"), 0, &delay) ||
         !parseCount(parser, QStringLiteral("hang-up-after"), 0, &hangUpAfter) ||
         !parseCount(parser, QStringLiteral("flood"), 0, &flood) ||
@@ -199,6 +236,8 @@ bool readFaults(const QCommandLineParser& parser, Settings& settings) {
     faults.delayMs = int(qMin<qint64>(delay, 3'600'000));
     faults.hangUpAfter = int(qMin<qint64>(hangUpAfter, 1'000'000'000));
     faults.floodBytes = flood;
+    faults.busyMs = int(qMin<qint64>(busy, 3'600'000));
+    faults.dropEvery = int(qMin<qint64>(dropEvery, 1'000'000'000));
     faults.lateOnce = parser.value(QStringLiteral("late-once")).toLatin1();
     faults.seed = quint32(seed);
     return true;
