@@ -154,8 +154,8 @@ int checkOutputs(const Invocation& line, BatchTask* task) {
 QString lateAdvice(const PortResult& result) {
     const int interval = provision::UnitRun::intervalFor(result.lateMs);
     return Text::tr(
-               "%1: to reach this unit, give it a longer interval, such as --interval %2, "
-               "and check its cable and settings")
+               "%1: to read this unit at its own pace, use --pace auto (or a longer interval, "
+               "such as --interval %2), and check its cable and settings")
         .arg(result.port, QString::number(interval));
 }
 

@@ -172,11 +172,9 @@ QString frmMain::communicationAdvice(bool lost, int lateMs) const {
     // A unit that answers, only too late, is no missing unit: the advice is another one.
     if (!lost && lateMs >= 0)
         return tr("The unit on %1 answers late (about %2 ms after each command), after the %3 ms "
-                  "this window waits for a reply, so it cannot be read or written here. Check "
-                  "the unit and its cable; the command-line tool reaches it with a longer "
-                  "interval (quellix-cli --interval %4).")
-            .arg(port, QString::number(lateMs), QString::number(session->interval()),
-                 QString::number(provision::UnitRun::intervalFor(lateMs)));
+                  "this window waits for a reply. With Unit > Fast Link on, the window learns "
+                  "the unit's pace and reads it right; check the unit and its cable too.")
+            .arg(port, QString::number(lateMs), QString::number(session->interval()));
     if (!lost) return tr("No unit answered on %1. %2").arg(port, tries);
     return tr("The line to %1 was lost at %2 (%3). %4")
         .arg(port, QLocale().toString(lostAt, QLocale::LongFormat), lostReason, tries);
@@ -270,8 +268,22 @@ void frmMain::reportCommunication(const RunEnd& end) {
     }
     QMessageBox box(QMessageBox::Warning, tr("Communication Error"),
                     tr("Cannot communicate with device"), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("communicationError"));
     box.setInformativeText(communicationAdvice(end.last == Outcome::LinkLost, end.result.lateMs));
+    // A late unit is read right at its own pace: offer that instead of leaving the advice to
+    // be followed by hand.
+    const bool offerPace = end.result.lateMs >= 0 && end.op == safety::Operation::Read &&
+                           !fastLinkAction->isChecked();
+    QPushButton* atItsPace =
+        offerPace ? box.addButton(tr("Read at Its Pace"), QMessageBox::AcceptRole) : nullptr;
+    if (atItsPace) {
+        atItsPace->setObjectName(QStringLiteral("cmdReadAtItsPace"));
+        box.setDefaultButton(atItsPace);
+    }
     box.exec();
+    if (!atItsPace || box.clickedButton() != atItsPace) return;
+    fastLinkAction->setChecked(true);
+    QMetaObject::invokeMethod(this, &frmMain::cmdDeviceRead_Click, Qt::QueuedConnection);
 }
 
 // A whole read whose replies came late or were not of their items' form: refused, and the

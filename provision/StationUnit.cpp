@@ -50,6 +50,7 @@ QString stepConsequence(UnitRun::Step step) {
         case UnitRun::Step::PhoneRead:
             return Text::tr("while its phones 17-32 were read; nothing was written");
         case UnitRun::Step::Write:
+        case UnitRun::Step::Resend:
             return Text::tr("while it was written; it may hold part of the new configuration");
         case UnitRun::Step::Read:
         case UnitRun::Step::VerifyRead:
@@ -62,6 +63,9 @@ QString stepConsequence(UnitRun::Step step) {
 std::vector<Exchange> exchangesOf(UnitRun::Step step, const RunInput& input,
                                   const RunResult& result) {
     constexpr int ClassicPhones = 16;
+    // What goes again depends on a read-back the station does not keep; the engine's own
+    // words name the query.
+    if (step == UnitRun::Step::Resend) return {};
     if (step == UnitRun::Step::PhoneRead)
         return DeviceProcedure::phoneReadList(ClassicPhones,
                                               ConfigurationSet::PhoneCount - ClassicPhones);

@@ -42,6 +42,7 @@ struct Rig : QObject {
             details << box->informativeText();
             commandsAtAnswer = int(unit.commands().size());
             QAbstractButton* chosen = box->button(answer);
+            if (!answerName.isEmpty()) chosen = box->findChild<QAbstractButton*>(answerName);
             (chosen ? chosen : box->button(QMessageBox::Ok))->click();
         });
         poll.start(20);
@@ -65,6 +66,7 @@ struct Rig : QObject {
     QStringList details;        // each box's informative text
     int commandsAtAnswer = -1;  // what the unit had received when the last box was answered
     QMessageBox::StandardButton answer = QMessageBox::Ok;  // pressed where the box has it
+    QString answerName;  // the object name of a button of the box's own, pressed where it has it
     bool progressSeen = false;
 };
 
@@ -104,6 +106,7 @@ private slots:
     void connectStates();
     void transfers_data();
     void transfers();
+    void lateUnitReadAtItsPace();
     void blankWrite_data();
     void blankWrite();
 };
@@ -620,6 +623,24 @@ QTEST_MAIN(tst_devicelink)
 
 // A window that holds only its start values would clear the unit: the write asks first, naming
 // the port, and goes ahead only when told to.
+// The box about a late unit offers to read it at its pace; taken, the window turns Fast Link on
+// and reads the unit right.
+void tst_devicelink::lateUnitReadAtItsPace() {
+    Rig r;
+    r.unit.setFaults({.delayMs = 150});
+    QVERIFY(r.unit.isOpen() && r.connectTo(100));
+    auto* fastLink = r.w.findChild<QAction*>(QStringLiteral("actFastLink"));
+    QVERIFY(fastLink && !fastLink->isChecked());
+    r.answerName = QStringLiteral("cmdReadAtItsPace");
+    r.button("cmdDeviceRead")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(r.w.configuration(), UnitSimulator::sampleConfiguration(), 30000);
+    QTRY_VERIFY(!r.w.transferActive());
+    QCOMPARE(r.boxes.size(), 1);
+    QCOMPARE(r.boxes[0].value(1), "Cannot communicate with device");
+    QVERIFY(fastLink->isChecked());
+    fastLink->setChecked(false);  // the option is remembered; later tests start without it
+}
+
 void tst_devicelink::blankWrite_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("commands");
