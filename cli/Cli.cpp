@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "ExitCode.h"
+#include "JournalTarget.h"
 #include "PortName.h"
 #include "Spelling.h"
 
@@ -288,6 +289,18 @@ Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLine
     return line;
 }
 
+// A journal that cannot be what was meant (a mistyped URL, a password in it) is refused before
+// any unit is touched: taken for a file name or dropped, the runs would go unrecorded.
+int checkJournal(const QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+                 const Command& command) {
+    if (!(command.options & bit(JournalTarget))) return Done;
+    const QString given = parser.value(options[JournalTarget]);
+    QString error;
+    journal::Target::choose(parser.isSet(options[NoJournal]), given, &error);
+    if (error.isEmpty()) return Done;
+    return usageError(given.isEmpty() ? QStringLiteral("QUELLIX_JOURNAL: ") + error : error);
+}
+
 }  // namespace
 
 int run(const QStringList& arguments) {
@@ -310,6 +323,7 @@ int run(const QStringList& arguments) {
         return unknownName(Text::tr("unknown command '%1'"), positional.first(), commandNames());
     if (const int code = checkLine(parser, options, *command, positional.size() - 1); code != Done)
         return code;
+    if (const int code = checkJournal(parser, options, *command); code != Done) return code;
     return command->handler(invocation(parser, options, positional));
 }
 

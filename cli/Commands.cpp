@@ -147,17 +147,22 @@ int checkOutputs(const Invocation& line, BatchTask* task) {
 
 void reportResults(const QList<PortResult>& results, Reporter& reporter) {
     // With several ports each difference names its port.
+    // A port name is the user's or the system's and may hold a line break: one line each.
     for (const PortResult& result : results) {
-        const QString prefix = results.size() > 1 ? result.port + QStringLiteral(": ") : QString();
+        const QString prefix =
+            results.size() > 1 ? escape::controls(result.port) + QStringLiteral(": ") : QString();
         for (const QString& line : result.differences)
             writeTo(stdout, prefix + line + '\n');
     }
     for (const PortResult& result : results) {
+        // The summary keeps its own line breaks, but the port named in it is escaped too.
+        const QString port = escape::controls(result.port);
+        const QString summary = QString(result.summary).replace(result.port, port);
         if (result.code == Done || result.code == Differences)
-            reporter.note(QStringLiteral("%1: %2").arg(result.port, result.summary));
+            reporter.note(QStringLiteral("%1: %2").arg(port, summary));
         else
-            reporter.error(Text::tr("%1: %2 (exit %3)")
-                               .arg(result.port, result.summary, QString::number(result.code)));
+            reporter.error(
+                Text::tr("%1: %2 (exit %3)").arg(port, summary, QString::number(result.code)));
     }
 }
 
@@ -381,17 +386,18 @@ int restoreUnit(const Invocation& line) {
     // One record's configuration is one unit's; cloning it onto several is what write is for.
     if (line.ports.size() > 1) return usageError(Text::tr("restore takes one -p PORT"));
     if (line.from.isEmpty()) return usageError(Text::tr("restore needs --from ID"));
-    std::unique_ptr<journal::Journal> journal = openJournal(line);
-    if (!journal) return FileFailed;
-    if (!journal->openError().isEmpty())
-        return fileError(journal->target().display(), journal->openError());
+    QString error;
+    const journal::Target source = journal::Target::choose(false, line.journal, &error);
+    if (!error.isEmpty()) return usageError(error);
+    // Read-only, so a record on a read-only journal can still be restored; the restore's own
+    // record goes where every run's goes, or is reported as not kept.
     if (const int code =
-            recordDocument(journal->store(), QStringLiteral("--from"), line.from, &task.document);
+            recordDocument(source, QStringLiteral("--from"), line.from, &task.document);
         code != Done)
         return code;
     task.verifyAfterWrite = line.verify;
     task.documentName = Text::tr("journal record %1").arg(line.from);
-    return runBatch(line, task, std::move(journal));
+    return runBatch(line, task);
 }
 
 }  // namespace cli

@@ -6,7 +6,7 @@
 
 struct ConfigDocument;
 namespace journal {
-class Store;
+struct Target;
 }
 
 // One function per quellix-cli command. Each gets a command line whose options and file
@@ -56,9 +56,10 @@ int runStation(const Invocation& line);
 // The lines `show` prints for a configuration.
 QStringList showLines(const ConfigDocument& doc);
 
-// The configuration of journal record `idText` (given with `option`), checked as strictly as a
-// file before anyone writes it to a unit; Done, or the exit code having said why not.
-int recordDocument(journal::Store& store, const QString& option, const QString& idText,
+// The configuration of journal record `idText` (given with `option`) in the journal `target`,
+// opened read-only, checked as strictly as a file before anyone writes it to a unit; Done, or
+// the exit code having said why not.
+int recordDocument(const journal::Target& target, const QString& option, const QString& idText,
                    ConfigDocument* doc);
 
 }  // namespace cli

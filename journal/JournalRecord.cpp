@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "ConfigJson.h"
+#include "Escape.h"
 #include "JournalLog.h"
 
 namespace journal {
@@ -185,7 +186,7 @@ QString Record::csvHeader() {
 QString Record::csvRow() const {
     QStringList cells;
     for (const auto& [key, value] : fieldsOf(*this))
-        cells << csvField(csvText(value));
+        cells << csvField(escape::controls(csvText(value)));
     return cells.join(QLatin1Char(','));
 }
 

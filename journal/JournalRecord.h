@@ -64,7 +64,9 @@ struct Record {
     // sha256, settingsSent, configuration. Unknown texts, numbers and a missing configuration
     // are null.
     QJsonObject toJson() const;
-    // The same fields but the configuration (too large for a spreadsheet cell), RFC 4180 quoted.
+    // The same fields but the configuration (too large for a spreadsheet cell), RFC 4180 quoted,
+    // control characters as escape::controls() shows them: one line per record, and nothing a
+    // terminal would act on.
     static QString csvHeader();
     QString csvRow() const;
 };

@@ -70,6 +70,19 @@ void UnitRun::start() {
     }
 }
 
+void UnitRun::interrupt() {
+    if (ended) return;
+    interrupted = true;
+    session->stop();
+}
+
+void UnitRun::endNow() {
+    if (ended) return;
+    interrupted = true;
+    session->stop();
+    finish(NoUnit, failureReason(UnitSession::Outcome::Stopped));
+}
+
 void UnitRun::startSending() {
     if (!input.document.holdsAllPhones()) {
         // Writing all 32 slots from a file with 16 would clear the others.
@@ -135,6 +148,12 @@ void UnitRun::run(Step next) {
 
 QString UnitRun::failureReason(UnitSession::Outcome result) const {
     QString why;
+    if (interrupted && result == UnitSession::Outcome::Stopped) {
+        if (step == Step::Write) return Text::tr("interrupted; the unit may hold part of it");
+        const bool writes =
+            input.mode == RunInput::Mode::Write || input.mode == RunInput::Mode::Restore;
+        return writes ? Text::tr("interrupted; nothing was written") : Text::tr("interrupted");
+    }
     if (result == UnitSession::Outcome::ProbeFailed)
         why = Text::tr("no unit answered");
     else if (result == UnitSession::Outcome::LinkLost)
@@ -242,9 +261,15 @@ void UnitRun::finishRead() {
 }
 
 void UnitRun::finish(RunCode code, const QString& summary) {
+    if (ended) return;  // a run ended at once may still hear from its session
+    ended = true;
+    // A write cut short: the journal says how far it got, the exchange in flight included,
+    // since the unit may have taken it.
+    if (code != Done && step == Step::Write) outcome.settingsSent = session->exchangesDone();
     outcome.code = code;
     outcome.summary = summary;
-    if (step == Step::Backup && code == NoUnit && input.mode != RunInput::Mode::Backup)
+    if (step == Step::Backup && code == NoUnit && input.mode != RunInput::Mode::Backup &&
+        !interrupted)
         outcome.summary = Text::tr("the backup read failed: %1; nothing was written").arg(summary);
     outcome.durationMs = clock.elapsed();
     if (owned) session->close();

@@ -81,6 +81,10 @@ public:
 
     // finished() follows once, possibly from inside start().
     void start();
+    // Ctrl-C: ends after the exchange in flight, journaled as interrupted with what was sent.
+    void interrupt();
+    // A second Ctrl-C: ends at once, journaled alike; finished() follows inside the call.
+    void endNow();
     const RunResult& result() const { return outcome; }
 
     // The file a read of `port` is saved to.
@@ -113,6 +117,8 @@ private:
     Step step = Step::Read;
     ConfigurationSet sent;  // what a write sends: the file, with 17-32 from the unit if need be
     QString lostReason;
+    bool interrupted = false;
+    bool ended = false;
     RunResult outcome;
     QElapsedTimer clock;
 };
