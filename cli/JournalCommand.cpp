@@ -12,6 +12,7 @@
 #include "Escape.h"
 #include "ExitCode.h"
 #include "Journal.h"
+#include "Reason.h"
 #include "RecordDocument.h"
 #include "Reporter.h"
 
@@ -67,7 +68,10 @@ int filterOf(const Invocation& line, journal::Filter* filter) {
 // who writes to a shared journal.
 QString recordLine(const Record& record) {
     QString outcome = journal::outcomeName(record.outcome);
-    if (!record.reason.isEmpty()) outcome += QStringLiteral(": ") + record.reason.simplified();
+    // In the reader's language, whichever the run spoke.
+    if (!record.reason.isEmpty())
+        outcome += QStringLiteral(": ") +
+                   journal::shownReason(record.reasonCode, record.reason).simplified();
     return QStringList{QString::number(record.id),         record.time.toString(Qt::ISODateWithMs),
                        journal::actionName(record.action), escape::controls(record.port),
                        escape::controls(outcome),          escape::controls(record.operatorName),

@@ -82,6 +82,7 @@ QList<std::pair<QString, QJsonValue>> fieldsOf(const Record& r) {
         {QStringLiteral("model"), textOrNull(r.model)},
         {QStringLiteral("outcome"), outcomeName(r.outcome)},
         {QStringLiteral("reason"), textOrNull(r.reason)},
+        {QStringLiteral("reasonCode"), textOrNull(r.reasonCode)},
         {QStringLiteral("verified"), optional(r.verified)},
         {QStringLiteral("differences"), r.differences},
         {QStringLiteral("durationMs"), r.durationMs},

@@ -45,7 +45,8 @@ struct Record {
     PortIdentity identity;
     QString model;
     Outcome outcome = Outcome::Done;
-    QString reason;                // why it failed; empty otherwise
+    QString reason;                // why it failed, in English; empty otherwise
+    QString reasonCode;            // the reason's code (see Reason.h); empty when it has none
     std::optional<bool> verified;  // unset: no verify was asked for
     int differences = 0;
     qint64 durationMs = 0;
@@ -60,9 +61,9 @@ struct Record {
     void setConfiguration(const ConfigurationSet& set, int phoneCount);
 
     // camelCase keys: id, time, operator, host, version, action, port, serialNumber, vendorId,
-    // productId, location, model, outcome, reason, verified, differences, durationMs, file,
-    // sha256, settingsSent, configuration. Unknown texts, numbers and a missing configuration
-    // are null.
+    // productId, location, model, outcome, reason, reasonCode, verified, differences,
+    // durationMs, file, sha256, settingsSent, configuration. Unknown texts, numbers and a missing
+    // configuration are null.
     QJsonObject toJson() const;
     // The same fields but the configuration (too large for a spreadsheet cell), RFC 4180 quoted,
     // control characters as escape::controls() shows them: one line per record, and nothing a

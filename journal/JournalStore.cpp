@@ -59,8 +59,10 @@ const QList<QStringList> Migrations{
      QStringLiteral("ALTER TABLE journal DROP COLUMN configuration")},
     // How many settings a write or restore sent, which --changed-only makes fewer than all.
     {QStringLiteral("ALTER TABLE journal ADD COLUMN settings_sent INTEGER")},
-    // A record the server refused for what it holds: kept locally, off the waiting list.
-    {QStringLiteral("ALTER TABLE journal ADD COLUMN set_aside TEXT")},
+    // A record the server refused for what it holds: kept locally, off the waiting list. A
+    // failure's reason as a code any reader looks up in their language.
+    {QStringLiteral("ALTER TABLE journal ADD COLUMN set_aside TEXT"),
+     QStringLiteral("ALTER TABLE journal ADD COLUMN reason_code TEXT")},
 };
 static_assert(Store::SchemaVersion == 4);
 
@@ -68,7 +70,7 @@ static_assert(Store::SchemaVersion == 4);
 const QString Fields = QStringLiteral(
     "origin, time_ms, operator, host, version, action, port, serial_number, vendor_id, "
     "product_id, location, model, outcome, reason, verified, differences, duration_ms, file, "
-    "sha256, settings_sent");
+    "sha256, settings_sent, reason_code");
 
 // A PostgreSQL text cannot hold U+0000, which firmware pads fixed fields with. Both databases
 // keep it as the escape the JSON form uses, so a record reads back alike from either.
@@ -135,7 +137,8 @@ std::optional<Record> recordFrom(const QSqlQuery& query, bool withConfiguration)
     record.file = query.value(18).toString();
     record.sha256 = query.value(19).toString();
     if (!query.isNull(20)) record.settingsSent = query.value(20).toInt();
-    if (withConfiguration) record.configuration = query.value(21).toString().toUtf8();
+    record.reasonCode = query.value(21).toString();
+    if (withConfiguration) record.configuration = query.value(22).toString().toUtf8();
     return record;
 }
 
@@ -380,7 +383,7 @@ bool Store::insert(Record& record, const QString& pendingFor, QString* error) {
         record.verified ? QVariant(int(*record.verified)) : QVariant(QMetaType::fromType<int>());
     const bool ok = exec(query,
                          QStringLiteral("INSERT INTO journal (%1, pending_for) VALUES (?, ?, ?, ?, "
-                                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
                                         "ON CONFLICT (origin) DO NOTHING RETURNING id")
                              .arg(Fields),
                          {textValue(record.origin),
@@ -404,6 +407,7 @@ bool Store::insert(Record& record, const QString& pendingFor, QString* error) {
                           textValue(record.sha256),
                           record.settingsSent ? QVariant(*record.settingsSent)
                                               : QVariant(QMetaType::fromType<int>()),
+                          textValue(record.reasonCode),
                           textValue(pendingFor)},
                          error);
     if (!ok) return false;

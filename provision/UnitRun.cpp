@@ -16,6 +16,8 @@ namespace provision {
 
 namespace {
 
+using journal::Reason;
+
 // The command line said these first, and its catalogue context holds their translations.
 class Text {
     Q_DECLARE_TR_FUNCTIONS(cli)
@@ -49,9 +51,8 @@ QString UnitRun::outputPath(const QString& pattern, const QString& port) {
 void UnitRun::start() {
     clock.start();
     if (owned && !session->open(outcome.port))
-        return finish(PortFailed, Text::tr("cannot open: %1").arg(session->errorString()));
-    if (!session->isOpen() || session->busy())
-        return finish(PortFailed, Text::tr("the line is not open or is busy"));
+        return fail(PortFailed, Reason::of("cannot-open", {session->errorString()}));
+    if (!session->isOpen() || session->busy()) return fail(PortFailed, Reason::of("port-busy"));
     session->setInterval(input.intervalMs);
     session->setTrafficLog(input.log);
     connectSession();
@@ -80,7 +81,7 @@ void UnitRun::endNow() {
     if (ended) return;
     interrupted = true;
     session->stop();
-    finish(NoUnit, failureReason(UnitSession::Outcome::Stopped));
+    fail(NoUnit, failureReason(UnitSession::Outcome::Stopped));
 }
 
 void UnitRun::startSending() {
@@ -146,41 +147,37 @@ void UnitRun::run(Step next) {
     }
 }
 
-QString UnitRun::failureReason(UnitSession::Outcome result) const {
-    QString why;
+Reason UnitRun::failureReason(UnitSession::Outcome result) const {
     if (interrupted && result == UnitSession::Outcome::Stopped) {
-        if (step == Step::Write) return Text::tr("interrupted; the unit may hold part of it");
+        if (step == Step::Write) return Reason::of("interrupted-write");
         const bool writes =
             input.mode == RunInput::Mode::Write || input.mode == RunInput::Mode::Restore;
-        return writes ? Text::tr("interrupted; nothing was written") : Text::tr("interrupted");
+        return Reason::of(writes ? "interrupted-unwritten" : "interrupted");
     }
+    Reason why = Reason::of("stopped");
     if (result == UnitSession::Outcome::ProbeFailed)
-        why = Text::tr("no unit answered");
+        why = Reason::of("no-unit");
     else if (result == UnitSession::Outcome::LinkLost)
-        why = lostReason.isEmpty() ? Text::tr("the line was lost")
-                                   : Text::tr("the line was lost (%1)").arg(lostReason);
+        why = lostReason.isEmpty() ? Reason::of("line-lost")
+                                   : Reason::of("line-lost-why", {lostReason});
     else if (result == UnitSession::Outcome::LogFailed)
-        why = Text::tr("the log could not be written (%1); nothing more was sent")
-                  .arg(input.log ? input.log->errorString() : QString());
-    else
-        why = Text::tr("stopped");
-    if (step == Step::Write) why += Text::tr(" during the write; the unit may hold part of it");
+        why = Reason::of("log-failed", {input.log ? input.log->errorString() : QString()});
+    if (step == Step::Write) return why.then(Reason::of("during-write"));
     return why;
 }
 
 void UnitRun::onFinished(UnitSession::Outcome result) {
-    if (result == UnitSession::Outcome::LogFailed) return finish(FileFailed, failureReason(result));
-    if (result != UnitSession::Outcome::Completed) return finish(NoUnit, failureReason(result));
+    if (result == UnitSession::Outcome::LogFailed) return fail(FileFailed, failureReason(result));
+    if (result != UnitSession::Outcome::Completed) return fail(NoUnit, failureReason(result));
     // A late reply shifts every later value by one; what such a read brought in is neither
     // saved, nor compared, nor written back.
     if (step != Step::Write && session->slippedReplies() > 0)
-        return finish(NoUnit, session->firstSlip());
+        return fail(NoUnit, Reason::text(session->firstSlip()));
     // A slave ID or flags reply that could not be read would be reported, saved or compared
     // as a value the unit never had.
     if (step != Step::Write && step != Step::PhoneRead && session->rejectedReplies() > 0)
-        return finish(
-            NoUnit,
-            Text::tr("%1 of the unit's replies could not be read").arg(session->rejectedReplies()));
+        return fail(NoUnit, Reason::of("unreadable-replies",
+                                       {QString::number(session->rejectedReplies())}));
     switch (step) {
         case Step::Backup:
             return finishBackup();
@@ -235,8 +232,7 @@ bool UnitRun::saveBackup() {
         outcome.backupPath = path;
         return true;
     }
-    finish(FileFailed,
-           Text::tr("cannot save the backup %1: %2; nothing was written").arg(path, error));
+    fail(FileFailed, Reason::of("backup-not-saved", {path, error}));
     return false;
 }
 
@@ -256,8 +252,18 @@ void UnitRun::finishRead() {
     const bool saved = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
                            ? saveJson(path, session->configuration(), &error)
                            : ConfigFile::save(path, session->configuration(), &error);
-    if (!saved) return finish(FileFailed, Text::tr("cannot save %1: %2").arg(path, error));
+    if (!saved) return fail(FileFailed, Reason::of("not-saved", {path, error}));
     finish(Done, Text::tr("read, saved to %1").arg(path));
+}
+
+// A failure: said in the tool's language, journaled by code and in English.
+void UnitRun::fail(RunCode code, Reason why) {
+    if (step == Step::Backup && code == NoUnit && input.mode != RunInput::Mode::Backup &&
+        !interrupted)
+        why = Reason::of("backup-failed").then(why).then(Reason::of("unwritten"));
+    outcome.reasonCode = why.code;
+    outcome.reasonEnglish = why.english;
+    finish(code, why.shown);
 }
 
 void UnitRun::finish(RunCode code, const QString& summary) {
@@ -268,9 +274,6 @@ void UnitRun::finish(RunCode code, const QString& summary) {
     if (code != Done && step == Step::Write) outcome.settingsSent = session->exchangesDone();
     outcome.code = code;
     outcome.summary = summary;
-    if (step == Step::Backup && code == NoUnit && input.mode != RunInput::Mode::Backup &&
-        !interrupted)
-        outcome.summary = Text::tr("the backup read failed: %1; nothing was written").arg(summary);
     outcome.durationMs = clock.elapsed();
     if (owned) session->close();
     emit progress(code == Done ? Text::tr("done") : Text::tr("failed"), session->exchangesDone(),

@@ -10,6 +10,7 @@
 
 #include "ConfigDocument.h"
 #include "PortIdentity.h"
+#include "Reason.h"
 #include "RunCode.h"
 #include "UnitSession.h"
 
@@ -52,7 +53,10 @@ struct RunInput {
 struct RunResult {
     QString port;
     RunCode code = Done;
-    QString summary;          // "written and verified", "no unit answered", ...
+    QString summary;  // "written and verified", "no unit answered", ...
+    // A failure's reason as the journal keeps it (see journal::Reason); empty otherwise.
+    QString reasonCode;
+    QString reasonEnglish;
     QStringList differences;  // verify, or write with a read-back
     QString model;            // what the unit said it is
     // What the unit holds (read, verify) or was sent (write, restore), for the journal.
@@ -102,7 +106,7 @@ private:
     QString stepName() const;
     void run(Step next);
     void onFinished(UnitSession::Outcome result);
-    QString failureReason(UnitSession::Outcome result) const;
+    journal::Reason failureReason(UnitSession::Outcome result) const;
     void startSending();
     QString writtenText(const QString& text) const;
     void finishBackup();
@@ -110,6 +114,7 @@ private:
     void finishVerify();
     void finishRead();
     void finish(RunCode code, const QString& summary);
+    void fail(RunCode code, journal::Reason why);
 
     const RunInput input;
     std::unique_ptr<UnitSession> owned;  // null when the caller lent its session

@@ -71,6 +71,7 @@ class tst_cli : public QObject {
 
     QTemporaryDir dir;
     std::vector<std::unique_ptr<UnitSimulator>> units;
+    QHash<QString, QString> environment;  // for the programs cli() starts, on top of the rest
 
     QString path(const QString& name) const { return dir.filePath(name); }
     bool writeFile(const QString& name, const QByteArray& bytes) const {
@@ -103,6 +104,8 @@ class tst_cli : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QUELLIX_JOURNAL", path("journal.sqlite"));
         env.insert("XDG_DATA_HOME", path("data"));  // the local journal a server falls back on
+        for (auto it = environment.cbegin(); it != environment.cend(); ++it)
+            env.insert(it.key(), it.value());
         process.setProcessEnvironment(env);
         process.setProgram(QStringLiteral(QX_CLI_PATH));
         process.setArguments(args);
@@ -195,7 +198,10 @@ class tst_cli : public QObject {
 
 private slots:
     void init() { QVERIFY(dir.isValid()); }
-    void cleanup() { units.clear(); }
+    void cleanup() {
+        units.clear();
+        environment.clear();
+    }
 
     // --- pure functions ---
 
@@ -1073,6 +1079,35 @@ private slots:
         QVERIFY2(sent >= 0 && sent < 98, qPrintable(QString::number(sent)));
         QCOMPARE(sim->commands().size() - 1, sent);  // the probe aside, the one in flight counted
         QVERIFY(records[0]["configuration"].isObject());
+    }
+
+    // A reason is kept as a code and in English whatever language the run spoke, and shown in
+    // the reader's.
+    void reasonInReadersLanguage() {
+        const QString journal = path("language.sqlite");
+        QVERIFY(writeFile("language.json", ConfigJson::serialize(filled(QStringLiteral("f"), 2))));
+        const QStringList list{"journal", "--journal", journal};
+        const QStringList german[] = {{"LANGUAGE", "de"}, {"LANG", "de_DE.UTF-8"}};
+        for (const QStringList& variable : german)
+            environment.insert(variable[0], variable[1]);
+        const Run run = cli(
+            fast({"verify", "-p", "/nonexist/port", path("language.json"), "--journal", journal}));
+        QCOMPARE(run.code, 3);
+        QVERIFY2(run.err.contains("kann nicht geöffnet werden: "), run.err);
+        const Run inGerman = cli(list);
+        environment.clear();
+        const QJsonArray records =
+            QJsonDocument::fromJson(cli(QStringList(list) << "--json").out).array();
+        QCOMPARE(records.size(), 1);
+        const QString english = records[0]["reason"].toString();
+        QVERIFY2(english.startsWith("cannot open: "), qPrintable(english));
+        QCOMPARE(records[0]["reasonCode"].toString(), "cannot-open");
+        // On one line in the listing; the system's words in whatever language they came.
+        const QString detail = english.mid(QString("cannot open: ").size()).simplified();
+        QVERIFY2(cli(list).out.contains(("failed: cannot open: " + detail).toUtf8()),
+                 cli(list).out);
+        QVERIFY2(inGerman.out.contains(("kann nicht geöffnet werden: " + detail).toUtf8()),
+                 inGerman.out);
     }
 
     // A journal that is off or cannot be written never changes how a transfer ends.
