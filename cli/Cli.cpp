@@ -27,6 +27,8 @@ enum Option {
     BackupDir,
     ChangedOnly,
     From,
+    NoBackup,
+    Force,
     Interval,
     Log,
     JournalTarget,
@@ -72,6 +74,10 @@ const std::array<OptionRow, OptionCount> optionRows{{
      QT_TRANSLATE_NOOP("cli", "Send only the settings that differ from the backup.")},
     {nullptr, "from", "ID",
      QT_TRANSLATE_NOOP("cli", "restore: the journal record whose configuration is written.")},
+    {nullptr, "no-backup", nullptr,
+     QT_TRANSLATE_NOOP("cli", "restore: do not read the unit into the journal first.")},
+    {nullptr, "force", nullptr,
+     QT_TRANSLATE_NOOP("cli", "restore: write a record kept from another port or model.")},
     {nullptr, "interval", "MS",
      QT_TRANSLATE_NOOP("cli", "Milliseconds per exchange (default 100).")},
     {nullptr, "log", "FILE", QT_TRANSLATE_NOOP("cli", "Append every command and reply to FILE.")},
@@ -130,8 +136,9 @@ const std::array<Command, 9> commands{{
      OnUnits | bit(Verify) | bit(Set) | bit(SheetFile) | bit(Backup) | bit(BackupDir) |
          bit(ChangedOnly),
      writeUnits},
-    {"restore", "-p PORT --from ID [--verify]", 0,
-     (OnUnits & ~bit(NoJournal)) | bit(From) | bit(Verify), restoreUnit},
+    {"restore", "-p PORT --from ID [--verify] [--no-backup] [--force]", 0,
+     (OnUnits & ~bit(NoJournal)) | bit(From) | bit(Verify) | bit(NoBackup) | bit(Force),
+     restoreUnit},
     {"verify", "-p PORT [-p PORT ...] FILE", 1, OnUnits, verifyUnits},
     {"diff", "FILE FILE", 2, 0, diffFiles},
     {"show", "FILE [--json]", 1, bit(Json), showFile},
@@ -274,6 +281,8 @@ Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLine
     line.backup = parser.isSet(options[Backup]) || !line.backupDir.isEmpty();
     line.changedOnly = parser.isSet(options[ChangedOnly]);
     line.from = parser.value(options[From]);
+    line.noBackup = parser.isSet(options[NoBackup]);
+    line.force = parser.isSet(options[Force]);
     line.quiet = parser.isSet(options[Quiet]);
     line.journal = parser.value(options[JournalTarget]);
     line.noJournal = parser.isSet(options[NoJournal]);

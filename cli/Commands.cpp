@@ -17,6 +17,7 @@
 #include "Console.h"
 #include "Escape.h"
 #include "ExitCode.h"
+#include "JournalRecord.h"
 #include "Reporter.h"
 #include "Sheet.h"
 #include "StationCommand.h"
@@ -379,6 +380,19 @@ int verifyUnits(const Invocation& line) {
     return sendOrCompare(line, BatchTask::Mode::Verify);
 }
 
+namespace {
+
+// The port a record was kept from, by USB serial number where both are known, else by name.
+bool samePort(const journal::Record& source, const QString& port) {
+    const journal::PortIdentity here = journal::identifyPort(port);
+    if (source.identity.serialNumber.isEmpty() || here.serialNumber.isEmpty())
+        return source.port == port;
+    return source.identity.serialNumber == here.serialNumber &&
+           source.identity.vendorId == here.vendorId && source.identity.productId == here.productId;
+}
+
+}  // namespace
+
 int restoreUnit(const Invocation& line) {
     BatchTask task;
     task.mode = BatchTask::Mode::Restore;
@@ -391,10 +405,20 @@ int restoreUnit(const Invocation& line) {
     if (!error.isEmpty()) return usageError(error);
     // Read-only, so a record on a read-only journal can still be restored; the restore's own
     // record goes where every run's goes, or is reported as not kept.
+    journal::Record record;
     if (const int code =
-            recordDocument(source, QStringLiteral("--from"), line.from, &task.document);
+            recordDocument(source, QStringLiteral("--from"), line.from, &task.document, &record);
         code != Done)
         return code;
+    // Another unit's configuration is written only when asked for; the model is checked once
+    // the backup read has it, before anything is sent.
+    if (!line.force && !samePort(record, line.ports[0]))
+        return usageError(Text::tr("journal record %1 was kept from %2, not %3; nothing was "
+                                   "written (--force writes it all the same)")
+                              .arg(line.from, record.port, line.ports[0]));
+    if (!line.force) task.expectedModel = record.model;
+    task.backup = !line.noBackup;
+    task.sourceId = record.id;
     task.verifyAfterWrite = line.verify;
     task.documentName = Text::tr("journal record %1").arg(line.from);
     return runBatch(line, task);

@@ -7,7 +7,8 @@
 struct ConfigDocument;
 namespace journal {
 struct Target;
-}
+struct Record;
+}  // namespace journal
 
 // One function per quellix-cli command. Each gets a command line whose options and file
 // count are already checked against the command table; what only makes sense for that command
@@ -27,6 +28,8 @@ struct Invocation {
     QString backupDir;
     bool changedOnly = false;
     QString from;  // restore: the record's number as given
+    bool noBackup = false;
+    bool force = false;
     bool json = false;
     bool verify = false;
     bool quiet = false;
@@ -60,6 +63,6 @@ QStringList showLines(const ConfigDocument& doc);
 // opened read-only, checked as strictly as a file before anyone writes it to a unit; Done, or
 // the exit code having said why not.
 int recordDocument(const journal::Target& target, const QString& option, const QString& idText,
-                   ConfigDocument* doc);
+                   ConfigDocument* doc, journal::Record* source = nullptr);
 
 }  // namespace cli

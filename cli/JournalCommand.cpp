@@ -122,7 +122,7 @@ int listRecords(const Target& target, const Invocation& line) {
 }  // namespace
 
 int recordDocument(const Target& target, const QString& option, const QString& idText,
-                   ConfigDocument* doc) {
+                   ConfigDocument* doc, Record* source) {
     bool ok = false;
     const qint64 id = idText.toLongLong(&ok);
     if (!ok || id <= 0)
@@ -136,6 +136,7 @@ int recordDocument(const Target& target, const QString& option, const QString& i
     if (!record) return fileError(name, error.isEmpty() ? Text::tr("no such record") : error);
     *doc = journal::documentOf(*record);
     if (!doc->ok) return fileError(name, doc->error);
+    if (source) *source = *record;
     return Done;
 }
 

@@ -89,6 +89,7 @@ QList<std::pair<QString, QJsonValue>> fieldsOf(const Record& r) {
         {QStringLiteral("file"), textOrNull(r.file)},
         {QStringLiteral("sha256"), textOrNull(r.sha256)},
         {QStringLiteral("settingsSent"), optional(r.settingsSent)},
+        {QStringLiteral("sourceId"), optional(r.sourceId)},
     };
 }
 

@@ -53,6 +53,7 @@ struct Record {
     QString file;
     QString sha256;
     std::optional<int> settingsSent;  // a write or restore: the settings it sent
+    std::optional<qint64> sourceId;   // a restore: the record it wrote back
     QByteArray configuration;         // canonicalJson; empty when the action carries none
 
     // A record of `action` on `port` starting now, by this user on this host.
@@ -62,8 +63,8 @@ struct Record {
 
     // camelCase keys: id, time, operator, host, version, action, port, serialNumber, vendorId,
     // productId, location, model, outcome, reason, reasonCode, verified, differences,
-    // durationMs, file, sha256, settingsSent, configuration. Unknown texts, numbers and a missing
-    // configuration are null.
+    // durationMs, file, sha256, settingsSent, sourceId, configuration. Unknown texts, numbers and a
+    // missing configuration are null.
     QJsonObject toJson() const;
     // The same fields but the configuration (too large for a spreadsheet cell), RFC 4180 quoted,
     // control characters as escape::controls() shows them: one line per record, and nothing a

@@ -62,7 +62,9 @@ const QList<QStringList> Migrations{
     // A record the server refused for what it holds: kept locally, off the waiting list. A
     // failure's reason as a code any reader looks up in their language.
     {QStringLiteral("ALTER TABLE journal ADD COLUMN set_aside TEXT"),
-     QStringLiteral("ALTER TABLE journal ADD COLUMN reason_code TEXT")},
+     QStringLiteral("ALTER TABLE journal ADD COLUMN reason_code TEXT"),
+     // A restore: the record it wrote back.
+     QStringLiteral("ALTER TABLE journal ADD COLUMN source_id BIGINT")},
 };
 static_assert(Store::SchemaVersion == 4);
 
@@ -70,7 +72,7 @@ static_assert(Store::SchemaVersion == 4);
 const QString Fields = QStringLiteral(
     "origin, time_ms, operator, host, version, action, port, serial_number, vendor_id, "
     "product_id, location, model, outcome, reason, verified, differences, duration_ms, file, "
-    "sha256, settings_sent, reason_code");
+    "sha256, settings_sent, reason_code, source_id");
 
 // A PostgreSQL text cannot hold U+0000, which firmware pads fixed fields with. Both databases
 // keep it as the escape the JSON form uses, so a record reads back alike from either.
@@ -138,7 +140,8 @@ std::optional<Record> recordFrom(const QSqlQuery& query, bool withConfiguration)
     record.sha256 = query.value(19).toString();
     if (!query.isNull(20)) record.settingsSent = query.value(20).toInt();
     record.reasonCode = query.value(21).toString();
-    if (withConfiguration) record.configuration = query.value(22).toString().toUtf8();
+    if (!query.isNull(22)) record.sourceId = query.value(22).toLongLong();
+    if (withConfiguration) record.configuration = query.value(23).toString().toUtf8();
     return record;
 }
 
@@ -381,35 +384,37 @@ bool Store::insert(Record& record, const QString& pendingFor, QString* error) {
     QSqlQuery query(database());
     const QVariant verified =
         record.verified ? QVariant(int(*record.verified)) : QVariant(QMetaType::fromType<int>());
-    const bool ok = exec(query,
-                         QStringLiteral("INSERT INTO journal (%1, pending_for) VALUES (?, ?, ?, ?, "
-                                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                                        "ON CONFLICT (origin) DO NOTHING RETURNING id")
-                             .arg(Fields),
-                         {textValue(record.origin),
-                          record.time.toMSecsSinceEpoch(),
-                          textValue(record.operatorName),
-                          textValue(record.host),
-                          textValue(record.version),
-                          actionName(record.action),
-                          keptText(record.port),
-                          textValue(record.identity.serialNumber),
-                          textValue(record.identity.vendorId),
-                          textValue(record.identity.productId),
-                          textValue(record.identity.location),
-                          textValue(record.model),
-                          outcomeName(record.outcome),
-                          textValue(record.reason),
-                          verified,
-                          record.differences,
-                          record.durationMs,
-                          textValue(record.file),
-                          textValue(record.sha256),
-                          record.settingsSent ? QVariant(*record.settingsSent)
-                                              : QVariant(QMetaType::fromType<int>()),
-                          textValue(record.reasonCode),
-                          textValue(pendingFor)},
-                         error);
+    const bool ok = exec(
+        query,
+        QStringLiteral("INSERT INTO journal (%1, pending_for) VALUES (?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                       "ON CONFLICT (origin) DO NOTHING RETURNING id")
+            .arg(Fields),
+        {textValue(record.origin),
+         record.time.toMSecsSinceEpoch(),
+         textValue(record.operatorName),
+         textValue(record.host),
+         textValue(record.version),
+         actionName(record.action),
+         keptText(record.port),
+         textValue(record.identity.serialNumber),
+         textValue(record.identity.vendorId),
+         textValue(record.identity.productId),
+         textValue(record.identity.location),
+         textValue(record.model),
+         outcomeName(record.outcome),
+         textValue(record.reason),
+         verified,
+         record.differences,
+         record.durationMs,
+         textValue(record.file),
+         textValue(record.sha256),
+         record.settingsSent ? QVariant(*record.settingsSent)
+                             : QVariant(QMetaType::fromType<int>()),
+         textValue(record.reasonCode),
+         record.sourceId ? QVariant(*record.sourceId) : QVariant(QMetaType::fromType<qint64>()),
+         textValue(pendingFor)},
+        error);
     if (!ok) return false;
     record.id = query.next() ? query.value(0).toLongLong() : 0;
     query.finish();

@@ -14,7 +14,7 @@ namespace {
 // The command line said these first; its catalogue context holds their translations.
 constexpr char Context[] = "cli";
 
-constexpr std::array<std::pair<const char*, const char*>, 16> Texts{{
+constexpr std::array<std::pair<const char*, const char*>, 17> Texts{{
     {"cannot-open", QT_TRANSLATE_NOOP("cli", "cannot open: %1")},
     {"port-busy", QT_TRANSLATE_NOOP("cli", "the line is not open or is busy")},
     {"no-unit", QT_TRANSLATE_NOOP("cli", "no unit answered")},
@@ -33,6 +33,10 @@ constexpr std::array<std::pair<const char*, const char*>, 16> Texts{{
     {"not-saved", QT_TRANSLATE_NOOP("cli", "cannot save %1: %2")},
     {"backup-failed", QT_TRANSLATE_NOOP("cli", "the backup read failed: ")},
     {"unwritten", QT_TRANSLATE_NOOP("cli", "; nothing was written")},
+    {"other-model",
+     QT_TRANSLATE_NOOP("cli",
+                       "the unit says it is %1, the record was kept from %2; nothing was "
+                       "written (--force writes it all the same)")},
 }};
 
 const char* templateOf(const QString& code) {

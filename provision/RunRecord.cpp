@@ -66,6 +66,7 @@ journal::Record runRecord(const RunInput& input, const RunResult& result) {
     record.differences = int(result.differences.size());
     if (input.mode == RunInput::Mode::Write || input.mode == RunInput::Mode::Restore)
         record.settingsSent = result.settingsSent;
+    if (input.mode == RunInput::Mode::Restore) record.sourceId = input.sourceId;
     record.file = absolute(input.mode == RunInput::Mode::Read
                                ? UnitRun::outputPath(input.outputPattern, result.port)
                                : input.file);

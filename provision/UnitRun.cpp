@@ -212,6 +212,8 @@ QString UnitRun::writtenText(const QString& text) const {
 
 void UnitRun::finishBackup() {
     outcome.backup = session->configuration();
+    if (!input.expectedModel.isEmpty() && outcome.model != input.expectedModel)
+        return fail(Usage, Reason::of("other-model", {outcome.model, input.expectedModel}));
     if (!input.backupDir.isEmpty() && !saveBackup()) return;
     if (input.mode == RunInput::Mode::Backup) return finish(Done, Text::tr("backed up"));
     outcome.durationMs = clock.elapsed();

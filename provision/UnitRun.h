@@ -47,6 +47,10 @@ struct RunInput {
     // looks it up, which asks the system for every serial device and takes milliseconds.
     std::optional<journal::PortIdentity> portIdentity;
     QString toolVersion;
+    // Restore: the model the record was kept from (empty: not checked); another model ends the
+    // run after the backup read, before anything is sent. And the record restored.
+    QString expectedModel;
+    std::optional<qint64> sourceId;
 };
 
 // How one unit's run ended.

@@ -191,6 +191,11 @@ class tst_cli : public QObject {
         target.database = name;
         return target.display();
     }
+    // For runs whose every reply matters, slow enough that a busy machine makes none late.
+    static QStringList steady(QStringList args) {
+        return args << "--interval"
+                    << "30";
+    }
     static QStringList fast(QStringList args) {
         return args << "--interval"
                     << "15";
@@ -815,7 +820,8 @@ private slots:
         QVERIFY2(restore.err.contains("written and verified"), restore.err);
         QVERIFY(sim->configuration() == original);
         const QJsonArray after = records();
-        QCOMPARE(after.size(), 3);
+        QCOMPARE(after.size(), 4);  // the restore backed the unit up first
+        QCOMPARE(after[1]["action"].toString(), "backup");
         QCOMPARE(after[0]["action"].toString(), "restore");
         QCOMPARE(after[0]["verified"].toBool(), true);
         QCOMPARE(after[0]["sha256"].toString(), journal::fingerprint(original, 32));
@@ -947,12 +953,12 @@ private slots:
         QVERIFY(sim);
         QVERIFY(QDir(dir.path()).mkdir("ro"));
         const QString journal = path("ro/j.sqlite");
-        QCOMPARE(cli(fast({"read", "-p", sim->slavePath(), "-o", path("ro/got.cfg"), "--journal",
-                           journal}))
+        QCOMPARE(cli(steady({"read", "-p", sim->slavePath(), "-o", path("ro/got.cfg"), "--journal",
+                             journal}))
                      .code,
                  0);
         QCOMPARE(
-            cli(fast({"write", "-p", sim->slavePath(), path("ro/got.cfg"), "--journal", journal}))
+            cli(steady({"write", "-p", sim->slavePath(), path("ro/got.cfg"), "--journal", journal}))
                 .code,
             0);
         const QStringList writable = QDir(path("ro")).entryList(QDir::Files);
@@ -979,7 +985,7 @@ private slots:
         QVERIFY(shown.out.contains("slave-id:"));
         sim->clearReceived();
         const Run restore =
-            cli(fast({"restore", "-p", sim->slavePath(), "--from", readId, "--journal", journal}),
+            cli(steady({"restore", "-p", sim->slavePath(), "--from", readId, "--journal", journal}),
                 {}, -1, asNobody);
         QCOMPARE(restore.code, 0);
         QVERIFY2(restore.err.contains("not recorded"), restore.err);
@@ -1051,7 +1057,7 @@ private slots:
         QTest::addColumn<int>("signal");
         QTest::addColumn<QList<int>>("after");
         QTest::addColumn<QString>("interval");
-        QTest::newRow("SIGTERM once") << int(SIGTERM) << QList<int>{1000} << "20";
+        QTest::newRow("SIGTERM once") << int(SIGTERM) << QList<int>{1000} << "30";
         QTest::newRow("SIGINT twice, within one exchange")
             << int(SIGINT) << QList<int>{1500, 1700} << "1000";
     }
@@ -1108,6 +1114,62 @@ private slots:
                  cli(list).out);
         QVERIFY2(inGerman.out.contains(("kann nicht geöffnet werden: " + detail).toUtf8()),
                  inGerman.out);
+    }
+
+    // A record kept from another port or model is written only with --force; a restore backs
+    // the unit up first unless told not to, and names the record it restored.
+    void restoreChecksTheUnit_data() {
+        QTest::addColumn<QString>("keptFrom");  // PORT: the unit's own
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("actions");  // journaled, oldest first
+        const QString own = "QX-ALARM-1";
+        QTest::newRow("same unit")
+            << "PORT" << own << QStringList() << 0 << QStringList{"backup done", "restore done"};
+        QTest::newRow("same unit, --no-backup")
+            << "PORT" << own << QStringList{"--no-backup"} << 0 << QStringList{"restore done"};
+        QTest::newRow("another port")
+            << "/dev/elsewhere" << own << QStringList() << 2 << QStringList();
+        QTest::newRow("another model")
+            << "PORT"
+            << "QX-OTHER" << QStringList() << 2 << QStringList{"backup failed"};
+        QTest::newRow("another port and model, --force")
+            << "/dev/elsewhere"
+            << "QX-OTHER" << QStringList{"--force"} << 0
+            << QStringList{"backup done", "restore done"};
+    }
+    void restoreChecksTheUnit() {
+        QFETCH(QString, keptFrom);
+        QFETCH(QString, model);
+        QFETCH(QStringList, options);
+        QFETCH(int, code);
+        QFETCH(QStringList, actions);
+        const ConfigurationSet before = filled(QStringLiteral("unit"), 6);
+        const ConfigurationSet kept = filled(QStringLiteral("kept"), 2);
+        UnitSimulator* sim = unit(before);
+        QVERIFY(sim);
+        const QString journal = path(QString("restore-%1.sqlite").arg(QTest::currentDataTag()));
+        journal::Record source = journal::Record::begin(
+            journal::Action::Backup, keptFrom == "PORT" ? sim->slavePath() : keptFrom, "t");
+        source.model = model;
+        source.setConfiguration(kept, 32);
+        QList<journal::Record> records{source};
+        QVERIFY(journalWith(QFileInfo(journal).fileName(), records));
+        const Run run =
+            cli(steady(QStringList{"restore", "-p", sim->slavePath(), "--from",
+                                   QString::number(records[0].id), "--journal", journal} +
+                       options));
+        QCOMPARE(run.code, code);
+        if (code == 2) QVERIFY2(run.err.contains("--force writes it all the same"), run.err);
+        QCOMPARE(sim->configuration(), code == 0 ? kept : before);
+        const QJsonArray listed =
+            QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out).array();
+        QStringList got;
+        for (qsizetype i = listed.size() - 2; i >= 0; --i)  // oldest first, the source aside
+            got << listed[i]["action"].toString() + ' ' + listed[i]["outcome"].toString();
+        QCOMPARE(got, actions);
+        if (code == 0) QCOMPARE(listed[0]["sourceId"].toInteger(), records[0].id);
     }
 
     // A journal that is off or cannot be written never changes how a transfer ends.

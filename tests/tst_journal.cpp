@@ -251,6 +251,7 @@ private slots:
         record.outcome = Outcome::Differences;
         record.reason = "line \"lost\"\nhere";
         record.reasonCode = "line-lost";
+        record.sourceId = 7;
         if (verified >= 0) record.verified = verified == 1;
         record.differences = 3;
         record.durationMs = 4321;
@@ -271,8 +272,8 @@ private slots:
         const QJsonObject json = found->toJson();
         QCOMPARE(json.keys().join(' '),  // sorted
                  "action configuration differences durationMs file host id location model operator "
-                 "outcome port productId reason reasonCode serialNumber settingsSent sha256 time "
-                 "vendorId verified version");
+                 "outcome port productId reason reasonCode serialNumber settingsSent sha256 "
+                 "sourceId time vendorId verified version");
         QCOMPARE(json["time"].toString(), "2026-01-01T00:00:00.123Z");
         QCOMPARE(json["verified"].type(), verified < 0 ? QJsonValue::Null : QJsonValue::Bool);
         QCOMPARE(json["durationMs"].toInteger(), 4321);

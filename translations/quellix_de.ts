@@ -1073,6 +1073,22 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
         <source>; nothing was written</source>
         <translation>; nichts wurde geschrieben</translation>
     </message>
+    <message>
+        <source>restore: do not read the unit into the journal first.</source>
+        <translation>restore: die Einheit nicht zuerst ins Journal lesen.</translation>
+    </message>
+    <message>
+        <source>restore: write a record kept from another port or model.</source>
+        <translation>restore: einen Eintrag schreiben, der von einem anderen Anschluss oder Modell stammt.</translation>
+    </message>
+    <message>
+        <source>journal record %1 was kept from %2, not %3; nothing was written (--force writes it all the same)</source>
+        <translation>Journaleintrag %1 stammt von %2, nicht von %3; nichts wurde geschrieben (--force schreibt ihn trotzdem)</translation>
+    </message>
+    <message>
+        <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
+        <translation>die Einheit meldet sich als %1, der Eintrag stammt von %2; nichts wurde geschrieben (--force schreibt ihn trotzdem)</translation>
+    </message>
 </context>
 <context>
     <name>frmEditMessage</name>

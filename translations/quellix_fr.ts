@@ -1039,7 +1039,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>interrupted: each unit stops after the exchange in flight (interrupt again to end at once)</source>
-        <translation>interrompu : chaque unité s&apos;arrête après l&apos;échange en cours (interrompez encore pour finir aussitôt)</translation>
+        <translation>interrompu : chaque module s&apos;arrête après l&apos;échange en cours (interrompez encore pour finir aussitôt)</translation>
     </message>
     <message>
         <source>quellix-cli: journal: %1 waiting for %2 (sync with --journal set to it)
@@ -1059,7 +1059,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>interrupted; the unit may hold part of it</source>
-        <translation>interrompu ; l&apos;unité peut en détenir une partie</translation>
+        <translation>interrompu ; le module n&apos;en a peut-être reçu qu&apos;une partie</translation>
     </message>
     <message>
         <source>interrupted; nothing was written</source>
@@ -1072,6 +1072,22 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     <message>
         <source>; nothing was written</source>
         <translation> ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>restore: do not read the unit into the journal first.</source>
+        <translation>restore : ne pas lire d&apos;abord le module dans le journal.</translation>
+    </message>
+    <message>
+        <source>restore: write a record kept from another port or model.</source>
+        <translation>restore : écrire un enregistrement provenant d&apos;un autre port ou modèle.</translation>
+    </message>
+    <message>
+        <source>journal record %1 was kept from %2, not %3; nothing was written (--force writes it all the same)</source>
+        <translation>l&apos;enregistrement %1 provient de %2, pas de %3 ; rien n&apos;a été écrit (--force l&apos;écrit quand même)</translation>
+    </message>
+    <message>
+        <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
+        <translation>le module se dit %1, l&apos;enregistrement provient de %2 ; rien n&apos;a été écrit (--force l&apos;écrit quand même)</translation>
     </message>
 </context>
 <context>
