@@ -118,7 +118,6 @@ bool Journal::sendWaiting(Record& record, SyncResult& result) {
         if (primary->lastFault() == Store::Fault::Content) {
             result.setAside << tr("record %1: %2").arg(localId).arg(error);
             asideThisRun << result.setAside.last();
-            --result.left;
             return local->setAside(localId, error, &result.error);
         }
         serverDown = true;
@@ -129,7 +128,6 @@ bool Journal::sendWaiting(Record& record, SyncResult& result) {
     }
     bool claimed = false;
     if (!local->markSent(localId, where.display(), &claimed, &result.error)) return false;
-    --result.left;
     if (claimed) {
         ++result.sent;
         ++sent;
@@ -151,13 +149,22 @@ Journal::SyncResult Journal::sync() {
     result.otherTargets = local->waitingCounts(&result.error);
     result.left = result.otherTargets.take(where.display());
     if (!result.error.isEmpty()) return result;
-    if (serverDown) return result.error = serverTrouble(), result;
-    QList<Record> waiting = local->pending(where.display(), &result.error);
-    if (!result.error.isEmpty()) return result;
-    for (Record& record : waiting)
-        if (!sendWaiting(record, result)) break;
+    sendAll(result);
+    // Counted afresh: another sync may have sent some meanwhile.
+    QString ignored;
+    result.left = local->waitingCounts(&ignored).value(where.display());
     qCDebug(lcJournal) << "sync: sent" << result.sent << "left" << result.left;
     return result;
+}
+
+void Journal::sendAll(SyncResult& result) {
+    if (serverDown) {
+        result.error = serverTrouble();
+        return;
+    }
+    QList<Record> waiting = local->pending(where.display(), &result.error);
+    for (Record& record : waiting)
+        if (!result.error.isEmpty() || !sendWaiting(record, result)) break;
 }
 
 void Journal::warnOnce(Warned kind, const QString& text) {

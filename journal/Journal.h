@@ -60,6 +60,7 @@ private:
     bool keepLocally(Record& record);
     void setAside(Record& record, const QString& why);
     QString serverTrouble() const;
+    void sendAll(SyncResult& result);
     bool sendWaiting(Record& record, SyncResult& result);
 
     Target where;

@@ -361,14 +361,16 @@ bool Store::append(Record& record, QString* error, const QString& pendingFor) {
     if (access == Access::ReadOnly) return *error = Text::tr("opened for reading only"), false;
     if (record.origin.isEmpty()) record.origin = QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (!open(error) || !begin(error)) return false;
-    if (insert(record, pendingFor, error) && execPlain(QStringLiteral("COMMIT"), error)) {
+    // Outlives the transaction: PostgreSQL frees its statement only once that has ended.
+    QSqlQuery query(database());
+    if (insert(query, record, pendingFor, error) && execPlain(QStringLiteral("COMMIT"), error)) {
         qCDebug(lcJournal) << "appended" << record.id << "to" << where.display()
                            << (pendingFor.isEmpty() ? QString() : QStringLiteral("pending"));
         return true;
     }
     QString ignored;
     const Fault why = fault;
-    execPlain(QStringLiteral("ROLLBACK"), &ignored);
+    if (isOpen()) execPlain(QStringLiteral("ROLLBACK"), &ignored);  // a lost line has none
     fault = why;
     return false;
 }
@@ -380,8 +382,7 @@ bool Store::begin(QString* error) {
                      error);
 }
 
-bool Store::insert(Record& record, const QString& pendingFor, QString* error) {
-    QSqlQuery query(database());
+bool Store::insert(QSqlQuery& query, Record& record, const QString& pendingFor, QString* error) {
     const QVariant verified =
         record.verified ? QVariant(int(*record.verified)) : QVariant(QMetaType::fromType<int>());
     const bool ok = exec(

@@ -76,7 +76,7 @@ private:
     bool checkVersion(QString* error);
     bool connect(QString* error);
     bool begin(QString* error);
-    bool insert(Record& record, const QString& pendingFor, QString* error);
+    bool insert(QSqlQuery& query, Record& record, const QString& pendingFor, QString* error);
     bool migrate(QString* error);
     bool runMigrations(int from, QString* error);
     QList<Record> select(const QString& where, const QVariantList& values, const QString& tail,

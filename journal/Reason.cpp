@@ -45,7 +45,7 @@ const char* templateOf(const QString& code) {
     return nullptr;
 }
 
-QString filled(QString text, const QStringList& args) {
+QString filled(const QString& text, const QStringList& args) {
     // One pass, so an argument holding "%2" is not taken for a placeholder.
     static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
     QString out;
