@@ -2,6 +2,7 @@
 #include "BatchJournal.h"
 
 #include "Console.h"
+#include "Escape.h"
 
 namespace cli {
 
@@ -10,7 +11,7 @@ namespace {
 using journal::Target;
 
 void warn(const QString& text) {
-    writeTo(stderr, Text::tr("quellix-cli: journal: %1\n").arg(printable(text)));
+    writeTo(stderr, Text::tr("quellix-cli: journal: %1\n").arg(escape::controls(text)));
 }
 
 }  // namespace

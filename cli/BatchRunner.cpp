@@ -4,9 +4,17 @@
 #include <QEventLoop>
 #include <vector>
 
+#include "Console.h"
+#include "Interrupts.h"
 #include "Reporter.h"
 
 namespace cli {
+
+namespace {
+
+constexpr int InterruptPollMs = 100;
+
+}  // namespace
 
 BatchRunner::BatchRunner(const BatchTask& task, Reporter& reporter, QObject* parent)
     : QObject(parent), task(task), reporter(reporter) {}
@@ -29,6 +37,29 @@ std::unique_ptr<provision::UnitRun> BatchRunner::makeRun(int index, const QStrin
     return unit;
 }
 
+// Ctrl-C or SIGTERM: every unit stops after the exchange in flight; a second one ends them at
+// once. Either way each run is journaled with what it sent.
+void BatchRunner::followInterrupts(QTimer& poll,
+                                   const std::vector<std::unique_ptr<provision::UnitRun>>& runs) {
+    countInterrupts();
+    connect(&poll, &QTimer::timeout, this, [this, &runs] {
+        const int count = interruptions();
+        if (count == 0 || count == heard) return;
+        heard = count;
+        if (count == 1)
+            reporter.note(
+                Text::tr("interrupted: each unit stops after the exchange in flight "
+                         "(interrupt again to end at once)"));
+        for (const auto& unit : runs) {
+            if (count == 1)
+                unit->interrupt();
+            else
+                unit->endNow();
+        }
+    });
+    poll.start(InterruptPollMs);
+}
+
 QList<PortResult> BatchRunner::run(const QStringList& ports) {
     QEventLoop loop;
     auto running = qsizetype(ports.size());
@@ -40,6 +71,8 @@ QList<PortResult> BatchRunner::run(const QStringList& ports) {
     for (int i = 0; i < ports.size(); ++i)
         runs.push_back(makeRun(i, ports[i], ended));
     reporter.setPorts(ports);
+    QTimer poll;
+    followInterrupts(poll, runs);
     for (auto& unit : runs)
         unit->start();
     if (running > 0) loop.exec();

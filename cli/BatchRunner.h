@@ -5,8 +5,10 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ExitCode.h"
 #include "UnitRun.h"
@@ -39,8 +41,12 @@ private:
     std::unique_ptr<provision::UnitRun> makeRun(int index, const QString& port,
                                                 const std::function<void()>& ended);
 
+    void followInterrupts(QTimer& poll,
+                          const std::vector<std::unique_ptr<provision::UnitRun>>& runs);
+
     BatchTask task;
     Reporter& reporter;
+    int heard = 0;  // interruptions acted on
 };
 
 }  // namespace cli

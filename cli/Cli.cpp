@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "ExitCode.h"
+#include "JournalTarget.h"
 #include "PortName.h"
 #include "Spelling.h"
 
@@ -26,6 +27,8 @@ enum Option {
     BackupDir,
     ChangedOnly,
     From,
+    NoBackup,
+    Force,
     Interval,
     Pace,
     Log,
@@ -72,6 +75,10 @@ const std::array<OptionRow, OptionCount> optionRows{{
      QT_TRANSLATE_NOOP("cli", "Send only the settings that differ from the backup.")},
     {nullptr, "from", "ID",
      QT_TRANSLATE_NOOP("cli", "restore: the journal record whose configuration is written.")},
+    {nullptr, "no-backup", nullptr,
+     QT_TRANSLATE_NOOP("cli", "restore: do not read the unit into the journal first.")},
+    {nullptr, "force", nullptr,
+     QT_TRANSLATE_NOOP("cli", "restore: write a record kept from another port or model.")},
     {nullptr, "interval", "MS",
      QT_TRANSLATE_NOOP("cli", "Milliseconds per exchange (default 100).")},
     {nullptr, "pace", "PACE",
@@ -133,8 +140,9 @@ const std::array<Command, 9> commands{{
      OnUnits | bit(Verify) | bit(Set) | bit(SheetFile) | bit(Backup) | bit(BackupDir) |
          bit(ChangedOnly),
      writeUnits},
-    {"restore", "-p PORT --from ID [--verify]", 0,
-     (OnUnits & ~bit(NoJournal)) | bit(From) | bit(Verify), restoreUnit},
+    {"restore", "-p PORT --from ID [--verify] [--no-backup] [--force]", 0,
+     (OnUnits & ~bit(NoJournal)) | bit(From) | bit(Verify) | bit(NoBackup) | bit(Force),
+     restoreUnit},
     {"verify", "-p PORT [-p PORT ...] FILE", 1, OnUnits, verifyUnits},
     {"diff", "FILE FILE", 2, 0, diffFiles},
     {"show", "FILE [--json]", 1, bit(Json), showFile},
@@ -278,6 +286,8 @@ Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLine
     line.backup = parser.isSet(options[Backup]) || !line.backupDir.isEmpty();
     line.changedOnly = parser.isSet(options[ChangedOnly]);
     line.from = parser.value(options[From]);
+    line.noBackup = parser.isSet(options[NoBackup]);
+    line.force = parser.isSet(options[Force]);
     line.quiet = parser.isSet(options[Quiet]);
     line.journal = parser.value(options[JournalTarget]);
     line.noJournal = parser.isSet(options[NoJournal]);
@@ -291,6 +301,18 @@ Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLine
     line.count = parser.value(options[Count]);
     line.noBell = parser.isSet(options[NoBell]);
     return line;
+}
+
+// A journal that cannot be what was meant (a mistyped URL, a password in it) is refused before
+// any unit is touched: taken for a file name or dropped, the runs would go unrecorded.
+int checkJournal(const QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+                 const Command& command) {
+    if (!(command.options & bit(JournalTarget))) return Done;
+    const QString given = parser.value(options[JournalTarget]);
+    QString error;
+    journal::Target::choose(parser.isSet(options[NoJournal]), given, &error);
+    if (error.isEmpty()) return Done;
+    return usageError(given.isEmpty() ? QStringLiteral("QUELLIX_JOURNAL: ") + error : error);
 }
 
 }  // namespace
@@ -315,6 +337,7 @@ int run(const QStringList& arguments) {
         return unknownName(Text::tr("unknown command '%1'"), positional.first(), commandNames());
     if (const int code = checkLine(parser, options, *command, positional.size() - 1); code != Done)
         return code;
+    if (const int code = checkJournal(parser, options, *command); code != Done) return code;
     return command->handler(invocation(parser, options, positional));
 }
 

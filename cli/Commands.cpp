@@ -18,6 +18,7 @@
 #include "DeviceProcedure.h"
 #include "Escape.h"
 #include "ExitCode.h"
+#include "JournalRecord.h"
 #include "Reporter.h"
 #include "Sheet.h"
 #include "StationCommand.h"
@@ -156,22 +157,27 @@ QString lateAdvice(const PortResult& result) {
     return Text::tr(
                "%1: to read this unit at its own pace, use --pace auto (or a longer interval, "
                "such as --interval %2), and check its cable and settings")
-        .arg(result.port, QString::number(interval));
+        .arg(escape::controls(result.port), QString::number(interval));
 }
 
 void reportResults(const QList<PortResult>& results, Reporter& reporter) {
     // With several ports each difference names its port.
+    // A port name is the user's or the system's and may hold a line break: one line each.
     for (const PortResult& result : results) {
-        const QString prefix = results.size() > 1 ? result.port + QStringLiteral(": ") : QString();
+        const QString prefix =
+            results.size() > 1 ? escape::controls(result.port) + QStringLiteral(": ") : QString();
         for (const QString& line : result.differences)
             writeTo(stdout, prefix + line + '\n');
     }
     for (const PortResult& result : results) {
+        // The summary keeps its own line breaks, but the port named in it is escaped too.
+        const QString port = escape::controls(result.port);
+        const QString summary = QString(result.summary).replace(result.port, port);
         if (result.code == Done || result.code == Differences)
-            reporter.note(QStringLiteral("%1: %2").arg(result.port, result.summary));
+            reporter.note(QStringLiteral("%1: %2").arg(port, summary));
         else
-            reporter.error(Text::tr("%1: %2 (exit %3)")
-                               .arg(result.port, result.summary, QString::number(result.code)));
+            reporter.error(
+                Text::tr("%1: %2 (exit %3)").arg(port, summary, QString::number(result.code)));
         if (result.lateMs >= 0) reporter.error(lateAdvice(result));
     }
 }
@@ -408,6 +414,19 @@ int verifyUnits(const Invocation& line) {
     return sendOrCompare(line, BatchTask::Mode::Verify);
 }
 
+namespace {
+
+// The port a record was kept from, by USB serial number where both are known, else by name.
+bool samePort(const journal::Record& source, const QString& port) {
+    const journal::PortIdentity here = journal::identifyPort(port);
+    if (source.identity.serialNumber.isEmpty() || here.serialNumber.isEmpty())
+        return source.port == port;
+    return source.identity.serialNumber == here.serialNumber &&
+           source.identity.vendorId == here.vendorId && source.identity.productId == here.productId;
+}
+
+}  // namespace
+
 int restoreUnit(const Invocation& line) {
     BatchTask task;
     task.mode = BatchTask::Mode::Restore;
@@ -415,17 +434,28 @@ int restoreUnit(const Invocation& line) {
     // One record's configuration is one unit's; cloning it onto several is what write is for.
     if (line.ports.size() > 1) return usageError(Text::tr("restore takes one -p PORT"));
     if (line.from.isEmpty()) return usageError(Text::tr("restore needs --from ID"));
-    std::unique_ptr<journal::Journal> journal = openJournal(line);
-    if (!journal) return FileFailed;
-    if (!journal->openError().isEmpty())
-        return fileError(journal->target().display(), journal->openError());
+    QString error;
+    const journal::Target source = journal::Target::choose(false, line.journal, &error);
+    if (!error.isEmpty()) return usageError(error);
+    // Read-only, so a record on a read-only journal can still be restored; the restore's own
+    // record goes where every run's goes, or is reported as not kept.
+    journal::Record record;
     if (const int code =
-            recordDocument(journal->store(), QStringLiteral("--from"), line.from, &task.document);
+            recordDocument(source, QStringLiteral("--from"), line.from, &task.document, &record);
         code != Done)
         return code;
+    // Another unit's configuration is written only when asked for; the model is checked once
+    // the backup read has it, before anything is sent.
+    if (!line.force && !samePort(record, line.ports[0]))
+        return usageError(Text::tr("journal record %1 was kept from %2, not %3; nothing was "
+                                   "written (--force writes it all the same)")
+                              .arg(line.from, record.port, line.ports[0]));
+    if (!line.force) task.expectedModel = record.model;
+    task.backup = !line.noBackup;
+    task.sourceId = record.id;
     task.verifyAfterWrite = line.verify;
     task.documentName = Text::tr("journal record %1").arg(line.from);
-    return runBatch(line, task, std::move(journal));
+    return runBatch(line, task);
 }
 
 }  // namespace cli

@@ -6,8 +6,9 @@
 
 struct ConfigDocument;
 namespace journal {
-class Store;
-}
+struct Target;
+struct Record;
+}  // namespace journal
 
 // One function per quellix-cli command. Each gets a command line whose options and file
 // count are already checked against the command table; what only makes sense for that command
@@ -28,6 +29,8 @@ struct Invocation {
     QString backupDir;
     bool changedOnly = false;
     QString from;  // restore: the record's number as given
+    bool noBackup = false;
+    bool force = false;
     bool json = false;
     bool verify = false;
     bool quiet = false;
@@ -57,9 +60,10 @@ int runStation(const Invocation& line);
 // The lines `show` prints for a configuration.
 QStringList showLines(const ConfigDocument& doc);
 
-// The configuration of journal record `idText` (given with `option`), checked as strictly as a
-// file before anyone writes it to a unit; Done, or the exit code having said why not.
-int recordDocument(journal::Store& store, const QString& option, const QString& idText,
-                   ConfigDocument* doc);
+// The configuration of journal record `idText` (given with `option`) in the journal `target`,
+// opened read-only, checked as strictly as a file before anyone writes it to a unit; Done, or
+// the exit code having said why not.
+int recordDocument(const journal::Target& target, const QString& option, const QString& idText,
+                   ConfigDocument* doc, journal::Record* source = nullptr);
 
 }  // namespace cli

@@ -24,10 +24,12 @@ QString eraseLinesAbove(qsizetype count) {
 QString printable(const QString& text) {
     QString shown;
     for (const QChar c : text) {
-        if (c.isPrint() || c.isSurrogate())
+        if (escape::isControl(c))
+            shown += escape::controls(QStringView(&c, 1));
+        else if (c.isPrint() || c.isSurrogate())
             shown += c;
         else
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
     return shown;
 }

@@ -23,8 +23,8 @@ void printLines(const QStringList& lines);
 // most terminals.
 QString eraseLinesAbove(qsizetype count);
 
-// `text` with control and format characters shown as \xNN (their code in hex), so a typed
-// name cannot drive the terminal.
+// `text` with control characters shown as escape::controls() shows them and format characters
+// (a direction override) as \uXXXX, so a typed name cannot drive the terminal.
 QString printable(const QString& text);
 
 // Says what is wrong with the command line and where to look; returns exit 2. Control

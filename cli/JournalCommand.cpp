@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The journal command: lists records, shows one's configuration, sends waiting ones.
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -8,8 +9,10 @@
 #include "ConfigFile.h"
 #include "ConfigJson.h"
 #include "Console.h"
+#include "Escape.h"
 #include "ExitCode.h"
 #include "Journal.h"
+#include "Reason.h"
 #include "RecordDocument.h"
 #include "Reporter.h"
 
@@ -65,29 +68,44 @@ int filterOf(const Invocation& line, journal::Filter* filter) {
 // who writes to a shared journal.
 QString recordLine(const Record& record) {
     QString outcome = journal::outcomeName(record.outcome);
-    if (!record.reason.isEmpty()) outcome += QStringLiteral(": ") + record.reason.simplified();
-    return QStringList{QString::number(record.id),
-                       record.time.toString(Qt::ISODateWithMs),
-                       journal::actionName(record.action),
-                       printable(record.port),
-                       printable(outcome),
-                       printable(record.operatorName),
-                       printable(record.file)}
+    // In the reader's language, whichever the run spoke.
+    if (!record.reason.isEmpty())
+        outcome += QStringLiteral(": ") +
+                   journal::shownReason(record.reasonCode, record.reason).simplified();
+    return QStringList{QString::number(record.id),         record.time.toString(Qt::ISODateWithMs),
+                       journal::actionName(record.action), escape::controls(record.port),
+                       escape::controls(outcome),          escape::controls(record.operatorName),
+                       escape::controls(record.file)}
                .join('\t') +
            '\n';
 }
 
-int listRecords(journal::Store& store, const Invocation& line) {
+// Listing, showing and restoring only read, so a journal on a read-only mount serves them.
+int openForReading(journal::Store& store) {
+    QString error;
+    if (!store.open(&error)) return fileError(store.target().display(), error);
+    return Done;
+}
+
+int listRecords(const Target& target, const Invocation& line) {
     journal::Filter filter;
     if (const int code = filterOf(line, &filter); code != Done) return code;
     QString error;
-    const QList<Record> records = store.list(filter, &error);
-    if (!error.isEmpty()) return fileError(store.target().display(), error);
+    QList<Record> records;
+    // No journal kept yet is an empty one; opening it read-only does not make it.
+    if (target.kind != Target::Kind::Sqlite || QFileInfo::exists(target.path)) {
+        journal::Store store(target, journal::Store::Access::ReadOnly);
+        if (const int code = openForReading(store); code != Done) return code;
+        records = store.list(filter, &error);
+        if (!error.isEmpty()) return fileError(target.display(), error);
+    }
     if (line.json) {
         QJsonArray array;
         for (const Record& record : records)
             array.append(record.toJson());
-        writeTo(stdout, QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
+        // QJsonDocument leaves DEL and C1 as they are; escaped, the JSON still reads the same.
+        writeTo(stdout, escape::controlsKeepingLines(QString::fromUtf8(
+                            QJsonDocument(array).toJson(QJsonDocument::Indented))));
         return Done;
     }
     QString text;
@@ -103,27 +121,30 @@ int listRecords(journal::Store& store, const Invocation& line) {
 
 }  // namespace
 
-int recordDocument(journal::Store& store, const QString& option, const QString& idText,
-                   ConfigDocument* doc) {
+int recordDocument(const Target& target, const QString& option, const QString& idText,
+                   ConfigDocument* doc, Record* source) {
     bool ok = false;
     const qint64 id = idText.toLongLong(&ok);
     if (!ok || id <= 0)
         return usageError(
             Text::tr("%1 takes a record number, not '%2'").arg(option, printable(idText)));
+    journal::Store store(target, journal::Store::Access::ReadOnly);
+    if (const int code = openForReading(store); code != Done) return code;
     QString error;
     const std::optional<Record> record = store.find(id, &error);
     const QString name = Text::tr("journal record %1").arg(id);
     if (!record) return fileError(name, error.isEmpty() ? Text::tr("no such record") : error);
     *doc = journal::documentOf(*record);
     if (!doc->ok) return fileError(name, doc->error);
+    if (source) *source = *record;
     return Done;
 }
 
 namespace {
 
-int showRecord(journal::Store& store, const Invocation& line) {
+int showRecord(const Target& target, const Invocation& line) {
     ConfigDocument doc;
-    if (const int code = recordDocument(store, QStringLiteral("--show"), line.show, &doc);
+    if (const int code = recordDocument(target, QStringLiteral("--show"), line.show, &doc);
         code != Done)
         return code;
     if (line.output.isEmpty()) {
@@ -139,6 +160,14 @@ int showRecord(journal::Store& store, const Invocation& line) {
     return saved ? Done : fileError(line.output, error);
 }
 
+// What waits for servers other than this one, which this sync does not send.
+void sayOtherTargets(const QMap<QString, int>& counts) {
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        writeTo(stderr, Text::tr("quellix-cli: journal: %1 waiting for %2 (sync with --journal "
+                                 "set to it)\n")
+                            .arg(QString::number(it.value()), escape::controls(it.key())));
+}
+
 int syncRecords(journal::Journal& journal) {
     if (journal.target().kind != Target::Kind::Postgres)
         return usageError(
@@ -146,10 +175,19 @@ int syncRecords(journal::Journal& journal) {
                      "postgresql://USER@HOST[:PORT]/DATABASE or set "
                      "QUELLIX_JOURNAL"));
     const journal::Journal::SyncResult result = journal.sync();
-    if (!result.error.isEmpty()) return fileError(journal.target().display(), result.error);
-    writeTo(stderr, Text::tr("quellix-cli: journal: %1 sent to %2, %3 still waiting\n")
-                        .arg(QString::number(journal.sentCount()), journal.target().display(),
-                             QString::number(result.left)));
+    for (const QString& aside : journal.setAsideRecords())
+        writeTo(stderr, Text::tr("quellix-cli: journal: set aside, the server refused it: %1\n")
+                            .arg(escape::controls(aside)));
+    sayOtherTargets(result.otherTargets);
+    // Only what this run sent: another sync at the same time counts its own.
+    const QString sent = Text::tr("quellix-cli: journal: %1 sent to %2, %3 still waiting\n")
+                             .arg(QString::number(journal.sentCount()), journal.target().display(),
+                                  QString::number(result.left));
+    if (!result.error.isEmpty()) {
+        if (journal.sentCount() > 0) writeTo(stderr, sent);
+        return fileError(journal.target().display(), result.error);
+    }
+    writeTo(stderr, sent);
     return Done;
 }
 
@@ -160,11 +198,12 @@ int showJournal(const Invocation& line) {
     QString error;
     const Target target = Target::choose(false, line.journal, &error);
     if (!error.isEmpty()) return usageError(error);
-    journal::Journal journal(target);
-    if (line.sync) return syncRecords(journal);
-    if (!journal.open()) return fileError(target.display(), journal.openError());
-    if (!line.show.isEmpty()) return showRecord(journal.store(), line);
-    return listRecords(journal.store(), line);
+    if (line.sync) {
+        journal::Journal journal(target);
+        return syncRecords(journal);
+    }
+    if (!line.show.isEmpty()) return showRecord(target, line);
+    return listRecords(target, line);
 }
 
 }  // namespace cli

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMap>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "JournalRecord.h"
@@ -34,23 +36,32 @@ public:
     void append(Record record);
 
     struct SyncResult {
-        int sent = 0;
-        int left = 0;  // still waiting for the server
-        QString error;
+        int sent = 0;          // by this call: a record another sync sent meanwhile is not counted
+        int left = 0;          // still waiting for this server
+        QStringList setAside;  // "record N: why", refused by the server for content
+        QMap<QString, int> otherTargets;  // records waiting for other servers
+        QString error;                    // the local journal or the server could not be used
     };
-    // Sends the records the local journal keeps for this server, each exactly once.
+    // Sends the records the local journal keeps for this server, each exactly once; marks each
+    // sent only once the server has it.
     SyncResult sync();
     // Records sent by every sync of this run, the one on opening included.
     int sentCount() const { return sent; }
+    // Records every sync of this run set aside, "record N: why".
+    QStringList setAsideRecords() const { return asideThisRun; }
 
 signals:
     // A journal problem the user should see, at most once per kind per run.
     void warning(const QString& text);
 
 private:
-    enum class Warned { Fallback = 1, Lost = 2 };
+    enum class Warned { Fallback = 1, Lost = 2, SetAside = 4 };
     void warnOnce(Warned kind, const QString& text);
     bool keepLocally(Record& record);
+    void setAside(Record& record, const QString& why);
+    QString serverTrouble() const;
+    void sendAll(SyncResult& result);
+    bool sendWaiting(Record& record, SyncResult& result);
 
     Target where;
     Target localTarget;
@@ -58,9 +69,12 @@ private:
     std::unique_ptr<Store> local;
     bool opened = false;
     bool serverDown = false;
+    Store::Fault serverFault = Store::Fault::None;
     QString failure;
+    QString localFailure;
     int warned = 0;
     int sent = 0;
+    QStringList asideThisRun;
 };
 
 }  // namespace journal

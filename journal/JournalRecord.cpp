@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "ConfigJson.h"
+#include "Escape.h"
 #include "JournalLog.h"
 
 namespace journal {
@@ -81,12 +82,14 @@ QList<std::pair<QString, QJsonValue>> fieldsOf(const Record& r) {
         {QStringLiteral("model"), textOrNull(r.model)},
         {QStringLiteral("outcome"), outcomeName(r.outcome)},
         {QStringLiteral("reason"), textOrNull(r.reason)},
+        {QStringLiteral("reasonCode"), textOrNull(r.reasonCode)},
         {QStringLiteral("verified"), optional(r.verified)},
         {QStringLiteral("differences"), r.differences},
         {QStringLiteral("durationMs"), r.durationMs},
         {QStringLiteral("file"), textOrNull(r.file)},
         {QStringLiteral("sha256"), textOrNull(r.sha256)},
         {QStringLiteral("settingsSent"), optional(r.settingsSent)},
+        {QStringLiteral("sourceId"), optional(r.sourceId)},
     };
 }
 
@@ -185,7 +188,7 @@ QString Record::csvHeader() {
 QString Record::csvRow() const {
     QStringList cells;
     for (const auto& [key, value] : fieldsOf(*this))
-        cells << csvField(csvText(value));
+        cells << csvField(escape::controls(csvText(value)));
     return cells.join(QLatin1Char(','));
 }
 

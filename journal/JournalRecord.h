@@ -45,13 +45,15 @@ struct Record {
     PortIdentity identity;
     QString model;
     Outcome outcome = Outcome::Done;
-    QString reason;                // why it failed; empty otherwise
+    QString reason;                // why it failed, in English; empty otherwise
+    QString reasonCode;            // the reason's code (see Reason.h); empty when it has none
     std::optional<bool> verified;  // unset: no verify was asked for
     int differences = 0;
     qint64 durationMs = 0;
     QString file;
     QString sha256;
     std::optional<int> settingsSent;  // a write or restore: the settings it sent
+    std::optional<qint64> sourceId;   // a restore: the record it wrote back
     QByteArray configuration;         // canonicalJson; empty when the action carries none
 
     // A record of `action` on `port` starting now, by this user on this host.
@@ -60,11 +62,13 @@ struct Record {
     void setConfiguration(const ConfigurationSet& set, int phoneCount);
 
     // camelCase keys: id, time, operator, host, version, action, port, serialNumber, vendorId,
-    // productId, location, model, outcome, reason, verified, differences, durationMs, file,
-    // sha256, settingsSent, configuration. Unknown texts, numbers and a missing configuration
-    // are null.
+    // productId, location, model, outcome, reason, reasonCode, verified, differences,
+    // durationMs, file, sha256, settingsSent, sourceId, configuration. Unknown texts, numbers and a
+    // missing configuration are null.
     QJsonObject toJson() const;
-    // The same fields but the configuration (too large for a spreadsheet cell), RFC 4180 quoted.
+    // The same fields but the configuration (too large for a spreadsheet cell), RFC 4180 quoted,
+    // control characters as escape::controls() shows them: one line per record, and nothing a
+    // terminal would act on.
     static QString csvHeader();
     QString csvRow() const;
 };

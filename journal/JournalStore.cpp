@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QUuid>
 #include <QVariant>
 
@@ -24,9 +25,13 @@ struct Text {
 };
 
 // Appends wait this long for another process's write to finish; each takes milliseconds.
-constexpr int BusyTimeoutMs = 10000;
-// An unreachable server must not hold up a transfer for long.
+constexpr int BusyTimeoutMs = 5000;
+// An unreachable or stalled server must not hold up a transfer for long: a statement that
+// waits longer than this for a lock, or runs longer in all, is given up as if the server were
+// away, and its record is kept locally.
 constexpr int ConnectTimeoutS = 3;
+constexpr int LockTimeoutMs = 3000;
+constexpr int StatementTimeoutMs = 5000;
 // Serialises schema changes between processes opening the same PostgreSQL journal.
 constexpr int MigrationLockKey = 0x51580001;
 
@@ -54,17 +59,47 @@ const QList<QStringList> Migrations{
      QStringLiteral("ALTER TABLE journal DROP COLUMN configuration")},
     // How many settings a write or restore sent, which --changed-only makes fewer than all.
     {QStringLiteral("ALTER TABLE journal ADD COLUMN settings_sent INTEGER")},
+    // A record the server refused for what it holds: kept locally, off the waiting list. A
+    // failure's reason as a code any reader looks up in their language.
+    {QStringLiteral("ALTER TABLE journal ADD COLUMN set_aside TEXT"),
+     QStringLiteral("ALTER TABLE journal ADD COLUMN reason_code TEXT"),
+     // A restore: the record it wrote back.
+     QStringLiteral("ALTER TABLE journal ADD COLUMN source_id BIGINT")},
 };
-static_assert(Store::SchemaVersion == 3);
+static_assert(Store::SchemaVersion == 4);
 
 // Every column of a record but its id, in the order recordFrom reads them.
 const QString Fields = QStringLiteral(
     "origin, time_ms, operator, host, version, action, port, serial_number, vendor_id, "
     "product_id, location, model, outcome, reason, verified, differences, duration_ms, file, "
-    "sha256, settings_sent");
+    "sha256, settings_sent, reason_code, source_id");
+
+// A PostgreSQL text cannot hold U+0000, which firmware pads fixed fields with. Both databases
+// keep it as the escape the JSON form uses, so a record reads back alike from either.
+QString keptText(const QString& text) {
+    if (!text.contains(QChar(0))) return text;
+    return QString(text).replace(QChar(0), QStringLiteral("\\u0000"));
+}
 
 QVariant textValue(const QString& text) {
-    return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
+    return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(keptText(text));
+}
+
+// SQLSTATE classes (PostgreSQL) and result codes (SQLite) as what they mean for a record.
+Store::Fault classify(const QSqlError& error, Target::Kind kind) {
+    using Fault = Store::Fault;
+    const QString code = error.nativeErrorCode();
+    if (kind == Target::Kind::Sqlite) {
+        if (code == QLatin1String("5") || code == QLatin1String("6")) return Fault::Slow;
+        return error.type() == QSqlError::ConnectionError ? Fault::Unreachable : Fault::Refused;
+    }
+    if (code == QLatin1String("57014") || code == QLatin1String("55P03")) return Fault::Slow;
+    for (const char* contentClass : {"22", "23", "54"})
+        if (code.startsWith(QLatin1String(contentClass))) return Fault::Content;
+    if (code.isEmpty() || code.startsWith(QLatin1String("08")) ||
+        code.startsWith(QLatin1String("57P")) || error.type() == QSqlError::ConnectionError)
+        return Fault::Unreachable;
+    return Fault::Refused;
 }
 
 // The server's words on one line, with anything a terminal would act on shown escaped: the
@@ -73,21 +108,6 @@ QString failure(const QSqlError& error) {
     const QString text = error.text().simplified();
     if (text.isEmpty()) return Text::tr("unknown database error");
     return escape::unprintable(text);
-}
-
-bool exec(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error) {
-    if (!query.prepare(sql)) return *error = failure(query.lastError()), false;
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec()) return *error = failure(query.lastError()), false;
-    return true;
-}
-
-bool execPlain(const QSqlDatabase& db, const QString& sql, QString* error) {
-    QSqlQuery query(db);
-    if (query.exec(sql)) return true;
-    *error = failure(query.lastError());
-    return false;
 }
 
 std::optional<Record> recordFrom(const QSqlQuery& query, bool withConfiguration) {
@@ -119,14 +139,17 @@ std::optional<Record> recordFrom(const QSqlQuery& query, bool withConfiguration)
     record.file = query.value(18).toString();
     record.sha256 = query.value(19).toString();
     if (!query.isNull(20)) record.settingsSent = query.value(20).toInt();
-    if (withConfiguration) record.configuration = query.value(21).toString().toUtf8();
+    record.reasonCode = query.value(21).toString();
+    if (!query.isNull(22)) record.sourceId = query.value(22).toLongLong();
+    if (withConfiguration) record.configuration = query.value(23).toString().toUtf8();
     return record;
 }
 
 }  // namespace
 
-Store::Store(const Target& target)
+Store::Store(const Target& target, Access access)
     : where(target),
+      access(access),
       connectionName(QStringLiteral("quellix-journal-") +
                      QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
@@ -142,13 +165,36 @@ QSqlDatabase Store::database() const {
     return QSqlDatabase::database(connectionName, false);
 }
 
+bool Store::exec(QSqlQuery& query, const QString& sql, const QVariantList& values,
+                 QString* error) const {
+    fault = Fault::None;
+    bool ok = query.prepare(sql);
+    for (const QVariant& value : values)
+        if (ok) query.addBindValue(value);
+    if (ok && query.exec()) return true;
+    fault = classify(query.lastError(), where.kind);
+    *error = failure(query.lastError());
+    return false;
+}
+
+bool Store::execPlain(const QString& sql, QString* error) const {
+    fault = Fault::None;
+    QSqlQuery query(database());
+    if (query.exec(sql)) return true;
+    fault = classify(query.lastError(), where.kind);
+    *error = failure(query.lastError());
+    return false;
+}
+
 bool Store::isOpen() const {
     return database().isOpen();
 }
 
 bool Store::open(QString* error) {
     if (isOpen()) return true;
-    if (!connect(error) || !migrate(error)) {
+    const bool ok =
+        connect(error) && (access == Access::ReadOnly ? checkVersion(error) : migrate(error));
+    if (!ok) {
         qCInfo(lcJournal) << "cannot open" << where.display() << ":" << *error;
         database().close();
         return false;
@@ -162,6 +208,8 @@ bool Store::open(QString* error) {
 bool Store::prepareFile(QString* error) const {
     const QFileInfo info(where.path);
     if (info.exists()) return true;
+    if (access == Access::ReadOnly)
+        return *error = Text::tr("no journal has been kept there yet"), false;
     if (!QDir().mkpath(info.absolutePath())) {
         *error = Text::tr("cannot create the folder %1").arg(info.absolutePath());
         return false;
@@ -175,8 +223,36 @@ bool Store::prepareFile(QString* error) const {
     return false;
 }
 
+namespace {
+
+// A journal in WAL mode can be read where its -shm file cannot be made (a read-only mount)
+// only as immutable; nobody can write there meanwhile anyway.
+void openSqlite(QSqlDatabase& db, const QString& path, bool readOnly, bool immutable) {
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
+    if (readOnly) options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+    QUrl uri = QUrl::fromLocalFile(path);
+    uri.setQuery(immutable ? QStringLiteral("mode=ro&immutable=1") : QStringLiteral("mode=ro"));
+    db.setDatabaseName(readOnly ? uri.toString(QUrl::FullyEncoded) : path);
+    db.setConnectOptions(options);
+    db.open();
+}
+
+void openPostgres(QSqlDatabase& db, const Target& where) {
+    // No password here: libpq reads PGPASSWORD or ~/.pgpass itself.
+    db.setHostName(where.host);
+    db.setPort(where.port);
+    db.setUserName(where.user);
+    db.setDatabaseName(where.database);
+    db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(ConnectTimeoutS));
+    db.open();
+}
+
+}  // namespace
+
 bool Store::connect(QString* error) {
+    fault = Fault::Unreachable;
     const bool sqlite = where.kind == Target::Kind::Sqlite;
+    const bool readOnly = access == Access::ReadOnly;
     if (where.kind == Target::Kind::Off)
         return *error = Text::tr("the journal is turned off"), false;
     if (sqlite && !prepareFile(error)) return false;
@@ -189,33 +265,56 @@ bool Store::connect(QString* error) {
                             .arg(sqlite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL")),
                false;
     if (sqlite) {
-        db.setDatabaseName(where.path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        openSqlite(db, where.path, readOnly, false);
+        // Opening is lazy: the first read tells whether the -shm file could be had.
+        if (readOnly && db.isOpen() &&
+            !execPlain(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"), error)) {
+            db.close();
+            openSqlite(db, where.path, true, true);
+        }
     } else {
-        // No password here: libpq reads PGPASSWORD or ~/.pgpass itself.
-        db.setHostName(where.host);
-        db.setPort(where.port);
-        db.setUserName(where.user);
-        db.setDatabaseName(where.database);
-        db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(ConnectTimeoutS));
+        openPostgres(db, where);
     }
-    if (!db.open()) return *error = failure(db.lastError()), false;
+    if (!db.isOpen()) return *error = failure(db.lastError()), false;
     // WAL lets readers and one writer work at once; every process that opens it agrees.
-    if (sqlite) return execPlain(db, QStringLiteral("PRAGMA journal_mode=WAL"), error);
+    if (sqlite) return readOnly || execPlain(QStringLiteral("PRAGMA journal_mode=WAL"), error);
     // libpq prints notices ("relation already exists, skipping") straight to stderr.
-    return execPlain(db, QStringLiteral("SET client_min_messages TO WARNING"), error);
+    return execPlain(QStringLiteral("SET client_min_messages TO WARNING"), error) &&
+           execPlain(QStringLiteral("SET lock_timeout = %1").arg(LockTimeoutMs), error) &&
+           execPlain(QStringLiteral("SET statement_timeout = %1").arg(StatementTimeoutMs), error);
+}
+
+// Read-only, nothing is upgraded: a journal in another schema is refused with what to do.
+bool Store::checkVersion(QString* error) {
+    QSqlQuery query(database());
+    if (!exec(query, QStringLiteral("SELECT MAX(version) FROM journal_schema"), {}, error))
+        return false;
+    const int version = query.next() ? query.value(0).toInt() : 0;
+    if (version == SchemaVersion) return true;
+    fault = Fault::Refused;
+    *error = version > SchemaVersion
+                 ? Text::tr(
+                       "the journal has schema version %1, newer than this version of the "
+                       "tool knows (%2); update the tool")
+                       .arg(version)
+                       .arg(SchemaVersion)
+                 : Text::tr(
+                       "the journal has schema version %1 and cannot be upgraded to %2 "
+                       "where it is; run a write or read with it once where it can be "
+                       "written")
+                       .arg(version)
+                       .arg(SchemaVersion);
+    return false;
 }
 
 bool Store::migrate(QString* error) {
-    QSqlDatabase db = database();
     const bool sqlite = where.kind == Target::Kind::Sqlite;
     // Locked first, so two processes opening a new journal do not both create it.
     if (!begin(error)) return false;
-    QSqlQuery query(db);
+    QSqlQuery query(database());
     bool ok = (sqlite || exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(?)"),
                               {MigrationLockKey}, error)) &&
-              execPlain(db,
-                        QStringLiteral("CREATE TABLE IF NOT EXISTS journal_schema "
+              execPlain(QStringLiteral("CREATE TABLE IF NOT EXISTS journal_schema "
                                        "(version INTEGER NOT NULL)"),
                         error) &&
               exec(query, QStringLiteral("SELECT MAX(version) FROM journal_schema"), {}, error);
@@ -227,26 +326,28 @@ bool Store::migrate(QString* error) {
                      "knows (%2); update the tool")
                      .arg(version)
                      .arg(SchemaVersion);
+        fault = Fault::Refused;
         ok = false;
     }
     ok = ok && runMigrations(version, error);
-    if (ok) return execPlain(db, QStringLiteral("COMMIT"), error);
+    if (ok) return execPlain(QStringLiteral("COMMIT"), error);
     QString ignored;
-    execPlain(db, QStringLiteral("ROLLBACK"), &ignored);
+    const Fault why = fault;
+    execPlain(QStringLiteral("ROLLBACK"), &ignored);
+    fault = why;
     return false;
 }
 
 bool Store::runMigrations(int from, QString* error) {
-    QSqlDatabase db = database();
     const QString idType = where.kind == Target::Kind::Sqlite
                                ? QStringLiteral("INTEGER PRIMARY KEY")
                                : QStringLiteral("BIGSERIAL PRIMARY KEY");
     for (int version = from; version < SchemaVersion; ++version) {
         qCInfo(lcJournal) << "upgrading" << where.display() << "to schema version" << version + 1;
         for (QString sql : Migrations[version])
-            if (!execPlain(db, sql.replace(QStringLiteral("%ID%"), idType), error)) return false;
-        QSqlQuery query(db);
-        if (!execPlain(db, QStringLiteral("DELETE FROM journal_schema"), error) ||
+            if (!execPlain(sql.replace(QStringLiteral("%ID%"), idType), error)) return false;
+        QSqlQuery query(database());
+        if (!execPlain(QStringLiteral("DELETE FROM journal_schema"), error) ||
             !exec(query, QStringLiteral("INSERT INTO journal_schema (version) VALUES (?)"),
                   {version + 1}, error))
             return false;
@@ -255,60 +356,66 @@ bool Store::runMigrations(int from, QString* error) {
 }
 
 bool Store::append(Record& record, QString* error, const QString& pendingFor) {
+    fault = Fault::Refused;
     if (!record.time.isValid()) return *error = Text::tr("a record without a time"), false;
+    if (access == Access::ReadOnly) return *error = Text::tr("opened for reading only"), false;
     if (record.origin.isEmpty()) record.origin = QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (!open(error) || !begin(error)) return false;
-    if (insert(record, pendingFor, error) &&
-        execPlain(database(), QStringLiteral("COMMIT"), error)) {
+    // Outlives the transaction: PostgreSQL frees its statement only once that has ended.
+    QSqlQuery query(database());
+    if (insert(query, record, pendingFor, error) && execPlain(QStringLiteral("COMMIT"), error)) {
         qCDebug(lcJournal) << "appended" << record.id << "to" << where.display()
                            << (pendingFor.isEmpty() ? QString() : QStringLiteral("pending"));
         return true;
     }
     QString ignored;
-    execPlain(database(), QStringLiteral("ROLLBACK"), &ignored);
+    const Fault why = fault;
+    if (isOpen()) execPlain(QStringLiteral("ROLLBACK"), &ignored);  // a lost line has none
+    fault = why;
     return false;
 }
 
 bool Store::begin(QString* error) {
     // SQLite: take the write lock now, or a second writer could fail instead of waiting.
-    return execPlain(database(),
-                     where.kind == Target::Kind::Sqlite ? QStringLiteral("BEGIN IMMEDIATE")
+    return execPlain(where.kind == Target::Kind::Sqlite ? QStringLiteral("BEGIN IMMEDIATE")
                                                         : QStringLiteral("BEGIN"),
                      error);
 }
 
-bool Store::insert(Record& record, const QString& pendingFor, QString* error) {
-    QSqlQuery query(database());
+bool Store::insert(QSqlQuery& query, Record& record, const QString& pendingFor, QString* error) {
     const QVariant verified =
         record.verified ? QVariant(int(*record.verified)) : QVariant(QMetaType::fromType<int>());
-    const bool ok = exec(query,
-                         QStringLiteral("INSERT INTO journal (%1, pending_for) VALUES (?, ?, ?, ?, "
-                                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                                        "ON CONFLICT (origin) DO NOTHING RETURNING id")
-                             .arg(Fields),
-                         {textValue(record.origin),
-                          record.time.toMSecsSinceEpoch(),
-                          textValue(record.operatorName),
-                          textValue(record.host),
-                          textValue(record.version),
-                          actionName(record.action),
-                          record.port,
-                          textValue(record.identity.serialNumber),
-                          textValue(record.identity.vendorId),
-                          textValue(record.identity.productId),
-                          textValue(record.identity.location),
-                          textValue(record.model),
-                          outcomeName(record.outcome),
-                          textValue(record.reason),
-                          verified,
-                          record.differences,
-                          record.durationMs,
-                          textValue(record.file),
-                          textValue(record.sha256),
-                          record.settingsSent ? QVariant(*record.settingsSent)
-                                              : QVariant(QMetaType::fromType<int>()),
-                          textValue(pendingFor)},
-                         error);
+    const bool ok = exec(
+        query,
+        QStringLiteral("INSERT INTO journal (%1, pending_for) VALUES (?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                       "ON CONFLICT (origin) DO NOTHING RETURNING id")
+            .arg(Fields),
+        {textValue(record.origin),
+         record.time.toMSecsSinceEpoch(),
+         textValue(record.operatorName),
+         textValue(record.host),
+         textValue(record.version),
+         actionName(record.action),
+         keptText(record.port),
+         textValue(record.identity.serialNumber),
+         textValue(record.identity.vendorId),
+         textValue(record.identity.productId),
+         textValue(record.identity.location),
+         textValue(record.model),
+         outcomeName(record.outcome),
+         textValue(record.reason),
+         verified,
+         record.differences,
+         record.durationMs,
+         textValue(record.file),
+         textValue(record.sha256),
+         record.settingsSent ? QVariant(*record.settingsSent)
+                             : QVariant(QMetaType::fromType<int>()),
+         textValue(record.reasonCode),
+         record.sourceId ? QVariant(*record.sourceId) : QVariant(QMetaType::fromType<qint64>()),
+         textValue(pendingFor)},
+        error);
     if (!ok) return false;
     record.id = query.next() ? query.value(0).toLongLong() : 0;
     query.finish();
@@ -365,10 +472,36 @@ QList<Record> Store::pending(const QString& server, QString* error) const {
                   QStringLiteral(" ORDER BY time_ms, journal.id"), true, error);
 }
 
-bool Store::markSent(qint64 id, QString* error) {
+bool Store::markSent(qint64 id, const QString& server, bool* claimed, QString* error) {
     QSqlQuery query(database());
-    return exec(query, QStringLiteral("UPDATE journal SET pending_for = NULL WHERE id = ?"), {id},
-                error);
+    *claimed = false;
+    if (!exec(query,
+              QStringLiteral("UPDATE journal SET pending_for = NULL WHERE id = ? AND "
+                             "pending_for = ?"),
+              {id, server}, error))
+        return false;
+    *claimed = query.numRowsAffected() == 1;
+    return true;
+}
+
+bool Store::setAside(qint64 id, const QString& reason, QString* error) {
+    QSqlQuery query(database());
+    return exec(query,
+                QStringLiteral("UPDATE journal SET pending_for = NULL, set_aside = ? WHERE id = ?"),
+                {textValue(reason), id}, error);
+}
+
+QMap<QString, int> Store::waitingCounts(QString* error) const {
+    QMap<QString, int> counts;
+    QSqlQuery query(database());
+    if (!exec(query,
+              QStringLiteral("SELECT pending_for, COUNT(*) FROM journal WHERE pending_for IS NOT "
+                             "NULL GROUP BY pending_for"),
+              {}, error))
+        return counts;
+    while (query.next())
+        counts.insert(query.value(0).toString(), query.value(1).toInt());
+    return counts;
 }
 
 }  // namespace journal

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QSqlDatabase>
 #include <QString>
 #include <optional>
@@ -26,9 +27,20 @@ struct Filter {
 // false (or nothing) on failure and puts the database's reason into *error.
 class Store {
 public:
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
 
-    explicit Store(const Target& target);
+    // Why the last call failed, as far as it matters to what comes next.
+    enum class Fault {
+        None,
+        Unreachable,  // no connection, or it broke
+        Slow,         // a statement or a lock took longer than the bound
+        Content,      // the database refused this record for what it holds
+        Refused,      // anything else the database refused (rights, schema)
+    };
+    // Listing, showing and restoring open read-only, so a journal on a read-only mount serves.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit Store(const Target& target, Access access = Access::ReadWrite);
     ~Store();
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
@@ -46,21 +58,34 @@ public:
     std::optional<Record> find(qint64 id, QString* error) const;
     // Oldest first, so a server receives them in the order they happened.
     QList<Record> pending(const QString& server, QString* error) const;
-    bool markSent(qint64 id, QString* error);
+    // Marks record `id` as sent to `server`; *claimed is false when another sync did it
+    // first, so two syncs at once never both count it.
+    bool markSent(qint64 id, const QString& server, bool* claimed, QString* error);
+    // Takes record `id` off the waiting list for good, with the server's reason.
+    bool setAside(qint64 id, const QString& reason, QString* error);
+    // How many records wait for each server.
+    QMap<QString, int> waitingCounts(QString* error) const;
+    Fault lastFault() const { return fault; }
 
 private:
     QSqlDatabase database() const;
+    bool exec(QSqlQuery& query, const QString& sql, const QVariantList& values,
+              QString* error) const;
+    bool execPlain(const QString& sql, QString* error) const;
     bool prepareFile(QString* error) const;
+    bool checkVersion(QString* error);
     bool connect(QString* error);
     bool begin(QString* error);
-    bool insert(Record& record, const QString& pendingFor, QString* error);
+    bool insert(QSqlQuery& query, Record& record, const QString& pendingFor, QString* error);
     bool migrate(QString* error);
     bool runMigrations(int from, QString* error);
     QList<Record> select(const QString& where, const QVariantList& values, const QString& tail,
                          bool withConfiguration, QString* error) const;
 
     Target where;
+    Access access;
     QString connectionName;
+    mutable Fault fault = Fault::None;
 };
 
 }  // namespace journal

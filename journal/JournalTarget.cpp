@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -16,6 +17,11 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(journal::Target)
 };
 
+// "scheme:" of two letters or more, so a drive letter ("C:\\journal.sqlite") stays a file name.
+const QRegularExpression SchemeLike(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):"));
+// Everything between the user name and the last "@", wherever the slashes went.
+const QRegularExpression Password(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*:/*[^/@:]*):.*@"));
+
 Target parseUrl(const QString& text, QString* error) {
     const QUrl url(text, QUrl::StrictMode);
     const QString database = url.path().mid(1);
@@ -26,7 +32,7 @@ Target parseUrl(const QString& text, QString* error) {
     if (!url.isValid() || url.userName().isEmpty() || url.host().isEmpty() || database.isEmpty() ||
         database.contains(QLatin1Char('/')))
         return fail(Text::tr("%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE")
-                        .arg(QUrl(text).toDisplayString(QUrl::RemovePassword)));
+                        .arg(withoutPassword(text)));
     if (!url.password().isEmpty())
         return fail(
             Text::tr("the journal URL must not hold a password; put it in PGPASSWORD or "
@@ -44,14 +50,22 @@ Target parseUrl(const QString& text, QString* error) {
 
 }  // namespace
 
+QString withoutPassword(const QString& text) {
+    return QString(text).replace(Password, QStringLiteral("\\1@"));
+}
+
 Target Target::parse(const QString& text, QString* error) {
     error->clear();
     if (text.isEmpty()) return defaultSqlite();
-    if (text.startsWith(QLatin1String("postgresql://")) ||
-        text.startsWith(QLatin1String("postgres://")))
+    // A URL with a slash too few is a mistyped server, not a file to create.
+    const QString scheme = SchemeLike.match(text).captured(1).toLower();
+    if (scheme == QLatin1String("postgresql") || scheme == QLatin1String("postgres"))
         return parseUrl(text, error);
-    if (text.contains(QLatin1String("://"))) {
-        *error = Text::tr("%1: only postgresql:// URLs or file names are journals").arg(text);
+    if (!scheme.isEmpty()) {
+        *error = Text::tr(
+                     "%1: only postgresql:// URLs or file names are journals (write ./%2 "
+                     "for a file of that name)")
+                     .arg(withoutPassword(text), withoutPassword(text));
         return {};
     }
     Target target;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "Escape.h"
+#include "Reason.h"
 
 namespace {
 
@@ -119,8 +120,11 @@ QString HistoryModel::summary(const journal::Record& record) {
         case Outcome::Differences:
             return tr("differences (%1)").arg(record.differences);
         case Outcome::Failed:
-            return record.reason.isEmpty() ? tr("failed")
-                                           : tr("failed: %1").arg(oneLine(record.reason));
+            // In the reader's language, whichever the run spoke.
+            return record.reason.isEmpty()
+                       ? tr("failed")
+                       : tr("failed: %1")
+                             .arg(oneLine(journal::shownReason(record.reasonCode, record.reason)));
     }
     return {};
 }

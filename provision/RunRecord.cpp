@@ -36,7 +36,11 @@ journal::Record started(journal::Action action, const RunInput& input, const Run
     record.identity = input.portIdentity ? *input.portIdentity : journal::identifyPort(result.port);
     record.model = result.model;
     record.outcome = outcomeOf(result.code);
-    if (record.outcome == journal::Outcome::Failed) record.reason = result.summary;
+    if (record.outcome == journal::Outcome::Failed) {
+        // English and a code, so any reader shows it in their own language.
+        record.reason = result.reasonEnglish.isEmpty() ? result.summary : result.reasonEnglish;
+        record.reasonCode = result.reasonCode;
+    }
     record.durationMs = result.durationMs;
     return record;
 }
@@ -62,6 +66,7 @@ journal::Record runRecord(const RunInput& input, const RunResult& result) {
     record.differences = int(result.differences.size());
     if (input.mode == RunInput::Mode::Write || input.mode == RunInput::Mode::Restore)
         record.settingsSent = result.settingsSent;
+    if (input.mode == RunInput::Mode::Restore) record.sourceId = input.sourceId;
     record.file = absolute(input.mode == RunInput::Mode::Read
                                ? UnitRun::outputPath(input.outputPattern, result.port)
                                : input.file);

@@ -16,6 +16,8 @@ namespace provision {
 
 namespace {
 
+using journal::Reason;
+
 // The command line said these first, and its catalogue context holds their translations.
 class Text {
     Q_DECLARE_TR_FUNCTIONS(cli)
@@ -66,13 +68,12 @@ void UnitRun::start() {
             DeviceProcedure::unreadableText(input.document.set, input.document.phoneCount);
         if (!why.isEmpty()) {
             step = Step::Write;
-            return finish(FileFailed, Text::tr("%1; nothing was sent").arg(why));
+            return fail(FileFailed, Reason::text(Text::tr("%1; nothing was sent").arg(why)));
         }
     }
     if (owned && !session->open(outcome.port))
-        return finish(PortFailed, Text::tr("cannot open: %1").arg(session->errorString()));
-    if (!session->isOpen() || session->busy())
-        return finish(PortFailed, Text::tr("the line is not open or is busy"));
+        return fail(PortFailed, Reason::of("cannot-open", {session->errorString()}));
+    if (!session->isOpen() || session->busy()) return fail(PortFailed, Reason::of("port-busy"));
     session->setInterval(input.intervalMs);
     session->setTrafficLog(input.log);
     connectSession();
@@ -89,6 +90,19 @@ void UnitRun::start() {
         case RunInput::Mode::Backup:
             return run(Step::Backup);
     }
+}
+
+void UnitRun::interrupt() {
+    if (ended) return;
+    interrupted = true;
+    session->stop();
+}
+
+void UnitRun::endNow() {
+    if (ended) return;
+    interrupted = true;
+    session->stop();
+    fail(NoUnit, failureReason(UnitSession::Outcome::Stopped));
 }
 
 void UnitRun::startSending() {
@@ -162,42 +176,40 @@ void UnitRun::run(Step next) {
     }
 }
 
-QString UnitRun::failureReason(UnitSession::Outcome result) const {
-    QString why;
+Reason UnitRun::failureReason(UnitSession::Outcome result) const {
+    if (interrupted && result == UnitSession::Outcome::Stopped) {
+        if (step == Step::Write) return Reason::of("interrupted-write");
+        const bool writes =
+            input.mode == RunInput::Mode::Write || input.mode == RunInput::Mode::Restore;
+        return Reason::of(writes ? "interrupted-unwritten" : "interrupted");
+    }
+    Reason why = Reason::of("stopped");
     if (result == UnitSession::Outcome::ProbeFailed && outcome.lateMs >= 0)
-        why = Text::tr(
-                  "the unit answers late: about %1 ms after each command, where the link "
-                  "waits %2 ms")
-                  .arg(QString::number(outcome.lateMs), QString::number(input.intervalMs));
+        why = Reason::of("late-unit",
+                         {QString::number(outcome.lateMs), QString::number(input.intervalMs)});
     else if (result == UnitSession::Outcome::ProbeFailed)
-        why = step == Step::Write ? Text::tr("no unit answered the probe")
-                                  : Text::tr("no unit answered");
+        why = Reason::of(step == Step::Write ? "no-unit-probe" : "no-unit");
     else if (result == UnitSession::Outcome::LinkLost)
-        why = lostReason.isEmpty() ? Text::tr("the line was lost")
-                                   : Text::tr("the line was lost (%1)").arg(lostReason);
+        why = lostReason.isEmpty() ? Reason::of("line-lost")
+                                   : Reason::of("line-lost-why", {lostReason});
     else if (result == UnitSession::Outcome::LogFailed)
-        why = Text::tr("the log could not be written (%1); nothing more was sent")
-                  .arg(input.log ? input.log->errorString() : QString());
-    else
-        why = Text::tr("stopped");
+        why = Reason::of("log-failed", {input.log ? input.log->errorString() : QString()});
     // Only settings change the unit; with none sent, the unit is as it was.
     if (step == Step::Write)
-        why += session->exchangesDone() == 0
-                   ? Text::tr("; nothing was written")
-                   : Text::tr(" during the write; the unit may hold part of it");
+        return why.then(Reason::of(session->exchangesDone() == 0 ? "unwritten" : "during-write"));
     return why;
 }
 
 void UnitRun::onFinished(UnitSession::Outcome result) {
     const int late = session->lateReplyMs();
     outcome.lateMs = late >= 0 ? roundedLate(late) : -1;
-    if (result == UnitSession::Outcome::LogFailed) return finish(FileFailed, failureReason(result));
-    if (result != UnitSession::Outcome::Completed) return finish(NoUnit, failureReason(result));
+    if (result == UnitSession::Outcome::LogFailed) return fail(FileFailed, failureReason(result));
+    if (result != UnitSession::Outcome::Completed) return fail(NoUnit, failureReason(result));
     // A late reply shifts every later value by one, and a reply not of its item's form would
     // be taken for a value the unit never had: what such a read brought in is neither saved,
     // nor compared, nor written back.
     if (step != Step::Write && session->slippedReplies() > 0)
-        return finish(NoUnit, session->firstSlip());
+        return fail(NoUnit, Reason::text(session->firstSlip()));
     switch (step) {
         case Step::Backup:
             return finishBackup();
@@ -247,6 +259,8 @@ void UnitRun::finishVerifyRead() {
 
 void UnitRun::finishBackup() {
     outcome.backup = session->configuration();
+    if (!input.expectedModel.isEmpty() && outcome.model != input.expectedModel)
+        return fail(Usage, Reason::of("other-model", {outcome.model, input.expectedModel}));
     if (!input.backupDir.isEmpty() && !saveBackup()) return;
     if (input.mode == RunInput::Mode::Backup) return finish(Done, Text::tr("backed up"));
     outcome.durationMs = clock.elapsed();
@@ -267,8 +281,7 @@ bool UnitRun::saveBackup() {
         outcome.backupPath = path;
         return true;
     }
-    finish(FileFailed,
-           Text::tr("cannot save the backup %1: %2; nothing was written").arg(path, error));
+    fail(FileFailed, Reason::of("backup-not-saved", {path, error}));
     return false;
 }
 
@@ -288,21 +301,33 @@ void UnitRun::finishRead() {
     const bool saved = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
                            ? saveJson(path, session->configuration(), &error)
                            : ConfigFile::save(path, session->configuration(), &error);
-    if (!saved) return finish(FileFailed, Text::tr("cannot save %1: %2").arg(path, error));
+    if (!saved) return fail(FileFailed, Reason::of("not-saved", {path, error}));
     finish(Done, Text::tr("read, saved to %1").arg(path));
 }
 
+// A failure: said in the tool's language, journaled by code and in English.
+void UnitRun::fail(RunCode code, Reason why) {
+    if (ended) return;
+    outcome.reason = why.shown;  // what the step met, before what it means for the run
+    if (step == Step::Backup && code == NoUnit && input.mode != RunInput::Mode::Backup &&
+        !interrupted)
+        why = Reason::of("backup-failed").then(why).then(Reason::of("unwritten"));
+    if (step == Step::VerifyRead && code == NoUnit && !interrupted)
+        why = Reason::of("verify-failed").then(why).then(Reason::of("verify-failed-after"));
+    outcome.reasonCode = why.code;
+    outcome.reasonEnglish = why.english;
+    finish(code, why.shown);
+}
+
 void UnitRun::finish(RunCode code, const QString& summary) {
+    if (ended) return;  // a run ended at once may still hear from its session
+    ended = true;
+    // A write cut short: the journal says how far it got, the exchange in flight included,
+    // since the unit may have taken it.
+    if (code != Done && step == Step::Write) outcome.settingsSent = session->exchangesDone();
     outcome.code = code;
     outcome.summary = summary;
-    outcome.reason = code == Done ? QString() : summary;
-    if (step == Step::Backup && code == NoUnit && input.mode != RunInput::Mode::Backup)
-        outcome.summary = Text::tr("the backup read failed: %1; nothing was written").arg(summary);
-    if (step == Step::VerifyRead && code == NoUnit)
-        outcome.summary = Text::tr(
-                              "written, but the verify failed: %1. The write itself went "
-                              "through; verify the unit again to know what it holds")
-                              .arg(summary);
+    if (code != Done && outcome.reason.isEmpty()) outcome.reason = summary;
     outcome.durationMs = clock.elapsed();
     if (owned) session->close();
     emit progress(code == Done ? Text::tr("done") : Text::tr("failed"), session->exchangesDone(),

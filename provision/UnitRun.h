@@ -10,6 +10,7 @@
 
 #include "ConfigDocument.h"
 #include "PortIdentity.h"
+#include "Reason.h"
 #include "RunCode.h"
 #include "UnitSession.h"
 
@@ -50,6 +51,10 @@ struct RunInput {
     // looks it up, which asks the system for every serial device and takes milliseconds.
     std::optional<journal::PortIdentity> portIdentity;
     QString toolVersion;
+    // Restore: the model the record was kept from (empty: not checked); another model ends the
+    // run after the backup read, before anything is sent. And the record restored.
+    QString expectedModel;
+    std::optional<qint64> sourceId;
 };
 
 // How one unit's run ended.
@@ -58,6 +63,9 @@ struct RunResult {
     RunCode code = Done;
     QString summary;  // "written and verified", "no unit answered", ...
     QString reason;   // why the step it ended in failed, without what that means for the run
+    // A failure's reason as the journal keeps it (see journal::Reason); empty otherwise.
+    QString reasonCode;
+    QString reasonEnglish;
     QStringList differences;  // verify, or write with a read-back
     QString model;            // what the unit said it is
     // What the unit holds (read, verify) or was sent (write, restore), for the journal.
@@ -90,6 +98,10 @@ public:
 
     // finished() follows once, possibly from inside start().
     void start();
+    // Ctrl-C: ends after the exchange in flight, journaled as interrupted with what was sent.
+    void interrupt();
+    // A second Ctrl-C: ends at once, journaled alike; finished() follows inside the call.
+    void endNow();
     const RunResult& result() const { return outcome; }
 
     // An interval that reaches a unit answering `lateMs` after each command, with room for the
@@ -110,7 +122,7 @@ private:
     QString stepName() const;
     void run(Step next);
     void onFinished(UnitSession::Outcome result);
-    QString failureReason(UnitSession::Outcome result) const;
+    journal::Reason failureReason(UnitSession::Outcome result) const;
     void startSending();
     QString writtenText(const QString& text) const;
     void finishBackup();
@@ -119,6 +131,7 @@ private:
     void finishVerifyRead();
     void finishRead();
     void finish(RunCode code, const QString& summary);
+    void fail(RunCode code, journal::Reason why);
 
     const RunInput input;
     std::unique_ptr<UnitSession> owned;  // null when the caller lent its session
@@ -127,6 +140,8 @@ private:
     ConfigurationSet sent;  // what a write sends: the file, with 17-32 from the unit if need be
     QString lostReason;
     bool resent = false;
+    bool interrupted = false;
+    bool ended = false;
     RunResult outcome;
     QElapsedTimer clock;
 };

@@ -1205,6 +1205,54 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
             <source>--pace is auto or fixed, not '%1'</source>
             <translation>--pace ist auto oder fixed, nicht '%1'</translation>
         </message>
+        <message>
+            <source>interrupted: each unit stops after the exchange in flight (interrupt again to end at once)</source>
+            <translation>unterbrochen: jede Einheit hält nach dem laufenden Austausch an (erneut unterbrechen, um sofort zu beenden)</translation>
+        </message>
+        <message>
+            <source>quellix-cli: journal: %1 waiting for %2 (sync with --journal set to it)
+</source>
+            <translation>quellix-cli: journal: %1 warten auf %2 (mit --journal auf diesen Server abgleichen)
+</translation>
+        </message>
+        <message>
+            <source>quellix-cli: journal: set aside, the server refused it: %1
+</source>
+            <translation>quellix-cli: journal: zurückgestellt, der Server hat ihn abgelehnt: %1
+</translation>
+        </message>
+        <message>
+            <source>interrupted</source>
+            <translation>unterbrochen</translation>
+        </message>
+        <message>
+            <source>interrupted; the unit may hold part of it</source>
+            <translation>unterbrochen; die Einheit hat es womöglich nur zum Teil</translation>
+        </message>
+        <message>
+            <source>interrupted; nothing was written</source>
+            <translation>unterbrochen; nichts wurde geschrieben</translation>
+        </message>
+        <message>
+            <source>the backup read failed: </source>
+            <translation>das Lesen für die Sicherung schlug fehl: </translation>
+        </message>
+        <message>
+            <source>restore: do not read the unit into the journal first.</source>
+            <translation>restore: die Einheit nicht zuerst ins Journal lesen.</translation>
+        </message>
+        <message>
+            <source>restore: write a record kept from another port or model.</source>
+            <translation>restore: einen Eintrag schreiben, der von einem anderen Anschluss oder Modell stammt.</translation>
+        </message>
+        <message>
+            <source>journal record %1 was kept from %2, not %3; nothing was written (--force writes it all the same)</source>
+            <translation>Journaleintrag %1 stammt von %2, nicht von %3; nichts wurde geschrieben (--force schreibt ihn trotzdem)</translation>
+        </message>
+        <message>
+            <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
+            <translation>die Einheit meldet sich als %1, der Eintrag stammt von %2; nichts wurde geschrieben (--force schreibt ihn trotzdem)</translation>
+        </message>
     </context>
     <context>
         <name>frmEditMessage</name>
@@ -1937,6 +1985,42 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
             <source>the journal server %1 cannot be reached (%2) and the local journal %3 cannot be written (%4); this operation is not recorded</source>
             <translation>der Journal-Server %1 ist nicht erreichbar (%2), und das lokale Journal %3 lässt sich nicht schreiben (%4); dieser Vorgang wird nicht festgehalten</translation>
         </message>
+        <message>
+            <source>the journal server %1 did not answer in time (%2)</source>
+            <translation>der Journal-Server %1 hat nicht rechtzeitig geantwortet (%2)</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused the record (%2)</source>
+            <translation>der Journal-Server %1 hat den Eintrag abgelehnt (%2)</translation>
+        </message>
+        <message>
+            <source>the journal server %1 cannot be reached (%2)</source>
+            <translation>der Journal-Server %1 ist nicht erreichbar (%2)</translation>
+        </message>
+        <message>
+            <source>%1; records are kept in %2 and sent on the next run that reaches it</source>
+            <translation>%1; die Einträge bleiben in %2 und werden beim nächsten Lauf gesendet, der ihn erreicht</translation>
+        </message>
+        <message>
+            <source>%1 and the local journal %2 cannot be written (%3); this operation is not recorded</source>
+            <translation>%1, und das lokale Journal %2 lässt sich nicht schreiben (%3); dieser Vorgang wird nicht festgehalten</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused a record for what it holds (%2); it is kept in %3 as journal record %4 and not sent again</source>
+            <translation>der Journal-Server %1 hat einen Eintrag wegen seines Inhalts abgelehnt (%2); er bleibt in %3 als Journaleintrag %4 und wird nicht erneut gesendet</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused a record for what it holds (%2) and the local journal %3 cannot be written (%4); this operation is not recorded</source>
+            <translation>der Journal-Server %1 hat einen Eintrag wegen seines Inhalts abgelehnt (%2), und das lokale Journal %3 lässt sich nicht schreiben (%4); dieser Vorgang wird nicht festgehalten</translation>
+        </message>
+        <message>
+            <source>record %1: %2</source>
+            <translation>Eintrag %1: %2</translation>
+        </message>
+        <message>
+            <source>the local journal %1 cannot be read (%2)</source>
+            <translation>das lokale Journal %1 lässt sich nicht lesen (%2)</translation>
+        </message>
     </context>
     <context>
         <name>journal::Store</name>
@@ -1964,6 +2048,18 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
             <source>unknown database error</source>
             <translation>unbekannter Datenbankfehler</translation>
         </message>
+        <message>
+            <source>no journal has been kept there yet</source>
+            <translation>dort wurde noch kein Journal geführt</translation>
+        </message>
+        <message>
+            <source>the journal has schema version %1 and cannot be upgraded to %2 where it is; run a write or read with it once where it can be written</source>
+            <translation>das Journal hat die Schemaversion %1 und lässt sich dort nicht auf %2 aktualisieren; führen Sie einmal ein Schreiben oder Lesen damit aus, wo es sich schreiben lässt</translation>
+        </message>
+        <message>
+            <source>opened for reading only</source>
+            <translation>nur zum Lesen geöffnet</translation>
+        </message>
     </context>
     <context>
         <name>journal::Target</name>
@@ -1982,6 +2078,10 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <message>
             <source>the journal URL takes no options after the database name</source>
             <translation>die Journal-URL nimmt nach dem Datenbanknamen keine Optionen</translation>
+        </message>
+        <message>
+            <source>%1: only postgresql:// URLs or file names are journals (write ./%2 for a file of that name)</source>
+            <translation>%1: nur postgresql://-URLs oder Dateinamen sind Journale (schreiben Sie ./%2 für eine Datei dieses Namens)</translation>
         </message>
     </context>
     <context>

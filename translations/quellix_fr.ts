@@ -1205,6 +1205,54 @@ chaque module est terminé, 1 si l'un différait à la relecture, 4 si l'un a é
             <source>--pace is auto or fixed, not '%1'</source>
             <translation>--pace vaut auto ou fixed, pas '%1'</translation>
         </message>
+        <message>
+            <source>interrupted: each unit stops after the exchange in flight (interrupt again to end at once)</source>
+            <translation>interrompu : chaque module s'arrête après l'échange en cours (interrompez encore pour finir aussitôt)</translation>
+        </message>
+        <message>
+            <source>quellix-cli: journal: %1 waiting for %2 (sync with --journal set to it)
+</source>
+            <translation>quellix-cli: journal: %1 en attente de %2 (synchronisez avec --journal réglé sur lui)
+</translation>
+        </message>
+        <message>
+            <source>quellix-cli: journal: set aside, the server refused it: %1
+</source>
+            <translation>quellix-cli: journal: mis de côté, le serveur l'a refusé : %1
+</translation>
+        </message>
+        <message>
+            <source>interrupted</source>
+            <translation>interrompu</translation>
+        </message>
+        <message>
+            <source>interrupted; the unit may hold part of it</source>
+            <translation>interrompu ; le module n'en a peut-être reçu qu'une partie</translation>
+        </message>
+        <message>
+            <source>interrupted; nothing was written</source>
+            <translation>interrompu ; rien n'a été écrit</translation>
+        </message>
+        <message>
+            <source>the backup read failed: </source>
+            <translation>la lecture de sauvegarde a échoué : </translation>
+        </message>
+        <message>
+            <source>restore: do not read the unit into the journal first.</source>
+            <translation>restore : ne pas lire d'abord le module dans le journal.</translation>
+        </message>
+        <message>
+            <source>restore: write a record kept from another port or model.</source>
+            <translation>restore : écrire un enregistrement provenant d'un autre port ou modèle.</translation>
+        </message>
+        <message>
+            <source>journal record %1 was kept from %2, not %3; nothing was written (--force writes it all the same)</source>
+            <translation>l'enregistrement %1 provient de %2, pas de %3 ; rien n'a été écrit (--force l'écrit quand même)</translation>
+        </message>
+        <message>
+            <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
+            <translation>le module se dit %1, l'enregistrement provient de %2 ; rien n'a été écrit (--force l'écrit quand même)</translation>
+        </message>
     </context>
     <context>
         <name>frmEditMessage</name>
@@ -1937,6 +1985,42 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
             <source>the journal server %1 cannot be reached (%2) and the local journal %3 cannot be written (%4); this operation is not recorded</source>
             <translation>le serveur de journal %1 est injoignable (%2) et le journal local %3 ne peut pas être écrit (%4) ; cette opération n'est pas consignée</translation>
         </message>
+        <message>
+            <source>the journal server %1 did not answer in time (%2)</source>
+            <translation>le serveur de journal %1 n'a pas répondu à temps (%2)</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused the record (%2)</source>
+            <translation>le serveur de journal %1 a refusé l'enregistrement (%2)</translation>
+        </message>
+        <message>
+            <source>the journal server %1 cannot be reached (%2)</source>
+            <translation>le serveur de journal %1 est injoignable (%2)</translation>
+        </message>
+        <message>
+            <source>%1; records are kept in %2 and sent on the next run that reaches it</source>
+            <translation>%1 ; les enregistrements sont gardés dans %2 et envoyés à la prochaine exécution qui l'atteint</translation>
+        </message>
+        <message>
+            <source>%1 and the local journal %2 cannot be written (%3); this operation is not recorded</source>
+            <translation>%1 et le journal local %2 ne peut pas être écrit (%3) ; cette opération n'est pas consignée</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused a record for what it holds (%2); it is kept in %3 as journal record %4 and not sent again</source>
+            <translation>le serveur de journal %1 a refusé un enregistrement pour son contenu (%2) ; il est gardé dans %3 comme enregistrement %4 et n'est plus envoyé</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused a record for what it holds (%2) and the local journal %3 cannot be written (%4); this operation is not recorded</source>
+            <translation>le serveur de journal %1 a refusé un enregistrement pour son contenu (%2) et le journal local %3 ne peut pas être écrit (%4) ; cette opération n'est pas consignée</translation>
+        </message>
+        <message>
+            <source>record %1: %2</source>
+            <translation>enregistrement %1 : %2</translation>
+        </message>
+        <message>
+            <source>the local journal %1 cannot be read (%2)</source>
+            <translation>le journal local %1 ne peut pas être lu (%2)</translation>
+        </message>
     </context>
     <context>
         <name>journal::Store</name>
@@ -1964,6 +2048,18 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
             <source>unknown database error</source>
             <translation>erreur de base de données inconnue</translation>
         </message>
+        <message>
+            <source>no journal has been kept there yet</source>
+            <translation>aucun journal n'y a encore été tenu</translation>
+        </message>
+        <message>
+            <source>the journal has schema version %1 and cannot be upgraded to %2 where it is; run a write or read with it once where it can be written</source>
+            <translation>le journal a la version de schéma %1 et ne peut pas être mis à jour en %2 là où il est ; lancez-y une écriture ou une lecture une fois là où il peut être écrit</translation>
+        </message>
+        <message>
+            <source>opened for reading only</source>
+            <translation>ouvert en lecture seule</translation>
+        </message>
     </context>
     <context>
         <name>journal::Target</name>
@@ -1982,6 +2078,10 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <message>
             <source>the journal URL takes no options after the database name</source>
             <translation>l'URL du journal n'accepte pas d'options après le nom de la base</translation>
+        </message>
+        <message>
+            <source>%1: only postgresql:// URLs or file names are journals (write ./%2 for a file of that name)</source>
+            <translation>%1 : seules les URL postgresql:// ou les noms de fichier sont des journaux (écrivez ./%2 pour un fichier de ce nom)</translation>
         </message>
     </context>
     <context>
