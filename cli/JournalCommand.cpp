@@ -151,8 +151,8 @@ int showChanges(const Target& target, const QString& idText) {
     bool ok = false;
     const qint64 id = idText.toLongLong(&ok);
     if (!ok || id <= 0)
-        return usageError(
-            Text::tr("--show takes a record number, not '%1'").arg(printable(idText)));
+        return usageError(Text::tr("%1 takes a record number, not '%2'")
+                              .arg(QStringLiteral("--show"), printable(idText)));
     journal::Store store(target, journal::Store::Access::ReadOnly);
     if (const int code = openForReading(store); code != Done) return code;
     QString error;

@@ -288,6 +288,18 @@
         <source>File: %1</source>
         <translation>Fichier : %1</translation>
     </message>
+    <message>
+        <source>compare</source>
+        <translation>comparaison</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s state before record %1: restore this to undo it.</source>
+        <translation>L&apos;état de l&apos;unité avant l&apos;enregistrement %1 : restaurez-le pour l&apos;annuler.</translation>
+    </message>
+    <message>
+        <source>%1 (before %2)</source>
+        <translation>%1 (avant %2)</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -386,6 +398,30 @@ An existing file of that name is unchanged.</source>
 %2
 
 Un fichier existant de ce nom reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>C&amp;hanges:</source>
+        <translation>&amp;Modifications :</translation>
+    </message>
+    <message>
+        <source>Record %1 is no longer in the journal.</source>
+        <translation>L&apos;enregistrement %1 n&apos;est plus dans le journal.</translation>
+    </message>
+    <message>
+        <source>Against record %1, the unit&apos;s state just before:</source>
+        <translation>Par rapport à l&apos;enregistrement %1, l&apos;état de l&apos;unité juste avant :</translation>
+    </message>
+    <message>
+        <source>Nothing changed.</source>
+        <translation>Rien n&apos;a changé.</translation>
+    </message>
+    <message>
+        <source>Nothing differed.</source>
+        <translation>Aucune différence.</translation>
     </message>
 </context>
 <context>
@@ -794,10 +830,6 @@ Essayez « quellix-cli --help ».
         <translation>Ne rien consigner dans le journal.</translation>
     </message>
     <message>
-        <source>journal: only read, write, verify, backup or restore.</source>
-        <translation>journal : seulement read, write, verify, backup ou restore.</translation>
-    </message>
-    <message>
         <source>journal: only from TIME on (2026-12-07T14:00:00Z).</source>
         <translation>journal : seulement à partir de TIME (2026-12-07T14:00:00Z).</translation>
     </message>
@@ -836,10 +868,6 @@ Essayez « quellix-cli --help ».
     <message>
         <source>journal takes one -p PORT at most</source>
         <translation>journal accepte au plus un -p PORT</translation>
-    </message>
-    <message>
-        <source>--action takes read, write, verify, backup or restore, not &apos;%1&apos;</source>
-        <translation>--action accepte read, write, verify, backup ou restore, pas &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--since takes a time such as 2026-12-07T14:00:00Z or a date, not &apos;%1&apos;</source>
@@ -1072,6 +1100,26 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     <message>
         <source>; nothing was written</source>
         <translation> ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>journal: only read, write, verify, compare, backup or restore.</source>
+        <translation>journal : seulement read, write, verify, compare, backup ou restore.</translation>
+    </message>
+    <message>
+        <source>journal --show: what the record changed or found, not its configuration.</source>
+        <translation>journal --show : ce que l&apos;enregistrement a modifié ou trouvé, pas sa configuration.</translation>
+    </message>
+    <message>
+        <source>--changes goes with journal --show ID, without -o</source>
+        <translation>--changes va avec journal --show ID, sans -o</translation>
+    </message>
+    <message>
+        <source>--action takes read, write, verify, compare, backup or restore, not &apos;%1&apos;</source>
+        <translation>--action prend read, write, verify, compare, backup ou restore, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>before: record %1</source>
+        <translation>avant : enregistrement %1</translation>
     </message>
 </context>
 <context>
@@ -1749,6 +1797,26 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>its configuration does not match its fingerprint; the journal was altered</source>
         <translation>sa configuration ne correspond pas à son empreinte ; le journal a été modifié</translation>
+    </message>
+    <message>
+        <source>the journal holds no read of this unit before it, so what it changed cannot be told</source>
+        <translation>le journal ne contient aucune lecture de cette unité avant, on ne peut donc pas dire ce qui a changé</translation>
+    </message>
+    <message>
+        <source>record %1: %2</source>
+        <translation>enregistrement %1 : %2</translation>
+    </message>
+    <message>
+        <source>it failed, so it found nothing to compare</source>
+        <translation>il a échoué et n&apos;a donc rien comparé</translation>
+    </message>
+    <message>
+        <source>the record keeps only how many values differed (%1), not which</source>
+        <translation>l&apos;enregistrement ne garde que le nombre de valeurs différentes (%1), pas lesquelles</translation>
+    </message>
+    <message>
+        <source>a read changes nothing on the unit</source>
+        <translation>une lecture ne change rien sur l&apos;unité</translation>
     </message>
 </context>
 <context>
