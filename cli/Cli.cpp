@@ -39,6 +39,7 @@ enum Option {
     Limit,
     Csv,
     Show,
+    Changes,
     Sync,
     Watch,
     Count,
@@ -89,12 +90,15 @@ const std::array<OptionRow, OptionCount> optionRows{{
      QT_TRANSLATE_NOOP("cli", "Journal file, or postgresql://USER@HOST[:PORT]/DATABASE.")},
     {nullptr, "no-journal", nullptr, QT_TRANSLATE_NOOP("cli", "Record nothing in the journal.")},
     {nullptr, "action", "ACTION",
-     QT_TRANSLATE_NOOP("cli", "journal: only read, write, verify, backup or restore.")},
+     QT_TRANSLATE_NOOP("cli", "journal: only read, write, verify, compare, backup or restore.")},
     {nullptr, "since", "TIME",
      QT_TRANSLATE_NOOP("cli", "journal: only from TIME on (2026-12-07T14:00:00Z).")},
     {nullptr, "limit", "N", QT_TRANSLATE_NOOP("cli", "journal: only the newest N.")},
     {nullptr, "csv", nullptr, QT_TRANSLATE_NOOP("cli", "journal: print CSV.")},
     {nullptr, "show", "ID", QT_TRANSLATE_NOOP("cli", "journal: the configuration of record ID.")},
+    {nullptr, "changes", nullptr,
+     QT_TRANSLATE_NOOP("cli",
+                       "journal --show: what the record changed or found, not its configuration.")},
     {nullptr, "sync", nullptr,
      QT_TRANSLATE_NOOP("cli", "journal: send the records kept locally to the server.")},
     {nullptr, "watch", "GLOB",
@@ -113,7 +117,7 @@ constexpr unsigned OnUnits =
     bit(Port) | bit(Interval) | bit(Pace) | bit(Log) | bit(JournalTarget) | bit(NoJournal);
 constexpr unsigned OnJournal = bit(Port) | bit(Output) | bit(Json) | bit(JournalTarget) |
                                bit(Action) | bit(Since) | bit(Limit) | bit(Csv) | bit(Show) |
-                               bit(Sync);
+                               bit(Changes) | bit(Sync);
 // Help, version and quiet are welcome anywhere.
 constexpr unsigned Anywhere = bit(Quiet) | bit(Help) | bit(Version);
 
@@ -148,7 +152,7 @@ const std::array<Command, 9> commands{{
     {"show", "FILE [--json]", 1, bit(Json), showFile},
     {"journal",
      "[-p PORT] [--action ACTION] [--since TIME] [--limit N] [--json|--csv]\n"
-     "  quellix-cli journal --show ID [-o FILE]\n"
+     "  quellix-cli journal --show ID [-o FILE | --changes]\n"
      "  quellix-cli journal --sync",
      0, OnJournal, showJournal},
     {"station",
@@ -295,6 +299,7 @@ Invocation invocation(const QCommandLineParser& parser, const QList<QCommandLine
     line.since = parser.value(options[Since]);
     line.limit = parser.value(options[Limit]);
     line.show = parser.value(options[Show]);
+    line.changes = parser.isSet(options[Changes]);
     line.csv = parser.isSet(options[Csv]);
     line.sync = parser.isSet(options[Sync]);
     line.watch = parser.values(options[Watch]);

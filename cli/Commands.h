@@ -39,6 +39,7 @@ struct Invocation {
     QString journal;
     bool noJournal = false;
     QString action, since, limit, show;
+    bool changes = false;  // journal --show: the record's changes instead of its configuration
     bool csv = false;
     bool sync = false;
     // The station's options as given.

@@ -13,6 +13,7 @@
 #include "ExitCode.h"
 #include "Journal.h"
 #include "Reason.h"
+#include "RecordChanges.h"
 #include "RecordDocument.h"
 #include "Reporter.h"
 
@@ -33,6 +34,8 @@ int checkLine(const Invocation& line) {
         return usageError(Text::tr("journal --show takes only -o FILE"));
     if (!line.output.isEmpty() && line.show.isEmpty())
         return usageError(Text::tr("-o goes with journal --show ID"));
+    if (line.changes && (line.show.isEmpty() || !line.output.isEmpty()))
+        return usageError(Text::tr("--changes goes with journal --show ID, without -o"));
     if (line.json && line.csv) return usageError(Text::tr("--json and --csv exclude each other"));
     if (line.ports.size() > 1) return usageError(Text::tr("journal takes one -p PORT at most"));
     return Done;
@@ -49,9 +52,10 @@ QDateTime sinceTime(const QString& text) {
 int filterOf(const Invocation& line, journal::Filter* filter) {
     filter->port = line.ports.value(0);
     if (!line.action.isEmpty() && !(filter->action = journal::actionFromName(line.action)))
-        return usageError(Text::tr("--action takes read, write, verify, backup or restore, not "
-                                   "'%1'")
-                              .arg(printable(line.action)));
+        return usageError(
+            Text::tr("--action takes read, write, verify, compare, backup or restore, not "
+                     "'%1'")
+                .arg(printable(line.action)));
     if (!line.since.isEmpty() && !(filter->since = sinceTime(line.since)).isValid())
         return usageError(Text::tr("--since takes a time such as 2026-12-07T14:00:00Z or a "
                                    "date, not '%1'")
@@ -142,7 +146,32 @@ int recordDocument(const Target& target, const QString& option, const QString& i
 
 namespace {
 
+// What record `idText` changed or found, one line each; a write's or restore's first line names
+// the record holding the state before it.
+int showChanges(const Target& target, const QString& idText) {
+    bool ok = false;
+    const qint64 id = idText.toLongLong(&ok);
+    if (!ok || id <= 0)
+        return usageError(Text::tr("%1 takes a record number, not '%2'")
+                              .arg(QStringLiteral("--show"), printable(idText)));
+    journal::Store store(target, journal::Store::Access::ReadOnly);
+    if (const int code = openForReading(store); code != Done) return code;
+    QString error;
+    const std::optional<Record> record = store.find(id, &error);
+    const QString name = Text::tr("journal record %1").arg(id);
+    if (!record) return fileError(name, error.isEmpty() ? Text::tr("no such record") : error);
+    const journal::Changes changes = journal::changesOf(store, *record);
+    if (!changes.known) return fileError(name, changes.why);
+    QStringList lines;
+    if (changes.before) lines << Text::tr("before: record %1").arg(changes.before->id);
+    for (const QString& change : changes.lines)
+        lines << escape::controls(change);
+    printLines(lines);
+    return Done;
+}
+
 int showRecord(const Target& target, const Invocation& line) {
+    if (line.changes) return showChanges(target, line.show);
     ConfigDocument doc;
     if (const int code = recordDocument(target, QStringLiteral("--show"), line.show, &doc);
         code != Done)

@@ -38,7 +38,10 @@ void Journal::append(Record record) {
     open();
     if (where.kind == Target::Kind::Off) return;
     QString error = failure;
-    if (!serverDown && primary->append(record, &error)) return;
+    if (!serverDown && primary->append(record, &error)) {
+        emit recorded();
+        return;
+    }
     if (where.kind == Target::Kind::Sqlite) {
         warnOnce(Warned::Lost, tr("the journal %1 cannot be written (%2); this operation is not "
                                   "recorded")

@@ -53,6 +53,8 @@ public:
 signals:
     // A journal problem the user should see, at most once per kind per run.
     void warning(const QString& text);
+    // A record went into the target, so a listing of it has something new.
+    void recorded();
 
 private:
     enum class Warned { Fallback = 1, Lost = 2, SetAside = 4 };

@@ -17,12 +17,13 @@ namespace journal {
 
 namespace {
 
-constexpr std::array<std::pair<Action, const char*>, 5> ActionNames{{
+constexpr std::array<std::pair<Action, const char*>, 6> ActionNames{{
     {Action::Read, "read"},
     {Action::Write, "write"},
     {Action::Verify, "verify"},
     {Action::Backup, "backup"},
     {Action::Restore, "restore"},
+    {Action::Compare, "compare"},
 }};
 constexpr std::array<std::pair<Outcome, const char*>, 3> OutcomeNames{{
     {Outcome::Done, "done"},

@@ -13,7 +13,7 @@
 
 namespace journal {
 
-enum class Action { Read, Write, Verify, Backup, Restore };
+enum class Action { Read, Write, Verify, Backup, Restore, Compare };
 enum class Outcome { Done, Differences, Failed };
 
 // The names stored and shown ("read", "done", ...); fromName gives nothing for any other text.

@@ -454,6 +454,7 @@ QList<Record> Store::list(const Filter& filter, QString* error) const {
     if (!filter.port.isEmpty()) condition("port = ?", filter.port);
     if (filter.action) condition("action = ?", actionName(*filter.action));
     if (filter.since.isValid()) condition("time_ms >= ?", filter.since.toMSecsSinceEpoch());
+    if (filter.beforeId > 0) condition("journal.id < ?", filter.beforeId);
     QString tail = QStringLiteral(" ORDER BY time_ms DESC, journal.id DESC");
     if (filter.limit >= 0) tail += QStringLiteral(" LIMIT %1").arg(filter.limit);
     return select(conditions.join(QStringLiteral(" AND ")), values, tail, filter.withConfiguration,

@@ -20,6 +20,7 @@ struct Filter {
     QDateTime since;
     int limit = -1;                 // all when negative
     bool withConfiguration = true;  // a history table has no use for the large column
+    qint64 beforeId = 0;            // when set, only records kept before this one (lower id)
 };
 
 // One connection to one journal database, SQLite or PostgreSQL, with its schema brought up to

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryModel.h"
 
+#include <QFont>
 #include <QSet>
 #include <array>
 #include <utility>
 
 #include "Escape.h"
 #include "Reason.h"
+#include "RecordChanges.h"
 
 namespace {
 
@@ -14,12 +16,13 @@ using journal::Action;
 using journal::Outcome;
 using journal::Record;
 
-constexpr std::array<std::pair<Action, const char*>, 5> ActionTexts{{
+constexpr std::array<std::pair<Action, const char*>, 6> ActionTexts{{
     {Action::Read, QT_TRANSLATE_NOOP("HistoryModel", "read")},
     {Action::Write, QT_TRANSLATE_NOOP("HistoryModel", "write")},
     {Action::Verify, QT_TRANSLATE_NOOP("HistoryModel", "verify")},
     {Action::Backup, QT_TRANSLATE_NOOP("HistoryModel", "backup")},
     {Action::Restore, QT_TRANSLATE_NOOP("HistoryModel", "restore")},
+    {Action::Compare, QT_TRANSLATE_NOOP("HistoryModel", "compare")},
 }};
 
 constexpr std::array<const char*, HistoryModel::ColumnCount> Headers{
@@ -53,7 +56,30 @@ HistoryModel::HistoryModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void HistoryModel::setRecords(QList<journal::Record> list) {
     records = std::move(list);
+    markStatesBefore();
     refilter();
+}
+
+// Each write's and restore's state before, looked for among the records of its port only, so a
+// journal of many ports costs no more than one.
+void HistoryModel::markStatesBefore() {
+    undoTo.clear();
+    QHash<QString, QList<int>> byPort;  // indices into records, newest first
+    for (int i = 0; i < records.size(); ++i)
+        byPort[records[i].port].append(i);
+    for (const QList<int>& indices : std::as_const(byPort)) {
+        for (int k = 0; k < indices.size(); ++k) {
+            const Record& write = records[indices[k]];
+            if (write.action != Action::Write && write.action != Action::Restore) continue;
+            const int end = int(std::min<qsizetype>(indices.size(), k + 1 + journal::LookBack));
+            for (int j = k + 1; j < end; ++j) {
+                const Record& earlier = records[indices[j]];
+                if (!journal::readStateFor(earlier, write)) continue;
+                if (!undoTo.contains(earlier.id)) undoTo.insert(earlier.id, write.id);
+                break;
+            }
+        }
+    }
 }
 
 void HistoryModel::setFilter(const QString& port, const QString& text) {
@@ -84,6 +110,12 @@ const journal::Record* HistoryModel::recordAt(int row) const {
     return &records[shown[row]];
 }
 
+int HistoryModel::rowOf(qint64 id) const {
+    for (int row = 0; row < shown.size(); ++row)
+        if (records[shown[row]].id == id) return row;
+    return -1;
+}
+
 int HistoryModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(shown.size());
 }
@@ -96,8 +128,24 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     const Record* record = recordAt(index.row());
     if (!record) return {};
     if (role == Qt::DisplayRole) return cell(*record, index.column());
-    if (role == Qt::ToolTipRole) return details(*record);
+    if (role == Qt::ToolTipRole) return toolTip(*record, index.column());
+    if (role == Qt::FontRole && undoTo.contains(record->id)) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
     return {};
+}
+
+// The whole text of a column the table may elide, then who did it and where.
+QString HistoryModel::toolTip(const Record& record, int column) const {
+    QString tip = details(record);
+    if (const qint64 write = undoTo.value(record.id))
+        tip = tr("The unit's state before record %1: restore this to undo it.").arg(write) +
+              QLatin1Char('\n') + tip;
+    if (column == PortColumn || column == ModelColumn || column == OutcomeColumn)
+        tip = cell(record, column) + QStringLiteral("\n\n") + tip;
+    return tip;
 }
 
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -134,6 +182,8 @@ QString HistoryModel::cell(const journal::Record& record, int column) const {
         case TimeColumn:
             return record.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         case ActionColumn:
+            if (const qint64 write = undoTo.value(record.id))
+                return tr("%1 (before %2)").arg(actionText(record.action)).arg(write);
             return actionText(record.action);
         case PortColumn:
             return oneLine(record.port);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -34,6 +35,11 @@ public:
     int totalCount() const { return int(records.size()); }
     // The record a row shows; null for a row that does not exist.
     const journal::Record* recordAt(int row) const;
+    // The row showing record `id`; -1 when it is not shown.
+    int rowOf(qint64 id) const;
+    // For a record holding a unit's state just before a write or restore: that write's id (the
+    // newest, where several followed it); 0 for any other record.
+    qint64 writeAfter(qint64 id) const { return undoTo.value(id); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -46,11 +52,14 @@ public:
 
 private:
     QString cell(const journal::Record& record, int column) const;
+    QString toolTip(const journal::Record& record, int column) const;
     bool matches(const journal::Record& record) const;
     void refilter();
+    void markStatesBefore();
 
     QList<journal::Record> records;
-    QList<int> shown;  // indices into records
+    QList<int> shown;              // indices into records
+    QHash<qint64, qint64> undoTo;  // the record holding a unit's state -> the write after it
     QString portFilter;
     QString textFilter;
 };

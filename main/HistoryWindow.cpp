@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
@@ -21,6 +22,7 @@
 #include "Escape.h"
 #include "HistoryModel.h"
 #include "Journal.h"
+#include "RecordChanges.h"
 #include "RecordDocument.h"
 #include "frmMain.h"
 
@@ -70,6 +72,13 @@ void HistoryWindow::buildLayout() {
     filters->addWidget(lblCount);
 
     buildTable();
+    txtChanges = new QPlainTextEdit(this);
+    txtChanges->setObjectName(QStringLiteral("txtHistoryChanges"));
+    txtChanges->setReadOnly(true);
+    txtChanges->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtChanges->setAccessibleName(tr("Changes"));
+    auto* changes = new QLabel(tr("C&hanges:"), this);
+    changes->setBuddy(txtChanges);
 
     cmdOpen = button(tr("&Open in Window"), "cmdHistoryOpen", this);
     cmdSave = button(tr("&Save As..."), "cmdHistorySave", this);
@@ -84,7 +93,9 @@ void HistoryWindow::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblState);
     layout->addLayout(filters);
-    layout->addWidget(table, 1);
+    layout->addWidget(table, 3);
+    layout->addWidget(changes);
+    layout->addWidget(txtChanges, 1);
     layout->addLayout(buttons);
     const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     resize(digit * 120, digit * 60);
@@ -99,6 +110,19 @@ void HistoryWindow::buildLayout() {
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &HistoryWindow::updateButtons);
     connect(model, &QAbstractItemModel::modelReset, this, &HistoryWindow::updateButtons);
+    // This PC's own runs show as they are recorded.
+    if (journal)
+        connect(journal, &journal::Journal::recorded, this, &HistoryWindow::journalRecorded);
+}
+
+void HistoryWindow::journalRecorded() {
+    if (isVisible()) refresh();
+}
+
+qint64 HistoryWindow::selectedId() const {
+    const QModelIndexList rows = table->selectionModel()->selectedRows();
+    const journal::Record* listed = rows.isEmpty() ? nullptr : model->recordAt(rows.first().row());
+    return listed ? listed->id : 0;
 }
 
 void HistoryWindow::buildTable() {
@@ -109,6 +133,8 @@ void HistoryWindow::buildTable() {
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setWordWrap(false);
+    // Ports and outcomes keep their ends, which tell them apart; the tooltip has them whole.
+    table->setTextElideMode(Qt::ElideMiddle);
     table->verticalHeader()->hide();
     // Fixed sizes: measuring every row's contents would cost more than listing them.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -123,11 +149,13 @@ void HistoryWindow::buildTable() {
 }
 
 void HistoryWindow::refresh() {
+    const qint64 chosen = selectedId();
     QList<journal::Record> records;
     showState(listJournal(&records));
     model->setRecords(std::move(records));
     fillPorts();
     applyFilter();
+    if (const int row = model->rowOf(chosen); row >= 0) table->selectRow(row);
 }
 
 QString HistoryWindow::listJournal(QList<journal::Record>* records) const {
@@ -175,6 +203,32 @@ void HistoryWindow::updateButtons() {
     const bool chosen = table->selectionModel()->hasSelection();
     cmdOpen->setEnabled(chosen);
     cmdSave->setEnabled(chosen);
+    showChanges();
+}
+
+void HistoryWindow::showChanges() {
+    const qint64 id = selectedId();
+    if (!journal || id == 0) {
+        txtChanges->clear();
+        return;
+    }
+    QString error;
+    const std::optional<journal::Record> record = journal->store().find(id, &error);
+    if (!record) {
+        txtChanges->setPlainText(
+            error.isEmpty() ? tr("Record %1 is no longer in the journal.").arg(id) : error);
+        return;
+    }
+    const journal::Changes changes = journal::changesOf(journal->store(), *record);
+    QStringList lines;
+    if (!changes.known)
+        lines << changes.why;
+    else if (changes.before)
+        lines << tr("Against record %1, the unit's state just before:").arg(changes.before->id);
+    lines << changes.lines;
+    if (changes.known && changes.lines.isEmpty())
+        lines << (changes.before ? tr("Nothing changed.") : tr("Nothing differed."));
+    txtChanges->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 std::optional<HistoryWindow::Chosen> HistoryWindow::chosenRecord(const QString& title) {

@@ -11,6 +11,7 @@ class QComboBox;
 class QFileDialog;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class HistoryModel;
@@ -46,6 +47,9 @@ private:
     void applyFilter();
     void fillPorts();
     void updateButtons();
+    void showChanges();  // the chosen record's changes in the pane below the table
+    void journalRecorded();
+    qint64 selectedId() const;
     void showState(const QString& text);  // a line above the table; empty hides it
     struct Chosen {
         qint64 id = 0;
@@ -64,6 +68,7 @@ private:
     QComboBox* cmbPort = nullptr;
     QLineEdit* txtFilter = nullptr;
     QTableView* table = nullptr;
+    QPlainTextEdit* txtChanges = nullptr;
     QPushButton* cmdOpen = nullptr;
     QPushButton* cmdSave = nullptr;
     QFileDialog* saveDialog = nullptr;

@@ -288,7 +288,9 @@ void frmMain::verifyUnit() {
 
 void frmMain::compareWithUnit() {
     if (transferActive() || !FrameFunction->isEnabled()) return;
-    startRun(Operation::CompareUnit, withMode(runInput(), Mode::Verify));
+    provision::RunInput input = withMode(runInput(), Mode::Verify);
+    input.compare = true;
+    startRun(Operation::CompareUnit, input);
 }
 
 void frmMain::backUpUnit() {

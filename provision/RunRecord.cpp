@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "PortIdentity.h"
+#include "RecordChanges.h"
 
 namespace provision {
 
@@ -45,6 +46,13 @@ journal::Record started(journal::Action action, const RunInput& input, const Run
     return record;
 }
 
+// Which values differed, not only how many, so History can say it later.
+void keepDifferences(const RunResult& result, journal::Record* record) {
+    if (record->outcome != journal::Outcome::Differences || result.differences.isEmpty()) return;
+    record->reason = result.differences.join(QLatin1Char('\n'));
+    record->reasonCode = QString::fromLatin1(journal::DifferencesCode);
+}
+
 QString absolute(const QString& file) {
     if (file.isEmpty() || file == QStringLiteral("-")) return file;
     return QFileInfo(file).absoluteFilePath();
@@ -61,9 +69,12 @@ journal::Record backupRecord(const RunInput& input, const RunResult& result) {
 
 journal::Record runRecord(const RunInput& input, const RunResult& result) {
     journal::Record record = started(actionOf(input.mode), input, result);
-    if (input.mode == RunInput::Mode::Verify || input.verifyAfterWrite)
+    if (input.compare && input.mode == RunInput::Mode::Verify)
+        record.action = journal::Action::Compare;
+    else if (input.mode == RunInput::Mode::Verify || input.verifyAfterWrite)
         record.verified = result.code == Done;
     record.differences = int(result.differences.size());
+    keepDifferences(result, &record);
     if (input.mode == RunInput::Mode::Write || input.mode == RunInput::Mode::Restore)
         record.settingsSent = result.settingsSent;
     if (input.mode == RunInput::Mode::Restore) record.sourceId = input.sourceId;

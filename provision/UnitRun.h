@@ -40,6 +40,9 @@ struct RunInput {
     QString documentName;  // as the user gave it, for messages
     QString file;          // the file the journal names for a write or verify ("-": stdin)
     bool verifyAfterWrite = false;
+    // Verify: the window's Compare with Unit, which checks nothing and so is journaled as a
+    // compare, never as a failed verify.
+    bool compare = false;
     // Write and restore: read the unit in full first and keep that as a backup record (and,
     // with a backup folder, as DIR/{port}-{UTC time}.json); with changedOnly, send only the
     // settings that differ from it.

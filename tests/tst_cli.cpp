@@ -308,6 +308,9 @@ private slots:
             {"journal: JSON and CSV", "journal --json --csv", 2, "exclude each other"},
             {"journal: unknown action", "journal --action erase", 2, "not 'erase'"},
             {"journal: not a time", "journal --since yesterday", 2, "not 'yesterday'"},
+            {"journal: changes alone", "journal --changes", 2, "--changes goes with"},
+            {"journal: changes into a file", "journal --show 1 --changes -o f", 2,
+             "--changes goes with"},
             {"journal: sync to a file", "journal --sync", 2, "sends to a server"},
             {"restore to two ports", "restore -p /x -p /y --from 1", 2, "one -p PORT"},
             {"restore without a record", "restore -p /x", 2, "needs --from ID"},
@@ -925,6 +928,46 @@ private slots:
         const QList<QByteArray> lines = csv.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 2);  // header and the one verify on that port
         QVERIFY2(lines[1].startsWith(verifyId.toUtf8() + ','), csv.out);
+    }
+
+    // A write's changes against its backup and a verify's differences, as the journal keeps
+    // them, printed with nothing a terminal would act on.
+    void journalChanges() {
+        const ConfigurationSet original = filled(QStringLiteral("unit"), 6);
+        UnitSimulator* sim = unit(original);
+        QVERIFY(sim);
+        const QString port = sim->slavePath(), journal = path("changes.sqlite");
+        ConfigurationSet edited = original;
+        edited.phoneNo[2] = QStringLiteral("5550100");
+        edited.channelMessage[11] = QStringLiteral("gate\x1b]0;x\x07");
+        QVERIFY(writeFile("new.json", ConfigJson::serialize(edited)));
+        QVERIFY(writeFile("old.json", ConfigJson::serialize(original)));
+        QCOMPARE(
+            cli(fast({"write", "-p", port, path("new.json"), "--backup", "--journal", journal}))
+                .code,
+            0);
+        QCOMPARE(cli(fast({"verify", "-p", port, path("old.json"), "--journal", journal})).code, 1);
+        const QJsonArray records =
+            QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out).array();
+        QCOMPARE(records.size(), 3);  // verify, write, backup: newest first
+        auto changes = [&](int index) {
+            return cli({"journal", "--show", QString::number(records[index]["id"].toInteger()),
+                        "--changes", "--journal", journal});
+        };
+        const QByteArray phone = "phone 3: \"uni3\" -> \"5550100\"";
+        const QByteArray message = "channel 12 message: \"unit 12\" -> \"gate\\u001b]0;x\\u0007\"";
+        const Run write = changes(1);
+        QCOMPARE(write.code, 0);
+        QCOMPARE(write.out, "before: record " + QByteArray::number(records[2]["id"].toInteger()) +
+                                '\n' + phone + '\n' + message + '\n');
+        const Run verify = changes(0);
+        QCOMPARE(verify.code, 0);
+        // The file's values first, the unit's second.
+        QCOMPARE(verify.out, phone + '\n' + message + '\n');
+        const Run backup = changes(2);
+        QCOMPARE(backup.code, 5);
+        QVERIFY2(backup.err.contains("a read changes nothing"), backup.err);
+        QCOMPARE(backup.out, QByteArray());
     }
 
     // A journal that cannot be what was meant is refused before any unit is touched, its

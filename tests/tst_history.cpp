@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "ConfigDocument.h"
+#include "ConfigJson.h"
 #include "Fixtures.h"
 #include "HistoryModel.h"
 #include "HistoryWindow.h"
@@ -343,6 +344,63 @@ private slots:
         QCOMPARE(w.configuration(), expected);
         w.findChild<QAction*>("actUndo")->trigger();
         QCOMPARE(w.configuration(), before);
+    }
+
+    // The window's own write shows in an open History at once: the backup it made marked as
+    // the state to undo to, and the Changes pane saying what the write sent against it; a
+    // Compare with Unit is a compare, its differences shown.
+    void followsTheWindowsRuns() {
+        QString error;
+        journal::Journal journal(Target::parse(dir.filePath("runs.sqlite"), &error));
+        QVERIFY(journal.open());
+        UnitSimulator unit;
+        QVERIFY2(unit.open(), qPrintable(unit.errorString()));
+        frmMain w;
+        w.setProtocolInterval(5);
+        w.setJournal(&journal);
+        w.show();
+        w.findChild<QAction*>("actBackUpBefore")->setChecked(true);
+        control<QComboBox>(&w, "cmbComm")->setEditText(unit.slavePath());
+        auto* connectButton = control<QPushButton>(&w, "cmdConnect");
+        connectButton->click();
+        QTRY_COMPARE_WITH_TIMEOUT(connectButton->text(), QString("Disconnect"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.transferActive(), 10000);
+        HistoryWindow* h = openHistory(w);
+        QVERIFY(h);
+        const qsizetype before = shownIds(h).size();
+
+        ConfigurationSet wanted = unit.configuration();
+        wanted.phoneNo[2] = "0123";
+        wanted.channelEnable[11] = wanted.enabled(11) ? FlagFalse : FlagTrue;
+        w.applyConfiguration(wanted);
+        ModalDriver driver([](QWidget* modal) { modal->close(); });
+        control<QPushButton>(&w, "cmdDeviceWrite")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(shownIds(h).size() == before + 2 && !w.transferActive(), 10000);
+        QVERIFY(unit.configuration() == wanted);
+        const HistoryModel* model = modelOf(h);
+        const qint64 write = model->recordAt(0)->id, backup = model->recordAt(1)->id;
+        QCOMPARE(model->recordAt(0)->action, Action::Write);
+        QCOMPARE(model->writeAfter(backup), write);
+        QCOMPARE(model->index(1, HistoryModel::ActionColumn).data().toString(),
+                 QString("backup (before %1)").arg(write));
+        QCOMPARE(model->writeAfter(write), 0);
+        choose(h, write);
+        const QString changes = h->findChild<QPlainTextEdit*>("txtHistoryChanges")->toPlainText();
+        QVERIFY2(changes.startsWith(QString("Against record %1").arg(backup)), qPrintable(changes));
+        QVERIFY2(changes.contains("phone 3: ") && changes.contains("channel 12 enabled: "),
+                 qPrintable(changes));
+        QCOMPARE(changes.count('\n'), 2);
+
+        wanted.phoneNo[4] = "999";
+        w.applyConfiguration(wanted);
+        w.findChild<QAction*>("actCompareUnit")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(shownIds(h).size() == before + 3 && !w.transferActive(), 10000);
+        QCOMPARE(model->recordAt(0)->action, Action::Compare);
+        QVERIFY(!model->recordAt(0)->verified);
+        choose(h, model->recordAt(0)->id);
+        QCOMPARE(h->findChild<QPlainTextEdit*>("txtHistoryChanges")->toPlainText(),
+                 QString("phone 5: \"999\" -> %1")
+                     .arg(ConfigJson::literal(unit.configuration().phoneNo[4])));
     }
 
     // Save As writes the chosen kind of file, which loads back as the record holds it.

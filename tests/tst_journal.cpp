@@ -9,6 +9,7 @@
 #include "JournalRecord.h"
 #include "JournalStore.h"
 #include "JournalTarget.h"
+#include "RecordChanges.h"
 
 using namespace journal;
 
@@ -287,6 +288,76 @@ private slots:
         QVERIFY(row.contains("\"unit, model 2\""));
         QCOMPARE(row.count(QRegularExpression(",(?=(?:[^\"]*\"[^\"]*\")*[^\"]*$)")),
                  Record::csvHeader().count(','));
+    }
+
+    static QStringList writtenLines() {
+        return {"phone 3: \"\" -> \"0123\"", "channel 12 message: \"\" -> \"gate\""};
+    }
+    // What a record changed or found: a write against the unit's state just before it (its
+    // backup, or the last good read of the same unit), a verify's or compare's differences.
+    void changes_data() {
+        QTest::addColumn<int>("asked");   // index into the records changes() appends
+        QTest::addColumn<int>("before");  // the index of the state before; -1 none
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("why");  // part of why it cannot tell; empty: it can
+        const QStringList written = writtenLines();
+        QTest::newRow("write against its backup") << 5 << 2 << written << "";
+        // Not the failed read, not another unit on the same port, not another port.
+        QTest::newRow("write against the last good read") << 7 << 6 << QStringList() << "";
+        QTest::newRow("no read of this unit before") << 1 << -1 << QStringList() << "no read";
+        QTest::newRow("altered before-state") << 9 << -1 << QStringList() << "altered";
+        QTest::newRow("verify keeps its lines") << 10 << -1 << written << "";
+        QTest::newRow("verify keeps a count") << 11 << -1 << QStringList() << "only how many";
+        QTest::newRow("compare found none") << 12 << -1 << QStringList() << "";
+        QTest::newRow("a read changes nothing") << 0 << -1 << QStringList() << "read";
+    }
+    void changes() {
+        QFETCH(int, asked);
+        QFETCH(int, before);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, why);
+        Store store(fresh());
+        QString error;
+        QVERIFY2(store.open(&error), qPrintable(error));
+        ConfigurationSet was, sent = was;
+        sent.phoneNo[2] = "0123";
+        sent.channelMessage[11] = "gate";
+        const QString p = "/dev/ttyUSB0";
+        auto rec = [&](Action action, const QString& port, const QString& serial, Outcome outcome,
+                       const ConfigurationSet* set) {
+            Record r = sample(action, port, 1767225600000);
+            r.identity.serialNumber = serial;
+            r.outcome = outcome;
+            if (set) r.setConfiguration(*set, 32);
+            return r;
+        };
+        QList<Record> records{
+            rec(Action::Read, p, "OTHER", Outcome::Done, &was),           // 0 another unit
+            rec(Action::Write, p, "S1", Outcome::Done, &sent),            // 1 nothing before
+            rec(Action::Backup, p, "S1", Outcome::Done, &was),            // 2
+            rec(Action::Read, p, "S1", Outcome::Failed, &sent),           // 3 failed
+            rec(Action::Read, "/dev/ttyUSB1", "", Outcome::Done, &sent),  // 4 another port
+            rec(Action::Write, p, "S1", Outcome::Done, &sent),            // 5
+            rec(Action::Read, p, "", Outcome::Done, &sent),               // 6 serial unknown
+            rec(Action::Write, p, "S1", Outcome::Done, &sent),            // 7
+            rec(Action::Read, "/dev/ttyS9", "", Outcome::Done, &was),     // 8 altered below
+            rec(Action::Write, "/dev/ttyS9", "", Outcome::Done, &sent),   // 9
+            rec(Action::Verify, p, "S1", Outcome::Differences, nullptr),  // 10
+            rec(Action::Verify, p, "S1", Outcome::Differences, nullptr),  // 11 count only
+            rec(Action::Compare, p, "S1", Outcome::Done, nullptr),        // 12
+        };
+        records[8].sha256 = fingerprint(sent, 32);
+        records[10].reason = writtenLines().join('\n');
+        records[10].reasonCode = DifferencesCode;
+        records[11].differences = 2;
+        for (Record& record : records)
+            QVERIFY2(store.append(record, &error), qPrintable(error));
+
+        const Changes got = changesOf(store, *store.find(records[asked].id, &error));
+        QCOMPARE(got.known, why.isEmpty());
+        QVERIFY2(got.why.contains(why), qPrintable(got.why));
+        QCOMPARE(got.lines, lines);
+        QCOMPARE(got.before ? got.before->id : -1, before < 0 ? -1 : records[before].id);
     }
 
     // Each value counts, and how many phones the set holds.

@@ -261,7 +261,7 @@ private slots:
         QTest::newRow("verify, differing, closed")
             << "verify" << false << "cmdClose" << QStringList{"verify differences unverified"};
         QTest::newRow("unit, taken")
-            << "unit" << false << "cmdTake" << QStringList{"verify differences unverified"};
+            << "unit" << false << "cmdTake" << QStringList{"compare differences"};
         QTest::newRow("file of phones 1-16, taken")
             << "file" << false << "cmdTake" << QStringList{};
     }

@@ -316,6 +316,18 @@
             <source>File: %1</source>
             <translation>Datei: %1</translation>
         </message>
+        <message>
+            <source>compare</source>
+            <translation>Vergleich</translation>
+        </message>
+        <message>
+            <source>The unit's state before record %1: restore this to undo it.</source>
+            <translation>Der Stand der Einheit vor Eintrag %1: diesen wiederherstellen, um ihn rückgängig zu machen.</translation>
+        </message>
+        <message>
+            <source>%1 (before %2)</source>
+            <translation>%1 (vor %2)</translation>
+        </message>
     </context>
     <context>
         <name>HistoryWindow</name>
@@ -414,6 +426,30 @@ An existing file of that name is unchanged.</source>
 %2
 
 Eine vorhandene Datei dieses Namens ist unverändert.</translation>
+        </message>
+        <message>
+            <source>Changes</source>
+            <translation>Änderungen</translation>
+        </message>
+        <message>
+            <source>C&amp;hanges:</source>
+            <translation>Ä&amp;nderungen:</translation>
+        </message>
+        <message>
+            <source>Record %1 is no longer in the journal.</source>
+            <translation>Eintrag %1 ist nicht mehr im Journal.</translation>
+        </message>
+        <message>
+            <source>Against record %1, the unit's state just before:</source>
+            <translation>Gegenüber Eintrag %1, dem Stand der Einheit direkt davor:</translation>
+        </message>
+        <message>
+            <source>Nothing changed.</source>
+            <translation>Nichts geändert.</translation>
+        </message>
+        <message>
+            <source>Nothing differed.</source>
+            <translation>Keine Unterschiede.</translation>
         </message>
     </context>
     <context>
@@ -1253,6 +1289,26 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
             <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
             <translation>die Einheit meldet sich als %1, der Eintrag stammt von %2; nichts wurde geschrieben (--force schreibt ihn trotzdem)</translation>
         </message>
+        <message>
+            <source>journal: only read, write, verify, compare, backup or restore.</source>
+            <translation>journal: nur read, write, verify, compare, backup oder restore.</translation>
+        </message>
+        <message>
+            <source>journal --show: what the record changed or found, not its configuration.</source>
+            <translation>journal --show: was der Eintrag geändert oder gefunden hat, nicht seine Konfiguration.</translation>
+        </message>
+        <message>
+            <source>--changes goes with journal --show ID, without -o</source>
+            <translation>--changes gehört zu journal --show ID, ohne -o</translation>
+        </message>
+        <message>
+            <source>--action takes read, write, verify, compare, backup or restore, not '%1'</source>
+            <translation>--action nimmt read, write, verify, compare, backup oder restore, nicht '%1'</translation>
+        </message>
+        <message>
+            <source>before: record %1</source>
+            <translation>vorher: Eintrag %1</translation>
+        </message>
     </context>
     <context>
         <name>frmEditMessage</name>
@@ -1965,6 +2021,26 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <message>
             <source>its configuration does not match its fingerprint; the journal was altered</source>
             <translation>seine Konfiguration passt nicht zu ihrem Fingerabdruck; das Journal wurde verändert</translation>
+        </message>
+        <message>
+            <source>the journal holds no read of this unit before it, so what it changed cannot be told</source>
+            <translation>das Journal enthält kein Lesen dieser Einheit davor, daher lässt sich nicht sagen, was geändert wurde</translation>
+        </message>
+        <message>
+            <source>record %1: %2</source>
+            <translation>Eintrag %1: %2</translation>
+        </message>
+        <message>
+            <source>it failed, so it found nothing to compare</source>
+            <translation>es ist fehlgeschlagen und hat daher nichts verglichen</translation>
+        </message>
+        <message>
+            <source>the record keeps only how many values differed (%1), not which</source>
+            <translation>der Eintrag hält nur fest, wie viele Werte abwichen (%1), nicht welche</translation>
+        </message>
+        <message>
+            <source>a read changes nothing on the unit</source>
+            <translation>ein Lesen ändert nichts an der Einheit</translation>
         </message>
     </context>
     <context>

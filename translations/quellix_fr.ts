@@ -316,6 +316,18 @@
             <source>File: %1</source>
             <translation>Fichier : %1</translation>
         </message>
+        <message>
+            <source>compare</source>
+            <translation>comparaison</translation>
+        </message>
+        <message>
+            <source>The unit's state before record %1: restore this to undo it.</source>
+            <translation>L'état de l'unité avant l'enregistrement %1 : restaurez-le pour l'annuler.</translation>
+        </message>
+        <message>
+            <source>%1 (before %2)</source>
+            <translation>%1 (avant %2)</translation>
+        </message>
     </context>
     <context>
         <name>HistoryWindow</name>
@@ -414,6 +426,30 @@ An existing file of that name is unchanged.</source>
 %2
 
 Un fichier existant de ce nom reste inchangé.</translation>
+        </message>
+        <message>
+            <source>Changes</source>
+            <translation>Modifications</translation>
+        </message>
+        <message>
+            <source>C&amp;hanges:</source>
+            <translation>&amp;Modifications :</translation>
+        </message>
+        <message>
+            <source>Record %1 is no longer in the journal.</source>
+            <translation>L'enregistrement %1 n'est plus dans le journal.</translation>
+        </message>
+        <message>
+            <source>Against record %1, the unit's state just before:</source>
+            <translation>Par rapport à l'enregistrement %1, l'état de l'unité juste avant :</translation>
+        </message>
+        <message>
+            <source>Nothing changed.</source>
+            <translation>Rien n'a changé.</translation>
+        </message>
+        <message>
+            <source>Nothing differed.</source>
+            <translation>Aucune différence.</translation>
         </message>
     </context>
     <context>
@@ -1253,6 +1289,26 @@ chaque module est terminé, 1 si l'un différait à la relecture, 4 si l'un a é
             <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
             <translation>le module se dit %1, l'enregistrement provient de %2 ; rien n'a été écrit (--force l'écrit quand même)</translation>
         </message>
+        <message>
+            <source>journal: only read, write, verify, compare, backup or restore.</source>
+            <translation>journal : seulement read, write, verify, compare, backup ou restore.</translation>
+        </message>
+        <message>
+            <source>journal --show: what the record changed or found, not its configuration.</source>
+            <translation>journal --show : ce que l'enregistrement a modifié ou trouvé, pas sa configuration.</translation>
+        </message>
+        <message>
+            <source>--changes goes with journal --show ID, without -o</source>
+            <translation>--changes va avec journal --show ID, sans -o</translation>
+        </message>
+        <message>
+            <source>--action takes read, write, verify, compare, backup or restore, not '%1'</source>
+            <translation>--action prend read, write, verify, compare, backup ou restore, pas '%1'</translation>
+        </message>
+        <message>
+            <source>before: record %1</source>
+            <translation>avant : enregistrement %1</translation>
+        </message>
     </context>
     <context>
         <name>frmEditMessage</name>
@@ -1965,6 +2021,26 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <message>
             <source>its configuration does not match its fingerprint; the journal was altered</source>
             <translation>sa configuration ne correspond pas à son empreinte ; le journal a été modifié</translation>
+        </message>
+        <message>
+            <source>the journal holds no read of this unit before it, so what it changed cannot be told</source>
+            <translation>le journal ne contient aucune lecture de cette unité avant, on ne peut donc pas dire ce qui a changé</translation>
+        </message>
+        <message>
+            <source>record %1: %2</source>
+            <translation>enregistrement %1 : %2</translation>
+        </message>
+        <message>
+            <source>it failed, so it found nothing to compare</source>
+            <translation>il a échoué et n'a donc rien comparé</translation>
+        </message>
+        <message>
+            <source>the record keeps only how many values differed (%1), not which</source>
+            <translation>l'enregistrement ne garde que le nombre de valeurs différentes (%1), pas lesquelles</translation>
+        </message>
+        <message>
+            <source>a read changes nothing on the unit</source>
+            <translation>une lecture ne change rien sur l'unité</translation>
         </message>
     </context>
     <context>
