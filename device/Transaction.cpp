@@ -4,7 +4,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include "ConfigurationSet.h"
 #include "SerialLink.h"
 #include "TrafficLog.h"
 
@@ -54,7 +53,6 @@ bool Transaction::SendReceive() {
     }
     if (trafficLog && !trafficLog->command(link->deviceName(), TxCommand)) return false;
     waiting = true;
-    ResponseTimedOut = FlagFalse;
     // A failed write closes the link, and its lost() arrives from the event loop before the
     // interval ends; the exchange then fails there.
     link->write(TxCommand);
@@ -72,7 +70,6 @@ void Transaction::tmrTout_Timer() {
     if (!waiting) return;
     const qint64 leftUs = qint64(intervalMs) * 1000 - sinceWrite.nsecsElapsed() / 1000;
     if (leftUs > 0) QThread::usleep(quint64(leftUs));
-    ResponseTimedOut = FlagTrue;
     waiting = false;
     RxReply = link->readAll();
     if (trafficLog) trafficLog->reply(link->deviceName(), RxReply);

@@ -52,12 +52,9 @@ signals:
     void failed(const QString& reason);
 
 private:
-    friend class tst_devicelink;  // times the exchange against its timer
-
     void tmrTout_Timer();
     void onLinkLost(const QString& reason);
 
-    qint16 ResponseTimedOut = 0;  // -1 once the interval of the running exchange has passed
     QTimer* tmrTout = nullptr;
     SerialLink* link;
     TrafficLog* trafficLog = nullptr;
