@@ -11,7 +11,7 @@ build=$(cd "${1:-$root/build}" && pwd)
 cd "$root"
 # The folders of the programs' own code: one list, so a new folder is checked by every tool.
 folders=(core main cli device configfile provision journal dialogs translations tools/unitsim)
-sources=$(git ls-files "${folders[@]/%//*.cpp}" 'bench/*.cpp')
+sources=$(git ls-files "${folders[@]/%//*.cpp}" 'bench/*.cpp' 'tests/soak/*.cpp')
 echo "== licence lines"
 missing=$(git ls-files '*.cpp' '*.h' '*CMakeLists.txt' '*.sh' '.ci/run' | xargs grep -L 'SPDX-License-Identifier: GPL-3.0-or-later' || true)
 if [ -n "$missing" ]; then
