@@ -49,8 +49,9 @@ jobs_dir=$(mktemp -d /tmp/quellix-checks.XXXXXX)
 in_background() {
     local name=$1
     shift
-    local rc=0
+    local rc=0 start=$SECONDS
     nice -n 19 "$@" >"$jobs_dir/$name.log" 2>&1 || rc=$?
+    echo "($name ran $((SECONDS - start)) s in the background)" >>"$jobs_dir/$name.log"
     echo "$rc" >"$jobs_dir/$name.rc"
 }
 # Waits for a background job, shows its output and returns its status.
