@@ -4,7 +4,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include "ConfigurationSet.h"
 #include "DeviceLog.h"
 #include "SerialLink.h"
 #include "TrafficLog.h"
@@ -109,7 +108,6 @@ bool Transaction::SendReceive(bool last) {
     waiting = true;
     step = Step::Fixed;
     arrivals.clear();
-    ResponseTimedOut = FlagFalse;
     // A failed write closes the link, and its lost() arrives from the event loop before the
     // interval ends; the exchange then fails there.
     link->write(TxCommand);
@@ -130,7 +128,6 @@ void Transaction::tmrTout_Timer() {
     if (!waiting) return;
     const qint64 leftUs = qint64(intervalMs) * 1000 - sinceWrite.nsecsElapsed() / 1000;
     if (leftUs > 0) QThread::usleep(quint64(leftUs));
-    ResponseTimedOut = FlagTrue;
     waiting = false;
     strayAtUs = -1;
     RxReply = link->readAll();  // what this brings in is timed as arrived at the end
@@ -159,7 +156,6 @@ bool Transaction::startPaced(const QByteArray& command, Step next, int gapMs) {
     late = false;
     gapNow = gapMs;
     quiet->stop();
-    ResponseTimedOut = FlagFalse;
     link->write(command);
     sinceWrite.start();
     limit->start(linkPace.deadlineMs());
@@ -307,7 +303,6 @@ void Transaction::complete() {
     step = Step::Idle;
     waiting = false;
     strayAtUs = -1;
-    ResponseTimedOut = FlagTrue;
     RxReply = got;
     previousCommand = TxCommand;
     if (trafficLog) trafficLog->reply(link->deviceName(), RxReply, arrivals);

@@ -71,8 +71,6 @@ signals:
     void failed(const QString& reason);
 
 private:
-    friend class tst_devicelink;  // times the exchange against its timer
-
     void tmrTout_Timer();
     void onLinkLost(const QString& reason);
 
@@ -89,7 +87,6 @@ private:
     void complete();
     void paceNote(const QString& text);
 
-    qint16 ResponseTimedOut = 0;  // -1 once the interval of the running exchange has passed
     QTimer* tmrTout = nullptr;
     SerialLink* link;
     TrafficLog* trafficLog = nullptr;

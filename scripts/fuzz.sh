@@ -14,17 +14,34 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPI
 targets=(fuzz_configfile fuzz_replies fuzz_framer fuzz_document fuzz_sheet)
 cmake --build "$build" -j2 --target "${targets[@]}"
 
-for target in "${targets[@]}"; do
-    corpus="$build/corpus-run/${target#fuzz_}"
+# Each target is one process on one core; as many run at once as there are cores.
+run() {
+    local target=$1 corpus="$build/corpus-run/${1#fuzz_}"
     rm -rf "$corpus" && mkdir -p "$corpus"
     cp "$root/fuzz/corpus/${target#fuzz_}/"* "$corpus/"
+    (cd "$build" && "./fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 "$corpus" >"$build/$target.log" 2>&1 || true)
+}
+running=0
+for target in "${targets[@]}"; do
+    if [ "$running" -ge "$(nproc)" ]; then
+        wait -n
+        running=$((running - 1))
+    fi
+    run "$target" &
+    running=$((running + 1))
+done
+wait
+
+failed=0
+for target in "${targets[@]}"; do
     echo "== $target: ${seconds}s"
     # The last "#N DONE" line carries the number of executions.
-    (cd "$build" && "./fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 "$corpus" 2>&1 | tee "$build/$target.log" | grep -E '^#[0-9]+\s+DONE|ERROR|SUMMARY' || true)
+    grep -E '^#[0-9]+\s+DONE|ERROR|SUMMARY' "$build/$target.log" || true
     if grep -qE 'ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|SUMMARY: UndefinedBehaviorSanitizer' "$build/$target.log" \
         || ! grep -q 'DONE' "$build/$target.log"; then
         echo "$target FAILED; see $build/$target.log"
-        exit 1
+        failed=1
     fi
 done
+exit "$failed"

@@ -231,7 +231,6 @@ void tst_devicelink::replyJustBeforeTheEnd() {
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), round + 1, 5000);
         late.join();
         QVERIFY(wroteAtNs > 0);
-        QCOMPARE(t.ResponseTimedOut, FlagTrue);
         if (wroteAtNs >= qint64(IntervalMs) * 1000000) {
             QTest::qWait(IntervalMs);  // the reply is in, and the next exchange must not see it
             link.readAll();

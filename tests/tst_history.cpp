@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
@@ -13,6 +12,7 @@
 #include "UnitSimulator.h"
 #include "WindowControls.h"
 #include "frmMain.h"
+#include "support/PgDatabase.h"
 
 using journal::Action;
 using journal::Outcome;
@@ -91,25 +91,7 @@ class tst_history : public QObject {
     QTemporaryDir dir;
     QTemporaryDir settings;
     int journals = 0;
-    Target pg;  // a database of this run's own on the test server; Off without one
-    QString serverDatabase;
-
-    bool runSql(const Target& target, const QString& statement) {
-        bool ok = false;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(
-                target.kind == Target::Kind::Sqlite ? "QSQLITE" : "QPSQL", "raw");
-            db.setDatabaseName(target.kind == Target::Kind::Sqlite ? target.path : target.database);
-            db.setHostName(target.host);
-            db.setPort(target.port);
-            db.setUserName(target.user);
-            QSqlQuery query(db);
-            ok = db.open() && query.exec(statement);
-            if (!ok) qWarning() << db.lastError().text() << query.lastError().text();
-        }
-        QSqlDatabase::removeDatabase("raw");
-        return ok;
-    }
+    testsupport::PgDatabase pg;
 
     // A journal holding Samples, ids in Samples order; SQLite unless `server` (this run's own
     // database there, filled once).
@@ -117,7 +99,7 @@ class tst_history : public QObject {
         QString error;
         Target target =
             server
-                ? pg
+                ? pg.target()
                 : Target::parse(dir.filePath(QString("journal%1.sqlite").arg(++journals)), &error);
         journal::Store store(target);
         if (!store.open(&error)) qWarning() << error;
@@ -161,25 +143,12 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-        const QString url = qEnvironmentVariable("QX_TEST_PG_URL");
-        if (url.isEmpty()) {
-            QVERIFY2(qEnvironmentVariable("QX_REQUIRE_PG") != "1",
-                     "QX_REQUIRE_PG=1 but QX_TEST_PG_URL is not set");
-            return;
-        }
-        QString error;
-        const Target server = Target::parse(url, &error);
-        QVERIFY2(server.kind == Target::Kind::Postgres, qPrintable(error));
-        pg = server;
-        serverDatabase = server.database;
-        pg.database = "quellix_" + QUuid::createUuid().toString(QUuid::Id128).left(12);
-        QVERIFY(runSql(server, "CREATE DATABASE " + pg.database));
+        const QString error = pg.create();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
     }
     void cleanupTestCase() {
-        if (pg.kind != Target::Kind::Postgres) return;
-        Target server = pg;
-        server.database = serverDatabase;
-        runSql(server, "DROP DATABASE " + pg.database);
+        const QString error = pg.drop();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
     }
 
     // Filters narrow the table, newest first (ids are Samples indices + 1); the first row shows
@@ -213,7 +182,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QList<qint64>, ids);
         QFETCH(QString, first);
-        if (server && pg.kind != Target::Kind::Postgres)
+        if (server && !pg.available())
             QSKIP(
                 "no test server: start one with scripts/pg-test-server.sh and set "
                 "QX_TEST_PG_URL");
@@ -291,7 +260,7 @@ private slots:
         QFETCH(QString, status);
         QFETCH(bool, doubleClick);
         const Target target = filled();
-        if (!tamper.isEmpty()) QVERIFY(runSql(target, tamper));
+        if (!tamper.isEmpty()) QCOMPARE(testsupport::runSql(target, {tamper}), QString());
         journal::Journal journal(target);
         QVERIFY(journal.open());
         UnitSimulator unit;

@@ -10,6 +10,7 @@
 #include "JournalStore.h"
 #include "JournalTarget.h"
 #include "RecordChanges.h"
+#include "support/PgDatabase.h"
 
 using namespace journal;
 
@@ -112,30 +113,10 @@ class tst_journal : public QObject {
 
     QTemporaryDir dir;
     int files = 0;
-    Target pg;  // a database of this run's own on the test server; Off when there is none
-    QString serverDatabase;  // the one the test server was started with
+    testsupport::PgDatabase pg;
 
-    // Raw access for what the library must not do itself: old schemas, dropping tables.
-    QSqlDatabase raw(const Target& target, const QString& name = QStringLiteral("raw")) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(
-            target.kind == Target::Kind::Sqlite ? "QSQLITE" : "QPSQL", name);
-        db.setDatabaseName(target.kind == Target::Kind::Sqlite ? target.path : target.database);
-        db.setHostName(target.host);
-        db.setPort(target.port);
-        db.setUserName(target.user);
-        if (!db.open()) qWarning() << db.lastError().text();
-        return db;
-    }
     void sql(const Target& target, const QStringList& statements) {
-        QString failed;
-        {
-            QSqlDatabase db = raw(target);
-            for (const QString& statement : statements) {
-                QSqlQuery query(db);
-                if (failed.isEmpty() && !query.exec(statement)) failed = query.lastError().text();
-            }
-        }
-        QSqlDatabase::removeDatabase("raw");
+        const QString failed = testsupport::runSql(target, statements);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
 
@@ -143,8 +124,9 @@ class tst_journal : public QObject {
     Target fresh() {
         QFETCH_GLOBAL(QString, kind);
         if (kind == "postgresql") {
-            sql(pg, {"DROP TABLE IF EXISTS journal_configuration, journal, journal_schema"});
-            return pg;
+            sql(pg.target(),
+                {"DROP TABLE IF EXISTS journal_configuration, journal, journal_schema"});
+            return pg.target();
         }
         QString error;
         return Target::parse(dir.filePath(QString("journal%1.sqlite").arg(++files)), &error);
@@ -165,25 +147,12 @@ class tst_journal : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
-        const QString url = qEnvironmentVariable("QX_TEST_PG_URL");
-        if (url.isEmpty()) {
-            QVERIFY2(qEnvironmentVariable("QX_REQUIRE_PG") != "1",
-                     "QX_REQUIRE_PG=1 but QX_TEST_PG_URL is not set");
-            return;
-        }
-        QString error;
-        const Target server = Target::parse(url, &error);
-        QVERIFY2(server.kind == Target::Kind::Postgres, qPrintable(error));
-        pg = server;
-        serverDatabase = server.database;
-        pg.database = "quellix_" + QUuid::createUuid().toString(QUuid::Id128).left(12);
-        sql(server, {"CREATE DATABASE " + pg.database});
+        const QString error = pg.create();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
     }
     void cleanupTestCase() {
-        if (pg.kind != Target::Kind::Postgres) return;
-        Target server = pg;
-        server.database = serverDatabase;
-        sql(server, {"DROP DATABASE " + pg.database});
+        const QString error = pg.drop();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
     }
     void initTestCase_data() {
         QTest::addColumn<QString>("kind");
@@ -429,7 +398,7 @@ private slots:
         QCOMPARE(all[1].configuration, R"({"slaveId":3})");
         QVERIFY(!all[1].verified);
         {
-            QSqlDatabase db = raw(target, "check");
+            QSqlDatabase db = testsupport::rawDatabase(target, "check");
             QSqlQuery query("SELECT version FROM journal_schema", db);
             QVERIFY(query.next());
             QCOMPARE(query.value(0).toInt(), Store::SchemaVersion);
