@@ -272,8 +272,8 @@ void frmMain::reportCommunication(const RunEnd& end) {
     box.setInformativeText(communicationAdvice(end.last == Outcome::LinkLost, end.result.lateMs));
     // A late unit is read right at its own pace: offer that instead of leaving the advice to
     // be followed by hand.
-    const bool offerPace = end.result.lateMs >= 0 && end.op == safety::Operation::Read &&
-                           !fastLinkAction->isChecked();
+    const bool offerPace =
+        end.result.lateMs >= 0 && end.op == safety::Operation::Read && !fastLinkAction->isChecked();
     QPushButton* atItsPace =
         offerPace ? box.addButton(tr("Read at Its Pace"), QMessageBox::AcceptRole) : nullptr;
     if (atItsPace) {

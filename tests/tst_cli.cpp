@@ -728,7 +728,8 @@ private slots:
         // Told apart from a silent unit, with what to do about it.
         QTest::newRow("read, a unit that answers late")
             << read << late << false << old << 4
-            << ": to read this unit at its own pace, use --pace auto (or a longer interval, such as --interval ";
+            << ": to read this unit at its own pace, use --pace auto (or a longer interval, such "
+               "as --interval ";
         QTest::newRow("read -o a pipe") << read << UnitFaults{} << false << QByteArray("fifo") << 5
                                         << "exists and is not a regular file";
         QTest::newRow("read, log on a full disk")
