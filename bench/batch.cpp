@@ -41,14 +41,8 @@ ConfigurationSet benchSet() {
     return set;
 }
 
-// Seconds for one write --verify over `ports`; negative when it did not succeed. The records
-// go to the bench's own journal, never the user's.
-double timedWrite(const QStringList& ports, const QString& file, const QStringList& options = {}) {
-    const QString journal = QFileInfo(file).dir().filePath(QStringLiteral("journal.sqlite"));
-    QStringList args{QStringLiteral("write"),     file,
-                     QStringLiteral("--verify"),  QStringLiteral("-q"),
-                     QStringLiteral("--journal"), journal};
-    args << options;
+// Seconds for one quellix-cli run over `ports` with `args`; negative when it did not succeed.
+double timedCli(QStringList args, const QStringList& ports) {
     for (const QString& port : ports)
         args << QStringLiteral("-p") << port;
     QProcess cli;
@@ -56,15 +50,24 @@ double timedWrite(const QStringList& ports, const QString& file, const QStringLi
     QElapsedTimer clock;
     clock.start();
     cli.start(QStringLiteral(QX_CLI_PATH), args);
-    if (!cli.waitForFinished(RunTimeoutMs) || cli.exitStatus() != QProcess::NormalExit ||
-        cli.exitCode() != 0) {
-        std::fprintf(stderr, "quellix-bench-batch: write over %lld port(s) failed (exit %d)\n",
-                     static_cast<long long>(ports.size()), cli.exitCode());
-        cli.kill();
-        cli.waitForFinished();
-        return -1;
-    }
-    return double(clock.nsecsElapsed()) / 1e9;
+    const bool ended = cli.waitForFinished(RunTimeoutMs);
+    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    if (ended && cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 0) return seconds;
+    std::fprintf(stderr, "quellix-bench-batch: %s over %lld port(s) failed (exit %d)\n",
+                 qPrintable(args.first()), static_cast<long long>(ports.size()), cli.exitCode());
+    cli.kill();
+    cli.waitForFinished();
+    return -1;
+}
+
+// Seconds for one write --verify over `ports`; negative when it did not succeed. The records
+// go to the bench's own journal, never the user's.
+double timedWrite(const QStringList& ports, const QString& file, const QStringList& options = {}) {
+    const QString journal = QFileInfo(file).dir().filePath(QStringLiteral("journal.sqlite"));
+    return timedCli(QStringList{QStringLiteral("write"), file, QStringLiteral("--verify"),
+                                QStringLiteral("-q"), QStringLiteral("--journal"), journal} +
+                        options,
+                    ports);
 }
 
 // A file that differs from what the units hold in phone 1 alone.
@@ -229,25 +232,6 @@ int stalledFigures(const QString& file) {
         StationUnits, StallMs / 1000, stalled.seconds, stalled.done, stalled.fastestUnit,
         stalled.slowestUnit, stalled.recorded);
     return stalled.seconds < 0 || stalled.done != StationUnits ? 1 : 0;
-}
-
-// Seconds for one quellix-cli run over `ports` with `args`; negative when it did not succeed.
-double timedCli(QStringList args, const QStringList& ports) {
-    for (const QString& port : ports)
-        args << QStringLiteral("-p") << port;
-    QProcess cli;
-    cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QElapsedTimer clock;
-    clock.start();
-    cli.start(QStringLiteral(QX_CLI_PATH), args);
-    const bool ended = cli.waitForFinished(RunTimeoutMs);
-    const double seconds = double(clock.nsecsElapsed()) / 1e9;
-    if (ended && cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 0) return seconds;
-    std::fprintf(stderr, "quellix-bench-batch: %s over %lld port(s) failed (exit %d)\n",
-                 qPrintable(args.first()), static_cast<long long>(ports.size()), cli.exitCode());
-    cli.kill();
-    cli.waitForFinished();
-    return -1;
 }
 
 // Simulated units started with `options`; empty when they did not all start.

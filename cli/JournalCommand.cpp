@@ -123,23 +123,33 @@ int listRecords(const Target& target, const Invocation& line) {
     return Done;
 }
 
-}  // namespace
-
-int recordDocument(const Target& target, const QString& option, const QString& idText,
-                   ConfigDocument* doc, Record* source) {
+// The record `idText` names, read from `store` (opened here); Done, or the exit code of what
+// went wrong, said already.
+int findRecord(journal::Store& store, const QString& option, const QString& idText,
+               std::optional<Record>* record) {
     bool ok = false;
     const qint64 id = idText.toLongLong(&ok);
     if (!ok || id <= 0)
         return usageError(
             Text::tr("%1 takes a record number, not '%2'").arg(option, printable(idText)));
-    journal::Store store(target, journal::Store::Access::ReadOnly);
     if (const int code = openForReading(store); code != Done) return code;
     QString error;
-    const std::optional<Record> record = store.find(id, &error);
-    const QString name = Text::tr("journal record %1").arg(id);
-    if (!record) return fileError(name, error.isEmpty() ? Text::tr("no such record") : error);
+    *record = store.find(id, &error);
+    if (!*record)
+        return fileError(Text::tr("journal record %1").arg(id),
+                         error.isEmpty() ? Text::tr("no such record") : error);
+    return Done;
+}
+
+}  // namespace
+
+int recordDocument(const Target& target, const QString& option, const QString& idText,
+                   ConfigDocument* doc, Record* source) {
+    journal::Store store(target, journal::Store::Access::ReadOnly);
+    std::optional<Record> record;
+    if (const int code = findRecord(store, option, idText, &record); code != Done) return code;
     *doc = journal::documentOf(*record);
-    if (!doc->ok) return fileError(name, doc->error);
+    if (!doc->ok) return fileError(Text::tr("journal record %1").arg(record->id), doc->error);
     if (source) *source = *record;
     return Done;
 }
@@ -149,17 +159,11 @@ namespace {
 // What record `idText` changed or found, one line each; a write's or restore's first line names
 // the record holding the state before it.
 int showChanges(const Target& target, const QString& idText) {
-    bool ok = false;
-    const qint64 id = idText.toLongLong(&ok);
-    if (!ok || id <= 0)
-        return usageError(Text::tr("%1 takes a record number, not '%2'")
-                              .arg(QStringLiteral("--show"), printable(idText)));
     journal::Store store(target, journal::Store::Access::ReadOnly);
-    if (const int code = openForReading(store); code != Done) return code;
-    QString error;
-    const std::optional<Record> record = store.find(id, &error);
-    const QString name = Text::tr("journal record %1").arg(id);
-    if (!record) return fileError(name, error.isEmpty() ? Text::tr("no such record") : error);
+    std::optional<Record> record;
+    if (const int code = findRecord(store, QStringLiteral("--show"), idText, &record); code != Done)
+        return code;
+    const QString name = Text::tr("journal record %1").arg(record->id);
     const journal::Changes changes = journal::changesOf(store, *record);
     if (!changes.known) return fileError(name, changes.why);
     QStringList lines;
