@@ -57,14 +57,8 @@ std::optional<QString> frmEditNo::edit(const QString& stored, QWidget* owner) {
     return dlg.edited();
 }
 
-frmEditNo::frmEditNo(const QString& stored, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("frmEditNo"));
-    setWindowTitle(tr("Edit Phone Number"));
-    setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
-
-    const QFont rounded = makeFont(QStringLiteral("Arial Rounded MT Bold"), 12, false);
+// The captions; `rounded` is the boxes' font, which the "Phone No." title shares.
+void frmEditNo::buildLabels(const QFont& rounded) {
     const QFont heading = makeFont(QStringLiteral("MS Sans Serif"), 9.6, true);
 
     Label2 = new QLabel(tr("ISD Code"), this);
@@ -81,6 +75,29 @@ frmEditNo::frmEditNo(const QString& stored, QWidget* owner)
     QPalette blue = Label1->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
     Label1->setPalette(blue);
+}
+
+// The stored number split into code and subscriber number. One of 10 characters or fewer has
+// no code to split off; it opens as it stands in the number box, so the technician sees what
+// the unit holds instead of two empty boxes.
+void frmEditNo::showStored(const QString& stored) {
+    if (stored.size() > NumberLength) {
+        txtNo->setText(stored.right(NumberLength));
+        txtSTD->setText(stored.left(stored.size() - NumberLength));
+    } else {
+        txtNo->setText(stored);
+    }
+}
+
+frmEditNo::frmEditNo(const QString& stored, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmEditNo"));
+    setWindowTitle(tr("Edit Phone Number"));
+    setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
+
+    const QFont rounded = makeFont(QStringLiteral("Arial Rounded MT Bold"), 12, false);
+    buildLabels(rounded);
 
     // Created in tab order: the two boxes, then Cancel, OK, Delete.
     txtSTD = new QLineEdit(this);
@@ -117,16 +134,7 @@ frmEditNo::frmEditNo(const QString& stored, QWidget* owner)
     connect(cmdDelete, &QPushButton::clicked, this, &frmEditNo::cmdDelete_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEditNo::cmdCancel_Click);
 
-    // Opening: no result yet, and the stored number split into code and subscriber number.
-    // One of 10 characters or fewer has no code to split off; it opens as it stands in the
-    // number box, so the technician sees what the unit holds instead of two empty boxes.
-    const QString& number = stored;
-    if (number.size() > NumberLength) {
-        txtNo->setText(number.right(NumberLength));
-        txtSTD->setText(number.left(number.size() - NumberLength));
-    } else {
-        txtNo->setText(number);
-    }
+    showStored(stored);
     txtSTD->setFocus();
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class QFont;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -42,5 +43,8 @@ public slots:
     void cmdCancel_Click();
 
 private:
+    void buildLabels(const QFont& rounded);
+    void showStored(const QString& stored);
+
     std::optional<QString> result;
 };

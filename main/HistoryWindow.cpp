@@ -46,11 +46,8 @@ HistoryWindow::HistoryWindow(journal::Journal* journalInUse, QWidget* parent)
     refresh();
 }
 
-void HistoryWindow::buildLayout() {
-    lblState = new QLabel(this);
-    lblState->setObjectName(QStringLiteral("lblHistoryState"));
-    lblState->setWordWrap(true);
-    lblState->setTextFormat(Qt::PlainText);
+// The port choice and the text filter, with the count of records shown.
+QHBoxLayout* HistoryWindow::buildFilters() {
     cmbPort = new QComboBox(this);
     cmbPort->setObjectName(QStringLiteral("cmbHistoryPort"));
     cmbPort->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -70,6 +67,15 @@ void HistoryWindow::buildLayout() {
     filters->addWidget(find);
     filters->addWidget(txtFilter, 1);
     filters->addWidget(lblCount);
+    return filters;
+}
+
+void HistoryWindow::buildLayout() {
+    lblState = new QLabel(this);
+    lblState->setObjectName(QStringLiteral("lblHistoryState"));
+    lblState->setWordWrap(true);
+    lblState->setTextFormat(Qt::PlainText);
+    QHBoxLayout* filters = buildFilters();
 
     buildTable();
     txtChanges = new QPlainTextEdit(this);
@@ -100,6 +106,11 @@ void HistoryWindow::buildLayout() {
     const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     resize(digit * 120, digit * 60);
 
+    wireSignals(cmdRefresh, cmdClose);
+}
+
+// What each control does once built.
+void HistoryWindow::wireSignals(QPushButton* cmdRefresh, QPushButton* cmdClose) {
     connect(cmdOpen, &QPushButton::clicked, this, &HistoryWindow::openSelected);
     connect(cmdSave, &QPushButton::clicked, this, &HistoryWindow::saveSelected);
     connect(cmdRefresh, &QPushButton::clicked, this, &HistoryWindow::refresh);

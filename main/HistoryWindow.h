@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QFileDialog;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -40,6 +41,8 @@ signals:
 
 private:
     void buildLayout();
+    QHBoxLayout* buildFilters();
+    void wireSignals(QPushButton* cmdRefresh, QPushButton* cmdClose);
     void buildTable();
     // The whole journal into *records, without configurations; what keeps it from being
     // listed, in words for the state line, or nothing.

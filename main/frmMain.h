@@ -192,6 +192,8 @@ private:
 
     // ---- menus, status bar and contents (frmMain_menu.cpp) ---------------------------------
     void buildMenus();
+    void buildUnitOptions(QMenu* unit);
+    void buildStatusBar();
     void refreshContents();  // title mark, status bar and the menu items' state
     void contentsEdited();
     bool confirmDiscard();  // true when there are no edits to lose, or the user lets them go

@@ -63,6 +63,31 @@ void frmMain::buildMenus() {
     writeAction =
         unit->addAction(tr("&Write to Device"), Qt::Key_F6, this, &frmMain::cmdDeviceWrite_Click);
     buildSafetyMenu(unit, file);
+    buildUnitOptions(unit);
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("menuView"));
+    view->addAction(tr("&Traffic Monitor"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                    &frmMain::showTrafficMonitor)
+        ->setObjectName(QStringLiteral("actTrafficMonitor"));
+    view->addAction(tr("&History..."), QKeySequence(Qt::CTRL | Qt::Key_H), this,
+                    &frmMain::showHistory)
+        ->setObjectName(QStringLiteral("actHistory"));
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("menuTools"));
+    tools->addAction(tr("Provisioning &Station..."), this, &frmMain::openStation)
+        ->setObjectName(QStringLiteral("actStation"));
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&Manual"), QKeySequence::HelpContents, this, &frmMain::openManual);
+    help->addAction(tr("&About Quellix"), this, &frmMain::showAbout);
+
+    buildStatusBar();
+}
+
+// The remembered options of the Unit menu, below its commands.
+void frmMain::buildUnitOptions(QMenu* unit) {
     unit->addSeparator();
     // A backup costs nothing after a read, which the journal holds already; a plain write
     // without the read-back shows no more boxes than before.
@@ -84,26 +109,10 @@ void frmMain::buildMenus() {
     unit->setToolTipsVisible(true);
     for (QAction* action : {verifyAfterAction, fastLinkAction})
         action->setToolTip(action->statusTip());
+}
 
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    view->setObjectName(QStringLiteral("menuView"));
-    view->addAction(tr("&Traffic Monitor"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
-                    &frmMain::showTrafficMonitor)
-        ->setObjectName(QStringLiteral("actTrafficMonitor"));
-    view->addAction(tr("&History..."), QKeySequence(Qt::CTRL | Qt::Key_H), this,
-                    &frmMain::showHistory)
-        ->setObjectName(QStringLiteral("actHistory"));
-
-    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
-    tools->setObjectName(QStringLiteral("menuTools"));
-    tools->addAction(tr("Provisioning &Station..."), this, &frmMain::openStation)
-        ->setObjectName(QStringLiteral("actStation"));
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("&Manual"), QKeySequence::HelpContents, this, &frmMain::openManual);
-    help->addAction(tr("&About Quellix"), this, &frmMain::showAbout);
-
-    // The status bar: where the contents came from, always; a transfer's result for a while.
+// The status bar: where the contents came from, always; a transfer's result for a while.
+void frmMain::buildStatusBar() {
     lblContents = new QLabel(this);
     lblContents->setObjectName(QStringLiteral("lblContents"));
     statusBar()->addWidget(lblContents, 1);
