@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowOpener.h"
+#include "bench/WindowOpener.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-#include "Journal.h"
+#include "journal/Journal.h"
 
 class QAction;
 class QWidget;

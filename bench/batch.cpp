@@ -21,7 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "ConfigFile.h"
+#include "configfile/ConfigFile.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The History window against a journal of 10,000 records, each with its configuration: how
 // long listing them takes, in the store and up to the window's first paint.
-#include "history.h"
+#include "bench/history.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "HistoryWindow.h"
-#include "Journal.h"
-#include "UnitSimulator.h"
+#include "journal/Journal.h"
+#include "tools/unitsim/UnitSimulator.h"
+#include "ui/history/HistoryWindow.h"
 
 namespace {
 

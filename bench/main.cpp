@@ -22,11 +22,11 @@
 #include <cstdio>
 #include <ctime>
 
-#include "UnitSimulator.h"
-#include "WindowControls.h"
-#include "WindowOpener.h"
-#include "frmMain.h"
-#include "history.h"
+#include "bench/WindowOpener.h"
+#include "bench/history.h"
+#include "tests/WindowControls.h"
+#include "tools/unitsim/UnitSimulator.h"
+#include "ui/mainwindow/frmMain.h"
 
 namespace {
 

@@ -25,10 +25,10 @@
 #include <cstdio>
 #include <functional>
 
-#include "UnitSimulator.h"
-#include "WindowControls.h"
-#include "WindowOpener.h"
-#include "frmMain.h"
+#include "bench/WindowOpener.h"
+#include "tests/WindowControls.h"
+#include "tools/unitsim/UnitSimulator.h"
+#include "ui/mainwindow/frmMain.h"
 
 namespace {
 

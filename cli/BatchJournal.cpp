@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BatchJournal.h"
+#include "cli/BatchJournal.h"
 
-#include "Console.h"
-#include "Escape.h"
+#include "cli/Console.h"
+#include "core/Escape.h"
 
 namespace cli {
 

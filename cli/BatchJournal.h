@@ -4,8 +4,8 @@
 #include <QString>
 #include <memory>
 
-#include "Commands.h"
-#include "Journal.h"
+#include "cli/Commands.h"
+#include "journal/Journal.h"
 
 // The journal a quellix-cli batch records each unit's run into.
 namespace cli {

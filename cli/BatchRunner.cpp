@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BatchRunner.h"
+#include "cli/BatchRunner.h"
 
 #include <QEventLoop>
 #include <vector>
 
-#include "Console.h"
-#include "Interrupts.h"
-#include "Reporter.h"
+#include "cli/Console.h"
+#include "cli/Interrupts.h"
+#include "cli/Reporter.h"
 
 namespace cli {
 

@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "ExitCode.h"
-#include "UnitRun.h"
+#include "cli/ExitCode.h"
+#include "provision/UnitRun.h"
 
 namespace cli {
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Cli.h"
+#include "cli/Cli.h"
 
 #include <QCommandLineParser>
 #include <array>
 
-#include "About.h"
-#include "Commands.h"
-#include "Console.h"
-#include "ExitCode.h"
-#include "JournalTarget.h"
-#include "PortName.h"
-#include "Spelling.h"
+#include "cli/Commands.h"
+#include "cli/Console.h"
+#include "cli/ExitCode.h"
+#include "cli/PortName.h"
+#include "cli/Spelling.h"
+#include "core/About.h"
+#include "journal/JournalTarget.h"
 
 namespace cli {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Commands.h"
+#include "cli/Commands.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,21 +10,21 @@
 #include <QSet>
 #include <algorithm>
 
-#include "BatchJournal.h"
-#include "BatchRunner.h"
-#include "ConfigDocument.h"
-#include "ConfigJson.h"
-#include "Console.h"
-#include "DeviceProcedure.h"
-#include "Escape.h"
-#include "ExitCode.h"
-#include "JournalRecord.h"
-#include "Reporter.h"
-#include "Sheet.h"
-#include "StationCommand.h"
-#include "StationPlan.h"
-#include "TrafficLog.h"
-#include "UnitValues.h"
+#include "cli/BatchJournal.h"
+#include "cli/BatchRunner.h"
+#include "cli/Console.h"
+#include "cli/ExitCode.h"
+#include "cli/Reporter.h"
+#include "cli/StationCommand.h"
+#include "configfile/ConfigDocument.h"
+#include "configfile/ConfigJson.h"
+#include "core/Escape.h"
+#include "device/DeviceProcedure.h"
+#include "device/TrafficLog.h"
+#include "journal/JournalRecord.h"
+#include "provision/Sheet.h"
+#include "provision/StationPlan.h"
+#include "provision/UnitValues.h"
 
 namespace cli {
 

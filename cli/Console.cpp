@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Console.h"
+#include "cli/Console.h"
 
-#include "Escape.h"
-#include "ExitCode.h"
+#include "cli/ExitCode.h"
+#include "core/Escape.h"
 
 namespace cli {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "RunCode.h"
+#include "provision/RunCode.h"
 
 // The exit status of quellix-cli: a unit's run code, and the command line's own failures.
 namespace cli {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Interrupts.h"
+#include "cli/Interrupts.h"
 
 #include <csignal>
 

@@ -4,18 +4,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "Commands.h"
-#include "ConfigDocument.h"
-#include "ConfigFile.h"
-#include "ConfigJson.h"
-#include "Console.h"
-#include "Escape.h"
-#include "ExitCode.h"
-#include "Journal.h"
-#include "Reason.h"
-#include "RecordChanges.h"
-#include "RecordDocument.h"
-#include "Reporter.h"
+#include "cli/Commands.h"
+#include "cli/Console.h"
+#include "cli/ExitCode.h"
+#include "cli/Reporter.h"
+#include "configfile/ConfigDocument.h"
+#include "configfile/ConfigFile.h"
+#include "configfile/ConfigJson.h"
+#include "core/Escape.h"
+#include "journal/Journal.h"
+#include "journal/Reason.h"
+#include "journal/RecordChanges.h"
+#include "journal/RecordDocument.h"
 
 namespace cli {
 

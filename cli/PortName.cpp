@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PortName.h"
+#include "cli/PortName.h"
 
 #include <QRegularExpression>
 
-#include "SerialLink.h"
+#include "device/SerialLink.h"
 
 namespace cli {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Reporter.h"
+#include "cli/Reporter.h"
 
-#include "Console.h"
-#include "Escape.h"
+#include "cli/Console.h"
+#include "core/Escape.h"
 
 #ifdef Q_OS_WIN
 #include <io.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Spelling.h"
+#include "cli/Spelling.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StationCommand.h"
+#include "cli/StationCommand.h"
 
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -12,16 +12,16 @@
 #include <unistd.h>
 #endif
 
-#include "BatchJournal.h"
-#include "Console.h"
-#include "DeviceWatcher.h"
-#include "ExitCode.h"
-#include "Interrupts.h"
-#include "Reporter.h"
-#include "Station.h"
-#include "StationUnit.h"
-#include "StationView.h"
-#include "TrafficLog.h"
+#include "cli/BatchJournal.h"
+#include "cli/Console.h"
+#include "cli/ExitCode.h"
+#include "cli/Interrupts.h"
+#include "cli/Reporter.h"
+#include "cli/StationView.h"
+#include "device/TrafficLog.h"
+#include "provision/DeviceWatcher.h"
+#include "provision/Station.h"
+#include "provision/StationUnit.h"
 
 namespace cli {
 

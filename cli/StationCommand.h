@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Commands.h"
-#include "StationPlan.h"
+#include "cli/Commands.h"
+#include "provision/StationPlan.h"
 
 namespace cli {
 

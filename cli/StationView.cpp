@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StationView.h"
+#include "cli/StationView.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <algorithm>
 #include <utility>
 
-#include "Console.h"
-#include "Escape.h"
-#include "StationUnit.h"
+#include "cli/Console.h"
+#include "core/Escape.h"
+#include "provision/StationUnit.h"
 
 namespace cli {
 

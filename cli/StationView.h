@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "Station.h"
+#include "provision/Station.h"
 
 namespace provision {
 class UnitPool;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
 
-#include "Cli.h"
-#include "FileSizeLimit.h"
-#include "Translations.h"
+#include "cli/Cli.h"
+#include "core/FileSizeLimit.h"
+#include "translations/Translations.h"
 
 int main(int argc, char* argv[]) {
     ignoreFileSizeSignal();

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ConfigDocument.h"
+#include "configfile/ConfigDocument.h"
 
 #include <QBuffer>
 
-#include "ConfigFile.h"
-#include "ConfigJson.h"
-#include "ConfigText.h"
-#include "InputFile.h"
+#include "configfile/ConfigFile.h"
+#include "configfile/ConfigJson.h"
+#include "configfile/ConfigText.h"
+#include "core/InputFile.h"
 
 namespace {
 

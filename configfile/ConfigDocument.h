@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ConfigurationSet.h"
+#include "core/ConfigurationSet.h"
 
 // A configuration as a file holds it: either the record file (145 or 161 records) or the JSON
 // form, and which of its values the file actually carries. A 145-record file, or JSON with 16

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ConfigFile.h"
+#include "configfile/ConfigFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "ConfigText.h"
-#include "Records.h"
+#include "configfile/ConfigText.h"
+#include "configfile/Records.h"
 
 namespace ConfigFile {
 

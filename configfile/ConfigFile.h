@@ -6,7 +6,7 @@
 #include <QtGlobal>
 #include <functional>
 
-#include "ConfigurationSet.h"
+#include "core/ConfigurationSet.h"
 
 class QIODevice;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ConfigJson.h"
+#include "configfile/ConfigJson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,10 +8,10 @@
 #include <QSet>
 #include <cmath>
 
-#include "Codepage.h"
-#include "ConfigText.h"
-#include "Escape.h"
-#include "Records.h"
+#include "configfile/ConfigText.h"
+#include "configfile/Records.h"
+#include "core/Codepage.h"
+#include "core/Escape.h"
 
 namespace ConfigJson {
 

@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "ConfigurationSet.h"
+#include "core/ConfigurationSet.h"
 
 // The configuration as JSON, for scripts:
 //   {"slaveId":N,"phones":[16 or 32 strings],"channels":[64 x {"enabled":bool,"message":string}]}

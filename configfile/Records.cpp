@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Records.h"
+#include "configfile/Records.h"
 
 #include <QIODevice>
 
-#include "Codepage.h"
-#include "ConfigText.h"
+#include "configfile/ConfigText.h"
+#include "core/Codepage.h"
 
 namespace records {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "About.h"
+#include "core/About.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Codepage.h"
+#include "core/Codepage.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

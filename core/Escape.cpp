@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Escape.h"
+#include "core/Escape.h"
 
 #include <QStringList>
 #include <array>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InputFile.h"
+#include "core/InputFile.h"
 
 #include <QFile>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CommandSet.h"
+#include "device/CommandSet.h"
 
 #include <QtGlobal>
 
-#include "Codepage.h"
+#include "core/Codepage.h"
 
 namespace CommandSet {
 

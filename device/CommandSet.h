@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-#include "ConfigurationSet.h"
+#include "core/ConfigurationSet.h"
 
 // The unit's command set: every command's bytes and every reply's acceptance rules.
 // Pure functions, no I/O; texts travel as Windows-1252.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DeviceProcedure.h"
+#include "device/DeviceProcedure.h"
 
-#include "Codepage.h"
-#include "DeviceLog.h"
-#include "Escape.h"
-#include "Transaction.h"
+#include "core/Codepage.h"
+#include "core/Escape.h"
+#include "device/DeviceLog.h"
+#include "device/Transaction.h"
 
 namespace {
 

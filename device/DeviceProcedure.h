@@ -6,9 +6,9 @@
 #include <QString>
 #include <vector>
 
-#include "CommandSet.h"
-#include "ConfigurationSet.h"
-#include "SerialLink.h"
+#include "core/ConfigurationSet.h"
+#include "device/CommandSet.h"
+#include "device/SerialLink.h"
 
 class Transaction;
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LinkPace.h"
+#include "device/LinkPace.h"
 
 #include <QByteArray>
 #include <cmath>
 
-#include "CommandSet.h"
+#include "device/CommandSet.h"
 
 namespace {
 

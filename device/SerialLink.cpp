@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SerialLink.h"
+#include "device/SerialLink.h"
 
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
-#include "DeviceLog.h"
+#include "device/DeviceLog.h"
 
 SerialLink::SerialLink(QObject* parent) : QObject(parent), port(this) {
     port.setObjectName(QStringLiteral("cm"));

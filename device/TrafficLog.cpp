@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TrafficLog.h"
+#include "device/TrafficLog.h"
 
 #include <QDateTime>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Transaction.h"
+#include "device/Transaction.h"
 
 #include <QThread>
 #include <QTimer>
 
-#include "DeviceLog.h"
-#include "SerialLink.h"
-#include "TrafficLog.h"
+#include "device/DeviceLog.h"
+#include "device/SerialLink.h"
+#include "device/TrafficLog.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "LinkPace.h"
+#include "device/LinkPace.h"
 
 class QTimer;
 class SerialLink;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UnitSession.h"
+#include "device/UnitSession.h"
 
 #include <QTimer>
 
-#include "Codepage.h"
-#include "DeviceLog.h"
-#include "Escape.h"
-#include "SerialLink.h"
-#include "Transaction.h"
+#include "core/Codepage.h"
+#include "core/Escape.h"
+#include "device/DeviceLog.h"
+#include "device/SerialLink.h"
+#include "device/Transaction.h"
 
 namespace {
 // How long after the probe the line is watched for a reply that missed its interval. A unit

@@ -5,10 +5,10 @@
 #include <QObject>
 #include <QString>
 
-#include "CommandSet.h"
-#include "ConfigurationSet.h"
-#include "DeviceProcedure.h"
-#include "LinkPace.h"
+#include "core/ConfigurationSet.h"
+#include "device/CommandSet.h"
+#include "device/DeviceProcedure.h"
+#include "device/LinkPace.h"
 
 class QTimer;
 class SerialLink;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ConfigFile.h"
+#include "configfile/ConfigFile.h"
 
 namespace {
 

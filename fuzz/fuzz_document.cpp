@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ConfigDocument.h"
-#include "ConfigJson.h"
-#include "Records.h"
+#include "configfile/ConfigDocument.h"
+#include "configfile/ConfigJson.h"
+#include "configfile/Records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));

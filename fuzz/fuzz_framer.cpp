@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "UnitFramer.h"
+#include "tools/unitsim/UnitFramer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "Codepage.h"
-#include "CommandSet.h"
+#include "core/Codepage.h"
+#include "device/CommandSet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView reply(reinterpret_cast<const char*>(data), qsizetype(size));

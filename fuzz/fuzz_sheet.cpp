@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "Sheet.h"
+#include "provision/Sheet.h"
 
 using namespace provision;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Journal.h"
+#include "journal/Journal.h"
 
-#include "JournalLog.h"
+#include "journal/JournalLog.h"
 
 namespace journal {
 

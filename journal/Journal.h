@@ -7,9 +7,9 @@
 #include <QStringList>
 #include <memory>
 
-#include "JournalRecord.h"
-#include "JournalStore.h"
-#include "JournalTarget.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalStore.h"
+#include "journal/JournalTarget.h"
 
 namespace journal {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "JournalLog.h"
+#include "journal/JournalLog.h"
 
 // Warnings show by default; the decisions behind them only when asked for.
 Q_LOGGING_CATEGORY(lcJournal, "quellix.journal", QtWarningMsg)

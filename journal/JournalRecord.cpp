@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "JournalRecord.h"
+#include "journal/JournalRecord.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
@@ -9,9 +9,9 @@
 #include <array>
 #include <utility>
 
-#include "ConfigJson.h"
-#include "Escape.h"
-#include "JournalLog.h"
+#include "configfile/ConfigJson.h"
+#include "core/Escape.h"
+#include "journal/JournalLog.h"
 
 namespace journal {
 

@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <optional>
 
-#include "ConfigurationSet.h"
-#include "PortIdentity.h"
+#include "core/ConfigurationSet.h"
+#include "journal/PortIdentity.h"
 
 namespace journal {
 

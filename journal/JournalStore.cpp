@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "JournalStore.h"
+#include "journal/JournalStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,8 +11,8 @@
 #include <QUuid>
 #include <QVariant>
 
-#include "Escape.h"
-#include "JournalLog.h"
+#include "core/Escape.h"
+#include "journal/JournalLog.h"
 
 namespace journal {
 

@@ -8,8 +8,8 @@
 #include <QString>
 #include <optional>
 
-#include "JournalRecord.h"
-#include "JournalTarget.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalTarget.h"
 
 namespace journal {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "JournalTarget.h"
+#include "journal/JournalTarget.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PortIdentity.h"
+#include "journal/PortIdentity.h"
 
 #include <QSerialPortInfo>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Reason.h"
+#include "journal/Reason.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

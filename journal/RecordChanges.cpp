@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RecordChanges.h"
+#include "journal/RecordChanges.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "ConfigDocument.h"
-#include "JournalStore.h"
-#include "RecordDocument.h"
+#include "configfile/ConfigDocument.h"
+#include "journal/JournalStore.h"
+#include "journal/RecordDocument.h"
 
 namespace journal {
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "JournalRecord.h"
+#include "journal/JournalRecord.h"
 
 namespace journal {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RecordDocument.h"
+#include "journal/RecordDocument.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ConfigDocument.h"
-#include "JournalRecord.h"
+#include "configfile/ConfigDocument.h"
+#include "journal/JournalRecord.h"
 
 namespace journal {
 

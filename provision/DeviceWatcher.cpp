@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DeviceWatcher.h"
+#include "provision/DeviceWatcher.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RunRecord.h"
+#include "provision/RunRecord.h"
 
 #include <QFileInfo>
 
-#include "PortIdentity.h"
-#include "RecordChanges.h"
+#include "journal/PortIdentity.h"
+#include "journal/RecordChanges.h"
 
 namespace provision {
 

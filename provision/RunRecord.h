@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "JournalRecord.h"
-#include "UnitRun.h"
+#include "journal/JournalRecord.h"
+#include "provision/UnitRun.h"
 
 namespace provision {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Sheet.h"
+#include "provision/Sheet.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -8,8 +8,8 @@
 #include <QStringDecoder>
 #include <algorithm>
 
-#include "ConfigJson.h"
-#include "InputFile.h"
+#include "configfile/ConfigJson.h"
+#include "core/InputFile.h"
 
 namespace provision {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "UnitValues.h"
+#include "provision/UnitValues.h"
 
 namespace provision {
 

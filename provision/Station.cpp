@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Station.h"
+#include "provision/Station.h"
 
 #include <QStringList>
 #include <algorithm>
 
-#include "DeviceWatcher.h"
+#include "provision/DeviceWatcher.h"
 
 namespace provision {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StationPlan.h"
+#include "provision/StationPlan.h"
 
 #include <QCoreApplication>
 #include <QSerialPortInfo>
 
-#include "ConfigJson.h"
+#include "configfile/ConfigJson.h"
 
 namespace provision {
 

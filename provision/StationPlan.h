@@ -5,10 +5,10 @@
 #include <QString>
 #include <optional>
 
-#include "ConfigDocument.h"
-#include "Sheet.h"
-#include "UnitRun.h"
-#include "UnitValues.h"
+#include "configfile/ConfigDocument.h"
+#include "provision/Sheet.h"
+#include "provision/UnitRun.h"
+#include "provision/UnitValues.h"
 
 namespace provision {
 

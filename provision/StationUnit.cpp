@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StationUnit.h"
+#include "provision/StationUnit.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "Codepage.h"
-#include "DeviceProcedure.h"
-#include "Escape.h"
-#include "Journal.h"
-#include "RunRecord.h"
+#include "core/Codepage.h"
+#include "core/Escape.h"
+#include "device/DeviceProcedure.h"
+#include "journal/Journal.h"
+#include "provision/RunRecord.h"
 
 namespace provision {
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "Station.h"
-#include "StationPlan.h"
-#include "UnitRun.h"
+#include "provision/Station.h"
+#include "provision/StationPlan.h"
+#include "provision/UnitRun.h"
 
 namespace provision {
 

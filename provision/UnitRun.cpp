@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UnitRun.h"
+#include "provision/UnitRun.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
-#include "ConfigFile.h"
-#include "ConfigJson.h"
-#include "Journal.h"
-#include "RunRecord.h"
-#include "TrafficLog.h"
+#include "configfile/ConfigFile.h"
+#include "configfile/ConfigJson.h"
+#include "device/TrafficLog.h"
+#include "journal/Journal.h"
+#include "provision/RunRecord.h"
 
 namespace provision {
 

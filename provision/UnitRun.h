@@ -8,11 +8,11 @@
 #include <memory>
 #include <optional>
 
-#include "ConfigDocument.h"
-#include "PortIdentity.h"
-#include "Reason.h"
-#include "RunCode.h"
-#include "UnitSession.h"
+#include "configfile/ConfigDocument.h"
+#include "device/UnitSession.h"
+#include "journal/PortIdentity.h"
+#include "journal/Reason.h"
+#include "provision/RunCode.h"
 
 class TrafficLog;
 namespace journal {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UnitValues.h"
+#include "provision/UnitValues.h"
 
 #include <QCoreApplication>
 
-#include "Codepage.h"
-#include "ConfigJson.h"
-#include "DeviceProcedure.h"
-#include "Records.h"
+#include "configfile/ConfigJson.h"
+#include "configfile/Records.h"
+#include "core/Codepage.h"
+#include "device/DeviceProcedure.h"
 
 namespace provision {
 

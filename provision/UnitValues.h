@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "ConfigurationSet.h"
+#include "core/ConfigurationSet.h"
 
 // One value of one unit, laid over a template configuration before it is written:
 //   slave-id            0..31

@@ -21,7 +21,7 @@ echo
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found; starting the tool under Xvfb instead."
     "$root/scripts/deps.sh" xvfb xauth
-    xvfb-run -a "$root/build/main/quellix" --port "$device"
+    xvfb-run -a "$root/build/ui/quellix" --port "$device"
 else
-    "$root/build/main/quellix" --port "$device"
+    "$root/build/ui/quellix" --port "$device"
 fi

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "ConfigurationSet.h"
+#include "core/ConfigurationSet.h"
 
 namespace fixtures {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "UnitSimulator.h"
+#include "tools/unitsim/UnitSimulator.h"
 
 namespace fixtures {
 

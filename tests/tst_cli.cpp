@@ -8,15 +8,15 @@
 #include <memory>
 #include <vector>
 
-#include "ConfigDocument.h"
-#include "ConfigFile.h"
-#include "ConfigJson.h"
-#include "Fixtures.h"
-#include "JournalRecord.h"
-#include "JournalStore.h"
-#include "PortName.h"
-#include "Reporter.h"
-#include "UnitSimulator.h"
+#include "cli/PortName.h"
+#include "cli/Reporter.h"
+#include "configfile/ConfigDocument.h"
+#include "configfile/ConfigFile.h"
+#include "configfile/ConfigJson.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalStore.h"
+#include "tests/Fixtures.h"
+#include "tools/unitsim/UnitSimulator.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -8,13 +8,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "ConfigDocument.h"
-#include "ConfigFile.h"
-#include "ConfigJson.h"
-#include "Escape.h"
-#include "Records.h"
-#include "WindowControls.h"
-#include "frmMain.h"
+#include "configfile/ConfigDocument.h"
+#include "configfile/ConfigFile.h"
+#include "configfile/ConfigJson.h"
+#include "configfile/Records.h"
+#include "core/Escape.h"
+#include "tests/WindowControls.h"
+#include "ui/mainwindow/frmMain.h"
 
 using records::RecordReader;
 

@@ -11,14 +11,14 @@
 #include <chrono>
 #include <thread>
 
-#include "SerialLink.h"
-#include "TrafficLog.h"
-#include "Transaction.h"
-#include "UnitSession.h"
-#include "UnitSimulator.h"
-#include "WindowControls.h"
-#include "frmMain.h"
-#include "frmProgress.h"
+#include "device/SerialLink.h"
+#include "device/TrafficLog.h"
+#include "device/Transaction.h"
+#include "device/UnitSession.h"
+#include "tests/WindowControls.h"
+#include "tools/unitsim/UnitSimulator.h"
+#include "ui/dialogs/frmProgress.h"
+#include "ui/mainwindow/frmMain.h"
 
 namespace {
 

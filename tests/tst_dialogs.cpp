@@ -5,9 +5,9 @@
 #include <cmath>
 #include <functional>
 
-#include "frmEditMessage.h"
-#include "frmEditNo.h"
-#include "frmProgress.h"
+#include "ui/dialogs/frmEditMessage.h"
+#include "ui/dialogs/frmEditNo.h"
+#include "ui/dialogs/frmProgress.h"
 
 namespace {
 

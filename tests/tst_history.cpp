@@ -3,16 +3,16 @@
 #include <QtWidgets>
 #include <functional>
 
-#include "ConfigDocument.h"
-#include "ConfigJson.h"
-#include "Fixtures.h"
-#include "HistoryModel.h"
-#include "HistoryWindow.h"
-#include "Journal.h"
-#include "UnitSimulator.h"
-#include "WindowControls.h"
-#include "frmMain.h"
+#include "configfile/ConfigDocument.h"
+#include "configfile/ConfigJson.h"
+#include "journal/Journal.h"
 #include "support/PgDatabase.h"
+#include "tests/Fixtures.h"
+#include "tests/WindowControls.h"
+#include "tools/unitsim/UnitSimulator.h"
+#include "ui/history/HistoryModel.h"
+#include "ui/history/HistoryWindow.h"
+#include "ui/mainwindow/frmMain.h"
 
 using journal::Action;
 using journal::Outcome;

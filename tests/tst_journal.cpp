@@ -5,11 +5,11 @@
 #include <QtSql>
 #include <QtTest>
 
-#include "Journal.h"
-#include "JournalRecord.h"
-#include "JournalStore.h"
-#include "JournalTarget.h"
-#include "RecordChanges.h"
+#include "journal/Journal.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalStore.h"
+#include "journal/JournalTarget.h"
+#include "journal/RecordChanges.h"
 #include "support/PgDatabase.h"
 
 using namespace journal;

@@ -7,12 +7,12 @@
 #include <memory>
 #include <vector>
 
-#include "LinkPace.h"
-#include "SerialLink.h"
-#include "TrafficLog.h"
-#include "Transaction.h"
-#include "UnitSession.h"
-#include "UnitSimulator.h"
+#include "device/LinkPace.h"
+#include "device/SerialLink.h"
+#include "device/TrafficLog.h"
+#include "device/Transaction.h"
+#include "device/UnitSession.h"
+#include "tools/unitsim/UnitSimulator.h"
 
 Q_DECLARE_METATYPE(UnitFaults)
 

@@ -2,9 +2,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "SerialLink.h"
-#include "WindowControls.h"
-#include "frmMain.h"
+#include "device/SerialLink.h"
+#include "tests/WindowControls.h"
+#include "ui/mainwindow/frmMain.h"
 
 struct EditCase {
     bool phone;

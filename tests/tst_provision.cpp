@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
-#include "ConfigDocument.h"
-#include "ConfigJson.h"
-#include "Sheet.h"
-#include "UnitValues.h"
+#include "configfile/ConfigDocument.h"
+#include "configfile/ConfigJson.h"
+#include "provision/Sheet.h"
+#include "provision/UnitValues.h"
 
 using namespace provision;
 

@@ -6,16 +6,16 @@
 #include <QtWidgets>
 #include <memory>
 
-#include "CompareDialog.h"
-#include "ConfigJson.h"
-#include "Fixtures.h"
-#include "Journal.h"
-#include "TrafficLog.h"
-#include "UnitOptions.h"
-#include "UnitSimulator.h"
-#include "WindowControls.h"
-#include "frmMain.h"
-#include "frmProgress.h"
+#include "configfile/ConfigJson.h"
+#include "device/TrafficLog.h"
+#include "journal/Journal.h"
+#include "tests/Fixtures.h"
+#include "tests/WindowControls.h"
+#include "tools/unitsim/UnitSimulator.h"
+#include "ui/common/UnitOptions.h"
+#include "ui/compare/CompareDialog.h"
+#include "ui/dialogs/frmProgress.h"
+#include "ui/mainwindow/frmMain.h"
 
 using fixtures::filled;
 

@@ -10,15 +10,15 @@
 #include <unistd.h>
 #include <cstdio>
 
-#include "ConfigDocument.h"
-#include "ConfigFile.h"
-#include "DeviceWatcher.h"
-#include "PluggedUnits.h"
-#include "Station.h"
-#include "StationPlan.h"
-#include "StationUnit.h"
-#include "StationView.h"
-#include "UnitSimulator.h"
+#include "cli/StationView.h"
+#include "configfile/ConfigDocument.h"
+#include "configfile/ConfigFile.h"
+#include "provision/DeviceWatcher.h"
+#include "provision/Station.h"
+#include "provision/StationPlan.h"
+#include "provision/StationUnit.h"
+#include "tests/PluggedUnits.h"
+#include "tools/unitsim/UnitSimulator.h"
 
 Q_DECLARE_METATYPE(UnitFaults)
 

@@ -12,13 +12,13 @@
 #include <memory>
 #include <vector>
 
-#include "ConfigFile.h"
-#include "Journal.h"
-#include "PluggedUnits.h"
-#include "StationTile.h"
-#include "StationWindow.h"
-#include "UnitSimulator.h"
-#include "frmMain.h"
+#include "configfile/ConfigFile.h"
+#include "journal/Journal.h"
+#include "tests/PluggedUnits.h"
+#include "tools/unitsim/UnitSimulator.h"
+#include "ui/mainwindow/frmMain.h"
+#include "ui/station/StationTile.h"
+#include "ui/station/StationWindow.h"
 
 Q_DECLARE_METATYPE(UnitFaults)
 

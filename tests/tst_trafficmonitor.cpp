@@ -4,12 +4,12 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "TrafficLog.h"
-#include "TrafficModel.h"
-#include "TrafficMonitor.h"
-#include "UnitSimulator.h"
-#include "WindowControls.h"
-#include "frmMain.h"
+#include "device/TrafficLog.h"
+#include "tests/WindowControls.h"
+#include "tools/unitsim/UnitSimulator.h"
+#include "ui/mainwindow/frmMain.h"
+#include "ui/traffic/TrafficModel.h"
+#include "ui/traffic/TrafficMonitor.h"
 
 using traffic::TrafficModel;
 using traffic::TrafficMonitor;

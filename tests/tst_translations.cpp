@@ -2,16 +2,16 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "HistoryWindow.h"
-#include "JournalTarget.h"
-#include "StationWindow.h"
-#include "TrafficMonitor.h"
-#include "Translations.h"
-#include "WindowControls.h"
-#include "frmEditMessage.h"
-#include "frmEditNo.h"
-#include "frmMain.h"
-#include "frmProgress.h"
+#include "journal/JournalTarget.h"
+#include "tests/WindowControls.h"
+#include "translations/Translations.h"
+#include "ui/dialogs/frmEditMessage.h"
+#include "ui/dialogs/frmEditNo.h"
+#include "ui/dialogs/frmProgress.h"
+#include "ui/history/HistoryWindow.h"
+#include "ui/mainwindow/frmMain.h"
+#include "ui/station/StationWindow.h"
+#include "ui/traffic/TrafficMonitor.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "Fixtures.h"
-#include "Journal.h"
-#include "UnitRun.h"
-#include "UnitSimulator.h"
+#include "journal/Journal.h"
+#include "provision/UnitRun.h"
+#include "tests/Fixtures.h"
+#include "tools/unitsim/UnitSimulator.h"
 
 Q_DECLARE_METATYPE(provision::RunInput::Mode)
 

@@ -3,9 +3,9 @@
 #include <unistd.h>
 #include <QtTest>
 
-#include "ConfigFile.h"
-#include "UnitFramer.h"
-#include "UnitSimulator.h"
+#include "configfile/ConfigFile.h"
+#include "tools/unitsim/UnitFramer.h"
+#include "tools/unitsim/UnitSimulator.h"
 
 Q_DECLARE_METATYPE(UnitFaults)
 

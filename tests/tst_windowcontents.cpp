@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
-#include "WindowContents.h"
+#include "ui/mainwindow/WindowContents.h"
 
 namespace {
 

@@ -29,11 +29,11 @@
 #include <memory>
 #include <type_traits>
 
-#include "CommandSet.h"
-#include "UnitSimulator.h"
-#include "WindowControls.h"
-#include "frmMain.h"
-#include "frmProgress.h"
+#include "device/CommandSet.h"
+#include "tests/WindowControls.h"
+#include "tools/unitsim/UnitSimulator.h"
+#include "ui/dialogs/frmProgress.h"
+#include "ui/mainwindow/frmMain.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QUuid>
 
-#include "JournalTarget.h"
+#include "journal/JournalTarget.h"
 
 namespace testsupport {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UnitFramer.h"
+#include "tools/unitsim/UnitFramer.h"
 
 namespace {
 constexpr char CR = '\r';

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UnitSimulator.h"
+#include "tools/unitsim/UnitSimulator.h"
 
 #include <fcntl.h>
 #include <sys/ioctl.h>
@@ -17,10 +17,10 @@
 #include <deque>
 #include <optional>
 
-#include "Codepage.h"
-#include "CommandSet.h"
-#include "TrafficLog.h"
-#include "UnitFramer.h"
+#include "core/Codepage.h"
+#include "device/CommandSet.h"
+#include "device/TrafficLog.h"
+#include "tools/unitsim/UnitFramer.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <memory>
 
-#include "ConfigurationSet.h"
+#include "core/ConfigurationSet.h"
 
 // Ways the simulated unit can misbehave on purpose.
 struct UnitFaults {

@@ -14,9 +14,9 @@
 #include <optional>
 #include <vector>
 
-#include "ConfigFile.h"
-#include "FileSizeLimit.h"
-#include "UnitSimulator.h"
+#include "configfile/ConfigFile.h"
+#include "core/FileSizeLimit.h"
+#include "tools/unitsim/UnitSimulator.h"
 
 namespace {
 

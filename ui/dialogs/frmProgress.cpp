@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/dialogs/frmProgress.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "core/Twips.h"
+#include "ui/common/Placement.h"
+
+namespace {
+
+constexpr int ClientWidth = 7296;
+constexpr int ClientHeight = 1464;
+
+constexpr twips::Place Layout[] = {
+    {"lblMsg", 600, 120, 6255, 375},
+    {"pbar", 600, 600, 6375, 375},
+    {"lblModel", 600, 1080, 2292, 252},
+    {"lblResult", 5280, 1080, 1572, 252},
+};
+
+void place(QWidget* widget, const char* name) {
+    twips::place(widget, name, Layout);
+}
+
+QLabel* oneLineLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(false);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+// Replies come straight from the unit and may carry CR, LF, NUL or other control bytes; each
+// becomes a blank so that the label stays one line and shows what it can.
+QString printable(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return out;
+}
+
+}  // namespace
+
+// A tool window of its owner stays above it and goes with it; without the title hint the
+// window manager gives it a frame but no title bar and no buttons.
+frmProgress::frmProgress(QWidget* owner) : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint) {
+    setObjectName(QStringLiteral("frmProgress"));
+    setWindowModality(Qt::NonModal);
+    setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
+
+    lblMsg = oneLineLabel(QStringLiteral("Label1"), this);
+    place(lblMsg, "lblMsg");
+    QFont big(QStringLiteral("Arial"));
+    big.setPointSizeF(14.4);
+    big.setBold(true);
+    lblMsg->setFont(big);
+
+    pbar = new QProgressBar(this);
+    place(pbar, "pbar");
+    pbar->setOrientation(Qt::Horizontal);
+    pbar->setRange(0, 100);
+    pbar->setValue(0);
+    pbar->setTextVisible(false);
+
+    lblModel = oneLineLabel(QStringLiteral("Label1"), this);
+    place(lblModel, "lblModel");
+    lblResult = oneLineLabel(QString(), this);
+    place(lblResult, "lblResult");
+}
+
+void frmProgress::setModelText(const QString& text) {
+    lblModel->setText(printable(text));
+}
+void frmProgress::setActivityText(const QString& text) {
+    lblMsg->setText(printable(text));
+}
+void frmProgress::setResultText(const QString& text) {
+    lblResult->setText(printable(text));
+}
+
+// Rounded to the nearest whole percent and held within the bar's range; a value that is no
+// number leaves the bar as it is.
+void frmProgress::setProgress(float value) {
+    if (std::isnan(value)) return;
+    const float clamped = std::clamp(value, 0.0f, 100.0f);
+    pbar->setValue(static_cast<int>(std::lround(clamped)));
+}
+
+void frmProgress::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    centreOnOwner();
+    // Some window managers place a new tool window by their own rules when it is mapped;
+    // asking once more after the mapping puts it back over the owner.
+    QTimer::singleShot(0, this, &frmProgress::centreOnOwner);
+}
+
+// Centre the frame on the owner's frame, but keep it on the owner's screen.
+void frmProgress::centreOnOwner() {
+    QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect desk = screen ? screen->availableGeometry() : QRect();
+    const QRect area = owner ? owner->frameGeometry() : desk;
+    if (!area.isValid()) return;
+    QRect frame(QPoint(), frameGeometry().size());
+    frame.moveCenter(area.center());
+    if (desk.isValid()) {
+        frame.moveRight(std::min(frame.right(), desk.right()));
+        frame.moveBottom(std::min(frame.bottom(), desk.bottom()));
+        frame.moveLeft(std::max(frame.left(), desk.left()));
+        frame.moveTop(std::max(frame.top(), desk.top()));
+    }
+    move(frame.topLeft());
+}
+
+// The procedures that open the window also end it; the window manager's close command
+// (Alt+F4 and the like) must not take it away in the middle of a transfer.
+void frmProgress::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}
+
+// A thin raised edge, so that the window reads as one panel even where no window manager
+// draws a frame around it.
+void frmProgress::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    option.initFrom(this);
+    option.rect = rect();
+    option.lineWidth = 1;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Raised;
+    style()->drawPrimitive(QStyle::PE_Frame, &option, &painter, this);
+}

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/mainwindow/PhonePanel.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+#include "core/ConfigurationSet.h"
+#include "core/Twips.h"
+
+namespace {
+
+// Row r lies at RowTop + RowPitch * r in twips from the frame's corner; the Top column is unused.
+constexpr int RowTop = 360;
+constexpr int RowPitch = 360;
+constexpr twips::Place Columns[] = {
+    {"txtPhoneNo", 240, 0, 1455, 285},
+    {"cmdEditNo", 1800, 0, 855, 255},
+};
+
+void placeRow(QWidget* w, const twips::Place& column, int row) {
+    w->setGeometry(twips::rect(column.left, RowTop + RowPitch * row, column.width, column.height));
+}
+
+QString elementName(const char* base, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
+}
+
+}  // namespace
+
+PhonePanel::PhonePanel(int panel, QWidget* parent) : QGroupBox(parent) {
+    static_assert(2 * Rows == ConfigurationSet::PhoneCount, "two panels hold every number");
+    setObjectName(elementName("Frame3", panel));
+    // The window's catalogue holds these texts.
+    setTitle(QCoreApplication::translate("frmMain", "Phone Numbers"));
+    for (int row = 0; row < Rows; ++row)
+        makeRow(row, panel * Rows + row);
+}
+
+// Elements are named for the phone number they hold (0..31), as in one array over both frames.
+void PhonePanel::makeRow(int row, int phone) {
+    QLineEdit* box = txtPhoneNo[row] = new QLineEdit(this);
+    box->setObjectName(elementName(Columns[0].name, phone));
+    cmdEditNo[row] = new QPushButton(this);
+    cmdEditNo[row]->setObjectName(elementName(Columns[1].name, phone));
+    cmdEditNo[row]->setText(QCoreApplication::translate("frmMain", "Edit No."));
+    placeRow(box, Columns[0], row);
+    placeRow(cmdEditNo[row], Columns[1], row);
+
+    box->setMaxLength(ConfigurationSet::PhoneMaxLength);
+    box->setEnabled(false);
+    box->setToolTip(QCoreApplication::translate("frmMain", "Phone %1").arg(phone + 1));
+    // Closed to typing, yet the number must stay as easy to read as an open box.
+    QPalette readable = box->palette();
+    readable.setColor(QPalette::Disabled, QPalette::Text,
+                      readable.color(QPalette::Active, QPalette::Text));
+    box->setPalette(readable);
+    connect(cmdEditNo[row], &QPushButton::clicked, this,
+            [this, row] { emit editNumberClicked(row); });
+}
+
+QString PhonePanel::number(int row) const {
+    return txtPhoneNo[row]->text();
+}
+
+void PhonePanel::setNumber(int row, const QString& number) {
+    txtPhoneNo[row]->setText(number.left(ConfigurationSet::PhoneMaxLength));
+}
+
+QWidget* PhonePanel::numberBox(int row) const {
+    return txtPhoneNo[row];
+}
+
+QWidget* PhonePanel::editButton(int row) const {
+    return cmdEditNo[row];
+}

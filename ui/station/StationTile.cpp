@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/station/StationTile.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QToolButton>
+
+#include "core/Escape.h"
+
+namespace station {
+
+namespace {
+
+using Phase = provision::StationSlot::Phase;
+
+constexpr int TileWidth = 230;
+constexpr int Margin = 6;
+
+QLabel* label(const char* name, QLabel* label = new QLabel) {
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);  // a unit's model text is never markup
+    return label;
+}
+
+// One line of text, cut with an ellipsis where its room ends; it never widens the tile.
+class ElidedLabel : public QLabel {
+public:
+    ElidedLabel() { setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); }
+    void setWholeText(const QString& text) {
+        whole = text;
+        elide();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        elide();
+    }
+
+private:
+    void elide() { setText(fontMetrics().elidedText(whole, Qt::ElideRight, width())); }
+    QString whole;
+};
+
+}  // namespace
+
+StationTile::StationTile(const QString& port, QWidget* parent) : QFrame(parent), portPath(port) {
+    setObjectName(QStringLiteral("stationTile"));
+    setFrameShape(QFrame::StyledPanel);
+    setFixedWidth(TileWidth);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(Margin, Margin, Margin, Margin);
+    grid->setVerticalSpacing(2);
+    // The device's own name fits a tile ("ttyUSB0"); the whole path is in the tooltip.
+    QLabel* lblPort = label("lblPort");
+    lblPort->setText(escape::controls(QFileInfo(port).fileName()));
+    lblPort->setToolTip(escape::controls(port));
+    QFont bold = lblPort->font();
+    bold.setBold(true);
+    lblPort->setFont(bold);
+    lblModel = label("lblModel");
+    lblModel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblGiven = label("lblGiven");
+    lblPhase = label("lblPhase");
+    barProgress = new QProgressBar;
+    barProgress->setObjectName(QStringLiteral("barProgress"));
+    barProgress->setAccessibleName(tr("Progress"));
+    barProgress->setMaximumHeight(fontMetrics().height());
+    lblResult = label("lblResult");
+    lblResult->setAlignment(Qt::AlignCenter);
+    lblResult->setAutoFillBackground(true);
+    lblResult->setFont(bold);
+    lblResult->setMinimumWidth(fontMetrics().horizontalAdvance(tr("differs")) + 2 * Margin);
+    lblSummary = label("lblSummary", new ElidedLabel);
+    cmdDismiss = new QToolButton;
+    cmdDismiss->setObjectName(QStringLiteral("cmdDismiss"));
+    cmdDismiss->setText(tr("Dismiss"));
+    cmdDismiss->setToolTip(tr("Seen: remove this unit's tile (it still counts)"));
+    connect(cmdDismiss, &QToolButton::clicked, this, [this] { emit dismissed(portPath); });
+    grid->addWidget(lblPort, 0, 0, 1, 2);
+    grid->addWidget(lblModel, 0, 2);
+    grid->addWidget(lblGiven, 1, 0, 1, 3);
+    grid->addWidget(lblPhase, 2, 0);
+    grid->addWidget(barProgress, 2, 1, 1, 2);
+    grid->addWidget(lblResult, 3, 0);
+    grid->addWidget(lblSummary, 3, 1);
+    grid->addWidget(cmdDismiss, 3, 2);
+    grid->setColumnStretch(1, 1);
+    showStarted({});
+}
+
+QColor StationTile::colourOf(Result result) {
+    switch (result) {
+        case Result::Passed:
+            return QColor(0x2e, 0x7d, 0x32);
+        case Result::Differs:
+            return QColor(0xf9, 0xa8, 0x25);
+        case Result::Failed:
+            return QColor(0xc6, 0x28, 0x28);
+        case Result::None:
+            break;
+    }
+    return {};
+}
+
+void StationTile::showStarted(const provision::StationSlot& slot) {
+    showSlot(slot);
+    lblPhase->setText(tr("starting"));
+    barProgress->setVisible(true);
+    barProgress->setRange(0, 0);  // busy until the run says how far it has to go
+    // A unit run again says why the run before it was cut short until this one ends.
+    showSummary(slot.earlier.isEmpty() ? QString() : tr("again"),
+                slot.earlier.isEmpty()
+                    ? QString()
+                    : tr("The run before: %1").arg(escape::controls(slot.earlier)));
+    showResult(Result::None);
+}
+
+void StationTile::showSlot(const provision::StationSlot& slot) {
+    lblModel->setText(escape::controls(slot.model));
+    lblModel->setToolTip(lblModel->text());
+    QString given = escape::controls(slot.given);
+    if (!slot.plugged) given = given.isEmpty() ? tr("unplugged") : tr("%1; unplugged").arg(given);
+    lblGiven->setText(given);
+    if (slot.phase == Phase::Waiting) {
+        lblPhase->setText(tr("waiting"));
+        barProgress->setRange(0, 1);
+        barProgress->setValue(0);
+    }
+}
+
+void StationTile::showProgress(const QString& stage, int done, int count) {
+    lblPhase->setText(stage);
+    barProgress->setRange(0, count);
+    barProgress->setValue(count > 0 ? done : 0);
+}
+
+void StationTile::showEnded(const provision::StationSlot& slot) {
+    showSlot(slot);
+    const bool failed = slot.phase == Phase::Failed;
+    // A failed run did not get anywhere worth a percentage; its reason says where it stopped.
+    barProgress->setVisible(!failed);
+    barProgress->setRange(0, 1);
+    barProgress->setValue(1);
+    lblPhase->setText(failed ? tr("stopped") : tr("finished"));
+    QString tooltip = escape::controls(slot.summary);
+    if (!slot.detail.isEmpty()) tooltip += QStringLiteral("\n") + escape::controls(slot.detail);
+    if (!slot.earlier.isEmpty())
+        tooltip +=
+            QStringLiteral("\n") + tr("The run before: %1").arg(escape::controls(slot.earlier));
+    showSummary(escape::controls(slot.summary), tooltip);
+    showResult(slot.phase == Phase::Done          ? Result::Passed
+               : slot.phase == Phase::Differences ? Result::Differs
+                                                  : Result::Failed);
+}
+
+void StationTile::showSummary(const QString& summary, const QString& tooltip) {
+    static_cast<ElidedLabel*>(lblSummary)->setWholeText(summary);
+    lblSummary->setToolTip(tooltip);
+    lblResult->setToolTip(tooltip);
+}
+
+void StationTile::showResult(Result result) {
+    shown = result;
+    const QString words[] = {QString(), tr("passed"), tr("differs"), tr("failed")};
+    lblResult->setText(words[int(result)]);
+    QPalette palette = this->palette();
+    if (result != Result::None) {
+        palette.setColor(QPalette::Window, colourOf(result));
+        palette.setColor(QPalette::WindowText, result == Result::Differs ? Qt::black : Qt::white);
+    }
+    lblResult->setPalette(palette);
+    cmdDismiss->setVisible(result == Result::Failed || result == Result::Differs);
+}
+
+}  // namespace station

@@ -1,0 +1,417 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/station/StationWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSettings>
+#include <QTimer>
+
+#include "core/Escape.h"
+#include "device/DeviceProcedure.h"
+#include "provision/DeviceWatcher.h"
+#include "provision/Station.h"
+#include "provision/StationUnit.h"
+#include "ui/common/CloseQuestion.h"
+#include "ui/common/UnitOptions.h"
+#include "ui/station/StationTile.h"
+
+namespace station {
+
+namespace {
+
+// What the last station was started with, offered again next time.
+const QString FileKey = QStringLiteral("station/file");
+const QString SheetKey = QStringLiteral("station/sheet");
+const QString PortsKey = QStringLiteral("station/ports");
+
+constexpr int TileColumns = 3;
+constexpr int FailBeeps = 3;
+constexpr int BeepGapMs = 200;
+
+// Qt Widgets has one system sound: a pass is one beep, anything else three in a row, so the
+// two can be told apart without looking up from the bench. Silent where there is no bell.
+void sound(bool passed, QObject* context) {
+    QApplication::beep();
+    if (passed) return;
+    for (int i = 1; i < FailBeeps; ++i)
+        QTimer::singleShot(i * BeepGapMs, context, [] { QApplication::beep(); });
+}
+
+QPushButton* button(const QString& text, const char* name) {
+    auto* b = new QPushButton(text);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+// A line for a path and its Browse... button.
+QWidget* pathRow(QLineEdit* edit, QPushButton* browse) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(edit, 1);
+    layout->addWidget(browse);
+    return row;
+}
+
+QLineEdit* lineEdit(const char* name) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QString shown(const QString& path) {
+    return escape::controls(QDir::toNativeSeparators(path));
+}
+
+}  // namespace
+
+StationWindow::StationWindow(journal::Journal* journal, QWidget* parent)
+    : QWidget(parent, Qt::Window), journal(journal) {
+    setObjectName(QStringLiteral("frmStation"));
+    setWindowTitle(tr("Provisioning Station"));
+    buildLayout();
+    refreshControls();
+}
+
+StationWindow::~StationWindow() {
+    // The widgets the station reports to are going; the runs still going are journaled.
+    if (station) station->disconnect(this);
+    discardStation();
+}
+
+QWidget* StationWindow::buildSetUp() {
+    auto* box = new QGroupBox(tr("Set-up"));
+    auto* form = new QFormLayout(box);
+    const QSettings settings;
+    edtFile = lineEdit("edtFile");
+    edtFile->setText(settings.value(FileKey).toString());
+    cmdBrowseFile = button(tr("Browse..."), "cmdBrowseFile");
+    connect(cmdBrowseFile, &QPushButton::clicked, this, &StationWindow::browseFile);
+    form->addRow(tr("Configuration file:"), pathRow(edtFile, cmdBrowseFile));
+    edtSheet = lineEdit("edtSheet");
+    edtSheet->setText(settings.value(SheetKey).toString());
+    edtSheet->setPlaceholderText(tr("optional: a CSV sheet with a row of values per unit"));
+    cmdBrowseSheet = button(tr("Browse..."), "cmdBrowseSheet");
+    connect(cmdBrowseSheet, &QPushButton::clicked, this, &StationWindow::browseSheet);
+    form->addRow(tr("Sheet:"), pathRow(edtSheet, cmdBrowseSheet));
+    chkBackup = new QCheckBox(tr("Back Up Before Writing"));
+    chkBackup->setObjectName(QStringLiteral("chkBackup"));
+    chkBackup->setChecked(
+        settings
+            .value(QLatin1String(options::BackUpBeforeWriting), options::BackUpBeforeWritingAtFirst)
+            .toBool());
+    chkVerify = new QCheckBox(tr("Verify After Writing"));
+    chkVerify->setObjectName(QStringLiteral("chkVerify"));
+    chkVerify->setChecked(
+        settings
+            .value(QLatin1String(options::VerifyAfterWriting), options::VerifyAfterWritingAtFirst)
+            .toBool());
+    chkVerify->setToolTip(
+        tr("Read each unit back after writing and compare. With Fast Link on this costs about "
+           "one second per unit."));
+    chkFastLink = new QCheckBox(tr("Fast Link"));
+    chkFastLink->setObjectName(QStringLiteral("chkFastLink"));
+    chkFastLink->setToolTip(
+        tr("Go from one command to the next as soon as the unit has answered, at its own "
+           "pace. Writes go fast only when verified."));
+    chkFastLink->setChecked(
+        settings.value(QLatin1String(options::FastLink), options::FastLinkAtFirst).toBool());
+    form->addRow(chkBackup);
+    form->addRow(chkVerify);
+    form->addRow(chkFastLink);
+    edtPorts = lineEdit("edtPorts");
+    edtPorts->setText(settings.value(PortsKey).toString());
+    edtPorts->setPlaceholderText(
+        tr("USB serial devices; or paths with wildcards, such as "
+           "/dev/ttyUSB*, separated by spaces"));
+    form->addRow(tr("Ports:"), edtPorts);
+    return box;
+}
+
+void StationWindow::buildLayout() {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildSetUp());
+    auto* buttons = new QHBoxLayout;
+    cmdStart = button(tr("Start"), "cmdStart");
+    cmdStop = button(tr("Stop"), "cmdStop");
+    cmdRetryFailed = button(tr("Retry Failed"), "cmdRetryFailed");
+    connect(cmdStart, &QPushButton::clicked, this, &StationWindow::startStation);
+    connect(cmdStop, &QPushButton::clicked, this, &StationWindow::stopStation);
+    connect(cmdRetryFailed, &QPushButton::clicked, this, &StationWindow::retryFailed);
+    lblCounters = new QLabel;
+    lblCounters->setObjectName(QStringLiteral("lblCounters"));
+    for (QPushButton* b : {cmdStart, cmdStop, cmdRetryFailed})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(lblCounters);
+    layout->addLayout(buttons);
+    lblMessage = new QLabel;
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setWordWrap(true);
+    lblMessage->setTextFormat(Qt::PlainText);
+    layout->addWidget(lblMessage);
+    auto* area = new QScrollArea;
+    area->setObjectName(QStringLiteral("tileArea"));
+    area->setWidgetResizable(true);
+    auto* sheet = new QWidget;
+    tileGrid = new QGridLayout(sheet);
+    tileGrid->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    area->setWidget(sheet);
+    layout->addWidget(area, 1);
+    // Six tiles, two rows of three, without scrolling.
+    resize(780, 620);
+}
+
+void StationWindow::browseFile() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Configuration File"), edtFile->text(),
+                                     tr("Configuration files (*.cfg *.json);;All files (*)"));
+    if (!path.isEmpty()) edtFile->setText(path);
+}
+
+void StationWindow::browseSheet() {
+    const QString path = QFileDialog::getOpenFileName(this, tr("Sheet"), edtSheet->text(),
+                                                      tr("CSV sheets (*.csv);;All files (*)"));
+    if (!path.isEmpty()) edtSheet->setText(path);
+}
+
+bool StationWindow::isRunning() const {
+    return station && !finished;
+}
+
+bool StationWindow::preparePlan() {
+    const QString file = edtFile->text();
+    const QString sheetPath = edtSheet->text();
+    QStringList problems;
+    if (file.isEmpty()) problems << tr("Choose the configuration file to write.");
+    // Checked as files first: "-" would otherwise mean standard input.
+    for (const QString& path : {file, sheetPath})
+        if (!path.isEmpty() && !QFileInfo(path).isFile())
+            problems << tr("%1 is not a file.").arg(shown(path));
+    if (!problems.isEmpty()) return refuse(problems.join('\n'));
+    ConfigDocument document = ConfigDocument::load(file);
+    if (!document.ok)
+        return refuse(tr("%1 cannot be written: %2").arg(shown(file), document.error));
+    // Written, such a text could never be read back, backed up or verified.
+    if (const QString why = DeviceProcedure::unreadableText(document.set, document.phoneCount);
+        !why.isEmpty())
+        return refuse(tr("%1 cannot be written: %2").arg(shown(file), why));
+    std::optional<provision::Sheet> sheet;
+    if (!sheetPath.isEmpty()) {
+        sheet = provision::Sheet::load(sheetPath);
+        if (!sheet->ok()) return refuse(sheet->error());
+    }
+    if (chkBackup->isChecked() && !journal)
+        return refuse(
+            tr("Back Up Before Writing keeps what each unit held in the journal, which "
+               "is off. Start Quellix with a journal, or clear Back Up Before Writing."));
+    plan = {};
+    plan.task.mode = provision::RunInput::Mode::Write;
+    plan.task.intervalMs = intervalMs;
+    plan.task.document = document;
+    plan.task.documentName = shown(file);
+    plan.task.file = file;
+    plan.task.verifyAfterWrite = chkVerify->isChecked();
+    plan.task.pace = chkFastLink->isChecked() ? LinkPace::Mode::Auto : LinkPace::Mode::Fixed;
+    plan.task.backup = chkBackup->isChecked();
+    plan.task.journal = journal;
+    plan.task.toolVersion = QCoreApplication::applicationVersion();
+    plan.sheet = sheet;
+    plan.stopReason = tr("stopped: the station window was closed");
+    say((document.notes + (sheet ? sheet->notes() : QStringList())).join('\n'), false);
+    return true;
+}
+
+void StationWindow::startStation() {
+    if (isRunning()) return;
+    discardStation();
+    // The last station's tiles and counters go even when this one is refused, so none of
+    // them reads as this start's result.
+    clearTiles();
+    lblCounters->clear();
+    if (!preparePlan()) return;
+    QSettings settings;
+    settings.setValue(FileKey, edtFile->text());
+    settings.setValue(SheetKey, edtSheet->text());
+    settings.setValue(PortsKey, edtPorts->text());
+    settings.setValue(QLatin1String(options::FastLink), chkFastLink->isChecked());
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    watcher = std::make_unique<provision::DeviceWatcher>(
+        edtPorts->text().split(spaces, Qt::SkipEmptyParts));
+    pool = std::make_unique<provision::UnitPool>(plan);
+    station = std::make_unique<provision::Station>(*watcher, pool->job(), 0);
+    finished = false;
+    wireStation();
+    refreshControls();
+    watcher->start();
+}
+
+void StationWindow::wireStation() {
+    connect(station.get(), &provision::Station::started, this, &StationWindow::showStarted);
+    connect(station.get(), &provision::Station::ended, this, &StationWindow::showEnded);
+    connect(station.get(), &provision::Station::changed, this, &StationWindow::showSlot);
+    connect(station.get(), &provision::Station::unplugged, this, &StationWindow::showUnplugged);
+    connect(station.get(), &provision::Station::removed, this, &StationWindow::removeTile);
+    connect(station.get(), &provision::Station::finished, this, &StationWindow::stationFinished);
+    connect(pool.get(), &provision::UnitPool::progress, this, &StationWindow::showProgress);
+    connect(pool.get(), &provision::UnitPool::given, station.get(), &provision::Station::setGiven);
+    connect(pool.get(), &provision::UnitPool::modelKnown, station.get(),
+            &provision::Station::setModel);
+}
+
+void StationWindow::stopStation() {
+    if (!isRunning()) return;
+    say(tr("Taking no new unit; the ones running finish."), false);
+    station->stop();
+    refreshControls();
+}
+
+void StationWindow::retryFailed() {
+    if (!isRunning()) return;
+    if (station->retryFailed() == 0) say(tr("No failed unit is plugged in."), true);
+    refreshControls();
+}
+
+StationTile* StationWindow::tileFor(const provision::StationSlot& slot) {
+    StationTile*& tile = tiles[slot.port];
+    if (!tile) {
+        tile = new StationTile(slot.port);
+        connect(tile, &StationTile::dismissed, this, &StationWindow::dismissTile);
+        placeTiles();
+    }
+    return tile;
+}
+
+void StationWindow::showStarted(const provision::StationSlot& slot) {
+    tileFor(slot)->showStarted(slot);
+    refreshControls();
+}
+
+void StationWindow::showEnded(const provision::StationSlot& slot) {
+    tileFor(slot)->showEnded(slot);
+    sound(slot.phase == provision::StationSlot::Phase::Done, this);
+    refreshControls();
+}
+
+void StationWindow::showSlot(const provision::StationSlot& slot) {
+    tileFor(slot)->showSlot(slot);
+    refreshControls();
+}
+
+// A failed unit's tile stays, saying it was unplugged; the others go with their unit.
+void StationWindow::showUnplugged(const QString& port) {
+    if (const provision::StationSlot* slot = station->slotFor(port))
+        if (StationTile* tile = tiles.value(port)) tile->showSlot(*slot);
+    refreshControls();
+}
+
+void StationWindow::dismissTile(const QString& port) {
+    if (station) station->acknowledge(port);
+}
+
+void StationWindow::clearTiles() {
+    qDeleteAll(tiles);
+    tiles.clear();
+}
+
+void StationWindow::showProgress(const QString& port, const QString& stage, int done, int count) {
+    if (StationTile* tile = tiles.value(port)) tile->showProgress(stage, done, count);
+}
+
+void StationWindow::removeTile(const QString& port) {
+    // Out of the window at once, deleted later: this may come from the tile's own button.
+    if (StationTile* tile = tiles.take(port)) {
+        tileGrid->removeWidget(tile);
+        tile->hide();
+        tile->setParent(nullptr);
+        tile->deleteLater();
+    }
+    placeTiles();
+    refreshControls();
+}
+
+// In the order of the ports, which is the order the watcher found them in for units plugged
+// in together.
+void StationWindow::placeTiles() {
+    int index = 0;
+    for (StationTile* tile : std::as_const(tiles)) {
+        tileGrid->addWidget(tile, index / TileColumns, index % TileColumns);
+        ++index;
+    }
+}
+
+void StationWindow::stationFinished() {
+    finished = true;
+    say(tr("Stopped."), false);
+    refreshControls();
+}
+
+void StationWindow::refreshControls() {
+    const bool running = isRunning();
+    const bool taking = running && !station->stopping();
+    const QList<QWidget*> setUp{edtFile,   cmdBrowseFile, edtSheet, cmdBrowseSheet, chkBackup,
+                                chkVerify, chkFastLink,   edtPorts, cmdStart};
+    for (QWidget* w : setUp)
+        w->setEnabled(!running);
+    cmdStop->setEnabled(taking);
+    const bool anyFailed = std::any_of(tiles.begin(), tiles.end(), [](const StationTile* t) {
+        return t->result() == StationTile::Result::Failed;
+    });
+    cmdRetryFailed->setEnabled(taking && anyFailed);
+    if (!station) return;  // the last station's counters stay until the next starts
+    QString counters =
+        tr("done %1, failed %2")
+            .arg(QString::number(station->done()), QString::number(station->failed()));
+    if (station->differing() > 0)
+        counters += tr(", %1 differ").arg(QString::number(station->differing()));
+    lblCounters->setText(counters);
+}
+
+bool StationWindow::refuse(const QString& why) {
+    say(why, true);
+    return false;
+}
+
+void StationWindow::say(const QString& text, bool problem) {
+    lblMessage->setText(text);
+    QPalette palette = this->palette();
+    if (problem)
+        palette.setColor(QPalette::WindowText, StationTile::colourOf(StationTile::Result::Failed));
+    lblMessage->setPalette(palette);
+}
+
+bool StationWindow::confirmCloseWhileRunning() {
+    return askCloseAnyway(this, tr("Units Running"),
+                          tr("Units are being written. A write cut short leaves its unit "
+                             "half-written: part old, part new configuration."));
+}
+
+void StationWindow::closeEvent(QCloseEvent* event) {
+    if (station && station->running() > 0 && !confirmCloseWhileRunning()) return event->ignore();
+    discardStation();
+    refreshControls();
+    event->accept();
+}
+
+// Ends the station at once; a run still going is counted and journaled as failed.
+void StationWindow::discardStation() {
+    if (station && !finished) station->abort(plan.stopReason);
+    station.reset();
+    pool.reset();
+    watcher.reset();
+    finished = true;
+}
+
+}  // namespace station
