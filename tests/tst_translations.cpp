@@ -141,8 +141,11 @@ private slots:
         const QString copy = dir.filePath(QFileInfo(catalogue).fileName());
         QVERIFY(QFile::copy(catalogue, copy));
         QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        // Includes name their folder from the top of the tree; lupdate needs it to find the
+        // classes a tr() belongs to.
         QStringList args{QStringLiteral("-silent"), QStringLiteral("-locations"),
-                         QStringLiteral("none"), QStringLiteral("-no-obsolete")};
+                         QStringLiteral("none"),    QStringLiteral("-no-obsolete"),
+                         QStringLiteral("-I"),      QStringLiteral(QX_SOURCE_DIR)};
         for (const QString& folder : QStringLiteral(QX_TRANSLATED_FOLDERS).split(u','))
             args << QStringLiteral(QX_SOURCE_DIR "/") + folder;
         args << QStringLiteral("-ts") << copy;
