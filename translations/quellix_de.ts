@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>Port</source>
-        <translation>Anschluss</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Model</source>
@@ -337,11 +337,11 @@
     </message>
     <message>
         <source>Port, model, outcome or file</source>
-        <translation>Anschluss, Modell, Ergebnis oder Datei</translation>
+        <translation>Port, Modell, Ergebnis oder Datei</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation>&amp;Anschluss:</translation>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
@@ -375,7 +375,7 @@ Prüfen Sie, ob es vorhanden ist (bei einem Server, ob er erreichbar ist), und d
     </message>
     <message>
         <source>All ports</source>
-        <translation>Alle Anschlüsse</translation>
+        <translation>Alle Ports</translation>
     </message>
     <message>
         <source>%1 of %2 records</source>
@@ -1311,7 +1311,7 @@ wenn jedes Gerät fertig wurde, 1, wenn eines beim Zurücklesen abwich, 4, wenn 
     </message>
     <message>
         <source>restore: write a record kept from another port or model.</source>
-        <translation>restore: einen Eintrag schreiben, der von einem anderen Anschluss oder Modell stammt.</translation>
+        <translation>restore: einen Eintrag schreiben, der von einem anderen Port oder Modell stammt.</translation>
     </message>
     <message>
         <source>journal record %1 was kept from %2, not %3; nothing was written (--force writes it all the same)</source>
@@ -2535,7 +2535,7 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
     <message>
         <source>Ports:</source>
-        <translation>Anschlüsse:</translation>
+        <translation>Ports:</translation>
     </message>
     <message>
         <source>Start</source>
