@@ -146,6 +146,9 @@ private slots:
             typeKeys(dlg.txtMsg, c.keys);
             QVERIFY(dlg.isVisible());  // Esc and Enter leave it open
             QCOMPARE(dlg.lblChars->text(), c.counter);
+            // Red only when no room is left.
+            QCOMPARE(dlg.lblChars->palette().color(QPalette::WindowText) == QColor(192, 0, 0),
+                     c.counter.startsWith("160/"));
             QCOMPARE(dlg.lblRefused->text().isEmpty(), !c.refuses);
             if (auto* button = dlg.findChild<QPushButton*>("cmd" + c.button)) button->click();
         });
@@ -154,12 +157,46 @@ private slots:
         QCOMPARE(dlg.edited(), ok ? std::optional(c.handedBack) : std::nullopt);
     }
 
+    // From the keyboard alone: Tab reaches OK before Cancel, Enter presses the focused button,
+    // Ctrl+Enter accepts from the text without adding a break.
+    void messageKeys_data() {
+        QTest::addColumn<int>("tabs");  // from the text
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("result");
+        const int ok = QDialog::Accepted, no = QDialog::Rejected, ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl+Enter in the text") << 0 << int(Qt::Key_Return) << ctrl << ok;
+        QTest::newRow("Ctrl+keypad Enter") << 0 << int(Qt::Key_Enter) << ctrl << ok;
+        QTest::newRow("Enter on OK") << 1 << int(Qt::Key_Return) << 0 << ok;
+        QTest::newRow("keypad Enter on Cancel") << 2 << int(Qt::Key_Enter) << 0 << no;
+        QTest::newRow("Esc on OK") << 1 << int(Qt::Key_Escape) << 0 << StillOpen;
+    }
+    void messageKeys() {
+        QFETCH(int, tabs);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, result);
+        frmEditMessage dlg("ab\r\ncd", nullptr, 5);
+        const int got = execWith(dlg, [&] {
+            for (int i = 0; i < tabs; ++i)
+                QTest::keyClick(dlg.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(dlg.focusWidget(), tabs == 0   ? static_cast<QWidget*>(dlg.txtMsg)
+                                        : tabs == 1 ? dlg.cmdOK
+                                                    : dlg.cmdCancel);
+            QTest::keyClick(dlg.focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        });
+        QCOMPARE(got, result);
+        QCOMPARE(dlg.edited(),
+                 result == QDialog::Accepted ? std::optional<QString>("ab\r\ncd") : std::nullopt);
+    }
+
     // Also leaves pictures of the three windows in QX_TEST_OUTPUT for a person to look at.
     void windows() {
         QWidget owner;
         owner.setGeometry(60, 40, 700, 500);  // inside the 800 x 600 offscreen screen
         owner.show();
-        frmEditNo number("911234567890");
+        frmEditNo number("911234567890", nullptr, 3);
+        QCOMPARE(number.windowTitle(), QStringLiteral("Edit Phone Number 3"));
         frmEditMessage message("Zone 3 alarm\r\nCall the guard", nullptr, 17);
         QCOMPARE(message.windowTitle(), QStringLiteral("Edit Message - Channel 17"));
         frmProgress progress(&owner);

@@ -239,6 +239,36 @@ private slots:
         QCOMPARE(w->findChild<QLabel*>("lblContents")->text(), "Start values");
     }
 
+    // However a channel box changes, the flag is kept and it is an edit; the window showing a
+    // page is not.
+    void channelToggle_data() {
+        QTest::addColumn<QString>("by");
+        for (const char* by : {"mouse", "space", "accessibility", "setChecked"})
+            QTest::newRow(by) << by;
+    }
+    void channelToggle() {
+        QFETCH(QString, by);
+        w->show();
+        w->selectPage(2);
+        QVERIFY(!w->isWindowModified());
+        auto* box = control<QCheckBox>(w, "chkChEnable", 2);
+        if (by == "mouse") QTest::mouseClick(box, Qt::LeftButton);
+        if (by == "space") QTest::keyClick(box, Qt::Key_Space);
+        if (by == "setChecked") box->setChecked(true);
+        if (by == "accessibility") {
+            QAccessibleActionInterface* actions =
+                QAccessible::queryAccessibleInterface(box)->actionInterface();
+            QVERIFY(actions);
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        QVERIFY(box->isChecked());
+        QVERIFY(w->configuration().enabled(18));
+        QVERIFY(w->isWindowModified());
+        w->selectPage(1);
+        w->selectPage(2);
+        QVERIFY(box->isChecked());
+    }
+
     // An edit marks the title and the status bar; Exit asks before it is lost, when asked to.
     void discardEdits_data() {
         QTest::addColumn<bool>("ask");

@@ -318,6 +318,20 @@ private slots:
         QVERIFY(r.w.configuration() == window && !r.w.isWindowModified());
     }
 
+    // An empty value reads "(empty)", not as a blank cell; copied, it stays empty.
+    void compareEmptyValues() {
+        ConfigurationSet window, unit;
+        unit.phoneNo[1] = QStringLiteral("0123");
+        window.channelMessage[4] = QStringLiteral("a");
+        safety::CompareDialog dialog(window, unit, ConfigurationSet::PhoneCount, "Unit");
+        auto* table = control<QTableWidget>(&dialog, "tblDifferences");
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 1)->text(), "(empty)");
+        QCOMPARE(table->item(1, 2)->text(), "(empty)");
+        QCOMPARE(dialog.tableText().split('\n').mid(1, 2),
+                 QStringList({"Phone 2\t\t0123", "Channel 5 message\ta\t"}));
+    }
+
     // The status bar names the journal or says nothing is recorded, and turns to a warning
     // when the journal fails, after which no backup is said to be kept; Back Up Unit Now keeps
     // the unit's values in it, and is off without a journal, where a backup would be kept

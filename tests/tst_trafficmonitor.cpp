@@ -216,9 +216,15 @@ void tst_trafficmonitor::save() {
     }
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
-    QCOMPARE(lines.size(), 4);  // three lines, each ended
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    QCOMPARE(lines.size(), 5);  // the heading and three lines, each ended
     QVERIFY(lines.last().isEmpty());
+    // The rows show the time of day; the heading says the port and the day.
+    QString day =
+        QDateTime::fromMSecsSinceEpoch(monitor.model()->line(0).atMs).date().toString(Qt::ISODate);
+    QVERIFY2(lines[0].startsWith("# Traffic Monitor: dev, from " + day), qPrintable(lines[0]));
+    QVERIFY(monitor.suggestedName().startsWith("traffic-dev-"));
+    lines.removeFirst();
     const QList<QStringList> expected{
         {"->", "?M01\\r", ""}, {"<-", "M01\\x09a\\nb\\0\\xFF\\\\", ""}, {"#", "a note", ""}};
     for (int row = 0; row < 3; ++row) {

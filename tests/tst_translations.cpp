@@ -89,6 +89,16 @@ int titleRight(const QGroupBox* frame) {
         .right();
 }
 
+// Where a line edit draws its hint: its contents less the two-pixel margin either side.
+int placeholderRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame()
+                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                           : 0;
+    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width() - 4;
+}
+
 // Every fixed text of `root` whose width exceeds its box.
 QStringList cutOff(const QWidget* root) {
     QStringList faults;
@@ -101,6 +111,12 @@ QStringList cutOff(const QWidget* root) {
             // A button without text (a table's corner) has nothing to cut.
             if (!button->text().isEmpty() && neededWidth(button) > button->width())
                 faults << describe(w, button->text(), neededWidth(button), button->width());
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(w);
+                   edit && !edit->placeholderText().isEmpty()) {
+            if (placeholderRoom(edit) < fm.horizontalAdvance(edit->placeholderText()))
+                faults << describe(w, edit->placeholderText(),
+                                   fm.horizontalAdvance(edit->placeholderText()),
+                                   placeholderRoom(edit));
         } else if (const auto* label = qobject_cast<const QLabel*>(w);
                    label && !label->wordWrap()) {
             const int need =
@@ -110,6 +126,34 @@ QStringList cutOff(const QWidget* root) {
         }
     }
     return faults;
+}
+
+struct Term {
+    QRegularExpression english;  // the word, and its plural, as a whole word
+    QString translated;
+};
+
+// The glossary's column `column` (1 German, 2 French) for every English term.
+QList<Term> glossary(int column) {
+    QList<Term> terms;
+    QFile file(QStringLiteral(QX_SOURCE_DIR "/translations/glossary.tsv"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return terms;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const QStringList cells = line.split(u'\t');
+        if (line.startsWith(u'#') || cells.size() != 3) continue;
+        terms.append({QRegularExpression(QStringLiteral("(?<![\\w-])%1(s|'s)?(?![\\w-])")
+                                             .arg(QRegularExpression::escape(cells[0])),
+                                         QRegularExpression::CaseInsensitiveOption),
+                      cells[column]});
+    }
+    return terms;
+}
+
+// A menu's access key splits a word ("Ger&at"); the word counts as written without it.
+QString withoutAccessKey(QString text) {
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(u'&')
+        .replace(u'\x01', u'&');
 }
 
 // One line each, as a failure message would cut a long list short.
@@ -166,6 +210,41 @@ private slots:
                     faults << QStringLiteral("other placeholders in the translation of ") + where;
             }
         }
+        report(faults);
+    }
+
+    // A text naming a glossary term says it with the glossary's word in every translation.
+    void glossary_data() {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<int>("column");
+        for (const QString& path : QStringLiteral(QX_CATALOGUES).split(u',')) {
+            const int column = path.endsWith(QLatin1String("_de.ts"))   ? 1
+                               : path.endsWith(QLatin1String("_fr.ts")) ? 2
+                                                                        : 0;
+            QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path << column;
+        }
+    }
+    void glossary() {
+        QFETCH(QString, catalogue);
+        QFETCH(int, column);
+        QVERIFY2(column > 0, "the glossary has no column for this language");
+        const QList<Term> terms = ::glossary(column);
+        QVERIFY(terms.size() >= 3);
+        QStringList faults;
+        for (const Message& m : readCatalogue(catalogue)) {
+            for (const Term& term : terms) {
+                if (!term.english.match(withoutAccessKey(m.source)).hasMatch()) continue;
+                for (const QString& form : m.forms) {
+                    const QString shown = withoutAccessKey(form);
+                    // Kept in English, it is a command word ("backup" for --action).
+                    if (term.english.match(shown).hasMatch()) continue;
+                    if (!shown.contains(term.translated, Qt::CaseInsensitive))
+                        faults << QStringLiteral("\"%1\" lacks \"%2\" for \"%3\"")
+                                      .arg(form, term.translated, m.source);
+                }
+            }
+        }
+        faults.removeDuplicates();
         report(faults);
     }
 

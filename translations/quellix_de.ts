@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>holds NUL followed by CR, where the unit&apos;s line ends a text; remove them</source>
-        <translation>enthält NUL gefolgt von CR, womit die Einheit auf der Leitung einen Text beendet; entfernen Sie beide</translation>
+        <translation>enthält NUL gefolgt von CR, womit das Gerät auf der Leitung einen Text beendet; entfernen Sie beide</translation>
     </message>
     <message>
         <source>record 1 (the slave ID): outside 0..%1</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>holds NUL followed by CR, where the unit&apos;s line ends a text</source>
-        <translation>enthält NUL gefolgt von CR, womit die Einheit auf der Leitung einen Text beendet</translation>
+        <translation>enthält NUL gefolgt von CR, womit das Gerät auf der Leitung einen Text beendet</translation>
     </message>
     <message>
         <source>%1 characters, at most %2</source>
@@ -183,27 +183,27 @@
     <name>DeviceProcedure</name>
     <message>
         <source>the unit&apos;s text replies carry no field; their order alone places them</source>
-        <translation>die Textantworten der Einheit nennen kein Feld; allein ihre Reihenfolge ordnet sie zu</translation>
+        <translation>die Textantworten des Geräts nennen kein Feld; allein ihre Reihenfolge ordnet sie zu</translation>
     </message>
     <message>
         <source>the unit&apos;s text replies carry their field</source>
-        <translation>die Textantworten der Einheit nennen ihr Feld</translation>
+        <translation>die Textantworten des Geräts nennen ihr Feld</translation>
     </message>
     <message>
         <source>no reply to %1: the unit answered late or not at all</source>
-        <translation>keine Antwort auf %1: die Einheit hat zu spät oder gar nicht geantwortet</translation>
+        <translation>keine Antwort auf %1: das Gerät hat zu spät oder gar nicht geantwortet</translation>
     </message>
     <message>
         <source>reply to %1 was for %2: the unit answered late</source>
-        <translation>die Antwort auf %1 galt %2: die Einheit hat zu spät geantwortet</translation>
+        <translation>die Antwort auf %1 galt %2: das Gerät hat zu spät geantwortet</translation>
     </message>
     <message>
         <source>reply to %1 began with &quot;%2&quot; instead of %3: the unit answered late or the line is noisy</source>
-        <translation>die Antwort auf %1 begann mit &quot;%2&quot; statt %3: die Einheit hat zu spät geantwortet, oder die Leitung ist gestört</translation>
+        <translation>die Antwort auf %1 begann mit &quot;%2&quot; statt %3: das Gerät hat zu spät geantwortet, oder die Leitung ist gestört</translation>
     </message>
     <message>
         <source>%1 holds %2 characters, but the unit&apos;s reply to %3 could not be read back beyond %4</source>
-        <translation>%1 hat %2 Zeichen, aber die Antwort der Einheit auf %3 ließe sich über %4 hinaus nicht zurücklesen</translation>
+        <translation>%1 hat %2 Zeichen, aber die Antwort des Geräts auf %3 ließe sich über %4 hinaus nicht zurücklesen</translation>
     </message>
     <message>
         <source>phone %1</source>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>Port</source>
-        <translation>Anschluss</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Model</source>
@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>The unit&apos;s state before record %1: restore this to undo it.</source>
-        <translation>Der Stand der Einheit vor Eintrag %1: diesen wiederherstellen, um ihn rückgängig zu machen.</translation>
+        <translation>Der Stand des Geräts vor Eintrag %1: diesen wiederherstellen, um ihn rückgängig zu machen.</translation>
     </message>
     <message>
         <source>%1 (before %2)</source>
@@ -337,11 +337,11 @@
     </message>
     <message>
         <source>Port, model, outcome or file</source>
-        <translation>Anschluss, Modell, Ergebnis oder Datei</translation>
+        <translation>Port, Modell, Ergebnis oder Datei</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation>&amp;Anschluss:</translation>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
@@ -375,7 +375,7 @@ Prüfen Sie, ob es vorhanden ist (bei einem Server, ob er erreichbar ist), und d
     </message>
     <message>
         <source>All ports</source>
-        <translation>Alle Anschlüsse</translation>
+        <translation>Alle Ports</translation>
     </message>
     <message>
         <source>%1 of %2 records</source>
@@ -441,7 +441,7 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
         <source>Against record %1, the unit&apos;s state just before:</source>
-        <translation>Gegenüber Eintrag %1, dem Stand der Einheit direkt davor:</translation>
+        <translation>Gegenüber Eintrag %1, dem Stand des Geräts direkt davor:</translation>
     </message>
     <message>
         <source>Nothing changed.</source>
@@ -450,6 +450,10 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     <message>
         <source>Nothing differed.</source>
         <translation>Keine Unterschiede.</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Einträge</translation>
     </message>
 </context>
 <context>
@@ -471,7 +475,7 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     <message>
         <source>There is no device %1. Check that the unit is plugged in and switched on, then pick its port.
 %2</source>
-        <translation>Das Gerät %1 gibt es nicht. Prüfen Sie, ob die Einheit angeschlossen und eingeschaltet ist, und wählen Sie dann ihren Port.
+        <translation>Das Gerät %1 gibt es nicht. Prüfen Sie, ob das Gerät angeschlossen und eingeschaltet ist, und wählen Sie dann seinen Port.
 %2</translation>
     </message>
     <message>
@@ -488,11 +492,11 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, or its connection to the unit, and connect again.</source>
-        <translation>%1 wird von einem anderen Programm benutzt. Schließen Sie dieses Programm oder seine Verbindung zur Einheit, und verbinden Sie erneut.</translation>
+        <translation>%1 wird von einem anderen Programm benutzt. Schließen Sie dieses Programm oder seine Verbindung zum Gerät, und verbinden Sie erneut.</translation>
     </message>
     <message>
         <source>Check that the unit is plugged in and that %1 is its port.</source>
-        <translation>Prüfen Sie, ob die Einheit angeschlossen ist und %1 ihr Port ist.</translation>
+        <translation>Prüfen Sie, ob das Gerät angeschlossen ist und %1 sein Port ist.</translation>
     </message>
     <message>
         <source>No such serial port.</source>
@@ -625,7 +629,7 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>%1: phone numbers 17-32 are not in %2; keeping the unit&apos;s</source>
-        <translation>%1: Rufnummern 17-32 fehlen in %2; die der Einheit bleiben</translation>
+        <translation>%1: Rufnummern 17-32 fehlen in %2; die des Geräts bleiben</translation>
     </message>
     <message>
         <source>reading phones 17-32</source>
@@ -649,7 +653,7 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>no unit answered</source>
-        <translation>keine Einheit hat geantwortet</translation>
+        <translation>kein Gerät hat geantwortet</translation>
     </message>
     <message>
         <source>the line was lost</source>
@@ -665,7 +669,7 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source> during the write; the unit may hold part of it</source>
-        <translation> während des Schreibens; die Einheit hat es womöglich nur zum Teil</translation>
+        <translation> während des Schreibens; das Gerät hat es womöglich nur zum Teil</translation>
     </message>
     <message>
         <source>written</source>
@@ -705,7 +709,7 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>Serial port of a unit (/dev/ttyUSB0, COM3); repeat for several.</source>
-        <translation>Serieller Port einer Einheit (/dev/ttyUSB0, COM3); für mehrere wiederholen.</translation>
+        <translation>Serieller Port eines Geräts (/dev/ttyUSB0, COM3); für mehrere wiederholen.</translation>
     </message>
     <message>
         <source>File a read is saved to.</source>
@@ -855,11 +859,11 @@ Try &apos;quellix-cli --help&apos;.
     </message>
     <message>
         <source>One value over FILE for every unit of a write; repeat for several.</source>
-        <translation>Ein Wert über FILE für jede Einheit eines Schreibens; für mehrere wiederholen.</translation>
+        <translation>Ein Wert über FILE für jedes Gerät eines Schreibens; für mehrere wiederholen.</translation>
     </message>
     <message>
         <source>Values over FILE per unit of a write: a CSV row per port.</source>
-        <translation>Werte über FILE je Einheit eines Schreibens: eine CSV-Zeile je Port.</translation>
+        <translation>Werte über FILE je Gerät eines Schreibens: eine CSV-Zeile je Port.</translation>
     </message>
     <message>
         <source>quellix-cli: %1
@@ -881,7 +885,7 @@ Try &apos;quellix-cli --help&apos;.
     </message>
     <message>
         <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
-        <translation>%1 (%2): %3 enthält nur die Rufnummern 1-%4, und jede Einheit behält ihre übrigen; verwenden Sie eine Datei mit allen 32</translation>
+        <translation>%1 (%2): %3 enthält nur die Rufnummern 1-%4, und jedes Gerät behält seine übrigen; verwenden Sie eine Datei mit allen 32</translation>
     </message>
     <message>
         <source>the log could not be written (%1); nothing more was sent</source>
@@ -979,7 +983,7 @@ Try &apos;quellix-cli --help&apos;.
     </message>
     <message>
         <source>backing up</source>
-        <translation>sichere</translation>
+        <translation>erstelle Sicherung</translation>
     </message>
     <message>
         <source>writing changes</source>
@@ -995,7 +999,7 @@ Try &apos;quellix-cli --help&apos;.
     </message>
     <message>
         <source>Read each unit in full before writing it; kept in the journal.</source>
-        <translation>Jede Einheit vor dem Schreiben vollständig lesen; im Journal festgehalten.</translation>
+        <translation>Jedes Gerät vor dem Schreiben vollständig lesen; im Journal festgehalten.</translation>
     </message>
     <message>
         <source>Also save each backup as DIR/PORT-TIME.json (implies --backup).</source>
@@ -1015,7 +1019,7 @@ Try &apos;quellix-cli --help&apos;.
     </message>
     <message>
         <source>station: end after N units are done.</source>
-        <translation>station: nach N fertigen Einheiten enden.</translation>
+        <translation>station: nach N fertigen Geräten enden.</translation>
     </message>
     <message>
         <source>station: no bell on each result.</source>
@@ -1050,16 +1054,16 @@ hat eine Kopfzeile, zuerst port, dann NAMEn; port ist ein Gerätepfad, dessen le
 eine USB-Seriennummer; eine leere Zelle behält den Wert aus FILE, und --set hat das letzte Wort.
 restore schreibt die Konfiguration, die ein Journaleintrag enthält (siehe journal); --changed-only
 braucht --backup.
-Jedes Lesen, Schreiben, Prüfen, Sichern und Wiederherstellen wird im Journal festgehalten:
+Jedes Lesen, Schreiben, Prüfen, jede Sicherung und jedes Wiederherstellen wird im Journal festgehalten:
 quellix/journal.sqlite im Datenordner des Benutzers, oder --journal (oder QUELLIX_JOURNAL); das
 Passwort eines Servers kommt aus PGPASSWORD oder ~/.pgpass. Ein Journal, das sich nicht
 schreiben lässt, führt nur zu einer Warnung.
 Exit-Status: 0 fertig oder gleich, 1 Unterschiede, 2 Aufruf, 3 ein Port ließ sich nicht öffnen,
-4 keine Einheit hat geantwortet oder die Verbindung ist abgerissen, 5 eine Datei (oder das Journal)
+4 kein Gerät hat geantwortet oder die Verbindung ist abgerissen, 5 eine Datei (oder das Journal)
 ließ sich nicht lesen oder schreiben.
-station schreibt FILE in jede Einheit, die während des Laufs angeschlossen wird, in jede einmal,
-bis --count Einheiten fertig sind oder Strg-C (ein zweites Strg-C beendet sofort); Exit-Status 0,
-wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn eine fehlschlug.</translation>
+station schreibt FILE in jedes Gerät, das während des Laufs angeschlossen wird, in jedes einmal,
+bis --count Geräte fertig sind oder Strg-C (ein zweites Strg-C beendet sofort); Exit-Status 0,
+wenn jedes Gerät fertig wurde, 1, wenn eines beim Zurücklesen abwich, 4, wenn eines fehlschlug.</translation>
     </message>
     <message>
         <source>--changed-only needs --backup: it sends what differs from it</source>
@@ -1091,7 +1095,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>interrupted: taking no new unit; the running ones finish (interrupt again to end at once)</source>
-        <translation>unterbrochen: keine neue Einheit mehr; die laufenden werden fertig (erneut unterbrechen, um sofort zu enden)</translation>
+        <translation>unterbrochen: kein neues Gerät mehr; die laufenden werden fertig (erneut unterbrechen, um sofort zu enden)</translation>
     </message>
     <message>
         <source>stopped by a second interruption</source>
@@ -1127,7 +1131,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>; taking no more units</source>
-        <translation>; keine weiteren Einheiten</translation>
+        <translation>; keine weiteren Geräte</translation>
     </message>
     <message>
         <source>the line is not open or is busy</source>
@@ -1187,7 +1191,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>the unit stopped answering at %1 %2</source>
-        <translation>die Einheit antwortete nicht mehr bei %1 %2</translation>
+        <translation>das Gerät antwortete nicht mehr bei %1 %2</translation>
     </message>
     <message>
         <source>%1; the command in flight: %2 (exchange %3 of %4)</source>
@@ -1203,7 +1207,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>%1: plugged in, waiting: as many units as --count asks for are done or running</source>
-        <translation>%1: angeschlossen, wartet: so viele Einheiten, wie --count verlangt, sind fertig oder laufen</translation>
+        <translation>%1: angeschlossen, wartet: so viele Geräte, wie --count verlangt, sind fertig oder laufen</translation>
     </message>
     <message>
         <source>%1: unplugged; it stays listed until it is plugged in again</source>
@@ -1227,7 +1231,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>; Enter dismisses the unplugged failed units</source>
-        <translation>; Eingabetaste blendet die getrennten fehlgeschlagenen Einheiten aus</translation>
+        <translation>; Eingabetaste blendet die getrennten fehlgeschlagenen Geräte aus</translation>
     </message>
     <message>
         <source>no proper answer about %1 %2</source>
@@ -1239,11 +1243,11 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>the unit answers late: about %1 ms after each command, where the link waits %2 ms</source>
-        <translation>die Einheit antwortet spät: etwa %1 ms nach jedem Befehl, wo die Verbindung %2 ms wartet</translation>
+        <translation>das Gerät antwortet spät: etwa %1 ms nach jedem Befehl, wo die Verbindung %2 ms wartet</translation>
     </message>
     <message>
         <source>no unit answered the probe</source>
-        <translation>keine Einheit hat auf die Abfrage geantwortet</translation>
+        <translation>kein Gerät hat auf die Abfrage geantwortet</translation>
     </message>
     <message>
         <source>; nothing was written</source>
@@ -1271,7 +1275,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>interrupted: each unit stops after the exchange in flight (interrupt again to end at once)</source>
-        <translation>unterbrochen: jede Einheit hält nach dem laufenden Austausch an (erneut unterbrechen, um sofort zu beenden)</translation>
+        <translation>unterbrochen: jedes Gerät hält nach dem laufenden Austausch an (erneut unterbrechen, um sofort zu beenden)</translation>
     </message>
     <message>
         <source>quellix-cli: journal: %1 waiting for %2 (sync with --journal set to it)
@@ -1291,7 +1295,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>interrupted; the unit may hold part of it</source>
-        <translation>unterbrochen; die Einheit hat es womöglich nur zum Teil</translation>
+        <translation>unterbrochen; das Gerät hat es womöglich nur zum Teil</translation>
     </message>
     <message>
         <source>interrupted; nothing was written</source>
@@ -1303,11 +1307,11 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>restore: do not read the unit into the journal first.</source>
-        <translation>restore: die Einheit nicht zuerst ins Journal lesen.</translation>
+        <translation>restore: das Gerät nicht zuerst ins Journal lesen.</translation>
     </message>
     <message>
         <source>restore: write a record kept from another port or model.</source>
-        <translation>restore: einen Eintrag schreiben, der von einem anderen Anschluss oder Modell stammt.</translation>
+        <translation>restore: einen Eintrag schreiben, der von einem anderen Port oder Modell stammt.</translation>
     </message>
     <message>
         <source>journal record %1 was kept from %2, not %3; nothing was written (--force writes it all the same)</source>
@@ -1315,7 +1319,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
-        <translation>die Einheit meldet sich als %1, der Eintrag stammt von %2; nichts wurde geschrieben (--force schreibt ihn trotzdem)</translation>
+        <translation>das Gerät meldet sich als %1, der Eintrag stammt von %2; nichts wurde geschrieben (--force schreibt ihn trotzdem)</translation>
     </message>
     <message>
         <source>journal: only read, write, verify, compare, backup or restore.</source>
@@ -1339,7 +1343,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>%1: to read this unit at its own pace, use --pace auto (or a longer interval, such as --interval %2), and check its cable and settings</source>
-        <translation>%1: um diese Einheit in ihrem eigenen Takt zu lesen, verwenden Sie --pace auto (oder ein längeres Intervall, etwa --interval %2), und prüfen Sie ihr Kabel und ihre Einstellungen</translation>
+        <translation>%1: um dieses Gerät in seinem eigenen Takt zu lesen, verwenden Sie --pace auto (oder ein längeres Intervall, etwa --interval %2), und prüfen Sie sein Kabel und seine Einstellungen</translation>
     </message>
     <message>
         <source>written, but the verify failed: </source>
@@ -1347,7 +1351,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>. The write itself went through; verify the unit again to know what it holds</source>
-        <translation>. Das Schreiben selbst ist durchgegangen; prüfen Sie die Einheit erneut, um zu wissen, was sie enthält</translation>
+        <translation>. Das Schreiben selbst ist durchgegangen; prüfen Sie das Gerät erneut, um zu wissen, was es enthält</translation>
     </message>
 </context>
 <context>
@@ -1374,7 +1378,19 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>%1 cannot be stored: the unit&apos;s character set lacks it.</source>
-        <translation>%1 kann nicht gespeichert werden: der Zeichensatz der Einheit kennt es nicht.</translation>
+        <translation>%1 kann nicht gespeichert werden: der Zeichensatz des Geräts kennt es nicht.</translation>
+    </message>
+    <message>
+        <source>Message of channel %1</source>
+        <translation>Meldung von Kanal %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Keep this message (Ctrl+Enter from the text)</source>
+        <translation>Diese Meldung übernehmen (Strg+Eingabetaste aus dem Text)</translation>
     </message>
 </context>
 <context>
@@ -1385,7 +1401,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>ISD Code</source>
-        <translation>Vorwahl</translation>
+        <translation>Landesvorwahl</translation>
     </message>
     <message>
         <source>Phone Number</source>
@@ -1421,7 +1437,7 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     </message>
     <message>
         <source>The ISD code box needs the country code in digits (up to %1), without &quot;+&quot;.</source>
-        <translation>Das Feld für die Landesvorwahl braucht die Vorwahl in Ziffern (bis zu %1), ohne &quot;+&quot;.</translation>
+        <translation>Das Feld für die Landesvorwahl braucht die Landesvorwahl in Ziffern (bis zu %1), ohne &quot;+&quot;.</translation>
     </message>
     <message>
         <source>The phone number box needs exactly %1 digits; it holds %2.</source>
@@ -1430,6 +1446,10 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     <message>
         <source>The phone number box may hold the digits 0 to 9 only.</source>
         <translation>Das Rufnummernfeld darf nur die Ziffern 0 bis 9 enthalten.</translation>
+    </message>
+    <message>
+        <source>Edit Phone Number %1</source>
+        <translation>Rufnummer %1 bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -1590,7 +1610,7 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
         <source>Reads, edits and writes the configuration of an alarm modem unit.</source>
-        <translation>Liest, bearbeitet und schreibt die Konfiguration einer Alarm-Modem-Einheit.</translation>
+        <translation>Liest, bearbeitet und schreibt die Konfiguration eines Alarm-Modem-Geräts.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -1638,7 +1658,7 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
         <source>The window holds only the start values: nothing was read, loaded or edited. Writing them would clear the phone numbers and messages of the unit on %1.</source>
-        <translation>Das Fenster enthält nur die Startwerte: nichts wurde gelesen, geladen oder bearbeitet. Sie zu schreiben, würde die Rufnummern und Meldungen der Einheit an %1 löschen.</translation>
+        <translation>Das Fenster enthält nur die Startwerte: nichts wurde gelesen, geladen oder bearbeitet. Sie zu schreiben, würde die Rufnummern und Meldungen des Geräts an %1 löschen.</translation>
     </message>
     <message>
         <source>Write the empty configuration anyway?</source>
@@ -1646,11 +1666,11 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
         <source>Check that the unit is powered and its cable firmly plugged in, or try another port.</source>
-        <translation>Prüfen Sie, ob die Einheit Strom hat und ihr Kabel fest steckt, oder versuchen Sie einen anderen Port.</translation>
+        <translation>Prüfen Sie, ob das Gerät Strom hat und sein Kabel fest steckt, oder versuchen Sie einen anderen Port.</translation>
     </message>
     <message>
         <source>No unit answered on %1. %2</source>
-        <translation>An %1 hat keine Einheit geantwortet. %2</translation>
+        <translation>An %1 hat kein Gerät geantwortet. %2</translation>
     </message>
     <message>
         <source>The line to %1 was lost at %2 (%3). %4</source>
@@ -1670,7 +1690,7 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
         <source>Write stopped after %1 of %2 exchanges: the unit is half-written; write again.</source>
-        <translation>Schreiben nach %1 von %2 Austauschen abgebrochen: die Einheit ist halb beschrieben; schreiben Sie erneut.</translation>
+        <translation>Schreiben nach %1 von %2 Austauschen abgebrochen: das Gerät ist halb beschrieben; schreiben Sie erneut.</translation>
     </message>
     <message>
         <source>Transfer Running</source>
@@ -1678,7 +1698,7 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
         <source>A write is running. A write cut short leaves the unit half-written: part old, part new configuration.</source>
-        <translation>Ein Schreiben läuft. Ein abgebrochenes Schreiben lässt die Einheit halb beschrieben: teils alte, teils neue Konfiguration.</translation>
+        <translation>Ein Schreiben läuft. Ein abgebrochenes Schreiben lässt das Gerät halb beschrieben: teils alte, teils neue Konfiguration.</translation>
     </message>
     <message>
         <source>A read is running. A read cut short leaves the window part old, part new.</source>
@@ -1912,7 +1932,7 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
     <message>
         <source>Backing up the unit ...</source>
-        <translation>Gerät wird gesichert ...</translation>
+        <translation>Sicherung des Geräts ...</translation>
     </message>
     <message>
         <source>Reading back what was written ...</source>
@@ -2014,7 +2034,7 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
     <message>
         <source>The window keeps what it showed before. Read again; should it fail again, check the unit and its cable.</source>
-        <translation>Das Fenster behält, was es vorher zeigte. Lesen Sie erneut; schlägt es wieder fehl, prüfen Sie die Einheit und ihr Kabel.</translation>
+        <translation>Das Fenster behält, was es vorher zeigte. Lesen Sie erneut; schlägt es wieder fehl, prüfen Sie das Gerät und sein Kabel.</translation>
     </message>
     <message>
         <source>Write failed: %1</source>
@@ -2022,7 +2042,7 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
     <message>
         <source>Written, but reading back failed: %1. Use Verify Unit against Window to know what the unit holds.</source>
-        <translation>Geschrieben, aber das Zurücklesen ist fehlgeschlagen: %1. Verwenden Sie „Gerät gegen Fenster prüfen“, um zu wissen, was die Einheit enthält.</translation>
+        <translation>Geschrieben, aber das Zurücklesen ist fehlgeschlagen: %1. Verwenden Sie „Gerät gegen Fenster prüfen“, um zu wissen, was das Gerät enthält.</translation>
     </message>
     <message>
         <source>Fast &amp;Link</source>
@@ -2038,11 +2058,46 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
     <message>
         <source>The unit on %1 answers late (about %2 ms after each command), after the %3 ms this window waits for a reply. With Unit &gt; Fast Link on, the window learns the unit&apos;s pace and reads it right; check the unit and its cable too.</source>
-        <translation>Die Einheit an %1 antwortet spät (etwa %2 ms nach jedem Befehl), nach den %3 ms, die dieses Fenster auf eine Antwort wartet. Mit Gerät &gt; Schnelle Verbindung lernt das Fenster den Takt der Einheit und liest sie richtig; prüfen Sie auch die Einheit und ihr Kabel.</translation>
+        <translation>Das Gerät an %1 antwortet spät (etwa %2 ms nach jedem Befehl), nach den %3 ms, die dieses Fenster auf eine Antwort wartet. Mit Gerät &gt; Schnelle Verbindung lernt das Fenster den Takt des Geräts und liest es richtig; prüfen Sie auch das Gerät und sein Kabel.</translation>
     </message>
     <message>
         <source>Read at Its Pace</source>
         <translation>In ihrem Takt lesen</translation>
+    </message>
+    <message>
+        <source>Channel %1 enabled</source>
+        <translation>Kanal %1 freigegeben</translation>
+    </message>
+    <message>
+        <source>Edit message of channel %1</source>
+        <translation>Meldung von Kanal %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit the message the unit sends for this channel (Space)</source>
+        <translation>Die Meldung bearbeiten, die das Gerät für diesen Kanal sendet (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Edit this phone number (Space)</source>
+        <translation>Diese Rufnummer bearbeiten (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Phone number %1</source>
+        <translation>Rufnummer %1</translation>
+    </message>
+    <message>
+        <source>Edit phone number %1</source>
+        <translation>Rufnummer %1 bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgress</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
     </message>
 </context>
 <context>
@@ -2057,7 +2112,7 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
     <message>
         <source>the journal holds no read of this unit before it, so what it changed cannot be told</source>
-        <translation>das Journal enthält kein Lesen dieser Einheit davor, daher lässt sich nicht sagen, was geändert wurde</translation>
+        <translation>das Journal enthält kein Lesen dieses Geräts davor, daher lässt sich nicht sagen, was geändert wurde</translation>
     </message>
     <message>
         <source>record %1: %2</source>
@@ -2073,7 +2128,7 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
     <message>
         <source>a read changes nothing on the unit</source>
-        <translation>ein Lesen ändert nichts an der Einheit</translation>
+        <translation>ein Lesen ändert nichts am Gerät</translation>
     </message>
 </context>
 <context>
@@ -2229,7 +2284,7 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
     <message>
         <source>%1 characters, but the unit&apos;s reply could not be read back beyond %2</source>
-        <translation>%1 Zeichen, aber die Antwort der Einheit ließe sich über %2 hinaus nicht zurücklesen</translation>
+        <translation>%1 Zeichen, aber die Antwort des Geräts ließe sich über %2 hinaus nicht zurücklesen</translation>
     </message>
 </context>
 <context>
@@ -2368,6 +2423,14 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>no</source>
         <translation>nein</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
 </context>
 <context>
     <name>station::StationTile</name>
@@ -2388,16 +2451,12 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <translation>fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Progress</source>
-        <translation>Fortschritt</translation>
-    </message>
-    <message>
         <source>Dismiss</source>
         <translation>Ausblenden</translation>
     </message>
     <message>
         <source>Seen: remove this unit&apos;s tile (it still counts)</source>
-        <translation>Gesehen: die Kachel dieser Einheit entfernen (sie zählt weiter)</translation>
+        <translation>Gesehen: die Kachel dieses Geräts entfernen (es zählt weiter)</translation>
     </message>
     <message>
         <source>again</source>
@@ -2426,6 +2485,14 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>finished</source>
         <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Fortschritt an %1</translation>
+    </message>
+    <message>
+        <source>Dismiss the tile of %1</source>
+        <translation>Kachel von %1 ausblenden</translation>
     </message>
 </context>
 <context>
@@ -2468,7 +2535,7 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     </message>
     <message>
         <source>Ports:</source>
-        <translation>Anschlüsse:</translation>
+        <translation>Ports:</translation>
     </message>
     <message>
         <source>Start</source>
@@ -2557,6 +2624,18 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
         <translation>Den nächsten Befehl senden, sobald das Gerät geantwortet hat, in seinem eigenen Takt. Schreiben geht nur mit Prüfung schnell.</translation>
+    </message>
+    <message>
+        <source>Configuration file</source>
+        <translation>Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <source>Browse for the configuration file</source>
+        <translation>Konfigurationsdatei suchen</translation>
+    </message>
+    <message>
+        <source>Browse for the sheet</source>
+        <translation>Tabelle suchen</translation>
     </message>
 </context>
 <context>
@@ -2648,6 +2727,18 @@ An existing file of that name is unchanged.</source>
 %2
 
 Eine vorhandene Datei dieses Namens ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Verkehr</translation>
+    </message>
+    <message>
+        <source># Traffic Monitor: no lines</source>
+        <translation># Verkehrsmonitor: keine Zeilen</translation>
+    </message>
+    <message>
+        <source># Traffic Monitor: %1, from %2 to %3 (local time)</source>
+        <translation># Verkehrsmonitor: %1, von %2 bis %3 (Ortszeit)</translation>
     </message>
 </context>
 </TS>

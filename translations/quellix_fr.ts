@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>holds NUL followed by CR, where the unit&apos;s line ends a text; remove them</source>
-        <translation>contient NUL suivi de CR, qui termine un texte sur la ligne du module ; supprimez-les</translation>
+        <translation>contient NUL suivi de CR, qui termine un texte sur la ligne de l&apos;appareil ; supprimez-les</translation>
     </message>
     <message>
         <source>record 1 (the slave ID): outside 0..%1</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>holds NUL followed by CR, where the unit&apos;s line ends a text</source>
-        <translation>contient NUL suivi de CR, qui termine un texte sur la ligne du module</translation>
+        <translation>contient NUL suivi de CR, qui termine un texte sur la ligne de l&apos;appareil</translation>
     </message>
     <message>
         <source>%1 characters, at most %2</source>
@@ -183,23 +183,23 @@
     <name>DeviceProcedure</name>
     <message>
         <source>the unit&apos;s text replies carry no field; their order alone places them</source>
-        <translation>les réponses texte du module ne portent pas de champ ; seul leur ordre les place</translation>
+        <translation>les réponses texte de l&apos;appareil ne portent pas de champ ; seul leur ordre les place</translation>
     </message>
     <message>
         <source>the unit&apos;s text replies carry their field</source>
-        <translation>les réponses texte du module portent leur champ</translation>
+        <translation>les réponses texte de l&apos;appareil portent leur champ</translation>
     </message>
     <message>
         <source>no reply to %1: the unit answered late or not at all</source>
-        <translation>pas de réponse à %1 : le module a répondu en retard ou pas du tout</translation>
+        <translation>pas de réponse à %1 : l&apos;appareil a répondu en retard ou pas du tout</translation>
     </message>
     <message>
         <source>reply to %1 was for %2: the unit answered late</source>
-        <translation>la réponse à %1 concernait %2 : le module a répondu en retard</translation>
+        <translation>la réponse à %1 concernait %2 : l&apos;appareil a répondu en retard</translation>
     </message>
     <message>
         <source>reply to %1 began with &quot;%2&quot; instead of %3: the unit answered late or the line is noisy</source>
-        <translation>la réponse à %1 commençait par &quot;%2&quot; au lieu de %3 : le module a répondu en retard ou la liaison est perturbée</translation>
+        <translation>la réponse à %1 commençait par &quot;%2&quot; au lieu de %3 : l&apos;appareil a répondu en retard ou la liaison est perturbée</translation>
     </message>
     <message>
         <source>%1 holds %2 characters, but the unit&apos;s reply to %3 could not be read back beyond %4</source>
@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>The unit&apos;s state before record %1: restore this to undo it.</source>
-        <translation>L&apos;état de l&apos;unité avant l&apos;enregistrement %1 : restaurez-le pour l&apos;annuler.</translation>
+        <translation>L&apos;état de l&apos;appareil avant l&apos;enregistrement %1 : restaurez-le pour l&apos;annuler.</translation>
     </message>
     <message>
         <source>%1 (before %2)</source>
@@ -441,7 +441,7 @@ Un fichier existant de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>Against record %1, the unit&apos;s state just before:</source>
-        <translation>Par rapport à l&apos;enregistrement %1, l&apos;état de l&apos;unité juste avant :</translation>
+        <translation>Par rapport à l&apos;enregistrement %1, l&apos;état de l&apos;appareil juste avant :</translation>
     </message>
     <message>
         <source>Nothing changed.</source>
@@ -450,6 +450,10 @@ Un fichier existant de ce nom reste inchangé.</translation>
     <message>
         <source>Nothing differed.</source>
         <translation>Aucune différence.</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
     </message>
 </context>
 <context>
@@ -471,7 +475,7 @@ Un fichier existant de ce nom reste inchangé.</translation>
     <message>
         <source>There is no device %1. Check that the unit is plugged in and switched on, then pick its port.
 %2</source>
-        <translation>Le périphérique %1 n&apos;existe pas. Vérifiez que le module est branché et allumé, puis choisissez son port.
+        <translation>Le périphérique %1 n&apos;existe pas. Vérifiez que l&apos;appareil est branché et allumé, puis choisissez son port.
 %2</translation>
     </message>
     <message>
@@ -488,11 +492,11 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, or its connection to the unit, and connect again.</source>
-        <translation>%1 est utilisé par un autre programme. Fermez ce programme, ou sa connexion au module, puis connectez-vous à nouveau.</translation>
+        <translation>%1 est utilisé par un autre programme. Fermez ce programme, ou sa connexion à l&apos;appareil, puis connectez-vous à nouveau.</translation>
     </message>
     <message>
         <source>Check that the unit is plugged in and that %1 is its port.</source>
-        <translation>Vérifiez que le module est branché et que %1 est bien son port.</translation>
+        <translation>Vérifiez que l&apos;appareil est branché et que %1 est bien son port.</translation>
     </message>
     <message>
         <source>No such serial port.</source>
@@ -537,7 +541,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>the unit&apos;s replies keep coming out of step; the rest of this procedure goes at the fixed pace of %1 ms per exchange</source>
-        <translation>les réponses de l&apos;unité restent décalées ; la suite de cette opération se fait au rythme fixe de %1 ms par échange</translation>
+        <translation>les réponses de l&apos;appareil restent décalées ; la suite de cette opération se fait au rythme fixe de %1 ms par échange</translation>
     </message>
 </context>
 <context>
@@ -625,7 +629,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>%1: phone numbers 17-32 are not in %2; keeping the unit&apos;s</source>
-        <translation>%1 : les numéros 17-32 ne sont pas dans %2 ; ceux du module sont conservés</translation>
+        <translation>%1 : les numéros 17-32 ne sont pas dans %2 ; ceux de l&apos;appareil sont conservés</translation>
     </message>
     <message>
         <source>reading phones 17-32</source>
@@ -649,7 +653,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>no unit answered</source>
-        <translation>aucun module n&apos;a répondu</translation>
+        <translation>aucun appareil n&apos;a répondu</translation>
     </message>
     <message>
         <source>the line was lost</source>
@@ -665,7 +669,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source> during the write; the unit may hold part of it</source>
-        <translation> pendant l&apos;écriture ; le module n&apos;en a peut-être reçu qu&apos;une partie</translation>
+        <translation> pendant l&apos;écriture ; l&apos;appareil n&apos;en a peut-être reçu qu&apos;une partie</translation>
     </message>
     <message>
         <source>written</source>
@@ -705,7 +709,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Serial port of a unit (/dev/ttyUSB0, COM3); repeat for several.</source>
-        <translation>Port série d&apos;un module (/dev/ttyUSB0, COM3) ; à répéter pour plusieurs.</translation>
+        <translation>Port série d&apos;un appareil (/dev/ttyUSB0, COM3) ; à répéter pour plusieurs.</translation>
     </message>
     <message>
         <source>File a read is saved to.</source>
@@ -855,11 +859,11 @@ Essayez « quellix-cli --help ».
     </message>
     <message>
         <source>One value over FILE for every unit of a write; repeat for several.</source>
-        <translation>Une valeur par-dessus FILE pour chaque module d&apos;une écriture ; à répéter pour plusieurs.</translation>
+        <translation>Une valeur par-dessus FILE pour chaque appareil d&apos;une écriture ; à répéter pour plusieurs.</translation>
     </message>
     <message>
         <source>Values over FILE per unit of a write: a CSV row per port.</source>
-        <translation>Valeurs par-dessus FILE pour chaque module d&apos;une écriture : une ligne CSV par port.</translation>
+        <translation>Valeurs par-dessus FILE pour chaque appareil d&apos;une écriture : une ligne CSV par port.</translation>
     </message>
     <message>
         <source>quellix-cli: %1
@@ -881,7 +885,7 @@ Essayez « quellix-cli --help ».
     </message>
     <message>
         <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
-        <translation>%1 (%2) : %3 ne contient que les numéros 1-%4 et chaque module garde les siens ; utilisez un fichier avec les 32</translation>
+        <translation>%1 (%2) : %3 ne contient que les numéros 1-%4 et chaque appareil garde les siens ; utilisez un fichier avec les 32</translation>
     </message>
     <message>
         <source>the log could not be written (%1); nothing more was sent</source>
@@ -995,7 +999,7 @@ Essayez « quellix-cli --help ».
     </message>
     <message>
         <source>Read each unit in full before writing it; kept in the journal.</source>
-        <translation>Lire chaque module en entier avant de l&apos;écrire ; consigné dans le journal.</translation>
+        <translation>Lire chaque appareil en entier avant de l&apos;écrire ; consigné dans le journal.</translation>
     </message>
     <message>
         <source>Also save each backup as DIR/PORT-TIME.json (implies --backup).</source>
@@ -1015,7 +1019,7 @@ Essayez « quellix-cli --help ».
     </message>
     <message>
         <source>station: end after N units are done.</source>
-        <translation>station : terminer après N modules traités.</translation>
+        <translation>station : terminer après N appareils traités.</translation>
     </message>
     <message>
         <source>station: no bell on each result.</source>
@@ -1055,11 +1059,11 @@ quellix/journal.sqlite dans le dossier de données de l&apos;utilisateur, ou --j
 le mot de passe d&apos;un serveur vient de PGPASSWORD ou ~/.pgpass. Un journal impossible à écrire ne
 donne qu&apos;un avertissement.
 Code de sortie : 0 terminé ou identique, 1 différences, 2 usage, 3 un port n&apos;a pas pu être ouvert,
-4 aucun module n&apos;a répondu ou la liaison a été perdue, 5 un fichier (ou le journal) n&apos;a pas pu
+4 aucun appareil n&apos;a répondu ou la liaison a été perdue, 5 un fichier (ou le journal) n&apos;a pas pu
 être lu ou écrit.
-station écrit FILE dans chaque module branché pendant qu&apos;elle tourne, une fois chacun, jusqu&apos;à ce que
---count modules soient terminés ou Ctrl-C (un second Ctrl-C termine aussitôt) ; elle sort avec 0 si
-chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&apos;un a échoué.</translation>
+station écrit FILE dans chaque appareil branché pendant qu&apos;elle tourne, une fois chacun, jusqu&apos;à ce que
+--count appareils soient terminés ou Ctrl-C (un second Ctrl-C termine aussitôt) ; elle sort avec 0 si
+chaque appareil est terminé, 1 si l&apos;un différait à la relecture, 4 si l&apos;un a échoué.</translation>
     </message>
     <message>
         <source>--changed-only needs --backup: it sends what differs from it</source>
@@ -1091,7 +1095,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>interrupted: taking no new unit; the running ones finish (interrupt again to end at once)</source>
-        <translation>interrompu : plus de nouveau module ; ceux en cours finissent (interrompre à nouveau pour terminer aussitôt)</translation>
+        <translation>interrompu : plus de nouvel appareil ; ceux en cours finissent (interrompre à nouveau pour terminer aussitôt)</translation>
     </message>
     <message>
         <source>stopped by a second interruption</source>
@@ -1127,7 +1131,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>; taking no more units</source>
-        <translation> ; plus aucun nouveau module</translation>
+        <translation> ; plus aucun nouvel appareil</translation>
     </message>
     <message>
         <source>the line is not open or is busy</source>
@@ -1187,7 +1191,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>the unit stopped answering at %1 %2</source>
-        <translation>le module a cessé de répondre à %1 %2</translation>
+        <translation>l&apos;appareil a cessé de répondre à %1 %2</translation>
     </message>
     <message>
         <source>%1; the command in flight: %2 (exchange %3 of %4)</source>
@@ -1203,7 +1207,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>%1: plugged in, waiting: as many units as --count asks for are done or running</source>
-        <translation>%1 : branché, en attente : autant de modules que --count en demande sont terminés ou en cours</translation>
+        <translation>%1 : branché, en attente : autant d&apos;appareils que --count en demande sont terminés ou en cours</translation>
     </message>
     <message>
         <source>%1: unplugged; it stays listed until it is plugged in again</source>
@@ -1227,7 +1231,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>; Enter dismisses the unplugged failed units</source>
-        <translation>; Entrée écarte les modules en échec débranchés</translation>
+        <translation>; Entrée écarte les appareils en échec débranchés</translation>
     </message>
     <message>
         <source>no proper answer about %1 %2</source>
@@ -1263,7 +1267,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>fixed: one interval per exchange (default); auto: the unit&apos;s own pace.</source>
-        <translation>fixed : un intervalle par échange (par défaut) ; auto : le rythme propre de l&apos;unité.</translation>
+        <translation>fixed : un intervalle par échange (par défaut) ; auto : le rythme propre de l&apos;appareil.</translation>
     </message>
     <message>
         <source>--pace is auto or fixed, not &apos;%1&apos;</source>
@@ -1271,7 +1275,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>interrupted: each unit stops after the exchange in flight (interrupt again to end at once)</source>
-        <translation>interrompu : chaque module s&apos;arrête après l&apos;échange en cours (interrompez encore pour finir aussitôt)</translation>
+        <translation>interrompu : chaque appareil s&apos;arrête après l&apos;échange en cours (interrompez encore pour finir aussitôt)</translation>
     </message>
     <message>
         <source>quellix-cli: journal: %1 waiting for %2 (sync with --journal set to it)
@@ -1291,7 +1295,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>interrupted; the unit may hold part of it</source>
-        <translation>interrompu ; le module n&apos;en a peut-être reçu qu&apos;une partie</translation>
+        <translation>interrompu ; l&apos;appareil n&apos;en a peut-être reçu qu&apos;une partie</translation>
     </message>
     <message>
         <source>interrupted; nothing was written</source>
@@ -1303,7 +1307,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>restore: do not read the unit into the journal first.</source>
-        <translation>restore : ne pas lire d&apos;abord le module dans le journal.</translation>
+        <translation>restore : ne pas lire d&apos;abord l&apos;appareil dans le journal.</translation>
     </message>
     <message>
         <source>restore: write a record kept from another port or model.</source>
@@ -1315,7 +1319,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
-        <translation>le module se dit %1, l&apos;enregistrement provient de %2 ; rien n&apos;a été écrit (--force l&apos;écrit quand même)</translation>
+        <translation>l&apos;appareil se dit %1, l&apos;enregistrement provient de %2 ; rien n&apos;a été écrit (--force l&apos;écrit quand même)</translation>
     </message>
     <message>
         <source>journal: only read, write, verify, compare, backup or restore.</source>
@@ -1374,7 +1378,19 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>%1 cannot be stored: the unit&apos;s character set lacks it.</source>
-        <translation>%1 ne peut pas être enregistré : le jeu de caractères du module ne le contient pas.</translation>
+        <translation>%1 ne peut pas être enregistré : le jeu de caractères de l&apos;appareil ne le contient pas.</translation>
+    </message>
+    <message>
+        <source>Message of channel %1</source>
+        <translation>Message du canal %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Keep this message (Ctrl+Enter from the text)</source>
+        <translation>Garder ce message (Ctrl+Entrée depuis le texte)</translation>
     </message>
 </context>
 <context>
@@ -1385,7 +1401,7 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     </message>
     <message>
         <source>ISD Code</source>
-        <translation>Indicatif</translation>
+        <translation>Indicatif pays</translation>
     </message>
     <message>
         <source>Phone Number</source>
@@ -1430,6 +1446,10 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     <message>
         <source>The phone number box may hold the digits 0 to 9 only.</source>
         <translation>La case du numéro ne peut contenir que les chiffres 0 à 9.</translation>
+    </message>
+    <message>
+        <source>Edit Phone Number %1</source>
+        <translation>Modifier le numéro %1</translation>
     </message>
 </context>
 <context>
@@ -1590,7 +1610,7 @@ Un fichier existant de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>Reads, edits and writes the configuration of an alarm modem unit.</source>
-        <translation>Lit, modifie et écrit la configuration d&apos;un module modem d&apos;alarme.</translation>
+        <translation>Lit, modifie et écrit la configuration d&apos;un appareil modem d&apos;alarme.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -1638,7 +1658,7 @@ Un fichier existant de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>The window holds only the start values: nothing was read, loaded or edited. Writing them would clear the phone numbers and messages of the unit on %1.</source>
-        <translation>La fenêtre ne contient que les valeurs de départ : rien n&apos;a été lu, chargé ni modifié. Les écrire effacerait les numéros et les messages du module sur %1.</translation>
+        <translation>La fenêtre ne contient que les valeurs de départ : rien n&apos;a été lu, chargé ni modifié. Les écrire effacerait les numéros et les messages de l&apos;appareil sur %1.</translation>
     </message>
     <message>
         <source>Write the empty configuration anyway?</source>
@@ -1646,11 +1666,11 @@ Un fichier existant de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>Check that the unit is powered and its cable firmly plugged in, or try another port.</source>
-        <translation>Vérifiez que le module est alimenté et son câble bien branché, ou essayez un autre port.</translation>
+        <translation>Vérifiez que l&apos;appareil est alimenté et son câble bien branché, ou essayez un autre port.</translation>
     </message>
     <message>
         <source>No unit answered on %1. %2</source>
-        <translation>Aucun module n&apos;a répondu sur %1. %2</translation>
+        <translation>Aucun appareil n&apos;a répondu sur %1. %2</translation>
     </message>
     <message>
         <source>The line to %1 was lost at %2 (%3). %4</source>
@@ -1670,7 +1690,7 @@ Un fichier existant de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>Write stopped after %1 of %2 exchanges: the unit is half-written; write again.</source>
-        <translation>Écriture arrêtée après %1 échanges sur %2 : le module est à moitié écrit ; écrivez à nouveau.</translation>
+        <translation>Écriture arrêtée après %1 échanges sur %2 : l&apos;appareil est à moitié écrit ; écrivez à nouveau.</translation>
     </message>
     <message>
         <source>Transfer Running</source>
@@ -1678,7 +1698,7 @@ Un fichier existant de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>A write is running. A write cut short leaves the unit half-written: part old, part new configuration.</source>
-        <translation>Une écriture est en cours. Une écriture interrompue laisse le module à moitié écrit : en partie l&apos;ancienne, en partie la nouvelle configuration.</translation>
+        <translation>Une écriture est en cours. Une écriture interrompue laisse l&apos;appareil à moitié écrit : en partie l&apos;ancienne, en partie la nouvelle configuration.</translation>
     </message>
     <message>
         <source>A read is running. A read cut short leaves the window part old, part new.</source>
@@ -1730,7 +1750,7 @@ Un fichier existant de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>&amp;Unit</source>
-        <translation>&amp;Module</translation>
+        <translation>A&amp;ppareil</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -2030,19 +2050,54 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
     <message>
         <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
-        <translation>Passer d&apos;une commande à la suivante dès que l&apos;unité a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
+        <translation>Passer d&apos;une commande à la suivante dès que l&apos;appareil a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
     </message>
     <message>
         <source>Read the unit back after a write and compare. With Fast Link on this costs about one second.</source>
-        <translation>Relire l&apos;unité après une écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde.</translation>
+        <translation>Relire l&apos;appareil après une écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde.</translation>
     </message>
     <message>
         <source>The unit on %1 answers late (about %2 ms after each command), after the %3 ms this window waits for a reply. With Unit &gt; Fast Link on, the window learns the unit&apos;s pace and reads it right; check the unit and its cable too.</source>
-        <translation>L&apos;appareil sur %1 répond en retard (environ %2 ms après chaque commande), après les %3 ms que cette fenêtre attend une réponse. Avec Module &gt; Liaison rapide, la fenêtre apprend le rythme de l&apos;appareil et le lit correctement ; vérifiez aussi l&apos;appareil et son câble.</translation>
+        <translation>L&apos;appareil sur %1 répond en retard (environ %2 ms après chaque commande), après les %3 ms que cette fenêtre attend une réponse. Avec Appareil &gt; Liaison rapide, la fenêtre apprend le rythme de l&apos;appareil et le lit correctement ; vérifiez aussi l&apos;appareil et son câble.</translation>
     </message>
     <message>
         <source>Read at Its Pace</source>
         <translation>Lire à son rythme</translation>
+    </message>
+    <message>
+        <source>Channel %1 enabled</source>
+        <translation>Canal %1 activé</translation>
+    </message>
+    <message>
+        <source>Edit message of channel %1</source>
+        <translation>Modifier le message du canal %1</translation>
+    </message>
+    <message>
+        <source>Edit the message the unit sends for this channel (Space)</source>
+        <translation>Modifier le message que l&apos;appareil envoie pour ce canal (Espace)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Edit this phone number (Space)</source>
+        <translation>Modifier ce numéro de téléphone (Espace)</translation>
+    </message>
+    <message>
+        <source>Phone number %1</source>
+        <translation>Numéro de téléphone %1</translation>
+    </message>
+    <message>
+        <source>Edit phone number %1</source>
+        <translation>Modifier le numéro de téléphone %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgress</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
     </message>
 </context>
 <context>
@@ -2057,7 +2112,7 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
     <message>
         <source>the journal holds no read of this unit before it, so what it changed cannot be told</source>
-        <translation>le journal ne contient aucune lecture de cette unité avant, on ne peut donc pas dire ce qui a changé</translation>
+        <translation>le journal ne contient aucune lecture de cet appareil avant, on ne peut donc pas dire ce qui a changé</translation>
     </message>
     <message>
         <source>record %1: %2</source>
@@ -2073,7 +2128,7 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
     <message>
         <source>a read changes nothing on the unit</source>
-        <translation>une lecture ne change rien sur l&apos;unité</translation>
+        <translation>une lecture ne change rien sur l&apos;appareil</translation>
     </message>
 </context>
 <context>
@@ -2368,6 +2423,14 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>no</source>
         <translation>non</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Différences</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
 </context>
 <context>
     <name>station::StationTile</name>
@@ -2388,16 +2451,12 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>échoué</translation>
     </message>
     <message>
-        <source>Progress</source>
-        <translation>Progression</translation>
-    </message>
-    <message>
         <source>Dismiss</source>
         <translation>Écarter</translation>
     </message>
     <message>
         <source>Seen: remove this unit&apos;s tile (it still counts)</source>
-        <translation>Vu : retirer la tuile de ce module (il compte toujours)</translation>
+        <translation>Vu : retirer la tuile de cet appareil (il compte toujours)</translation>
     </message>
     <message>
         <source>again</source>
@@ -2427,6 +2486,14 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>finished</source>
         <translation>terminé</translation>
     </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Progression sur %1</translation>
+    </message>
+    <message>
+        <source>Dismiss the tile of %1</source>
+        <translation>Écarter la tuile de %1</translation>
+    </message>
 </context>
 <context>
     <name>station::StationWindow</name>
@@ -2448,7 +2515,7 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
     <message>
         <source>optional: a CSV sheet with a row of values per unit</source>
-        <translation>facultatif : une feuille CSV avec une ligne de valeurs par unité</translation>
+        <translation>facultatif : une feuille CSV avec une ligne de valeurs par appareil</translation>
     </message>
     <message>
         <source>Sheet:</source>
@@ -2464,7 +2531,7 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
     <message>
         <source>USB serial devices; or paths with wildcards, such as /dev/ttyUSB*, separated by spaces</source>
-        <translation>périphériques série USB ; ou chemins avec jokers, comme /dev/ttyUSB*, séparés par des espaces</translation>
+        <translation>périphériques série USB ; ou chemins à jokers, ex. /dev/ttyUSB*, séparés par des espaces</translation>
     </message>
     <message>
         <source>Ports:</source>
@@ -2512,7 +2579,7 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
     <message>
         <source>Back Up Before Writing keeps what each unit held in the journal, which is off. Start Quellix with a journal, or clear Back Up Before Writing.</source>
-        <translation>« Sauvegarder avant d’écrire » garde le contenu de chaque unité dans le journal, qui est désactivé. Lancez Quellix avec un journal, ou décochez « Sauvegarder avant d’écrire ».</translation>
+        <translation>« Sauvegarder avant d’écrire » garde le contenu de chaque appareil dans le journal, qui est désactivé. Lancez Quellix avec un journal, ou décochez « Sauvegarder avant d’écrire ».</translation>
     </message>
     <message>
         <source>stopped: the station window was closed</source>
@@ -2520,11 +2587,11 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
     <message>
         <source>Taking no new unit; the ones running finish.</source>
-        <translation>Aucune nouvelle unité ; celles en cours se terminent.</translation>
+        <translation>Aucun nouvel appareil ; ceux en cours se terminent.</translation>
     </message>
     <message>
         <source>No failed unit is plugged in.</source>
-        <translation>Aucune unité en échec n’est branchée.</translation>
+        <translation>Aucun appareil en échec n’est branché.</translation>
     </message>
     <message>
         <source>Stopped.</source>
@@ -2540,15 +2607,15 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
     <message>
         <source>Units Running</source>
-        <translation>Unités en cours</translation>
+        <translation>Appareils en cours</translation>
     </message>
     <message>
         <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
-        <translation>Des unités sont en cours d’écriture. Une écriture interrompue laisse son unité à moitié écrite : en partie l’ancienne, en partie la nouvelle configuration.</translation>
+        <translation>Des appareils sont en cours d’écriture. Une écriture interrompue laisse son appareil à moitié écrit : en partie l’ancienne, en partie la nouvelle configuration.</translation>
     </message>
     <message>
         <source>Read each unit back after writing and compare. With Fast Link on this costs about one second per unit.</source>
-        <translation>Relire chaque unité après l&apos;écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde par unité.</translation>
+        <translation>Relire chaque appareil après l&apos;écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde par appareil.</translation>
     </message>
     <message>
         <source>Fast Link</source>
@@ -2556,7 +2623,19 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
     <message>
         <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
-        <translation>Passer d&apos;une commande à la suivante dès que l&apos;unité a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
+        <translation>Passer d&apos;une commande à la suivante dès que l&apos;appareil a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
+    </message>
+    <message>
+        <source>Configuration file</source>
+        <translation>Fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Browse for the configuration file</source>
+        <translation>Parcourir pour le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Browse for the sheet</source>
+        <translation>Parcourir pour la feuille</translation>
     </message>
 </context>
 <context>
@@ -2648,6 +2727,18 @@ An existing file of that name is unchanged.</source>
 %2
 
 Un fichier existant de ce nom est inchangé.</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Trafic</translation>
+    </message>
+    <message>
+        <source># Traffic Monitor: no lines</source>
+        <translation># Moniteur de trafic : aucune ligne</translation>
+    </message>
+    <message>
+        <source># Traffic Monitor: %1, from %2 to %3 (local time)</source>
+        <translation># Moniteur de trafic : %1, de %2 à %3 (heure locale)</translation>
     </message>
 </context>
 </TS>

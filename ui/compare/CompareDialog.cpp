@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/Escape.h"
+#include "ui/common/Widgets.h"
 
 namespace safety {
 
@@ -22,12 +23,10 @@ CompareDialog::CompareDialog(const ConfigurationSet& window, const Configuration
       found(differingValues(window, other, phoneCount)) {
     setObjectName(QStringLiteral("compareDialog"));
     setWindowTitle(tr("Compare"));
-    lblHeading = new QLabel(this);
-    lblHeading->setObjectName(QStringLiteral("lblHeading"));
-    lblHeading->setTextFormat(Qt::PlainText);
+    lblHeading = ui::makeLabel("lblHeading", this);
     lblHeading->setWordWrap(true);
-    tblDifferences = new QTableWidget(this);
-    tblDifferences->setObjectName(QStringLiteral("tblDifferences"));
+    tblDifferences = ui::make<QTableWidget>("tblDifferences", this);
+    tblDifferences->setAccessibleName(tr("Differences"));
     fillTable(otherName);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -67,11 +66,24 @@ void CompareDialog::fillTable(const QString& otherName) {
         const Difference& d = found[row];
         const QStringList cells{itemName(d), valueText(window, d), valueText(other, d)};
         for (int column = 0; column < cells.size(); ++column)
-            tblDifferences->setItem(row, column, new QTableWidgetItem(cells[column]));
+            tblDifferences->setItem(row, column, cell(cells[column]));
     }
     tblDifferences->resizeColumnToContents(0);
     tblDifferences->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tblDifferences->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+}
+
+// An empty value is said in words: a blank cell reads as a value that failed to show. The
+// cell keeps the value itself for copying.
+QTableWidgetItem* CompareDialog::cell(const QString& value) {
+    auto* item = new QTableWidgetItem(value.isEmpty() ? tr("(empty)") : value);
+    item->setData(Qt::UserRole, value);
+    if (value.isEmpty()) {
+        QFont italic = item->font();
+        italic.setItalic(true);
+        item->setFont(italic);
+    }
+    return item;
 }
 
 QString CompareDialog::itemName(const Difference& d) const {
@@ -123,7 +135,7 @@ QString CompareDialog::tableText() const {
     for (int row = 0; row < tblDifferences->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < tblDifferences->columnCount(); ++column)
-            cells << tblDifferences->item(row, column)->text();
+            cells << tblDifferences->item(row, column)->data(Qt::UserRole).toString();
         lines << cells.join(QLatin1Char('\t'));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

@@ -10,6 +10,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace safety {
 
@@ -36,6 +37,7 @@ public slots:
 
 private:
     void fillTable(const QString& otherName);
+    static QTableWidgetItem* cell(const QString& value);
     QString itemName(const Difference& d) const;
     QString valueText(const ConfigurationSet& set, const Difference& d) const;
 

@@ -17,6 +17,7 @@
 #include "core/ConfigurationSet.h"
 #include "core/Twips.h"
 #include "ui/common/Placement.h"
+#include "ui/common/Widgets.h"
 
 // A message keeps its line breaks as CR LF, two characters, and both count toward the limit.
 // The editor keeps one character per break instead, so the text is converted where it enters
@@ -37,6 +38,7 @@ constexpr char16_t LineBreak = 0x2028;
 constexpr char16_t CrSymbol = 0x240D;
 constexpr char16_t LfSymbol = 0x240A;
 
+constexpr QColor FullColour(192, 0, 0);  // the counter at the limit, and a refusal
 constexpr int ClientWidth = 8508;
 constexpr int ClientHeight = 3168;
 
@@ -46,8 +48,11 @@ constexpr twips::Place Layout[] = {
     {"cmdOK", 5400, 2400, 1455, 495},
 };
 
-void place(QWidget* widget, const char* name) {
-    twips::place(widget, name, Layout);
+// A control made with ui::make, in the place its name holds in the table.
+template <class W>
+W* placed(W* widget) {
+    twips::place(widget, Layout);
+    return widget;
 }
 
 bool isBreak(QChar c) {
@@ -125,8 +130,20 @@ private:
     QString fit(const QString& text) const;
 };
 
+bool isEnter(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+bool withControl(const QKeyEvent* e) {
+    return e->modifiers().testFlag(Qt::ControlModifier);
+}
+
 void MessageEdit::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    if (isEnter(e) && withControl(e)) {
+        e->ignore();  // the dialog's: accept from the text
+        return;
+    }
+    if (isEnter(e)) {
         // Every Enter becomes a paragraph break; Shift+Enter would otherwise insert a line
         // separator, a second kind of break.
         const QString fitted = fit(QStringLiteral("\n"));
@@ -211,27 +228,23 @@ frmEditMessage::frmEditMessage(const QString& stored, QWidget* owner, int channe
     setWindowTitle(channel > 0 ? tr("Edit Message - Channel %1").arg(channel) : tr("Edit Message"));
     setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
 
-    auto* edit = new MessageEdit(this);
+    auto* edit = placed(ui::make<MessageEdit>("txtMsg", this));
     txtMsg = edit;
-    place(txtMsg, "txtMsg");
+    txtMsg->setAccessibleName(channel > 0 ? tr("Message of channel %1").arg(channel)
+                                          : tr("Message"));
     QFont editFont(QStringLiteral("Arial Rounded MT Bold"));
     editFont.setPointSizeF(12);
     editFont.setWeight(QFont::Normal);
     txtMsg->setFont(editFont);
     txtMsg->setTabChangesFocus(true);
-
-    lblChars = new QLabel(QStringLiteral("0/160"), this);
-    place(lblChars, "lblChars");
+    lblChars = placed(ui::make<QLabel>("lblChars", QStringLiteral("0/160"), this));
     QFont counterFont(QStringLiteral("MS Sans Serif"));
     counterFont.setPointSizeF(7.8);
     counterFont.setBold(true);
     lblChars->setFont(counterFont);
     QPalette red = lblChars->palette();
-    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    lblChars->setPalette(red);
-
-    lblRefused = new QLabel(this);
-    place(lblRefused, "lblRefused");
+    red.setColor(QPalette::WindowText, FullColour);
+    lblRefused = placed(ui::make<QLabel>("lblRefused", this));
     lblRefused->setPalette(red);
     // A character left out without a word looks like a broken keyboard: beep and say why.
     edit->refused = [this](QChar c) {
@@ -243,16 +256,15 @@ frmEditMessage::frmEditMessage(const QString& stored, QWidget* owner, int channe
                                                .arg(c.unicode(), 4, 16, QLatin1Char('0'))
                                                .toUpper()));
     };
-
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    place(cmdCancel, "cmdCancel");
-    cmdOK = new QPushButton(tr("OK"), this);
-    place(cmdOK, "cmdOK");
+    cmdCancel = placed(ui::make<QPushButton>("cmdCancel", tr("Cancel"), this));
+    cmdOK = placed(ui::make<QPushButton>("cmdOK", tr("OK"), this));
     // Neither is a default button: a dialog would otherwise make the first one its default.
+    // Enter presses the focused one (see keyPressEvent).
     cmdCancel->setAutoDefault(false);
     cmdOK->setAutoDefault(false);
-    setTabOrder(txtMsg, cmdCancel);
-    setTabOrder(cmdCancel, cmdOK);
+    cmdOK->setToolTip(tr("Keep this message (Ctrl+Enter from the text)"));
+    setTabOrder(txtMsg, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmEditMessage::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEditMessage::cmdCancel_Click);
@@ -266,8 +278,13 @@ frmEditMessage::frmEditMessage(const QString& stored, QWidget* owner, int channe
 }
 
 void frmEditMessage::refreshCounter() {
-    lblChars->setText(QString::number(weight(txtMsg->document()->toRawText())) +
-                      QStringLiteral("/160"));
+    const int used = weight(txtMsg->document()->toRawText());
+    lblChars->setText(QString::number(used) + QStringLiteral("/160"));
+    // Red says "no more room"; in red all along it would say nothing.
+    QPalette look = lblChars->palette();
+    look.setColor(QPalette::WindowText,
+                  used >= MaxLength ? FullColour : palette().color(QPalette::WindowText));
+    lblChars->setPalette(look);
 }
 
 void frmEditMessage::cmdOK_Click() {
@@ -280,8 +297,20 @@ void frmEditMessage::cmdCancel_Click() {
 }
 
 void frmEditMessage::keyPressEvent(QKeyEvent* event) {
-    // There is no cancel button: Esc, which a dialog would take as reject(), does nothing.
+    // Esc, which a dialog would take as reject(), does nothing: a stray key must not throw
+    // away a message typed at length.
     if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    // Enter in the text is a line break, so Ctrl+Enter accepts from there; on a button, Enter
+    // presses it, as Space does.
+    if (isEnter(event)) {
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (withControl(event))
+            cmdOK_Click();
+        else if (button)
+            button->click();
         event->accept();
         return;
     }

@@ -12,6 +12,7 @@
 #include "core/ConfigurationSet.h"
 #include "core/Twips.h"
 #include "ui/common/Placement.h"
+#include "ui/common/Widgets.h"
 
 namespace {
 
@@ -26,8 +27,11 @@ constexpr twips::Place Layout[] = {
     {"cmdOK", 4080, 1560, 1335, 375},
 };
 
-void place(QWidget* widget, const char* name) {
-    twips::place(widget, name, Layout);
+// A control made with ui::make, in the place its name holds in the table.
+template <class W>
+W* placed(W* widget) {
+    twips::place(widget, Layout);
+    return widget;
 }
 
 QFont makeFont(const QString& family, qreal points, bool bold) {
@@ -37,8 +41,9 @@ QFont makeFont(const QString& family, qreal points, bool bold) {
     return f;
 }
 
-// The hint fills its box exactly in the font the layout was drawn with; a wider default font
-// would cut off the very plus sign it warns about, so the font shrinks until the text fits.
+// The texts fill their boxes exactly in the font the layout was drawn with; a wider default
+// font, or a longer translation, would cut them off (the hint's very plus sign it warns
+// about), so the font shrinks until the text fits.
 void shrinkToFit(QLabel* label) {
     QFont f = label->font();
     qreal points = f.pointSizeF();
@@ -51,8 +56,8 @@ void shrinkToFit(QLabel* label) {
 
 }  // namespace
 
-std::optional<QString> frmEditNo::edit(const QString& stored, QWidget* owner) {
-    frmEditNo dlg(stored, owner);
+std::optional<QString> frmEditNo::edit(const QString& stored, QWidget* owner, int phone) {
+    frmEditNo dlg(stored, owner, phone);
     dlg.exec();
     return dlg.edited();
 }
@@ -60,17 +65,18 @@ std::optional<QString> frmEditNo::edit(const QString& stored, QWidget* owner) {
 // The captions; `rounded` is the boxes' font, which the "Phone No." title shares.
 void frmEditNo::buildLabels(const QFont& rounded) {
     const QFont heading = makeFont(QStringLiteral("MS Sans Serif"), 9.6, true);
-
-    Label2 = new QLabel(tr("ISD Code"), this);
-    place(Label2, "Label2");
+    Label2 = placed(ui::make<QLabel>("Label2", tr("ISD Code"), this));
     Label2->setFont(heading);
-
-    Label3 = new QLabel(tr("Phone Number"), this);
-    place(Label3, "Label3");
+    Label3 = placed(ui::make<QLabel>("Label3", tr("Phone Number"), this));
     Label3->setFont(heading);
-
-    Label1 = new QLabel(tr("Phone No."), this);
-    place(Label1, "Label1");
+    // The two headings keep one size, that of the longer where a language runs wide.
+    shrinkToFit(Label2);
+    shrinkToFit(Label3);
+    const QFont common =
+        Label2->font().pointSizeF() < Label3->font().pointSizeF() ? Label2->font() : Label3->font();
+    Label2->setFont(common);
+    Label3->setFont(common);
+    Label1 = placed(ui::make<QLabel>("Label1", tr("Phone No."), this));
     Label1->setFont(rounded);
     QPalette blue = Label1->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
@@ -89,37 +95,31 @@ void frmEditNo::showStored(const QString& stored) {
     }
 }
 
-frmEditNo::frmEditNo(const QString& stored, QWidget* owner)
+frmEditNo::frmEditNo(const QString& stored, QWidget* owner, int phone)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmEditNo"));
-    setWindowTitle(tr("Edit Phone Number"));
+    setWindowTitle(phone > 0 ? tr("Edit Phone Number %1").arg(phone) : tr("Edit Phone Number"));
     setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
 
     const QFont rounded = makeFont(QStringLiteral("Arial Rounded MT Bold"), 12, false);
     buildLabels(rounded);
 
     // Created in tab order: the two boxes, then Cancel, OK, Delete.
-    txtSTD = new QLineEdit(this);
-    place(txtSTD, "txtSTD");
+    txtSTD = placed(ui::make<QLineEdit>("txtSTD", this));
     txtSTD->setFont(rounded);
     txtSTD->setMaxLength(IsdMaxLength);
-
-    txtNo = new QLineEdit(this);
-    place(txtNo, "txtNo");
+    txtNo = placed(ui::make<QLineEdit>("txtNo", this));
     txtNo->setFont(rounded);
     txtNo->setMaxLength(NumberLength);
-
-    Label4 = new QLabel(tr("Do NOT used \"+\""), this);
-    place(Label4, "Label4");
+    // Each box is read out by the caption above it.
+    txtSTD->setAccessibleName(Label2->text());
+    txtNo->setAccessibleName(Label3->text());
+    Label4 = placed(ui::make<QLabel>("Label4", tr("Do NOT used \"+\""), this));
     shrinkToFit(Label4);
-
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    place(cmdCancel, "cmdCancel");
-    cmdOK = new QPushButton(tr("OK"), this);
-    place(cmdOK, "cmdOK");
-    cmdDelete = new QPushButton(tr("Delete"), this);
-    place(cmdDelete, "cmdDelete");
+    cmdCancel = placed(ui::make<QPushButton>("cmdCancel", tr("Cancel"), this));
+    cmdOK = placed(ui::make<QPushButton>("cmdOK", tr("OK"), this));
+    cmdDelete = placed(ui::make<QPushButton>("cmdDelete", tr("Delete"), this));
 
     setTabOrder(txtSTD, txtNo);
     setTabOrder(txtNo, cmdCancel);

@@ -15,10 +15,11 @@ class QPushButton;
 class frmEditNo : public QDialog {
     Q_OBJECT
 public:
-    explicit frmEditNo(const QString& stored, QWidget* owner = nullptr);
+    // `phone` (1..32) names the slot in the title; 0 names none.
+    explicit frmEditNo(const QString& stored, QWidget* owner = nullptr, int phone = 0);
 
     // Opens the dialog modally on `stored`; the new number, or nullopt when cancelled.
-    static std::optional<QString> edit(const QString& stored, QWidget* owner);
+    static std::optional<QString> edit(const QString& stored, QWidget* owner, int phone = 0);
     const std::optional<QString>& edited() const { return result; }
 
     static constexpr int IsdMaxLength = 5;

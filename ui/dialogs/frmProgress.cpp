@@ -15,6 +15,7 @@
 
 #include "core/Twips.h"
 #include "ui/common/Placement.h"
+#include "ui/common/Widgets.h"
 
 namespace {
 
@@ -28,14 +29,16 @@ constexpr twips::Place Layout[] = {
     {"lblResult", 5280, 1080, 1572, 252},
 };
 
-void place(QWidget* widget, const char* name) {
-    twips::place(widget, name, Layout);
+// A control made with ui::make, in the place its name holds in the table.
+template <class W>
+W* placed(W* widget) {
+    twips::place(widget, Layout);
+    return widget;
 }
 
-QLabel* oneLineLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(false);
+QLabel* oneLineLabel(const char* name, const QString& text, QWidget* parent) {
+    QLabel* label = placed(ui::makeLabel(name, parent));
+    label->setText(text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -61,24 +64,20 @@ frmProgress::frmProgress(QWidget* owner) : QWidget(owner, Qt::Tool | Qt::Customi
     setWindowModality(Qt::NonModal);
     setFixedSize(twips::px(ClientWidth), twips::px(ClientHeight));
 
-    lblMsg = oneLineLabel(QStringLiteral("Label1"), this);
-    place(lblMsg, "lblMsg");
+    lblMsg = oneLineLabel("lblMsg", QStringLiteral("Label1"), this);
     QFont big(QStringLiteral("Arial"));
     big.setPointSizeF(14.4);
     big.setBold(true);
     lblMsg->setFont(big);
-
-    pbar = new QProgressBar(this);
-    place(pbar, "pbar");
+    pbar = placed(ui::make<QProgressBar>("pbar", this));
+    pbar->setAccessibleName(tr("Progress"));
     pbar->setOrientation(Qt::Horizontal);
     pbar->setRange(0, 100);
     pbar->setValue(0);
     pbar->setTextVisible(false);
 
-    lblModel = oneLineLabel(QStringLiteral("Label1"), this);
-    place(lblModel, "lblModel");
-    lblResult = oneLineLabel(QString(), this);
-    place(lblResult, "lblResult");
+    lblModel = oneLineLabel("lblModel", QStringLiteral("Label1"), this);
+    lblResult = oneLineLabel("lblResult", QString(), this);
 }
 
 void frmProgress::setModelText(const QString& text) {

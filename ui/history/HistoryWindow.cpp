@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -23,23 +24,17 @@
 #include "journal/Journal.h"
 #include "journal/RecordChanges.h"
 #include "journal/RecordDocument.h"
+#include "ui/common/NamedComboBox.h"
+#include "ui/common/OnScreen.h"
+#include "ui/common/Widgets.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/mainwindow/frmMain.h"
 
 Q_LOGGING_CATEGORY(lcHistory, "quellix.history", QtWarningMsg)
 
-namespace {
-
-QPushButton* button(const QString& text, const char* name, QWidget* parent) {
-    auto* push = new QPushButton(text, parent);
-    push->setObjectName(QLatin1String(name));
-    return push;
-}
-
-}  // namespace
-
 HistoryWindow::HistoryWindow(journal::Journal* journalInUse, QWidget* parent)
     : QWidget(parent, Qt::Window), journal(journalInUse), model(new HistoryModel(this)) {
+    ui::nameComboBoxes();  // the port filter by its label
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(tr("History"));
     buildLayout();
@@ -48,15 +43,12 @@ HistoryWindow::HistoryWindow(journal::Journal* journalInUse, QWidget* parent)
 
 // The port choice and the text filter, with the count of records shown.
 QHBoxLayout* HistoryWindow::buildFilters() {
-    cmbPort = new QComboBox(this);
-    cmbPort->setObjectName(QStringLiteral("cmbHistoryPort"));
+    cmbPort = ui::make<QComboBox>("cmbHistoryPort", this);
     cmbPort->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    txtFilter = new QLineEdit(this);
-    txtFilter->setObjectName(QStringLiteral("txtHistoryFilter"));
+    txtFilter = ui::make<QLineEdit>("txtHistoryFilter", this);
     txtFilter->setClearButtonEnabled(true);
     txtFilter->setPlaceholderText(tr("Port, model, outcome or file"));
-    lblCount = new QLabel(this);
-    lblCount->setObjectName(QStringLiteral("lblHistoryCount"));
+    lblCount = ui::make<QLabel>("lblHistoryCount", this);
     auto* filters = new QHBoxLayout;
     auto* port = new QLabel(tr("&Port:"), this);
     port->setBuddy(cmbPort);
@@ -71,25 +63,23 @@ QHBoxLayout* HistoryWindow::buildFilters() {
 }
 
 void HistoryWindow::buildLayout() {
-    lblState = new QLabel(this);
-    lblState->setObjectName(QStringLiteral("lblHistoryState"));
+    lblState = ui::make<QLabel>("lblHistoryState", this);
     lblState->setWordWrap(true);
     lblState->setTextFormat(Qt::PlainText);
     QHBoxLayout* filters = buildFilters();
 
     buildTable();
-    txtChanges = new QPlainTextEdit(this);
-    txtChanges->setObjectName(QStringLiteral("txtHistoryChanges"));
+    txtChanges = ui::make<QPlainTextEdit>("txtHistoryChanges", this);
     txtChanges->setReadOnly(true);
     txtChanges->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtChanges->setAccessibleName(tr("Changes"));
     auto* changes = new QLabel(tr("C&hanges:"), this);
     changes->setBuddy(txtChanges);
 
-    cmdOpen = button(tr("&Open in Window"), "cmdHistoryOpen", this);
-    cmdSave = button(tr("&Save As..."), "cmdHistorySave", this);
-    QPushButton* cmdRefresh = button(tr("&Refresh"), "cmdHistoryRefresh", this);
-    QPushButton* cmdClose = button(tr("Close"), "cmdHistoryClose", this);
+    cmdOpen = ui::make<QPushButton>("cmdHistoryOpen", tr("&Open in Window"), this);
+    cmdSave = ui::make<QPushButton>("cmdHistorySave", tr("&Save As..."), this);
+    QPushButton* cmdRefresh = ui::make<QPushButton>("cmdHistoryRefresh", tr("&Refresh"), this);
+    QPushButton* cmdClose = ui::make<QPushButton>("cmdHistoryClose", tr("Close"), this);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* push : {cmdOpen, cmdSave, cmdRefresh})
         buttons->addWidget(push);
@@ -137,9 +127,9 @@ qint64 HistoryWindow::selectedId() const {
 }
 
 void HistoryWindow::buildTable() {
-    table = new QTableView(this);
-    table->setObjectName(QStringLiteral("tblHistory"));
+    table = ui::make<QTableView>("tblHistory", this);
     table->setModel(model);
+    table->setAccessibleName(tr("Records"));
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -276,8 +266,7 @@ QString HistoryWindow::chooseSaveFile(qint64 id, bool* json) {
     const QString records = tr("Configuration files (*.cfg *.txt)");
     const QString jsonFiles = tr("JSON files (*.json)");
     if (!saveDialog) {
-        saveDialog = new QFileDialog(this);
-        saveDialog->setObjectName(QStringLiteral("historySaveDialog"));
+        saveDialog = ui::make<QFileDialog>("historySaveDialog", this);
         saveDialog->setAcceptMode(QFileDialog::AcceptSave);
         saveDialog->setFileMode(QFileDialog::AnyFile);
         saveDialog->setNameFilters({records, jsonFiles});
@@ -325,4 +314,10 @@ void HistoryWindow::saveSelected() {
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("historyProblem"));
     box.exec();
+}
+
+// Opened by the program (not restored by the window manager): wholly on the screen.
+void HistoryWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) ui::keepOnScreen(this);
 }

@@ -39,6 +39,9 @@ signals:
     // `name` says which record it is, for the window's status bar.
     void openRequested(const ConfigDocument& doc, const QString& name);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildLayout();
     QHBoxLayout* buildFilters();

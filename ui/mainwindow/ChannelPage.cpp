@@ -7,9 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QStyle>
 
 #include "core/Twips.h"
+#include "ui/common/Placement.h"
+#include "ui/common/Widgets.h"
 
 namespace {
 
@@ -22,26 +25,27 @@ constexpr twips::Place Columns[] = {
     {"cmdEditMsg", 5640, 0, 855, 255},
 };
 
-void placeRow(QWidget* w, const twips::Place& column, int row) {
-    w->setGeometry(twips::rect(column.left, RowTop + RowPitch * row, column.width, column.height));
+QString name(int column, int row) {
+    return ui::indexed(Columns[column].name, row);
 }
 
-QString elementName(const char* base, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
-}
-
-// Labels show their text as given: an "&" is a character, never an access key.
-QLabel* makeLabel(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(false);
-    return label;
+template <class W>
+W* placed(W* w, int column, int row) {
+    twips::place(w, Columns[column].name, Columns, RowTop + RowPitch * row);
+    return w;
 }
 
 // The window's catalogue holds the row texts.
 QString channelCaption(int channel) {
     return QCoreApplication::translate("frmMain", "Channel %1").arg(channel + 1);
+}
+
+// What a screen reader says for the row's controls; the captions alone repeat on every row.
+void nameRow(QWidget* box, QWidget* edit, int channel) {
+    box->setAccessibleName(
+        QCoreApplication::translate("frmMain", "Channel %1 enabled").arg(channel + 1));
+    edit->setAccessibleName(
+        QCoreApplication::translate("frmMain", "Edit message of channel %1").arg(channel + 1));
 }
 
 }  // namespace
@@ -58,39 +62,41 @@ ChannelPage::ChannelPage(QWidget* parent) : QGroupBox(parent) {
 
 // The enable box, the message on navy with its sign, and the edit button.
 void ChannelPage::makeRow(int row, const QPalette& navy) {
-    chkChEnable[row] = new QCheckBox(this);
-    chkChEnable[row]->setObjectName(elementName(Columns[0].name, row));
+    chkChEnable[row] = placed(ui::make<QCheckBox>(name(0, row), this), 0, row);
     chkChEnable[row]->setText(channelCaption(row));
-    lblMessage[row] = makeLabel(this, elementName(Columns[1].name, row));
+    lblMessage[row] = placed(ui::makeLabel(name(1, row), this), 1, row);
     lblMessage[row]->setAutoFillBackground(true);
     lblMessage[row]->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a second line is cut off
     lblMessage[row]->setPalette(navy);
-    lblMore[row] = makeLabel(lblMessage[row], elementName("lblMore", row));
+    lblMore[row] = ui::makeLabel(ui::indexed("lblMore", row), lblMessage[row]);
     lblMore[row]->setText(QStringLiteral("\u00bb"));
     lblMore[row]->setAutoFillBackground(true);
     lblMore[row]->setPalette(navy);
     lblMore[row]->setAlignment(Qt::AlignCenter);
     lblMore[row]->hide();
-    cmdEditMsg[row] = new QPushButton(this);
-    cmdEditMsg[row]->setObjectName(elementName(Columns[2].name, row));
+    cmdEditMsg[row] = placed(ui::make<QPushButton>(name(2, row), this), 2, row);
     cmdEditMsg[row]->setText(QCoreApplication::translate("frmMain", "Edit Msg."));
-    placeRow(chkChEnable[row], Columns[0], row);
-    placeRow(lblMessage[row], Columns[1], row);
+    cmdEditMsg[row]->setToolTip(QCoreApplication::translate(
+        "frmMain", "Edit the message the unit sends for this channel (Space)"));
+    nameRow(chkChEnable[row], cmdEditMsg[row], row);
     const int signWidth = lblMessage[row]->height();
     lblMore[row]->setGeometry(lblMessage[row]->width() - signWidth, 0, signWidth,
                               lblMessage[row]->height());
-    placeRow(cmdEditMsg[row], Columns[2], row);
 
-    connect(chkChEnable[row], &QCheckBox::stateChanged, this,
-            [this, row] { emit enableChanged(row); });
-    connect(chkChEnable[row], &QCheckBox::clicked, this, [this, row] { emit enableClicked(row); });
+    // Whatever changes the box (mouse, key, a screen reader's toggle action) is an edit; only
+    // the window showing values is not. A click alone would miss all but the mouse and keys.
+    connect(chkChEnable[row], &QCheckBox::toggled, this, [this, row] {
+        emit enableChanged(row);
+        if (!showing) emit enableClicked(row);
+    });
     connect(cmdEditMsg[row], &QPushButton::clicked, this,
             [this, row] { emit editMessageClicked(row); });
 }
 
 void ChannelPage::showChannel(int row, int channel, bool enabled, const QString& message) {
     chkChEnable[row]->setText(channelCaption(channel));
-    chkChEnable[row]->setChecked(enabled);
+    nameRow(chkChEnable[row], cmdEditMsg[row], channel);
+    setChecked(row, enabled);
     setMessage(row, message);
 }
 
@@ -112,6 +118,7 @@ bool ChannelPage::isChecked(int row) const {
 }
 
 void ChannelPage::setChecked(int row, bool on) {
+    const QScopedValueRollback shown(showing, true);
     chkChEnable[row]->setChecked(on);
 }
 

@@ -25,7 +25,7 @@ public:
     void setMessage(int row, const QString& message);  // and says when text is hidden
     QString message(int row) const;
     bool isChecked(int row) const;
-    void setChecked(int row, bool on);
+    void setChecked(int row, bool on);  // shows a value: not an edit
 
     QWidget* enableBox(int row) const;
     QWidget* editButton(int row) const;
@@ -35,7 +35,8 @@ public:
 
 signals:
     void enableChanged(int row);  // by the user or by code
-    void enableClicked(int row);  // by the user only
+    // By the user (mouse, key or accessibility action), never by showChannel() or setChecked().
+    void enableClicked(int row);
     void editMessageClicked(int row);
 
 private:
@@ -45,4 +46,5 @@ private:
     std::array<QLabel*, Rows> lblMessage{};
     std::array<QLabel*, Rows> lblMore{};  // the sign for text hidden after a line break
     std::array<QPushButton*, Rows> cmdEditMsg{};
+    bool showing = false;  // the page is showing values, not taking an edit
 };

@@ -11,7 +11,10 @@
 #include "core/Twips.h"
 #include "device/SerialLink.h"
 #include "ui/common/ComboEntry.h"
+#include "ui/common/NamedComboBox.h"
+#include "ui/common/Placement.h"
 #include "ui/common/PortComboBox.h"
+#include "ui/common/Widgets.h"
 
 namespace {
 
@@ -43,29 +46,26 @@ const LampLook Looks[] = {
 }  // namespace
 
 LinkBox::LinkBox(QWidget* parent) : QGroupBox(parent) {
+    ui::nameComboBoxes();  // the port box and the slave ID box, by their names
     setObjectName(QStringLiteral("Frame1"));
     setTitle(text(QT_TRANSLATE_NOOP("frmMain", "Communication")));
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setWordWrap(false);
+    Label1 = ui::makeLabel("Label1", this);
     Label1->setText(text(QT_TRANSLATE_NOOP("frmMain", "Port No.")));
     // Takes typed text, but typed text never becomes a list entry.
-    cmbComm = new PortComboBox(this);
-    cmbComm->setObjectName(QStringLiteral("cmbComm"));
+    cmbComm = ui::make<PortComboBox>("cmbComm", this);
     cmbComm->setEditable(true);
     cmbComm->setInsertPolicy(QComboBox::NoInsert);
-    cmdConnect = new QPushButton(this);
-    cmdConnect->setObjectName(QStringLiteral("cmdConnect"));
+    // Read out by its name, not by the port it shows.
+    cmbComm->setAccessibleName(text(QT_TRANSLATE_NOOP("frmMain", "Port")));
+    Label1->setBuddy(cmbComm);
+    cmdConnect = ui::make<QPushButton>("cmdConnect", this);
     cmdConnect->setText(text(QT_TRANSLATE_NOOP("frmMain", "Connect")));
-    shpComm = new QFrame(this);
-    shpComm->setObjectName(QStringLiteral("shpComm"));
+    shpComm = ui::make<QFrame>("shpComm", this);
     shpComm->setFrameShape(QFrame::Box);
     shpComm->setFrameShadow(QFrame::Plain);
     shpComm->setLineWidth(1);
     shpComm->setAutoFillBackground(true);  // opaque; the palette's Window colour is the lamp
-    for (const twips::Place& place : Places)
-        findChild<QWidget*>(QLatin1String(place.name))->setGeometry(place.pixels());
+    twips::placeAll(this, Places);
 
     for (int n = 1; n <= ComEntries; ++n)
         cmbComm->addItem(QStringLiteral("COM %1").arg(n));

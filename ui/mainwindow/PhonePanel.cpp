@@ -8,6 +8,8 @@
 
 #include "core/ConfigurationSet.h"
 #include "core/Twips.h"
+#include "ui/common/Placement.h"
+#include "ui/common/Widgets.h"
 
 namespace {
 
@@ -19,19 +21,19 @@ constexpr twips::Place Columns[] = {
     {"cmdEditNo", 1800, 0, 855, 255},
 };
 
-void placeRow(QWidget* w, const twips::Place& column, int row) {
-    w->setGeometry(twips::rect(column.left, RowTop + RowPitch * row, column.width, column.height));
-}
-
-QString elementName(const char* base, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
+// Named for the phone number it serves and placed in the panel's row.
+template <class W>
+W* rowControl(QWidget* panel, int column, int phone, int row) {
+    auto* w = ui::make<W>(ui::indexed(Columns[column].name, phone), panel);
+    twips::place(w, Columns[column].name, Columns, RowTop + RowPitch * row);
+    return w;
 }
 
 }  // namespace
 
 PhonePanel::PhonePanel(int panel, QWidget* parent) : QGroupBox(parent) {
     static_assert(2 * Rows == ConfigurationSet::PhoneCount, "two panels hold every number");
-    setObjectName(elementName("Frame3", panel));
+    setObjectName(ui::indexed("Frame3", panel));
     // The window's catalogue holds these texts.
     setTitle(QCoreApplication::translate("frmMain", "Phone Numbers"));
     for (int row = 0; row < Rows; ++row)
@@ -40,13 +42,16 @@ PhonePanel::PhonePanel(int panel, QWidget* parent) : QGroupBox(parent) {
 
 // Elements are named for the phone number they hold (0..31), as in one array over both frames.
 void PhonePanel::makeRow(int row, int phone) {
-    QLineEdit* box = txtPhoneNo[row] = new QLineEdit(this);
-    box->setObjectName(elementName(Columns[0].name, phone));
-    cmdEditNo[row] = new QPushButton(this);
-    cmdEditNo[row]->setObjectName(elementName(Columns[1].name, phone));
+    QLineEdit* box = txtPhoneNo[row] = rowControl<QLineEdit>(this, 0, phone, row);
+    cmdEditNo[row] = rowControl<QPushButton>(this, 1, phone, row);
     cmdEditNo[row]->setText(QCoreApplication::translate("frmMain", "Edit No."));
-    placeRow(box, Columns[0], row);
-    placeRow(cmdEditNo[row], Columns[1], row);
+    cmdEditNo[row]->setToolTip(
+        QCoreApplication::translate("frmMain", "Edit this phone number (Space)"));
+    // The caption and the frame's title repeat on every row; the names tell the rows apart.
+    box->setAccessibleName(
+        QCoreApplication::translate("frmMain", "Phone number %1").arg(phone + 1));
+    cmdEditNo[row]->setAccessibleName(
+        QCoreApplication::translate("frmMain", "Edit phone number %1").arg(phone + 1));
 
     box->setMaxLength(ConfigurationSet::PhoneMaxLength);
     box->setEnabled(false);

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "core/Escape.h"
+#include "ui/common/Widgets.h"
 
 namespace station {
 
@@ -18,10 +19,8 @@ using Phase = provision::StationSlot::Phase;
 constexpr int TileWidth = 230;
 constexpr int Margin = 6;
 
-QLabel* label(const char* name, QLabel* label = new QLabel) {
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);  // a unit's model text is never markup
-    return label;
+QLabel* label(const char* name) {
+    return ui::makeLabel(name);  // a unit's model text is never markup
 }
 
 // One line of text, cut with an ellipsis where its room ends; it never widens the tile.
@@ -64,19 +63,20 @@ StationTile::StationTile(const QString& port, QWidget* parent) : QFrame(parent),
     lblModel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblGiven = label("lblGiven");
     lblPhase = label("lblPhase");
-    barProgress = new QProgressBar;
-    barProgress->setObjectName(QStringLiteral("barProgress"));
-    barProgress->setAccessibleName(tr("Progress"));
+    barProgress = ui::make<QProgressBar>("barProgress");
+    // Tiles stand side by side: each control names the port it serves.
+    barProgress->setAccessibleName(tr("Progress on %1").arg(escape::controls(port)));
     barProgress->setMaximumHeight(fontMetrics().height());
     lblResult = label("lblResult");
     lblResult->setAlignment(Qt::AlignCenter);
     lblResult->setAutoFillBackground(true);
     lblResult->setFont(bold);
     lblResult->setMinimumWidth(fontMetrics().horizontalAdvance(tr("differs")) + 2 * Margin);
-    lblSummary = label("lblSummary", new ElidedLabel);
-    cmdDismiss = new QToolButton;
-    cmdDismiss->setObjectName(QStringLiteral("cmdDismiss"));
+    lblSummary = ui::make<ElidedLabel>("lblSummary");
+    lblSummary->setTextFormat(Qt::PlainText);
+    cmdDismiss = ui::make<QToolButton>("cmdDismiss");
     cmdDismiss->setText(tr("Dismiss"));
+    cmdDismiss->setAccessibleName(tr("Dismiss the tile of %1").arg(escape::controls(port)));
     cmdDismiss->setToolTip(tr("Seen: remove this unit's tile (it still counts)"));
     connect(cmdDismiss, &QToolButton::clicked, this, [this] { emit dismissed(portPath); });
     grid->addWidget(lblPort, 0, 0, 1, 2);

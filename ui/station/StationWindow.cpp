@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QSettings>
+#include <QShowEvent>
 #include <QTimer>
 
 #include "core/Escape.h"
@@ -24,7 +25,9 @@
 #include "provision/Station.h"
 #include "provision/StationUnit.h"
 #include "ui/common/CloseQuestion.h"
+#include "ui/common/OnScreen.h"
 #include "ui/common/UnitOptions.h"
+#include "ui/common/Widgets.h"
 #include "ui/station/StationTile.h"
 
 namespace station {
@@ -49,12 +52,6 @@ void sound(bool passed, QObject* context) {
         QTimer::singleShot(i * BeepGapMs, context, [] { QApplication::beep(); });
 }
 
-QPushButton* button(const QString& text, const char* name) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
 // A line for a path and its Browse... button.
 QWidget* pathRow(QLineEdit* edit, QPushButton* browse) {
     auto* row = new QWidget;
@@ -63,12 +60,6 @@ QWidget* pathRow(QLineEdit* edit, QPushButton* browse) {
     layout->addWidget(edit, 1);
     layout->addWidget(browse);
     return row;
-}
-
-QLineEdit* lineEdit(const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QLatin1String(name));
-    return edit;
 }
 
 QString shown(const QString& path) {
@@ -95,25 +86,28 @@ QWidget* StationWindow::buildSetUp() {
     auto* box = new QGroupBox(tr("Set-up"));
     auto* form = new QFormLayout(box);
     const QSettings settings;
-    edtFile = lineEdit("edtFile");
+    edtFile = ui::make<QLineEdit>("edtFile");
     edtFile->setText(settings.value(FileKey).toString());
-    cmdBrowseFile = button(tr("Browse..."), "cmdBrowseFile");
+    cmdBrowseFile = ui::make<QPushButton>("cmdBrowseFile", tr("Browse..."));
     connect(cmdBrowseFile, &QPushButton::clicked, this, &StationWindow::browseFile);
     form->addRow(tr("Configuration file:"), pathRow(edtFile, cmdBrowseFile));
-    edtSheet = lineEdit("edtSheet");
+    // The label names the row, not the box in it, and both Browse buttons read alike.
+    edtFile->setAccessibleName(tr("Configuration file"));
+    cmdBrowseFile->setAccessibleName(tr("Browse for the configuration file"));
+    edtSheet = ui::make<QLineEdit>("edtSheet");
     edtSheet->setText(settings.value(SheetKey).toString());
     edtSheet->setPlaceholderText(tr("optional: a CSV sheet with a row of values per unit"));
-    cmdBrowseSheet = button(tr("Browse..."), "cmdBrowseSheet");
+    cmdBrowseSheet = ui::make<QPushButton>("cmdBrowseSheet", tr("Browse..."));
     connect(cmdBrowseSheet, &QPushButton::clicked, this, &StationWindow::browseSheet);
     form->addRow(tr("Sheet:"), pathRow(edtSheet, cmdBrowseSheet));
-    chkBackup = new QCheckBox(tr("Back Up Before Writing"));
-    chkBackup->setObjectName(QStringLiteral("chkBackup"));
+    edtSheet->setAccessibleName(tr("Sheet"));
+    cmdBrowseSheet->setAccessibleName(tr("Browse for the sheet"));
+    chkBackup = ui::make<QCheckBox>("chkBackup", tr("Back Up Before Writing"));
     chkBackup->setChecked(
         settings
             .value(QLatin1String(options::BackUpBeforeWriting), options::BackUpBeforeWritingAtFirst)
             .toBool());
-    chkVerify = new QCheckBox(tr("Verify After Writing"));
-    chkVerify->setObjectName(QStringLiteral("chkVerify"));
+    chkVerify = ui::make<QCheckBox>("chkVerify", tr("Verify After Writing"));
     chkVerify->setChecked(
         settings
             .value(QLatin1String(options::VerifyAfterWriting), options::VerifyAfterWritingAtFirst)
@@ -121,8 +115,7 @@ QWidget* StationWindow::buildSetUp() {
     chkVerify->setToolTip(
         tr("Read each unit back after writing and compare. With Fast Link on this costs about "
            "one second per unit."));
-    chkFastLink = new QCheckBox(tr("Fast Link"));
-    chkFastLink->setObjectName(QStringLiteral("chkFastLink"));
+    chkFastLink = ui::make<QCheckBox>("chkFastLink", tr("Fast Link"));
     chkFastLink->setToolTip(
         tr("Go from one command to the next as soon as the unit has answered, at its own "
            "pace. Writes go fast only when verified."));
@@ -131,7 +124,7 @@ QWidget* StationWindow::buildSetUp() {
     form->addRow(chkBackup);
     form->addRow(chkVerify);
     form->addRow(chkFastLink);
-    edtPorts = lineEdit("edtPorts");
+    edtPorts = ui::make<QLineEdit>("edtPorts");
     edtPorts->setText(settings.value(PortsKey).toString());
     edtPorts->setPlaceholderText(
         tr("USB serial devices; or paths with wildcards, such as "
@@ -144,9 +137,9 @@ void StationWindow::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSetUp());
     auto* buttons = new QHBoxLayout;
-    cmdStart = button(tr("Start"), "cmdStart");
-    cmdStop = button(tr("Stop"), "cmdStop");
-    cmdRetryFailed = button(tr("Retry Failed"), "cmdRetryFailed");
+    cmdStart = ui::make<QPushButton>("cmdStart", tr("Start"));
+    cmdStop = ui::make<QPushButton>("cmdStop", tr("Stop"));
+    cmdRetryFailed = ui::make<QPushButton>("cmdRetryFailed", tr("Retry Failed"));
     connect(cmdStart, &QPushButton::clicked, this, &StationWindow::startStation);
     connect(cmdStop, &QPushButton::clicked, this, &StationWindow::stopStation);
     connect(cmdRetryFailed, &QPushButton::clicked, this, &StationWindow::retryFailed);
@@ -412,6 +405,12 @@ void StationWindow::discardStation() {
     pool.reset();
     watcher.reset();
     finished = true;
+}
+
+// Opened by the program (not restored by the window manager): wholly on the screen.
+void StationWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) ui::keepOnScreen(this);
 }
 
 }  // namespace station

@@ -47,6 +47,7 @@ public slots:
     void retryFailed();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

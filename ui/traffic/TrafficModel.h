@@ -33,6 +33,8 @@ public:
     // Row `row` as shown, the columns separated by tabs (no shown text holds one).
     QString rowText(int row) const;
 
+    const TrafficLine& line(int row) const { return lines[size_t(row)]; }
+
     static QString cellText(const TrafficLine& line, int column);
     static QString arrivedText(const TrafficLine& line);
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/traffic/TrafficMonitor.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,12 +12,17 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/Escape.h"
+#include "ui/common/OnScreen.h"
+#include "ui/common/Widgets.h"
 #include "ui/traffic/TrafficModel.h"
 
 namespace traffic {
@@ -26,8 +33,7 @@ namespace {
 constexpr int HeldSlack = 1000;
 
 QPushButton* addButton(QHBoxLayout* row, const QString& text, const char* name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(QLatin1String(name));
+    auto* button = ui::make<QPushButton>(name, text);
     row->addWidget(button);
     return button;
 }
@@ -38,8 +44,8 @@ TrafficMonitor::TrafficMonitor(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmTrafficMonitor"));
     setWindowTitle(tr("Traffic Monitor"));
     lines = new TrafficModel(this);
-    tblTraffic = new QTableView;
-    tblTraffic->setObjectName(QStringLiteral("tblTraffic"));
+    tblTraffic = ui::make<QTableView>("tblTraffic");
+    tblTraffic->setAccessibleName(tr("Traffic"));
     tblTraffic->setModel(lines);
     tblTraffic->setWordWrap(false);
     tblTraffic->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -63,8 +69,7 @@ TrafficMonitor::TrafficMonitor(QWidget* parent) : QWidget(parent, Qt::Window) {
     cmdPause->setCheckable(true);
     cmdClear = addButton(buttons, tr("&Clear"), "cmdClear");
     cmdSave = addButton(buttons, tr("&Save..."), "cmdSave");
-    lblCounts = new QLabel;
-    lblCounts->setObjectName(QStringLiteral("lblCounts"));
+    lblCounts = ui::make<QLabel>("lblCounts");
     buttons->addWidget(lblCounts, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
@@ -73,8 +78,7 @@ TrafficMonitor::TrafficMonitor(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(cmdClear, &QPushButton::clicked, this, &TrafficMonitor::clearLines);
     connect(cmdSave, &QPushButton::clicked, this, &TrafficMonitor::saveLines);
 
-    tmrFlush = new QTimer(this);
-    tmrFlush->setObjectName(QStringLiteral("tmrFlush"));
+    tmrFlush = ui::make<QTimer>("tmrFlush", this);
     tmrFlush->setSingleShot(true);
     tmrFlush->setInterval(FlushMs);
     connect(tmrFlush, &QTimer::timeout, this, &TrafficMonitor::flushPending);
@@ -139,9 +143,38 @@ void TrafficMonitor::showCounts() {
                   .arg(TrafficModel::Limit));
 }
 
+// The ports the lines shown came through, in the order they first appear.
+QStringList TrafficMonitor::ports() const {
+    QStringList found;
+    for (int row = 0; row < lines->rowCount(); ++row)
+        if (!found.contains(lines->line(row).device)) found << lines->line(row).device;
+    return found;
+}
+
+// The rows show the time of day only; the file says the day and the ports once, at its top.
+QString TrafficMonitor::heading() const {
+    const auto at = [this](int row) {
+        return QDateTime::fromMSecsSinceEpoch(lines->line(row).atMs)
+            .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    };
+    if (lines->rowCount() == 0) return tr("# Traffic Monitor: no lines");
+    return tr("# Traffic Monitor: %1, from %2 to %3 (local time)")
+        .arg(escape::controls(ports().join(QStringLiteral(", "))), at(0),
+             at(lines->rowCount() - 1));
+}
+
+// A name saying which port and when, so saved logs sort and tell themselves apart.
+QString TrafficMonitor::suggestedName() const {
+    const QString port = ports().value(0, QStringLiteral("traffic"));
+    QString base = QFileInfo(port).fileName();
+    base.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
+    return QStringLiteral("traffic-%1-%2.txt")
+        .arg(base, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")));
+}
+
 bool TrafficMonitor::saveTo(const QString& path, QString* reason) const {
     QSaveFile file(path);
-    QByteArray text;
+    QByteArray text = heading().toUtf8() + '\n';
     for (int row = 0; row < lines->rowCount(); ++row)
         text += lines->rowText(row).toUtf8() + '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
@@ -152,7 +185,7 @@ bool TrafficMonitor::saveTo(const QString& path, QString* reason) const {
 }
 
 void TrafficMonitor::saveLines() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Traffic"), QString(),
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Traffic"), suggestedName(),
                                                       tr("Text files (*.txt);;All files (*)"));
     if (path.isEmpty()) return;
     QString reason;
@@ -161,6 +194,12 @@ void TrafficMonitor::saveLines() {
                              tr("The traffic could not be saved to\n%1\n\n%2\n\n"
                                 "An existing file of that name is unchanged.")
                                  .arg(QDir::toNativeSeparators(path), reason));
+}
+
+// Opened by the program (not restored by the window manager): wholly on the screen.
+void TrafficMonitor::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) ui::keepOnScreen(this);
 }
 
 }  // namespace traffic

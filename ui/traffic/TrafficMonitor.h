@@ -34,18 +34,25 @@ public:
     TrafficModel* model() const { return lines; }
     bool isPaused() const;
     int heldCount() const { return int(pending.size()); }
-    // Writes the lines shown, one a line as in the table, replacing `path` only when whole.
+    // Writes a heading (ports, first and last day and time), then the lines shown, one a line
+    // as in the table, replacing `path` only when whole.
     bool saveTo(const QString& path, QString* reason) const;
+    QString suggestedName() const;  // "traffic-ttyUSB0-20261208-124001.txt"
 
 public slots:
     void setPaused(bool paused);
     void clearLines();
     void saveLines();  // asks where
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void queueLine(const TrafficLine& line);
     void flushPending();
     void showCounts();
+    QStringList ports() const;
+    QString heading() const;
 
     TrafficModel* lines = nullptr;
     QList<TrafficLine> pending;  // arrived, not yet in the table
