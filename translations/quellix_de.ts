@@ -451,6 +451,46 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
         <source>Nothing differed.</source>
         <translation>Keine Unterschiede.</translation>
     </message>
+    <message>
+        <source>Restore &amp;This...</source>
+        <translation>Dies &amp;wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Writes the record&apos;s configuration to the unit connected in the main window, backing the unit up first.</source>
+        <translation>Schreibt die Konfiguration des Eintrags in die im Hauptfenster verbundene Einheit und sichert die Einheit vorher.</translation>
+    </message>
+    <message>
+        <source>Loading ...</source>
+        <translation>Wird geladen ...</translation>
+    </message>
+    <message>
+        <source>The journal %1 is slow to answer. The list below is what it held when it last answered; it follows once the journal answers.</source>
+        <translation>Das Journal %1 antwortet langsam. Die Liste unten zeigt seinen Stand bei der letzten Antwort; sie wird nachgeführt, sobald das Journal antwortet.</translation>
+    </message>
+    <message>
+        <source>Reading record %1 ...</source>
+        <translation>Eintrag %1 wird gelesen ...</translation>
+    </message>
+    <message>
+        <source>Restore This</source>
+        <translation>Dies wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 (serial number %2)</source>
+        <translation>%1 (Seriennummer %2)</translation>
+    </message>
+    <message>
+        <source>Port: the record was kept from %1; the unit is on %2.</source>
+        <translation>Anschluss: Der Eintrag stammt von %1; die Einheit hängt an %2.</translation>
+    </message>
+    <message>
+        <source>Model: the record was kept from a %1; this unit is a %2.</source>
+        <translation>Modell: Der Eintrag stammt von einer %1; diese Einheit ist eine %2.</translation>
+    </message>
+    <message>
+        <source>%1 may belong to another unit. Write it to this unit all the same?</source>
+        <translation>%1 gehört vielleicht zu einer anderen Einheit. Trotzdem in diese Einheit schreiben?</translation>
+    </message>
 </context>
 <context>
     <name>SerialLink</name>
@@ -2044,6 +2084,14 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>Read at Its Pace</source>
         <translation>In ihrem Takt lesen</translation>
     </message>
+    <message>
+        <source>A transfer is running. Restore the record once it has ended.</source>
+        <translation>Eine Übertragung läuft. Stellen Sie den Eintrag wieder her, wenn sie beendet ist.</translation>
+    </message>
+    <message>
+        <source>Connect to the unit first, then restore the record.</source>
+        <translation>Verbinden Sie zuerst die Einheit, dann stellen Sie den Eintrag wieder her.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -2179,6 +2227,13 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>%1: only postgresql:// URLs or file names are journals (write ./%2 for a file of that name)</source>
         <translation>%1: nur postgresql://-URLs oder Dateinamen sind Journale (schreiben Sie ./%2 für eine Datei dieses Namens)</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Worker</name>
+    <message>
+        <source>the journal %1 can only be read here (%2): History lists it, but nothing done in this window is recorded</source>
+        <translation>das Journal %1 kann hier nur gelesen werden (%2): Der Verlauf zeigt es, aber nichts, was in diesem Fenster geschieht, wird aufgezeichnet</translation>
     </message>
 </context>
 <context>

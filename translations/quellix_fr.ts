@@ -451,6 +451,46 @@ Un fichier existant de ce nom reste inchangé.</translation>
         <source>Nothing differed.</source>
         <translation>Aucune différence.</translation>
     </message>
+    <message>
+        <source>Restore &amp;This...</source>
+        <translation>&amp;Restaurer celui-ci...</translation>
+    </message>
+    <message>
+        <source>Writes the record&apos;s configuration to the unit connected in the main window, backing the unit up first.</source>
+        <translation>Écrit la configuration de l&apos;enregistrement dans l&apos;appareil connecté dans la fenêtre principale, après avoir sauvegardé l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Loading ...</source>
+        <translation>Chargement ...</translation>
+    </message>
+    <message>
+        <source>The journal %1 is slow to answer. The list below is what it held when it last answered; it follows once the journal answers.</source>
+        <translation>Le journal %1 tarde à répondre. La liste ci-dessous est son contenu lors de sa dernière réponse ; elle suivra dès que le journal répondra.</translation>
+    </message>
+    <message>
+        <source>Reading record %1 ...</source>
+        <translation>Lecture de l&apos;enregistrement %1 ...</translation>
+    </message>
+    <message>
+        <source>Restore This</source>
+        <translation>Restaurer celui-ci</translation>
+    </message>
+    <message>
+        <source>%1 (serial number %2)</source>
+        <translation>%1 (numéro de série %2)</translation>
+    </message>
+    <message>
+        <source>Port: the record was kept from %1; the unit is on %2.</source>
+        <translation>Port : l&apos;enregistrement provient de %1 ; l&apos;appareil est sur %2.</translation>
+    </message>
+    <message>
+        <source>Model: the record was kept from a %1; this unit is a %2.</source>
+        <translation>Modèle : l&apos;enregistrement provient d&apos;un %1 ; cet appareil est un %2.</translation>
+    </message>
+    <message>
+        <source>%1 may belong to another unit. Write it to this unit all the same?</source>
+        <translation>%1 appartient peut-être à un autre appareil. L&apos;écrire quand même dans cet appareil ?</translation>
+    </message>
 </context>
 <context>
     <name>SerialLink</name>
@@ -2044,6 +2084,14 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>Read at Its Pace</source>
         <translation>Lire à son rythme</translation>
     </message>
+    <message>
+        <source>A transfer is running. Restore the record once it has ended.</source>
+        <translation>Un transfert est en cours. Restaurez l&apos;enregistrement quand il sera terminé.</translation>
+    </message>
+    <message>
+        <source>Connect to the unit first, then restore the record.</source>
+        <translation>Connectez d&apos;abord l&apos;appareil, puis restaurez l&apos;enregistrement.</translation>
+    </message>
 </context>
 <context>
     <name>journal</name>
@@ -2179,6 +2227,13 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>%1: only postgresql:// URLs or file names are journals (write ./%2 for a file of that name)</source>
         <translation>%1 : seules les URL postgresql:// ou les noms de fichier sont des journaux (écrivez ./%2 pour un fichier de ce nom)</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Worker</name>
+    <message>
+        <source>the journal %1 can only be read here (%2): History lists it, but nothing done in this window is recorded</source>
+        <translation>le journal %1 ne peut être que lu ici (%2) : l&apos;historique l&apos;affiche, mais rien de ce qui est fait dans cette fenêtre n&apos;est enregistré</translation>
     </message>
 </context>
 <context>
