@@ -101,7 +101,8 @@ void Worker::waitForRecords() {
 }
 
 void Worker::record(Record record) {
-    QMetaObject::invokeMethod(back, [b = back, record] { b->record(record); });
+    QMetaObject::invokeMethod(
+        back, [b = back, record = std::move(record)]() mutable { b->record(std::move(record)); });
 }
 
 void Worker::answer(quint64 ticket) {
