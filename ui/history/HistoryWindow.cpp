@@ -279,6 +279,7 @@ void HistoryWindow::fetchSelected(Want want) {
     wanted = want;
     if (!worker || id == 0) {
         askedId = fetchedId = 0;
+        findTicket = 0;  // an answer on its way is for a record no longer chosen
         txtChanges->clear();
         return;
     }
