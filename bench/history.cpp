@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "journal/Journal.h"
+#include "journal/JournalWorker.h"
 #include "tools/unitsim/UnitSimulator.h"
 #include "ui/history/HistoryWindow.h"
 
@@ -80,6 +81,9 @@ int benchHistory(const QString& server) {
         clock.restart();
         HistoryWindow window(&journal);
         window.show();
+        // Listed on the journal's thread: the window is open once the list is in.
+        while (journal::Worker::of(&journal)->waiting())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         window.findChild<QTableView*>()->viewport()->repaint();
         windowMs << clock.nsecsElapsed() / 1e6;
 

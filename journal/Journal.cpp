@@ -35,6 +35,7 @@ bool Journal::open() {
 }
 
 void Journal::append(Record record) {
+    if (forward) return forward(std::move(record));
     open();
     if (where.kind == Target::Kind::Off) return;
     QString error = failure;

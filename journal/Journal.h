@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "journal/JournalRecord.h"
@@ -29,11 +30,15 @@ public:
     bool open();
     QString openError() const { return failure; }
     const Target& target() const { return where; }
+    const Target& fallbackTarget() const { return localTarget; }
     // The target's store, for listings; open() first.
     Store& store() { return *primary; }
 
     // Records `record`; never throws, and tries an unreachable server only once per run.
     void append(Record record);
+    // Hands every record to `sink` instead of storing it here, as a Worker (JournalWorker.h)
+    // does to keep a slow server off the caller's thread; empty: stored here again.
+    void forwardTo(std::function<void(Record)> sink) { forward = std::move(sink); }
 
     struct SyncResult {
         int sent = 0;          // by this call: a record another sync sent meanwhile is not counted
@@ -67,6 +72,7 @@ private:
 
     Target where;
     Target localTarget;
+    std::function<void(Record)> forward;
     std::unique_ptr<Store> primary;
     std::unique_ptr<Store> local;
     bool opened = false;

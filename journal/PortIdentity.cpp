@@ -23,4 +23,11 @@ PortIdentity identifyPort(const QString& port) {
     return {};
 }
 
+bool samePort(const PortIdentity& kept, const QString& keptPort, const PortIdentity& here,
+              const QString& port) {
+    if (kept.serialNumber.isEmpty() || here.serialNumber.isEmpty()) return keptPort == port;
+    return kept.serialNumber == here.serialNumber && kept.vendorId == here.vendorId &&
+           kept.productId == here.productId;
+}
+
 }  // namespace journal

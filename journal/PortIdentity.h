@@ -19,4 +19,10 @@ struct PortIdentity {
 // Looks `port` up among the serial devices present, by device path or by name.
 PortIdentity identifyPort(const QString& port);
 
+// Whether `port` (behind `here`) is the port a record named `keptPort` (behind `kept`) came
+// from: by USB serial number where both are known, since a name moves with the plugging
+// order; else by name.
+bool samePort(const PortIdentity& kept, const QString& keptPort, const PortIdentity& here,
+              const QString& port);
+
 }  // namespace journal

@@ -9,6 +9,7 @@
 #include "configfile/ConfigJson.h"
 #include "device/TrafficLog.h"
 #include "journal/Journal.h"
+#include "journal/JournalWorker.h"
 #include "tests/Fixtures.h"
 #include "tests/WindowControls.h"
 #include "tools/unitsim/UnitSimulator.h"
@@ -84,6 +85,8 @@ struct Rig : QObject {
     }
     // The journal's records, oldest first, as "action outcome[ verified|unverified]".
     QStringList records(QList<journal::Record>* kept = nullptr) {
+        // The window records on the journal's thread.
+        if (auto* worker = journal->findChild<journal::Worker*>()) worker->waitForRecords();
         QString error;
         QList<journal::Record> list = journal->store().list({}, &error);
         std::reverse(list.begin(), list.end());

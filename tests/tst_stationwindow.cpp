@@ -14,6 +14,7 @@
 
 #include "configfile/ConfigFile.h"
 #include "journal/Journal.h"
+#include "journal/JournalWorker.h"
 #include "tests/PluggedUnits.h"
 #include "tools/unitsim/UnitSimulator.h"
 #include "ui/mainwindow/frmMain.h"
@@ -82,6 +83,8 @@ class tst_stationwindow : public QObject, fixtures::PluggedUnits {
         journal::Filter filter;
         filter.port = port;
         filter.action = journal::Action::Write;
+        // The window records on the journal's thread.
+        if (auto* worker = journal->findChild<journal::Worker*>()) worker->waitForRecords();
         QString error;
         QList<journal::Record> records = journal->store().list(filter, &error);
         std::sort(records.begin(), records.end(),

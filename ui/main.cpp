@@ -27,9 +27,8 @@ std::unique_ptr<journal::Journal> openJournal(bool disabled, const QString& opti
         return nullptr;
     }
     if (target.kind == journal::Target::Kind::Off) return nullptr;
-    auto journal = std::make_unique<journal::Journal>(target);
-    journal->open();
-    return journal;
+    // Opened by the window on a thread of its own: a stalled server never holds up the start.
+    return std::make_unique<journal::Journal>(target);
 }
 
 void showVersion() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/history/HistoryWindow.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -16,12 +17,14 @@
 #include <QSettings>
 #include <QShowEvent>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "configfile/ConfigFile.h"
 #include "configfile/ConfigJson.h"
 #include "core/Escape.h"
 #include "journal/Journal.h"
+#include "journal/JournalWorker.h"
 #include "journal/RecordChanges.h"
 #include "journal/RecordDocument.h"
 #include "ui/common/NamedComboBox.h"
@@ -32,10 +35,20 @@
 
 Q_LOGGING_CATEGORY(lcHistory, "quellix.history", QtWarningMsg)
 
+namespace {
+
+// A journal that has not answered in this long is said to be slow; a listing takes
+// milliseconds.
+constexpr int SlowMs = 1000;
+
+}  // namespace
+
 HistoryWindow::HistoryWindow(journal::Journal* journalInUse, QWidget* parent)
     : QWidget(parent, Qt::Window), journal(journalInUse), model(new HistoryModel(this)) {
     ui::nameComboBoxes();  // the port filter by its label
     setObjectName(QStringLiteral("frmHistory"));
+    if (journal && journal->target().kind != journal::Target::Kind::Off)
+        worker = journal::Worker::of(journal);
     setWindowTitle(tr("History"));
     buildLayout();
     refresh();
@@ -76,13 +89,11 @@ void HistoryWindow::buildLayout() {
     auto* changes = new QLabel(tr("C&hanges:"), this);
     changes->setBuddy(txtChanges);
 
-    cmdOpen = ui::make<QPushButton>("cmdHistoryOpen", tr("&Open in Window"), this);
-    cmdSave = ui::make<QPushButton>("cmdHistorySave", tr("&Save As..."), this);
     QPushButton* cmdRefresh = ui::make<QPushButton>("cmdHistoryRefresh", tr("&Refresh"), this);
     QPushButton* cmdClose = ui::make<QPushButton>("cmdHistoryClose", tr("Close"), this);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* push : {cmdOpen, cmdSave, cmdRefresh})
-        buttons->addWidget(push);
+    buildButtons(buttons);
+    buttons->addWidget(cmdRefresh);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
 
@@ -99,10 +110,32 @@ void HistoryWindow::buildLayout() {
     wireSignals(cmdRefresh, cmdClose);
 }
 
+// What can be done with the chosen record, as buttons and in the table's context menu.
+void HistoryWindow::buildButtons(QHBoxLayout* buttons) {
+    cmdOpen = ui::make<QPushButton>("cmdHistoryOpen", tr("&Open in Window"), this);
+    cmdSave = ui::make<QPushButton>("cmdHistorySave", tr("&Save As..."), this);
+    cmdRestore = ui::make<QPushButton>("cmdHistoryRestore", tr("Restore &This..."), this);
+    cmdRestore->setToolTip(
+        tr("Writes the record's configuration to the unit connected in the "
+           "main window, backing the unit up first."));
+    using Slot = void (HistoryWindow::*)();
+    for (const auto& [push, slot] :
+         {std::pair<QPushButton*, Slot>{cmdOpen, &HistoryWindow::openSelected},
+          {cmdSave, &HistoryWindow::saveSelected},
+          {cmdRestore, &HistoryWindow::restoreSelected}}) {
+        buttons->addWidget(push);
+        connect(push, &QPushButton::clicked, this, slot);
+        auto* action = new QAction(push->text(), table);
+        action->setObjectName(
+            push->objectName().replace(QLatin1String("cmd"), QLatin1String("act")));
+        connect(action, &QAction::triggered, this, slot);
+        table->addAction(action);
+    }
+    table->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
 // What each control does once built.
 void HistoryWindow::wireSignals(QPushButton* cmdRefresh, QPushButton* cmdClose) {
-    connect(cmdOpen, &QPushButton::clicked, this, &HistoryWindow::openSelected);
-    connect(cmdSave, &QPushButton::clicked, this, &HistoryWindow::saveSelected);
     connect(cmdRefresh, &QPushButton::clicked, this, &HistoryWindow::refresh);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(table, &QTableView::doubleClicked, this, &HistoryWindow::openSelected);
@@ -114,6 +147,13 @@ void HistoryWindow::wireSignals(QPushButton* cmdRefresh, QPushButton* cmdClose) 
     // This PC's own runs show as they are recorded.
     if (journal)
         connect(journal, &journal::Journal::recorded, this, &HistoryWindow::journalRecorded);
+    slowTimer = new QTimer(this);
+    slowTimer->setSingleShot(true);
+    slowTimer->setInterval(SlowMs);
+    connect(slowTimer, &QTimer::timeout, this, &HistoryWindow::showSlow);
+    if (!worker) return;
+    connect(worker, &journal::Worker::listed, this, &HistoryWindow::listed);
+    connect(worker, &journal::Worker::found, this, &HistoryWindow::found);
 }
 
 void HistoryWindow::journalRecorded() {
@@ -150,33 +190,50 @@ void HistoryWindow::buildTable() {
 }
 
 void HistoryWindow::refresh() {
+    if (!worker) {
+        showState(unavailable());
+        return applyFilter();
+    }
+    journal::Filter filter;
+    filter.withConfiguration = false;
+    listTicket = worker->list(filter);
+    if (model->totalCount() == 0) lblCount->setText(tr("Loading ..."));
+    slowTimer->start();
+}
+
+QString HistoryWindow::unavailable() const {
+    return tr(
+        "The journal is off, so there is no history to show. Start Quellix "
+        "without --no-journal, or give it one with --journal FILE or "
+        "--journal postgresql://USER@HOST/DATABASE, or set QUELLIX_JOURNAL.");
+}
+
+// A listing that fails keeps the last good one in the table, with the state line saying why.
+void HistoryWindow::listed(quint64 ticket, const QList<journal::Record>& records,
+                           const QString& error) {
+    if (ticket != listTicket) return;  // a later listing is on its way
+    slowTimer->stop();
+    if (!error.isEmpty()) {
+        qCWarning(lcHistory) << "cannot list" << worker->target().display() << ":" << error;
+        showState(tr("The journal %1 cannot be read: %2\nCheck that it is there (for a "
+                     "server, that it is reachable), then press Refresh; --journal or "
+                     "QUELLIX_JOURNAL chooses another.")
+                      .arg(worker->target().display(), error));
+        return applyFilter();
+    }
+    showState({});
     const qint64 chosen = selectedId();
-    QList<journal::Record> records;
-    showState(listJournal(&records));
-    model->setRecords(std::move(records));
+    model->setRecords(records);
     fillPorts();
     applyFilter();
     if (const int row = model->rowOf(chosen); row >= 0) table->selectRow(row);
 }
 
-QString HistoryWindow::listJournal(QList<journal::Record>* records) const {
-    if (!journal || journal->target().kind == journal::Target::Kind::Off)
-        return tr(
-            "The journal is off, so there is no history to show. Start Quellix "
-            "without --no-journal, or give it one with --journal FILE or "
-            "--journal postgresql://USER@HOST/DATABASE, or set QUELLIX_JOURNAL.");
-    QString error;
-    journal::Store& store = journal->store();
-    journal::Filter filter;
-    filter.withConfiguration = false;
-    if (store.open(&error)) *records = store.list(filter, &error);
-    if (error.isEmpty()) return {};
-    qCWarning(lcHistory) << "cannot list" << store.target().display() << ":" << error;
-    records->clear();
-    return tr("The journal %1 cannot be read: %2\nCheck that it is there (for a "
-              "server, that it is reachable), then press Refresh; --journal or "
-              "QUELLIX_JOURNAL chooses another.")
-        .arg(store.target().display(), error);
+void HistoryWindow::showSlow() {
+    if (worker && worker->waiting())
+        showState(tr("The journal %1 is slow to answer. The list below is what it held when "
+                     "it last answered; it follows once the journal answers.")
+                      .arg(worker->target().display()));
 }
 
 void HistoryWindow::showState(const QString& text) {
@@ -202,25 +259,68 @@ void HistoryWindow::applyFilter() {
 
 void HistoryWindow::updateButtons() {
     const bool chosen = table->selectionModel()->hasSelection();
-    cmdOpen->setEnabled(chosen);
-    cmdSave->setEnabled(chosen);
-    showChanges();
+    for (QPushButton* push : {cmdOpen, cmdSave, cmdRestore})
+        push->setEnabled(chosen);
+    for (QAction* action : table->actions())
+        action->setEnabled(chosen);
+    fetchSelected(Want::Changes);
 }
 
-void HistoryWindow::showChanges() {
+// The chosen record whole, asked of the journal once and kept while it stays chosen; `want`
+// is done once it is here.
+void HistoryWindow::fetchSelected(Want want) {
     const qint64 id = selectedId();
-    if (!journal || id == 0) {
+    wanted = want;
+    if (!worker || id == 0) {
+        askedId = fetchedId = 0;
+        findTicket = 0;  // an answer on its way is for a record no longer chosen
         txtChanges->clear();
         return;
     }
-    QString error;
-    const std::optional<journal::Record> record = journal->store().find(id, &error);
-    if (!record) {
-        txtChanges->setPlainText(
-            error.isEmpty() ? tr("Record %1 is no longer in the journal.").arg(id) : error);
+    if (id == fetchedId) return act(want);
+    if (id == askedId) return;
+    askedId = id;
+    findTicket = worker->find(id);
+    txtChanges->setPlainText(tr("Reading record %1 ...").arg(id));
+}
+
+void HistoryWindow::found(quint64 ticket, const std::optional<journal::Record>& record,
+                          const journal::Changes& changes, const QString& error) {
+    if (ticket != findTicket) return;  // another record was chosen meanwhile
+    fetchedId = std::exchange(askedId, 0);
+    fetched = record;
+    fetchedChanges = changes;
+    fetchError = error;
+    act(std::exchange(wanted, Want::Changes));
+}
+
+void HistoryWindow::act(Want want) {
+    showChanges();
+    switch (want) {
+        case Want::Changes:
+            break;
+        case Want::Open:
+            if (const std::optional<Chosen> chosen = chosenRecord(tr("Open in Window")))
+                emit openRequested(chosen->doc, chosen->name);
+            break;
+        case Want::Save:
+            if (const std::optional<Chosen> chosen = chosenRecord(tr("Save As"))) save(*chosen);
+            break;
+        case Want::Restore:
+            if (const std::optional<Chosen> chosen = chosenRecord(tr("Restore This")))
+                emit restoreRequested(chosen->record, chosen->doc, chosen->name);
+            break;
+    }
+}
+
+void HistoryWindow::showChanges() {
+    if (!fetched) {
+        txtChanges->setPlainText(fetchError.isEmpty()
+                                     ? tr("Record %1 is no longer in the journal.").arg(fetchedId)
+                                     : fetchError);
         return;
     }
-    const journal::Changes changes = journal::changesOf(journal->store(), *record);
+    const journal::Changes& changes = fetchedChanges;
     QStringList lines;
     if (!changes.known)
         lines << changes.why;
@@ -233,33 +333,33 @@ void HistoryWindow::showChanges() {
 }
 
 std::optional<HistoryWindow::Chosen> HistoryWindow::chosenRecord(const QString& title) {
-    const QModelIndexList rows = table->selectionModel()->selectedRows();
-    const journal::Record* listed = rows.isEmpty() ? nullptr : model->recordAt(rows.first().row());
-    if (!journal || !listed) return std::nullopt;
-    QString error;
-    const std::optional<journal::Record> record = journal->store().find(listed->id, &error);
-    Chosen chosen{listed->id, {}, record ? journal::documentOf(*record) : ConfigDocument{}};
-    if (!chosen.doc.ok) {
-        const QString why = !record && error.isEmpty() ? tr("it is no longer in the journal")
-                            : !record                  ? error
-                                                       : chosen.doc.error;
+    const ConfigDocument doc = fetched ? journal::documentOf(*fetched) : ConfigDocument{};
+    if (!doc.ok) {
+        const QString why = !fetched && fetchError.isEmpty() ? tr("it is no longer in the journal")
+                            : !fetched                       ? fetchError
+                                                             : doc.error;
         QMessageBox box(QMessageBox::Warning, title,
-                        tr("Journal record %1 cannot be used: %2").arg(listed->id).arg(why),
+                        tr("Journal record %1 cannot be used: %2").arg(fetchedId).arg(why),
                         QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("historyProblem"));
         box.exec();
         return std::nullopt;
     }
-    chosen.name = tr("journal record %1 (%2 of %3, %4)")
-                      .arg(QString::number(record->id), HistoryModel::actionText(record->action),
-                           escape::unprintable(record->port),
-                           record->time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    return chosen;
+    const journal::Record& record = *fetched;
+    const QString name =
+        tr("journal record %1 (%2 of %3, %4)")
+            .arg(QString::number(record.id), HistoryModel::actionText(record.action),
+                 escape::unprintable(record.port),
+                 record.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    return Chosen{record, name, doc};
 }
 
 void HistoryWindow::openSelected() {
-    if (const std::optional<Chosen> chosen = chosenRecord(tr("Open in Window")))
-        emit openRequested(chosen->doc, chosen->name);
+    fetchSelected(Want::Open);
+}
+
+void HistoryWindow::restoreSelected() {
+    fetchSelected(Want::Restore);
 }
 
 QString HistoryWindow::chooseSaveFile(qint64 id, bool* json) {
@@ -292,11 +392,13 @@ QString HistoryWindow::chooseSaveFile(qint64 id, bool* json) {
 }
 
 void HistoryWindow::saveSelected() {
-    const std::optional<Chosen> chosen = chosenRecord(tr("Save As"));
-    if (!chosen) return;
-    const ConfigDocument& doc = chosen->doc;
+    fetchSelected(Want::Save);
+}
+
+void HistoryWindow::save(const Chosen& chosen) {
+    const ConfigDocument& doc = chosen.doc;
     bool json = false;
-    const QString path = chooseSaveFile(chosen->id, &json);
+    const QString path = chooseSaveFile(chosen.record.id, &json);
     if (path.isEmpty()) return;
     // A record of phone numbers 1-16 saves as such, so loading it keeps the 17-32 in place.
     QString reason;
@@ -304,7 +406,7 @@ void HistoryWindow::saveSelected() {
         json ? ConfigFile::saveBytes(path, ConfigJson::serialize(doc.set, doc.phoneCount), &reason)
              : ConfigFile::save(path, doc.set, &reason, doc.phoneCount);
     if (saved) {
-        showState(tr("Saved %1 to %2").arg(chosen->name, QDir::toNativeSeparators(path)));
+        showState(tr("Saved %1 to %2").arg(chosen.name, QDir::toNativeSeparators(path)));
         return;
     }
     QMessageBox box(QMessageBox::Warning, tr("Save As"),

@@ -33,7 +33,8 @@ class HistoryWindow;
 struct ConfigDocument;
 namespace journal {
 class Journal;
-}
+struct Record;
+}  // namespace journal
 namespace traffic {
 class TrafficMonitor;
 }
@@ -102,6 +103,10 @@ public:
     // A journal record's configuration comes in as a load does (undoable, nothing sent), the
     // status bar naming the record by `name` (frmMain_history.cpp).
     void openRecord(const ConfigDocument& doc, const QString& name);
+    // Writes a journal record's configuration to the connected unit as a restore, asking first
+    // when the unit is not the one it was kept from (frmMain_history.cpp).
+    void restoreRecord(const journal::Record& source, const ConfigDocument& doc,
+                       const QString& name);
 
 public slots:
     void TS_Click();  // page refresh
@@ -246,6 +251,7 @@ private:
     QString activity;       // what the progress window says the run is doing
     QDateTime connectedAt;  // a read since then is known to be of the unit on the line now
     journal::PortIdentity portIdentity;  // of the port connected to, for the journal
+    QString unitModel;                   // what the unit said it is in the last run; "": none yet
     QLabel* lblJournal = nullptr;
     bool journalWarned = false;  // the journal has reported a failure in this run of the program
     QAction* verifyAction = nullptr;

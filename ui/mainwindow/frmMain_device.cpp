@@ -20,6 +20,7 @@
 #include "device/SerialLink.h"
 #include "device/UnitSession.h"
 #include "journal/Journal.h"
+#include "journal/JournalWorker.h"
 #include "journal/PortIdentity.h"
 #include "provision/UnitRun.h"
 #include "ui/common/CloseQuestion.h"
@@ -55,6 +56,7 @@ void frmMain::setProtocolInterval(int ms) {
 void frmMain::setJournal(journal::Journal* journalInUse) {
     if (journal) disconnect(journal, nullptr, this, nullptr);
     journal = journalInUse;
+    if (journal) journal::Worker::of(journal);  // records off the event loop from now on
     if (journal)
         connect(journal, &journal::Journal::warning, this,
                 [this](const QString& text) { showJournalState(text); });
@@ -96,6 +98,7 @@ void frmMain::cmdConnect_Click() {
             // Asked once here, not at the end of every run: the port stays open until
             // Disconnect, so what is behind it cannot change, and the lookup takes milliseconds.
             portIdentity = journal::identifyPort(device);
+            unitModel.clear();
             QSettings().setValue(QLatin1String(PortSetting), Frame1->portText().trimmed());
             showLinkState(true);
             Frame1->setLamp(LinkBox::Lamp::Connected);
@@ -183,6 +186,7 @@ QString frmMain::communicationAdvice(bool lost, int lateMs) const {
 void frmMain::wireSession() {
     // One progress window for the whole run: each step probes again and says what it does.
     connect(session, &UnitSession::probeAccepted, this, [this](const QString& model) {
+        unitModel = model;
         if (!progress) {
             progress = new frmProgress(this);
             progress->show();

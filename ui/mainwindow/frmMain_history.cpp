@@ -3,13 +3,18 @@
 #include <QMessageBox>
 
 #include "configfile/ConfigDocument.h"
+#include "journal/JournalRecord.h"
+#include "provision/UnitRun.h"
 #include "ui/history/HistoryWindow.h"
+#include "ui/history/RestoreCheck.h"
+#include "ui/mainwindow/RunEnd.h"
 #include "ui/mainwindow/frmMain.h"
 
 void frmMain::showHistory() {
     if (!historyWindow) {
         historyWindow = new HistoryWindow(journal, this);
         connect(historyWindow, &HistoryWindow::openRequested, this, &frmMain::openRecord);
+        connect(historyWindow, &HistoryWindow::restoreRequested, this, &frmMain::restoreRecord);
     } else {
         historyWindow->refresh();  // operations since it was last shown
     }
@@ -39,4 +44,28 @@ void frmMain::openRecord(const ConfigDocument& doc, const QString& name) {
     refreshContents();
     raise();
     activateWindow();
+}
+
+// The engine and checks of the command line's restore: the unit backed up first, the record
+// named as the source; a unit of another model is refused after the backup read unless the
+// technician was asked and said yes.
+void frmMain::restoreRecord(const journal::Record& source, const ConfigDocument& doc,
+                            const QString& name) {
+    if (transferActive() || !FrameFunction->isEnabled())
+        return history::refuseRestore(
+            historyWindow, transferActive()
+                               ? tr("A transfer is running. Restore the record once it has ended.")
+                               : tr("Connect to the unit first, then restore the record."));
+    const QStringList differences =
+        history::restoreDifferences(source, session->deviceName(), portIdentity, unitModel);
+    if (!differences.isEmpty() && !history::confirmRestore(historyWindow, name, differences))
+        return;
+    provision::RunInput input = runInput();
+    input.mode = provision::RunInput::Mode::Restore;
+    input.document = doc;
+    input.documentName = name;
+    input.backup = true;
+    input.sourceId = source.id;
+    if (differences.isEmpty()) input.expectedModel = source.model;
+    startRun(safety::Operation::Restore, input);
 }

@@ -174,6 +174,7 @@ QString frmMain::runStatusText(const RunEnd& end) const {
                 return tr("The unit could not be read: %1").arg(why);
             return tr("Read stopped after %1 of %2 exchanges.").arg(end.done).arg(end.count);
         case Operation::Write:
+        case Operation::Restore:
             return writeStatusText(end);
         case Operation::BackUp:
             return end.result.code == provision::Done
@@ -252,8 +253,8 @@ void frmMain::reportRun(const RunEnd& end) {
         if (end.result.code != provision::Done) reportRefusedRead(end);
         return;  // a good read shows in the window and the status bar
     }
-    const bool checked =
-        end.op != Operation::BackUp && (end.op != Operation::Write || end.step == Step::VerifyRead);
+    const bool sent = end.op == Operation::Write || end.op == Operation::Restore;
+    const bool checked = end.op != Operation::BackUp && (!sent || end.step == Step::VerifyRead);
     // A compare lists what it found, even nothing; a verify only what differs.
     const bool listed = end.op == Operation::CompareUnit
                             ? end.result.code <= provision::Differences
