@@ -461,7 +461,7 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
         </message>
         <message>
             <source>Writes the record's configuration to the unit connected in the main window, backing the unit up first.</source>
-            <translation>Schreibt die Konfiguration des Eintrags in die im Hauptfenster verbundene Einheit und sichert die Einheit vorher.</translation>
+            <translation>Schreibt die Konfiguration des Eintrags in das im Hauptfenster verbundene Gerät und sichert das Gerät vorher.</translation>
         </message>
         <message>
             <source>Loading ...</source>
@@ -485,15 +485,15 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
         </message>
         <message>
             <source>Port: the record was kept from %1; the unit is on %2.</source>
-            <translation>Anschluss: Der Eintrag stammt von %1; die Einheit hängt an %2.</translation>
+            <translation>Port: Der Eintrag stammt von %1; das Gerät hängt an %2.</translation>
         </message>
         <message>
             <source>Model: the record was kept from a %1; this unit is a %2.</source>
-            <translation>Modell: Der Eintrag stammt von einer %1; diese Einheit ist eine %2.</translation>
+            <translation>Modell: Der Eintrag stammt von einem Gerät %1; dieses Gerät ist ein %2.</translation>
         </message>
         <message>
             <source>%1 may belong to another unit. Write it to this unit all the same?</source>
-            <translation>%1 gehört vielleicht zu einer anderen Einheit. Trotzdem in diese Einheit schreiben?</translation>
+            <translation>%1 gehört vielleicht zu einem anderen Gerät. Trotzdem in dieses Gerät schreiben?</translation>
         </message>
     </context>
     <context>
@@ -2138,7 +2138,7 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         </message>
         <message>
             <source>Connect to the unit first, then restore the record.</source>
-            <translation>Verbinden Sie zuerst die Einheit, dann stellen Sie den Eintrag wieder her.</translation>
+            <translation>Verbinden Sie zuerst das Gerät, dann stellen Sie den Eintrag wieder her.</translation>
         </message>
     </context>
     <context>
