@@ -1,10 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The History window and what it hands back: a journal record's configuration.
+// The windows the main window opens: the Traffic Monitor over the log its unit operations go
+// through, History and what it hands back, and the Provisioning Station.
 #include <QMessageBox>
 
 #include "configfile/ConfigDocument.h"
+#include "device/TrafficLog.h"
 #include "ui/history/HistoryWindow.h"
+#include "ui/mainwindow/UnitController.h"
 #include "ui/mainwindow/frmMain.h"
+#include "ui/station/StationWindow.h"
+#include "ui/traffic/TrafficMonitor.h"
+
+namespace {
+
+void showAndRaise(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void frmMain::setTrafficLog(TrafficLog* log) {
+    if (!ownTrafficLog) ownTrafficLog = new TrafficLog(this);
+    trafficLog = log ? log : ownTrafficLog;
+    unit->session()->setTrafficLog(trafficLog);
+    if (trafficMonitor) trafficMonitor->watch(trafficLog);
+}
+
+void frmMain::showTrafficMonitor() {
+    if (!trafficMonitor) {
+        trafficMonitor = new traffic::TrafficMonitor(this);
+        trafficMonitor->watch(trafficLog);
+    }
+    showAndRaise(trafficMonitor);
+}
 
 void frmMain::showHistory() {
     if (!historyWindow) {
@@ -13,13 +43,16 @@ void frmMain::showHistory() {
     } else {
         historyWindow->refresh();  // operations since it was last shown
     }
-    historyWindow->show();
-    historyWindow->raise();
-    historyWindow->activateWindow();
+    showAndRaise(historyWindow);
+}
+
+void frmMain::openStation() {
+    if (!stationWindow) stationWindow = new station::StationWindow(journal, this);
+    showAndRaise(stationWindow);
 }
 
 void frmMain::openRecord(const ConfigDocument& doc, const QString& name) {
-    if (session->busy()) {
+    if (unit->busy()) {
         QMessageBox box(QMessageBox::Information, tr("Open in Window"),
                         tr("A transfer is running. Open the record once it has ended."),
                         QMessageBox::Ok, this);
