@@ -1661,10 +1661,6 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
         <translation>Lesen abgeschlossen.</translation>
     </message>
     <message>
-        <source>Write complete.</source>
-        <translation>Schreiben abgeschlossen.</translation>
-    </message>
-    <message>
         <source>Read stopped after %1 of %2 exchanges.</source>
         <translation>Lesen nach %1 von %2 Austauschen abgebrochen.</translation>
     </message>
@@ -1679,10 +1675,6 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     <message>
         <source>A write is running. A write cut short leaves the unit half-written: part old, part new configuration.</source>
         <translation>Ein Schreiben läuft. Ein abgebrochenes Schreiben lässt die Einheit halb beschrieben: teils alte, teils neue Konfiguration.</translation>
-    </message>
-    <message>
-        <source>A read is running. A read cut short leaves the window part old, part new.</source>
-        <translation>Ein Lesen läuft. Ein abgebrochenes Lesen lässt das Fenster teils alt, teils neu.</translation>
     </message>
     <message>
         <source>Configuration files (*.cfg *.txt)</source>
@@ -1843,10 +1835,6 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <translation>&amp;Verlauf...</translation>
     </message>
     <message>
-        <source>The unit is being read. Closing stops the read; the unit and the window stay as they are.</source>
-        <translation>Das Gerät wird gelesen. Schließen bricht das Lesen ab; Gerät und Fenster bleiben, wie sie sind.</translation>
-    </message>
-    <message>
         <source>Back Up Be&amp;fore Writing</source>
         <translation>Vor dem Schreiben si&amp;chern</translation>
     </message>
@@ -1921,10 +1909,6 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>Reading the unit to compare ...</source>
         <translation>Gerät wird zum Vergleich gelesen ...</translation>
-    </message>
-    <message>
-        <source>Nothing was written: %1</source>
-        <translation>Nichts wurde geschrieben: %1</translation>
     </message>
     <message>
         <source>The unit&apos;s configuration is kept in the journal.</source>
@@ -2043,6 +2027,34 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>Read at Its Pace</source>
         <translation>In ihrem Takt lesen</translation>
+    </message>
+    <message>
+        <source>Connected to %1.</source>
+        <translation>Verbunden mit %1.</translation>
+    </message>
+    <message>
+        <source>The unit is being read. Closing stops the read; the unit stays as it is.</source>
+        <translation>Das Gerät wird gelesen. Schließen bricht das Lesen ab; das Gerät bleibt, wie es ist.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the unit could not be backed up (%1).</source>
+        <translation>Nichts wurde geschrieben: das Gerät konnte nicht gesichert werden (%1).</translation>
+    </message>
+    <message>
+        <source>Written, not read back.</source>
+        <translation>Geschrieben, nicht zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>Written, not read back: Verify After Writing is off.</source>
+        <translation>Geschrieben, nicht zurückgelesen: „Nach dem Schreiben prüfen“ ist aus.</translation>
+    </message>
+    <message>
+        <source>No backup was kept, as Back Up Before Writing is off.</source>
+        <translation>Keine Sicherung aufbewahrt, da „Vor dem Schreiben sichern“ aus ist.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s previous configuration is in the journal, from the read since Connect.</source>
+        <translation>Die vorige Konfiguration des Geräts steht im Journal, aus dem Lesen seit dem Verbinden.</translation>
     </message>
 </context>
 <context>

@@ -1661,10 +1661,6 @@ Un fichier existant de ce nom reste inchangé.</translation>
         <translation>Lecture terminée.</translation>
     </message>
     <message>
-        <source>Write complete.</source>
-        <translation>Écriture terminée.</translation>
-    </message>
-    <message>
         <source>Read stopped after %1 of %2 exchanges.</source>
         <translation>Lecture arrêtée après %1 échanges sur %2.</translation>
     </message>
@@ -1679,10 +1675,6 @@ Un fichier existant de ce nom reste inchangé.</translation>
     <message>
         <source>A write is running. A write cut short leaves the unit half-written: part old, part new configuration.</source>
         <translation>Une écriture est en cours. Une écriture interrompue laisse le module à moitié écrit : en partie l&apos;ancienne, en partie la nouvelle configuration.</translation>
-    </message>
-    <message>
-        <source>A read is running. A read cut short leaves the window part old, part new.</source>
-        <translation>Une lecture est en cours. Une lecture interrompue laisse la fenêtre en partie ancienne, en partie nouvelle.</translation>
     </message>
     <message>
         <source>Configuration files (*.cfg *.txt)</source>
@@ -1843,10 +1835,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>&amp;Historique...</translation>
     </message>
     <message>
-        <source>The unit is being read. Closing stops the read; the unit and the window stay as they are.</source>
-        <translation>L&apos;appareil est en cours de lecture. Fermer arrête la lecture ; l&apos;appareil et la fenêtre restent tels quels.</translation>
-    </message>
-    <message>
         <source>Back Up Be&amp;fore Writing</source>
         <translation>Sauvegarder a&amp;vant d&apos;écrire</translation>
     </message>
@@ -1921,10 +1909,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Reading the unit to compare ...</source>
         <translation>Lecture de l&apos;appareil pour comparer ...</translation>
-    </message>
-    <message>
-        <source>Nothing was written: %1</source>
-        <translation>Rien n&apos;a été écrit : %1</translation>
     </message>
     <message>
         <source>The unit&apos;s configuration is kept in the journal.</source>
@@ -2043,6 +2027,34 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Read at Its Pace</source>
         <translation>Lire à son rythme</translation>
+    </message>
+    <message>
+        <source>Connected to %1.</source>
+        <translation>Connecté à %1.</translation>
+    </message>
+    <message>
+        <source>The unit is being read. Closing stops the read; the unit stays as it is.</source>
+        <translation>L&apos;appareil est en cours de lecture. Fermer arrête la lecture ; l&apos;appareil reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the unit could not be backed up (%1).</source>
+        <translation>Rien n&apos;a été écrit : l&apos;appareil n&apos;a pas pu être sauvegardé (%1).</translation>
+    </message>
+    <message>
+        <source>Written, not read back.</source>
+        <translation>Écrit, non relu.</translation>
+    </message>
+    <message>
+        <source>Written, not read back: Verify After Writing is off.</source>
+        <translation>Écrit, non relu : « Vérifier après l&apos;écriture » est désactivé.</translation>
+    </message>
+    <message>
+        <source>No backup was kept, as Back Up Before Writing is off.</source>
+        <translation>Aucune sauvegarde conservée, car « Sauvegarder avant d&apos;écrire » est désactivé.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s previous configuration is in the journal, from the read since Connect.</source>
+        <translation>La configuration précédente de l&apos;appareil est dans le journal, depuis la lecture faite après la connexion.</translation>
     </message>
 </context>
 <context>
