@@ -14,9 +14,9 @@
 #include "configfile/ConfigFile.h"
 #include "configfile/ConfigJson.h"
 #include "core/Escape.h"
+#include "ui/common/Settings.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/WindowContents.h"
-#include "ui/mainwindow/frmMain.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ void FileActions::prepareDialog(FileKind kind) {
     cdia->setDefaultSuffix(kind == FileKind::Json     ? QStringLiteral("json")
                            : kind == FileKind::Record ? QStringLiteral("cfg")
                                                       : QString());
-    const QString folder = QSettings().value(QLatin1String(frmMain::FolderSetting)).toString();
+    const QString folder = QSettings().value(QLatin1String(Settings::Folder)).toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) cdia->setDirectory(folder);
 }
 
@@ -127,7 +127,7 @@ void FileActions::loadFile(const QString& path, bool ask) {
 void FileActions::fillRecent(QMenu* menu) {
     menu->clear();
     const QStringList recent =
-        QSettings().value(QLatin1String(frmMain::RecentSetting)).toStringList();
+        QSettings().value(QLatin1String(Settings::RecentFiles)).toStringList();
     for (const QString& path : recent)
         menu->addAction(QDir::toNativeSeparators(path), window, [this, path] { loadFile(path); });
     if (recent.isEmpty()) menu->addAction(tr("(none yet)"))->setEnabled(false);
@@ -135,11 +135,11 @@ void FileActions::fillRecent(QMenu* menu) {
 
 void FileActions::remember(const QString& path) {
     QSettings settings;
-    QStringList recent = settings.value(QLatin1String(frmMain::RecentSetting)).toStringList();
+    QStringList recent = settings.value(QLatin1String(Settings::RecentFiles)).toStringList();
     recent.removeAll(path);
     recent.prepend(path);
-    settings.setValue(QLatin1String(frmMain::RecentSetting), recent.mid(0, frmMain::RecentCount));
-    settings.setValue(QLatin1String(frmMain::FolderSetting), QFileInfo(path).absolutePath());
+    settings.setValue(QLatin1String(Settings::RecentFiles), recent.mid(0, Settings::RecentCount));
+    settings.setValue(QLatin1String(Settings::Folder), QFileInfo(path).absolutePath());
 }
 
 void FileActions::compare() {

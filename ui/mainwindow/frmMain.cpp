@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QShowEvent>
 
+#include "ui/common/Settings.h"
 #include "ui/mainwindow/FileActions.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/UnitController.h"
@@ -34,7 +35,7 @@ QFont dialogFont(const QStyle* style) {
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     buildWindow();
-    const QString lastPort = QSettings().value(QLatin1String(PortSetting)).toString();
+    const QString lastPort = QSettings().value(QLatin1String(Settings::Port)).toString();
     if (!lastPort.isEmpty()) setPort(lastPort);
     unit = new safety::UnitController(this);
     files = std::make_unique<FileActions>(form, &contents, this);

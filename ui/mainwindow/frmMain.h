@@ -69,14 +69,6 @@ public:
     void refreshPortList();
     void setPort(const QString& text);  // shows `text` in the port box, as if typed
 
-    // What the window remembers between runs (QSettings): the last port it connected to and
-    // the folder of the last file saved or loaded.
-    static constexpr const char* PortSetting = "port";
-    static constexpr const char* FolderSetting = "fileFolder";
-    static constexpr const char* RecentSetting = "recentFiles";
-    static constexpr const char* AskDiscardSetting = "askBeforeDiscardingEdits";
-    static constexpr int RecentCount = 8;
-
     // Interval of one command transaction; 100 ms for the unit, shorter in tests.
     void setProtocolInterval(int ms);
     bool transferActive() const;

@@ -15,7 +15,7 @@
 #include "core/About.h"
 #include "core/Escape.h"
 #include "journal/Journal.h"
-#include "ui/common/UnitOptions.h"
+#include "ui/common/Settings.h"
 #include "ui/mainwindow/FileActions.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/UnitController.h"
@@ -49,7 +49,8 @@ void frmMain::buildMenus() {
     undoAction = edit->addAction(tr("&Undo"), QKeySequence::Undo, this, &frmMain::undoReplace);
     undoAction->setObjectName(QStringLiteral("actUndo"));
     edit->addSeparator();
-    askDiscardAction = addOption(edit, tr("&Ask Before Discarding Edits"), AskDiscardSetting, true);
+    askDiscardAction = addOption(edit, tr("&Ask Before Discarding Edits"), Settings::AskDiscard,
+                                 Settings::AskDiscardAtFirst);
     buildUnitMenu();
     buildWindowMenus();
     buildStatusBar();
@@ -98,15 +99,15 @@ void frmMain::buildUnitOptions(QMenu* unitMenu) {
     // A backup costs nothing after a read, which the journal holds already; a plain write
     // without the read-back shows no more boxes than before.
     backUpBeforeAction =
-        named(addOption(unitMenu, tr("Back Up Be&fore Writing"), options::BackUpBeforeWriting,
-                        options::BackUpBeforeWritingAtFirst),
+        named(addOption(unitMenu, tr("Back Up Be&fore Writing"), Settings::BackUpBeforeWriting,
+                        Settings::BackUpBeforeWritingAtFirst),
               "actBackUpBefore");
     verifyAfterAction =
-        named(addOption(unitMenu, tr("Verify &After Writing"), options::VerifyAfterWriting,
-                        options::VerifyAfterWritingAtFirst),
+        named(addOption(unitMenu, tr("Verify &After Writing"), Settings::VerifyAfterWriting,
+                        Settings::VerifyAfterWritingAtFirst),
               "actVerifyAfter");
     fastLinkAction =
-        named(addOption(unitMenu, tr("Fast &Link"), options::FastLink, options::FastLinkAtFirst),
+        named(addOption(unitMenu, tr("Fast &Link"), Settings::FastLink, Settings::FastLinkAtFirst),
               "actFastLink");
     fastLinkAction->setStatusTip(
         tr("Go from one command to the next as soon as the unit has answered, at its own "

@@ -12,6 +12,7 @@
 #include "journal/Journal.h"
 #include "provision/UnitRun.h"
 #include "ui/common/CloseQuestion.h"
+#include "ui/common/Settings.h"
 #include "ui/compare/CompareDialog.h"
 #include "ui/dialogs/frmProgress.h"
 #include "ui/mainwindow/MainForm.h"
@@ -112,7 +113,7 @@ void frmMain::cmdConnect_Click() {
     const QString device = SerialLink::deviceNameFor(link->portText(), link->portIndex() + 1,
                                                      SerialLink::hostPlatform());
     if (unit->connectTo(device)) {
-        QSettings().setValue(QLatin1String(PortSetting), link->portText().trimmed());
+        QSettings().setValue(QLatin1String(Settings::Port), link->portText().trimmed());
         showLinkState(true);
         form->setLamp(LinkBox::Lamp::Connected, device);
         showStatus(tr("Connected to %1.").arg(device));

@@ -5,21 +5,12 @@
 
 #include "configfile/ConfigDocument.h"
 #include "device/TrafficLog.h"
+#include "ui/common/ToolWindow.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/mainwindow/UnitController.h"
 #include "ui/mainwindow/frmMain.h"
 #include "ui/station/StationWindow.h"
 #include "ui/traffic/TrafficMonitor.h"
-
-namespace {
-
-void showAndRaise(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-}  // namespace
 
 void frmMain::setTrafficLog(TrafficLog* log) {
     if (!ownTrafficLog) ownTrafficLog = new TrafficLog(this);
