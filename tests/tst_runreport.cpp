@@ -55,13 +55,52 @@ RunContext context(bool journal = true, bool warned = false, bool backUpBefore =
 class tst_runreport : public QObject {
     Q_OBJECT
 
-private slots:
-    void statusText_data() {
+    static void statusColumns() {
         QTest::addColumn<RunEnd>("end");
         QTest::addColumn<RunContext>("context");
         QTest::addColumn<QString>("expected");
-        const QString prior = "The unit's previous configuration is in the journal.";
-        const QString unverified = "Written, not read back: Verify After Writing is off. ";
+    }
+    static void checkStatus() {
+        QFETCH(RunEnd, end);
+        QFETCH(RunContext, context);
+        QFETCH(QString, expected);
+        const QString said = RunReport(end, context).statusText();
+        QCOMPARE(said, expected);
+        QVERIFY2(said.count(QStringLiteral("nothing was written"), Qt::CaseInsensitive) <= 1,
+                 qPrintable(said));
+    }
+
+    static void boxColumns() {
+        QTest::addColumn<RunEnd>("end");
+        QTest::addColumn<bool>("fastLink");
+        QTest::addColumn<Box>("box");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("informative");  // a part of it; empty: none
+        QTest::addColumn<bool>("ownPace");
+    }
+    static void checkBox() {
+        QFETCH(RunEnd, end);
+        QFETCH(bool, fastLink);
+        QFETCH(Box, box);
+        QFETCH(QString, name);
+        QFETCH(QString, informative);
+        QFETCH(bool, ownPace);
+        const RunReport report(end, context(true, false, true, fastLink));
+        QCOMPARE(report.box(), box);
+        QCOMPARE(report.boxName(), name);
+        QVERIFY2(informative.isEmpty() ? report.informativeText().isEmpty()
+                                       : report.informativeText().contains(informative),
+                 qPrintable(report.informativeText()));
+        QCOMPARE(report.offersOwnPace(), ownPace);
+        // A box says what happened once: its text and its details never repeat a phrase.
+        const QString whole = report.text() + QLatin1Char(' ') + report.informativeText();
+        QVERIFY2(whole.count(QStringLiteral("nothing was written"), Qt::CaseInsensitive) <= 1,
+                 qPrintable(whole));
+    }
+
+private slots:
+    void readStatus_data() {
+        statusColumns();
         RunEnd cut = ended(Operation::Read, Step::Read, Outcome::LinkLost, provision::NoUnit,
                            "the line was lost");
         cut.done = 12;
@@ -74,6 +113,19 @@ private slots:
             << ended(Operation::Read, Step::Read, Outcome::ProbeFailed, provision::NoUnit,
                      "no unit answered the probe")
             << context() << "The unit could not be read: no unit answered the probe";
+        QTest::newRow("backed up")
+            << ended(Operation::BackUp, Step::Read, Outcome::Completed, provision::Done)
+            << context() << "The unit's configuration is kept in the journal.";
+        QTest::newRow("verify equal")
+            << ended(Operation::Verify, Step::Read, Outcome::Completed, provision::Done)
+            << context() << "The unit holds what the window shows.";
+    }
+    void readStatus() { checkStatus(); }
+
+    void writeStatus_data() {
+        statusColumns();
+        const QString prior = "The unit's previous configuration is in the journal.";
+        const QString unverified = "Written, not read back: Verify After Writing is off. ";
         // The engine's summary ends in "nothing was written" already: said once.
         QTest::newRow("write refused, backup failed")
             << ended(Operation::Write, Step::Backup, Outcome::ProbeFailed, provision::NoUnit,
@@ -120,30 +172,11 @@ private slots:
             << "Written, but reading back failed: no reply to ?P05. Use Verify Unit against "
                "Window to know what the unit holds. " +
                    prior;
-        QTest::newRow("backed up")
-            << ended(Operation::BackUp, Step::Read, Outcome::Completed, provision::Done)
-            << context() << "The unit's configuration is kept in the journal.";
-        QTest::newRow("verify equal")
-            << ended(Operation::Verify, Step::Read, Outcome::Completed, provision::Done)
-            << context() << "The unit holds what the window shows.";
     }
-    void statusText() {
-        QFETCH(RunEnd, end);
-        QFETCH(RunContext, context);
-        QFETCH(QString, expected);
-        const QString said = RunReport(end, context).statusText();
-        QCOMPARE(said, expected);
-        QVERIFY2(said.count(QStringLiteral("nothing was written"), Qt::CaseInsensitive) <= 1,
-                 qPrintable(said));
-    }
+    void writeStatus() { checkStatus(); }
 
-    void box_data() {
-        QTest::addColumn<RunEnd>("end");
-        QTest::addColumn<bool>("fastLink");
-        QTest::addColumn<Box>("box");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("informative");  // a part of it; empty: none
-        QTest::addColumn<bool>("ownPace");
+    void failureBox_data() {
+        boxColumns();
         RunEnd late = ended(Operation::Read, Step::Read, Outcome::ProbeFailed, provision::NoUnit,
                             "the unit answers late");
         late.result.lateMs = 250;
@@ -181,6 +214,11 @@ private slots:
                      "no reply to ?P05")
             << false << Box::BackupFailed << "backupFailed"
             << "no reply to ?P05" << false;
+    }
+    void failureBox() { checkBox(); }
+
+    void resultBox_data() {
+        boxColumns();
         QTest::newRow("read refused") << ended(Operation::Read, Step::Read, Outcome::Completed,
                                                provision::NoUnit, "no reply to ?P05")
                                       << false << Box::RefusedRead << "readRefused"
@@ -213,25 +251,7 @@ private slots:
             << Box::None << ""
             << "" << false;
     }
-    void box() {
-        QFETCH(RunEnd, end);
-        QFETCH(bool, fastLink);
-        QFETCH(Box, box);
-        QFETCH(QString, name);
-        QFETCH(QString, informative);
-        QFETCH(bool, ownPace);
-        const RunReport report(end, context(true, false, true, fastLink));
-        QCOMPARE(report.box(), box);
-        QCOMPARE(report.boxName(), name);
-        QVERIFY2(informative.isEmpty() ? report.informativeText().isEmpty()
-                                       : report.informativeText().contains(informative),
-                 qPrintable(report.informativeText()));
-        QCOMPARE(report.offersOwnPace(), ownPace);
-        // A box says what happened once: its text and its details never repeat a phrase.
-        const QString whole = report.text() + QLatin1Char(' ') + report.informativeText();
-        QVERIFY2(whole.count(QStringLiteral("nothing was written"), Qt::CaseInsensitive) <= 1,
-                 qPrintable(whole));
-    }
+    void resultBox() { checkBox(); }
 
     // Closing the window during a read stops it and loses nothing; only a write leaves the
     // unit half-written, and neither question speaks of a window that is closing.
