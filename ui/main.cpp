@@ -19,16 +19,11 @@ namespace {
 // working; it says so instead.
 std::unique_ptr<journal::Journal> openJournal(bool disabled, const QString& option) {
     QString error;
-    const journal::Target target = journal::Target::choose(disabled, option, &error);
-    if (!error.isEmpty()) {
+    std::unique_ptr<journal::Journal> journal = journal::openChosen(disabled, option, &error);
+    if (!error.isEmpty())
         QMessageBox::warning(
             nullptr, QStringLiteral("Quellix"),
             frmMain::tr("%1; nothing done in this window is recorded.").arg(error));
-        return nullptr;
-    }
-    if (target.kind == journal::Target::Kind::Off) return nullptr;
-    auto journal = std::make_unique<journal::Journal>(target);
-    journal->open();
     return journal;
 }
 
