@@ -11,8 +11,9 @@ inline constexpr qint16 FlagTrue = -1;
 inline constexpr qint16 FlagFalse = 0;
 
 // Everything the tool knows about one unit, as a plain value that the file and device layers
-// exchange with the main window. The window itself keeps the slave ID and the phone numbers in
-// its controls; frmMain::configuration() and applyConfiguration() convert between the two.
+// exchange with the main window. The window's form keeps the slave ID and the phone numbers in
+// its controls and the channels in a set of its own; MainForm::configuration() and
+// applyConfiguration() convert between the two.
 struct ConfigurationSet {
     static constexpr int SlaveIdCount = 32;
     static constexpr int PhoneCount = 32;

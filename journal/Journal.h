@@ -85,4 +85,12 @@ private:
     QStringList asideThisRun;
 };
 
+// The journal a program records into, chosen as every front end chooses it (--no-journal,
+// --journal, QUELLIX_JOURNAL or the default) and opened. Null when recording is off, or when the
+// choice itself is wrong, with `error` saying why. One that cannot be opened is still returned:
+// it says why through openError() and keeps nothing. `beforeOpen` sees it first, so a warning
+// handler hears what opening reports.
+std::unique_ptr<Journal> openChosen(bool disabled, const QString& option, QString* error,
+                                    const std::function<void(Journal&)>& beforeOpen = {});
+
 }  // namespace journal

@@ -307,6 +307,20 @@ private slots:
         QCOMPARE(back.set, set);
     }
 
+    // A load's note (phone numbers 17-32 kept from before) is not left hidden behind the message
+    // of an earlier read, which stays for seconds.
+    void loadNoteShows() {
+        QVERIFY(writeFile("older.cfg", lines(fresh, 0, 145)));
+        frmMain w;
+        w.show();
+        w.statusBar()->showMessage(QStringLiteral("Read complete."), 15000);
+        use(control<QPushButton>(&w, "cmdFileLoad"), "older.cfg");
+        auto* note = w.findChild<QLabel*>("lblContents");
+        QVERIFY2(note->text().contains("17-32 were kept"), qPrintable(note->text()));
+        QCOMPARE(w.statusBar()->currentMessage(), QString());
+        QVERIFY(note->isVisible());
+    }
+
     void throughTheWindow() {
         QVERIFY(writeFile("plain", "keep me") && writeFile("short.cfg", lines(fresh, 0, 100)));
         // Any flag but 0 counts as set; what follows the last record is not read.

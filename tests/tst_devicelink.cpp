@@ -104,6 +104,7 @@ private slots:
     void advice();
     void connectStates_data();
     void connectStates();
+    void connectStatus();
     void transfers_data();
     void transfers();
     void lateUnitReadAtItsPace();
@@ -462,6 +463,21 @@ void tst_devicelink::connectStates() {
     QVERIFY(r.connectTo(15));
     frmMain later;  // a later run offers the port used last
     QCOMPARE(control<QComboBox>(&later, "cmbComm")->currentText(), r.unit.slavePath());
+}
+
+// The status bar says which port Connect opened, and a message of the port before does not
+// stay over the next one; the lamp's tooltip names the port it stands for.
+void tst_devicelink::connectStatus() {
+    Rig r;
+    const QString path = r.unit.slavePath();
+    QVERIFY(r.connectTo(15));
+    QCOMPARE(r.w.statusBar()->currentMessage(), "Connected to " + path + ".");
+    QVERIFY2(control(&r.w, "shpComm")->toolTip().contains(path),
+             qPrintable(control(&r.w, "shpComm")->toolTip()));
+    r.w.statusBar()->showMessage(QStringLiteral("Read complete."), 15000);
+    r.button("cmdConnect")->click();  // Disconnect
+    QCOMPARE(r.w.statusBar()->currentMessage(), QString());
+    QVERIFY(control(&r.w, "shpComm")->toolTip().contains(path));
 }
 
 // Reads and writes from start to end, and the ways one ends early: a write with no slave ID, a

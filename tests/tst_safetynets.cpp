@@ -13,7 +13,7 @@
 #include "tests/Fixtures.h"
 #include "tests/WindowControls.h"
 #include "tools/unitsim/UnitSimulator.h"
-#include "ui/common/UnitOptions.h"
+#include "ui/common/Settings.h"
 #include "ui/compare/CompareDialog.h"
 #include "ui/dialogs/frmProgress.h"
 #include "ui/mainwindow/frmMain.h"
@@ -156,7 +156,7 @@ private slots:
     void fastLink() {
         Rig r;
         r.action("actFastLink")->setChecked(true);
-        QVERIFY(QSettings().value(QLatin1String(options::FastLink)).toBool());
+        QVERIFY(QSettings().value(QLatin1String(Settings::FastLink)).toBool());
         QVERIFY(r.connectTo());
         r.unit.setFaults({.latencyMs = 150});
         QVERIFY(r.perform([&] { control<QPushButton>(&r.w, "cmdDeviceRead")->click(); }, false));

@@ -2140,6 +2140,34 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
             <source>Connect to the unit first, then restore the record.</source>
             <translation>Verbinden Sie zuerst das Gerät, dann stellen Sie den Eintrag wieder her.</translation>
         </message>
+        <message>
+            <source>Connected to %1.</source>
+            <translation>Verbunden mit %1.</translation>
+        </message>
+        <message>
+            <source>The unit is being read. Closing stops the read; the unit stays as it is.</source>
+            <translation>Das Gerät wird gelesen. Schließen bricht das Lesen ab; das Gerät bleibt, wie es ist.</translation>
+        </message>
+        <message>
+            <source>Nothing was written: the unit could not be backed up (%1).</source>
+            <translation>Nichts wurde geschrieben: das Gerät konnte nicht gesichert werden (%1).</translation>
+        </message>
+        <message>
+            <source>Written, not read back.</source>
+            <translation>Geschrieben, nicht zurückgelesen.</translation>
+        </message>
+        <message>
+            <source>Written, not read back: Verify After Writing is off.</source>
+            <translation>Geschrieben, nicht zurückgelesen: „Nach dem Schreiben prüfen“ ist aus.</translation>
+        </message>
+        <message>
+            <source>No backup was kept, as Back Up Before Writing is off.</source>
+            <translation>Keine Sicherung aufbewahrt, da „Vor dem Schreiben sichern“ aus ist.</translation>
+        </message>
+        <message>
+            <source>The unit's previous configuration is in the journal, from the read since Connect.</source>
+            <translation>Die vorige Konfiguration des Geräts steht im Journal, aus dem Lesen seit dem Verbinden.</translation>
+        </message>
     </context>
     <context>
         <name>frmProgress</name>

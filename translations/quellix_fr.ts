@@ -2140,6 +2140,34 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
             <source>Connect to the unit first, then restore the record.</source>
             <translation>Connectez d'abord l'appareil, puis restaurez l'enregistrement.</translation>
         </message>
+        <message>
+            <source>Connected to %1.</source>
+            <translation>Connecté à %1.</translation>
+        </message>
+        <message>
+            <source>The unit is being read. Closing stops the read; the unit stays as it is.</source>
+            <translation>L'appareil est en cours de lecture. Fermer arrête la lecture ; l'appareil reste tel quel.</translation>
+        </message>
+        <message>
+            <source>Nothing was written: the unit could not be backed up (%1).</source>
+            <translation>Rien n'a été écrit : l'appareil n'a pas pu être sauvegardé (%1).</translation>
+        </message>
+        <message>
+            <source>Written, not read back.</source>
+            <translation>Écrit, non relu.</translation>
+        </message>
+        <message>
+            <source>Written, not read back: Verify After Writing is off.</source>
+            <translation>Écrit, non relu : « Vérifier après l'écriture » est désactivé.</translation>
+        </message>
+        <message>
+            <source>No backup was kept, as Back Up Before Writing is off.</source>
+            <translation>Aucune sauvegarde conservée, car « Sauvegarder avant d'écrire » est désactivé.</translation>
+        </message>
+        <message>
+            <source>The unit's previous configuration is in the journal, from the read since Connect.</source>
+            <translation>La configuration précédente de l'appareil est dans le journal, depuis la lecture faite après la connexion.</translation>
+        </message>
     </context>
     <context>
         <name>frmProgress</name>

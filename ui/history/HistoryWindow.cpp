@@ -29,9 +29,9 @@
 #include "journal/RecordDocument.h"
 #include "ui/common/NamedComboBox.h"
 #include "ui/common/OnScreen.h"
+#include "ui/common/Settings.h"
 #include "ui/common/Widgets.h"
 #include "ui/history/HistoryModel.h"
-#include "ui/mainwindow/frmMain.h"
 
 Q_LOGGING_CATEGORY(lcHistory, "quellix.history", QtWarningMsg)
 
@@ -375,7 +375,7 @@ QString HistoryWindow::chooseSaveFile(qint64 id, bool* json) {
                     saveDialog->setDefaultSuffix(filter == jsonFiles ? QStringLiteral("json")
                                                                      : QStringLiteral("cfg"));
                 });
-        const QString folder = QSettings().value(QLatin1String(frmMain::FolderSetting)).toString();
+        const QString folder = QSettings().value(QLatin1String(Settings::Folder)).toString();
         if (!folder.isEmpty() && QFileInfo(folder).isDir()) saveDialog->setDirectory(folder);
     }
     const bool wasJson = saveDialog->selectedNameFilter() == jsonFiles;

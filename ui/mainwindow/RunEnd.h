@@ -18,6 +18,8 @@ struct RunEnd {
     UnitSession::Outcome last = UnitSession::Outcome::Completed;  // of its last procedure
     int done = 0, count = 0;                                      // of its last procedure
     ConfigurationSet unit;                                        // what its last read brought in
+    bool backupAsked = false;  // a write that was to back the unit up first
+    bool verifyAsked = false;  // a write that was to read the unit back
 };
 
 }  // namespace safety

@@ -1,28 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's menu bar and status bar, and what the window holds (WindowContents).
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QUrl>
 
-#include "configfile/ConfigFile.h"
-#include "configfile/ConfigJson.h"
 #include "core/About.h"
-#include "ui/common/UnitOptions.h"
+#include "core/Escape.h"
+#include "journal/Journal.h"
+#include "ui/common/Settings.h"
+#include "ui/mainwindow/FileActions.h"
+#include "ui/mainwindow/MainForm.h"
+#include "ui/mainwindow/UnitController.h"
 #include "ui/mainwindow/frmMain.h"
-#include "ui/station/StationWindow.h"
 
 namespace {
 
@@ -36,35 +33,94 @@ QAction* addOption(QMenu* menu, const QString& text, const char* key, bool initi
     return action;
 }
 
+QAction* named(QAction* action, const char* name) {
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+// How long a run's or a connection's message stays over the contents.
+constexpr int MessageMs = 15000;
+
 }  // namespace
 
 void frmMain::buildMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("menuFile"));
-    file->addAction(tr("&Load from File..."), QKeySequence::Open, this,
-                    &frmMain::cmdFileLoad_Click);
-    file->addAction(tr("&Save to File..."), QKeySequence::Save, this, &frmMain::cmdFileSave_Click);
-    file->addAction(tr("Save as &JSON..."), this, &frmMain::saveJson);
-    recentMenu = file->addMenu(tr("&Recent Files"));
-    connect(recentMenu, &QMenu::aboutToShow, this, &frmMain::fillRecentMenu);
-    file->addSeparator();
-    file->addAction(tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &frmMain::cmdExit_Click);
-
+    buildFileMenu();
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     undoAction = edit->addAction(tr("&Undo"), QKeySequence::Undo, this, &frmMain::undoReplace);
     undoAction->setObjectName(QStringLiteral("actUndo"));
     edit->addSeparator();
-    askDiscardAction = addOption(edit, tr("&Ask Before Discarding Edits"), AskDiscardSetting, true);
+    askDiscardAction = addOption(edit, tr("&Ask Before Discarding Edits"), Settings::AskDiscard,
+                                 Settings::AskDiscardAtFirst);
+    buildUnitMenu();
+    buildWindowMenus();
+    buildStatusBar();
+}
 
-    QMenu* unit = menuBar()->addMenu(tr("&Unit"));
-    connectAction = unit->addAction(tr("&Connect"), this, &frmMain::cmdConnect_Click);
-    readAction =
-        unit->addAction(tr("&Read from Device"), Qt::Key_F5, this, &frmMain::cmdDeviceRead_Click);
-    writeAction =
-        unit->addAction(tr("&Write to Device"), Qt::Key_F6, this, &frmMain::cmdDeviceWrite_Click);
-    buildSafetyMenu(unit, file);
-    buildUnitOptions(unit);
+void frmMain::buildFileMenu() {
+    fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("menuFile"));
+    fileMenu->addAction(tr("&Load from File..."), QKeySequence::Open, this,
+                        &frmMain::cmdFileLoad_Click);
+    fileMenu->addAction(tr("&Save to File..."), QKeySequence::Save, this,
+                        &frmMain::cmdFileSave_Click);
+    fileMenu->addAction(tr("Save as &JSON..."), this, [this] { files->saveJson(); });
+    compareFileAction =
+        named(fileMenu->addAction(tr("&Compare with File..."), this, &frmMain::compareWithFile),
+              "actCompareFile");
+    recentMenu = fileMenu->addMenu(tr("&Recent Files"));
+    connect(recentMenu, &QMenu::aboutToShow, this, [this] { files->fillRecent(recentMenu); });
+    fileMenu->addSeparator();
+    fileMenu->addAction(tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                        &frmMain::cmdExit_Click);
+}
 
+void frmMain::buildUnitMenu() {
+    QMenu* unitMenu = menuBar()->addMenu(tr("&Unit"));
+    connectAction = unitMenu->addAction(tr("&Connect"), this, &frmMain::cmdConnect_Click);
+    readAction = unitMenu->addAction(tr("&Read from Device"), Qt::Key_F5, this,
+                                     &frmMain::cmdDeviceRead_Click);
+    writeAction = unitMenu->addAction(tr("&Write to Device"), Qt::Key_F6, this,
+                                      &frmMain::cmdDeviceWrite_Click);
+    unitMenu->addSeparator();
+    verifyAction =
+        named(unitMenu->addAction(tr("&Verify Unit against Window"), this, &frmMain::verifyUnit),
+              "actVerify");
+    compareUnitAction =
+        named(unitMenu->addAction(tr("Com&pare with Unit..."), this, &frmMain::compareWithUnit),
+              "actCompareUnit");
+    backUpNowAction = named(
+        unitMenu->addAction(tr("&Back Up Unit Now"), this, &frmMain::backUpUnit), "actBackUpNow");
+    buildUnitOptions(unitMenu);
+}
+
+// The remembered options of the Unit menu, below its commands.
+void frmMain::buildUnitOptions(QMenu* unitMenu) {
+    unitMenu->addSeparator();
+    // A backup costs nothing after a read, which the journal holds already; a plain write
+    // without the read-back shows no more boxes than before.
+    backUpBeforeAction =
+        named(addOption(unitMenu, tr("Back Up Be&fore Writing"), Settings::BackUpBeforeWriting,
+                        Settings::BackUpBeforeWritingAtFirst),
+              "actBackUpBefore");
+    verifyAfterAction =
+        named(addOption(unitMenu, tr("Verify &After Writing"), Settings::VerifyAfterWriting,
+                        Settings::VerifyAfterWritingAtFirst),
+              "actVerifyAfter");
+    fastLinkAction =
+        named(addOption(unitMenu, tr("Fast &Link"), Settings::FastLink, Settings::FastLinkAtFirst),
+              "actFastLink");
+    fastLinkAction->setStatusTip(
+        tr("Go from one command to the next as soon as the unit has answered, at its own "
+           "pace. Writes go fast only when verified."));
+    verifyAfterAction->setStatusTip(
+        tr("Read the unit back after a write and compare. With Fast Link on this costs about "
+           "one second."));
+    unitMenu->setToolTipsVisible(true);
+    for (QAction* action : {verifyAfterAction, fastLinkAction})
+        action->setToolTip(action->statusTip());
+}
+
+void frmMain::buildWindowMenus() {
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("menuView"));
     view->addAction(tr("&Traffic Monitor"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
@@ -82,33 +138,6 @@ void frmMain::buildMenus() {
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&Manual"), QKeySequence::HelpContents, this, &frmMain::openManual);
     help->addAction(tr("&About Quellix"), this, &frmMain::showAbout);
-
-    buildStatusBar();
-}
-
-// The remembered options of the Unit menu, below its commands.
-void frmMain::buildUnitOptions(QMenu* unit) {
-    unit->addSeparator();
-    // A backup costs nothing after a read, which the journal holds already; a plain write
-    // without the read-back shows no more boxes than before.
-    backUpBeforeAction =
-        addOption(unit, tr("Back Up Be&fore Writing"), options::BackUpBeforeWriting,
-                  options::BackUpBeforeWritingAtFirst);
-    backUpBeforeAction->setObjectName(QStringLiteral("actBackUpBefore"));
-    verifyAfterAction = addOption(unit, tr("Verify &After Writing"), options::VerifyAfterWriting,
-                                  options::VerifyAfterWritingAtFirst);
-    verifyAfterAction->setObjectName(QStringLiteral("actVerifyAfter"));
-    fastLinkAction = addOption(unit, tr("Fast &Link"), options::FastLink, options::FastLinkAtFirst);
-    fastLinkAction->setObjectName(QStringLiteral("actFastLink"));
-    fastLinkAction->setStatusTip(
-        tr("Go from one command to the next as soon as the unit has answered, at its own "
-           "pace. Writes go fast only when verified."));
-    verifyAfterAction->setStatusTip(
-        tr("Read the unit back after a write and compare. With Fast Link on this costs about "
-           "one second."));
-    unit->setToolTipsVisible(true);
-    for (QAction* action : {verifyAfterAction, fastLinkAction})
-        action->setToolTip(action->statusTip());
 }
 
 // The status bar: where the contents came from, always; a transfer's result for a while.
@@ -121,21 +150,85 @@ void frmMain::buildStatusBar() {
     refreshContents();
 }
 
+void frmMain::buildJournalLabel() {
+    lblJournal = new QLabel(this);
+    lblJournal->setObjectName(QStringLiteral("lblJournal"));
+    lblJournal->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(lblJournal);
+    showJournalState();
+}
+
+void frmMain::showStatus(const QString& text) {
+    statusBar()->showMessage(text, MessageMs);
+}
+
 void frmMain::refreshContents() {
     setWindowModified(contents.modified());
-    lblContents->setText(contents.statusText());
+    // A message shown for a while hides the contents; new contents (a load's "17-32 were
+    // kept") matter more than an older run's result.
+    if (const QString text = contents.statusText(); text != shownContents) {
+        shownContents = text;
+        lblContents->setText(text);
+        statusBar()->clearMessage();
+    }
     using Undo = WindowContents::Undo;
     undoAction->setText(contents.undoKind() == Undo::Read   ? tr("&Undo Read")
                         : contents.undoKind() == Undo::Load ? tr("&Undo Load")
                         : contents.undoKind() == Undo::Take ? tr("&Undo Take Values")
                                                             : tr("&Undo"));
-    undoAction->setEnabled(contents.undoKind() != Undo::None && !session->busy());
+    undoAction->setEnabled(contents.undoKind() != Undo::None && !unit->busy());
     // The menu follows the buttons it stands for (off with their frame while unconnected).
-    connectAction->setText(session->isOpen() ? tr("&Disconnect") : tr("&Connect"));
-    connectAction->setEnabled(Frame1->connectButton()->isEnabled());
-    readAction->setEnabled(cmdDeviceRead->isEnabled());
-    writeAction->setEnabled(cmdDeviceWrite->isEnabled());
+    connectAction->setText(unit->isOpen() ? tr("&Disconnect") : tr("&Connect"));
+    connectAction->setEnabled(form->canConnect());
+    readAction->setEnabled(form->canRead());
+    writeAction->setEnabled(form->canWrite());
     refreshSafetyActions();
+}
+
+void frmMain::refreshSafetyActions() {
+    const bool canRead = form->canRead();  // off with its frame while unconnected
+    verifyAction->setEnabled(canRead);
+    compareUnitAction->setEnabled(canRead);
+    // Without a journal a backup would be kept nowhere.
+    backUpNowAction->setEnabled(canRead && journal);
+    backUpNowAction->setToolTip(journal ? QString()
+                                        : tr("The journal is off, so a backup would be kept "
+                                             "nowhere."));
+    compareFileAction->setEnabled(!transferActive());
+}
+
+void frmMain::showJournalState(const QString& warning) {
+    journalWarned = !warning.isEmpty();
+    lblJournal->setStyleSheet(journalWarned ? QStringLiteral("color: red") : QString());
+    if (!journal) {
+        lblJournal->setText(tr("Journal: not recorded"));
+        lblJournal->setToolTip(
+            tr("Started with --no-journal, or the journal could not be "
+               "chosen: nothing done in this window is recorded, and there "
+               "are no backups."));
+        return;
+    }
+    const journal::Target& target = journal->target();
+    const QString where = target.display();
+    const QString shown =
+        target.kind == journal::Target::Kind::Sqlite ? QFileInfo(target.path).fileName() : where;
+    if (warning.isEmpty()) {
+        lblJournal->setText(tr("Journal: %1").arg(escape::unprintable(shown)));
+        lblJournal->setToolTip(
+            tr("Unit operations and backups are recorded in %1.").arg(escape::unprintable(where)));
+        return;
+    }
+    lblJournal->setText(tr("Journal: %1 - not working").arg(escape::unprintable(shown)));
+    lblJournal->setToolTip(escape::unprintable(warning));
+    // Each kind of journal problem is reported once a run, so a box never nags.
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, tr("Journal"),
+                        tr("The journal does not work: %1").arg(escape::unprintable(warning)),
+                        QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("journalWarning"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 void frmMain::contentsEdited() {
@@ -155,34 +248,10 @@ bool frmMain::confirmDiscard() {
 }
 
 void frmMain::undoReplace() {
-    if (session->busy()) return;
+    if (unit->busy()) return;
     const std::optional<ConfigurationSet> before = contents.takeUndo();
     if (before) applyConfiguration(*before);
     refreshContents();
-}
-
-void frmMain::saveJson() {
-    saveFile(FileKind::Json, [this](const QString& path, QString* reason) {
-        return ConfigFile::saveBytes(path, ConfigJson::serialize(configuration()), reason);
-    });
-}
-
-void frmMain::fillRecentMenu() {
-    recentMenu->clear();
-    const QStringList recent = QSettings().value(QLatin1String(RecentSetting)).toStringList();
-    for (const QString& path : recent)
-        recentMenu->addAction(QDir::toNativeSeparators(path), this,
-                              [this, path] { loadFile(path); });
-    if (recent.isEmpty()) recentMenu->addAction(tr("(none yet)"))->setEnabled(false);
-}
-
-void frmMain::rememberFile(const QString& path) {
-    QSettings settings;
-    QStringList recent = settings.value(QLatin1String(RecentSetting)).toStringList();
-    recent.removeAll(path);
-    recent.prepend(path);
-    settings.setValue(QLatin1String(RecentSetting), recent.mid(0, RecentCount));
-    settings.setValue(QLatin1String(FolderSetting), QFileInfo(path).absolutePath());
 }
 
 void frmMain::openManual() {
@@ -211,11 +280,4 @@ void frmMain::showAbout() {
     box.setObjectName(QStringLiteral("aboutBox"));
     box.setTextFormat(Qt::PlainText);
     box.exec();
-}
-
-void frmMain::openStation() {
-    if (!stationWindow) stationWindow = new station::StationWindow(journal, this);
-    stationWindow->show();
-    stationWindow->raise();
-    stationWindow->activateWindow();
 }

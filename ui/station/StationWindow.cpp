@@ -26,18 +26,13 @@
 #include "provision/StationUnit.h"
 #include "ui/common/CloseQuestion.h"
 #include "ui/common/OnScreen.h"
-#include "ui/common/UnitOptions.h"
+#include "ui/common/Settings.h"
 #include "ui/common/Widgets.h"
 #include "ui/station/StationTile.h"
 
 namespace station {
 
 namespace {
-
-// What the last station was started with, offered again next time.
-const QString FileKey = QStringLiteral("station/file");
-const QString SheetKey = QStringLiteral("station/sheet");
-const QString PortsKey = QStringLiteral("station/ports");
 
 constexpr int TileColumns = 3;
 constexpr int FailBeeps = 3;
@@ -87,7 +82,7 @@ QWidget* StationWindow::buildSetUp() {
     auto* form = new QFormLayout(box);
     const QSettings settings;
     edtFile = ui::make<QLineEdit>("edtFile");
-    edtFile->setText(settings.value(FileKey).toString());
+    edtFile->setText(settings.value(QLatin1String(Settings::StationFile)).toString());
     cmdBrowseFile = ui::make<QPushButton>("cmdBrowseFile", tr("Browse..."));
     connect(cmdBrowseFile, &QPushButton::clicked, this, &StationWindow::browseFile);
     form->addRow(tr("Configuration file:"), pathRow(edtFile, cmdBrowseFile));
@@ -95,7 +90,7 @@ QWidget* StationWindow::buildSetUp() {
     edtFile->setAccessibleName(tr("Configuration file"));
     cmdBrowseFile->setAccessibleName(tr("Browse for the configuration file"));
     edtSheet = ui::make<QLineEdit>("edtSheet");
-    edtSheet->setText(settings.value(SheetKey).toString());
+    edtSheet->setText(settings.value(QLatin1String(Settings::StationSheet)).toString());
     edtSheet->setPlaceholderText(tr("optional: a CSV sheet with a row of values per unit"));
     cmdBrowseSheet = ui::make<QPushButton>("cmdBrowseSheet", tr("Browse..."));
     connect(cmdBrowseSheet, &QPushButton::clicked, this, &StationWindow::browseSheet);
@@ -103,14 +98,14 @@ QWidget* StationWindow::buildSetUp() {
     edtSheet->setAccessibleName(tr("Sheet"));
     cmdBrowseSheet->setAccessibleName(tr("Browse for the sheet"));
     chkBackup = ui::make<QCheckBox>("chkBackup", tr("Back Up Before Writing"));
-    chkBackup->setChecked(
-        settings
-            .value(QLatin1String(options::BackUpBeforeWriting), options::BackUpBeforeWritingAtFirst)
-            .toBool());
+    chkBackup->setChecked(settings
+                              .value(QLatin1String(Settings::BackUpBeforeWriting),
+                                     Settings::BackUpBeforeWritingAtFirst)
+                              .toBool());
     chkVerify = ui::make<QCheckBox>("chkVerify", tr("Verify After Writing"));
     chkVerify->setChecked(
         settings
-            .value(QLatin1String(options::VerifyAfterWriting), options::VerifyAfterWritingAtFirst)
+            .value(QLatin1String(Settings::VerifyAfterWriting), Settings::VerifyAfterWritingAtFirst)
             .toBool());
     chkVerify->setToolTip(
         tr("Read each unit back after writing and compare. With Fast Link on this costs about "
@@ -120,12 +115,12 @@ QWidget* StationWindow::buildSetUp() {
         tr("Go from one command to the next as soon as the unit has answered, at its own "
            "pace. Writes go fast only when verified."));
     chkFastLink->setChecked(
-        settings.value(QLatin1String(options::FastLink), options::FastLinkAtFirst).toBool());
+        settings.value(QLatin1String(Settings::FastLink), Settings::FastLinkAtFirst).toBool());
     form->addRow(chkBackup);
     form->addRow(chkVerify);
     form->addRow(chkFastLink);
     edtPorts = ui::make<QLineEdit>("edtPorts");
-    edtPorts->setText(settings.value(PortsKey).toString());
+    edtPorts->setText(settings.value(QLatin1String(Settings::StationPorts)).toString());
     edtPorts->setPlaceholderText(
         tr("USB serial devices; or paths with wildcards, such as "
            "/dev/ttyUSB*, separated by spaces"));
@@ -236,10 +231,10 @@ void StationWindow::startStation() {
     lblCounters->clear();
     if (!preparePlan()) return;
     QSettings settings;
-    settings.setValue(FileKey, edtFile->text());
-    settings.setValue(SheetKey, edtSheet->text());
-    settings.setValue(PortsKey, edtPorts->text());
-    settings.setValue(QLatin1String(options::FastLink), chkFastLink->isChecked());
+    settings.setValue(QLatin1String(Settings::StationFile), edtFile->text());
+    settings.setValue(QLatin1String(Settings::StationSheet), edtSheet->text());
+    settings.setValue(QLatin1String(Settings::StationPorts), edtPorts->text());
+    settings.setValue(QLatin1String(Settings::FastLink), chkFastLink->isChecked());
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
     watcher = std::make_unique<provision::DeviceWatcher>(
         edtPorts->text().split(spaces, Qt::SkipEmptyParts));

@@ -1,14 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The History window and what it hands back: a journal record's configuration.
+// The windows the main window opens: the Traffic Monitor over the log its unit operations go
+// through, History and what it hands back, and the Provisioning Station.
 #include <QMessageBox>
 
 #include "configfile/ConfigDocument.h"
+#include "device/TrafficLog.h"
 #include "journal/JournalRecord.h"
 #include "provision/UnitRun.h"
+#include "ui/common/ToolWindow.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/history/RestoreCheck.h"
 #include "ui/mainwindow/RunEnd.h"
+#include "ui/mainwindow/UnitController.h"
 #include "ui/mainwindow/frmMain.h"
+#include "ui/station/StationWindow.h"
+#include "ui/traffic/TrafficMonitor.h"
+
+void frmMain::setTrafficLog(TrafficLog* log) {
+    if (!ownTrafficLog) ownTrafficLog = new TrafficLog(this);
+    trafficLog = log ? log : ownTrafficLog;
+    unit->session()->setTrafficLog(trafficLog);
+    if (trafficMonitor) trafficMonitor->watch(trafficLog);
+}
+
+void frmMain::showTrafficMonitor() {
+    if (!trafficMonitor) {
+        trafficMonitor = new traffic::TrafficMonitor(this);
+        trafficMonitor->watch(trafficLog);
+    }
+    showAndRaise(trafficMonitor);
+}
 
 void frmMain::showHistory() {
     if (!historyWindow) {
@@ -18,13 +39,16 @@ void frmMain::showHistory() {
     } else {
         historyWindow->refresh();  // operations since it was last shown
     }
-    historyWindow->show();
-    historyWindow->raise();
-    historyWindow->activateWindow();
+    showAndRaise(historyWindow);
+}
+
+void frmMain::openStation() {
+    if (!stationWindow) stationWindow = new station::StationWindow(journal, this);
+    showAndRaise(stationWindow);
 }
 
 void frmMain::openRecord(const ConfigDocument& doc, const QString& name) {
-    if (session->busy()) {
+    if (unit->busy()) {
         QMessageBox box(QMessageBox::Information, tr("Open in Window"),
                         tr("A transfer is running. Open the record once it has ended."),
                         QMessageBox::Ok, this);
@@ -51,13 +75,13 @@ void frmMain::openRecord(const ConfigDocument& doc, const QString& name) {
 // technician was asked and said yes.
 void frmMain::restoreRecord(const journal::Record& source, const ConfigDocument& doc,
                             const QString& name) {
-    if (transferActive() || !FrameFunction->isEnabled())
+    if (transferActive() || !unit->isOpen())
         return history::refuseRestore(
             historyWindow, transferActive()
                                ? tr("A transfer is running. Restore the record once it has ended.")
                                : tr("Connect to the unit first, then restore the record."));
-    const QStringList differences =
-        history::restoreDifferences(source, session->deviceName(), portIdentity, unitModel);
+    const QStringList differences = history::restoreDifferences(
+        source, unit->deviceName(), unit->identity(), unit->unitModel());
     if (!differences.isEmpty() && !history::confirmRestore(historyWindow, name, differences))
         return;
     provision::RunInput input = runInput();
