@@ -318,17 +318,10 @@ int main(int argc, char* argv[]) {
     if (app.arguments().contains(QStringLiteral("--pace"))) return paceFigures(dir, file) ? 0 : 1;
 
     QProcess sim;
-    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    sim.start(QStringLiteral(QX_UNITSIM_PATH), {QStringLiteral("--count"), QString::number(Units)});
-    QStringList ports;
-    while (ports.size() < Units && sim.waitForReadyRead(5000))
-        while (sim.canReadLine() && ports.size() < Units)
-            ports << QString::fromLocal8Bit(sim.readLine()).trimmed();
-    if (ports.size() < Units) {
-        std::fprintf(stderr, "quellix-bench-batch: the simulator gave %lld of %d ports\n",
-                     static_cast<long long>(ports.size()), Units);
-        sim.kill();
-        sim.waitForFinished();
+    const QStringList ports = startUnits(sim, Units);
+    if (ports.isEmpty()) {
+        std::fprintf(stderr, "quellix-bench-batch: the simulator did not give %d ports\n", Units);
+        stopUnits(sim);
         return 1;
     }
 
@@ -345,8 +338,7 @@ int main(int argc, char* argv[]) {
             ? -1
             : timedWrite(unit, second,
                          {QStringLiteral("--backup"), QStringLiteral("--changed-only")});
-    sim.terminate();
-    sim.waitForFinished(5000);
+    stopUnits(sim);
     if (one < 0 || all < 0 || full < 0 || changed < 0) return 1;
     std::printf(
         "write --verify at 100 ms: 1 unit %.2f s, %d units %.2f s, ratio %.3f "

@@ -37,6 +37,9 @@ QString recordContent(int record) {
     return Text::tr("phone number %1").arg(record - ExtraPhoneRecord + ClassicPhones + 1);
 }
 
+namespace {
+
+// Where a value lives in the file: a 0-based phone slot, a 0-based channel's message.
 int phoneRecord(int slot) {
     return slot < ClassicPhones ? FirstPhoneRecord + slot : ExtraPhoneRecord + slot - ClassicPhones;
 }
@@ -44,8 +47,6 @@ int phoneRecord(int slot) {
 int messageRecord(int channel) {
     return FirstChannelRecord + 2 * channel + 1;
 }
-
-namespace {
 
 void stop(LoadResult& result, const RecordReader& reader, Status status, int record) {
     result.ok = false;
@@ -132,11 +133,17 @@ int firstTextRecord(const ConfigurationSet& set, const std::function<bool(const 
     return 0;
 }
 
+namespace {
+
+// The first text a record file cannot hold (one holding a double quote, which would end it
+// early and shift every later record), named as recordContent() does; empty when none.
 QString unsavableText(const ConfigurationSet& set) {
     const int record =
         firstTextRecord(set, [](const QString& text) { return text.contains(u'"'); });
     return record == 0 ? QString() : recordContent(record);
 }
+
+}  // namespace
 
 bool save(const QString& path, const ConfigurationSet& set, QString* error, int phoneCount) {
     const QString refused = unsavableText(set);

@@ -24,10 +24,8 @@ struct LoadResult {
     QString error;
 };
 
-// Where a value lives in the file (0-based phone slot or channel), and what a record holds
-// ("phone number 5", "the message of channel 3"), for messages that name records.
-int phoneRecord(int slot);
-int messageRecord(int channel);
+// What a record holds ("phone number 5", "the message of channel 3"), for messages that name
+// records.
 QString recordContent(int record);
 
 // With phoneCount 16 the file ends after record 145, as a file holding phone numbers 1-16 only
@@ -38,10 +36,6 @@ LoadResult parse(QIODevice& device, const ConfigurationSet& base);
 // The record of the first text, phone number or message, in file order that `holds` is true
 // of; 0 when none.
 int firstTextRecord(const ConfigurationSet& set, const std::function<bool(const QString&)>& holds);
-
-// The first text a record file cannot hold (one holding a double quote, which would end it
-// early and shift every later record), named as recordContent() does; empty when none.
-QString unsavableText(const ConfigurationSet& set);
 
 // Atomic: an existing file is only replaced by a complete new one. On failure returns false
 // and puts the reason into *error. A set with an unsavable text is refused whole.

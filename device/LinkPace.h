@@ -49,7 +49,6 @@ public:
     void learnGap(double ms);
     // One more out-of-step reply; true when it makes this procedure fall back to fixed.
     bool trouble();
-    int troubles() const { return troubleCount; }
 
     // A reply shorter than this cannot be whole, so no quiet gap ends it yet.
     static qsizetype minimumLength(QByteArrayView command);

@@ -109,9 +109,8 @@ bool SerialLink::open(const QString& deviceName) {
     lastError.clear();
     device = deviceName;
     if (deviceName.isEmpty()) {
-        lastFailure = OpenFailure::NoDevice;
         lastError = tr("No such serial port.") + QStringLiteral("\n\n") +
-                    advice(lastFailure, deviceName, availableDevices(), hostPlatform());
+                    advice(OpenFailure::NoDevice, deviceName, availableDevices(), hostPlatform());
         return false;
     }
     port.setPortName(deviceName);
@@ -124,9 +123,9 @@ bool SerialLink::open(const QString& deviceName) {
     // the next read, as the unit's own receive buffer would.
     port.setReadBufferSize(ReceiveBufferSize);
     if (!port.open(QIODevice::ReadWrite)) {
-        lastFailure = classify(port.error(), deviceName);
         lastError = port.errorString() + QStringLiteral("\n\n") +
-                    advice(lastFailure, deviceName, availableDevices(), hostPlatform());
+                    advice(classify(port.error(), deviceName), deviceName, availableDevices(),
+                           hostPlatform());
         port.clearError();
         qCDebug(lcLink) << deviceName << "does not open:" << lastError;
         return false;

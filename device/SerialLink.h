@@ -38,9 +38,8 @@ public:
                           const QStringList& devices, Platform platform);
 
     // On failure returns false, leaves the port closed and sets errorString() to the serial
-    // layer's description followed by advice(), and openFailure().
+    // layer's description followed by advice().
     bool open(const QString& deviceName);
-    OpenFailure openFailure() const { return lastFailure; }
     void close();
     bool isOpen() const;
     // The device last opened (or tried), as the system names it.
@@ -72,7 +71,6 @@ private:
     QSerialPort port;
     QString device;
     QString lastError;
-    OpenFailure lastFailure = OpenFailure::Other;
     QString lostReason;
     bool dropPending = false;
 };

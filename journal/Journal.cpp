@@ -2,6 +2,7 @@
 #include "journal/Journal.h"
 
 #include "journal/JournalLog.h"
+#include "journal/JournalStoreQueue.h"
 
 namespace journal {
 
@@ -97,8 +98,8 @@ bool Journal::keepLocally(Record& record) {
 
 void Journal::setAside(Record& record, const QString& why) {
     QString error;
-    const bool kept =
-        local && local->append(record, &error) && local->setAside(record.id, why, &error);
+    const bool kept = local && local->append(record, &error) &&
+                      SyncQueue(*local).setAside(record.id, why, &error);
     if (!local) error = tr("no local journal");
     if (kept)
         warnOnce(Warned::SetAside,
@@ -122,7 +123,7 @@ bool Journal::sendWaiting(Record& record, SyncResult& result) {
         if (primary->lastFault() == Store::Fault::Content) {
             result.setAside << tr("record %1: %2").arg(localId).arg(error);
             asideThisRun << result.setAside.last();
-            return local->setAside(localId, error, &result.error);
+            return SyncQueue(*local).setAside(localId, error, &result.error);
         }
         serverDown = true;
         serverFault = primary->lastFault();
@@ -131,7 +132,8 @@ bool Journal::sendWaiting(Record& record, SyncResult& result) {
         return false;
     }
     bool claimed = false;
-    if (!local->markSent(localId, where.display(), &claimed, &result.error)) return false;
+    if (!SyncQueue(*local).markSent(localId, where.display(), &claimed, &result.error))
+        return false;
     if (claimed) {
         ++result.sent;
         ++sent;
@@ -150,13 +152,13 @@ Journal::SyncResult Journal::sync() {
             tr("the local journal %1 cannot be read (%2)").arg(localTarget.display(), localFailure);
         return result;
     }
-    result.otherTargets = local->waitingCounts(&result.error);
+    result.otherTargets = SyncQueue(*local).waitingCounts(&result.error);
     result.left = result.otherTargets.take(where.display());
     if (!result.error.isEmpty()) return result;
     sendAll(result);
     // Counted afresh: another sync may have sent some meanwhile.
     QString ignored;
-    result.left = local->waitingCounts(&ignored).value(where.display());
+    result.left = SyncQueue(*local).waitingCounts(&ignored).value(where.display());
     qCDebug(lcJournal) << "sync: sent" << result.sent << "left" << result.left;
     return result;
 }
@@ -166,7 +168,7 @@ void Journal::sendAll(SyncResult& result) {
         result.error = serverTrouble();
         return;
     }
-    QList<Record> waiting = local->pending(where.display(), &result.error);
+    QList<Record> waiting = SyncQueue(*local).pending(where.display(), &result.error);
     for (Record& record : waiting)
         if (!result.error.isEmpty() || !sendWaiting(record, result)) break;
 }

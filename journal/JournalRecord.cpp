@@ -118,6 +118,19 @@ QString csvField(const QString& text) {
     return text;
 }
 
+// The login name from USER (or USERNAME); empty when unset or not a plausible name, so a
+// control character or a screenful of text in the environment never reaches the journal.
+QString loginName() {
+    QString name = qEnvironmentVariable("USER");
+    if (name.isEmpty()) name = qEnvironmentVariable("USERNAME");
+    const bool printable =
+        std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.isPrint(); });
+    if (name.size() <= MaxLoginLength && printable) return name;
+    qCWarning(lcJournal) << "the login name in the environment is not a plausible name;"
+                         << "records carry no operator";
+    return {};
+}
+
 }  // namespace
 
 QString actionName(Action action) {
@@ -141,17 +154,6 @@ QByteArray canonicalJson(const ConfigurationSet& set, int phoneCount) {
 
 QString fingerprint(const ConfigurationSet& set, int phoneCount) {
     return sha256Hex(canonicalJson(set, phoneCount));
-}
-
-QString loginName() {
-    QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty()) name = qEnvironmentVariable("USERNAME");
-    const bool printable =
-        std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.isPrint(); });
-    if (name.size() <= MaxLoginLength && printable) return name;
-    qCWarning(lcJournal) << "the login name in the environment is not a plausible name;"
-                         << "records carry no operator";
-    return {};
 }
 
 Record Record::begin(Action action, const QString& port, const QString& version) {

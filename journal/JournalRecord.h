@@ -28,10 +28,6 @@ QByteArray canonicalJson(const ConfigurationSet& set, int phoneCount);
 // SHA-256 of canonicalJson, 64 lower-case hex digits.
 QString fingerprint(const ConfigurationSet& set, int phoneCount);
 
-// The login name from USER (or USERNAME); empty when unset or not a plausible name, so a
-// control character or a screenful of text in the environment never reaches the journal.
-QString loginName();
-
 // One unit operation.
 struct Record {
     qint64 id = 0;   // given by the journal that keeps it

@@ -81,10 +81,6 @@ QString keptText(const QString& text) {
     return QString(text).replace(QChar(0), QStringLiteral("\\u0000"));
 }
 
-QVariant textValue(const QString& text) {
-    return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(keptText(text));
-}
-
 // SQLSTATE classes (PostgreSQL) and result codes (SQLite) as what they mean for a record.
 Store::Fault classify(const QSqlError& error, Target::Kind kind) {
     using Fault = Store::Fault;
@@ -159,6 +155,10 @@ Store::~Store() {
         if (db.isValid()) db.close();
     }
     QSqlDatabase::removeDatabase(connectionName);
+}
+
+QVariant Store::textValue(const QString& text) {
+    return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(keptText(text));
 }
 
 QSqlDatabase Store::database() const {
@@ -466,43 +466,6 @@ std::optional<Record> Store::find(qint64 id, QString* error) const {
     const QList<Record> found = select(QStringLiteral("journal.id = ?"), {id}, {}, true, error);
     if (found.isEmpty()) return std::nullopt;
     return found.first();
-}
-
-QList<Record> Store::pending(const QString& server, QString* error) const {
-    return select(QStringLiteral("pending_for = ?"), {server},
-                  QStringLiteral(" ORDER BY time_ms, journal.id"), true, error);
-}
-
-bool Store::markSent(qint64 id, const QString& server, bool* claimed, QString* error) {
-    QSqlQuery query(database());
-    *claimed = false;
-    if (!exec(query,
-              QStringLiteral("UPDATE journal SET pending_for = NULL WHERE id = ? AND "
-                             "pending_for = ?"),
-              {id, server}, error))
-        return false;
-    *claimed = query.numRowsAffected() == 1;
-    return true;
-}
-
-bool Store::setAside(qint64 id, const QString& reason, QString* error) {
-    QSqlQuery query(database());
-    return exec(query,
-                QStringLiteral("UPDATE journal SET pending_for = NULL, set_aside = ? WHERE id = ?"),
-                {textValue(reason), id}, error);
-}
-
-QMap<QString, int> Store::waitingCounts(QString* error) const {
-    QMap<QString, int> counts;
-    QSqlQuery query(database());
-    if (!exec(query,
-              QStringLiteral("SELECT pending_for, COUNT(*) FROM journal WHERE pending_for IS NOT "
-                             "NULL GROUP BY pending_for"),
-              {}, error))
-        return counts;
-    while (query.next())
-        counts.insert(query.value(0).toString(), query.value(1).toInt());
-    return counts;
 }
 
 }  // namespace journal

@@ -3,13 +3,15 @@
 
 #include <QDateTime>
 #include <QList>
-#include <QMap>
-#include <QSqlDatabase>
 #include <QString>
+#include <QVariantList>
 #include <optional>
 
 #include "journal/JournalRecord.h"
 #include "journal/JournalTarget.h"
+
+class QSqlDatabase;
+class QSqlQuery;
 
 namespace journal {
 
@@ -51,24 +53,18 @@ public:
     const Target& target() const { return where; }
 
     // Gives `record` its id. With `pendingFor` (a server's display name) it is kept as not yet
-    // sent there. A record whose origin is stored already is left alone (id 0): syncing it again
-    // is harmless.
+    // sent there (SyncQueue). A record whose origin is stored already is left alone (id 0): syncing
+    // it again is harmless.
     bool append(Record& record, QString* error, const QString& pendingFor = {});
     // Newest first.
     QList<Record> list(const Filter& filter, QString* error) const;
     std::optional<Record> find(qint64 id, QString* error) const;
-    // Oldest first, so a server receives them in the order they happened.
-    QList<Record> pending(const QString& server, QString* error) const;
-    // Marks record `id` as sent to `server`; *claimed is false when another sync did it
-    // first, so two syncs at once never both count it.
-    bool markSent(qint64 id, const QString& server, bool* claimed, QString* error);
-    // Takes record `id` off the waiting list for good, with the server's reason.
-    bool setAside(qint64 id, const QString& reason, QString* error);
-    // How many records wait for each server.
-    QMap<QString, int> waitingCounts(QString* error) const;
     Fault lastFault() const { return fault; }
 
 private:
+    // The records waiting for a server live in the same table; their queue uses its statements.
+    friend class SyncQueue;
+    static QVariant textValue(const QString& text);
     QSqlDatabase database() const;
     bool exec(QSqlQuery& query, const QString& sql, const QVariantList& values,
               QString* error) const;

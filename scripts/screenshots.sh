@@ -14,7 +14,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" -j2 --target quellix-screenshots >/dev/null
-shots=$build/bench/quellix-screenshots
+shots=$build/tools/screenshots/quellix-screenshots
 images=$root/docs/images
 mkdir -p "$images"
 

@@ -14,6 +14,7 @@
 #include "configfile/Records.h"
 #include "core/Escape.h"
 #include "tests/WindowControls.h"
+#include "tests/support/ModalDriver.h"
 #include "ui/mainwindow/frmMain.h"
 
 using records::RecordReader;
@@ -55,31 +56,29 @@ class tst_configfile : public QObject {
     // and mention it. Whatever is still open after five seconds is closed, so nothing hangs.
     void use(QAbstractButton* button, const QString& name, const QString& mention = {}) {
         QStringList shown;
-        QTimer poll;
-        int ticks = 0;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && ++ticks > 250) return void(modal->close());
-            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                shown << "file dialog";
-                openedIn = dialog->directory().absolutePath();
-                if (name.isEmpty()) return dialog->reject();
-                // The dialog selects the file chosen last once its folder has loaded, and a
-                // selected row outranks typed text; a user typing a name replaces it.
-                dialog->findChild<QAbstractItemView*>("listView")->clearSelection();
-                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path(name));
-                static_cast<QDialog*>(dialog)->accept();  // with the dialog's own checks
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                const bool warns =
-                    box->icon() == QMessageBox::Warning && box->text().contains(mention);
-                shown << box->windowTitle() + (warns ? " warns" : ": " + box->text());
-                box->close();
-            }
-        });
-        poll.start(20);
+        const testsupport::ModalDriver driver(
+            [&](QWidget* modal) {
+                if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                    shown << "file dialog";
+                    openedIn = dialog->directory().absolutePath();
+                    if (name.isEmpty()) return dialog->reject();
+                    // The dialog selects the file chosen last once its folder has loaded, and a
+                    // selected row outranks typed text; a user typing a name replaces it.
+                    dialog->findChild<QAbstractItemView*>("listView")->clearSelection();
+                    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path(name));
+                    static_cast<QDialog*>(dialog)->accept();  // with the dialog's own checks
+                } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                    const bool warns =
+                        box->icon() == QMessageBox::Warning && box->text().contains(mention);
+                    shown << box->windowTitle() + (warns ? " warns" : ": " + box->text());
+                    box->close();
+                }
+            },
+            5000);
         button->click();
         QCOMPARE(shown.join(", "),
                  "file dialog" + (mention.isEmpty() ? "" : ", " + button->text() + " warns"));
+        QCOMPARE(driver.stuck, QStringList());
     }
 
 private slots:

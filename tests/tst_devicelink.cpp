@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The device link: the command transaction on a pseudo-terminal the test drives byte by byte,
-// and the main window's device side against the simulated unit: connecting, and reading and
-// writing the whole configuration.
+// The device link below the window: the command transaction on a pseudo-terminal the test drives
+// byte by byte, a whole read or write in a session against the simulated unit, port names and
+// what the port error box advises.
 #include <fcntl.h>
 #include <pty.h>
 #include <unistd.h>
 #include <QSerialPort>
+#include <QSocketNotifier>
 #include <QtTest>
-#include <QtWidgets>
 #include <chrono>
 #include <thread>
 
@@ -15,60 +15,30 @@
 #include "device/TrafficLog.h"
 #include "device/Transaction.h"
 #include "device/UnitSession.h"
-#include "tests/WindowControls.h"
 #include "tools/unitsim/UnitSimulator.h"
-#include "ui/dialogs/frmProgress.h"
-#include "ui/mainwindow/frmMain.h"
 
 namespace {
 
-const QColor Green(0, 255, 0), Black(0, 0, 0), Red(255, 0, 0);
-const QString Warning = QString::number(QMessageBox::Warning);
+QTemporaryDir scratch;
 
-// The simulated unit and a shown main window. Every modal box is answered with OK and recorded
-// with its title, text, icon, the lamp colour and whether a progress window was open; a box that
-// never shows leaves the list empty instead of hanging the test.
-struct Rig : QObject {
-    Rig() {
-        unit.open();
-        w.show();
-        connect(&poll, &QTimer::timeout, this, [this] {
-            const bool progressOpen = w.findChild<frmProgress*>() != nullptr;
-            progressSeen = progressSeen || progressOpen;
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            boxes << QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
-                                 lamp().name(), progressOpen ? "progress" : ""};
-            details << box->informativeText();
-            commandsAtAnswer = int(unit.commands().size());
-            QAbstractButton* chosen = box->button(answer);
-            if (!answerName.isEmpty()) chosen = box->findChild<QAbstractButton*>(answerName);
-            (chosen ? chosen : box->button(QMessageBox::Ok))->click();
-        });
-        poll.start(20);
-    }
-    QColor lamp() const { return control(&w, "shpComm")->palette().color(QPalette::Window); }
-    QPushButton* button(const char* name) const { return control<QPushButton>(&w, name); }
-    bool functionsEnabled() const { return control(&w, "FrameFunction")->isEnabled(); }
-    QSerialPort* port() const { return w.findChild<QSerialPort*>(QStringLiteral("cm")); }
-    bool connectTo(int interval, const QString& text = {}) {  // by default to the unit
-        w.setProtocolInterval(interval);
-        control<QComboBox>(&w, "cmbComm")->setEditText(text.isEmpty() ? unit.slavePath() : text);
-        button("cmdConnect")->click();
-        return lamp() == Green && button("cmdConnect")->text() == QStringLiteral("Disconnect") &&
-               functionsEnabled() && port()->isOpen();
-    }
-
-    UnitSimulator unit;
-    frmMain w;
-    QTimer poll;
-    QList<QStringList> boxes;
-    QStringList details;        // each box's informative text
-    int commandsAtAnswer = -1;  // what the unit had received when the last box was answered
-    QMessageBox::StandardButton answer = QMessageBox::Ok;  // pressed where the box has it
-    QString answerName;  // the object name of a button of the box's own, pressed where it has it
-    bool progressSeen = false;
-};
+// The bytes of a write of the simulator's sample set: the probe, the slave ID, the flags, and
+// every number and message, each ended by a NUL and a carriage return.
+QByteArray sampleWritten() {
+    const QMap<int, QByteArray> phones{{0, "911234567890"}, {1, "441632960123"}, {31, "15550100"}};
+    const QMap<int, QByteArray> messages{{0, "Door open"},
+                                         {1, "Window open"},
+                                         {2, "Spare input (disabled)"},
+                                         {8, "Smoke alarm\r\nFloor 2"},
+                                         {16, "Temp\xE9rature haute"},
+                                         {63, "Power failure"}};
+    QByteArray sent("?\r&A05\r&E0301010000000080\r");
+    for (int k = 0; k < 32; ++k)
+        sent += QString::asprintf("&P%02X", k).toLatin1() + phones.value(k) + QByteArray("\0\r", 2);
+    for (int i = 0; i < 64; ++i)
+        sent +=
+            QString::asprintf("&M%02X", i).toLatin1() + messages.value(i) + QByteArray("\0\r", 2);
+    return sent;
+}
 
 // The far end of the line. What the transaction sends piles up unread until the test takes it.
 struct PtyEnd : QFile {
@@ -83,7 +53,6 @@ struct PtyEnd : QFile {
     int fd = -1, slave = -1;
     QString path;
 };
-
 }  // namespace
 
 class tst_devicelink : public QObject {
@@ -99,27 +68,9 @@ private slots:
     void slippedReplies();
     void portNames_data();
     void portNames();
-    void initTestCase();
     void advice_data();
     void advice();
-    void connectStates_data();
-    void connectStates();
-    void connectStatus();
-    void transfers_data();
-    void transfers();
-    void lateUnitReadAtItsPace();
-    void blankWrite_data();
-    void blankWrite();
 };
-
-namespace {
-QTemporaryDir scratch;
-}
-
-void tst_devicelink::initTestCase() {
-    // The port the window remembers goes here, not into the user's own settings.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
-}
 
 void tst_devicelink::transaction_data() {
     QTest::addColumn<QByteArrayList>("early");    // sent by the unit before each command
@@ -299,7 +250,10 @@ void tst_devicelink::sequences() {
         expectedDone << done;
     QCOMPARE(shown, expectedShown);
     QCOMPARE(dones, expectedDone);
-    if (write) return;  // transfers() checks the bytes of a write
+    if (write) {
+        QCOMPARE(unit.received(), sampleWritten());
+        return;
+    }
     QByteArrayList expected{"?\r", "?A\r", "?E\r"};
     for (int k = 0; k < 32; ++k)
         expected << QString::asprintf("?P%02X\r", k).toLatin1();
@@ -418,269 +372,5 @@ void tst_devicelink::advice() {
                  .hasMatch(),
              qPrintable(text));
 }
-
-void tst_devicelink::connectStates_data() {
-    QTest::addColumn<QString>("typed");   // "", "held": the simulated unit's path, free or not
-    QTest::addColumn<bool>("fails");      // with a box showing the port's own error text
-    QTest::addColumn<QString>("advice");  // what the box goes on to say
-    QTest::newRow("simulated unit") << "" << false << "";
-    QTest::newRow("text matching no entry") << "ttyUSB9" << true << "Pick an entry";
-    QTest::newRow("missing device")
-        << "/dev/quellix-no-such-port" << true << "There is no device /dev/quellix-no-such-port";
-    QTest::newRow("port held by another program") << "held" << true << "in use by another program";
-}
-
-// Connect, then disconnect or fail, then connect again as the first time.
-void tst_devicelink::connectStates() {
-    QFETCH(QString, typed);
-    QFETCH(bool, fails);
-    QFETCH(QString, advice);
-    Rig r;
-    SerialLink other;
-    QVERIFY(r.unit.isOpen() && (typed != "held" || other.open(r.unit.slavePath())));
-    const QString startLamp = r.lamp().name();
-    QCOMPARE(r.connectTo(15, typed == "held" ? "" : typed), !fails);
-    if (!fails) {
-        const QSerialPort* p = r.port();
-        QCOMPARE(QList<int>(
-                     {p->baudRate(), p->dataBits(), p->parity(), p->stopBits(), p->flowControl()}),
-                 QList<int>({115200, 8, QSerialPort::NoParity, 1, QSerialPort::NoFlowControl}));
-        r.button("cmdConnect")->click();
-    }
-    QTRY_COMPARE(r.boxes.size(), fails ? 1 : 0);
-    for (QStringList box : r.boxes) {
-        const QString text = box.takeAt(1);
-        // The serial layer's own words first, then what to do about them.
-        QVERIFY2(text.contains("\n\n") && !text.startsWith("\n") && text.contains(advice),
-                 qPrintable(text));
-        // The lamp turns red only once the box is dismissed.
-        QCOMPARE(box, QStringList({"USB Port Error", Warning, startLamp, ""}));
-    }
-    QCOMPARE(r.lamp(), fails ? Red : Black);
-    QVERIFY(r.button("cmdConnect")->text() == "Connect" && !r.functionsEnabled() &&
-            !r.port()->isOpen());
-    other.close();
-    QVERIFY(r.connectTo(15));
-    frmMain later;  // a later run offers the port used last
-    QCOMPARE(control<QComboBox>(&later, "cmbComm")->currentText(), r.unit.slavePath());
-}
-
-// The status bar says which port Connect opened, and a message of the port before does not
-// stay over the next one; the lamp's tooltip names the port it stands for.
-void tst_devicelink::connectStatus() {
-    Rig r;
-    const QString path = r.unit.slavePath();
-    QVERIFY(r.connectTo(15));
-    QCOMPARE(r.w.statusBar()->currentMessage(), "Connected to " + path + ".");
-    QVERIFY2(control(&r.w, "shpComm")->toolTip().contains(path),
-             qPrintable(control(&r.w, "shpComm")->toolTip()));
-    r.w.statusBar()->showMessage(QStringLiteral("Read complete."), 15000);
-    r.button("cmdConnect")->click();  // Disconnect
-    QCOMPARE(r.w.statusBar()->currentMessage(), QString());
-    QVERIFY(control(&r.w, "shpComm")->toolTip().contains(path));
-}
-
-// Reads and writes from start to end, and the ways one ends early: a write with no slave ID, a
-// unit that never answers, a line that drops in the middle, the window closed during one. The
-// unit holds the simulator's sample set; a write sends it, a read replaces a window full of
-// other values with it.
-void tst_devicelink::transfers_data() {
-    QTest::addColumn<bool>("write");
-    QTest::addColumn<QString>("event");
-    QTest::addColumn<int>("interval");
-    QTest::addColumn<int>("commands");  // how many the unit receives
-    QTest::addColumn<QStringList>("box");
-    const QStringList noDevice{"Communication Error", "Cannot communicate with device"};
-    QTest::newRow("read") << false << "" << 15 << 99 << QStringList();
-    QTest::newRow("write") << true << "" << 100 << 99 << QStringList();
-    QTest::newRow("write, no slave ID")
-        << true << "no slave ID" << 15 << 0
-        << QStringList{"Write to Device", "Select a slave ID from the list before writing."};
-    QTest::newRow("read, no unit") << false << "no unit" << 100 << 1 << noDevice;
-    QTest::newRow("write, no unit") << true << "no unit" << 100 << 1 << noDevice;
-    QTest::newRow("write, hang-up") << true << "hang-up" << 100 << 20 << noDevice;
-    QTest::newRow("read, hang-up in the messages") << false << "hang-up" << 100 << 45 << noDevice;
-    QTest::newRow("read, close") << false << "close" << 15 << 10 << QStringList();
-    // A read whose replies slipped, or whose unit answers late, keeps what the window showed.
-    QTest::newRow("read, late reply")
-        << false << "late" << 25 << 99
-        << QStringList{"Read from Device",
-                       "The read from PATH failed: no reply to ?P05: the unit answered late or "
-                       "not at all."};
-    QTest::newRow("read, late unit") << false << "slow" << 100 << 1 << noDevice;
-}
-
-void tst_devicelink::transfers() {
-    QFETCH(bool, write);
-    QFETCH(QString, event);
-    QFETCH(int, interval);
-    QFETCH(int, commands);
-    QFETCH(QStringList, box);
-    Rig r;
-    r.unit.setFaults({.silent = event == "no unit",
-                      .delayMs = event == "slow" ? 150 : 0,
-                      .hangUpAfter = event == "hang-up" ? commands : -1,
-                      .lateOnce = event == "late" ? QByteArray("?P05") : QByteArray()});
-    QVERIFY(r.unit.isOpen() && r.connectTo(interval));
-    const ConfigurationSet sample = UnitSimulator::sampleConfiguration();
-    ConfigurationSet other;
-    other.phoneNo.fill(QStringLiteral("1"));
-    other.channelMessage.fill(QStringLiteral("x"));
-    r.w.applyConfiguration(write ? sample : other);
-    r.w.selectPage(3);
-    if (event == "no slave ID")
-        control<QComboBox>(&r.w, "cmbSlaveID")->setEditText(QStringLiteral("40"));
-    r.answer = QMessageBox::Close;  // closing during the transfer asks; "Close Anyway"
-    connect(&r.unit, &UnitSimulator::commandReceived, this, [&] {
-        if (event == "close" && r.unit.commands().size() == commands)
-            QVERIFY(!r.w.close());  // refused for now; the transfer ends first
-    });
-    const QString path = r.unit.slavePath();  // gone once the unit hangs up
-    r.button(write ? "cmdDeviceWrite" : "cmdDeviceRead")->click();
-
-    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
-    QTest::qWait(300);  // for a box, or for a command that should not come
-    // Closing asks first and the transfer runs on while the question shows; it stops after the
-    // exchange in flight when the answer comes.
-    QCOMPARE(r.unit.commands().size(), event == "close" ? r.commandsAtAnswer : commands);
-    // A box comes after the progress window has closed, over the lamp the line left.
-    if (!box.isEmpty()) box << Warning << (event == "hang-up" ? Red : Green).name() << "";
-    box.replaceInStrings("PATH", path);
-    if (event == "close") QCOMPARE(r.boxes.takeFirst().first(), "Transfer Running");
-    QCOMPARE(r.boxes, box.isEmpty() ? QList<QStringList>() : QList<QStringList>{box});
-    // The box names the port and says what to try; after a lost line, when it was lost.
-    // A unit that answers, only late, is told apart from a missing one.
-    if (box.contains("Cannot communicate with device") && event != "slow") {
-        const QString detail = r.details.value(0);
-        QVERIFY2(detail.contains(r.unit.slavePath()) && detail.contains("another port") &&
-                     detail.contains("was lost at") == (event == "hang-up"),
-                 qPrintable(detail));
-    }
-    if (event == "slow")
-        QVERIFY2(QRegularExpression("^The unit on " + QRegularExpression::escape(path) +
-                                    " answers late \\(about \\d+ ms after each command\\), after "
-                                    "the 100 ms")
-                     .match(r.details.value(0))
-                     .hasMatch(),
-                 qPrintable(r.details.value(0)));
-    QCOMPARE(r.progressSeen && !r.w.findChild<frmProgress*>(), commands > 1);  // shown and gone
-    QCOMPARE(r.w.isVisible(), event != "close");
-    QCOMPARE(r.port()->isOpen(),
-             event.isEmpty() || event.startsWith("no ") || event == "late" || event == "slow");
-    QCOMPARE(r.functionsEnabled(), r.port()->isOpen());
-    // Even after a read cut short, the page shows what the window holds, so an edit starts from
-    // it.
-    const int base = (r.w.currentPage() - 1) * frmMain::Slots;
-    const ConfigurationSet held = r.w.configuration();
-    for (int s = 0; s < frmMain::Slots; ++s)
-        QCOMPARE(control<QLabel>(&r.w, "lblMessage", s)->text(), held.channelMessage[base + s]);
-    // A read refused leaves the window, its title and what it says as they were; the status
-    // bar says why.
-    const bool refused = event == "late" || event == "slow" || event == "no unit";
-    if (!write && refused) {
-        QCOMPARE(r.w.configuration(), other);
-        QVERIFY(!r.w.isWindowModified());
-        const QString message = r.w.statusBar()->currentMessage();
-        QVERIFY2(message.startsWith("The unit could not be read: ") &&
-                     message.contains(event == "slow" ? "the unit answers late" : "") &&
-                     message.contains(event == "late" ? "no reply to ?P05" : ""),
-                 qPrintable(message));
-    }
-    // Only the probe went out: nothing was written, and the status bar does not call the unit
-    // half-written.
-    if (write && event == "no unit")
-        QCOMPARE(r.w.statusBar()->currentMessage(),
-                 "Write failed: no unit answered the probe; nothing was written");
-    // The status bar says where the window's contents came from, and how far a read got. A
-    // read that got no answer leaves the window, and what it says, as they were.
-    const QString status = r.w.findChild<QLabel*>(QStringLiteral("lblContents"))->text();
-    const bool readSomething = !write && !refused;
-    const QString source = readSomething              ? "Read from " + path + " at "
-                           : write && event.isEmpty() ? "Written to " + path + " at "
-                                                      : "Start values";
-    const bool cutShort = readSomething && (event == "hang-up" || event == "close");
-    QVERIFY2(status.startsWith(source) && status.contains("cut short after") == cutShort,
-             qPrintable(status));
-    if (!event.isEmpty()) return;
-
-    if (!write) {
-        QCOMPARE(r.w.configuration(), sample);
-        // Undo Read puts back what the window held before, once.
-        auto* undo = r.w.findChild<QAction*>(QStringLiteral("actUndo"));
-        QCOMPARE(undo->text(), "&Undo Read");
-        undo->trigger();
-        QCOMPARE(r.w.configuration(), other);
-        QVERIFY(!undo->isEnabled());
-        r.w.applyConfiguration(sample);
-        for (int s = 0; s < frmMain::Slots; ++s)  // turned to page 1 and shows what was read
-            QVERIFY(control<QCheckBox>(&r.w, "chkChEnable", s)->isChecked() == sample.enabled(s) &&
-                    control<QLabel>(&r.w, "lblMessage", s)->text() == sample.channelMessage[s]);
-        return;
-    }
-    const QMap<int, QByteArray> phones{{0, "911234567890"}, {1, "441632960123"}, {31, "15550100"}};
-    const QMap<int, QByteArray> messages{{0, "Door open"},
-                                         {1, "Window open"},
-                                         {2, "Spare input (disabled)"},
-                                         {8, "Smoke alarm\r\nFloor 2"},
-                                         {16, "Temp\xE9rature haute"},
-                                         {63, "Power failure"}};
-    QByteArray sent("?\r&A05\r&E0301010000000080\r");
-    for (int k = 0; k < 32; ++k)
-        sent += QString::asprintf("&P%02X", k).toLatin1() + phones.value(k) + QByteArray("\0\r", 2);
-    for (int i = 0; i < 64; ++i)
-        sent +=
-            QString::asprintf("&M%02X", i).toLatin1() + messages.value(i) + QByteArray("\0\r", 2);
-    QCOMPARE(r.unit.received(), sent);
-}
-
-QTEST_MAIN(tst_devicelink)
+QTEST_GUILESS_MAIN(tst_devicelink)
 #include "tst_devicelink.moc"
-
-// A window that holds only its start values would clear the unit: the write asks first, naming
-// the port, and goes ahead only when told to.
-// The box about a late unit offers to read it at its pace; taken, the window turns Fast Link on
-// and reads the unit right.
-void tst_devicelink::lateUnitReadAtItsPace() {
-    Rig r;
-    r.unit.setFaults({.delayMs = 150});
-    QVERIFY(r.unit.isOpen() && r.connectTo(100));
-    auto* fastLink = r.w.findChild<QAction*>(QStringLiteral("actFastLink"));
-    QVERIFY(fastLink && !fastLink->isChecked());
-    r.answerName = QStringLiteral("cmdReadAtItsPace");
-    r.button("cmdDeviceRead")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(r.w.configuration(), UnitSimulator::sampleConfiguration(), 30000);
-    QTRY_VERIFY(!r.w.transferActive());
-    QCOMPARE(r.boxes.size(), 1);
-    QCOMPARE(r.boxes[0].value(1), "Cannot communicate with device");
-    QVERIFY(fastLink->isChecked());
-    fastLink->setChecked(false);  // the option is remembered; later tests start without it
-}
-
-void tst_devicelink::blankWrite_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("commands");
-    QTest::newRow("cancelled") << int(QMessageBox::Cancel) << 0;
-    QTest::newRow("written anyway") << int(QMessageBox::Yes) << 99;
-}
-
-void tst_devicelink::blankWrite() {
-    QFETCH(int, answer);
-    QFETCH(int, commands);
-    Rig r;
-    r.answer = QMessageBox::StandardButton(answer);
-    // Room for the question box's own event loop before the probe reply is due.
-    QVERIFY(r.connectTo(40));
-    r.button("cmdDeviceWrite")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive() && !r.boxes.isEmpty(), 20000);
-    QTest::qWait(300);  // for a command that should not come
-    QCOMPARE(r.unit.commands().size(), commands);
-    QCOMPARE(r.boxes.size(), 1);
-    QCOMPARE(r.boxes[0][0], "Write to Device");
-    QVERIFY2(r.boxes[0][1].contains(r.unit.slavePath()), qPrintable(r.boxes[0][1]));
-    // Once the window holds something else, a write asks nothing.
-    control<QCheckBox>(&r.w, "chkChEnable", 0)->setChecked(true);
-    r.button("cmdDeviceWrite")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
-    QCOMPARE(r.unit.commands().size(), commands + 99);
-    QCOMPARE(r.boxes.size(), 1);
-}

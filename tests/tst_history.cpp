@@ -2,16 +2,16 @@
 #include <unistd.h>
 #include <QtTest>
 #include <QtWidgets>
-#include <functional>
 
 #include "configfile/ConfigDocument.h"
 #include "configfile/ConfigJson.h"
 #include "journal/Journal.h"
 #include "journal/JournalWorker.h"
 #include "journal/RecordDocument.h"
-#include "support/PgDatabase.h"
 #include "tests/Fixtures.h"
 #include "tests/WindowControls.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/PgDatabase.h"
 #include "tests/support/PgLock.h"
 #include "tools/unitsim/UnitSimulator.h"
 #include "ui/history/HistoryModel.h"
@@ -57,35 +57,6 @@ ConfigurationSet sampleSet(int index) {
     if (index == 4) set.channelMessage[5] = QStringLiteral("say \"hello\"");  // no record file
     return set;
 }
-
-// Answers each modal dialog that shows with `answer` (given its object name); a watchdog
-// closes any that is still open after 10 s, so a test fails instead of hanging.
-class ModalDriver : public QObject {
-public:
-    explicit ModalDriver(std::function<void(QWidget*)> answer) : answer(std::move(answer)) {
-        connect(&poll, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == last) return;
-            last = modal;
-            seen << modal->objectName();
-            this->answer(modal);
-        });
-        poll.start(20);
-        QTimer::singleShot(10000, this, [this] {
-            poll.stop();
-            for (int i = 0; i < 10 && QApplication::activeModalWidget(); ++i) {
-                seen << QStringLiteral("still open after 10 s");
-                QApplication::activeModalWidget()->close();
-            }
-        });
-    }
-    QStringList seen;
-
-private:
-    std::function<void(QWidget*)> answer;
-    QPointer<QWidget> last;
-    QTimer poll;
-};
 
 }  // namespace
 
@@ -338,7 +309,7 @@ private slots:
         QCOMPARE(w.findChildren<HistoryWindow*>().size(), 1);
         settle(&journal);
         choose(h, id);
-        ModalDriver driver([](QWidget* modal) { modal->close(); });
+        testsupport::ModalDriver driver([](QWidget* modal) { modal->close(); });
         if (doubleClick) {
             auto* table = h->findChild<QTableView*>("tblHistory");
             QVERIFY(QTest::qWaitForWindowExposed(h));
@@ -398,7 +369,7 @@ private slots:
         wanted.phoneNo[2] = "0123";
         wanted.channelEnable[11] = wanted.enabled(11) ? FlagFalse : FlagTrue;
         w.applyConfiguration(wanted);
-        ModalDriver driver([](QWidget* modal) { modal->close(); });
+        testsupport::ModalDriver driver([](QWidget* modal) { modal->close(); });
         control<QPushButton>(&w, "cmdDeviceWrite")->click();
         QTRY_VERIFY_WITH_TIMEOUT(shownIds(h).size() == before + 2 && !w.transferActive(), 10000);
         QVERIFY(unit.configuration() == wanted);
@@ -456,7 +427,7 @@ private slots:
         choose(&h, id);
         QTemporaryDir out;
         QString written;
-        ModalDriver driver([&](QWidget* modal) {
+        testsupport::ModalDriver driver([&](QWidget* modal) {
             auto* files = qobject_cast<QFileDialog*>(modal);
             if (!files) {
                 modal->close();

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 #include <QtWidgets>
+#include <utility>
 
 #include "device/SerialLink.h"
 #include "tests/WindowControls.h"
+#include "tests/support/ModalDriver.h"
 #include "ui/mainwindow/frmMain.h"
 
 struct EditCase {
@@ -293,18 +295,13 @@ private slots:
         QVERIFY(option && option->isChecked());  // on when first started
         option->setChecked(ask);
         QString asked;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &poll, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            asked = box->objectName();
-            box->button(QMessageBox::StandardButton(answer))->click();
-        });
-        poll.start(20);
-        QTimer::singleShot(5000, &poll, [] {
-            while (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-        });
+        const testsupport::ModalDriver driver(
+            [&](QWidget* modal) {
+                asked = modal->objectName();
+                if (auto* box = qobject_cast<QMessageBox*>(modal))
+                    testsupport::ModalDriver::press(box, QMessageBox::StandardButton(answer));
+            },
+            5000);
         control<QPushButton>(w, "cmdExit")->click();
         QCOMPARE(asked, ask ? "discardQuestion" : "");
         QCOMPARE(!w->isVisible(), closed);
@@ -331,38 +328,35 @@ private slots:
         // Fills the dialog in and presses the button once it shows. A dialog that never shows
         // leaves handedIn as it is; the watchdog fails one that never closes and closes it.
         QString failure, handedIn = "no dialog showed";
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &poll, [&] {
-            auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dlg) return;
-            poll.stop();
-            handedIn.clear();  // what the dialog opened with
-            if (auto* msg = dlg->findChild<QPlainTextEdit*>("txtMsg")) {
-                handedIn = msg->toPlainText();
-                msg->setPlainText(c.typed);
-            }
-            if (auto* area = dlg->findChild<QLineEdit*>("txtSTD")) {
-                handedIn = area->text();
-                area->setText(c.typed);
-            }
-            if (auto* no = dlg->findChild<QLineEdit*>("txtNo")) {
-                handedIn += no->text();
-                no->setText(c.typed2);
-            }
-            auto* button = c.button.isEmpty() ? nullptr : dlg->findChild<QPushButton*>(c.button);
-            if (!button && !c.button.isEmpty()) failure = "no " + c.button;
-            button ? button->click() : void(dlg->close());
-        });
-        poll.start(20);
-        QTimer::singleShot(5000, &poll, [&] {
-            failure = "dialog still open after 5 s";
-            for (int i = 0; i < 10 && QApplication::activeModalWidget(); ++i)
-                QApplication::activeModalWidget()->close();
-        });
+        bool answered = false;
+        const testsupport::ModalDriver driver(
+            [&](QWidget* modal) {
+                auto* dlg = qobject_cast<QDialog*>(modal);
+                if (!dlg || std::exchange(answered, true)) return;
+                handedIn.clear();  // what the dialog opened with
+                if (auto* msg = dlg->findChild<QPlainTextEdit*>("txtMsg")) {
+                    handedIn = msg->toPlainText();
+                    msg->setPlainText(c.typed);
+                }
+                if (auto* area = dlg->findChild<QLineEdit*>("txtSTD")) {
+                    handedIn = area->text();
+                    area->setText(c.typed);
+                }
+                if (auto* no = dlg->findChild<QLineEdit*>("txtNo")) {
+                    handedIn += no->text();
+                    no->setText(c.typed2);
+                }
+                auto* button =
+                    c.button.isEmpty() ? nullptr : dlg->findChild<QPushButton*>(c.button);
+                if (!button && !c.button.isEmpty()) failure = "no " + c.button;
+                button ? button->click() : void(dlg->close());
+            },
+            5000);
         (c.phone ? control<QPushButton>(w, "cmdEditNo", c.index)
                  : control<QPushButton>(w, "cmdEditMsg", c.index % 16))
             ->click();
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY2(failure.isEmpty() && driver.stuck.isEmpty(),
+                 qPrintable(failure + driver.stuck.join(", ")));
         // A number of 10 characters or fewer has no code to split off and opens as it stands.
         QCOMPARE(handedIn, c.before);
         QCOMPARE(c.phone ? control<QLineEdit>(w, "txtPhoneNo", c.index)->text()

@@ -116,19 +116,13 @@ private slots:
         QCOMPARE(check(*parsed).error, error);
     }
 
-    // Whole sheets: the rows they give and the notes on values the window's editor would cut,
-    // or the first fault with its line and column.
-    void sheet_data() {
-        QTest::addColumn<QByteArray>("csv");
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<QStringList>("notes");
+private:
+    // Sheets that are taken: the rows they give, and notes on values the window's editor would
+    // cut.
+    static void acceptedSheets() {
         auto ok = [](const char* tag, const QByteArray& csv, const QStringList& rows,
                      const QStringList& notes = {}) {
             QTest::newRow(tag) << csv << rows << QString() << notes;
-        };
-        auto refused = [](const char* tag, const QByteArray& csv, const QString& error) {
-            QTest::newRow(tag) << csv << QStringList() << error << QStringList();
         };
         const QByteArray head = "port,slave-id,phone.1,channel.2.message\r\n";
         ok("CR LF", head + "ttyUSB0,3,0123,\r\n/dev/ttyUSB1,,,Gate\r\n",
@@ -152,6 +146,12 @@ private slots:
             "it to 15 when edited",
             "UNITS.csv line 3, column 3 (\"channel.1.message\"): 161 characters; the window's "
             "editor cuts it to 160 when edited"});
+    }
+    // Sheets refused at their first fault, with its line and column.
+    static void refusedSheets() {
+        auto refused = [](const char* tag, const QByteArray& csv, const QString& error) {
+            QTest::newRow(tag) << csv << QStringList() << error << QStringList();
+        };
         refused("empty", "", "UNITS.csv: empty; its first line names the columns, port first");
         refused("unterminated quote", "port,phone.1\nA,1\nB,\"2\n\nC,3\n",
                 "UNITS.csv line 3, column 2: the quote that opens this cell is never closed");
@@ -181,6 +181,18 @@ private slots:
                 "whole number 0 to 31");
         refused("too large", "port\n" + QByteArray(Sheet::MaxBytes, 'a'),
                 "UNITS.csv: larger than 4194304 bytes");
+    }
+
+private slots:
+    // Whole sheets: the rows they give and the notes on values the window's editor would cut,
+    // or the first fault with its line and column.
+    void sheet_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("notes");
+        acceptedSheets();
+        refusedSheets();
     }
     void sheet() {
         QFETCH(QByteArray, csv);

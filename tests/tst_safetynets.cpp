@@ -12,6 +12,8 @@
 #include "journal/JournalWorker.h"
 #include "tests/Fixtures.h"
 #include "tests/WindowControls.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/WindowRig.h"
 #include "tools/unitsim/UnitSimulator.h"
 #include "ui/common/Settings.h"
 #include "ui/compare/CompareDialog.h"
@@ -25,33 +27,26 @@ namespace {
 constexpr int WatchdogMs = 60000;  // a run that outlives this has hung
 constexpr int IntervalMs = 20;
 
-// The simulated unit, a journal in a temporary folder, a traffic log and a shown window. Every
+// The window rig with a journal and a traffic log, the unit holding filled("unit", 9). Every
 // modal message box is recorded (title, text) and answered with OK; a compare dialog is
-// recorded (its copied table) and answered with `answer`. What the progress window says is
-// collected as it changes. A box that never shows leaves the lists empty instead of hanging.
-struct Rig : QObject {
-    explicit Rig(bool withJournal = true) {
-        unit.setConfiguration(filled(QStringLiteral("unit"), 9));
-        unit.open();
-        if (withJournal) {
-            journal::Target target;
-            target.kind = journal::Target::Kind::Sqlite;
-            target.path = dir.filePath(QStringLiteral("journal.sqlite"));
-            journal = std::make_unique<journal::Journal>(target, target);
-            journal->open();
-            w.setJournal(journal.get());
-        }
-        log.open(dir.filePath(QStringLiteral("traffic.log")));
-        w.setTrafficLog(&log);
-        w.show();
-        connect(&poll, &QTimer::timeout, this, &Rig::look);
-        poll.start(20);
+// recorded (its copied table) and answered with `answer`; a file dialog is given `fileToOpen`.
+// What the progress window says is collected as it changes. A box that never shows leaves the
+// lists empty instead of hanging.
+struct Rig : testsupport::WindowRig {
+    explicit Rig(bool withJournal = true)
+        : WindowRig(filled(QStringLiteral("unit"), 9), WithLog | (withJournal ? WithJournal : 0)),
+          driver([this](QWidget* modal) { answerModal(modal); }) {
+        QObject::connect(&progressPoll, &QTimer::timeout, &w, [this] { noteProgress(); });
+        progressPoll.start(20);
     }
-    void look() {
-        if (auto* p = w.findChild<frmProgress*>())
-            if (activities.isEmpty() || activities.last() != p->lblMsg->text())
-                activities << p->lblMsg->text();
-        QWidget* modal = QApplication::activeModalWidget();
+    void noteProgress() {
+        const auto* p = w.findChild<frmProgress*>();
+        const auto* said = p ? p->findChild<QLabel*>(QStringLiteral("lblMsg")) : nullptr;
+        if (said && (activities.isEmpty() || activities.last() != said->text()))
+            activities << said->text();
+    }
+    void answerModal(QWidget* modal) {
+        noteProgress();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             boxes << QStringList{box->windowTitle(), box->text()};
             box->button(QMessageBox::Ok)->click();
@@ -67,10 +62,8 @@ struct Rig : QObject {
         }
     }
     bool connectTo() {
-        w.setProtocolInterval(IntervalMs);
-        control<QComboBox>(&w, "cmbComm")->setEditText(unit.slavePath());
-        control<QPushButton>(&w, "cmdConnect")->click();
-        return control<QGroupBox>(&w, "FrameFunction")->isEnabled();
+        WindowRig::connectTo(IntervalMs);
+        return functionsEnabled();
     }
     QAction* action(const char* name) { return w.findChild<QAction*>(QLatin1String(name)); }
     // Starts an operation and waits for it and for the box or dialog that ends it.
@@ -109,12 +102,8 @@ struct Rig : QObject {
         return false;
     }
 
-    QTemporaryDir dir;
-    UnitSimulator unit;
-    std::unique_ptr<journal::Journal> journal;
-    TrafficLog log;
-    frmMain w;
-    QTimer poll;
+    testsupport::ModalDriver driver;
+    QTimer progressPoll;
     QList<QStringList> boxes;
     QStringList tables;      // each compare dialog's copied table
     QStringList activities;  // what the progress window said, in order

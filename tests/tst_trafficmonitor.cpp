@@ -6,6 +6,8 @@
 
 #include "device/TrafficLog.h"
 #include "tests/WindowControls.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/WindowRig.h"
 #include "tools/unitsim/UnitSimulator.h"
 #include "ui/mainwindow/frmMain.h"
 #include "ui/traffic/TrafficModel.h"
@@ -44,6 +46,9 @@ private slots:
     void save_data();
     void save();
     void followsUnlessScrolledUp();
+
+private:
+    void checkExchanges(const TrafficModel* model, const UnitSimulator& unit);
 };
 
 void tst_trafficmonitor::initTestCase() {
@@ -67,50 +72,46 @@ void tst_trafficmonitor::readThroughWindow() {
     QFETCH(QString, logFile);
     QFETCH(bool, paused);
     QFETCH(bool, completes);
-    UnitSimulator unit;
-    QVERIFY(unit.open());
-    frmMain w;
-    TrafficLog fileLog;
+    testsupport::WindowRig r;
+    QVERIFY(r.unit.isOpen());
     if (!logFile.isEmpty()) {
-        QVERIFY(fileLog.open(logFile));
-        w.setTrafficLog(&fileLog);
+        QVERIFY(r.log.open(logFile));
+        r.w.setTrafficLog(&r.log);
     }
-    w.show();
     QStringList boxes;
-    QTimer answerBoxes;  // the watchdog: a box is recorded and closed, never left to hang
-    connect(&answerBoxes, &QTimer::timeout, this, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+    testsupport::ModalDriver driver([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             boxes << box->text();
             box->button(QMessageBox::Ok)->click();
         }
     });
-    answerBoxes.start(20);
-    w.findChild<QAction*>(QStringLiteral("actTrafficMonitor"))->trigger();
-    auto* monitor = w.findChild<TrafficMonitor*>(QStringLiteral("frmTrafficMonitor"));
+    r.w.findChild<QAction*>(QStringLiteral("actTrafficMonitor"))->trigger();
+    auto* monitor = r.w.findChild<TrafficMonitor*>(QStringLiteral("frmTrafficMonitor"));
     QVERIFY(monitor && monitor->isVisible());
-    w.setProtocolInterval(IntervalMs);
-    control<QComboBox>(&w, "cmbComm")->setEditText(unit.slavePath());
-    control<QPushButton>(&w, "cmdConnect")->click();
-    auto* read = control<QPushButton>(&w, "cmdDeviceRead");
-    QVERIFY(read->isEnabled());
+    r.connectTo(IntervalMs);
+    QVERIFY(r.button("cmdDeviceRead")->isEnabled());
     monitor->findChild<QPushButton*>(QStringLiteral("cmdPause"))->setChecked(paused);
-    read->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!w.transferActive(), 60000);
+    r.button("cmdDeviceRead")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 60000);
     if (completes)
         QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
     else
         QTRY_COMPARE(boxes.size(), 1);  // the box follows the transfer's end
-    QCOMPARE(unit.commands().size(), completes ? Exchanges : 0);
+    QCOMPARE(r.unit.commands().size(), completes ? Exchanges : 0);
 
-    const TrafficModel* model = monitor->model();
     if (paused) {
         QTest::qWait(3 * TrafficMonitor::FlushMs);
-        QCOMPARE(model->rowCount(), 0);
+        QCOMPARE(monitor->model()->rowCount(), 0);
         QVERIFY(monitor->heldCount() >= 2 * Exchanges);
         monitor->setPaused(false);
     }
     QTRY_COMPARE(monitor->heldCount(), 0);
-    // The tool's own notes aside, commands and replies alternate.
+    checkExchanges(monitor->model(), r.unit);
+}
+
+// The tool's own notes aside, the table alternates each command the unit received with the
+// reply it gave, timed.
+void tst_trafficmonitor::checkExchanges(const TrafficModel* model, const UnitSimulator& unit) {
     QList<int> exchanged;
     for (int row = 0; row < model->rowCount(); ++row)
         if (cell(model, row, TrafficModel::Direction) != QStringLiteral("#")) exchanged << row;

@@ -31,6 +31,9 @@ constexpr qsizetype GarbageMaxLength = 24;
 constexpr int HangUpDrainMs = 1000;
 constexpr int DrainPollMs = 5;
 constexpr int DrainGraceMs = 50;
+// The replies to an accepted setting and to anything else the unit cannot take.
+const QByteArray Acknowledgement = QByteArrayLiteral("OK\r");
+const QByteArray ErrorReply = QByteArrayLiteral("ERR\r");
 
 // The numeric field at the start of `field` when it is exactly `digits` hex digits long.
 // The unit is strict where the tool's own reading of replies is lenient: a malformed setting
@@ -122,13 +125,6 @@ UnitSimulator::~UnitSimulator() {
     closeFd(d->master);
 }
 
-QByteArray UnitSimulator::acknowledgement() {
-    return QByteArrayLiteral("OK\r");
-}
-QByteArray UnitSimulator::errorReply() {
-    return QByteArrayLiteral("ERR\r");
-}
-
 bool UnitSimulator::open() {
     if (isOpen()) return true;
     d->error.clear();
@@ -217,10 +213,6 @@ void UnitSimulator::setFaults(const UnitFaults& faults) {
     d->lateDone = false;
 }
 
-UnitFaults UnitSimulator::faults() const {
-    return d->faults;
-}
-
 void UnitSimulator::setLogFile(const QString& path) {
     d->log.close();
     if (path.isEmpty()) return;
@@ -238,27 +230,6 @@ ConfigurationSet UnitSimulator::configuration() const {
 }
 void UnitSimulator::setConfiguration(const ConfigurationSet& set) {
     d->config = set;
-}
-
-ConfigurationSet UnitSimulator::sampleConfiguration() {
-    ConfigurationSet set;
-    set.slaveId = 5;
-    set.setPhoneNo(0, QStringLiteral("911234567890"));
-    set.setPhoneNo(1, QStringLiteral("441632960123"));
-    set.setPhoneNo(31, QStringLiteral("15550100"));
-    const struct {
-        int channel;
-        const char16_t* message;
-    } channels[] = {
-        {1, u"Door open"},          {2, u"Window open"},    {9, u"Smoke alarm\r\nFloor 2"},
-        {17, u"Température haute"}, {64, u"Power failure"},
-    };
-    for (const auto& c : channels) {
-        set.channelEnable[c.channel - 1] = FlagTrue;
-        set.channelMessage[c.channel - 1] = QString::fromUtf16(c.message);
-    }
-    set.channelMessage[2] = QStringLiteral("Spare input (disabled)");
-    return set;
 }
 
 QString UnitSimulator::modelText() const {
@@ -291,31 +262,31 @@ QByteArray UnitSimulator::handleCommand(QByteArrayView command) {
     if (body == "?A") return 'A' + CommandSet::hex2(c.slaveId);
     if (body == "?E") return 'E' + CommandSet::bitmapHex(c.channelEnable) + '\r';
 
-    if (body.size() < 2) return errorReply();
+    if (body.size() < 2) return ErrorReply;
     const QByteArrayView name = body.first(2);
     if (name == "?P" || name == "?M") {
         const bool phone = name[1] == 'P';
         const auto index = strictHex(body.sliced(2), 2);
         const int count = phone ? ConfigurationSet::PhoneCount : ConfigurationSet::ChannelCount;
-        if (!index || *index >= count) return errorReply();
+        if (!index || *index >= count) return ErrorReply;
         const QString& text = phone ? c.phoneNo[*index] : c.channelMessage[*index];
         return name[1] + CommandSet::hex2(*index) + codepage::encode(text);
     }
     if (name == "&A") {
         const auto id = strictHex(body.sliced(2), 2);
-        if (!id || *id >= ConfigurationSet::SlaveIdCount) return errorReply();
+        if (!id || *id >= ConfigurationSet::SlaveIdCount) return ErrorReply;
         c.slaveId = *id;
-        return acknowledgement();
+        return Acknowledgement;
     }
     if (name == "&E") {
         const QByteArrayView bitmap = body.sliced(2);
         for (qsizetype k = 0; k < bitmap.size(); k += 2) {
             if (!strictHex(bitmap.sliced(k, qMin<qsizetype>(2, bitmap.size() - k)), 2))
-                return errorReply();
+                return ErrorReply;
         }
-        if (bitmap.size() != 16) return errorReply();
+        if (bitmap.size() != 16) return ErrorReply;
         c.channelEnable = CommandSet::flagsFromBitmap(bitmap);
-        return acknowledgement();
+        return Acknowledgement;
     }
     if (textSetting && body.size() >= 4) {
         const bool phone = name[1] == 'P';
@@ -326,11 +297,11 @@ QByteArray UnitSimulator::handleCommand(QByteArrayView command) {
             phone ? ConfigurationSet::PhoneMaxLength : ConfigurationSet::MessageMaxLength;
         // A text the unit has no room for is refused whole rather than stored cut.
         const bool fits = d->faults.roomy || text.size() <= limit;
-        if (!index || *index >= count || !fits) return errorReply();
+        if (!index || *index >= count || !fits) return ErrorReply;
         (phone ? c.phoneNo[*index] : c.channelMessage[*index]) = text;
-        return acknowledgement();
+        return Acknowledgement;
     }
-    return errorReply();
+    return ErrorReply;
 }
 
 void UnitSimulator::readAvailable() {

@@ -56,7 +56,6 @@ public:
     QString errorString() const;
 
     void setFaults(const UnitFaults& faults);
-    UnitFaults faults() const;
     void setLogFile(
         const QString& path);  // every received command, escaped as TrafficLog does, one per line
     bool isLogging() const;    // false when no log was asked for or the log file could not open
@@ -76,8 +75,6 @@ public:
     QByteArray handleCommand(QByteArrayView command);
 
     static constexpr const char* DefaultModelText = "QX-ALARM-1";
-    static QByteArray acknowledgement();  // reply to an accepted setting: "OK" CR
-    static QByteArray errorReply();       // reply to anything else it cannot take: "ERR" CR
 
 signals:
     void commandReceived(const QByteArray& command);

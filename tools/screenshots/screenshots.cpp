@@ -161,6 +161,43 @@ void shootMenu(frmMain& window, const QString& title, Camera& camera) {
     }
 }
 
+// Every picture after the main window's: the progress window, the edit dialogs, the Unit menu
+// and the shots of the table, some after a read with a late reply.
+void shootTheRest(frmMain& window, UnitSimulator& unit, Camera& camera) {
+    // The progress window stays up for the read at the unit's own pace.
+    window.setProtocolInterval(100);
+    shootOpened(
+        "progress", "frmProgress", [&] { control<QPushButton>(&window, "cmdDeviceRead")->click(); },
+        camera);
+    transfer(window, nullptr);
+    window.setProtocolInterval(5);
+    shootOpened(
+        "edit-message", "frmEditMessage",
+        [&] { control<QPushButton>(&window, "cmdEditMsg", 0)->click(); }, camera);
+    shootOpened(
+        "edit-number", "frmEditNo", [&] { control<QPushButton>(&window, "cmdEditNo", 0)->click(); },
+        camera);
+    shootMenu(window, QStringLiteral("Unit"), camera);
+    // A read in which one reply comes an exchange late, as the Traffic Monitor shows it.
+    const auto lateReply = [&] {
+        UnitFaults faults;
+        faults.lateOnce = "?P02";
+        unit.setFaults(faults);
+        transfer(window, control<QPushButton>(&window, "cmdDeviceRead"));
+        unit.setFaults({});
+        bench::settle(300);  // the box of the failed read is answered meanwhile
+    };
+    for (const Shot& shot : Shots) {
+        if (shot.setup == Shot::Setup::Edit) {
+            // A clean read first: the late reply before leaves values worth reading again.
+            transfer(window, control<QPushButton>(&window, "cmdDeviceRead"));
+            control<QLineEdit>(&window, "txtPhoneNo", 0)->setText(QStringLiteral("5550100"));
+        }
+        shoot(window, shot, camera,
+              shot.setup == Shot::Setup::LateReply ? std::function<void()>(lateReply) : nullptr);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -198,37 +235,6 @@ int main(int argc, char* argv[]) {
     }
     bench::settle(500);
     camera.take(&window, "main-window");
-    // The progress window stays up for the read at the unit's own pace.
-    window.setProtocolInterval(100);
-    shootOpened(
-        "progress", "frmProgress", [&] { control<QPushButton>(&window, "cmdDeviceRead")->click(); },
-        camera);
-    transfer(window, nullptr);
-    window.setProtocolInterval(5);
-    shootOpened(
-        "edit-message", "frmEditMessage",
-        [&] { control<QPushButton>(&window, "cmdEditMsg", 0)->click(); }, camera);
-    shootOpened(
-        "edit-number", "frmEditNo", [&] { control<QPushButton>(&window, "cmdEditNo", 0)->click(); },
-        camera);
-    shootMenu(window, QStringLiteral("Unit"), camera);
-    // A read in which one reply comes an exchange late, as the Traffic Monitor shows it.
-    const auto lateReply = [&] {
-        UnitFaults faults;
-        faults.lateOnce = "?P02";
-        unit.setFaults(faults);
-        transfer(window, control<QPushButton>(&window, "cmdDeviceRead"));
-        unit.setFaults({});
-        bench::settle(300);  // the box of the failed read is answered meanwhile
-    };
-    for (const Shot& shot : Shots) {
-        if (shot.setup == Shot::Setup::Edit) {
-            // A clean read first: the late reply before leaves values worth reading again.
-            transfer(window, control<QPushButton>(&window, "cmdDeviceRead"));
-            control<QLineEdit>(&window, "txtPhoneNo", 0)->setText(QStringLiteral("5550100"));
-        }
-        shoot(window, shot, camera,
-              shot.setup == Shot::Setup::LateReply ? std::function<void()>(lateReply) : nullptr);
-    }
+    shootTheRest(window, unit, camera);
     return camera.failures == 0 ? 0 : 1;
 }
