@@ -291,12 +291,13 @@ private slots:
             {"interval 0", "verify -p /x f --interval 0", 2, "'0'"},
             {"unknown pace", "verify -p /x f --pace quick", 2, "auto or fixed, not 'quick'"},
             {"file and sheet both on standard input", "write -p /x - --sheet -", 2,
-             "FILE and --sheet cannot both be standard input"},
+             "the file and the sheet cannot both be standard input"},
             {"two sheets", "write -p /x f --sheet a --sheet b", 2,
              "--sheet is given more than once"},
             {"--set on verify", "verify -p /x f --set a=1", 2, "--set does not apply to verify"},
             {"option out of place", "show f --verify", 2, "--verify does not apply to show"},
-            {"changed-only without a backup", "write -p /x f --changed-only", 2, "needs --backup"},
+            {"changed-only without a backup", "write -p /x f --changed-only", 2,
+             "--changed-only needs a backup"},
             // A slip gets the name meant; a word far from every name gets none.
             {"swapped letters", "raed", 2, "unknown command 'raed'; did you mean 'read'?\n"},
             {"capitals", "SHOW", 2, "did you mean 'show'?"},
@@ -573,8 +574,8 @@ private slots:
         overlong.channelMessage[4] = QString(1022, u'm');
         QTest::newRow("a message whose reply could not be read back")
             << write << ConfigJson::serialize(overlong) << QByteArray() << 5
-            << "the message of channel 5 holds 1022 characters, but the unit's reply to ?M04 "
-               "could not be read back beyond 1021; nothing was sent";
+            << "in.cfg: the message of channel 5 holds 1022 characters, but the unit's reply to "
+               "?M04 could not be read back beyond 1021";
         QTest::newRow("--set, a phone whose reply could not be read back")
             << write + " --set phone.2=" + QString(1022, u'1') << site << QByteArray() << 2
             << "--set (\"phone.2\"): 1022 characters, but the unit's reply could not be read "

@@ -794,10 +794,6 @@ Optionen:
         <translation>ein Port ist doppelt angegeben</translation>
     </message>
     <message>
-        <source>--interval needs a positive whole number of milliseconds, not &apos;%1&apos;</source>
-        <translation>--interval braucht eine positive ganze Zahl Millisekunden, nicht &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>is a folder</source>
         <translation>ist ein Ordner</translation>
     </message>
@@ -870,14 +866,6 @@ Try &apos;quellix-cli --help&apos;.
     <message>
         <source>--sheet is given more than once</source>
         <translation>--sheet ist mehrfach angegeben</translation>
-    </message>
-    <message>
-        <source>FILE and --sheet cannot both be standard input</source>
-        <translation>FILE und --sheet können nicht beide die Standardeingabe sein</translation>
-    </message>
-    <message>
-        <source>--set needs NAME=VALUE, not %1</source>
-        <translation>--set braucht NAME=VALUE, nicht %1</translation>
     </message>
     <message>
         <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
@@ -1062,18 +1050,6 @@ bis --count Einheiten fertig sind oder Strg-C (ein zweites Strg-C beendet sofort
 wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn eine fehlschlug.</translation>
     </message>
     <message>
-        <source>--changed-only needs --backup: it sends what differs from it</source>
-        <translation>--changed-only braucht --backup: es sendet, was davon abweicht</translation>
-    </message>
-    <message>
-        <source>is not a folder</source>
-        <translation>ist kein Ordner</translation>
-    </message>
-    <message>
-        <source>cannot be written</source>
-        <translation>lässt sich nicht beschreiben</translation>
-    </message>
-    <message>
         <source>--count needs a positive whole number, not &apos;%1&apos;</source>
         <translation>--count braucht eine positive ganze Zahl, nicht &apos;%1&apos;</translation>
     </message>
@@ -1250,10 +1226,6 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
         <translation>; nichts wurde geschrieben</translation>
     </message>
     <message>
-        <source>%1: %2; nothing was sent</source>
-        <translation>%1: %2; nichts wurde gesendet</translation>
-    </message>
-    <message>
         <source>sending again</source>
         <translation>erneut senden</translation>
     </message>
@@ -1264,10 +1236,6 @@ wenn jede Einheit fertig wurde, 1, wenn eine beim Zurücklesen abwich, 4, wenn e
     <message>
         <source>fixed: one interval per exchange (default); auto: the unit&apos;s own pace.</source>
         <translation>fixed: ein Intervall je Austausch (Standard); auto: der eigene Takt des Geräts.</translation>
-    </message>
-    <message>
-        <source>--pace is auto or fixed, not &apos;%1&apos;</source>
-        <translation>--pace ist auto oder fixed, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>interrupted: each unit stops after the exchange in flight (interrupt again to end at once)</source>
@@ -2231,6 +2199,50 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>%1 characters, but the unit&apos;s reply could not be read back beyond %2</source>
         <translation>%1 Zeichen, aber die Antwort der Einheit ließe sich über %2 hinaus nicht zurücklesen</translation>
     </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>%1 needs NAME=VALUE, not %2</source>
+        <translation>%1 braucht NAME=VALUE, nicht %2</translation>
+    </message>
+    <message>
+        <source>the file and the sheet cannot both be standard input</source>
+        <translation>die Datei und die Tabelle können nicht beide die Standardeingabe sein</translation>
+    </message>
+    <message>
+        <source>needs a backup: it sends what differs from it</source>
+        <translation>braucht eine Sicherung: es sendet, was davon abweicht</translation>
+    </message>
+    <message>
+        <source>a backup is kept in the journal or a backup folder, and there is neither</source>
+        <translation>eine Sicherung wird im Journal oder in einem Sicherungsordner aufbewahrt, und es gibt keins von beiden</translation>
+    </message>
+    <message>
+        <source>no file is given</source>
+        <translation>keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>is not a file</source>
+        <translation>ist keine Datei</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>lässt sich nicht beschreiben</translation>
+    </message>
+    <message>
+        <source>needs a positive whole number of milliseconds, not &apos;%1&apos;</source>
+        <translation>braucht eine positive ganze Zahl Millisekunden, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>is auto or fixed, not &apos;%1&apos;</source>
+        <translation>ist auto oder fixed, nicht &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>provision::CsvReader</name>
@@ -2503,10 +2515,6 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <translation>Wählen Sie die zu schreibende Konfigurationsdatei.</translation>
     </message>
     <message>
-        <source>%1 is not a file.</source>
-        <translation>%1 ist keine Datei.</translation>
-    </message>
-    <message>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -2557,6 +2565,10 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
         <translation>Den nächsten Befehl senden, sobald das Gerät geantwortet hat, in seinem eigenen Takt. Schreiben geht nur mit Prüfung schnell.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -794,10 +794,6 @@ Options :
         <translation>un port est indiqué deux fois</translation>
     </message>
     <message>
-        <source>--interval needs a positive whole number of milliseconds, not &apos;%1&apos;</source>
-        <translation>--interval exige un nombre entier positif de millisecondes, pas &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>is a folder</source>
         <translation>est un dossier</translation>
     </message>
@@ -870,14 +866,6 @@ Essayez « quellix-cli --help ».
     <message>
         <source>--sheet is given more than once</source>
         <translation>--sheet est indiqué plusieurs fois</translation>
-    </message>
-    <message>
-        <source>FILE and --sheet cannot both be standard input</source>
-        <translation>FILE et --sheet ne peuvent pas être tous deux l&apos;entrée standard</translation>
-    </message>
-    <message>
-        <source>--set needs NAME=VALUE, not %1</source>
-        <translation>--set exige NAME=VALUE, pas %1</translation>
     </message>
     <message>
         <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
@@ -1062,18 +1050,6 @@ station écrit FILE dans chaque module branché pendant qu&apos;elle tourne, une
 chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&apos;un a échoué.</translation>
     </message>
     <message>
-        <source>--changed-only needs --backup: it sends what differs from it</source>
-        <translation>--changed-only exige --backup : il envoie ce qui en diffère</translation>
-    </message>
-    <message>
-        <source>is not a folder</source>
-        <translation>n&apos;est pas un dossier</translation>
-    </message>
-    <message>
-        <source>cannot be written</source>
-        <translation>n&apos;est pas accessible en écriture</translation>
-    </message>
-    <message>
         <source>--count needs a positive whole number, not &apos;%1&apos;</source>
         <translation>--count exige un nombre entier positif, pas &apos;%1&apos;</translation>
     </message>
@@ -1250,10 +1226,6 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
         <translation> ; rien n&apos;a été écrit</translation>
     </message>
     <message>
-        <source>%1: %2; nothing was sent</source>
-        <translation>%1 : %2 ; rien n&apos;a été envoyé</translation>
-    </message>
-    <message>
         <source>sending again</source>
         <translation>nouvel envoi</translation>
     </message>
@@ -1264,10 +1236,6 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     <message>
         <source>fixed: one interval per exchange (default); auto: the unit&apos;s own pace.</source>
         <translation>fixed : un intervalle par échange (par défaut) ; auto : le rythme propre de l&apos;unité.</translation>
-    </message>
-    <message>
-        <source>--pace is auto or fixed, not &apos;%1&apos;</source>
-        <translation>--pace vaut auto ou fixed, pas &apos;%1&apos;</translation>
     </message>
     <message>
         <source>interrupted: each unit stops after the exchange in flight (interrupt again to end at once)</source>
@@ -2231,6 +2199,50 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>%1 characters, but the unit&apos;s reply could not be read back beyond %2</source>
         <translation>%1 caractères, mais la réponse de l&apos;appareil ne pourrait pas être relue au-delà de %2</translation>
     </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>%1 needs NAME=VALUE, not %2</source>
+        <translation>%1 exige NAME=VALUE, pas %2</translation>
+    </message>
+    <message>
+        <source>the file and the sheet cannot both be standard input</source>
+        <translation>le fichier et la feuille ne peuvent pas être tous deux l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>needs a backup: it sends what differs from it</source>
+        <translation>exige une sauvegarde : il envoie ce qui en diffère</translation>
+    </message>
+    <message>
+        <source>a backup is kept in the journal or a backup folder, and there is neither</source>
+        <translation>une sauvegarde est conservée dans le journal ou dans un dossier de sauvegarde, et il n&apos;y a ni l&apos;un ni l&apos;autre</translation>
+    </message>
+    <message>
+        <source>no file is given</source>
+        <translation>aucun fichier n&apos;est indiqué</translation>
+    </message>
+    <message>
+        <source>is not a file</source>
+        <translation>n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>needs a positive whole number of milliseconds, not &apos;%1&apos;</source>
+        <translation>exige un nombre entier positif de millisecondes, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>is auto or fixed, not &apos;%1&apos;</source>
+        <translation>vaut auto ou fixed, pas &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>provision::CsvReader</name>
@@ -2503,10 +2515,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>Choisissez le fichier de configuration à écrire.</translation>
     </message>
     <message>
-        <source>%1 is not a file.</source>
-        <translation>%1 n’est pas un fichier.</translation>
-    </message>
-    <message>
         <source>%1 cannot be written: %2</source>
         <translation>%1 ne peut pas être écrit : %2</translation>
     </message>
@@ -2557,6 +2565,10 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
         <translation>Passer d&apos;une commande à la suivante dès que l&apos;unité a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,7 +18,6 @@
 #include <QTimer>
 
 #include "core/Escape.h"
-#include "device/DeviceProcedure.h"
 #include "provision/DeviceWatcher.h"
 #include "provision/Station.h"
 #include "provision/StationUnit.h"
@@ -191,46 +189,41 @@ bool StationWindow::isRunning() const {
     return station && !finished;
 }
 
+// A problem in the window's words where its boxes name the thing, else as the plan says it.
+QString StationWindow::wording(const provision::Plan::Problem& problem) const {
+    using Field = provision::Plan::Problem::Field;
+    if (problem.field == Field::Journal)
+        return tr(
+            "Back Up Before Writing keeps what each unit held in the journal, which "
+            "is off. Start Quellix with a journal, or clear Back Up Before Writing.");
+    if (problem.field == Field::File && problem.subject.isEmpty())
+        return tr("Choose the configuration file to write.");
+    if (problem.field == Field::File)
+        return tr("%1 cannot be written: %2").arg(shown(problem.subject), problem.text);
+    if (!problem.subject.isEmpty()) return tr("%1: %2").arg(shown(problem.subject), problem.text);
+    return problem.text;
+}
+
 bool StationWindow::preparePlan() {
-    const QString file = edtFile->text();
-    const QString sheetPath = edtSheet->text();
+    provision::Plan asked;
+    asked.file = edtFile->text();
+    asked.sheet = edtSheet->text();
+    asked.interval = QString::number(intervalMs);
+    asked.pace = chkFastLink->isChecked() ? QStringLiteral("auto") : QStringLiteral("fixed");
+    asked.verify = chkVerify->isChecked();
+    asked.backup = chkBackup->isChecked();
+    asked.journalOn = journal != nullptr;
+    const provision::Plan::Checked checked = asked.check();
     QStringList problems;
-    if (file.isEmpty()) problems << tr("Choose the configuration file to write.");
-    // Checked as files first: "-" would otherwise mean standard input.
-    for (const QString& path : {file, sheetPath})
-        if (!path.isEmpty() && !QFileInfo(path).isFile())
-            problems << tr("%1 is not a file.").arg(shown(path));
+    for (const provision::Plan::Problem& problem : checked.problems)
+        problems << wording(problem);
     if (!problems.isEmpty()) return refuse(problems.join('\n'));
-    ConfigDocument document = ConfigDocument::load(file);
-    if (!document.ok)
-        return refuse(tr("%1 cannot be written: %2").arg(shown(file), document.error));
-    // Written, such a text could never be read back, backed up or verified.
-    if (const QString why = DeviceProcedure::unreadableText(document.set, document.phoneCount);
-        !why.isEmpty())
-        return refuse(tr("%1 cannot be written: %2").arg(shown(file), why));
-    std::optional<provision::Sheet> sheet;
-    if (!sheetPath.isEmpty()) {
-        sheet = provision::Sheet::load(sheetPath);
-        if (!sheet->ok()) return refuse(sheet->error());
-    }
-    if (chkBackup->isChecked() && !journal)
-        return refuse(
-            tr("Back Up Before Writing keeps what each unit held in the journal, which "
-               "is off. Start Quellix with a journal, or clear Back Up Before Writing."));
-    plan = {};
-    plan.task.mode = provision::RunInput::Mode::Write;
-    plan.task.intervalMs = intervalMs;
-    plan.task.document = document;
-    plan.task.documentName = shown(file);
-    plan.task.file = file;
-    plan.task.verifyAfterWrite = chkVerify->isChecked();
-    plan.task.pace = chkFastLink->isChecked() ? LinkPace::Mode::Auto : LinkPace::Mode::Fixed;
-    plan.task.backup = chkBackup->isChecked();
+    plan = checked.plan;
+    plan.task.documentName = shown(asked.file);
     plan.task.journal = journal;
     plan.task.toolVersion = QCoreApplication::applicationVersion();
-    plan.sheet = sheet;
     plan.stopReason = tr("stopped: the station window was closed");
-    say((document.notes + (sheet ? sheet->notes() : QStringList())).join('\n'), false);
+    say(checked.notes.join('\n'), false);
     return true;
 }
 
