@@ -52,8 +52,7 @@ Changes foundChanges(const Record& record) {
     Changes changes;
     changes.known = true;
     if (record.outcome == Outcome::Done) return changes;
-    if (record.outcome == Outcome::Failed)
-        return unknown(tr("it failed, so it found nothing to compare"));
+    if (endedBadly(record.outcome)) return unknown(tr("it failed, so it found nothing to compare"));
     if (record.reasonCode != QLatin1String(DifferencesCode))
         return unknown(tr("the record keeps only how many values differed (%1), not which")
                            .arg(record.differences));

@@ -70,7 +70,7 @@ class tst_stationwindow : public QObject, fixtures::PluggedUnits {
         const auto ended = [&] {
             return std::all_of(ports.begin(), ports.end(), [&](const QString& port) {
                 const StationTile* tile = tileOf(w, port);
-                return tile && tile->result() != StationTile::Result::None;
+                return tile && tile->result().has_value();
             });
         };
         while (!ended() && !watchdog.hasExpired())
@@ -151,14 +151,14 @@ private slots:
         QVERIFY(waitForResults(*w, ports));
         QCOMPARE(tiles(*w).size(), 3);
         const StationTile* failed = tileOf(*w, ports[1]);
-        QCOMPARE(failed->result(), StationTile::Result::Failed);
+        QCOMPARE(failed->result(), journal::Outcome::Failed);
         QCOMPARE(text(failed, "lblResult"), "failed");
         const QString tip = failed->findChild<QLabel*>("lblSummary")->toolTip();
         QVERIFY2(tip.startsWith(words) && tip.contains(reason), qPrintable(tip));
         QCOMPARE(failed->findChild<QLabel*>("lblResult")->palette().color(QPalette::Window),
-                 StationTile::colourOf(StationTile::Result::Failed));
+                 StationTile::colourOf(journal::Outcome::Failed));
         for (const QString& port : {ports[0], ports[2]}) {
-            QCOMPARE(tileOf(*w, port)->result(), StationTile::Result::Passed);
+            QCOMPARE(tileOf(*w, port)->result(), journal::Outcome::Done);
             QCOMPARE(text(tileOf(*w, port), "lblResult"), "passed");
         }
         QCOMPARE(text(w.get(), "lblCounters"), "done 2, failed 1");
@@ -168,9 +168,9 @@ private slots:
         faulty->setFaults({});
         QVERIFY(retry->isEnabled());
         retry->click();
-        QCOMPARE(tileOf(*w, ports[1])->result(), StationTile::Result::None);  // running again
+        QCOMPARE(tileOf(*w, ports[1])->result(), std::nullopt);  // running again
         QVERIFY(waitForResults(*w, ports));
-        QCOMPARE(tileOf(*w, ports[1])->result(), StationTile::Result::Passed);
+        QCOMPARE(tileOf(*w, ports[1])->result(), journal::Outcome::Done);
         QCOMPARE(text(w.get(), "lblCounters"), "done 3, failed 0");
         QVERIFY(!retry->isEnabled());
         QCOMPARE(faulty->configuration().slaveId, 12);
@@ -327,8 +327,7 @@ private slots:
         // Running, and already saying what it is and what it was given.
         const auto saysModel = [&] {
             const StationTile* tile = tileOf(*w, path("unit1"));
-            return tile && tile->result() == StationTile::Result::None &&
-                   text(tile, "lblModel") == "QX-ALARM-1";
+            return tile && !tile->result() && text(tile, "lblModel") == "QX-ALARM-1";
         };
         QTRY_VERIFY_WITH_TIMEOUT(saysModel(), WatchdogMs);
         QCOMPARE(text(tileOf(*w, path("unit1")), "lblGiven"), "units.csv line 2, slave ID 11");
@@ -345,7 +344,7 @@ private slots:
         QVERIFY(waitForResults(*w, ports));
         const StationTile* failed = tileOf(*w, ports[1]);
         QTRY_VERIFY_WITH_TIMEOUT(text(failed, "lblGiven").contains("unplugged"), WatchdogMs);
-        QCOMPARE(failed->result(), StationTile::Result::Failed);
+        QCOMPARE(failed->result(), journal::Outcome::Failed);
         QCOMPARE(text(failed, "lblGiven"), "units.csv line 3, slave ID 12; unplugged");
         QCOMPARE(text(failed, "lblPhase"), "stopped");
         QVERIFY(failed->findChild<QProgressBar*>("barProgress")->isHidden());

@@ -2439,6 +2439,10 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <source>finished</source>
         <translation>abgeschlossen</translation>
     </message>
+    <message>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
 </context>
 <context>
     <name>station::StationWindow</name>

@@ -2439,6 +2439,10 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>finished</source>
         <translation>terminé</translation>
     </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrompu</translation>
+    </message>
 </context>
 <context>
     <name>station::StationWindow</name>

@@ -91,18 +91,17 @@ StationTile::StationTile(const QString& port, QWidget* parent) : QFrame(parent),
     showStarted({});
 }
 
-QColor StationTile::colourOf(Result result) {
+QColor StationTile::colourOf(journal::Outcome result) {
     switch (result) {
-        case Result::Passed:
+        case journal::Outcome::Done:
             return QColor(0x2e, 0x7d, 0x32);
-        case Result::Differs:
+        case journal::Outcome::Differences:
             return QColor(0xf9, 0xa8, 0x25);
-        case Result::Failed:
-            return QColor(0xc6, 0x28, 0x28);
-        case Result::None:
+        case journal::Outcome::Failed:
+        case journal::Outcome::Interrupted:
             break;
     }
-    return {};
+    return QColor(0xc6, 0x28, 0x28);
 }
 
 void StationTile::showStarted(const provision::StationSlot& slot) {
@@ -115,7 +114,7 @@ void StationTile::showStarted(const provision::StationSlot& slot) {
                 slot.earlier.isEmpty()
                     ? QString()
                     : tr("The run before: %1").arg(escape::controls(slot.earlier)));
-    showResult(Result::None);
+    showResult(std::nullopt);
 }
 
 void StationTile::showSlot(const provision::StationSlot& slot) {
@@ -139,7 +138,7 @@ void StationTile::showProgress(const QString& stage, int done, int count) {
 
 void StationTile::showEnded(const provision::StationSlot& slot) {
     showSlot(slot);
-    const bool failed = slot.phase == Phase::Failed;
+    const bool failed = journal::endedBadly(slot.outcome);
     // A failed run did not get anywhere worth a percentage; its reason says where it stopped.
     barProgress->setVisible(!failed);
     barProgress->setRange(0, 1);
@@ -151,9 +150,7 @@ void StationTile::showEnded(const provision::StationSlot& slot) {
         tooltip +=
             QStringLiteral("\n") + tr("The run before: %1").arg(escape::controls(slot.earlier));
     showSummary(escape::controls(slot.summary), tooltip);
-    showResult(slot.phase == Phase::Done          ? Result::Passed
-               : slot.phase == Phase::Differences ? Result::Differs
-                                                  : Result::Failed);
+    showResult(slot.outcome);
 }
 
 void StationTile::showSummary(const QString& summary, const QString& tooltip) {
@@ -162,17 +159,19 @@ void StationTile::showSummary(const QString& summary, const QString& tooltip) {
     lblResult->setToolTip(tooltip);
 }
 
-void StationTile::showResult(Result result) {
+void StationTile::showResult(std::optional<journal::Outcome> result) {
     shown = result;
-    const QString words[] = {QString(), tr("passed"), tr("differs"), tr("failed")};
-    lblResult->setText(words[int(result)]);
+    // In the order of journal::Outcome.
+    const QString words[] = {tr("passed"), tr("differs"), tr("failed"), tr("interrupted")};
+    lblResult->setText(result ? words[int(*result)] : QString());
     QPalette palette = this->palette();
-    if (result != Result::None) {
-        palette.setColor(QPalette::Window, colourOf(result));
-        palette.setColor(QPalette::WindowText, result == Result::Differs ? Qt::black : Qt::white);
+    const bool differs = result == journal::Outcome::Differences;
+    if (result) {
+        palette.setColor(QPalette::Window, colourOf(*result));
+        palette.setColor(QPalette::WindowText, differs ? Qt::black : Qt::white);
     }
     lblResult->setPalette(palette);
-    cmdDismiss->setVisible(result == Result::Failed || result == Result::Differs);
+    cmdDismiss->setVisible(result && *result != journal::Outcome::Done);
 }
 
 }  // namespace station

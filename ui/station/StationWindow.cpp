@@ -294,7 +294,7 @@ void StationWindow::showStarted(const provision::StationSlot& slot) {
 
 void StationWindow::showEnded(const provision::StationSlot& slot) {
     tileFor(slot)->showEnded(slot);
-    sound(slot.phase == provision::StationSlot::Phase::Done, this);
+    sound(slot.outcome == journal::Outcome::Done, this);
     refreshControls();
 }
 
@@ -360,7 +360,7 @@ void StationWindow::refreshControls() {
         w->setEnabled(!running);
     cmdStop->setEnabled(taking);
     const bool anyFailed = std::any_of(tiles.begin(), tiles.end(), [](const StationTile* t) {
-        return t->result() == StationTile::Result::Failed;
+        return t->result() && journal::endedBadly(*t->result());
     });
     cmdRetryFailed->setEnabled(taking && anyFailed);
     if (!station) return;  // the last station's counters stay until the next starts
@@ -381,7 +381,7 @@ void StationWindow::say(const QString& text, bool problem) {
     lblMessage->setText(text);
     QPalette palette = this->palette();
     if (problem)
-        palette.setColor(QPalette::WindowText, StationTile::colourOf(StationTile::Result::Failed));
+        palette.setColor(QPalette::WindowText, StationTile::colourOf(journal::Outcome::Failed));
     lblMessage->setPalette(palette);
 }
 
