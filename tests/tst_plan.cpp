@@ -30,6 +30,15 @@ QString fieldName(Field field) {
 
 Q_DECLARE_METATYPE(Change)
 
+namespace {
+
+void row(const char* tag, const Change& change, const QStringList& fields,
+         const QString& says = {}) {
+    QTest::newRow(tag) << change << fields << says;
+}
+
+}  // namespace
+
 class tst_plan : public QObject {
     Q_OBJECT
 
@@ -46,33 +55,8 @@ class tst_plan : public QObject {
         return plan;
     }
 
-private slots:
-    void initTestCase() {
-        QVERIFY(dir.isValid());
-        const ConfigurationSet site = fixtures::filled("site", 3);
-        writeFile("site.cfg", ConfigFile::serialize(site));
-        writeFile("site16.cfg", ConfigFile::serialize(site, 16));
-        writeFile("junk.cfg", "not a configuration\n");
-        ConfigurationSet overlong = site;
-        overlong.channelMessage[2] = QString(1022, u'm');
-        writeFile("long.cfg", ConfigFile::serialize(overlong));
-        writeFile("units.csv", "port,slave-id\nttyA,7\nttyB,8\n");
-        writeFile("upper.csv", "port,phone.17\nttyA,1\n");
-        writeFile("bad.csv", "slave-id,port\n3,ttyA\n");
-        QVERIFY(QDir(dir.path()).mkpath("backups"));
-    }
-
-    // Every problem a plan can have, found by check() before any port is opened: which ones,
-    // in order, and what the first says.
-    void problems_data() {
-        QTest::addColumn<Change>("change");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("says");  // in the first problem's subject and text
-        const auto row = [](const char* tag, const Change& change, const QStringList& fields,
-                            const QString& says = {}) {
-            QTest::newRow(tag) << change << fields << says;
-        };
-        const QString file = "file", sheet = "sheet";
+    // Rows of problems_data(): the settings, which need no file.
+    void settingRows() {
         row("sound", [](Plan&) {}, {});
         row(
             "interval not a number", [](Plan& p) { p.interval = "fast"; }, {"interval"}, "'fast'");
@@ -105,6 +89,10 @@ private slots:
                 p.journalOn = false;
             },
             {});
+    }
+    // And the files, each looked at.
+    void fileRows() {
+        const QString file = "file", sheet = "sheet";
         // A wrong setting stops before any file is read (standard input would wait).
         row("settings first",
             [this](Plan& p) {
@@ -169,6 +157,32 @@ private slots:
                 p.backupDir = path("site.cfg");
             },
             {file, sheet, "backup folder"});
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        const ConfigurationSet site = fixtures::filled("site", 3);
+        writeFile("site.cfg", ConfigFile::serialize(site));
+        writeFile("site16.cfg", ConfigFile::serialize(site, 16));
+        writeFile("junk.cfg", "not a configuration\n");
+        ConfigurationSet overlong = site;
+        overlong.channelMessage[2] = QString(1022, u'm');
+        writeFile("long.cfg", ConfigFile::serialize(overlong));
+        writeFile("units.csv", "port,slave-id\nttyA,7\nttyB,8\n");
+        writeFile("upper.csv", "port,phone.17\nttyA,1\n");
+        writeFile("bad.csv", "slave-id,port\n3,ttyA\n");
+        QVERIFY(QDir(dir.path()).mkpath("backups"));
+    }
+
+    // Every problem a plan can have, found by check() before any port is opened: which ones,
+    // in order, and what the first says.
+    void problems_data() {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("says");  // in the first problem's subject and text
+        settingRows();
+        fileRows();
     }
     void problems() {
         QFETCH(Change, change);
