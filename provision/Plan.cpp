@@ -6,14 +6,11 @@
 
 #include "configfile/ConfigJson.h"
 #include "device/DeviceProcedure.h"
+#include "provision/Text.h"
 
 namespace provision {
 
 namespace {
-
-class Text {
-    Q_DECLARE_TR_FUNCTIONS(provision)
-};
 
 using Problem = Plan::Problem;
 using Field = Problem::Field;

@@ -13,15 +13,11 @@
 #include "device/DeviceProcedure.h"
 #include "journal/Journal.h"
 #include "provision/RunRecord.h"
+#include "provision/Text.h"
 
 namespace provision {
 
 namespace {
-
-// The command line said these first, and its catalogue context holds their translations.
-class Text {
-    Q_DECLARE_TR_FUNCTIONS(cli)
-};
 
 using Exchange = DeviceProcedure::Exchange;
 

@@ -180,57 +180,6 @@
     </message>
 </context>
 <context>
-    <name>DeviceProcedure</name>
-    <message>
-        <source>the unit&apos;s text replies carry no field; their order alone places them</source>
-        <translation>les réponses texte du module ne portent pas de champ ; seul leur ordre les place</translation>
-    </message>
-    <message>
-        <source>the unit&apos;s text replies carry their field</source>
-        <translation>les réponses texte du module portent leur champ</translation>
-    </message>
-    <message>
-        <source>no reply to %1: the unit answered late or not at all</source>
-        <translation>pas de réponse à %1 : le module a répondu en retard ou pas du tout</translation>
-    </message>
-    <message>
-        <source>reply to %1 was for %2: the unit answered late</source>
-        <translation>la réponse à %1 concernait %2 : le module a répondu en retard</translation>
-    </message>
-    <message>
-        <source>reply to %1 began with &quot;%2&quot; instead of %3: the unit answered late or the line is noisy</source>
-        <translation>la réponse à %1 commençait par &quot;%2&quot; au lieu de %3 : le module a répondu en retard ou la liaison est perturbée</translation>
-    </message>
-    <message>
-        <source>%1 holds %2 characters, but the unit&apos;s reply to %3 could not be read back beyond %4</source>
-        <translation>%1 contient %2 caractères, mais la réponse de l&apos;appareil à %3 ne pourrait pas être relue au-delà de %4</translation>
-    </message>
-    <message>
-        <source>phone %1</source>
-        <translation>numéro %1</translation>
-    </message>
-    <message>
-        <source>the message of channel %1</source>
-        <translation>le message du canal %1</translation>
-    </message>
-    <message>
-        <source>reply to %1 was &quot;%2&quot;, which is no slave ID: A and a hex pair 00 to 1F</source>
-        <translation>la réponse à %1 était « %2 », qui n&apos;est pas un ID esclave : A et une paire hexadécimale de 00 à 1F</translation>
-    </message>
-    <message>
-        <source>reply to %1 was &quot;%2&quot;, which are no enable flags: E, 16 hex digits and an end character</source>
-        <translation>la réponse à %1 était « %2 », qui ne sont pas des drapeaux d&apos;activation : E, 16 chiffres hexadécimaux et un caractère de fin</translation>
-    </message>
-    <message>
-        <source>reply to %1 holds NUL followed by CR, which phone %2 cannot hold</source>
-        <translation>la réponse à %1 contient NUL suivi de CR, ce que le numéro %2 ne peut pas contenir</translation>
-    </message>
-    <message>
-        <source>reply to %1 holds NUL followed by CR, which the message of channel %2 cannot hold</source>
-        <translation>la réponse à %1 contient NUL suivi de CR, ce que le message du canal %2 ne peut pas contenir</translation>
-    </message>
-</context>
-<context>
     <name>HistoryModel</name>
     <message>
         <source>read</source>
@@ -453,105 +402,6 @@ Un fichier existant de ce nom reste inchangé.</translation>
     </message>
 </context>
 <context>
-    <name>SerialLink</name>
-    <message>
-        <source>No serial devices were found on this computer.</source>
-        <translation>Aucun périphérique série n&apos;a été trouvé sur cet ordinateur.</translation>
-    </message>
-    <message>
-        <source>Serial devices found on this computer: %1.</source>
-        <translation>Périphériques série trouvés sur cet ordinateur : %1.</translation>
-    </message>
-    <message>
-        <source>Pick an entry from the list or type a device path such as /dev/ttyUSB0.
-%1</source>
-        <translation>Choisissez une entrée de la liste ou saisissez un chemin de périphérique comme /dev/ttyUSB0.
-%1</translation>
-    </message>
-    <message>
-        <source>There is no device %1. Check that the unit is plugged in and switched on, then pick its port.
-%2</source>
-        <translation>Le périphérique %1 n&apos;existe pas. Vérifiez que le module est branché et allumé, puis choisissez son port.
-%2</translation>
-    </message>
-    <message>
-        <source>You are not allowed to use %1. Ask your administrator for access.</source>
-        <translation>Vous n&apos;avez pas le droit d&apos;utiliser %1. Demandez l&apos;accès à votre administrateur.</translation>
-    </message>
-    <message>
-        <source>You are not allowed to use %1. Serial ports belong to the dialout group; add yourself to it with
-    sudo usermod -aG dialout $USER
-then log out and log in again.</source>
-        <translation>Vous n&apos;avez pas le droit d&apos;utiliser %1. Les ports série appartiennent au groupe dialout ; ajoutez-vous-y avec
-    sudo usermod -aG dialout $USER
-puis fermez votre session et rouvrez-la.</translation>
-    </message>
-    <message>
-        <source>%1 is in use by another program. Close that program, or its connection to the unit, and connect again.</source>
-        <translation>%1 est utilisé par un autre programme. Fermez ce programme, ou sa connexion au module, puis connectez-vous à nouveau.</translation>
-    </message>
-    <message>
-        <source>Check that the unit is plugged in and that %1 is its port.</source>
-        <translation>Vérifiez que le module est branché et que %1 est bien son port.</translation>
-    </message>
-    <message>
-        <source>No such serial port.</source>
-        <translation>Ce port série n&apos;existe pas.</translation>
-    </message>
-</context>
-<context>
-    <name>Transaction</name>
-    <message numerus="yes">
-        <source>%n stray byte(s) lay on the line before %1</source>
-        <translation>
-            <numerusform>%n octet égaré attendait sur la ligne avant %1</numerusform>
-            <numerusform>%n octets égarés attendaient sur la ligne avant %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte(s) came after the reply to %1 was taken</source>
-        <translation>
-            <numerusform>%n octet est arrivé après la prise de la réponse à %1</numerusform>
-            <numerusform>%n octets sont arrivés après la prise de la réponse à %1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>reply to %1 came late, %2 ms after the command</source>
-        <translation>la réponse à %1 est arrivée tard, %2 ms après la commande</translation>
-    </message>
-    <message>
-        <source>reply to %1 began with bytes from before</source>
-        <translation>la réponse à %1 commençait par des octets d&apos;avant</translation>
-    </message>
-    <message>
-        <source>reply to %1 began with bytes from before: the reply to %2 was cut short or came late</source>
-        <translation>la réponse à %1 commençait par des octets d&apos;avant : la réponse à %2 a été coupée trop tôt ou est arrivée tard</translation>
-    </message>
-    <message>
-        <source>%1; asking again at a slower pace</source>
-        <translation>%1 ; nouvelle demande à un rythme plus lent</translation>
-    </message>
-    <message>
-        <source>%1; doing both exchanges again at a slower pace</source>
-        <translation>%1 ; les deux échanges sont refaits à un rythme plus lent</translation>
-    </message>
-    <message>
-        <source>the unit&apos;s replies keep coming out of step; the rest of this procedure goes at the fixed pace of %1 ms per exchange</source>
-        <translation>les réponses de l&apos;unité restent décalées ; la suite de cette opération se fait au rythme fixe de %1 ms par échange</translation>
-    </message>
-</context>
-<context>
-    <name>UnitSession</name>
-    <message>
-        <source>reply to %1 went on after its exchange (%2 more bytes): it was cut short or followed by noise</source>
-        <translation>la réponse à %1 a continué après son échange (%2 octets de plus) : elle a été tronquée ou suivie de bruit</translation>
-    </message>
-    <message>
-        <source>the reply to ? came %1 ms after the command, later than the %2 ms the link waits: %3</source>
-        <translation>la réponse à ? est arrivée %1 ms après la commande, plus tard que les %2 ms qu&apos;attend la liaison : %3</translation>
-    </message>
-</context>
-<context>
     <name>WindowContents</name>
     <message>
         <source>cut short after %1 of %2 exchanges; the rest is as it was before</source>
@@ -619,82 +469,6 @@ puis fermez votre session et rouvrez-la.</translation>
 </context>
 <context>
     <name>cli</name>
-    <message>
-        <source>cannot open: %1</source>
-        <translation>ouverture impossible : %1</translation>
-    </message>
-    <message>
-        <source>%1: phone numbers 17-32 are not in %2; keeping the unit&apos;s</source>
-        <translation>%1 : les numéros 17-32 ne sont pas dans %2 ; ceux du module sont conservés</translation>
-    </message>
-    <message>
-        <source>reading phones 17-32</source>
-        <translation>lecture des numéros 17-32</translation>
-    </message>
-    <message>
-        <source>writing</source>
-        <translation>écriture</translation>
-    </message>
-    <message>
-        <source>verifying</source>
-        <translation>vérification</translation>
-    </message>
-    <message>
-        <source>reading</source>
-        <translation>lecture</translation>
-    </message>
-    <message>
-        <source>reading back</source>
-        <translation>relecture</translation>
-    </message>
-    <message>
-        <source>no unit answered</source>
-        <translation>aucun module n&apos;a répondu</translation>
-    </message>
-    <message>
-        <source>the line was lost</source>
-        <translation>la liaison a été perdue</translation>
-    </message>
-    <message>
-        <source>the line was lost (%1)</source>
-        <translation>la liaison a été perdue (%1)</translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation>interrompu</translation>
-    </message>
-    <message>
-        <source> during the write; the unit may hold part of it</source>
-        <translation> pendant l&apos;écriture ; le module n&apos;en a peut-être reçu qu&apos;une partie</translation>
-    </message>
-    <message>
-        <source>written</source>
-        <translation>écrit</translation>
-    </message>
-    <message>
-        <source>written and verified</source>
-        <translation>écrit et vérifié</translation>
-    </message>
-    <message>
-        <source>written, but %1 differ on reading back</source>
-        <translation>écrit, mais %1 diffèrent à la relecture</translation>
-    </message>
-    <message>
-        <source>equal</source>
-        <translation>identique</translation>
-    </message>
-    <message>
-        <source>%1 differences</source>
-        <translation>%1 différences</translation>
-    </message>
-    <message>
-        <source>cannot save %1: %2</source>
-        <translation>impossible d&apos;enregistrer %1 : %2</translation>
-    </message>
-    <message>
-        <source>read, saved to %1</source>
-        <translation>lu, enregistré dans %1</translation>
-    </message>
     <message>
         <source>done</source>
         <translation>terminé</translation>
@@ -868,14 +642,6 @@ Essayez « quellix-cli --help ».
         <translation>--sheet est indiqué plusieurs fois</translation>
     </message>
     <message>
-        <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
-        <translation>%1 (%2) : %3 ne contient que les numéros 1-%4 et chaque module garde les siens ; utilisez un fichier avec les 32</translation>
-    </message>
-    <message>
-        <source>the log could not be written (%1); nothing more was sent</source>
-        <translation>le journal n&apos;a pas pu être écrit (%1) ; plus rien n&apos;a été envoyé</translation>
-    </message>
-    <message>
         <source>quellix-cli: journal: %1
 </source>
         <translation>quellix-cli : journal : %1
@@ -964,22 +730,6 @@ Essayez « quellix-cli --help ».
 </source>
         <translation>quellix-cli : journal : %1 envoyé(s) à %2, %3 encore en attente
 </translation>
-    </message>
-    <message>
-        <source>backing up</source>
-        <translation>sauvegarde</translation>
-    </message>
-    <message>
-        <source>writing changes</source>
-        <translation>écriture des changements</translation>
-    </message>
-    <message>
-        <source>%1, %2 of %3 settings sent (the others were as wanted)</source>
-        <translation>%1, %2 réglages sur %3 envoyés (les autres étaient déjà bons)</translation>
-    </message>
-    <message>
-        <source>cannot save the backup %1: %2; nothing was written</source>
-        <translation>impossible d&apos;enregistrer la sauvegarde %1 : %2 ; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>Read each unit in full before writing it; kept in the journal.</source>
@@ -1106,70 +856,6 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
         <translation> ; plus aucun nouveau module</translation>
     </message>
     <message>
-        <source>the line is not open or is busy</source>
-        <translation>la ligne n&apos;est pas ouverte ou est occupée</translation>
-    </message>
-    <message>
-        <source>backed up</source>
-        <translation>sauvegardé</translation>
-    </message>
-    <message>
-        <source>read</source>
-        <translation>lu</translation>
-    </message>
-    <message>
-        <source>the first question</source>
-        <translation>la première question</translation>
-    </message>
-    <message>
-        <source>the slave ID</source>
-        <translation>l&apos;ID esclave</translation>
-    </message>
-    <message>
-        <source>the channel switches</source>
-        <translation>les interrupteurs des canaux</translation>
-    </message>
-    <message>
-        <source>phone %1</source>
-        <translation>numéro %1</translation>
-    </message>
-    <message>
-        <source>the message of channel %1</source>
-        <translation>le message du canal %1</translation>
-    </message>
-    <message>
-        <source>while it was backed up; nothing was written</source>
-        <translation>pendant la sauvegarde ; rien n&apos;a été écrit</translation>
-    </message>
-    <message>
-        <source>while its phones 17-32 were read; nothing was written</source>
-        <translation>pendant la lecture des numéros 17-32 ; rien n&apos;a été écrit</translation>
-    </message>
-    <message>
-        <source>while it was written; it may hold part of the new configuration</source>
-        <translation>pendant l&apos;écriture ; il peut contenir une partie de la nouvelle configuration</translation>
-    </message>
-    <message>
-        <source>while it was read back after the write</source>
-        <translation>à la relecture après l&apos;écriture</translation>
-    </message>
-    <message>
-        <source>%1 line %2, slave ID %3</source>
-        <translation>%1 ligne %2, ID esclave %3</translation>
-    </message>
-    <message>
-        <source>slave ID %1</source>
-        <translation>ID esclave %1</translation>
-    </message>
-    <message>
-        <source>the unit stopped answering at %1 %2</source>
-        <translation>le module a cessé de répondre à %1 %2</translation>
-    </message>
-    <message>
-        <source>%1; the command in flight: %2 (exchange %3 of %4)</source>
-        <translation>%1 ; commande en cours : %2 (échange %3 sur %4)</translation>
-    </message>
-    <message>
         <source>waiting</source>
         <translation>en attente</translation>
     </message>
@@ -1206,34 +892,6 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
         <translation>; Entrée écarte les modules en échec débranchés</translation>
     </message>
     <message>
-        <source>no proper answer about %1 %2</source>
-        <translation>pas de réponse correcte pour %1 %2</translation>
-    </message>
-    <message>
-        <source>%1; nothing was sent</source>
-        <translation>%1 ; rien n&apos;a été envoyé</translation>
-    </message>
-    <message>
-        <source>the unit answers late: about %1 ms after each command, where the link waits %2 ms</source>
-        <translation>l&apos;appareil répond en retard : environ %1 ms après chaque commande, alors que la liaison attend %2 ms</translation>
-    </message>
-    <message>
-        <source>no unit answered the probe</source>
-        <translation>aucun appareil n&apos;a répondu à la sonde</translation>
-    </message>
-    <message>
-        <source>; nothing was written</source>
-        <translation> ; rien n&apos;a été écrit</translation>
-    </message>
-    <message>
-        <source>sending again</source>
-        <translation>nouvel envoi</translation>
-    </message>
-    <message>
-        <source>%1: %2 settings did not take at the fast pace; sending them again at the fixed pace</source>
-        <translation>%1 : %2 réglages n&apos;ont pas été pris au rythme rapide ; ils sont renvoyés au rythme fixe</translation>
-    </message>
-    <message>
         <source>fixed: one interval per exchange (default); auto: the unit&apos;s own pace.</source>
         <translation>fixed : un intervalle par échange (par défaut) ; auto : le rythme propre de l&apos;unité.</translation>
     </message>
@@ -1258,18 +916,6 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
         <translation>interrompu</translation>
     </message>
     <message>
-        <source>interrupted; the unit may hold part of it</source>
-        <translation>interrompu ; le module n&apos;en a peut-être reçu qu&apos;une partie</translation>
-    </message>
-    <message>
-        <source>interrupted; nothing was written</source>
-        <translation>interrompu ; rien n&apos;a été écrit</translation>
-    </message>
-    <message>
-        <source>the backup read failed: </source>
-        <translation>la lecture de sauvegarde a échoué : </translation>
-    </message>
-    <message>
         <source>restore: do not read the unit into the journal first.</source>
         <translation>restore : ne pas lire d&apos;abord le module dans le journal.</translation>
     </message>
@@ -1280,10 +926,6 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
     <message>
         <source>journal record %1 was kept from %2, not %3; nothing was written (--force writes it all the same)</source>
         <translation>l&apos;enregistrement %1 provient de %2, pas de %3 ; rien n&apos;a été écrit (--force l&apos;écrit quand même)</translation>
-    </message>
-    <message>
-        <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
-        <translation>le module se dit %1, l&apos;enregistrement provient de %2 ; rien n&apos;a été écrit (--force l&apos;écrit quand même)</translation>
     </message>
     <message>
         <source>journal: only read, write, verify, compare, backup or restore.</source>
@@ -1309,13 +951,146 @@ chaque module est terminé, 1 si l&apos;un différait à la relecture, 4 si l&ap
         <source>%1: to read this unit at its own pace, use --pace auto (or a longer interval, such as --interval %2), and check its cable and settings</source>
         <translation>%1 : pour lire cet appareil à son propre rythme, utilisez --pace auto (ou un intervalle plus long, par exemple --interval %2), et vérifiez son câble et ses réglages</translation>
     </message>
+</context>
+<context>
+    <name>device</name>
     <message>
-        <source>written, but the verify failed: </source>
-        <translation>écrit, mais la vérification a échoué : </translation>
+        <source>%1 holds %2 characters, but the unit&apos;s reply to %3 could not be read back beyond %4</source>
+        <translation>%1 contient %2 caractères, mais la réponse de l&apos;appareil à %3 ne pourrait pas être relue au-delà de %4</translation>
     </message>
     <message>
-        <source>. The write itself went through; verify the unit again to know what it holds</source>
-        <translation>. L&apos;écriture elle-même a abouti ; vérifiez de nouveau l&apos;appareil pour savoir ce qu&apos;il contient</translation>
+        <source>phone %1</source>
+        <translation>numéro %1</translation>
+    </message>
+    <message>
+        <source>the message of channel %1</source>
+        <translation>le message du canal %1</translation>
+    </message>
+    <message>
+        <source>reply to %1 was &quot;%2&quot;, which is no slave ID: A and a hex pair 00 to 1F</source>
+        <translation>la réponse à %1 était « %2 », qui n&apos;est pas un ID esclave : A et une paire hexadécimale de 00 à 1F</translation>
+    </message>
+    <message>
+        <source>reply to %1 was &quot;%2&quot;, which are no enable flags: E, 16 hex digits and an end character</source>
+        <translation>la réponse à %1 était « %2 », qui ne sont pas des drapeaux d&apos;activation : E, 16 chiffres hexadécimaux et un caractère de fin</translation>
+    </message>
+    <message>
+        <source>reply to %1 holds NUL followed by CR, which phone %2 cannot hold</source>
+        <translation>la réponse à %1 contient NUL suivi de CR, ce que le numéro %2 ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>reply to %1 holds NUL followed by CR, which the message of channel %2 cannot hold</source>
+        <translation>la réponse à %1 contient NUL suivi de CR, ce que le message du canal %2 ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s text replies carry no field; their order alone places them</source>
+        <translation>les réponses texte du module ne portent pas de champ ; seul leur ordre les place</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s text replies carry their field</source>
+        <translation>les réponses texte du module portent leur champ</translation>
+    </message>
+    <message>
+        <source>no reply to %1: the unit answered late or not at all</source>
+        <translation>pas de réponse à %1 : le module a répondu en retard ou pas du tout</translation>
+    </message>
+    <message>
+        <source>reply to %1 was for %2: the unit answered late</source>
+        <translation>la réponse à %1 concernait %2 : le module a répondu en retard</translation>
+    </message>
+    <message>
+        <source>reply to %1 began with &quot;%2&quot; instead of %3: the unit answered late or the line is noisy</source>
+        <translation>la réponse à %1 commençait par &quot;%2&quot; au lieu de %3 : le module a répondu en retard ou la liaison est perturbée</translation>
+    </message>
+    <message>
+        <source>No serial devices were found on this computer.</source>
+        <translation>Aucun périphérique série n&apos;a été trouvé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Serial devices found on this computer: %1.</source>
+        <translation>Périphériques série trouvés sur cet ordinateur : %1.</translation>
+    </message>
+    <message>
+        <source>Pick an entry from the list or type a device path such as /dev/ttyUSB0.
+%1</source>
+        <translation>Choisissez une entrée de la liste ou saisissez un chemin de périphérique comme /dev/ttyUSB0.
+%1</translation>
+    </message>
+    <message>
+        <source>There is no device %1. Check that the unit is plugged in and switched on, then pick its port.
+%2</source>
+        <translation>Le périphérique %1 n&apos;existe pas. Vérifiez que le module est branché et allumé, puis choisissez son port.
+%2</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1. Ask your administrator for access.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;utiliser %1. Demandez l&apos;accès à votre administrateur.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1. Serial ports belong to the dialout group; add yourself to it with
+    sudo usermod -aG dialout $USER
+then log out and log in again.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;utiliser %1. Les ports série appartiennent au groupe dialout ; ajoutez-vous-y avec
+    sudo usermod -aG dialout $USER
+puis fermez votre session et rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program, or its connection to the unit, and connect again.</source>
+        <translation>%1 est utilisé par un autre programme. Fermez ce programme, ou sa connexion au module, puis connectez-vous à nouveau.</translation>
+    </message>
+    <message>
+        <source>Check that the unit is plugged in and that %1 is its port.</source>
+        <translation>Vérifiez que le module est branché et que %1 est bien son port.</translation>
+    </message>
+    <message>
+        <source>No such serial port.</source>
+        <translation>Ce port série n&apos;existe pas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stray byte(s) lay on the line before %1</source>
+        <translation>
+            <numerusform>%n octet égaré attendait sur la ligne avant %1</numerusform>
+            <numerusform>%n octets égarés attendaient sur la ligne avant %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) came after the reply to %1 was taken</source>
+        <translation>
+            <numerusform>%n octet est arrivé après la prise de la réponse à %1</numerusform>
+            <numerusform>%n octets sont arrivés après la prise de la réponse à %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>reply to %1 came late, %2 ms after the command</source>
+        <translation>la réponse à %1 est arrivée tard, %2 ms après la commande</translation>
+    </message>
+    <message>
+        <source>reply to %1 began with bytes from before</source>
+        <translation>la réponse à %1 commençait par des octets d&apos;avant</translation>
+    </message>
+    <message>
+        <source>reply to %1 began with bytes from before: the reply to %2 was cut short or came late</source>
+        <translation>la réponse à %1 commençait par des octets d&apos;avant : la réponse à %2 a été coupée trop tôt ou est arrivée tard</translation>
+    </message>
+    <message>
+        <source>%1; asking again at a slower pace</source>
+        <translation>%1 ; nouvelle demande à un rythme plus lent</translation>
+    </message>
+    <message>
+        <source>%1; doing both exchanges again at a slower pace</source>
+        <translation>%1 ; les deux échanges sont refaits à un rythme plus lent</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s replies keep coming out of step; the rest of this procedure goes at the fixed pace of %1 ms per exchange</source>
+        <translation>les réponses de l&apos;unité restent décalées ; la suite de cette opération se fait au rythme fixe de %1 ms par échange</translation>
+    </message>
+    <message>
+        <source>reply to %1 went on after its exchange (%2 more bytes): it was cut short or followed by noise</source>
+        <translation>la réponse à %1 a continué après son échange (%2 octets de plus) : elle a été tronquée ou suivie de bruit</translation>
+    </message>
+    <message>
+        <source>the reply to ? came %1 ms after the command, later than the %2 ms the link waits: %3</source>
+        <translation>la réponse à ? est arrivée %1 ms après la commande, plus tard que les %2 ms qu&apos;attend la liaison : %3</translation>
     </message>
 </context>
 <context>
@@ -2043,16 +1818,9 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>a read changes nothing on the unit</source>
         <translation>une lecture ne change rien sur l&apos;unité</translation>
     </message>
-</context>
-<context>
-    <name>journal::Journal</name>
     <message>
         <source>the journal %1 cannot be written (%2); this operation is not recorded</source>
         <translation>le journal %1 ne peut pas être écrit (%2) ; cette opération n&apos;est pas consignée</translation>
-    </message>
-    <message>
-        <source>no local journal</source>
-        <translation>pas de journal local</translation>
     </message>
     <message>
         <source>the journal server %1 did not answer in time (%2)</source>
@@ -2071,6 +1839,10 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>%1 ; les enregistrements sont gardés dans %2 et envoyés à la prochaine exécution qui l&apos;atteint</translation>
     </message>
     <message>
+        <source>no local journal</source>
+        <translation>pas de journal local</translation>
+    </message>
+    <message>
         <source>%1 and the local journal %2 cannot be written (%3); this operation is not recorded</source>
         <translation>%1 et le journal local %2 ne peut pas être écrit (%3) ; cette opération n&apos;est pas consignée</translation>
     </message>
@@ -2083,12 +1855,104 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>le serveur de journal %1 a refusé un enregistrement pour son contenu (%2) et le journal local %3 ne peut pas être écrit (%4) ; cette opération n&apos;est pas consignée</translation>
     </message>
     <message>
-        <source>record %1: %2</source>
-        <translation>enregistrement %1 : %2</translation>
-    </message>
-    <message>
         <source>the local journal %1 cannot be read (%2)</source>
         <translation>le journal local %1 ne peut pas être lu (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
+        <translation>%1 n&apos;a pas la forme postgresql://USER@HOST[:PORT]/DATABASE</translation>
+    </message>
+    <message>
+        <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
+        <translation>l&apos;URL du journal ne doit pas contenir de mot de passe ; mettez-le plutôt dans PGPASSWORD ou ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>the journal URL takes no options after the database name</source>
+        <translation>l&apos;URL du journal n&apos;accepte pas d&apos;options après le nom de la base</translation>
+    </message>
+    <message>
+        <source>%1: only postgresql:// URLs or file names are journals (write ./%2 for a file of that name)</source>
+        <translation>%1 : seules les URL postgresql:// ou les noms de fichier sont des journaux (écrivez ./%2 pour un fichier de ce nom)</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>ouverture impossible : %1</translation>
+    </message>
+    <message>
+        <source>the line is not open or is busy</source>
+        <translation>la ligne n&apos;est pas ouverte ou est occupée</translation>
+    </message>
+    <message>
+        <source>no unit answered</source>
+        <translation>aucun module n&apos;a répondu</translation>
+    </message>
+    <message>
+        <source>no unit answered the probe</source>
+        <translation>aucun appareil n&apos;a répondu à la sonde</translation>
+    </message>
+    <message>
+        <source>the unit answers late: about %1 ms after each command, where the link waits %2 ms</source>
+        <translation>l&apos;appareil répond en retard : environ %1 ms après chaque commande, alors que la liaison attend %2 ms</translation>
+    </message>
+    <message>
+        <source>the line was lost</source>
+        <translation>la liaison a été perdue</translation>
+    </message>
+    <message>
+        <source>the line was lost (%1)</source>
+        <translation>la liaison a été perdue (%1)</translation>
+    </message>
+    <message>
+        <source>the log could not be written (%1); nothing more was sent</source>
+        <translation>le journal n&apos;a pas pu être écrit (%1) ; plus rien n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrompu</translation>
+    </message>
+    <message>
+        <source> during the write; the unit may hold part of it</source>
+        <translation> pendant l&apos;écriture ; le module n&apos;en a peut-être reçu qu&apos;une partie</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrompu</translation>
+    </message>
+    <message>
+        <source>interrupted; the unit may hold part of it</source>
+        <translation>interrompu ; le module n&apos;en a peut-être reçu qu&apos;une partie</translation>
+    </message>
+    <message>
+        <source>interrupted; nothing was written</source>
+        <translation>interrompu ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>cannot save the backup %1: %2; nothing was written</source>
+        <translation>impossible d&apos;enregistrer la sauvegarde %1 : %2 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>cannot save %1: %2</source>
+        <translation>impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>the backup read failed: </source>
+        <translation>la lecture de sauvegarde a échoué : </translation>
+    </message>
+    <message>
+        <source>; nothing was written</source>
+        <translation> ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>written, but the verify failed: </source>
+        <translation>écrit, mais la vérification a échoué : </translation>
+    </message>
+    <message>
+        <source>. The write itself went through; verify the unit again to know what it holds</source>
+        <translation>. L&apos;écriture elle-même a abouti ; vérifiez de nouveau l&apos;appareil pour savoir ce qu&apos;il contient</translation>
+    </message>
+    <message>
+        <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
+        <translation>le module se dit %1, l&apos;enregistrement provient de %2 ; rien n&apos;a été écrit (--force l&apos;écrit quand même)</translation>
     </message>
 </context>
 <context>
@@ -2128,25 +1992,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>opened for reading only</source>
         <translation>ouvert en lecture seule</translation>
-    </message>
-</context>
-<context>
-    <name>journal::Target</name>
-    <message>
-        <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
-        <translation>%1 n&apos;a pas la forme postgresql://USER@HOST[:PORT]/DATABASE</translation>
-    </message>
-    <message>
-        <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
-        <translation>l&apos;URL du journal ne doit pas contenir de mot de passe ; mettez-le plutôt dans PGPASSWORD ou ~/.pgpass</translation>
-    </message>
-    <message>
-        <source>the journal URL takes no options after the database name</source>
-        <translation>l&apos;URL du journal n&apos;accepte pas d&apos;options après le nom de la base</translation>
-    </message>
-    <message>
-        <source>%1: only postgresql:// URLs or file names are journals (write ./%2 for a file of that name)</source>
-        <translation>%1 : seules les URL postgresql:// ou les noms de fichier sont des journaux (écrivez ./%2 pour un fichier de ce nom)</translation>
     </message>
 </context>
 <context>
@@ -2243,9 +2088,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>is auto or fixed, not &apos;%1&apos;</source>
         <translation>vaut auto ou fixed, pas &apos;%1&apos;</translation>
     </message>
-</context>
-<context>
-    <name>provision::CsvReader</name>
     <message>
         <source>the quote that opens this cell is never closed</source>
         <translation>le guillemet qui ouvre cette cellule n&apos;est jamais fermé</translation>
@@ -2262,9 +2104,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <source>text after the closing quote</source>
         <translation>du texte après le guillemet fermant</translation>
     </message>
-</context>
-<context>
-    <name>provision::Sheet</name>
     <message>
         <source>%1, but the first column must be port</source>
         <translation>%1, mais la première colonne doit être port</translation>
@@ -2294,16 +2133,16 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>%1 : vide ; sa première ligne nomme les colonnes, port d&apos;abord</translation>
     </message>
     <message>
-        <source>standard input</source>
-        <translation>entrée standard</translation>
-    </message>
-    <message>
         <source>%1: cannot be opened: %2</source>
         <translation>%1 : ouverture impossible : %2</translation>
     </message>
     <message>
         <source>%1: cannot be read: %2</source>
         <translation>%1 : lecture impossible : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 more values like these</source>
+        <translation>%1 : %2 autres valeurs de ce genre</translation>
     </message>
     <message>
         <source>%1: no row in %2 (its port column holds a device path, its last part or a USB serial number)</source>
@@ -2314,20 +2153,164 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>%1 : les lignes %2 de %3 lui correspondent toutes</translation>
     </message>
     <message>
-        <source>%1: the row on line %2 of %3 matches %4 too</source>
-        <translation>%1 : la ligne %2 de %3 correspond aussi à %4</translation>
+        <source>%1: %2 rows (lines %3, %4, ... %5) are for ports not given; left out</source>
+        <translation>%1 : %2 lignes (lignes %3, %4, ... %5) concernent des ports non indiqués ; ignorées</translation>
     </message>
     <message>
         <source>%1 line %2: port %3 is not among the ports given; row left out</source>
         <translation>%1 ligne %2 : le port %3 ne fait pas partie des ports indiqués ; ligne ignorée</translation>
     </message>
     <message>
-        <source>%1: %2 more values like these</source>
-        <translation>%1 : %2 autres valeurs de ce genre</translation>
+        <source>%1: the row on line %2 of %3 matches %4 too</source>
+        <translation>%1 : la ligne %2 de %3 correspond aussi à %4</translation>
     </message>
     <message>
-        <source>%1: %2 rows (lines %3, %4, ... %5) are for ports not given; left out</source>
-        <translation>%1 : %2 lignes (lignes %3, %4, ... %5) concernent des ports non indiqués ; ignorées</translation>
+        <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
+        <translation>%1 (%2) : %3 ne contient que les numéros 1-%4 et chaque module garde les siens ; utilisez un fichier avec les 32</translation>
+    </message>
+    <message>
+        <source>the first question</source>
+        <translation>la première question</translation>
+    </message>
+    <message>
+        <source>the slave ID</source>
+        <translation>l&apos;ID esclave</translation>
+    </message>
+    <message>
+        <source>the channel switches</source>
+        <translation>les interrupteurs des canaux</translation>
+    </message>
+    <message>
+        <source>phone %1</source>
+        <translation>numéro %1</translation>
+    </message>
+    <message>
+        <source>the message of channel %1</source>
+        <translation>le message du canal %1</translation>
+    </message>
+    <message>
+        <source>while it was backed up; nothing was written</source>
+        <translation>pendant la sauvegarde ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>while its phones 17-32 were read; nothing was written</source>
+        <translation>pendant la lecture des numéros 17-32 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>while it was written; it may hold part of the new configuration</source>
+        <translation>pendant l&apos;écriture ; il peut contenir une partie de la nouvelle configuration</translation>
+    </message>
+    <message>
+        <source>while it was read back after the write</source>
+        <translation>à la relecture après l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>no proper answer about %1 %2</source>
+        <translation>pas de réponse correcte pour %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2, slave ID %3</source>
+        <translation>%1 ligne %2, ID esclave %3</translation>
+    </message>
+    <message>
+        <source>slave ID %1</source>
+        <translation>ID esclave %1</translation>
+    </message>
+    <message>
+        <source>the unit stopped answering at %1 %2</source>
+        <translation>le module a cessé de répondre à %1 %2</translation>
+    </message>
+    <message>
+        <source>%1; the command in flight: %2 (exchange %3 of %4)</source>
+        <translation>%1 ; commande en cours : %2 (échange %3 sur %4)</translation>
+    </message>
+    <message>
+        <source>%1; nothing was sent</source>
+        <translation>%1 ; rien n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>%1: phone numbers 17-32 are not in %2; keeping the unit&apos;s</source>
+        <translation>%1 : les numéros 17-32 ne sont pas dans %2 ; ceux du module sont conservés</translation>
+    </message>
+    <message>
+        <source>backing up</source>
+        <translation>sauvegarde</translation>
+    </message>
+    <message>
+        <source>reading phones 17-32</source>
+        <translation>lecture des numéros 17-32</translation>
+    </message>
+    <message>
+        <source>writing changes</source>
+        <translation>écriture des changements</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>vérification</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>sending again</source>
+        <translation>nouvel envoi</translation>
+    </message>
+    <message>
+        <source>reading back</source>
+        <translation>relecture</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>écrit</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 settings sent (the others were as wanted)</source>
+        <translation>%1, %2 réglages sur %3 envoyés (les autres étaient déjà bons)</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>écrit et vérifié</translation>
+    </message>
+    <message>
+        <source>%1: %2 settings did not take at the fast pace; sending them again at the fixed pace</source>
+        <translation>%1 : %2 réglages n&apos;ont pas été pris au rythme rapide ; ils sont renvoyés au rythme fixe</translation>
+    </message>
+    <message>
+        <source>written, but %1 differ on reading back</source>
+        <translation>écrit, mais %1 diffèrent à la relecture</translation>
+    </message>
+    <message>
+        <source>backed up</source>
+        <translation>sauvegardé</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>identique</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 différences</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lu</translation>
+    </message>
+    <message>
+        <source>read, saved to %1</source>
+        <translation>lu, enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
     </message>
 </context>
 <context>
@@ -2382,26 +2365,14 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     </message>
 </context>
 <context>
-    <name>station::StationTile</name>
+    <name>station</name>
     <message>
-        <source>starting</source>
-        <translation>démarrage</translation>
-    </message>
-    <message>
-        <source>passed</source>
-        <translation>réussi</translation>
+        <source>Progress</source>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>differs</source>
         <translation>diffère</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>échoué</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Progression</translation>
     </message>
     <message>
         <source>Dismiss</source>
@@ -2410,6 +2381,10 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Seen: remove this unit&apos;s tile (it still counts)</source>
         <translation>Vu : retirer la tuile de ce module (il compte toujours)</translation>
+    </message>
+    <message>
+        <source>starting</source>
+        <translation>démarrage</translation>
     </message>
     <message>
         <source>again</source>
@@ -2440,12 +2415,17 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>terminé</translation>
     </message>
     <message>
+        <source>passed</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échoué</translation>
+    </message>
+    <message>
         <source>interrupted</source>
         <translation>interrompu</translation>
     </message>
-</context>
-<context>
-    <name>station::StationWindow</name>
     <message>
         <source>Provisioning Station</source>
         <translation>Station de provisionnement</translation>
@@ -2477,6 +2457,18 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Verify After Writing</source>
         <translation>Vérifier après l’écriture</translation>
+    </message>
+    <message>
+        <source>Read each unit back after writing and compare. With Fast Link on this costs about one second per unit.</source>
+        <translation>Relire chaque unité après l&apos;écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde par unité.</translation>
+    </message>
+    <message>
+        <source>Fast Link</source>
+        <translation>Liaison rapide</translation>
+    </message>
+    <message>
+        <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
+        <translation>Passer d&apos;une commande à la suivante dès que l&apos;unité a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
     </message>
     <message>
         <source>USB serial devices; or paths with wildcards, such as /dev/ttyUSB*, separated by spaces</source>
@@ -2515,6 +2507,10 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>Feuilles CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
+        <source>Back Up Before Writing keeps what each unit held in the journal, which is off. Start Quellix with a journal, or clear Back Up Before Writing.</source>
+        <translation>« Sauvegarder avant d’écrire » garde le contenu de chaque unité dans le journal, qui est désactivé. Lancez Quellix avec un journal, ou décochez « Sauvegarder avant d’écrire ».</translation>
+    </message>
+    <message>
         <source>Choose the configuration file to write.</source>
         <translation>Choisissez le fichier de configuration à écrire.</translation>
     </message>
@@ -2523,8 +2519,8 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <translation>%1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
-        <source>Back Up Before Writing keeps what each unit held in the journal, which is off. Start Quellix with a journal, or clear Back Up Before Writing.</source>
-        <translation>« Sauvegarder avant d’écrire » garde le contenu de chaque unité dans le journal, qui est désactivé. Lancez Quellix avec un journal, ou décochez « Sauvegarder avant d’écrire ».</translation>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>stopped: the station window was closed</source>
@@ -2557,22 +2553,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
         <translation>Des unités sont en cours d’écriture. Une écriture interrompue laisse son unité à moitié écrite : en partie l’ancienne, en partie la nouvelle configuration.</translation>
-    </message>
-    <message>
-        <source>Read each unit back after writing and compare. With Fast Link on this costs about one second per unit.</source>
-        <translation>Relire chaque unité après l&apos;écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde par unité.</translation>
-    </message>
-    <message>
-        <source>Fast Link</source>
-        <translation>Liaison rapide</translation>
-    </message>
-    <message>
-        <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
-        <translation>Passer d&apos;une commande à la suivante dès que l&apos;unité a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "core/Escape.h"
+#include "ui/station/Text.h"
 
 namespace station {
 
@@ -66,18 +67,18 @@ StationTile::StationTile(const QString& port, QWidget* parent) : QFrame(parent),
     lblPhase = label("lblPhase");
     barProgress = new QProgressBar;
     barProgress->setObjectName(QStringLiteral("barProgress"));
-    barProgress->setAccessibleName(tr("Progress"));
+    barProgress->setAccessibleName(Text::tr("Progress"));
     barProgress->setMaximumHeight(fontMetrics().height());
     lblResult = label("lblResult");
     lblResult->setAlignment(Qt::AlignCenter);
     lblResult->setAutoFillBackground(true);
     lblResult->setFont(bold);
-    lblResult->setMinimumWidth(fontMetrics().horizontalAdvance(tr("differs")) + 2 * Margin);
+    lblResult->setMinimumWidth(fontMetrics().horizontalAdvance(Text::tr("differs")) + 2 * Margin);
     lblSummary = label("lblSummary", new ElidedLabel);
     cmdDismiss = new QToolButton;
     cmdDismiss->setObjectName(QStringLiteral("cmdDismiss"));
-    cmdDismiss->setText(tr("Dismiss"));
-    cmdDismiss->setToolTip(tr("Seen: remove this unit's tile (it still counts)"));
+    cmdDismiss->setText(Text::tr("Dismiss"));
+    cmdDismiss->setToolTip(Text::tr("Seen: remove this unit's tile (it still counts)"));
     connect(cmdDismiss, &QToolButton::clicked, this, [this] { emit dismissed(portPath); });
     grid->addWidget(lblPort, 0, 0, 1, 2);
     grid->addWidget(lblModel, 0, 2);
@@ -106,14 +107,14 @@ QColor StationTile::colourOf(journal::Outcome result) {
 
 void StationTile::showStarted(const provision::StationSlot& slot) {
     showSlot(slot);
-    lblPhase->setText(tr("starting"));
+    lblPhase->setText(Text::tr("starting"));
     barProgress->setVisible(true);
     barProgress->setRange(0, 0);  // busy until the run says how far it has to go
     // A unit run again says why the run before it was cut short until this one ends.
-    showSummary(slot.earlier.isEmpty() ? QString() : tr("again"),
+    showSummary(slot.earlier.isEmpty() ? QString() : Text::tr("again"),
                 slot.earlier.isEmpty()
                     ? QString()
-                    : tr("The run before: %1").arg(escape::controls(slot.earlier)));
+                    : Text::tr("The run before: %1").arg(escape::controls(slot.earlier)));
     showResult(std::nullopt);
 }
 
@@ -121,10 +122,11 @@ void StationTile::showSlot(const provision::StationSlot& slot) {
     lblModel->setText(escape::controls(slot.model));
     lblModel->setToolTip(lblModel->text());
     QString given = escape::controls(slot.given);
-    if (!slot.plugged) given = given.isEmpty() ? tr("unplugged") : tr("%1; unplugged").arg(given);
+    if (!slot.plugged)
+        given = given.isEmpty() ? Text::tr("unplugged") : Text::tr("%1; unplugged").arg(given);
     lblGiven->setText(given);
     if (slot.phase == Phase::Waiting) {
-        lblPhase->setText(tr("waiting"));
+        lblPhase->setText(Text::tr("waiting"));
         barProgress->setRange(0, 1);
         barProgress->setValue(0);
     }
@@ -143,12 +145,12 @@ void StationTile::showEnded(const provision::StationSlot& slot) {
     barProgress->setVisible(!failed);
     barProgress->setRange(0, 1);
     barProgress->setValue(1);
-    lblPhase->setText(failed ? tr("stopped") : tr("finished"));
+    lblPhase->setText(failed ? Text::tr("stopped") : Text::tr("finished"));
     QString tooltip = escape::controls(slot.summary);
     if (!slot.detail.isEmpty()) tooltip += QStringLiteral("\n") + escape::controls(slot.detail);
     if (!slot.earlier.isEmpty())
-        tooltip +=
-            QStringLiteral("\n") + tr("The run before: %1").arg(escape::controls(slot.earlier));
+        tooltip += QStringLiteral("\n") +
+                   Text::tr("The run before: %1").arg(escape::controls(slot.earlier));
     showSummary(escape::controls(slot.summary), tooltip);
     showResult(slot.outcome);
 }
@@ -162,7 +164,8 @@ void StationTile::showSummary(const QString& summary, const QString& tooltip) {
 void StationTile::showResult(std::optional<journal::Outcome> result) {
     shown = result;
     // In the order of journal::Outcome.
-    const QString words[] = {tr("passed"), tr("differs"), tr("failed"), tr("interrupted")};
+    const QString words[] = {Text::tr("passed"), Text::tr("differs"), Text::tr("failed"),
+                             Text::tr("interrupted")};
     lblResult->setText(result ? words[int(*result)] : QString());
     QPalette palette = this->palette();
     const bool differs = result == journal::Outcome::Differences;

@@ -24,6 +24,7 @@
 #include "ui/common/CloseQuestion.h"
 #include "ui/common/UnitOptions.h"
 #include "ui/station/StationTile.h"
+#include "ui/station/Text.h"
 
 namespace station {
 
@@ -78,7 +79,7 @@ QString shown(const QString& path) {
 StationWindow::StationWindow(journal::Journal* journal, QWidget* parent)
     : QWidget(parent, Qt::Window), journal(journal) {
     setObjectName(QStringLiteral("frmStation"));
-    setWindowTitle(tr("Provisioning Station"));
+    setWindowTitle(Text::tr("Provisioning Station"));
     buildLayout();
     refreshControls();
 }
@@ -90,40 +91,40 @@ StationWindow::~StationWindow() {
 }
 
 QWidget* StationWindow::buildSetUp() {
-    auto* box = new QGroupBox(tr("Set-up"));
+    auto* box = new QGroupBox(Text::tr("Set-up"));
     auto* form = new QFormLayout(box);
     const QSettings settings;
     edtFile = lineEdit("edtFile");
     edtFile->setText(settings.value(FileKey).toString());
-    cmdBrowseFile = button(tr("Browse..."), "cmdBrowseFile");
+    cmdBrowseFile = button(Text::tr("Browse..."), "cmdBrowseFile");
     connect(cmdBrowseFile, &QPushButton::clicked, this, &StationWindow::browseFile);
-    form->addRow(tr("Configuration file:"), pathRow(edtFile, cmdBrowseFile));
+    form->addRow(Text::tr("Configuration file:"), pathRow(edtFile, cmdBrowseFile));
     edtSheet = lineEdit("edtSheet");
     edtSheet->setText(settings.value(SheetKey).toString());
-    edtSheet->setPlaceholderText(tr("optional: a CSV sheet with a row of values per unit"));
-    cmdBrowseSheet = button(tr("Browse..."), "cmdBrowseSheet");
+    edtSheet->setPlaceholderText(Text::tr("optional: a CSV sheet with a row of values per unit"));
+    cmdBrowseSheet = button(Text::tr("Browse..."), "cmdBrowseSheet");
     connect(cmdBrowseSheet, &QPushButton::clicked, this, &StationWindow::browseSheet);
-    form->addRow(tr("Sheet:"), pathRow(edtSheet, cmdBrowseSheet));
-    chkBackup = new QCheckBox(tr("Back Up Before Writing"));
+    form->addRow(Text::tr("Sheet:"), pathRow(edtSheet, cmdBrowseSheet));
+    chkBackup = new QCheckBox(Text::tr("Back Up Before Writing"));
     chkBackup->setObjectName(QStringLiteral("chkBackup"));
     chkBackup->setChecked(
         settings
             .value(QLatin1String(options::BackUpBeforeWriting), options::BackUpBeforeWritingAtFirst)
             .toBool());
-    chkVerify = new QCheckBox(tr("Verify After Writing"));
+    chkVerify = new QCheckBox(Text::tr("Verify After Writing"));
     chkVerify->setObjectName(QStringLiteral("chkVerify"));
     chkVerify->setChecked(
         settings
             .value(QLatin1String(options::VerifyAfterWriting), options::VerifyAfterWritingAtFirst)
             .toBool());
-    chkVerify->setToolTip(
-        tr("Read each unit back after writing and compare. With Fast Link on this costs about "
-           "one second per unit."));
-    chkFastLink = new QCheckBox(tr("Fast Link"));
+    chkVerify->setToolTip(Text::tr(
+        "Read each unit back after writing and compare. With Fast Link on this costs about "
+        "one second per unit."));
+    chkFastLink = new QCheckBox(Text::tr("Fast Link"));
     chkFastLink->setObjectName(QStringLiteral("chkFastLink"));
     chkFastLink->setToolTip(
-        tr("Go from one command to the next as soon as the unit has answered, at its own "
-           "pace. Writes go fast only when verified."));
+        Text::tr("Go from one command to the next as soon as the unit has answered, at its own "
+                 "pace. Writes go fast only when verified."));
     chkFastLink->setChecked(
         settings.value(QLatin1String(options::FastLink), options::FastLinkAtFirst).toBool());
     form->addRow(chkBackup);
@@ -132,9 +133,9 @@ QWidget* StationWindow::buildSetUp() {
     edtPorts = lineEdit("edtPorts");
     edtPorts->setText(settings.value(PortsKey).toString());
     edtPorts->setPlaceholderText(
-        tr("USB serial devices; or paths with wildcards, such as "
-           "/dev/ttyUSB*, separated by spaces"));
-    form->addRow(tr("Ports:"), edtPorts);
+        Text::tr("USB serial devices; or paths with wildcards, such as "
+                 "/dev/ttyUSB*, separated by spaces"));
+    form->addRow(Text::tr("Ports:"), edtPorts);
     return box;
 }
 
@@ -142,9 +143,9 @@ void StationWindow::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSetUp());
     auto* buttons = new QHBoxLayout;
-    cmdStart = button(tr("Start"), "cmdStart");
-    cmdStop = button(tr("Stop"), "cmdStop");
-    cmdRetryFailed = button(tr("Retry Failed"), "cmdRetryFailed");
+    cmdStart = button(Text::tr("Start"), "cmdStart");
+    cmdStop = button(Text::tr("Stop"), "cmdStop");
+    cmdRetryFailed = button(Text::tr("Retry Failed"), "cmdRetryFailed");
     connect(cmdStart, &QPushButton::clicked, this, &StationWindow::startStation);
     connect(cmdStop, &QPushButton::clicked, this, &StationWindow::stopStation);
     connect(cmdRetryFailed, &QPushButton::clicked, this, &StationWindow::retryFailed);
@@ -174,14 +175,14 @@ void StationWindow::buildLayout() {
 
 void StationWindow::browseFile() {
     const QString path =
-        QFileDialog::getOpenFileName(this, tr("Configuration File"), edtFile->text(),
-                                     tr("Configuration files (*.cfg *.json);;All files (*)"));
+        QFileDialog::getOpenFileName(this, Text::tr("Configuration File"), edtFile->text(),
+                                     Text::tr("Configuration files (*.cfg *.json);;All files (*)"));
     if (!path.isEmpty()) edtFile->setText(path);
 }
 
 void StationWindow::browseSheet() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Sheet"), edtSheet->text(),
-                                                      tr("CSV sheets (*.csv);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, Text::tr("Sheet"), edtSheet->text(), Text::tr("CSV sheets (*.csv);;All files (*)"));
     if (!path.isEmpty()) edtSheet->setText(path);
 }
 
@@ -193,14 +194,15 @@ bool StationWindow::isRunning() const {
 QString StationWindow::wording(const provision::Plan::Problem& problem) const {
     using Field = provision::Plan::Problem::Field;
     if (problem.field == Field::Journal)
-        return tr(
+        return Text::tr(
             "Back Up Before Writing keeps what each unit held in the journal, which "
             "is off. Start Quellix with a journal, or clear Back Up Before Writing.");
     if (problem.field == Field::File && problem.subject.isEmpty())
-        return tr("Choose the configuration file to write.");
+        return Text::tr("Choose the configuration file to write.");
     if (problem.field == Field::File)
-        return tr("%1 cannot be written: %2").arg(shown(problem.subject), problem.text);
-    if (!problem.subject.isEmpty()) return tr("%1: %2").arg(shown(problem.subject), problem.text);
+        return Text::tr("%1 cannot be written: %2").arg(shown(problem.subject), problem.text);
+    if (!problem.subject.isEmpty())
+        return Text::tr("%1: %2").arg(shown(problem.subject), problem.text);
     return problem.text;
 }
 
@@ -222,7 +224,7 @@ bool StationWindow::preparePlan() {
     plan.task.documentName = shown(asked.file);
     plan.task.journal = journal;
     plan.task.toolVersion = QCoreApplication::applicationVersion();
-    plan.stopReason = tr("stopped: the station window was closed");
+    plan.stopReason = Text::tr("stopped: the station window was closed");
     say(checked.notes.join('\n'), false);
     return true;
 }
@@ -266,14 +268,14 @@ void StationWindow::wireStation() {
 
 void StationWindow::stopStation() {
     if (!isRunning()) return;
-    say(tr("Taking no new unit; the ones running finish."), false);
+    say(Text::tr("Taking no new unit; the ones running finish."), false);
     station->stop();
     refreshControls();
 }
 
 void StationWindow::retryFailed() {
     if (!isRunning()) return;
-    if (station->retryFailed() == 0) say(tr("No failed unit is plugged in."), true);
+    if (station->retryFailed() == 0) say(Text::tr("No failed unit is plugged in."), true);
     refreshControls();
 }
 
@@ -347,7 +349,7 @@ void StationWindow::placeTiles() {
 
 void StationWindow::stationFinished() {
     finished = true;
-    say(tr("Stopped."), false);
+    say(Text::tr("Stopped."), false);
     refreshControls();
 }
 
@@ -365,10 +367,10 @@ void StationWindow::refreshControls() {
     cmdRetryFailed->setEnabled(taking && anyFailed);
     if (!station) return;  // the last station's counters stay until the next starts
     QString counters =
-        tr("done %1, failed %2")
+        Text::tr("done %1, failed %2")
             .arg(QString::number(station->done()), QString::number(station->failed()));
     if (station->differing() > 0)
-        counters += tr(", %1 differ").arg(QString::number(station->differing()));
+        counters += Text::tr(", %1 differ").arg(QString::number(station->differing()));
     lblCounters->setText(counters);
 }
 
@@ -386,9 +388,9 @@ void StationWindow::say(const QString& text, bool problem) {
 }
 
 bool StationWindow::confirmCloseWhileRunning() {
-    return askCloseAnyway(this, tr("Units Running"),
-                          tr("Units are being written. A write cut short leaves its unit "
-                             "half-written: part old, part new configuration."));
+    return askCloseAnyway(this, Text::tr("Units Running"),
+                          Text::tr("Units are being written. A write cut short leaves its unit "
+                                   "half-written: part old, part new configuration."));
 }
 
 void StationWindow::closeEvent(QCloseEvent* event) {
