@@ -92,7 +92,7 @@ class tst_plan : public QObject {
     }
     // And the files, each looked at.
     void fileRows() {
-        const QString file = "file", sheet = "sheet";
+        const QString file = "file";
         // A wrong setting stops before any file is read (standard input would wait).
         row("settings first",
             [this](Plan& p) {
@@ -125,6 +125,10 @@ class tst_plan : public QObject {
                 p.values = {"phone.17=1"};
             },
             {"values"}, "holds phone numbers 1-16 only");
+    }
+    // The sheet, the backup folder, and all of them at once.
+    void sheetRows() {
+        const QString file = "file", sheet = "sheet";
         row(
             "bad sheet", [this](Plan& p) { p.sheet = path("bad.csv"); }, {sheet}, "bad.csv");
         row(
@@ -183,6 +187,7 @@ private slots:
         QTest::addColumn<QString>("says");  // in the first problem's subject and text
         settingRows();
         fileRows();
+        sheetRows();
     }
     void problems() {
         QFETCH(Change, change);

@@ -89,6 +89,33 @@ class tst_stationwindow : public QObject, fixtures::PluggedUnits {
         return records;
     }
 
+    // One write each for the units that passed; the retried one twice, failed then done.
+    void journaledOnceBesidesTheRetried(const QStringList& ports, const QString& reason,
+                                        bool verify) {
+        QCOMPARE(writesOf(ports[0]).size(), 1);
+        QCOMPARE(writesOf(ports[2]).size(), 1);
+        const QList<journal::Record> retried = writesOf(ports[1]);
+        QCOMPARE(retried.size(), 2);
+        QCOMPARE(retried[0].outcome, journal::Outcome::Failed);
+        QVERIFY2(retried[0].reason.contains(reason), qPrintable(retried[0].reason));
+        QCOMPARE(retried[1].outcome, journal::Outcome::Done);
+        QCOMPARE(retried[1].verified.value_or(false), verify);
+    }
+    // Six units with a sheet row each; the second hangs up during its write and is unplugged.
+    void plugSixTheSecondPulledMidWrite() {
+        QByteArray csv = "port,slave-id\n";
+        for (int i = 1; i <= 6; ++i)
+            csv += "unit" + QByteArray::number(i) + ',' + QByteArray::number(10 + i) + '\n';
+        writeFile("units.csv", csv);
+        UnitFaults pulled;
+        pulled.hangUpAfter = 40;
+        for (int i = 1; i <= 6; ++i) {
+            UnitSimulator* sim = unit(i == 2 ? pulled : UnitFaults{});
+            QVERIFY(sim && plug(sim, QStringLiteral("unit%1").arg(i)));
+            if (i == 2) connect(sim, &UnitSimulator::hungUp, this, [this] { unplug("unit2"); });
+        }
+    }
+
 private slots:
     void initTestCase() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
@@ -175,15 +202,8 @@ private slots:
         QVERIFY(!retry->isEnabled());
         QCOMPARE(faulty->configuration().slaveId, 12);
 
-        // One write each for the units that passed; the failed one twice, failed then done.
-        QCOMPARE(writesOf(ports[0]).size(), 1);
-        QCOMPARE(writesOf(ports[2]).size(), 1);
-        const QList<journal::Record> retried = writesOf(ports[1]);
-        QCOMPARE(retried.size(), 2);
-        QCOMPARE(retried[0].outcome, journal::Outcome::Failed);
-        QVERIFY2(retried[0].reason.contains(reason), qPrintable(retried[0].reason));
-        QCOMPARE(retried[1].outcome, journal::Outcome::Done);
-        QCOMPARE(retried[1].verified.value_or(false), verify);
+        journaledOnceBesidesTheRetried(ports, reason, verify);
+        if (QTest::currentTestFailed()) return;
 
         // The next window offers what this station was started with.
         const StationWindow next(nullptr);
@@ -305,17 +325,8 @@ private slots:
     // reason in a technician's words and the command in the tooltip, until dismissed. A refused
     // Start then clears the tiles of the station before.
     void tilesTellTheTechnician() {
-        QByteArray csv = "port,slave-id\n";
-        for (int i = 1; i <= 6; ++i)
-            csv += "unit" + QByteArray::number(i) + ',' + QByteArray::number(10 + i) + '\n';
-        writeFile("units.csv", csv);
-        UnitFaults pulled;
-        pulled.hangUpAfter = 40;
-        for (int i = 1; i <= 6; ++i) {
-            UnitSimulator* sim = unit(i == 2 ? pulled : UnitFaults{});
-            QVERIFY(sim && plug(sim, QStringLiteral("unit%1").arg(i)));
-            if (i == 2) connect(sim, &UnitSimulator::hungUp, this, [this] { unplug("unit2"); });
-        }
+        plugSixTheSecondPulledMidWrite();
+        if (QTest::currentTestFailed()) return;
         const std::unique_ptr<StationWindow> w = window(journal.get());
         w->findChild<QLineEdit*>("edtSheet")->setText(path("units.csv"));
         w->findChild<QCheckBox*>("chkBackup")->setChecked(false);
