@@ -10,6 +10,7 @@
 #include "cli/PortName.h"
 #include "cli/Spelling.h"
 #include "core/About.h"
+#include "core/Escape.h"
 #include "journal/JournalTarget.h"
 
 namespace cli {
@@ -233,7 +234,7 @@ QStringList optionNames() {
 
 // "unknown command 'raed'; did you mean 'read'?"
 int unknownName(const QString& what, const QString& given, const QStringList& known) {
-    const QString message = what.arg(printable(given));
+    const QString message = what.arg(escape::unprintable(given));
     const QString near = nearestName(given, known);
     if (near.isEmpty()) return usageError(message);
     return usageError(Text::tr("%1; did you mean '%2'?").arg(message, near));

@@ -22,9 +22,8 @@
 #include "device/DeviceProcedure.h"
 #include "device/TrafficLog.h"
 #include "journal/JournalRecord.h"
+#include "provision/Plan.h"
 #include "provision/Sheet.h"
-#include "provision/StationPlan.h"
-#include "provision/UnitValues.h"
 
 namespace cli {
 
@@ -100,26 +99,70 @@ bool loadDocument(const QString& name, ConfigDocument* doc) {
     return false;
 }
 
-int checkInterval(const Invocation& line, provision::RunInput* task) {
-    bool ok = false;
-    task->intervalMs = line.interval.toInt(&ok);
-    if (!ok || task->intervalMs <= 0)
-        return usageError(
-            Text::tr("--interval needs a positive whole number of milliseconds, not '%1'")
-                .arg(line.interval));
-    if (line.pace == QLatin1String("auto"))
-        task->pace = LinkPace::Mode::Auto;
-    else if (!line.pace.isEmpty() && line.pace != QLatin1String("fixed"))
-        return usageError(Text::tr("--pace is auto or fixed, not '%1'").arg(line.pace));
+using Problem = provision::Plan::Problem;
+
+// The option a problem with a setting is about, for the settings that are options here.
+QString optionOf(Problem::Field field) {
+    switch (field) {
+        case Problem::Field::Interval:
+            return QStringLiteral("--interval");
+        case Problem::Field::Pace:
+            return QStringLiteral("--pace");
+        case Problem::Field::ChangedOnly:
+            return QStringLiteral("--changed-only");
+        default:
+            return {};
+    }
+}
+
+// Files that could not be used are exit 5; everything else was the command line's to get right.
+bool isUsage(Problem::Field field) {
+    return field != Problem::Field::File && field != Problem::Field::Sheet &&
+           field != Problem::Field::BackupFolder;
+}
+
+// A note or error that already names its source ("UNITS.csv line 3, column 2: ...").
+void say(const QString& text) {
+    if (!text.isEmpty()) writeTo(stderr, Text::tr("quellix-cli: %1\n").arg(text));
+}
+
+// Says every problem, the command line's last so the pointer to the help ends the output;
+// the exit code of the first, Done when there is none.
+int refuse(const QList<Problem>& problems) {
+    int code = Done;
+    QStringList usage;
+    for (const Problem& problem : problems) {
+        const bool wrongLine = isUsage(problem.field);
+        if (code == Done) code = wrongLine ? Usage : FileFailed;
+        const QString option = optionOf(problem.field);
+        if (wrongLine)
+            usage << (option.isEmpty() ? problem.text : option + ' ' + problem.text);
+        else if (!problem.subject.isEmpty())
+            fileError(problem.subject, problem.text);
+        else
+            say(problem.text);
+    }
+    for (qsizetype i = 0; i + 1 < usage.size(); ++i)
+        say(escape::controls(usage[i]));
+    if (!usage.isEmpty()) usageError(usage.last());
+    return code;
+}
+
+// Each port once.
+int checkPorts(const Invocation& line) {
+    if (line.ports.isEmpty()) return usageError(Text::tr("%1 needs -p PORT").arg(line.command));
+    if (QSet<QString>(line.ports.begin(), line.ports.end()).size() != line.ports.size())
+        return usageError(Text::tr("a port is given twice"));
     return Done;
 }
 
 // What every command on units needs: ports once each, a usable interval and pace.
 int checkUnitLine(const Invocation& line, BatchTask* task) {
-    if (line.ports.isEmpty()) return usageError(Text::tr("%1 needs -p PORT").arg(line.command));
-    if (QSet<QString>(line.ports.begin(), line.ports.end()).size() != line.ports.size())
-        return usageError(Text::tr("a port is given twice"));
-    return checkInterval(line, task);
+    if (const int code = checkPorts(line); code != Done) return code;
+    provision::Plan link;
+    link.interval = line.interval;
+    link.pace = line.pace;
+    return refuse(provision::checkLink(link, task));
 }
 
 // A read takes 10 s or more; a file it could not save would only fail at the end.
@@ -206,128 +249,44 @@ int runBatch(const Invocation& line, BatchTask& task,
     return worst;
 }
 
-// A note or error that already names its source ("UNITS.csv line 3, column 2: ...").
-void say(const QString& text) {
-    if (!text.isEmpty()) writeTo(stderr, Text::tr("quellix-cli: %1\n").arg(text));
+// What write, verify and station were asked to do, as a plan every front end checks alike.
+provision::Plan planOf(const Invocation& line, provision::RunInput::Mode mode) {
+    provision::Plan plan;
+    plan.mode = mode;
+    plan.file = line.files.value(0);
+    plan.standardInput = true;
+    plan.sheet = line.sheets.value(0);
+    plan.values = line.assignments;
+    plan.valuesOrigin = QStringLiteral("--set");
+    plan.interval = line.interval;
+    plan.pace = line.pace;
+    plan.verify = line.verify;
+    plan.backup = line.backup;
+    plan.backupDir = line.backupDir;
+    plan.changedOnly = line.changedOnly;
+    plan.journalOn = !line.noJournal;
+    return plan;
 }
 
-int refuseSheet(const QString& why) {
-    say(why);
-    return FileFailed;
-}
-
-// The --sheet with its notes said; empty, having said why, when it cannot be used.
-std::optional<provision::Sheet> loadSheet(const QString& name) {
-    provision::Sheet sheet = provision::Sheet::load(name);
-    if (!sheet.ok()) {
-        say(sheet.error());
-        return std::nullopt;
-    }
-    for (const QString& note : sheet.notes())
-        say(note);
-    return sheet;
-}
-
-// --set NAME=VALUE, each checked before any file is read.
-int checkAssignments(const Invocation& line, QList<provision::Assignment>* assignments) {
+// The plan checked with its notes said; Done, or the exit code having said every problem.
+int checkPlan(const Invocation& line, const provision::Plan& plan,
+              provision::Plan::Checked* checked) {
     if (line.sheets.size() > 1) return usageError(Text::tr("--sheet is given more than once"));
-    if (line.sheets.value(0) == QStringLiteral("-") && line.files.value(0) == QStringLiteral("-"))
-        return usageError(Text::tr("FILE and --sheet cannot both be standard input"));
-    for (const QString& text : line.assignments) {
-        const std::optional<provision::Assignment> assignment =
-            provision::parseAssignment(text, QStringLiteral("--set"));
-        if (!assignment)
-            return usageError(
-                Text::tr("--set needs NAME=VALUE, not %1").arg(ConfigJson::literal(text)));
-        const provision::Verdict verdict = provision::check(*assignment);
-        if (!verdict.ok()) return usageError(verdict.error);
-        say(verdict.note);
-        *assignments << *assignment;
-    }
-    return Done;
-}
-
-// The sheet's row for each port, in the order of the ports, or exit 5 with every reason why not.
-int sheetRows(const Invocation& line, const BatchTask& task,
-              QList<QList<provision::Assignment>>* rows) {
-    const std::optional<provision::Sheet> sheet = loadSheet(line.sheets.first());
-    if (!sheet) return FileFailed;
-    QList<provision::PortIdentity> ports;
-    for (const QString& port : line.ports)
-        ports << provision::identityOf(port);
-    const provision::SheetMatch matched = sheet->match(ports);
-    for (const QString& error : matched.errors)
-        say(error);
-    if (!matched.ok()) return FileFailed;
-    for (const QString& unused : matched.unusedRows)
-        say(unused);
-    for (const int row : matched.rowOfPort) {
-        const QList<provision::Assignment>& values = sheet->rows()[row].assignments;
-        if (const QString why = provision::phoneOutsideFile(values, task); !why.isEmpty())
-            return refuseSheet(why);
-        *rows << values;
-    }
-    return Done;
-}
-
-// Each port's own document: the file, then its sheet row, then --set, which has the last word.
-int perUnitDocuments(const Invocation& line, const QList<provision::Assignment>& common,
-                     BatchTask* task) {
-    if (common.isEmpty() && line.sheets.isEmpty()) return Done;
-    if (const QString why = provision::phoneOutsideFile(common, *task); !why.isEmpty())
-        return usageError(why);
-    QList<QList<provision::Assignment>> rows(line.ports.size());
-    if (!line.sheets.isEmpty()) {
-        rows.clear();
-        if (const int code = sheetRows(line, *task, &rows); code != Done) return code;
-    }
-    for (const QList<provision::Assignment>& row : rows)
-        task->portDocuments << provision::withValues(task->document, row, common);
-    return Done;
-}
-
-// A backup that cannot be saved stops its unit's write, so the folder is checked first.
-int checkBackups(const Invocation& line, provision::RunInput* task) {
-    if (line.changedOnly && !line.backup)
-        return usageError(Text::tr("--changed-only needs --backup: it sends what differs from it"));
-    task->backup = line.backup;
-    task->backupDir = line.backupDir;
-    task->changedOnly = line.changedOnly;
-    if (line.backupDir.isEmpty()) return Done;
-    const QFileInfo folder(line.backupDir);
-    if (!folder.isDir()) return fileError(line.backupDir, Text::tr("is not a folder"));
-    if (!folder.isWritable()) return fileError(line.backupDir, Text::tr("cannot be written"));
-    return Done;
-}
-
-// Every unit's document, before any port is opened: a text the unit could be sent but whose
-// reply could not be read back whole is refused.
-int checkReadableBack(const QList<ConfigDocument>& documents, const QString& name) {
-    for (const ConfigDocument& doc : documents) {
-        const QString why = DeviceProcedure::unreadableText(doc.set, doc.phoneCount);
-        if (why.isEmpty()) continue;
-        say(Text::tr("%1: %2; nothing was sent").arg(name, why));
-        return FileFailed;
-    }
-    return Done;
+    *checked = plan.check();
+    for (const QString& note : checked->notes)
+        say(note);
+    return refuse(checked->problems);
 }
 
 int sendOrCompare(const Invocation& line, BatchTask::Mode mode) {
+    if (const int code = checkPorts(line); code != Done) return code;
+    provision::Plan plan = planOf(line, mode);
+    plan.ports = line.ports;
+    provision::Plan::Checked checked;
+    if (const int code = checkPlan(line, plan, &checked); code != Done) return code;
     BatchTask task;
-    if (const int code = checkUnitLine(line, &task); code != Done) return code;
-    if (const int code = checkBackups(line, &task); code != Done) return code;
-    QList<provision::Assignment> common;
-    if (const int code = checkAssignments(line, &common); code != Done) return code;
-    task.mode = mode;
-    task.verifyAfterWrite = line.verify;
-    task.documentName = shownName(line.files[0]);
-    if (!loadDocument(line.files[0], &task.document)) return FileFailed;
-    if (const int code = perUnitDocuments(line, common, &task); code != Done) return code;
-    const QList<ConfigDocument> documents =
-        task.portDocuments.isEmpty() ? QList<ConfigDocument>{task.document} : task.portDocuments;
-    if (mode == BatchTask::Mode::Write)
-        if (const int code = checkReadableBack(documents, task.documentName); code != Done)
-            return code;
+    static_cast<provision::RunInput&>(task) = checked.plan.task;
+    task.portDocuments = checked.portDocuments;
     return runBatch(line, task);
 }
 
@@ -342,24 +301,13 @@ int checkCount(const QString& given, int* count) {
 }  // namespace
 
 int runStation(const Invocation& line) {
-    provision::StationPlan plan;
-    provision::RunInput& task = plan.task;
     int count = 0;
-    if (const int code = checkInterval(line, &task); code != Done) return code;
     if (const int code = checkCount(line.count, &count); code != Done) return code;
-    if (const int code = checkAssignments(line, &plan.common); code != Done) return code;
-    task.mode = provision::RunInput::Mode::Write;
-    task.verifyAfterWrite = line.verify;
-    task.documentName = shownName(line.files[0]);
-    task.file = line.files[0];
-    if (!loadDocument(line.files[0], &task.document)) return FileFailed;
-    if (const int code = checkReadableBack({task.document}, task.documentName); code != Done)
+    provision::Plan::Checked checked;
+    if (const int code = checkPlan(line, planOf(line, provision::RunInput::Mode::Write), &checked);
+        code != Done)
         return code;
-    if (const QString why = provision::phoneOutsideFile(plan.common, task); !why.isEmpty())
-        return usageError(why);
-    if (const int code = checkBackups(line, &task); code != Done) return code;
-    if (!line.sheets.isEmpty() && !(plan.sheet = loadSheet(line.sheets.first()))) return FileFailed;
-    return station(line, plan, count);
+    return station(line, checked.plan, count);
 }
 
 int listPorts(const Invocation& line) {

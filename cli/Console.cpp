@@ -21,19 +21,6 @@ QString eraseLinesAbove(qsizetype count) {
     return count > 0 ? QStringLiteral("\x1b[%1A\r\x1b[J").arg(count) : QString();
 }
 
-QString printable(const QString& text) {
-    QString shown;
-    for (const QChar c : text) {
-        if (escape::isControl(c))
-            shown += escape::controls(QStringView(&c, 1));
-        else if (c.isPrint() || c.isSurrogate())
-            shown += c;
-        else
-            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    }
-    return shown;
-}
-
 int usageError(const QString& message) {
     writeTo(
         stderr,

@@ -23,10 +23,6 @@ void printLines(const QStringList& lines);
 // most terminals.
 QString eraseLinesAbove(qsizetype count);
 
-// `text` with control characters shown as escape::controls() shows them and format characters
-// (a direction override) as \uXXXX, so a typed name cannot drive the terminal.
-QString printable(const QString& text);
-
 // Says what is wrong with the command line and where to look; returns exit 2. Control
 // characters in what is printed are escaped (see escape::controls()).
 int usageError(const QString& message);

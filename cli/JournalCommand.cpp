@@ -55,15 +55,15 @@ int filterOf(const Invocation& line, journal::Filter* filter) {
         return usageError(
             Text::tr("--action takes read, write, verify, compare, backup or restore, not "
                      "'%1'")
-                .arg(printable(line.action)));
+                .arg(escape::unprintable(line.action)));
     if (!line.since.isEmpty() && !(filter->since = sinceTime(line.since)).isValid())
         return usageError(Text::tr("--since takes a time such as 2026-12-07T14:00:00Z or a "
                                    "date, not '%1'")
-                              .arg(printable(line.since)));
+                              .arg(escape::unprintable(line.since)));
     bool ok = true;
     if (!line.limit.isEmpty() && ((filter->limit = line.limit.toInt(&ok)) <= 0 || !ok))
-        return usageError(
-            Text::tr("--limit takes a positive whole number, not '%1'").arg(printable(line.limit)));
+        return usageError(Text::tr("--limit takes a positive whole number, not '%1'")
+                              .arg(escape::unprintable(line.limit)));
     filter->withConfiguration = line.json;
     return Done;
 }
@@ -130,8 +130,8 @@ int findRecord(journal::Store& store, const QString& option, const QString& idTe
     bool ok = false;
     const qint64 id = idText.toLongLong(&ok);
     if (!ok || id <= 0)
-        return usageError(
-            Text::tr("%1 takes a record number, not '%2'").arg(option, printable(idText)));
+        return usageError(Text::tr("%1 takes a record number, not '%2'")
+                              .arg(option, escape::unprintable(idText)));
     if (const int code = openForReading(store); code != Done) return code;
     QString error;
     *record = store.find(id, &error);

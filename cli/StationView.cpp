@@ -23,24 +23,24 @@ constexpr int MaxPortWidth = 32;
 constexpr int NarrowestUsable = 20;
 constexpr int ReasonIndent = 4;
 
-QString phaseName(Phase phase) {
-    switch (phase) {
-        case Phase::Waiting:
-            return Text::tr("waiting");
-        case Phase::Running:
-            return Text::tr("running");
-        case Phase::Done:
+QString phaseName(const StationSlot& slot) {
+    if (slot.phase == Phase::Waiting) return Text::tr("waiting");
+    if (slot.phase == Phase::Running) return Text::tr("running");
+    switch (slot.outcome) {
+        case journal::Outcome::Done:
             return Text::tr("done");
-        case Phase::Differences:
+        case journal::Outcome::Differences:
             return Text::tr("differs");
-        case Phase::Failed:
+        case journal::Outcome::Interrupted:
+            return Text::tr("interrupted");
+        case journal::Outcome::Failed:
             break;
     }
     return Text::tr("failed");
 }
 
-bool needsLook(Phase phase) {
-    return phase == Phase::Failed || phase == Phase::Differences;
+bool needsLook(const StationSlot& slot) {
+    return slot.phase == Phase::Ended && slot.outcome != journal::Outcome::Done;
 }
 
 // A path's end says which unit it is, so a long one loses its start.
@@ -140,7 +140,7 @@ void StationView::ended(const StationSlot& slot) {
                               ? QString()
                               : QStringLiteral(" (%1)").arg(escape::controls(slot.model));
     QString text = QStringLiteral("%1%2: %3: %4")
-                       .arg(escape::controls(slot.port), model, phaseName(slot.phase),
+                       .arg(escape::controls(slot.port), model, phaseName(slot),
                             escape::controls(slot.summary));
     if (!slot.detail.isEmpty()) text += QStringLiteral(" (%1)").arg(escape::controls(slot.detail));
     if (!slot.given.isEmpty()) text += QStringLiteral("; ") + escape::controls(slot.given);
@@ -159,7 +159,7 @@ void StationView::unplugged(const QString& port) {
     steps.remove(port);
     if (isLive) return redraw();
     const StationSlot* slot = station.slotFor(port);
-    if (slot && needsLook(slot->phase))
+    if (slot && needsLook(*slot))
         return event(Text::tr("%1: unplugged; it stays listed until it is plugged in again")
                          .arg(escape::controls(port)));
     event(Text::tr("%1: unplugged").arg(escape::controls(port)));
@@ -211,7 +211,7 @@ QString StationView::counter() const {
     if (station.stopping()) text += Text::tr("; taking no more units");
     const QList<StationSlot>& slotList = station.slotList();
     if (enterDismisses && std::any_of(slotList.begin(), slotList.end(), [](const StationSlot& s) {
-            return needsLook(s.phase) && !s.plugged;
+            return needsLook(s) && !s.plugged;
         }))
         text += Text::tr("; Enter dismisses the unplugged failed units");
     return text;
@@ -227,20 +227,20 @@ QStringList StationView::rowLines(const StationSlot& slot, int width, int portWi
                    .arg(step.stage, QString::number(step.done), QString::number(step.count));
     else if (slot.phase == Phase::Running)
         info = step.stage;
-    else if (!needsLook(slot.phase))
+    else if (!needsLook(slot))
         info = escape::controls(slot.summary);
     const QString given = escape::controls(slot.given);
-    if (!given.isEmpty() && !needsLook(slot.phase))
+    if (!given.isEmpty() && !needsLook(slot))
         info = info.isEmpty() ? given : info + QStringLiteral("; ") + given;
     if (!slot.plugged) info = Text::tr("unplugged");
     QStringList lines{
         cutTo(QStringLiteral("%1  %2  %3  %4")
                   .arg(portCell(slot.port, portWidth),
                        cutTo(escape::controls(slot.model), ModelWidth).leftJustified(ModelWidth),
-                       phaseName(slot.phase).leftJustified(PhaseWidth), info),
+                       phaseName(slot).leftJustified(PhaseWidth), info),
               width)};
     // A failed unit's reason whole, with what it was given, so it can be found and put right.
-    if (needsLook(slot.phase))
+    if (needsLook(slot))
         lines +=
             wrapTo(given.isEmpty() ? escape::controls(slot.summary)
                                    : Text::tr("%1: %2").arg(given, escape::controls(slot.summary)),

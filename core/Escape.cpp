@@ -28,6 +28,11 @@ QString escapeOf(QChar c) {
     return unicodeEscape(c);
 }
 
+// Qt counts these as printable, but a label starts a new line at each.
+bool breaksLine(QChar c) {
+    return c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
 }  // namespace
 
 bool isControl(QChar c) {
@@ -57,8 +62,19 @@ QString controlsKeepingLines(QStringView text) {
 QString unprintable(QStringView text) {
     QString out;
     out.reserve(text.size());
-    for (const QChar c : text)
-        out += c.isPrint() ? QString(c) : unicodeEscape(c);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool pair =
+            c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (pair && QChar::isPrint(QChar::surrogateToUcs4(c, text[i + 1]))) {
+            out += text.mid(i, 2);
+            ++i;
+        } else if (isControl(c) || !c.isPrint() || breaksLine(c)) {
+            out += escapeOf(c);
+        } else {
+            out += c;
+        }
+    }
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include "core/Codepage.h"
 #include "core/Escape.h"
 #include "device/DeviceLog.h"
+#include "device/Text.h"
 #include "device/Transaction.h"
 
 namespace {
@@ -34,17 +35,18 @@ QString DeviceProcedure::unreadableText(const ConfigurationSet& set, int phoneCo
     auto tooLong = [](const QString& what, const QByteArray& query, const QString& text) {
         const qsizetype length = codepage::encode(text).size();
         if (length <= MaxTextLength) return QString();
-        return tr("%1 holds %2 characters, but the unit's reply to %3 could not be read back "
-                  "beyond %4")
+        return device::Text::tr(
+                   "%1 holds %2 characters, but the unit's reply to %3 could not be read back "
+                   "beyond %4")
             .arg(what, QString::number(length), queryName(query), QString::number(MaxTextLength));
     };
     for (int k = 0; k < qBound(0, phoneCount, ConfigurationSet::PhoneCount); ++k)
-        if (QString why = tooLong(tr("phone %1").arg(k + 1), CommandSet::queryPhoneNo(k),
-                                  set.phoneNo[size_t(k)]);
+        if (QString why = tooLong(device::Text::tr("phone %1").arg(k + 1),
+                                  CommandSet::queryPhoneNo(k), set.phoneNo[size_t(k)]);
             !why.isEmpty())
             return why;
     for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
-        if (QString why = tooLong(tr("the message of channel %1").arg(i + 1),
+        if (QString why = tooLong(device::Text::tr("the message of channel %1").arg(i + 1),
                                   CommandSet::queryMessage(i), set.channelMessage[size_t(i)]);
             !why.isEmpty())
             return why;
@@ -246,22 +248,26 @@ void DeviceProcedure::reject(const Exchange& exchange, const QByteArray& reply, 
     const QString query = queryName(exchange.command);
     switch (exchange.item) {
         case Item::SlaveId:
-            return noteSlip(tr("reply to %1 was \"%2\", which is no slave ID: A and a hex pair "
-                               "00 to 1F")
-                                .arg(query, shownStart(reply)));
+            return noteSlip(
+                device::Text::tr("reply to %1 was \"%2\", which is no slave ID: A and a hex pair "
+                                 "00 to 1F")
+                    .arg(query, shownStart(reply)));
         case Item::EnableFlags:
-            return noteSlip(tr("reply to %1 was \"%2\", which are no enable flags: E, 16 hex "
-                               "digits and an end character")
-                                .arg(query, shownStart(reply)));
+            return noteSlip(
+                device::Text::tr("reply to %1 was \"%2\", which are no enable flags: E, 16 hex "
+                                 "digits and an end character")
+                    .arg(query, shownStart(reply)));
         case Item::PhoneNo:
-            return noteSlip(tr("reply to %1 holds NUL followed by CR, which phone %2 cannot hold")
-                                .arg(query)
-                                .arg(exchange.index + 1));
+            return noteSlip(
+                device::Text::tr("reply to %1 holds NUL followed by CR, which phone %2 cannot hold")
+                    .arg(query)
+                    .arg(exchange.index + 1));
         case Item::Message:
-            return noteSlip(tr("reply to %1 holds NUL followed by CR, which the message of "
-                               "channel %2 cannot hold")
-                                .arg(query)
-                                .arg(exchange.index + 1));
+            return noteSlip(
+                device::Text::tr("reply to %1 holds NUL followed by CR, which the message of "
+                                 "channel %2 cannot hold")
+                    .arg(query)
+                    .arg(exchange.index + 1));
         case Item::Probe:
             break;
     }
@@ -276,22 +282,26 @@ bool DeviceProcedure::checkReply(const Exchange& exchange, QByteArrayView reply)
     if (text && fields == Fields::Undecided) {
         const bool bare = tag.isEmpty() && printableStart(reply);
         fields = bare ? Fields::Bare : Fields::Carried;
-        const QString decision = bare ? tr("the unit's text replies carry no field; their order "
-                                           "alone places them")
-                                      : tr("the unit's text replies carry their field");
+        const QString decision =
+            bare ? device::Text::tr(
+                       "the unit's text replies carry no field; their order "
+                       "alone places them")
+                 : device::Text::tr("the unit's text replies carry their field");
         qCDebug(lcProcedure).noquote() << decision;
         transaction->logNote(decision);
     }
     if (tag == expected || (text && fields == Fields::Bare)) return true;
     const QString query = queryName(exchange.command);
     if (reply.isEmpty())
-        noteSlip(tr("no reply to %1: the unit answered late or not at all").arg(query));
+        noteSlip(
+            device::Text::tr("no reply to %1: the unit answered late or not at all").arg(query));
     else if (!tag.isEmpty())
-        noteSlip(tr("reply to %1 was for %2: the unit answered late")
+        noteSlip(device::Text::tr("reply to %1 was for %2: the unit answered late")
                      .arg(query, QString::fromLatin1(tag)));
     else
-        noteSlip(tr("reply to %1 began with \"%2\" instead of %3: the unit answered late or "
-                    "the line is noisy")
+        noteSlip(device::Text::tr(
+                     "reply to %1 began with \"%2\" instead of %3: the unit answered late or "
+                     "the line is noisy")
                      .arg(query, shownStart(reply, 8), QString::fromLatin1(expected)));
     return false;
 }

@@ -5,6 +5,7 @@
 #include <QSerialPortInfo>
 
 #include "device/DeviceLog.h"
+#include "device/Text.h"
 
 SerialLink::SerialLink(QObject* parent) : QObject(parent), port(this) {
     port.setObjectName(QStringLiteral("cm"));
@@ -49,34 +50,41 @@ QStringList SerialLink::availableDevices() {
 
 QString SerialLink::advice(OpenFailure failure, const QString& deviceName,
                            const QStringList& devices, Platform platform) {
-    const QString found = devices.isEmpty() ? tr("No serial devices were found on this computer.")
-                                            : tr("Serial devices found on this computer: %1.")
-                                                  .arg(devices.join(QStringLiteral(", ")));
+    const QString found = devices.isEmpty()
+                              ? device::Text::tr("No serial devices were found on this computer.")
+                              : device::Text::tr("Serial devices found on this computer: %1.")
+                                    .arg(devices.join(QStringLiteral(", ")));
     switch (failure) {
         case OpenFailure::NoDevice:
-            return tr("Pick an entry from the list or type a device path such as "
-                      "/dev/ttyUSB0.\n%1")
+            return device::Text::tr(
+                       "Pick an entry from the list or type a device path such as "
+                       "/dev/ttyUSB0.\n%1")
                 .arg(found);
         case OpenFailure::NotFound:
-            return tr("There is no device %1. Check that the unit is plugged in and switched "
-                      "on, then pick its port.\n%2")
+            return device::Text::tr(
+                       "There is no device %1. Check that the unit is plugged in and switched "
+                       "on, then pick its port.\n%2")
                 .arg(deviceName, found);
         case OpenFailure::PermissionDenied:
             if (platform == Platform::Windows)
-                return tr("You are not allowed to use %1. Ask your administrator for access.")
+                return device::Text::tr(
+                           "You are not allowed to use %1. Ask your administrator for access.")
                     .arg(deviceName);
-            return tr("You are not allowed to use %1. Serial ports belong to the dialout group; "
-                      "add yourself to it with\n    sudo usermod -aG dialout $USER\nthen log "
-                      "out and log in again.")
+            return device::Text::tr(
+                       "You are not allowed to use %1. Serial ports belong to the dialout group; "
+                       "add yourself to it with\n    sudo usermod -aG dialout $USER\nthen log "
+                       "out and log in again.")
                 .arg(deviceName);
         case OpenFailure::InUse:
-            return tr("%1 is in use by another program. Close that program, or its connection "
-                      "to the unit, and connect again.")
+            return device::Text::tr(
+                       "%1 is in use by another program. Close that program, or its connection "
+                       "to the unit, and connect again.")
                 .arg(deviceName);
         case OpenFailure::Other:
             break;
     }
-    return tr("Check that the unit is plugged in and that %1 is its port.").arg(deviceName);
+    return device::Text::tr("Check that the unit is plugged in and that %1 is its port.")
+        .arg(deviceName);
 }
 
 namespace {
@@ -109,7 +117,7 @@ bool SerialLink::open(const QString& deviceName) {
     lastError.clear();
     device = deviceName;
     if (deviceName.isEmpty()) {
-        lastError = tr("No such serial port.") + QStringLiteral("\n\n") +
+        lastError = device::Text::tr("No such serial port.") + QStringLiteral("\n\n") +
                     advice(OpenFailure::NoDevice, deviceName, availableDevices(), hostPlatform());
         return false;
     }

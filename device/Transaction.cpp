@@ -6,6 +6,7 @@
 
 #include "device/DeviceLog.h"
 #include "device/SerialLink.h"
+#include "device/Text.h"
 #include "device/TrafficLog.h"
 
 namespace {
@@ -93,11 +94,13 @@ bool Transaction::SendReceive(bool last) {
                 linkPace.learnGap(double(strayAtUs - previousEndUs) / 1000);
             waiting = true;
             const int count = int(stray.size());
-            startRedo(previousCommand.isEmpty()
-                          ? tr("%n stray byte(s) lay on the line before %1", nullptr, count)
-                                .arg(commandName(TxCommand))
-                          : tr("%n byte(s) came after the reply to %1 was taken", nullptr, count)
-                                .arg(commandName(previousCommand)));
+            startRedo(
+                previousCommand.isEmpty()
+                    ? device::Text::tr("%n stray byte(s) lay on the line before %1", nullptr, count)
+                          .arg(commandName(TxCommand))
+                    : device::Text::tr("%n byte(s) came after the reply to %1 was taken", nullptr,
+                                       count)
+                          .arg(commandName(previousCommand)));
             return true;
         }
         if (!startPaced(TxCommand, Step::Current, linkPace.gapMs())) return false;
@@ -223,7 +226,7 @@ void Transaction::replyTaken() {
     limit->stop();
     if (firstUs >= 0) {
         if (late)
-            paceNote(tr("reply to %1 came late, %2 ms after the command")
+            paceNote(device::Text::tr("reply to %1 came late, %2 ms after the command")
                          .arg(commandName(inFlight))
                          .arg(double(firstUs) / 1000, 0, 'f', 1));
         linkPace.learnAnswer(double(firstUs) / 1000);
@@ -261,9 +264,11 @@ bool Transaction::needsRedo() {
                           double(lastUs - firstUs) / 1000);
     const QString why =
         previousCommand.isEmpty()
-            ? tr("reply to %1 began with bytes from before").arg(commandName(inFlight))
-            : tr("reply to %1 began with bytes from before: the reply to %2 was cut short or "
-                 "came late")
+            ? device::Text::tr("reply to %1 began with bytes from before")
+                  .arg(commandName(inFlight))
+            : device::Text::tr(
+                  "reply to %1 began with bytes from before: the reply to %2 was cut short or "
+                  "came late")
                   .arg(commandName(inFlight), commandName(previousCommand));
     startRedo(why);
     return true;
@@ -273,11 +278,12 @@ void Transaction::startRedo(const QString& why) {
     redoing = true;
     const bool fellBack = linkPace.trouble();
     paceNote(previousCommand.isEmpty()
-                 ? tr("%1; asking again at a slower pace").arg(why)
-                 : tr("%1; doing both exchanges again at a slower pace").arg(why));
+                 ? device::Text::tr("%1; asking again at a slower pace").arg(why)
+                 : device::Text::tr("%1; doing both exchanges again at a slower pace").arg(why));
     if (fellBack)
-        paceNote(tr("the unit's replies keep coming out of step; the rest of this procedure "
-                    "goes at the fixed pace of %1 ms per exchange")
+        paceNote(device::Text::tr(
+                     "the unit's replies keep coming out of step; the rest of this procedure "
+                     "goes at the fixed pace of %1 ms per exchange")
                      .arg(intervalMs));
     step = Step::Drain;
     gapNow = linkPace.slowGapMs(intervalMs);

@@ -7,6 +7,7 @@
 #include "core/Escape.h"
 #include "device/DeviceLog.h"
 #include "device/SerialLink.h"
+#include "device/Text.h"
 #include "device/Transaction.h"
 
 namespace {
@@ -177,8 +178,9 @@ void UnitSession::checkLastReply(const DeviceProcedure& done) {
     if (more.isEmpty()) return;
     const QByteArray command = done.exchanges().back().command;
     const QString text =
-        tr("reply to %1 went on after its exchange (%2 more bytes): it was cut short or followed "
-           "by noise")
+        device::Text::tr(
+            "reply to %1 went on after its exchange (%2 more bytes): it was cut short or followed "
+            "by noise")
             .arg(QString::fromLatin1(command.chopped(1)), QString::number(more.size()));
     qCInfo(lcProcedure).noquote() << text;
     trans->logNote(text);
@@ -192,8 +194,9 @@ void UnitSession::watchForLateProbe() {
     if (CommandSet::probeModel(bytes)) {
         lateMs = int(ms);
         const QString note =
-            tr("the reply to ? came %1 ms after the command, later than the %2 ms the link "
-               "waits: %3")
+            device::Text::tr(
+                "the reply to ? came %1 ms after the command, later than the %2 ms the link "
+                "waits: %3")
                 .arg(QString::number(ms), QString::number(trans->interval()),
                      escape::controls(codepage::decode(bytes)));
         qCInfo(lcProcedure).noquote() << note;

@@ -3,6 +3,7 @@
 
 #include "journal/JournalLog.h"
 #include "journal/JournalStoreQueue.h"
+#include "journal/Text.h"
 
 namespace journal {
 
@@ -45,9 +46,10 @@ void Journal::append(Record record) {
         return;
     }
     if (where.kind == Target::Kind::Sqlite) {
-        warnOnce(Warned::Lost, tr("the journal %1 cannot be written (%2); this operation is not "
-                                  "recorded")
-                                   .arg(where.display(), error));
+        warnOnce(Warned::Lost,
+                 Text::tr("the journal %1 cannot be written (%2); this operation is not "
+                          "recorded")
+                     .arg(where.display(), error));
         return;
     }
     // Refused for what it holds: the server is fine, and the next record may well go.
@@ -67,31 +69,31 @@ void Journal::append(Record record) {
 QString Journal::serverTrouble() const {
     switch (serverFault) {
         case Store::Fault::Slow:
-            return tr("the journal server %1 did not answer in time (%2)")
+            return Text::tr("the journal server %1 did not answer in time (%2)")
                 .arg(where.display(), failure);
         case Store::Fault::Refused:
         case Store::Fault::Content:
-            return tr("the journal server %1 refused the record (%2)")
+            return Text::tr("the journal server %1 refused the record (%2)")
                 .arg(where.display(), failure);
         case Store::Fault::None:
         case Store::Fault::Unreachable:
             break;
     }
-    return tr("the journal server %1 cannot be reached (%2)").arg(where.display(), failure);
+    return Text::tr("the journal server %1 cannot be reached (%2)").arg(where.display(), failure);
 }
 
 bool Journal::keepLocally(Record& record) {
     QString error;
     if (local && local->append(record, &error, where.display())) {
         warnOnce(Warned::Fallback,
-                 tr("%1; records are kept in %2 and sent on the next run that reaches it")
+                 Text::tr("%1; records are kept in %2 and sent on the next run that reaches it")
                      .arg(serverTrouble(), localTarget.display()));
         return true;
     }
-    if (!local) error = tr("no local journal");
+    if (!local) error = Text::tr("no local journal");
     warnOnce(Warned::Lost,
-             tr("%1 and the local journal %2 cannot be written (%3); this operation is not "
-                "recorded")
+             Text::tr("%1 and the local journal %2 cannot be written (%3); this operation is not "
+                      "recorded")
                  .arg(serverTrouble(), localTarget.display(), error));
     return false;
 }
@@ -100,17 +102,19 @@ void Journal::setAside(Record& record, const QString& why) {
     QString error;
     const bool kept = local && local->append(record, &error) &&
                       SyncQueue(*local).setAside(record.id, why, &error);
-    if (!local) error = tr("no local journal");
+    if (!local) error = Text::tr("no local journal");
     if (kept)
-        warnOnce(Warned::SetAside,
-                 tr("the journal server %1 refused a record for what it holds (%2); it is kept "
-                    "in %3 as journal record %4 and not sent again")
-                     .arg(where.display(), why, localTarget.display(), QString::number(record.id)));
+        warnOnce(
+            Warned::SetAside,
+            Text::tr("the journal server %1 refused a record for what it holds (%2); it is kept "
+                     "in %3 as journal record %4 and not sent again")
+                .arg(where.display(), why, localTarget.display(), QString::number(record.id)));
     else
-        warnOnce(Warned::Lost, tr("the journal server %1 refused a record for what it holds (%2) "
-                                  "and the local journal %3 cannot be written (%4); this "
-                                  "operation is not recorded")
-                                   .arg(where.display(), why, localTarget.display(), error));
+        warnOnce(Warned::Lost,
+                 Text::tr("the journal server %1 refused a record for what it holds (%2) "
+                          "and the local journal %3 cannot be written (%4); this "
+                          "operation is not recorded")
+                     .arg(where.display(), why, localTarget.display(), error));
 }
 
 // One waiting record to the server, marked sent only once the server has it. False when the
@@ -121,7 +125,7 @@ bool Journal::sendWaiting(Record& record, SyncResult& result) {
     // The server keeps one copy per origin, so a record sent before a crash is not doubled.
     if (!primary->append(record, &error)) {
         if (primary->lastFault() == Store::Fault::Content) {
-            result.setAside << tr("record %1: %2").arg(localId).arg(error);
+            result.setAside << Text::tr("record %1: %2").arg(localId).arg(error);
             asideThisRun << result.setAside.last();
             return SyncQueue(*local).setAside(localId, error, &result.error);
         }
@@ -148,8 +152,8 @@ Journal::SyncResult Journal::sync() {
     // Nothing can be said about what waits while the local journal cannot be read; it was
     // tried once on opening, and a locked one has had its wait.
     if (!local || !local->isOpen()) {
-        result.error =
-            tr("the local journal %1 cannot be read (%2)").arg(localTarget.display(), localFailure);
+        result.error = Text::tr("the local journal %1 cannot be read (%2)")
+                           .arg(localTarget.display(), localFailure);
         return result;
     }
     result.otherTargets = SyncQueue(*local).waitingCounts(&result.error);

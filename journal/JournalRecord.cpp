@@ -140,7 +140,7 @@ std::optional<Action> actionFromName(const QString& name) {
     return valueOf(ActionNames, name);
 }
 QString outcomeName(Outcome outcome) {
-    return nameOf(OutcomeNames, outcome);
+    return nameOf(OutcomeNames, outcome == Outcome::Interrupted ? Outcome::Failed : outcome);
 }
 std::optional<Outcome> outcomeFromName(const QString& name) {
     return valueOf(OutcomeNames, name);

@@ -9,18 +9,16 @@
 #include <optional>
 
 #include "core/ConfigurationSet.h"
+#include "journal/Outcome.h"
 #include "journal/PortIdentity.h"
 
 namespace journal {
 
 enum class Action { Read, Write, Verify, Backup, Restore, Compare };
-enum class Outcome { Done, Differences, Failed };
 
-// The names stored and shown ("read", "done", ...); fromName gives nothing for any other text.
+// The names stored and shown ("read", ...); fromName gives nothing for any other text.
 QString actionName(Action action);
 std::optional<Action> actionFromName(const QString& name);
-QString outcomeName(Outcome outcome);
-std::optional<Outcome> outcomeFromName(const QString& name);
 
 // The configuration as compact JSON with sorted keys (the `show --json` content), so equal
 // configurations give equal bytes and so equal fingerprints.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/JournalTarget.h"
 
+#include "journal/Text.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
@@ -10,12 +12,6 @@
 namespace journal {
 
 namespace {
-
-// One translation context for the whole file, free functions and members alike, so the
-// catalogue and the lookup agree.
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(journal::Target)
-};
 
 // "scheme:" of two letters or more, so a drive letter ("C:\\journal.sqlite") stays a file name.
 const QRegularExpression SchemeLike(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):"));

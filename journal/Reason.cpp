@@ -11,39 +11,41 @@ namespace journal {
 
 namespace {
 
-// The command line said these first; its catalogue context holds their translations.
-constexpr char Context[] = "cli";
+// The library's one translation context (see journal/Text.h).
+constexpr char Context[] = "journal";
 
 constexpr std::array<std::pair<const char*, const char*>, 20> Texts{{
-    {"cannot-open", QT_TRANSLATE_NOOP("cli", "cannot open: %1")},
-    {"port-busy", QT_TRANSLATE_NOOP("cli", "the line is not open or is busy")},
-    {"no-unit", QT_TRANSLATE_NOOP("cli", "no unit answered")},
-    {"no-unit-probe", QT_TRANSLATE_NOOP("cli", "no unit answered the probe")},
+    {"cannot-open", QT_TRANSLATE_NOOP("journal", "cannot open: %1")},
+    {"port-busy", QT_TRANSLATE_NOOP("journal", "the line is not open or is busy")},
+    {"no-unit", QT_TRANSLATE_NOOP("journal", "no unit answered")},
+    {"no-unit-probe", QT_TRANSLATE_NOOP("journal", "no unit answered the probe")},
     {"late-unit",
-     QT_TRANSLATE_NOOP("cli",
+     QT_TRANSLATE_NOOP("journal",
                        "the unit answers late: about %1 ms after each command, where the link "
                        "waits %2 ms")},
-    {"line-lost", QT_TRANSLATE_NOOP("cli", "the line was lost")},
-    {"line-lost-why", QT_TRANSLATE_NOOP("cli", "the line was lost (%1)")},
+    {"line-lost", QT_TRANSLATE_NOOP("journal", "the line was lost")},
+    {"line-lost-why", QT_TRANSLATE_NOOP("journal", "the line was lost (%1)")},
     {"log-failed",
-     QT_TRANSLATE_NOOP("cli", "the log could not be written (%1); nothing more was sent")},
-    {"stopped", QT_TRANSLATE_NOOP("cli", "stopped")},
-    {"during-write", QT_TRANSLATE_NOOP("cli", " during the write; the unit may hold part of it")},
-    {"interrupted", QT_TRANSLATE_NOOP("cli", "interrupted")},
-    {"interrupted-write", QT_TRANSLATE_NOOP("cli", "interrupted; the unit may hold part of it")},
-    {"interrupted-unwritten", QT_TRANSLATE_NOOP("cli", "interrupted; nothing was written")},
+     QT_TRANSLATE_NOOP("journal", "the log could not be written (%1); nothing more was sent")},
+    {"stopped", QT_TRANSLATE_NOOP("journal", "stopped")},
+    {"during-write",
+     QT_TRANSLATE_NOOP("journal", " during the write; the unit may hold part of it")},
+    {"interrupted", QT_TRANSLATE_NOOP("journal", "interrupted")},
+    {"interrupted-write",
+     QT_TRANSLATE_NOOP("journal", "interrupted; the unit may hold part of it")},
+    {"interrupted-unwritten", QT_TRANSLATE_NOOP("journal", "interrupted; nothing was written")},
     {"backup-not-saved",
-     QT_TRANSLATE_NOOP("cli", "cannot save the backup %1: %2; nothing was written")},
-    {"not-saved", QT_TRANSLATE_NOOP("cli", "cannot save %1: %2")},
-    {"backup-failed", QT_TRANSLATE_NOOP("cli", "the backup read failed: ")},
-    {"unwritten", QT_TRANSLATE_NOOP("cli", "; nothing was written")},
-    {"verify-failed", QT_TRANSLATE_NOOP("cli", "written, but the verify failed: ")},
+     QT_TRANSLATE_NOOP("journal", "cannot save the backup %1: %2; nothing was written")},
+    {"not-saved", QT_TRANSLATE_NOOP("journal", "cannot save %1: %2")},
+    {"backup-failed", QT_TRANSLATE_NOOP("journal", "the backup read failed: ")},
+    {"unwritten", QT_TRANSLATE_NOOP("journal", "; nothing was written")},
+    {"verify-failed", QT_TRANSLATE_NOOP("journal", "written, but the verify failed: ")},
     {"verify-failed-after",
-     QT_TRANSLATE_NOOP("cli",
+     QT_TRANSLATE_NOOP("journal",
                        ". The write itself went through; verify the unit again to know what it "
                        "holds")},
     {"other-model",
-     QT_TRANSLATE_NOOP("cli",
+     QT_TRANSLATE_NOOP("journal",
                        "the unit says it is %1, the record was kept from %2; nothing was "
                        "written (--force writes it all the same)")},
 }};

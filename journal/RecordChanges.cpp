@@ -7,15 +7,11 @@
 #include "configfile/ConfigDocument.h"
 #include "journal/JournalStore.h"
 #include "journal/RecordDocument.h"
+#include "journal/Text.h"
 
 namespace journal {
 
 namespace {
-
-// The context lupdate files a free function's texts under: its namespace.
-QString tr(const char* text) {
-    return QCoreApplication::translate("journal", text);
-}
 
 Changes unknown(const QString& why) {
     Changes changes;
@@ -35,10 +31,10 @@ bool sameUnit(const Record& a, const Record& b) {
 Changes sentChanges(const Record& record, const std::optional<Record>& before) {
     if (!before)
         return unknown(
-            tr("the journal holds no read of this unit before it, so what it changed "
-               "cannot be told"));
+            Text::tr("the journal holds no read of this unit before it, so what it changed "
+                     "cannot be told"));
     const ConfigDocument was = documentOf(*before);
-    if (!was.ok) return unknown(tr("record %1: %2").arg(before->id).arg(was.error));
+    if (!was.ok) return unknown(Text::tr("record %1: %2").arg(before->id).arg(was.error));
     const ConfigDocument sent = documentOf(record);
     if (!sent.ok) return unknown(sent.error);
     Changes changes;
@@ -52,10 +48,10 @@ Changes foundChanges(const Record& record) {
     Changes changes;
     changes.known = true;
     if (record.outcome == Outcome::Done) return changes;
-    if (record.outcome == Outcome::Failed)
-        return unknown(tr("it failed, so it found nothing to compare"));
+    if (endedBadly(record.outcome))
+        return unknown(Text::tr("it failed, so it found nothing to compare"));
     if (record.reasonCode != QLatin1String(DifferencesCode))
-        return unknown(tr("the record keeps only how many values differed (%1), not which")
+        return unknown(Text::tr("the record keeps only how many values differed (%1), not which")
                            .arg(record.differences));
     changes.lines = record.reason.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return changes;
@@ -87,7 +83,7 @@ Changes changesOf(const Record& record, const std::optional<Record>& before) {
         case Action::Backup:
             break;
     }
-    return unknown(tr("a read changes nothing on the unit"));
+    return unknown(Text::tr("a read changes nothing on the unit"));
 }
 
 Changes changesOf(const Store& store, const Record& record) {

@@ -26,18 +26,13 @@ journal::Action actionOf(RunInput::Mode mode) {
     return journal::Action::Verify;
 }
 
-journal::Outcome outcomeOf(RunCode code) {
-    if (code == Done) return journal::Outcome::Done;
-    return code == Differences ? journal::Outcome::Differences : journal::Outcome::Failed;
-}
-
 journal::Record started(journal::Action action, const RunInput& input, const RunResult& result) {
     journal::Record record = journal::Record::begin(action, result.port, input.toolVersion);
     record.time = record.time.addMSecs(-result.durationMs);  // when it started
     record.identity = input.portIdentity ? *input.portIdentity : journal::identifyPort(result.port);
     record.model = result.model;
-    record.outcome = outcomeOf(result.code);
-    if (record.outcome == journal::Outcome::Failed) {
+    record.outcome = outcomeOf(result);
+    if (journal::endedBadly(record.outcome)) {
         // English and a code, so any reader shows it in their own language.
         record.reason = result.reasonEnglish.isEmpty() ? result.summary : result.reasonEnglish;
         record.reasonCode = result.reasonCode;
@@ -65,6 +60,14 @@ journal::Record backupRecord(const RunInput& input, const RunResult& result) {
     record.file = absolute(result.backupPath);
     if (result.backup) record.setConfiguration(*result.backup, ConfigurationSet::PhoneCount);
     return record;
+}
+
+journal::Outcome outcomeOf(const RunResult& result) {
+    if (result.code == Done) return journal::Outcome::Done;
+    if (result.code == Differences) return journal::Outcome::Differences;
+    return result.reasonCode.startsWith(QLatin1String("interrupted"))
+               ? journal::Outcome::Interrupted
+               : journal::Outcome::Failed;
 }
 
 journal::Record runRecord(const RunInput& input, const RunResult& result) {

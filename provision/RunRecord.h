@@ -6,6 +6,9 @@
 
 namespace provision {
 
+// How a finished run ended: a run the user cut short is interrupted, not failed.
+journal::Outcome outcomeOf(const RunResult& result);
+
 // The journal record of one finished run: what was done to which unit, how it ended, and the
 // configuration it read or sent.
 journal::Record runRecord(const RunInput& input, const RunResult& result);

@@ -10,6 +10,7 @@
 
 #include "configfile/ConfigJson.h"
 #include "core/InputFile.h"
+#include "provision/Text.h"
 
 namespace provision {
 
@@ -21,13 +22,9 @@ struct Cell {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("provision::Sheet", text);
-}
-
 // "UNITS.csv line 3, column 2": where a cell is, for messages.
 QString place(const QString& source, const Cell& cell) {
-    return tr("%1 line %2, column %3")
+    return Text::tr("%1 line %2, column %3")
         .arg(source, QString::number(cell.line), QString::number(cell.column));
 }
 
@@ -41,7 +38,7 @@ QString decodeLines(const QByteArray& bytes, const QString& name, QString* error
         QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
         const QString line = decoder.decode(lines[i]);
         if (decoder.hasError()) {
-            *error = tr("%1 line %2: not UTF-8 text; save the sheet as CSV UTF-8")
+            *error = Text::tr("%1 line %2: not UTF-8 text; save the sheet as CSV UTF-8")
                          .arg(name, QString::number(i + 1));
             return {};
         }
@@ -106,7 +103,7 @@ bool CsvReader::quoted(Cell* cell) {
         }
         cell->text += c;
     }
-    return fail(*cell, tr("the quote that opens this cell is never closed"));
+    return fail(*cell, Text::tr("the quote that opens this cell is never closed"));
 }
 
 bool CsvReader::plain(Cell* cell) {
@@ -114,8 +111,9 @@ bool CsvReader::plain(Cell* cell) {
     while (pos < s.size() && s[pos] != QLatin1Char(',') && s[pos] != QLatin1Char('\r') &&
            s[pos] != QLatin1Char('\n')) {
         if (s[pos] == QLatin1Char('"'))
-            return fail(*cell, tr("a double quote inside a cell that does not start with one; "
-                                  "quote the whole cell and double the quote"));
+            return fail(*cell,
+                        Text::tr("a double quote inside a cell that does not start with one; "
+                                 "quote the whole cell and double the quote"));
         ++pos;
     }
     cell->text = s.mid(start, pos - start);
@@ -131,8 +129,8 @@ bool CsvReader::endOfRecord(const Cell& cell) {
         return true;
     }
     if (s[pos] == QLatin1Char('\r'))
-        return fail(cell, tr("a CR without LF after it; lines end in CR LF or LF"));
-    return fail(cell, tr("text after the closing quote"));
+        return fail(cell, Text::tr("a CR without LF after it; lines end in CR LF or LF"));
+    return fail(cell, Text::tr("text after the closing quote"));
 }
 
 bool allEmpty(const QList<Cell>& cells) {
@@ -149,13 +147,13 @@ QString Sheet::header(const QList<Cell>& cells) {
         return place(source, cell) + QStringLiteral(": ") + why;
     };
     if (cells.first().text != QStringLiteral("port"))
-        return at(cells.first(), tr("%1, but the first column must be port")
+        return at(cells.first(), Text::tr("%1, but the first column must be port")
                                      .arg(ConfigJson::literal(cells.first().text)));
     QHash<QString, int> seen;
     for (const Cell& cell : cells.sliced(1)) {
         if (const QString why = checkName(cell.text); !why.isEmpty()) return at(cell, why);
         if (seen.contains(cell.text))
-            return at(cell, tr("%1 is column %2 already")
+            return at(cell, Text::tr("%1 is column %2 already")
                                 .arg(ConfigJson::literal(cell.text),
                                      QString::number(seen.value(cell.text))));
         seen.insert(cell.text, cell.column);
@@ -170,13 +168,13 @@ QString Sheet::addRow(const QList<Cell>& cells, const QStringList& names) {
         return place(source, cell) + QStringLiteral(": ") + why;
     };
     if (cells.size() != names.size())
-        return tr("%1 line %2: %3 cells, but the header has %4")
+        return Text::tr("%1 line %2: %3 cells, but the header has %4")
             .arg(source, QString::number(port.line), QString::number(cells.size()),
                  QString::number(names.size()));
-    if (port.text.isEmpty()) return at(port, tr("no port"));
+    if (port.text.isEmpty()) return at(port, Text::tr("no port"));
     if (const auto seen = rowOfKey.constFind(port.text); seen != rowOfKey.cend())
         return at(port,
-                  tr("port %1 has a row on line %2 already")
+                  Text::tr("port %1 has a row on line %2 already")
                       .arg(ConfigJson::literal(port.text), QString::number(entries[*seen].line)));
     SheetRow row{port.line, port.text, {}};
     for (const Cell& cell : cells.sliced(1)) {
@@ -199,7 +197,7 @@ Sheet Sheet::parse(const QByteArray& bytes, const QString& name) {
     Sheet sheet;
     sheet.source = name;
     if (bytes.size() > MaxBytes) {
-        sheet.problem = tr("%1: larger than %2 bytes").arg(name, QString::number(MaxBytes));
+        sheet.problem = Text::tr("%1: larger than %2 bytes").arg(name, QString::number(MaxBytes));
         return sheet;
     }
     const QByteArray bom("\xEF\xBB\xBF");
@@ -211,7 +209,7 @@ Sheet Sheet::parse(const QByteArray& bytes, const QString& name) {
     if (!reader.next(&cells)) {
         sheet.problem =
             reader.error().isEmpty()
-                ? tr("%1: empty; its first line names the columns, port first").arg(name)
+                ? Text::tr("%1: empty; its first line names the columns, port first").arg(name)
                 : reader.error();
         return sheet;
     }
@@ -230,7 +228,7 @@ Sheet Sheet::parse(const QByteArray& bytes, const QString& name) {
 }
 
 Sheet Sheet::load(const QString& path) {
-    const QString name = path == QStringLiteral("-") ? tr("standard input") : path;
+    const QString name = path == QStringLiteral("-") ? Text::tr("standard input") : path;
     QByteArray bytes;
     QString reason;
     const input::Status status = input::readAtMost(path, MaxBytes, &bytes, &reason);
@@ -238,16 +236,15 @@ Sheet Sheet::load(const QString& path) {
     Sheet sheet;
     sheet.source = name;
     sheet.problem = status == input::Status::CannotOpen
-                        ? tr("%1: cannot be opened: %2").arg(name, reason)
-                        : tr("%1: cannot be read: %2").arg(name, reason);
+                        ? Text::tr("%1: cannot be opened: %2").arg(name, reason)
+                        : Text::tr("%1: cannot be read: %2").arg(name, reason);
     return sheet;
 }
 
 QStringList Sheet::notes() const {
     if (remarksNotListed == 0) return remarks;
-    return remarks +
-           QStringList{
-               tr("%1: %2 more values like these").arg(source, QString::number(remarksNotListed))};
+    return remarks + QStringList{Text::tr("%1: %2 more values like these")
+                                     .arg(source, QString::number(remarksNotListed))};
 }
 
 // The rows whose port cell names `port` one way or another, in the sheet's order.
@@ -265,13 +262,14 @@ QList<int> Sheet::rowsMatching(const PortIdentity& port) const {
 QString Sheet::unmatched(const PortIdentity& port, const QList<int>& rows) const {
     const QString shown = ConfigJson::literal(port.path);
     if (rows.isEmpty())
-        return tr("%1: no row in %2 (its port column holds a device path, its last part or a "
-                  "USB serial number)")
+        return Text::tr(
+                   "%1: no row in %2 (its port column holds a device path, its last part or a "
+                   "USB serial number)")
             .arg(shown, source);
     QStringList lines;
     for (const int row : rows)
         lines << QString::number(entries[row].line);
-    return tr("%1: rows on lines %2 of %3 all match it")
+    return Text::tr("%1: rows on lines %2 of %3 all match it")
         .arg(shown, lines.join(QStringLiteral(", ")), source);
 }
 
@@ -287,13 +285,13 @@ int Sheet::rowFor(const PortIdentity& port, QString* why) const {
 QStringList Sheet::leftOut(const QList<int>& rows) const {
     QStringList said;
     if (rows.size() > MaxListed)
-        return {tr("%1: %2 rows (lines %3, %4, ... %5) are for ports not given; left out")
+        return {Text::tr("%1: %2 rows (lines %3, %4, ... %5) are for ports not given; left out")
                     .arg(source, QString::number(rows.size()),
                          QString::number(entries[rows[0]].line),
                          QString::number(entries[rows[1]].line),
                          QString::number(entries[rows.last()].line))};
     for (const int r : rows)
-        said << tr("%1 line %2: port %3 is not among the ports given; row left out")
+        said << Text::tr("%1 line %2: port %3 is not among the ports given; row left out")
                     .arg(source, QString::number(entries[r].line),
                          ConfigJson::literal(entries[r].port));
     return said;
@@ -308,7 +306,7 @@ SheetMatch Sheet::match(const QList<PortIdentity>& ports) const {
         if (hit < 0)
             result.errors << unmatched(port, rows);
         else if (takenBy.contains(hit))
-            result.errors << tr("%1: the row on line %2 of %3 matches %4 too")
+            result.errors << Text::tr("%1: the row on line %2 of %3 matches %4 too")
                                  .arg(ConfigJson::literal(port.path),
                                       QString::number(entries[hit].line), source,
                                       ConfigJson::literal(takenBy.value(hit)));

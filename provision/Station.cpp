@@ -13,8 +13,12 @@ namespace {
 using Phase = StationSlot::Phase;
 
 // A result that needs the technician: kept until acknowledged or run again.
-bool needsLook(Phase phase) {
-    return phase == Phase::Failed || phase == Phase::Differences;
+bool needsLook(const StationSlot& slot) {
+    return slot.phase == Phase::Ended && slot.outcome != journal::Outcome::Done;
+}
+
+bool differs(journal::Outcome outcome) {
+    return outcome == journal::Outcome::Differences;
 }
 
 }  // namespace
@@ -30,6 +34,12 @@ int Station::countOf(Phase phase) const {
                              [phase](const StationSlot& slot) { return slot.phase == phase; }));
 }
 
+int Station::countEnded(bool (*which)(journal::Outcome)) const {
+    return int(std::count_if(table.begin(), table.end(), [which](const StationSlot& slot) {
+        return slot.phase == Phase::Ended && which(slot.outcome);
+    }));
+}
+
 int Station::running() const {
     return countOf(Phase::Running);
 }
@@ -39,11 +49,11 @@ int Station::waiting() const {
 }
 
 int Station::failed() const {
-    return countOf(Phase::Failed) + acknowledgedFailed;
+    return countEnded(journal::endedBadly) + acknowledgedFailed;
 }
 
 int Station::differing() const {
-    return countOf(Phase::Differences) + acknowledgedDiffering;
+    return countEnded(differs) + acknowledgedDiffering;
 }
 
 int Station::slotOf(const QString& port) const {
@@ -75,7 +85,7 @@ void Station::onAppeared(const QString& path) {
         return;
     }
     if (isStopping) return;
-    table.append(StationSlot{path, {}, Phase::Waiting, {}, {}, {}, {}, true, false});
+    table.append(StationSlot{path, {}, Phase::Waiting, {}, {}, {}, {}, {}, true, false});
     if (mayStart()) return startRun(int(table.size()) - 1);
     emit changed(table.last());
 }
@@ -89,7 +99,7 @@ void Station::onDisappeared(const QString& path) {
     emit unplugged(path);
     // A running unit's run notices the lost line itself; a failed one stays listed.
     if (entry.phase == Phase::Running) return;
-    if (needsLook(entry.phase)) return emit changed(entry);
+    if (needsLook(entry)) return emit changed(entry);
     removeSlot(slot);
 }
 
@@ -101,7 +111,7 @@ void Station::removeSlot(int slot) {
 
 void Station::startRun(int slot) {
     StationSlot& entry = table[slot];
-    entry.earlier = needsLook(entry.phase) ? entry.summary : QString();
+    entry.earlier = needsLook(entry) ? entry.summary : QString();
     entry.phase = Phase::Running;
     entry.model.clear();
     entry.summary.clear();
@@ -119,8 +129,7 @@ void Station::startRun(int slot) {
 void Station::startWaiting() {
     while (mayStart()) {
         const auto next = std::find_if(table.begin(), table.end(), [](const StationSlot& s) {
-            return s.plugged &&
-                   (s.phase == Phase::Waiting || (needsLook(s.phase) && s.pluggedAgain));
+            return s.plugged && (s.phase == Phase::Waiting || (needsLook(s) && s.pluggedAgain));
         });
         if (next == table.end()) return;
         startRun(int(next - table.begin()));
@@ -148,10 +157,9 @@ void Station::onEnded(const QString& port, const UnitOutcome& outcome) {
     entry.model = outcome.model;
     entry.summary = outcome.summary;
     entry.detail = outcome.detail;
-    entry.phase = outcome.kind == UnitOutcome::Kind::Done          ? Phase::Done
-                  : outcome.kind == UnitOutcome::Kind::Differences ? Phase::Differences
-                                                                   : Phase::Failed;
-    if (entry.phase == Phase::Done) ++doneCount;
+    entry.phase = Phase::Ended;
+    entry.outcome = outcome.outcome;
+    if (entry.outcome == journal::Outcome::Done) ++doneCount;
     emit ended(entry);
     if (target > 0 && doneCount >= target) isStopping = true;
     afterEnd(slot);
@@ -161,7 +169,7 @@ void Station::onEnded(const QString& port, const UnitOutcome& outcome) {
 
 void Station::afterEnd(int slot) {
     StationSlot& entry = table[slot];
-    if (entry.phase != Phase::Done) return;  // kept; run again if it came back (startWaiting)
+    if (needsLook(entry)) return;  // kept; run again if it came back (startWaiting)
     // Done over a line that never broke: whatever went and came back meanwhile is this unit.
     entry.pluggedAgain = false;
     if (!entry.plugged) removeSlot(slot);
@@ -176,7 +184,7 @@ int Station::retryFailed() {
     if (isStopping || isFinished) return 0;
     int count = 0;
     for (StationSlot& entry : table)
-        if (entry.phase == Phase::Failed && entry.plugged) {
+        if (needsLook(entry) && journal::endedBadly(entry.outcome) && entry.plugged) {
             entry.pluggedAgain = true;
             ++count;
         }
@@ -186,8 +194,8 @@ int Station::retryFailed() {
 
 bool Station::acknowledge(const QString& port) {
     const int slot = slotOf(port);
-    if (slot < 0 || !needsLook(table[slot].phase)) return false;
-    ++(table[slot].phase == Phase::Failed ? acknowledgedFailed : acknowledgedDiffering);
+    if (slot < 0 || !needsLook(table[slot])) return false;
+    ++(journal::endedBadly(table[slot].outcome) ? acknowledgedFailed : acknowledgedDiffering);
     removeSlot(slot);
     return true;
 }
@@ -195,7 +203,7 @@ bool Station::acknowledge(const QString& port) {
 int Station::acknowledgeUnplugged() {
     QStringList seen;
     for (const StationSlot& entry : std::as_const(table))
-        if (needsLook(entry.phase) && !entry.plugged) seen << entry.port;
+        if (needsLook(entry) && !entry.plugged) seen << entry.port;
     for (const QString& port : std::as_const(seen))
         acknowledge(port);
     return int(seen.size());
@@ -205,7 +213,8 @@ void Station::abort(const QString& why) {
     isStopping = true;
     for (StationSlot& entry : table)
         if (entry.phase == Phase::Running) {
-            entry.phase = Phase::Failed;
+            entry.phase = Phase::Ended;
+            entry.outcome = journal::Outcome::Interrupted;
             entry.summary = why;
             entry.detail.clear();
             emit ended(entry);

@@ -6,14 +6,15 @@
 #include <QString>
 #include <functional>
 
+#include "journal/Outcome.h"
+
 namespace provision {
 
 class DeviceWatcher;
 
 // How one unit's run ended.
 struct UnitOutcome {
-    enum class Kind { Done, Differences, Failed };
-    Kind kind = Kind::Failed;
+    journal::Outcome outcome = journal::Outcome::Failed;
     QString model;
     QString summary;  // in a technician's words ("the unit stopped answering at phone 5 ...")
     QString detail;   // the same with what went over the line, for a tooltip; may be empty
@@ -22,11 +23,12 @@ struct UnitOutcome {
 // One place a unit can be plugged in: the device path and what became of its last run.
 struct StationSlot {
     // Waiting: plugged in, but --count is reached by the units done and running; it runs
-    // only if one of those fails.
-    enum class Phase { Waiting, Running, Done, Differences, Failed };
+    // only if one of those fails. Ended: `outcome` says how.
+    enum class Phase { Waiting, Running, Ended };
     QString port;
     QString model;
     Phase phase = Phase::Running;
+    journal::Outcome outcome = journal::Outcome::Failed;
     QString summary;
     QString detail;
     QString given;    // the sheet row and slave ID this unit was given ("units.csv line 3, ...")
@@ -94,6 +96,7 @@ private slots:
 private:
     int slotOf(const QString& port) const;
     int countOf(StationSlot::Phase phase) const;
+    int countEnded(bool (*which)(journal::Outcome)) const;
     bool mayStart() const;
     void startOrWait(int slot);
     void startRun(int slot);

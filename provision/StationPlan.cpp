@@ -5,17 +5,9 @@
 #include <QSerialPortInfo>
 
 #include "configfile/ConfigJson.h"
+#include "provision/Text.h"
 
 namespace provision {
-
-namespace {
-
-// The command line said these first, and its catalogue context holds their translations.
-class Text {
-    Q_DECLARE_TR_FUNCTIONS(cli)
-};
-
-}  // namespace
 
 std::optional<ConfigDocument> StationPlan::documentFor(const QString& port, QString* why,
                                                        int* line) const {

@@ -13,15 +13,11 @@
 #include "device/DeviceProcedure.h"
 #include "journal/Journal.h"
 #include "provision/RunRecord.h"
+#include "provision/Text.h"
 
 namespace provision {
 
 namespace {
-
-// The command line said these first, and its catalogue context holds their translations.
-class Text {
-    Q_DECLARE_TR_FUNCTIONS(cli)
-};
 
 using Exchange = DeviceProcedure::Exchange;
 
@@ -166,18 +162,15 @@ void StationUnit::refuse(const QString& why) {
 
 void StationUnit::end(const RunResult& result) {
     hasEnded = true;
-    if (onEnded) onEnded(outcomeOf(result));
+    if (onEnded) onEnded(unitOutcome(result));
 }
 
 // A unit that answered and then stopped is told by the setting it stopped at; the engine's
 // own words, with the command in flight, go to the detail.
-UnitOutcome StationUnit::outcomeOf(const RunResult& result) const {
-    using Kind = UnitOutcome::Kind;
-    const Kind kind = result.code == Done          ? Kind::Done
-                      : result.code == Differences ? Kind::Differences
-                                                   : Kind::Failed;
-    UnitOutcome outcome{kind, result.model, result.summary, {}};
-    if (kind != Kind::Failed || !writeRun || result.model.isEmpty()) return outcome;
+UnitOutcome StationUnit::unitOutcome(const RunResult& result) const {
+    UnitOutcome outcome{outcomeOf(result), result.model, result.summary, {}};
+    if (outcome.outcome != journal::Outcome::Failed || !writeRun || result.model.isEmpty())
+        return outcome;
     const UnitRun::Step step = writeRun->currentStep();
     const std::vector<Exchange> exchanges = exchangesOf(step, writeInput, result);
     // No progress follows the probe's reply, so a unit that answered it is past it.

@@ -37,7 +37,7 @@ private:
     void startWrite();
     void refuse(const QString& why);
     void end(const RunResult& result);
-    UnitOutcome outcomeOf(const RunResult& result) const;
+    UnitOutcome unitOutcome(const RunResult& result) const;
 
     const StationPlan& plan;
     QString port;

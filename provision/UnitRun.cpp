@@ -11,17 +11,13 @@
 #include "device/TrafficLog.h"
 #include "journal/Journal.h"
 #include "provision/RunRecord.h"
+#include "provision/Text.h"
 
 namespace provision {
 
 namespace {
 
 using journal::Reason;
-
-// The command line said these first, and its catalogue context holds their translations.
-class Text {
-    Q_DECLARE_TR_FUNCTIONS(cli)
-};
 
 constexpr int ClassicPhones = 16;
 

@@ -7,14 +7,11 @@
 #include "configfile/Records.h"
 #include "core/Codepage.h"
 #include "device/DeviceProcedure.h"
+#include "provision/Text.h"
 
 namespace provision {
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("provision::UnitValues", text);
-}
 
 enum class Field { SlaveId, Phone, Enabled, Message };
 
@@ -75,22 +72,24 @@ QString unencodable(const QString& text) {
 QString textProblem(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == QLatin1Char('"'))
-            return tr("holds a double quote (character %1), which a configuration file cannot "
-                      "carry")
+            return Text::tr(
+                       "holds a double quote (character %1), which a configuration file cannot "
+                       "carry")
                 .arg(i + 1);
         if (text[i] == QChar(0) && i + 1 < text.size() && text[i + 1] == QLatin1Char('\r'))
-            return tr("holds NUL followed by CR (character %1), which ends a setting on the line")
+            return Text::tr(
+                       "holds NUL followed by CR (character %1), which ends a setting on the line")
                 .arg(i + 1);
     }
     if (const QString where = unencodable(text); !where.isEmpty())
-        return tr("holds a character Windows-1252 lacks (%1)").arg(where);
+        return Text::tr("holds a character Windows-1252 lacks (%1)").arg(where);
     if (text.size() > records::RecordReader::MaxRecordBytes)
-        return tr("%1 characters, a configuration file holds at most %2 in one value")
+        return Text::tr("%1 characters, a configuration file holds at most %2 in one value")
             .arg(text.size())
             .arg(records::RecordReader::MaxRecordBytes);
     // The unit would take it, but its reply could never be read back whole.
     if (text.size() > DeviceProcedure::MaxTextLength)
-        return tr("%1 characters, but the unit's reply could not be read back beyond %2")
+        return Text::tr("%1 characters, but the unit's reply could not be read back beyond %2")
             .arg(text.size())
             .arg(DeviceProcedure::MaxTextLength);
     return {};
@@ -99,7 +98,7 @@ QString textProblem(const QString& text) {
 // A text longer than the window's editor takes is kept whole; saying so once is enough.
 QString lengthNote(const QString& text, int windowLimit) {
     if (text.size() <= windowLimit) return {};
-    return tr("%1 characters; the window's editor cuts it to %2 when edited")
+    return Text::tr("%1 characters; the window's editor cuts it to %2 when edited")
         .arg(text.size())
         .arg(windowLimit);
 }
@@ -117,13 +116,13 @@ Verdict checkValue(const Assignment& a, const Target& t) {
             const bool valid = number(a.value, 0, ConfigurationSet::SlaveIdCount - 1).has_value();
             return verdict(
                 a, valid ? QString()
-                         : tr("%1 is not a slave ID; give a whole number 0 to %2")
+                         : Text::tr("%1 is not a slave ID; give a whole number 0 to %2")
                                .arg(shown, QString::number(ConfigurationSet::SlaveIdCount - 1)));
         }
         case Field::Enabled:
             return verdict(a, a.value == QStringLiteral("yes") || a.value == QStringLiteral("no")
                                   ? QString()
-                                  : tr("%1: give yes or no").arg(shown));
+                                  : Text::tr("%1: give yes or no").arg(shown));
         case Field::Phone:
             return verdict(a, textProblem(a.value),
                            lengthNote(a.value, ConfigurationSet::PhoneMaxLength));
@@ -131,7 +130,7 @@ Verdict checkValue(const Assignment& a, const Target& t) {
             return verdict(a, textProblem(a.value),
                            lengthNote(a.value, ConfigurationSet::MessageMaxLength));
     }
-    return verdict(a, tr("cannot be set"));
+    return verdict(a, Text::tr("cannot be set"));
 }
 
 }  // namespace
@@ -144,8 +143,9 @@ std::optional<Assignment> parseAssignment(const QString& text, const QString& or
 
 QString checkName(const QString& name) {
     if (target(name)) return {};
-    return tr("unknown name %1; the names are slave-id, phone.1 to phone.%2, channel.1.enabled "
-              "to channel.%3.enabled and channel.1.message to channel.%3.message")
+    return Text::tr(
+               "unknown name %1; the names are slave-id, phone.1 to phone.%2, channel.1.enabled "
+               "to channel.%3.enabled and channel.1.message to channel.%3.message")
         .arg(ConfigJson::literal(name), QString::number(ConfigurationSet::PhoneCount),
              QString::number(ConfigurationSet::ChannelCount));
 }

@@ -320,6 +320,27 @@ private slots:
         QVERIFY(note->isVisible());
     }
 
+    // Text shown to a person: what would act or hide is escaped, the rest shows as itself.
+    void shown_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("controls as JSON escapes") << "\x1b[2J\r\n\t"
+                                                  << "\\u001b[2J\\r\\n\\t";
+        QTest::newRow("DEL, C1; no-break space kept")
+            << QString(QChar(0x7f)) + QChar(0x9d) + QChar(0xa0)
+            << QString("\\u007f\\u009d") + QChar(0xa0);
+        QTest::newRow("direction override, zero-width space, line separator")
+            << QString("a") + QChar(0x202e) + QChar(0x200b) + QChar(0x2028) + "b"
+            << "a\\u202e\\u200b\\u2028b";
+        QTest::newRow("emoji kept, half a pair escaped")
+            << QString("\U0001F600") + QChar(0xd800) + "x" << QString("\U0001F600") + "\\ud800x";
+    }
+    void shown() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(escape::unprintable(text), shown);
+    }
+
     void throughTheWindow() {
         QVERIFY(writeFile("plain", "keep me") && writeFile("short.cfg", lines(fresh, 0, 100)));
         // Any flag but 0 counts as set; what follows the last record is not read.

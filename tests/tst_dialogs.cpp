@@ -208,7 +208,7 @@ private slots:
             QList<int>({progress.pbar->value(), bar(37.5f), bar(-1), bar(250), bar(std::nanf(""))}),
             QList<int>({0, 38, 0, 100, 100}));
         progress.setResultText(QString(">OK\r\n<b>&") + QChar(0));
-        QCOMPARE(progress.lblResult->text(), QStringLiteral(">OK  <b>& "));
+        QCOMPARE(progress.lblResult->text(), QStringLiteral(">OK\\r\\n<b>&\\u0000"));
         const QString dir = qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath()) + "/";
         const std::pair<QWidget*, QSize> windows[] = {
             {&number, {383, 146}}, {&message, {567, 211}}, {&progress, {486, 98}}};

@@ -150,7 +150,8 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(pulledAndListed(), WatchdogMs);
         const provision::StationSlot failed = *bench.slotFor(path("unit2"));
-        QCOMPARE(failed.phase, provision::StationSlot::Phase::Failed);
+        QCOMPARE(failed.phase, provision::StationSlot::Phase::Ended);
+        QCOMPARE(failed.outcome, journal::Outcome::Failed);
         bench.stop();
 
         QByteArray drawn;

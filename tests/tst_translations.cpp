@@ -3,6 +3,8 @@
 #include <QtWidgets>
 
 #include "journal/JournalTarget.h"
+#include "provision/Sheet.h"
+#include "provision/UnitValues.h"
 #include "tests/WindowControls.h"
 #include "translations/Translations.h"
 #include "ui/dialogs/frmEditMessage.h"
@@ -12,6 +14,8 @@
 #include "ui/mainwindow/frmMain.h"
 #include "ui/station/StationWindow.h"
 #include "ui/traffic/TrafficMonitor.h"
+
+Q_DECLARE_METATYPE(std::function<QString()>)
 
 namespace {
 
@@ -251,23 +255,36 @@ private slots:
     // Texts looked up at run time under the context the catalogue files them in; a helper that
     // names another context leaves them in English.
     void lookedUp_data() {
-        QTest::addColumn<QString>("journal");
+        QTest::addColumn<std::function<QString()>>("text");
         QTest::addColumn<QString>("german");
+        const auto journalError = [](const QString& url) -> std::function<QString()> {
+            return [url] {
+                QString error;
+                journal::Target::parse(url, &error);
+                return error;
+            };
+        };
         QTest::newRow("journal URL with a password")
-            << "postgresql://u:secret@h/db"
+            << journalError("postgresql://u:secret@h/db")
             << "die Journal-URL darf kein Passwort enthalten";
-        QTest::newRow("journal URL without a host") << "postgresql:///db"
-                                                    << "hat nicht die Form postgresql://";
-        QTest::newRow("journal of another scheme") << "mysql://u@h/db"
-                                                   << "nur postgresql://-URLs";
+        QTest::newRow("journal URL without a host")
+            << journalError("postgresql:///db") << "hat nicht die Form postgresql://";
+        QTest::newRow("journal of another scheme")
+            << journalError("mysql://u@h/db") << "nur postgresql://-URLs";
+        // Texts of free functions and of a helper class, which once went by another context.
+        QTest::newRow("a value the unit cannot hold") << std::function<QString()>([] {
+            return provision::check({"slave-id", "32", "--set"}).error;
+        }) << "ist keine Slave-ID";
+        QTest::newRow("a sheet's cell") << std::function<QString()>([] {
+            return provision::Sheet::parse("port,phone.1\nx,\"open\n", "u.csv").error();
+        }) << "wird nie geschlossen";
     }
     void lookedUp() {
-        QFETCH(QString, journal);
+        QFETCH(std::function<QString()>, text);
         QFETCH(QString, german);
         QVERIFY(i18n::install(QLocale(QLocale::German)));
-        QString error;
-        journal::Target::parse(journal, &error);
-        QVERIFY2(error.contains(german), qPrintable(error));
+        const QString said = text();
+        QVERIFY2(said.contains(german), qPrintable(said));
     }
 
     void fits_data() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "journal/Journal.h"
+#include "provision/RunRecord.h"
 #include "provision/UnitRun.h"
 #include "tests/Fixtures.h"
 #include "tools/unitsim/UnitSimulator.h"
@@ -390,6 +391,27 @@ private slots:
         QCOMPARE(kept.size(), 1);
         QCOMPARE(kept[0].action, journal::Action::Backup);
         QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
+    }
+
+    // A write the user cuts short is interrupted, not failed, up to the station's tiles; the
+    // journal keeps the words it always had: failed, with a reason saying why.
+    void interruptedIsNotFailed() {
+        RunInput in = input(RunInput::Mode::Write, filled(QStringLiteral("file"), 2));
+        UnitRun run(in, sim->slavePath());
+        QEventLoop loop;
+        connect(&run, &UnitRun::finished, &loop, &QEventLoop::quit);
+        connect(&run, &UnitRun::progress, &run, [&run](const QString&, int done) {
+            if (done == 3) run.interrupt();
+        });
+        QTimer::singleShot(WatchdogMs, &loop, &QEventLoop::quit);
+        QMetaObject::invokeMethod(&run, &UnitRun::start, Qt::QueuedConnection);
+        loop.exec();
+        QCOMPARE(outcomeOf(run.result()), journal::Outcome::Interrupted);
+        const QList<journal::Record> kept = records();
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
+        QCOMPARE(kept[0].reasonCode, QStringLiteral("interrupted-write"));
+        QCOMPARE(journal::outcomeName(journal::Outcome::Interrupted), QStringLiteral("failed"));
     }
 };
 

@@ -2206,6 +2206,142 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
             <source>a read changes nothing on the unit</source>
             <translation>ein Lesen ändert nichts am Gerät</translation>
         </message>
+        <message>
+            <source>the journal %1 cannot be written (%2); this operation is not recorded</source>
+            <translation>das Journal %1 lässt sich nicht schreiben (%2); dieser Vorgang wird nicht festgehalten</translation>
+        </message>
+        <message>
+            <source>the journal server %1 did not answer in time (%2)</source>
+            <translation>der Journal-Server %1 hat nicht rechtzeitig geantwortet (%2)</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused the record (%2)</source>
+            <translation>der Journal-Server %1 hat den Eintrag abgelehnt (%2)</translation>
+        </message>
+        <message>
+            <source>the journal server %1 cannot be reached (%2)</source>
+            <translation>der Journal-Server %1 ist nicht erreichbar (%2)</translation>
+        </message>
+        <message>
+            <source>%1; records are kept in %2 and sent on the next run that reaches it</source>
+            <translation>%1; die Einträge bleiben in %2 und werden beim nächsten Lauf gesendet, der ihn erreicht</translation>
+        </message>
+        <message>
+            <source>no local journal</source>
+            <translation>kein lokales Journal</translation>
+        </message>
+        <message>
+            <source>%1 and the local journal %2 cannot be written (%3); this operation is not recorded</source>
+            <translation>%1, und das lokale Journal %2 lässt sich nicht schreiben (%3); dieser Vorgang wird nicht festgehalten</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused a record for what it holds (%2); it is kept in %3 as journal record %4 and not sent again</source>
+            <translation>der Journal-Server %1 hat einen Eintrag wegen seines Inhalts abgelehnt (%2); er bleibt in %3 als Journaleintrag %4 und wird nicht erneut gesendet</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused a record for what it holds (%2) and the local journal %3 cannot be written (%4); this operation is not recorded</source>
+            <translation>der Journal-Server %1 hat einen Eintrag wegen seines Inhalts abgelehnt (%2), und das lokale Journal %3 lässt sich nicht schreiben (%4); dieser Vorgang wird nicht festgehalten</translation>
+        </message>
+        <message>
+            <source>the local journal %1 cannot be read (%2)</source>
+            <translation>das lokale Journal %1 lässt sich nicht lesen (%2)</translation>
+        </message>
+        <message>
+            <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
+            <translation>%1 hat nicht die Form postgresql://USER@HOST[:PORT]/DATABASE</translation>
+        </message>
+        <message>
+            <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
+            <translation>die Journal-URL darf kein Passwort enthalten; legen Sie es stattdessen in PGPASSWORD oder ~/.pgpass ab</translation>
+        </message>
+        <message>
+            <source>the journal URL takes no options after the database name</source>
+            <translation>die Journal-URL nimmt nach dem Datenbanknamen keine Optionen</translation>
+        </message>
+        <message>
+            <source>%1: only postgresql:// URLs or file names are journals (write ./%2 for a file of that name)</source>
+            <translation>%1: nur postgresql://-URLs oder Dateinamen sind Journale (schreiben Sie ./%2 für eine Datei dieses Namens)</translation>
+        </message>
+        <message>
+            <source>cannot open: %1</source>
+            <translation>kann nicht geöffnet werden: %1</translation>
+        </message>
+        <message>
+            <source>the line is not open or is busy</source>
+            <translation>die Leitung ist nicht offen oder belegt</translation>
+        </message>
+        <message>
+            <source>no unit answered</source>
+            <translation>keine Einheit hat geantwortet</translation>
+        </message>
+        <message>
+            <source>no unit answered the probe</source>
+            <translation>keine Einheit hat auf die Abfrage geantwortet</translation>
+        </message>
+        <message>
+            <source>the unit answers late: about %1 ms after each command, where the link waits %2 ms</source>
+            <translation>die Einheit antwortet spät: etwa %1 ms nach jedem Befehl, wo die Verbindung %2 ms wartet</translation>
+        </message>
+        <message>
+            <source>the line was lost</source>
+            <translation>die Verbindung ist abgerissen</translation>
+        </message>
+        <message>
+            <source>the line was lost (%1)</source>
+            <translation>die Verbindung ist abgerissen (%1)</translation>
+        </message>
+        <message>
+            <source>the log could not be written (%1); nothing more was sent</source>
+            <translation>das Protokoll ließ sich nicht schreiben (%1); es wurde nichts mehr gesendet</translation>
+        </message>
+        <message>
+            <source>stopped</source>
+            <translation>abgebrochen</translation>
+        </message>
+        <message>
+            <source> during the write; the unit may hold part of it</source>
+            <translation> während des Schreibens; die Einheit hat es womöglich nur zum Teil</translation>
+        </message>
+        <message>
+            <source>interrupted</source>
+            <translation>unterbrochen</translation>
+        </message>
+        <message>
+            <source>interrupted; the unit may hold part of it</source>
+            <translation>unterbrochen; die Einheit hat es womöglich nur zum Teil</translation>
+        </message>
+        <message>
+            <source>interrupted; nothing was written</source>
+            <translation>unterbrochen; nichts wurde geschrieben</translation>
+        </message>
+        <message>
+            <source>cannot save the backup %1: %2; nothing was written</source>
+            <translation>die Sicherung %1 lässt sich nicht speichern: %2; nichts wurde geschrieben</translation>
+        </message>
+        <message>
+            <source>cannot save %1: %2</source>
+            <translation>%1 kann nicht gespeichert werden: %2</translation>
+        </message>
+        <message>
+            <source>the backup read failed: </source>
+            <translation>das Lesen für die Sicherung schlug fehl: </translation>
+        </message>
+        <message>
+            <source>; nothing was written</source>
+            <translation>; nichts wurde geschrieben</translation>
+        </message>
+        <message>
+            <source>written, but the verify failed: </source>
+            <translation>geschrieben, aber die Prüfung ist fehlgeschlagen: </translation>
+        </message>
+        <message>
+            <source>. The write itself went through; verify the unit again to know what it holds</source>
+            <translation>. Das Schreiben selbst ist durchgegangen; prüfen Sie die Einheit erneut, um zu wissen, was sie enthält</translation>
+        </message>
+        <message>
+            <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
+            <translation>die Einheit meldet sich als %1, der Eintrag stammt von %2; nichts wurde geschrieben (--force schreibt ihn trotzdem)</translation>
+        </message>
     </context>
     <context>
         <name>journal::Journal</name>
@@ -2361,6 +2497,274 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
         <message>
             <source>%1 characters, but the unit's reply could not be read back beyond %2</source>
             <translation>%1 Zeichen, aber die Antwort des Geräts ließe sich über %2 hinaus nicht zurücklesen</translation>
+        </message>
+        <message>
+            <source>standard input</source>
+            <translation>Standardeingabe</translation>
+        </message>
+        <message>
+            <source>%1 needs NAME=VALUE, not %2</source>
+            <translation>%1 braucht NAME=VALUE, nicht %2</translation>
+        </message>
+        <message>
+            <source>the file and the sheet cannot both be standard input</source>
+            <translation>die Datei und die Tabelle können nicht beide die Standardeingabe sein</translation>
+        </message>
+        <message>
+            <source>needs a backup: it sends what differs from it</source>
+            <translation>braucht eine Sicherung: es sendet, was davon abweicht</translation>
+        </message>
+        <message>
+            <source>a backup is kept in the journal or a backup folder, and there is neither</source>
+            <translation>eine Sicherung wird im Journal oder in einem Sicherungsordner aufbewahrt, und es gibt keins von beiden</translation>
+        </message>
+        <message>
+            <source>no file is given</source>
+            <translation>keine Datei angegeben</translation>
+        </message>
+        <message>
+            <source>is not a file</source>
+            <translation>ist keine Datei</translation>
+        </message>
+        <message>
+            <source>is not a folder</source>
+            <translation>ist kein Ordner</translation>
+        </message>
+        <message>
+            <source>cannot be written</source>
+            <translation>lässt sich nicht beschreiben</translation>
+        </message>
+        <message>
+            <source>needs a positive whole number of milliseconds, not '%1'</source>
+            <translation>braucht eine positive ganze Zahl Millisekunden, nicht '%1'</translation>
+        </message>
+        <message>
+            <source>is auto or fixed, not '%1'</source>
+            <translation>ist auto oder fixed, nicht '%1'</translation>
+        </message>
+        <message>
+            <source>the quote that opens this cell is never closed</source>
+            <translation>das Anführungszeichen, das diese Zelle öffnet, wird nie geschlossen</translation>
+        </message>
+        <message>
+            <source>a double quote inside a cell that does not start with one; quote the whole cell and double the quote</source>
+            <translation>ein doppeltes Anführungszeichen in einer Zelle, die nicht mit einem beginnt; setzen Sie die ganze Zelle in Anführungszeichen und verdoppeln Sie es</translation>
+        </message>
+        <message>
+            <source>a CR without LF after it; lines end in CR LF or LF</source>
+            <translation>ein CR ohne folgendes LF; Zeilen enden auf CR LF oder LF</translation>
+        </message>
+        <message>
+            <source>text after the closing quote</source>
+            <translation>Text nach dem schließenden Anführungszeichen</translation>
+        </message>
+        <message>
+            <source>%1, but the first column must be port</source>
+            <translation>%1, aber die erste Spalte muss port sein</translation>
+        </message>
+        <message>
+            <source>%1 is column %2 already</source>
+            <translation>%1 ist bereits Spalte %2</translation>
+        </message>
+        <message>
+            <source>%1 line %2: %3 cells, but the header has %4</source>
+            <translation>%1 Zeile %2: %3 Zellen, aber die Kopfzeile hat %4</translation>
+        </message>
+        <message>
+            <source>no port</source>
+            <translation>kein Port</translation>
+        </message>
+        <message>
+            <source>port %1 has a row on line %2 already</source>
+            <translation>Port %1 hat bereits eine Zeile in Zeile %2</translation>
+        </message>
+        <message>
+            <source>%1: larger than %2 bytes</source>
+            <translation>%1: größer als %2 Bytes</translation>
+        </message>
+        <message>
+            <source>%1: empty; its first line names the columns, port first</source>
+            <translation>%1: leer; seine erste Zeile benennt die Spalten, zuerst port</translation>
+        </message>
+        <message>
+            <source>%1: cannot be opened: %2</source>
+            <translation>%1: kann nicht geöffnet werden: %2</translation>
+        </message>
+        <message>
+            <source>%1: cannot be read: %2</source>
+            <translation>%1: kann nicht gelesen werden: %2</translation>
+        </message>
+        <message>
+            <source>%1: %2 more values like these</source>
+            <translation>%1: %2 weitere solche Werte</translation>
+        </message>
+        <message>
+            <source>%1: no row in %2 (its port column holds a device path, its last part or a USB serial number)</source>
+            <translation>%1: keine Zeile in %2 (ihre Spalte port enthält einen Gerätepfad, dessen letzten Teil oder eine USB-Seriennummer)</translation>
+        </message>
+        <message>
+            <source>%1: rows on lines %2 of %3 all match it</source>
+            <translation>%1: die Zeilen %2 von %3 passen alle darauf</translation>
+        </message>
+        <message>
+            <source>%1: %2 rows (lines %3, %4, ... %5) are for ports not given; left out</source>
+            <translation>%1: %2 Zeilen (Zeilen %3, %4, ... %5) gelten für nicht angegebene Ports; ausgelassen</translation>
+        </message>
+        <message>
+            <source>%1 line %2: port %3 is not among the ports given; row left out</source>
+            <translation>%1 Zeile %2: Port %3 ist nicht unter den angegebenen Ports; Zeile ausgelassen</translation>
+        </message>
+        <message>
+            <source>%1: the row on line %2 of %3 matches %4 too</source>
+            <translation>%1: die Zeile %2 von %3 passt auch auf %4</translation>
+        </message>
+        <message>
+            <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
+            <translation>%1 (%2): %3 enthält nur die Rufnummern 1-%4, und jede Einheit behält ihre übrigen; verwenden Sie eine Datei mit allen 32</translation>
+        </message>
+        <message>
+            <source>the first question</source>
+            <translation>die erste Frage</translation>
+        </message>
+        <message>
+            <source>the slave ID</source>
+            <translation>die Slave-ID</translation>
+        </message>
+        <message>
+            <source>the channel switches</source>
+            <translation>die Kanalschalter</translation>
+        </message>
+        <message>
+            <source>phone %1</source>
+            <translation>Rufnummer %1</translation>
+        </message>
+        <message>
+            <source>the message of channel %1</source>
+            <translation>die Meldung von Kanal %1</translation>
+        </message>
+        <message>
+            <source>while it was backed up; nothing was written</source>
+            <translation>während der Sicherung; nichts wurde geschrieben</translation>
+        </message>
+        <message>
+            <source>while its phones 17-32 were read; nothing was written</source>
+            <translation>während die Rufnummern 17-32 gelesen wurden; nichts wurde geschrieben</translation>
+        </message>
+        <message>
+            <source>while it was written; it may hold part of the new configuration</source>
+            <translation>während des Schreibens; sie kann einen Teil der neuen Konfiguration enthalten</translation>
+        </message>
+        <message>
+            <source>while it was read back after the write</source>
+            <translation>beim Zurücklesen nach dem Schreiben</translation>
+        </message>
+        <message>
+            <source>no proper answer about %1 %2</source>
+            <translation>keine ordentliche Antwort zu %1 %2</translation>
+        </message>
+        <message>
+            <source>%1 line %2, slave ID %3</source>
+            <translation>%1 Zeile %2, Slave-ID %3</translation>
+        </message>
+        <message>
+            <source>slave ID %1</source>
+            <translation>Slave-ID %1</translation>
+        </message>
+        <message>
+            <source>the unit stopped answering at %1 %2</source>
+            <translation>die Einheit antwortete nicht mehr bei %1 %2</translation>
+        </message>
+        <message>
+            <source>%1; the command in flight: %2 (exchange %3 of %4)</source>
+            <translation>%1; laufender Befehl: %2 (Austausch %3 von %4)</translation>
+        </message>
+        <message>
+            <source>%1; nothing was sent</source>
+            <translation>%1; nichts wurde gesendet</translation>
+        </message>
+        <message>
+            <source>%1: phone numbers 17-32 are not in %2; keeping the unit's</source>
+            <translation>%1: Rufnummern 17-32 fehlen in %2; die der Einheit bleiben</translation>
+        </message>
+        <message>
+            <source>backing up</source>
+            <translation>sichere</translation>
+        </message>
+        <message>
+            <source>reading phones 17-32</source>
+            <translation>lese Rufnummern 17-32</translation>
+        </message>
+        <message>
+            <source>writing changes</source>
+            <translation>schreibe Änderungen</translation>
+        </message>
+        <message>
+            <source>writing</source>
+            <translation>schreibe</translation>
+        </message>
+        <message>
+            <source>verifying</source>
+            <translation>prüfe</translation>
+        </message>
+        <message>
+            <source>reading</source>
+            <translation>lese</translation>
+        </message>
+        <message>
+            <source>sending again</source>
+            <translation>erneut senden</translation>
+        </message>
+        <message>
+            <source>reading back</source>
+            <translation>lese zurück</translation>
+        </message>
+        <message>
+            <source>written</source>
+            <translation>geschrieben</translation>
+        </message>
+        <message>
+            <source>%1, %2 of %3 settings sent (the others were as wanted)</source>
+            <translation>%1, %2 von %3 Einstellungen gesendet (die übrigen stimmten schon)</translation>
+        </message>
+        <message>
+            <source>written and verified</source>
+            <translation>geschrieben und geprüft</translation>
+        </message>
+        <message>
+            <source>%1: %2 settings did not take at the fast pace; sending them again at the fixed pace</source>
+            <translation>%1: %2 Einstellungen wurden im schnellen Takt nicht übernommen; sie werden im festen Takt erneut gesendet</translation>
+        </message>
+        <message>
+            <source>written, but %1 differ on reading back</source>
+            <translation>geschrieben, aber %1 weichen beim Zurücklesen ab</translation>
+        </message>
+        <message>
+            <source>backed up</source>
+            <translation>gesichert</translation>
+        </message>
+        <message>
+            <source>equal</source>
+            <translation>gleich</translation>
+        </message>
+        <message>
+            <source>%1 differences</source>
+            <translation>%1 Unterschiede</translation>
+        </message>
+        <message>
+            <source>read</source>
+            <translation>gelesen</translation>
+        </message>
+        <message>
+            <source>read, saved to %1</source>
+            <translation>gelesen, gespeichert in %1</translation>
+        </message>
+        <message>
+            <source>done</source>
+            <translation>fertig</translation>
+        </message>
+        <message>
+            <source>failed</source>
+            <translation>fehlgeschlagen</translation>
         </message>
     </context>
     <context>
@@ -2826,6 +3230,338 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
         <message>
             <source>the journal %1 can only be read here (%2): History lists it, but nothing done in this window is recorded</source>
             <translation>das Journal %1 kann hier nur gelesen werden (%2): Der Verlauf zeigt es, aber nichts, was in diesem Fenster geschieht, wird aufgezeichnet</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>%1 holds %2 characters, but the unit's reply to %3 could not be read back beyond %4</source>
+            <translation>%1 hat %2 Zeichen, aber die Antwort der Einheit auf %3 ließe sich über %4 hinaus nicht zurücklesen</translation>
+        </message>
+        <message>
+            <source>phone %1</source>
+            <translation>Rufnummer %1</translation>
+        </message>
+        <message>
+            <source>the message of channel %1</source>
+            <translation>die Meldung von Kanal %1</translation>
+        </message>
+        <message>
+            <source>reply to %1 was "%2", which is no slave ID: A and a hex pair 00 to 1F</source>
+            <translation>Antwort auf %1 war „%2“, keine Slave-ID: A und ein Hex-Paar 00 bis 1F</translation>
+        </message>
+        <message>
+            <source>reply to %1 was "%2", which are no enable flags: E, 16 hex digits and an end character</source>
+            <translation>Antwort auf %1 war „%2“, keine Freigabe-Flags: E, 16 Hex-Ziffern und ein Endzeichen</translation>
+        </message>
+        <message>
+            <source>reply to %1 holds NUL followed by CR, which phone %2 cannot hold</source>
+            <translation>Antwort auf %1 enthält NUL gefolgt von CR, was Rufnummer %2 nicht enthalten kann</translation>
+        </message>
+        <message>
+            <source>reply to %1 holds NUL followed by CR, which the message of channel %2 cannot hold</source>
+            <translation>Antwort auf %1 enthält NUL gefolgt von CR, was die Meldung von Kanal %2 nicht enthalten kann</translation>
+        </message>
+        <message>
+            <source>the unit's text replies carry no field; their order alone places them</source>
+            <translation>die Textantworten der Einheit nennen kein Feld; allein ihre Reihenfolge ordnet sie zu</translation>
+        </message>
+        <message>
+            <source>the unit's text replies carry their field</source>
+            <translation>die Textantworten der Einheit nennen ihr Feld</translation>
+        </message>
+        <message>
+            <source>no reply to %1: the unit answered late or not at all</source>
+            <translation>keine Antwort auf %1: die Einheit hat zu spät oder gar nicht geantwortet</translation>
+        </message>
+        <message>
+            <source>reply to %1 was for %2: the unit answered late</source>
+            <translation>die Antwort auf %1 galt %2: die Einheit hat zu spät geantwortet</translation>
+        </message>
+        <message>
+            <source>reply to %1 began with "%2" instead of %3: the unit answered late or the line is noisy</source>
+            <translation>die Antwort auf %1 begann mit "%2" statt %3: die Einheit hat zu spät geantwortet, oder die Leitung ist gestört</translation>
+        </message>
+        <message>
+            <source>No serial devices were found on this computer.</source>
+            <translation>Auf diesem Computer wurden keine seriellen Geräte gefunden.</translation>
+        </message>
+        <message>
+            <source>Serial devices found on this computer: %1.</source>
+            <translation>Serielle Geräte auf diesem Computer: %1.</translation>
+        </message>
+        <message>
+            <source>Pick an entry from the list or type a device path such as /dev/ttyUSB0.
+%1</source>
+            <translation>Wählen Sie einen Eintrag aus der Liste, oder geben Sie einen Gerätepfad wie /dev/ttyUSB0 ein.
+%1</translation>
+        </message>
+        <message>
+            <source>There is no device %1. Check that the unit is plugged in and switched on, then pick its port.
+%2</source>
+            <translation>Das Gerät %1 gibt es nicht. Prüfen Sie, ob die Einheit angeschlossen und eingeschaltet ist, und wählen Sie dann ihren Port.
+%2</translation>
+        </message>
+        <message>
+            <source>You are not allowed to use %1. Ask your administrator for access.</source>
+            <translation>Sie dürfen %1 nicht benutzen. Bitten Sie Ihren Administrator um Zugriff.</translation>
+        </message>
+        <message>
+            <source>You are not allowed to use %1. Serial ports belong to the dialout group; add yourself to it with
+    sudo usermod -aG dialout $USER
+then log out and log in again.</source>
+            <translation>Sie dürfen %1 nicht benutzen. Serielle Ports gehören der Gruppe dialout; treten Sie ihr bei mit
+    sudo usermod -aG dialout $USER
+und melden Sie sich dann ab und wieder an.</translation>
+        </message>
+        <message>
+            <source>%1 is in use by another program. Close that program, or its connection to the unit, and connect again.</source>
+            <translation>%1 wird von einem anderen Programm benutzt. Schließen Sie dieses Programm oder seine Verbindung zur Einheit, und verbinden Sie erneut.</translation>
+        </message>
+        <message>
+            <source>Check that the unit is plugged in and that %1 is its port.</source>
+            <translation>Prüfen Sie, ob die Einheit angeschlossen ist und %1 ihr Port ist.</translation>
+        </message>
+        <message>
+            <source>No such serial port.</source>
+            <translation>Diesen seriellen Port gibt es nicht.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n stray byte(s) lay on the line before %1</source>
+            <translation>
+                <numerusform>%n verirrtes Byte lag vor %1 auf der Leitung</numerusform>
+                <numerusform>%n verirrte Bytes lagen vor %1 auf der Leitung</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n byte(s) came after the reply to %1 was taken</source>
+            <translation>
+                <numerusform>%n Byte kam, nachdem die Antwort auf %1 genommen war</numerusform>
+                <numerusform>%n Bytes kamen, nachdem die Antwort auf %1 genommen war</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>reply to %1 came late, %2 ms after the command</source>
+            <translation>Antwort auf %1 kam spät, %2 ms nach dem Befehl</translation>
+        </message>
+        <message>
+            <source>reply to %1 began with bytes from before</source>
+            <translation>Antwort auf %1 begann mit Bytes von vorher</translation>
+        </message>
+        <message>
+            <source>reply to %1 began with bytes from before: the reply to %2 was cut short or came late</source>
+            <translation>Antwort auf %1 begann mit Bytes von vorher: die Antwort auf %2 wurde zu früh abgeschnitten oder kam spät</translation>
+        </message>
+        <message>
+            <source>%1; asking again at a slower pace</source>
+            <translation>%1; erneute Anfrage in langsamerem Takt</translation>
+        </message>
+        <message>
+            <source>%1; doing both exchanges again at a slower pace</source>
+            <translation>%1; beide Austausche werden in langsamerem Takt wiederholt</translation>
+        </message>
+        <message>
+            <source>the unit's replies keep coming out of step; the rest of this procedure goes at the fixed pace of %1 ms per exchange</source>
+            <translation>die Antworten des Geräts kommen immer wieder aus dem Takt; der Rest dieses Vorgangs läuft im festen Takt von %1 ms je Austausch</translation>
+        </message>
+        <message>
+            <source>reply to %1 went on after its exchange (%2 more bytes): it was cut short or followed by noise</source>
+            <translation>Antwort auf %1 ging nach ihrem Austausch weiter (%2 Bytes mehr): sie wurde abgeschnitten oder von Störungen gefolgt</translation>
+        </message>
+        <message>
+            <source>the reply to ? came %1 ms after the command, later than the %2 ms the link waits: %3</source>
+            <translation>die Antwort auf ? kam %1 ms nach dem Befehl, später als die %2 ms, die die Verbindung wartet: %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>station</name>
+        <message>
+            <source>Progress</source>
+            <translation>Fortschritt</translation>
+        </message>
+        <message>
+            <source>differs</source>
+            <translation>weicht ab</translation>
+        </message>
+        <message>
+            <source>Dismiss</source>
+            <translation>Ausblenden</translation>
+        </message>
+        <message>
+            <source>Seen: remove this unit's tile (it still counts)</source>
+            <translation>Gesehen: die Kachel dieser Einheit entfernen (sie zählt weiter)</translation>
+        </message>
+        <message>
+            <source>starting</source>
+            <translation>startet</translation>
+        </message>
+        <message>
+            <source>again</source>
+            <translation>erneut</translation>
+        </message>
+        <message>
+            <source>The run before: %1</source>
+            <translation>Der Lauf davor: %1</translation>
+        </message>
+        <message>
+            <source>unplugged</source>
+            <translation>getrennt</translation>
+        </message>
+        <message>
+            <source>%1; unplugged</source>
+            <translation>%1; getrennt</translation>
+        </message>
+        <message>
+            <source>waiting</source>
+            <translation>wartet</translation>
+        </message>
+        <message>
+            <source>stopped</source>
+            <translation>abgebrochen</translation>
+        </message>
+        <message>
+            <source>finished</source>
+            <translation>abgeschlossen</translation>
+        </message>
+        <message>
+            <source>passed</source>
+            <translation>bestanden</translation>
+        </message>
+        <message>
+            <source>failed</source>
+            <translation>fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>interrupted</source>
+            <translation>unterbrochen</translation>
+        </message>
+        <message>
+            <source>Provisioning Station</source>
+            <translation>Bereitstellungsstation</translation>
+        </message>
+        <message>
+            <source>Set-up</source>
+            <translation>Einrichtung</translation>
+        </message>
+        <message>
+            <source>Browse...</source>
+            <translation>Durchsuchen...</translation>
+        </message>
+        <message>
+            <source>Configuration file:</source>
+            <translation>Konfigurationsdatei:</translation>
+        </message>
+        <message>
+            <source>optional: a CSV sheet with a row of values per unit</source>
+            <translation>optional: eine CSV-Tabelle mit einer Zeile Werte je Gerät</translation>
+        </message>
+        <message>
+            <source>Sheet:</source>
+            <translation>Tabelle:</translation>
+        </message>
+        <message>
+            <source>Back Up Before Writing</source>
+            <translation>Vor dem Schreiben sichern</translation>
+        </message>
+        <message>
+            <source>Verify After Writing</source>
+            <translation>Nach dem Schreiben prüfen</translation>
+        </message>
+        <message>
+            <source>Read each unit back after writing and compare. With Fast Link on this costs about one second per unit.</source>
+            <translation>Jedes Gerät nach dem Schreiben zurücklesen und vergleichen. Mit Schneller Verbindung kostet das etwa eine Sekunde je Gerät.</translation>
+        </message>
+        <message>
+            <source>Fast Link</source>
+            <translation>Schnelle Verbindung</translation>
+        </message>
+        <message>
+            <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
+            <translation>Den nächsten Befehl senden, sobald das Gerät geantwortet hat, in seinem eigenen Takt. Schreiben geht nur mit Prüfung schnell.</translation>
+        </message>
+        <message>
+            <source>USB serial devices; or paths with wildcards, such as /dev/ttyUSB*, separated by spaces</source>
+            <translation>USB-Seriell-Geräte; oder Pfade mit Platzhaltern wie /dev/ttyUSB*, durch Leerzeichen getrennt</translation>
+        </message>
+        <message>
+            <source>Ports:</source>
+            <translation>Anschlüsse:</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Starten</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Anhalten</translation>
+        </message>
+        <message>
+            <source>Retry Failed</source>
+            <translation>Fehlgeschlagene wiederholen</translation>
+        </message>
+        <message>
+            <source>Configuration File</source>
+            <translation>Konfigurationsdatei</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.cfg *.json);;All files (*)</source>
+            <translation>Konfigurationsdateien (*.cfg *.json);;Alle Dateien (*)</translation>
+        </message>
+        <message>
+            <source>Sheet</source>
+            <translation>Tabelle</translation>
+        </message>
+        <message>
+            <source>CSV sheets (*.csv);;All files (*)</source>
+            <translation>CSV-Tabellen (*.csv);;Alle Dateien (*)</translation>
+        </message>
+        <message>
+            <source>Back Up Before Writing keeps what each unit held in the journal, which is off. Start Quellix with a journal, or clear Back Up Before Writing.</source>
+            <translation>„Vor dem Schreiben sichern“ legt den bisherigen Inhalt jedes Geräts im Journal ab, das ausgeschaltet ist. Starten Sie Quellix mit einem Journal oder schalten Sie „Vor dem Schreiben sichern“ aus.</translation>
+        </message>
+        <message>
+            <source>Choose the configuration file to write.</source>
+            <translation>Wählen Sie die zu schreibende Konfigurationsdatei.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be written: %2</source>
+            <translation>%1 kann nicht geschrieben werden: %2</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>stopped: the station window was closed</source>
+            <translation>abgebrochen: das Stationsfenster wurde geschlossen</translation>
+        </message>
+        <message>
+            <source>Taking no new unit; the ones running finish.</source>
+            <translation>Kein neues Gerät mehr; die laufenden werden fertig.</translation>
+        </message>
+        <message>
+            <source>No failed unit is plugged in.</source>
+            <translation>Kein fehlgeschlagenes Gerät ist angeschlossen.</translation>
+        </message>
+        <message>
+            <source>Stopped.</source>
+            <translation>Angehalten.</translation>
+        </message>
+        <message>
+            <source>done %1, failed %2</source>
+            <translation>fertig %1, fehlgeschlagen %2</translation>
+        </message>
+        <message>
+            <source>, %1 differ</source>
+            <translation>, %1 abweichend</translation>
+        </message>
+        <message>
+            <source>Units Running</source>
+            <translation>Geräte in Arbeit</translation>
+        </message>
+        <message>
+            <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
+            <translation>Geräte werden beschrieben. Ein abgebrochener Schreibvorgang hinterlässt das Gerät halb beschrieben: teils alte, teils neue Konfiguration.</translation>
         </message>
     </context>
 </TS>

@@ -2206,6 +2206,142 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
             <source>a read changes nothing on the unit</source>
             <translation>une lecture ne change rien sur l'appareil</translation>
         </message>
+        <message>
+            <source>the journal %1 cannot be written (%2); this operation is not recorded</source>
+            <translation>le journal %1 ne peut pas être écrit (%2) ; cette opération n'est pas consignée</translation>
+        </message>
+        <message>
+            <source>the journal server %1 did not answer in time (%2)</source>
+            <translation>le serveur de journal %1 n'a pas répondu à temps (%2)</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused the record (%2)</source>
+            <translation>le serveur de journal %1 a refusé l'enregistrement (%2)</translation>
+        </message>
+        <message>
+            <source>the journal server %1 cannot be reached (%2)</source>
+            <translation>le serveur de journal %1 est injoignable (%2)</translation>
+        </message>
+        <message>
+            <source>%1; records are kept in %2 and sent on the next run that reaches it</source>
+            <translation>%1 ; les enregistrements sont gardés dans %2 et envoyés à la prochaine exécution qui l'atteint</translation>
+        </message>
+        <message>
+            <source>no local journal</source>
+            <translation>pas de journal local</translation>
+        </message>
+        <message>
+            <source>%1 and the local journal %2 cannot be written (%3); this operation is not recorded</source>
+            <translation>%1 et le journal local %2 ne peut pas être écrit (%3) ; cette opération n'est pas consignée</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused a record for what it holds (%2); it is kept in %3 as journal record %4 and not sent again</source>
+            <translation>le serveur de journal %1 a refusé un enregistrement pour son contenu (%2) ; il est gardé dans %3 comme enregistrement %4 et n'est plus envoyé</translation>
+        </message>
+        <message>
+            <source>the journal server %1 refused a record for what it holds (%2) and the local journal %3 cannot be written (%4); this operation is not recorded</source>
+            <translation>le serveur de journal %1 a refusé un enregistrement pour son contenu (%2) et le journal local %3 ne peut pas être écrit (%4) ; cette opération n'est pas consignée</translation>
+        </message>
+        <message>
+            <source>the local journal %1 cannot be read (%2)</source>
+            <translation>le journal local %1 ne peut pas être lu (%2)</translation>
+        </message>
+        <message>
+            <source>%1 is not of the form postgresql://USER@HOST[:PORT]/DATABASE</source>
+            <translation>%1 n'a pas la forme postgresql://USER@HOST[:PORT]/DATABASE</translation>
+        </message>
+        <message>
+            <source>the journal URL must not hold a password; put it in PGPASSWORD or ~/.pgpass instead</source>
+            <translation>l'URL du journal ne doit pas contenir de mot de passe ; mettez-le plutôt dans PGPASSWORD ou ~/.pgpass</translation>
+        </message>
+        <message>
+            <source>the journal URL takes no options after the database name</source>
+            <translation>l'URL du journal n'accepte pas d'options après le nom de la base</translation>
+        </message>
+        <message>
+            <source>%1: only postgresql:// URLs or file names are journals (write ./%2 for a file of that name)</source>
+            <translation>%1 : seules les URL postgresql:// ou les noms de fichier sont des journaux (écrivez ./%2 pour un fichier de ce nom)</translation>
+        </message>
+        <message>
+            <source>cannot open: %1</source>
+            <translation>ouverture impossible : %1</translation>
+        </message>
+        <message>
+            <source>the line is not open or is busy</source>
+            <translation>la ligne n'est pas ouverte ou est occupée</translation>
+        </message>
+        <message>
+            <source>no unit answered</source>
+            <translation>aucun module n'a répondu</translation>
+        </message>
+        <message>
+            <source>no unit answered the probe</source>
+            <translation>aucun appareil n'a répondu à la sonde</translation>
+        </message>
+        <message>
+            <source>the unit answers late: about %1 ms after each command, where the link waits %2 ms</source>
+            <translation>l'appareil répond en retard : environ %1 ms après chaque commande, alors que la liaison attend %2 ms</translation>
+        </message>
+        <message>
+            <source>the line was lost</source>
+            <translation>la liaison a été perdue</translation>
+        </message>
+        <message>
+            <source>the line was lost (%1)</source>
+            <translation>la liaison a été perdue (%1)</translation>
+        </message>
+        <message>
+            <source>the log could not be written (%1); nothing more was sent</source>
+            <translation>le journal n'a pas pu être écrit (%1) ; plus rien n'a été envoyé</translation>
+        </message>
+        <message>
+            <source>stopped</source>
+            <translation>interrompu</translation>
+        </message>
+        <message>
+            <source> during the write; the unit may hold part of it</source>
+            <translation> pendant l'écriture ; le module n'en a peut-être reçu qu'une partie</translation>
+        </message>
+        <message>
+            <source>interrupted</source>
+            <translation>interrompu</translation>
+        </message>
+        <message>
+            <source>interrupted; the unit may hold part of it</source>
+            <translation>interrompu ; le module n'en a peut-être reçu qu'une partie</translation>
+        </message>
+        <message>
+            <source>interrupted; nothing was written</source>
+            <translation>interrompu ; rien n'a été écrit</translation>
+        </message>
+        <message>
+            <source>cannot save the backup %1: %2; nothing was written</source>
+            <translation>impossible d'enregistrer la sauvegarde %1 : %2 ; rien n'a été écrit</translation>
+        </message>
+        <message>
+            <source>cannot save %1: %2</source>
+            <translation>impossible d'enregistrer %1 : %2</translation>
+        </message>
+        <message>
+            <source>the backup read failed: </source>
+            <translation>la lecture de sauvegarde a échoué : </translation>
+        </message>
+        <message>
+            <source>; nothing was written</source>
+            <translation> ; rien n'a été écrit</translation>
+        </message>
+        <message>
+            <source>written, but the verify failed: </source>
+            <translation>écrit, mais la vérification a échoué : </translation>
+        </message>
+        <message>
+            <source>. The write itself went through; verify the unit again to know what it holds</source>
+            <translation>. L'écriture elle-même a abouti ; vérifiez de nouveau l'appareil pour savoir ce qu'il contient</translation>
+        </message>
+        <message>
+            <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
+            <translation>le module se dit %1, l'enregistrement provient de %2 ; rien n'a été écrit (--force l'écrit quand même)</translation>
+        </message>
     </context>
     <context>
         <name>journal::Journal</name>
@@ -2361,6 +2497,274 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
         <message>
             <source>%1 characters, but the unit's reply could not be read back beyond %2</source>
             <translation>%1 caractères, mais la réponse de l'appareil ne pourrait pas être relue au-delà de %2</translation>
+        </message>
+        <message>
+            <source>standard input</source>
+            <translation>entrée standard</translation>
+        </message>
+        <message>
+            <source>%1 needs NAME=VALUE, not %2</source>
+            <translation>%1 exige NAME=VALUE, pas %2</translation>
+        </message>
+        <message>
+            <source>the file and the sheet cannot both be standard input</source>
+            <translation>le fichier et la feuille ne peuvent pas être tous deux l'entrée standard</translation>
+        </message>
+        <message>
+            <source>needs a backup: it sends what differs from it</source>
+            <translation>exige une sauvegarde : il envoie ce qui en diffère</translation>
+        </message>
+        <message>
+            <source>a backup is kept in the journal or a backup folder, and there is neither</source>
+            <translation>une sauvegarde est conservée dans le journal ou dans un dossier de sauvegarde, et il n'y a ni l'un ni l'autre</translation>
+        </message>
+        <message>
+            <source>no file is given</source>
+            <translation>aucun fichier n'est indiqué</translation>
+        </message>
+        <message>
+            <source>is not a file</source>
+            <translation>n'est pas un fichier</translation>
+        </message>
+        <message>
+            <source>is not a folder</source>
+            <translation>n'est pas un dossier</translation>
+        </message>
+        <message>
+            <source>cannot be written</source>
+            <translation>n'est pas accessible en écriture</translation>
+        </message>
+        <message>
+            <source>needs a positive whole number of milliseconds, not '%1'</source>
+            <translation>exige un nombre entier positif de millisecondes, pas '%1'</translation>
+        </message>
+        <message>
+            <source>is auto or fixed, not '%1'</source>
+            <translation>vaut auto ou fixed, pas '%1'</translation>
+        </message>
+        <message>
+            <source>the quote that opens this cell is never closed</source>
+            <translation>le guillemet qui ouvre cette cellule n'est jamais fermé</translation>
+        </message>
+        <message>
+            <source>a double quote inside a cell that does not start with one; quote the whole cell and double the quote</source>
+            <translation>un guillemet double dans une cellule qui ne commence pas par un guillemet ; mettez toute la cellule entre guillemets et doublez-le</translation>
+        </message>
+        <message>
+            <source>a CR without LF after it; lines end in CR LF or LF</source>
+            <translation>un CR sans LF après lui ; les lignes finissent par CR LF ou LF</translation>
+        </message>
+        <message>
+            <source>text after the closing quote</source>
+            <translation>du texte après le guillemet fermant</translation>
+        </message>
+        <message>
+            <source>%1, but the first column must be port</source>
+            <translation>%1, mais la première colonne doit être port</translation>
+        </message>
+        <message>
+            <source>%1 is column %2 already</source>
+            <translation>%1 est déjà la colonne %2</translation>
+        </message>
+        <message>
+            <source>%1 line %2: %3 cells, but the header has %4</source>
+            <translation>%1 ligne %2 : %3 cellules, mais l'en-tête en a %4</translation>
+        </message>
+        <message>
+            <source>no port</source>
+            <translation>aucun port</translation>
+        </message>
+        <message>
+            <source>port %1 has a row on line %2 already</source>
+            <translation>le port %1 a déjà une ligne à la ligne %2</translation>
+        </message>
+        <message>
+            <source>%1: larger than %2 bytes</source>
+            <translation>%1 : plus de %2 octets</translation>
+        </message>
+        <message>
+            <source>%1: empty; its first line names the columns, port first</source>
+            <translation>%1 : vide ; sa première ligne nomme les colonnes, port d'abord</translation>
+        </message>
+        <message>
+            <source>%1: cannot be opened: %2</source>
+            <translation>%1 : ouverture impossible : %2</translation>
+        </message>
+        <message>
+            <source>%1: cannot be read: %2</source>
+            <translation>%1 : lecture impossible : %2</translation>
+        </message>
+        <message>
+            <source>%1: %2 more values like these</source>
+            <translation>%1 : %2 autres valeurs de ce genre</translation>
+        </message>
+        <message>
+            <source>%1: no row in %2 (its port column holds a device path, its last part or a USB serial number)</source>
+            <translation>%1 : aucune ligne dans %2 (sa colonne port contient un chemin de périphérique, sa dernière partie ou un numéro de série USB)</translation>
+        </message>
+        <message>
+            <source>%1: rows on lines %2 of %3 all match it</source>
+            <translation>%1 : les lignes %2 de %3 lui correspondent toutes</translation>
+        </message>
+        <message>
+            <source>%1: %2 rows (lines %3, %4, ... %5) are for ports not given; left out</source>
+            <translation>%1 : %2 lignes (lignes %3, %4, ... %5) concernent des ports non indiqués ; ignorées</translation>
+        </message>
+        <message>
+            <source>%1 line %2: port %3 is not among the ports given; row left out</source>
+            <translation>%1 ligne %2 : le port %3 ne fait pas partie des ports indiqués ; ligne ignorée</translation>
+        </message>
+        <message>
+            <source>%1: the row on line %2 of %3 matches %4 too</source>
+            <translation>%1 : la ligne %2 de %3 correspond aussi à %4</translation>
+        </message>
+        <message>
+            <source>%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its own others; use a file with all 32</source>
+            <translation>%1 (%2) : %3 ne contient que les numéros 1-%4 et chaque module garde les siens ; utilisez un fichier avec les 32</translation>
+        </message>
+        <message>
+            <source>the first question</source>
+            <translation>la première question</translation>
+        </message>
+        <message>
+            <source>the slave ID</source>
+            <translation>l'ID esclave</translation>
+        </message>
+        <message>
+            <source>the channel switches</source>
+            <translation>les interrupteurs des canaux</translation>
+        </message>
+        <message>
+            <source>phone %1</source>
+            <translation>numéro %1</translation>
+        </message>
+        <message>
+            <source>the message of channel %1</source>
+            <translation>le message du canal %1</translation>
+        </message>
+        <message>
+            <source>while it was backed up; nothing was written</source>
+            <translation>pendant la sauvegarde ; rien n'a été écrit</translation>
+        </message>
+        <message>
+            <source>while its phones 17-32 were read; nothing was written</source>
+            <translation>pendant la lecture des numéros 17-32 ; rien n'a été écrit</translation>
+        </message>
+        <message>
+            <source>while it was written; it may hold part of the new configuration</source>
+            <translation>pendant l'écriture ; il peut contenir une partie de la nouvelle configuration</translation>
+        </message>
+        <message>
+            <source>while it was read back after the write</source>
+            <translation>à la relecture après l'écriture</translation>
+        </message>
+        <message>
+            <source>no proper answer about %1 %2</source>
+            <translation>pas de réponse correcte pour %1 %2</translation>
+        </message>
+        <message>
+            <source>%1 line %2, slave ID %3</source>
+            <translation>%1 ligne %2, ID esclave %3</translation>
+        </message>
+        <message>
+            <source>slave ID %1</source>
+            <translation>ID esclave %1</translation>
+        </message>
+        <message>
+            <source>the unit stopped answering at %1 %2</source>
+            <translation>le module a cessé de répondre à %1 %2</translation>
+        </message>
+        <message>
+            <source>%1; the command in flight: %2 (exchange %3 of %4)</source>
+            <translation>%1 ; commande en cours : %2 (échange %3 sur %4)</translation>
+        </message>
+        <message>
+            <source>%1; nothing was sent</source>
+            <translation>%1 ; rien n'a été envoyé</translation>
+        </message>
+        <message>
+            <source>%1: phone numbers 17-32 are not in %2; keeping the unit's</source>
+            <translation>%1 : les numéros 17-32 ne sont pas dans %2 ; ceux du module sont conservés</translation>
+        </message>
+        <message>
+            <source>backing up</source>
+            <translation>sauvegarde</translation>
+        </message>
+        <message>
+            <source>reading phones 17-32</source>
+            <translation>lecture des numéros 17-32</translation>
+        </message>
+        <message>
+            <source>writing changes</source>
+            <translation>écriture des changements</translation>
+        </message>
+        <message>
+            <source>writing</source>
+            <translation>écriture</translation>
+        </message>
+        <message>
+            <source>verifying</source>
+            <translation>vérification</translation>
+        </message>
+        <message>
+            <source>reading</source>
+            <translation>lecture</translation>
+        </message>
+        <message>
+            <source>sending again</source>
+            <translation>nouvel envoi</translation>
+        </message>
+        <message>
+            <source>reading back</source>
+            <translation>relecture</translation>
+        </message>
+        <message>
+            <source>written</source>
+            <translation>écrit</translation>
+        </message>
+        <message>
+            <source>%1, %2 of %3 settings sent (the others were as wanted)</source>
+            <translation>%1, %2 réglages sur %3 envoyés (les autres étaient déjà bons)</translation>
+        </message>
+        <message>
+            <source>written and verified</source>
+            <translation>écrit et vérifié</translation>
+        </message>
+        <message>
+            <source>%1: %2 settings did not take at the fast pace; sending them again at the fixed pace</source>
+            <translation>%1 : %2 réglages n'ont pas été pris au rythme rapide ; ils sont renvoyés au rythme fixe</translation>
+        </message>
+        <message>
+            <source>written, but %1 differ on reading back</source>
+            <translation>écrit, mais %1 diffèrent à la relecture</translation>
+        </message>
+        <message>
+            <source>backed up</source>
+            <translation>sauvegardé</translation>
+        </message>
+        <message>
+            <source>equal</source>
+            <translation>identique</translation>
+        </message>
+        <message>
+            <source>%1 differences</source>
+            <translation>%1 différences</translation>
+        </message>
+        <message>
+            <source>read</source>
+            <translation>lu</translation>
+        </message>
+        <message>
+            <source>read, saved to %1</source>
+            <translation>lu, enregistré dans %1</translation>
+        </message>
+        <message>
+            <source>done</source>
+            <translation>terminé</translation>
+        </message>
+        <message>
+            <source>failed</source>
+            <translation>échec</translation>
         </message>
     </context>
     <context>
@@ -2826,6 +3230,338 @@ Un fichier existant de ce nom est inchangé.</translation>
         <message>
             <source>the journal %1 can only be read here (%2): History lists it, but nothing done in this window is recorded</source>
             <translation>le journal %1 ne peut être que lu ici (%2) : l'historique l'affiche, mais rien de ce qui est fait dans cette fenêtre n'est enregistré</translation>
+        </message>
+    </context>
+    <context>
+        <name>device</name>
+        <message>
+            <source>%1 holds %2 characters, but the unit's reply to %3 could not be read back beyond %4</source>
+            <translation>%1 contient %2 caractères, mais la réponse de l'appareil à %3 ne pourrait pas être relue au-delà de %4</translation>
+        </message>
+        <message>
+            <source>phone %1</source>
+            <translation>numéro %1</translation>
+        </message>
+        <message>
+            <source>the message of channel %1</source>
+            <translation>le message du canal %1</translation>
+        </message>
+        <message>
+            <source>reply to %1 was "%2", which is no slave ID: A and a hex pair 00 to 1F</source>
+            <translation>la réponse à %1 était « %2 », qui n'est pas un ID esclave : A et une paire hexadécimale de 00 à 1F</translation>
+        </message>
+        <message>
+            <source>reply to %1 was "%2", which are no enable flags: E, 16 hex digits and an end character</source>
+            <translation>la réponse à %1 était « %2 », qui ne sont pas des drapeaux d'activation : E, 16 chiffres hexadécimaux et un caractère de fin</translation>
+        </message>
+        <message>
+            <source>reply to %1 holds NUL followed by CR, which phone %2 cannot hold</source>
+            <translation>la réponse à %1 contient NUL suivi de CR, ce que le numéro %2 ne peut pas contenir</translation>
+        </message>
+        <message>
+            <source>reply to %1 holds NUL followed by CR, which the message of channel %2 cannot hold</source>
+            <translation>la réponse à %1 contient NUL suivi de CR, ce que le message du canal %2 ne peut pas contenir</translation>
+        </message>
+        <message>
+            <source>the unit's text replies carry no field; their order alone places them</source>
+            <translation>les réponses texte du module ne portent pas de champ ; seul leur ordre les place</translation>
+        </message>
+        <message>
+            <source>the unit's text replies carry their field</source>
+            <translation>les réponses texte du module portent leur champ</translation>
+        </message>
+        <message>
+            <source>no reply to %1: the unit answered late or not at all</source>
+            <translation>pas de réponse à %1 : le module a répondu en retard ou pas du tout</translation>
+        </message>
+        <message>
+            <source>reply to %1 was for %2: the unit answered late</source>
+            <translation>la réponse à %1 concernait %2 : le module a répondu en retard</translation>
+        </message>
+        <message>
+            <source>reply to %1 began with "%2" instead of %3: the unit answered late or the line is noisy</source>
+            <translation>la réponse à %1 commençait par "%2" au lieu de %3 : le module a répondu en retard ou la liaison est perturbée</translation>
+        </message>
+        <message>
+            <source>No serial devices were found on this computer.</source>
+            <translation>Aucun périphérique série n'a été trouvé sur cet ordinateur.</translation>
+        </message>
+        <message>
+            <source>Serial devices found on this computer: %1.</source>
+            <translation>Périphériques série trouvés sur cet ordinateur : %1.</translation>
+        </message>
+        <message>
+            <source>Pick an entry from the list or type a device path such as /dev/ttyUSB0.
+%1</source>
+            <translation>Choisissez une entrée de la liste ou saisissez un chemin de périphérique comme /dev/ttyUSB0.
+%1</translation>
+        </message>
+        <message>
+            <source>There is no device %1. Check that the unit is plugged in and switched on, then pick its port.
+%2</source>
+            <translation>Le périphérique %1 n'existe pas. Vérifiez que le module est branché et allumé, puis choisissez son port.
+%2</translation>
+        </message>
+        <message>
+            <source>You are not allowed to use %1. Ask your administrator for access.</source>
+            <translation>Vous n'avez pas le droit d'utiliser %1. Demandez l'accès à votre administrateur.</translation>
+        </message>
+        <message>
+            <source>You are not allowed to use %1. Serial ports belong to the dialout group; add yourself to it with
+    sudo usermod -aG dialout $USER
+then log out and log in again.</source>
+            <translation>Vous n'avez pas le droit d'utiliser %1. Les ports série appartiennent au groupe dialout ; ajoutez-vous-y avec
+    sudo usermod -aG dialout $USER
+puis fermez votre session et rouvrez-la.</translation>
+        </message>
+        <message>
+            <source>%1 is in use by another program. Close that program, or its connection to the unit, and connect again.</source>
+            <translation>%1 est utilisé par un autre programme. Fermez ce programme, ou sa connexion au module, puis connectez-vous à nouveau.</translation>
+        </message>
+        <message>
+            <source>Check that the unit is plugged in and that %1 is its port.</source>
+            <translation>Vérifiez que le module est branché et que %1 est bien son port.</translation>
+        </message>
+        <message>
+            <source>No such serial port.</source>
+            <translation>Ce port série n'existe pas.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n stray byte(s) lay on the line before %1</source>
+            <translation>
+                <numerusform>%n octet égaré attendait sur la ligne avant %1</numerusform>
+                <numerusform>%n octets égarés attendaient sur la ligne avant %1</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n byte(s) came after the reply to %1 was taken</source>
+            <translation>
+                <numerusform>%n octet est arrivé après la prise de la réponse à %1</numerusform>
+                <numerusform>%n octets sont arrivés après la prise de la réponse à %1</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>reply to %1 came late, %2 ms after the command</source>
+            <translation>la réponse à %1 est arrivée tard, %2 ms après la commande</translation>
+        </message>
+        <message>
+            <source>reply to %1 began with bytes from before</source>
+            <translation>la réponse à %1 commençait par des octets d'avant</translation>
+        </message>
+        <message>
+            <source>reply to %1 began with bytes from before: the reply to %2 was cut short or came late</source>
+            <translation>la réponse à %1 commençait par des octets d'avant : la réponse à %2 a été coupée trop tôt ou est arrivée tard</translation>
+        </message>
+        <message>
+            <source>%1; asking again at a slower pace</source>
+            <translation>%1 ; nouvelle demande à un rythme plus lent</translation>
+        </message>
+        <message>
+            <source>%1; doing both exchanges again at a slower pace</source>
+            <translation>%1 ; les deux échanges sont refaits à un rythme plus lent</translation>
+        </message>
+        <message>
+            <source>the unit's replies keep coming out of step; the rest of this procedure goes at the fixed pace of %1 ms per exchange</source>
+            <translation>les réponses de l'unité restent décalées ; la suite de cette opération se fait au rythme fixe de %1 ms par échange</translation>
+        </message>
+        <message>
+            <source>reply to %1 went on after its exchange (%2 more bytes): it was cut short or followed by noise</source>
+            <translation>la réponse à %1 a continué après son échange (%2 octets de plus) : elle a été tronquée ou suivie de bruit</translation>
+        </message>
+        <message>
+            <source>the reply to ? came %1 ms after the command, later than the %2 ms the link waits: %3</source>
+            <translation>la réponse à ? est arrivée %1 ms après la commande, plus tard que les %2 ms qu'attend la liaison : %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>station</name>
+        <message>
+            <source>Progress</source>
+            <translation>Progression</translation>
+        </message>
+        <message>
+            <source>differs</source>
+            <translation>diffère</translation>
+        </message>
+        <message>
+            <source>Dismiss</source>
+            <translation>Écarter</translation>
+        </message>
+        <message>
+            <source>Seen: remove this unit's tile (it still counts)</source>
+            <translation>Vu : retirer la tuile de ce module (il compte toujours)</translation>
+        </message>
+        <message>
+            <source>starting</source>
+            <translation>démarrage</translation>
+        </message>
+        <message>
+            <source>again</source>
+            <translation>à nouveau</translation>
+        </message>
+        <message>
+            <source>The run before: %1</source>
+            <translation>Le passage précédent : %1</translation>
+        </message>
+        <message>
+            <source>unplugged</source>
+            <translation>débranché</translation>
+        </message>
+        <message>
+            <source>%1; unplugged</source>
+            <translation>%1 ; débranché</translation>
+        </message>
+        <message>
+            <source>waiting</source>
+            <translation>en attente</translation>
+        </message>
+        <message>
+            <source>stopped</source>
+            <translation>arrêté</translation>
+        </message>
+        <message>
+            <source>finished</source>
+            <translation>terminé</translation>
+        </message>
+        <message>
+            <source>passed</source>
+            <translation>réussi</translation>
+        </message>
+        <message>
+            <source>failed</source>
+            <translation>échoué</translation>
+        </message>
+        <message>
+            <source>interrupted</source>
+            <translation>interrompu</translation>
+        </message>
+        <message>
+            <source>Provisioning Station</source>
+            <translation>Station de provisionnement</translation>
+        </message>
+        <message>
+            <source>Set-up</source>
+            <translation>Préparation</translation>
+        </message>
+        <message>
+            <source>Browse...</source>
+            <translation>Parcourir...</translation>
+        </message>
+        <message>
+            <source>Configuration file:</source>
+            <translation>Fichier de configuration :</translation>
+        </message>
+        <message>
+            <source>optional: a CSV sheet with a row of values per unit</source>
+            <translation>facultatif : une feuille CSV avec une ligne de valeurs par unité</translation>
+        </message>
+        <message>
+            <source>Sheet:</source>
+            <translation>Feuille :</translation>
+        </message>
+        <message>
+            <source>Back Up Before Writing</source>
+            <translation>Sauvegarder avant d’écrire</translation>
+        </message>
+        <message>
+            <source>Verify After Writing</source>
+            <translation>Vérifier après l’écriture</translation>
+        </message>
+        <message>
+            <source>Read each unit back after writing and compare. With Fast Link on this costs about one second per unit.</source>
+            <translation>Relire chaque unité après l'écriture et comparer. Avec Liaison rapide, cela coûte environ une seconde par unité.</translation>
+        </message>
+        <message>
+            <source>Fast Link</source>
+            <translation>Liaison rapide</translation>
+        </message>
+        <message>
+            <source>Go from one command to the next as soon as the unit has answered, at its own pace. Writes go fast only when verified.</source>
+            <translation>Passer d'une commande à la suivante dès que l'unité a répondu, à son propre rythme. Les écritures ne vont vite que vérifiées.</translation>
+        </message>
+        <message>
+            <source>USB serial devices; or paths with wildcards, such as /dev/ttyUSB*, separated by spaces</source>
+            <translation>périphériques série USB ; ou chemins avec jokers, comme /dev/ttyUSB*, séparés par des espaces</translation>
+        </message>
+        <message>
+            <source>Ports:</source>
+            <translation>Ports :</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Démarrer</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Arrêter</translation>
+        </message>
+        <message>
+            <source>Retry Failed</source>
+            <translation>Relancer les échecs</translation>
+        </message>
+        <message>
+            <source>Configuration File</source>
+            <translation>Fichier de configuration</translation>
+        </message>
+        <message>
+            <source>Configuration files (*.cfg *.json);;All files (*)</source>
+            <translation>Fichiers de configuration (*.cfg *.json);;Tous les fichiers (*)</translation>
+        </message>
+        <message>
+            <source>Sheet</source>
+            <translation>Feuille</translation>
+        </message>
+        <message>
+            <source>CSV sheets (*.csv);;All files (*)</source>
+            <translation>Feuilles CSV (*.csv);;Tous les fichiers (*)</translation>
+        </message>
+        <message>
+            <source>Back Up Before Writing keeps what each unit held in the journal, which is off. Start Quellix with a journal, or clear Back Up Before Writing.</source>
+            <translation>« Sauvegarder avant d’écrire » garde le contenu de chaque unité dans le journal, qui est désactivé. Lancez Quellix avec un journal, ou décochez « Sauvegarder avant d’écrire ».</translation>
+        </message>
+        <message>
+            <source>Choose the configuration file to write.</source>
+            <translation>Choisissez le fichier de configuration à écrire.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be written: %2</source>
+            <translation>%1 ne peut pas être écrit : %2</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1 : %2</translation>
+        </message>
+        <message>
+            <source>stopped: the station window was closed</source>
+            <translation>arrêté : la fenêtre de la station a été fermée</translation>
+        </message>
+        <message>
+            <source>Taking no new unit; the ones running finish.</source>
+            <translation>Aucune nouvelle unité ; celles en cours se terminent.</translation>
+        </message>
+        <message>
+            <source>No failed unit is plugged in.</source>
+            <translation>Aucune unité en échec n’est branchée.</translation>
+        </message>
+        <message>
+            <source>Stopped.</source>
+            <translation>Arrêtée.</translation>
+        </message>
+        <message>
+            <source>done %1, failed %2</source>
+            <translation>terminées %1, échouées %2</translation>
+        </message>
+        <message>
+            <source>, %1 differ</source>
+            <translation>, %1 différentes</translation>
+        </message>
+        <message>
+            <source>Units Running</source>
+            <translation>Unités en cours</translation>
+        </message>
+        <message>
+            <source>Units are being written. A write cut short leaves its unit half-written: part old, part new configuration.</source>
+            <translation>Des unités sont en cours d’écriture. Une écriture interrompue laisse son unité à moitié écrite : en partie l’ancienne, en partie la nouvelle configuration.</translation>
         </message>
     </context>
 </TS>

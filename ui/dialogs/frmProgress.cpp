@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Escape.h"
 #include "core/Twips.h"
 #include "ui/common/Placement.h"
 #include "ui/common/Widgets.h"
@@ -43,18 +44,6 @@ QLabel* oneLineLabel(const char* name, const QString& text, QWidget* parent) {
     return label;
 }
 
-// Replies come straight from the unit and may carry CR, LF, NUL or other control bytes; each
-// becomes a blank so that the label stays one line and shows what it can.
-QString printable(const QString& text) {
-    QString out = text;
-    for (QChar& c : out) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            c = u' ';
-    }
-    return out;
-}
-
 }  // namespace
 
 // A tool window of its owner stays above it and goes with it; without the title hint the
@@ -81,13 +70,13 @@ frmProgress::frmProgress(QWidget* owner) : QWidget(owner, Qt::Tool | Qt::Customi
 }
 
 void frmProgress::setModelText(const QString& text) {
-    lblModel->setText(printable(text));
+    lblModel->setText(escape::unprintable(text));
 }
 void frmProgress::setActivityText(const QString& text) {
-    lblMsg->setText(printable(text));
+    lblMsg->setText(escape::unprintable(text));
 }
 void frmProgress::setResultText(const QString& text) {
-    lblResult->setText(printable(text));
+    lblResult->setText(escape::unprintable(text));
 }
 
 // Rounded to the nearest whole percent and held within the bar's range; a value that is no

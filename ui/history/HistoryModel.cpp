@@ -168,6 +168,7 @@ QString HistoryModel::summary(const journal::Record& record) {
         case Outcome::Differences:
             return tr("differences (%1)").arg(record.differences);
         case Outcome::Failed:
+        case Outcome::Interrupted:
             // In the reader's language, whichever the run spoke.
             return record.reason.isEmpty()
                        ? tr("failed")

@@ -9,6 +9,7 @@
 
 #include "core/Escape.h"
 #include "ui/common/Widgets.h"
+#include "ui/station/Text.h"
 
 namespace station {
 
@@ -65,19 +66,19 @@ StationTile::StationTile(const QString& port, QWidget* parent) : QFrame(parent),
     lblPhase = label("lblPhase");
     barProgress = ui::make<QProgressBar>("barProgress");
     // Tiles stand side by side: each control names the port it serves.
-    barProgress->setAccessibleName(tr("Progress on %1").arg(escape::controls(port)));
+    barProgress->setAccessibleName(Text::tr("Progress on %1").arg(escape::controls(port)));
     barProgress->setMaximumHeight(fontMetrics().height());
     lblResult = label("lblResult");
     lblResult->setAlignment(Qt::AlignCenter);
     lblResult->setAutoFillBackground(true);
     lblResult->setFont(bold);
-    lblResult->setMinimumWidth(fontMetrics().horizontalAdvance(tr("differs")) + 2 * Margin);
+    lblResult->setMinimumWidth(fontMetrics().horizontalAdvance(Text::tr("differs")) + 2 * Margin);
     lblSummary = ui::make<ElidedLabel>("lblSummary");
     lblSummary->setTextFormat(Qt::PlainText);
     cmdDismiss = ui::make<QToolButton>("cmdDismiss");
-    cmdDismiss->setText(tr("Dismiss"));
-    cmdDismiss->setAccessibleName(tr("Dismiss the tile of %1").arg(escape::controls(port)));
-    cmdDismiss->setToolTip(tr("Seen: remove this unit's tile (it still counts)"));
+    cmdDismiss->setText(Text::tr("Dismiss"));
+    cmdDismiss->setAccessibleName(Text::tr("Dismiss the tile of %1").arg(escape::controls(port)));
+    cmdDismiss->setToolTip(Text::tr("Seen: remove this unit's tile (it still counts)"));
     connect(cmdDismiss, &QToolButton::clicked, this, [this] { emit dismissed(portPath); });
     grid->addWidget(lblPort, 0, 0, 1, 2);
     grid->addWidget(lblModel, 0, 2);
@@ -91,41 +92,41 @@ StationTile::StationTile(const QString& port, QWidget* parent) : QFrame(parent),
     showStarted({});
 }
 
-QColor StationTile::colourOf(Result result) {
+QColor StationTile::colourOf(journal::Outcome result) {
     switch (result) {
-        case Result::Passed:
+        case journal::Outcome::Done:
             return QColor(0x2e, 0x7d, 0x32);
-        case Result::Differs:
+        case journal::Outcome::Differences:
             return QColor(0xf9, 0xa8, 0x25);
-        case Result::Failed:
-            return QColor(0xc6, 0x28, 0x28);
-        case Result::None:
+        case journal::Outcome::Failed:
+        case journal::Outcome::Interrupted:
             break;
     }
-    return {};
+    return QColor(0xc6, 0x28, 0x28);
 }
 
 void StationTile::showStarted(const provision::StationSlot& slot) {
     showSlot(slot);
-    lblPhase->setText(tr("starting"));
+    lblPhase->setText(Text::tr("starting"));
     barProgress->setVisible(true);
     barProgress->setRange(0, 0);  // busy until the run says how far it has to go
     // A unit run again says why the run before it was cut short until this one ends.
-    showSummary(slot.earlier.isEmpty() ? QString() : tr("again"),
+    showSummary(slot.earlier.isEmpty() ? QString() : Text::tr("again"),
                 slot.earlier.isEmpty()
                     ? QString()
-                    : tr("The run before: %1").arg(escape::controls(slot.earlier)));
-    showResult(Result::None);
+                    : Text::tr("The run before: %1").arg(escape::controls(slot.earlier)));
+    showResult(std::nullopt);
 }
 
 void StationTile::showSlot(const provision::StationSlot& slot) {
     lblModel->setText(escape::controls(slot.model));
     lblModel->setToolTip(lblModel->text());
     QString given = escape::controls(slot.given);
-    if (!slot.plugged) given = given.isEmpty() ? tr("unplugged") : tr("%1; unplugged").arg(given);
+    if (!slot.plugged)
+        given = given.isEmpty() ? Text::tr("unplugged") : Text::tr("%1; unplugged").arg(given);
     lblGiven->setText(given);
     if (slot.phase == Phase::Waiting) {
-        lblPhase->setText(tr("waiting"));
+        lblPhase->setText(Text::tr("waiting"));
         barProgress->setRange(0, 1);
         barProgress->setValue(0);
     }
@@ -139,21 +140,19 @@ void StationTile::showProgress(const QString& stage, int done, int count) {
 
 void StationTile::showEnded(const provision::StationSlot& slot) {
     showSlot(slot);
-    const bool failed = slot.phase == Phase::Failed;
+    const bool failed = journal::endedBadly(slot.outcome);
     // A failed run did not get anywhere worth a percentage; its reason says where it stopped.
     barProgress->setVisible(!failed);
     barProgress->setRange(0, 1);
     barProgress->setValue(1);
-    lblPhase->setText(failed ? tr("stopped") : tr("finished"));
+    lblPhase->setText(failed ? Text::tr("stopped") : Text::tr("finished"));
     QString tooltip = escape::controls(slot.summary);
     if (!slot.detail.isEmpty()) tooltip += QStringLiteral("\n") + escape::controls(slot.detail);
     if (!slot.earlier.isEmpty())
-        tooltip +=
-            QStringLiteral("\n") + tr("The run before: %1").arg(escape::controls(slot.earlier));
+        tooltip += QStringLiteral("\n") +
+                   Text::tr("The run before: %1").arg(escape::controls(slot.earlier));
     showSummary(escape::controls(slot.summary), tooltip);
-    showResult(slot.phase == Phase::Done          ? Result::Passed
-               : slot.phase == Phase::Differences ? Result::Differs
-                                                  : Result::Failed);
+    showResult(slot.outcome);
 }
 
 void StationTile::showSummary(const QString& summary, const QString& tooltip) {
@@ -162,17 +161,20 @@ void StationTile::showSummary(const QString& summary, const QString& tooltip) {
     lblResult->setToolTip(tooltip);
 }
 
-void StationTile::showResult(Result result) {
+void StationTile::showResult(std::optional<journal::Outcome> result) {
     shown = result;
-    const QString words[] = {QString(), tr("passed"), tr("differs"), tr("failed")};
-    lblResult->setText(words[int(result)]);
+    // In the order of journal::Outcome.
+    const QString words[] = {Text::tr("passed"), Text::tr("differs"), Text::tr("failed"),
+                             Text::tr("interrupted")};
+    lblResult->setText(result ? words[int(*result)] : QString());
     QPalette palette = this->palette();
-    if (result != Result::None) {
-        palette.setColor(QPalette::Window, colourOf(result));
-        palette.setColor(QPalette::WindowText, result == Result::Differs ? Qt::black : Qt::white);
+    const bool differs = result == journal::Outcome::Differences;
+    if (result) {
+        palette.setColor(QPalette::Window, colourOf(*result));
+        palette.setColor(QPalette::WindowText, differs ? Qt::black : Qt::white);
     }
     lblResult->setPalette(palette);
-    cmdDismiss->setVisible(result == Result::Failed || result == Result::Differs);
+    cmdDismiss->setVisible(result && *result != journal::Outcome::Done);
 }
 
 }  // namespace station

@@ -3,6 +3,7 @@
 
 #include <QFrame>
 #include <QString>
+#include <optional>
 
 #include "provision/Station.h"
 
@@ -20,13 +21,12 @@ namespace station {
 class StationTile : public QFrame {
     Q_OBJECT
 public:
-    enum class Result { None, Passed, Differs, Failed };
-
     explicit StationTile(const QString& port, QWidget* parent = nullptr);
 
     QString port() const { return portPath; }
-    Result result() const { return shown; }
-    static QColor colourOf(Result result);
+    // How the run shown ended; nothing while one runs.
+    std::optional<journal::Outcome> result() const { return shown; }
+    static QColor colourOf(journal::Outcome result);
 
     void showStarted(const provision::StationSlot& slot);
     void showProgress(const QString& stage, int done, int count);
@@ -38,11 +38,11 @@ signals:
     void dismissed(const QString& port);
 
 private:
-    void showResult(Result result);
+    void showResult(std::optional<journal::Outcome> result);
     void showSummary(const QString& summary, const QString& tooltip);
 
     QString portPath;
-    Result shown = Result::None;
+    std::optional<journal::Outcome> shown;
     QLabel* lblModel = nullptr;
     QLabel* lblGiven = nullptr;
     QLabel* lblPhase = nullptr;

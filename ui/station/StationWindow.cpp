@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,7 +19,6 @@
 #include <QTimer>
 
 #include "core/Escape.h"
-#include "device/DeviceProcedure.h"
 #include "provision/DeviceWatcher.h"
 #include "provision/Station.h"
 #include "provision/StationUnit.h"
@@ -29,6 +27,7 @@
 #include "ui/common/Settings.h"
 #include "ui/common/Widgets.h"
 #include "ui/station/StationTile.h"
+#include "ui/station/Text.h"
 
 namespace station {
 
@@ -66,7 +65,7 @@ QString shown(const QString& path) {
 StationWindow::StationWindow(journal::Journal* journal, QWidget* parent)
     : QWidget(parent, Qt::Window), journal(journal) {
     setObjectName(QStringLiteral("frmStation"));
-    setWindowTitle(tr("Provisioning Station"));
+    setWindowTitle(Text::tr("Provisioning Station"));
     buildLayout();
     refreshControls();
 }
@@ -78,42 +77,42 @@ StationWindow::~StationWindow() {
 }
 
 QWidget* StationWindow::buildSetUp() {
-    auto* box = new QGroupBox(tr("Set-up"));
+    auto* box = new QGroupBox(Text::tr("Set-up"));
     auto* form = new QFormLayout(box);
     const QSettings settings;
     edtFile = ui::make<QLineEdit>("edtFile");
     edtFile->setText(settings.value(QLatin1String(Settings::StationFile)).toString());
-    cmdBrowseFile = ui::make<QPushButton>("cmdBrowseFile", tr("Browse..."));
+    cmdBrowseFile = ui::make<QPushButton>("cmdBrowseFile", Text::tr("Browse..."));
     connect(cmdBrowseFile, &QPushButton::clicked, this, &StationWindow::browseFile);
-    form->addRow(tr("Configuration file:"), pathRow(edtFile, cmdBrowseFile));
+    form->addRow(Text::tr("Configuration file:"), pathRow(edtFile, cmdBrowseFile));
     // The label names the row, not the box in it, and both Browse buttons read alike.
-    edtFile->setAccessibleName(tr("Configuration file"));
-    cmdBrowseFile->setAccessibleName(tr("Browse for the configuration file"));
+    edtFile->setAccessibleName(Text::tr("Configuration file"));
+    cmdBrowseFile->setAccessibleName(Text::tr("Browse for the configuration file"));
     edtSheet = ui::make<QLineEdit>("edtSheet");
     edtSheet->setText(settings.value(QLatin1String(Settings::StationSheet)).toString());
-    edtSheet->setPlaceholderText(tr("optional: a CSV sheet with a row of values per unit"));
-    cmdBrowseSheet = ui::make<QPushButton>("cmdBrowseSheet", tr("Browse..."));
+    edtSheet->setPlaceholderText(Text::tr("optional: a CSV sheet with a row of values per unit"));
+    cmdBrowseSheet = ui::make<QPushButton>("cmdBrowseSheet", Text::tr("Browse..."));
     connect(cmdBrowseSheet, &QPushButton::clicked, this, &StationWindow::browseSheet);
-    form->addRow(tr("Sheet:"), pathRow(edtSheet, cmdBrowseSheet));
-    edtSheet->setAccessibleName(tr("Sheet"));
-    cmdBrowseSheet->setAccessibleName(tr("Browse for the sheet"));
-    chkBackup = ui::make<QCheckBox>("chkBackup", tr("Back Up Before Writing"));
+    form->addRow(Text::tr("Sheet:"), pathRow(edtSheet, cmdBrowseSheet));
+    edtSheet->setAccessibleName(Text::tr("Sheet"));
+    cmdBrowseSheet->setAccessibleName(Text::tr("Browse for the sheet"));
+    chkBackup = ui::make<QCheckBox>("chkBackup", Text::tr("Back Up Before Writing"));
     chkBackup->setChecked(settings
                               .value(QLatin1String(Settings::BackUpBeforeWriting),
                                      Settings::BackUpBeforeWritingAtFirst)
                               .toBool());
-    chkVerify = ui::make<QCheckBox>("chkVerify", tr("Verify After Writing"));
+    chkVerify = ui::make<QCheckBox>("chkVerify", Text::tr("Verify After Writing"));
     chkVerify->setChecked(
         settings
             .value(QLatin1String(Settings::VerifyAfterWriting), Settings::VerifyAfterWritingAtFirst)
             .toBool());
     chkVerify->setToolTip(
-        tr("Read each unit back after writing and compare. With Fast Link on this costs about "
+        Text::tr("Read each unit back after writing and compare. With Fast Link on this costs about "
            "one second per unit."));
-    chkFastLink = ui::make<QCheckBox>("chkFastLink", tr("Fast Link"));
+    chkFastLink = ui::make<QCheckBox>("chkFastLink", Text::tr("Fast Link"));
     chkFastLink->setToolTip(
-        tr("Go from one command to the next as soon as the unit has answered, at its own "
-           "pace. Writes go fast only when verified."));
+        Text::tr("Go from one command to the next as soon as the unit has answered, at its own "
+                 "pace. Writes go fast only when verified."));
     chkFastLink->setChecked(
         settings.value(QLatin1String(Settings::FastLink), Settings::FastLinkAtFirst).toBool());
     form->addRow(chkBackup);
@@ -122,9 +121,9 @@ QWidget* StationWindow::buildSetUp() {
     edtPorts = ui::make<QLineEdit>("edtPorts");
     edtPorts->setText(settings.value(QLatin1String(Settings::StationPorts)).toString());
     edtPorts->setPlaceholderText(
-        tr("USB serial devices; or paths with wildcards, such as "
-           "/dev/ttyUSB*, separated by spaces"));
-    form->addRow(tr("Ports:"), edtPorts);
+        Text::tr("USB serial devices; or paths with wildcards, such as "
+                 "/dev/ttyUSB*, separated by spaces"));
+    form->addRow(Text::tr("Ports:"), edtPorts);
     return box;
 }
 
@@ -132,9 +131,9 @@ void StationWindow::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSetUp());
     auto* buttons = new QHBoxLayout;
-    cmdStart = ui::make<QPushButton>("cmdStart", tr("Start"));
-    cmdStop = ui::make<QPushButton>("cmdStop", tr("Stop"));
-    cmdRetryFailed = ui::make<QPushButton>("cmdRetryFailed", tr("Retry Failed"));
+    cmdStart = ui::make<QPushButton>("cmdStart", Text::tr("Start"));
+    cmdStop = ui::make<QPushButton>("cmdStop", Text::tr("Stop"));
+    cmdRetryFailed = ui::make<QPushButton>("cmdRetryFailed", Text::tr("Retry Failed"));
     connect(cmdStart, &QPushButton::clicked, this, &StationWindow::startStation);
     connect(cmdStop, &QPushButton::clicked, this, &StationWindow::stopStation);
     connect(cmdRetryFailed, &QPushButton::clicked, this, &StationWindow::retryFailed);
@@ -164,14 +163,14 @@ void StationWindow::buildLayout() {
 
 void StationWindow::browseFile() {
     const QString path =
-        QFileDialog::getOpenFileName(this, tr("Configuration File"), edtFile->text(),
-                                     tr("Configuration files (*.cfg *.json);;All files (*)"));
+        QFileDialog::getOpenFileName(this, Text::tr("Configuration File"), edtFile->text(),
+                                     Text::tr("Configuration files (*.cfg *.json);;All files (*)"));
     if (!path.isEmpty()) edtFile->setText(path);
 }
 
 void StationWindow::browseSheet() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Sheet"), edtSheet->text(),
-                                                      tr("CSV sheets (*.csv);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, Text::tr("Sheet"), edtSheet->text(), Text::tr("CSV sheets (*.csv);;All files (*)"));
     if (!path.isEmpty()) edtSheet->setText(path);
 }
 
@@ -179,46 +178,42 @@ bool StationWindow::isRunning() const {
     return station && !finished;
 }
 
+// A problem in the window's words where its boxes name the thing, else as the plan says it.
+QString StationWindow::wording(const provision::Plan::Problem& problem) const {
+    using Field = provision::Plan::Problem::Field;
+    if (problem.field == Field::Journal)
+        return Text::tr(
+            "Back Up Before Writing keeps what each unit held in the journal, which "
+            "is off. Start Quellix with a journal, or clear Back Up Before Writing.");
+    if (problem.field == Field::File && problem.subject.isEmpty())
+        return Text::tr("Choose the configuration file to write.");
+    if (problem.field == Field::File)
+        return Text::tr("%1 cannot be written: %2").arg(shown(problem.subject), problem.text);
+    if (!problem.subject.isEmpty())
+        return Text::tr("%1: %2").arg(shown(problem.subject), problem.text);
+    return problem.text;
+}
+
 bool StationWindow::preparePlan() {
-    const QString file = edtFile->text();
-    const QString sheetPath = edtSheet->text();
+    provision::Plan asked;
+    asked.file = edtFile->text();
+    asked.sheet = edtSheet->text();
+    asked.interval = QString::number(intervalMs);
+    asked.pace = chkFastLink->isChecked() ? QStringLiteral("auto") : QStringLiteral("fixed");
+    asked.verify = chkVerify->isChecked();
+    asked.backup = chkBackup->isChecked();
+    asked.journalOn = journal != nullptr;
+    const provision::Plan::Checked checked = asked.check();
     QStringList problems;
-    if (file.isEmpty()) problems << tr("Choose the configuration file to write.");
-    // Checked as files first: "-" would otherwise mean standard input.
-    for (const QString& path : {file, sheetPath})
-        if (!path.isEmpty() && !QFileInfo(path).isFile())
-            problems << tr("%1 is not a file.").arg(shown(path));
+    for (const provision::Plan::Problem& problem : checked.problems)
+        problems << wording(problem);
     if (!problems.isEmpty()) return refuse(problems.join('\n'));
-    ConfigDocument document = ConfigDocument::load(file);
-    if (!document.ok)
-        return refuse(tr("%1 cannot be written: %2").arg(shown(file), document.error));
-    // Written, such a text could never be read back, backed up or verified.
-    if (const QString why = DeviceProcedure::unreadableText(document.set, document.phoneCount);
-        !why.isEmpty())
-        return refuse(tr("%1 cannot be written: %2").arg(shown(file), why));
-    std::optional<provision::Sheet> sheet;
-    if (!sheetPath.isEmpty()) {
-        sheet = provision::Sheet::load(sheetPath);
-        if (!sheet->ok()) return refuse(sheet->error());
-    }
-    if (chkBackup->isChecked() && !journal)
-        return refuse(
-            tr("Back Up Before Writing keeps what each unit held in the journal, which "
-               "is off. Start Quellix with a journal, or clear Back Up Before Writing."));
-    plan = {};
-    plan.task.mode = provision::RunInput::Mode::Write;
-    plan.task.intervalMs = intervalMs;
-    plan.task.document = document;
-    plan.task.documentName = shown(file);
-    plan.task.file = file;
-    plan.task.verifyAfterWrite = chkVerify->isChecked();
-    plan.task.pace = chkFastLink->isChecked() ? LinkPace::Mode::Auto : LinkPace::Mode::Fixed;
-    plan.task.backup = chkBackup->isChecked();
+    plan = checked.plan;
+    plan.task.documentName = shown(asked.file);
     plan.task.journal = journal;
     plan.task.toolVersion = QCoreApplication::applicationVersion();
-    plan.sheet = sheet;
-    plan.stopReason = tr("stopped: the station window was closed");
-    say((document.notes + (sheet ? sheet->notes() : QStringList())).join('\n'), false);
+    plan.stopReason = Text::tr("stopped: the station window was closed");
+    say(checked.notes.join('\n'), false);
     return true;
 }
 
@@ -261,14 +256,14 @@ void StationWindow::wireStation() {
 
 void StationWindow::stopStation() {
     if (!isRunning()) return;
-    say(tr("Taking no new unit; the ones running finish."), false);
+    say(Text::tr("Taking no new unit; the ones running finish."), false);
     station->stop();
     refreshControls();
 }
 
 void StationWindow::retryFailed() {
     if (!isRunning()) return;
-    if (station->retryFailed() == 0) say(tr("No failed unit is plugged in."), true);
+    if (station->retryFailed() == 0) say(Text::tr("No failed unit is plugged in."), true);
     refreshControls();
 }
 
@@ -289,7 +284,7 @@ void StationWindow::showStarted(const provision::StationSlot& slot) {
 
 void StationWindow::showEnded(const provision::StationSlot& slot) {
     tileFor(slot)->showEnded(slot);
-    sound(slot.phase == provision::StationSlot::Phase::Done, this);
+    sound(slot.outcome == journal::Outcome::Done, this);
     refreshControls();
 }
 
@@ -342,7 +337,7 @@ void StationWindow::placeTiles() {
 
 void StationWindow::stationFinished() {
     finished = true;
-    say(tr("Stopped."), false);
+    say(Text::tr("Stopped."), false);
     refreshControls();
 }
 
@@ -355,15 +350,15 @@ void StationWindow::refreshControls() {
         w->setEnabled(!running);
     cmdStop->setEnabled(taking);
     const bool anyFailed = std::any_of(tiles.begin(), tiles.end(), [](const StationTile* t) {
-        return t->result() == StationTile::Result::Failed;
+        return t->result() && journal::endedBadly(*t->result());
     });
     cmdRetryFailed->setEnabled(taking && anyFailed);
     if (!station) return;  // the last station's counters stay until the next starts
     QString counters =
-        tr("done %1, failed %2")
+        Text::tr("done %1, failed %2")
             .arg(QString::number(station->done()), QString::number(station->failed()));
     if (station->differing() > 0)
-        counters += tr(", %1 differ").arg(QString::number(station->differing()));
+        counters += Text::tr(", %1 differ").arg(QString::number(station->differing()));
     lblCounters->setText(counters);
 }
 
@@ -376,14 +371,14 @@ void StationWindow::say(const QString& text, bool problem) {
     lblMessage->setText(text);
     QPalette palette = this->palette();
     if (problem)
-        palette.setColor(QPalette::WindowText, StationTile::colourOf(StationTile::Result::Failed));
+        palette.setColor(QPalette::WindowText, StationTile::colourOf(journal::Outcome::Failed));
     lblMessage->setPalette(palette);
 }
 
 bool StationWindow::confirmCloseWhileRunning() {
-    return askCloseAnyway(this, tr("Units Running"),
-                          tr("Units are being written. A write cut short leaves its unit "
-                             "half-written: part old, part new configuration."));
+    return askCloseAnyway(this, Text::tr("Units Running"),
+                          Text::tr("Units are being written. A write cut short leaves its unit "
+                                   "half-written: part old, part new configuration."));
 }
 
 void StationWindow::closeEvent(QCloseEvent* event) {

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "provision/StationPlan.h"
+#include "provision/Plan.h"
 
 class QCheckBox;
 class QGridLayout;
@@ -53,7 +53,8 @@ protected:
 private:
     void buildLayout();
     QWidget* buildSetUp();
-    bool preparePlan();  // the file and sheet into `plan`, or false having said why
+    bool preparePlan();  // the boxes checked into `plan`, or false having said why
+    QString wording(const provision::Plan::Problem& problem) const;
     void wireStation();
     StationTile* tileFor(const provision::StationSlot& slot);
     void showStarted(const provision::StationSlot& slot);

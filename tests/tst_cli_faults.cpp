@@ -1,0 +1,327 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QtTest>
+
+#include <algorithm>
+#include <csignal>
+
+#include "cli/PortName.h"
+#include "cli/Reporter.h"
+#include "configfile/ConfigDocument.h"
+#include "tests/support/CliFixture.h"
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace cli_fixture;
+
+// What the command line refuses before a port opens, and how it reports units and input
+// that go wrong.
+class tst_cli_faults : public CliFixture {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(dir.isValid()); }
+    void cleanup() { clearUnits(); }
+
+    // Whatever is wrong with a file, an output, --set or the sheet ends the run before the
+    // first byte goes out: exit 2 for usage, 5 for files, naming where.
+    void refusedBeforeSending_data() {
+        QTest::addColumn<QString>("args");  // split at blanks; PORT is the unit, {dir} the folder
+        QTest::addColumn<QByteArray>("file");   // {dir}/in.cfg; empty: none
+        QTest::addColumn<QByteArray>("sheet");  // {dir}/units.csv; empty: none
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");
+        ConfigurationSet nulCr = filled(QStringLiteral("file"), 2);
+        nulCr.channelMessage[4] = QStringLiteral("a") + QChar(0) + QStringLiteral("\rb");
+        const QByteArray site = recordFile(filled(QStringLiteral("site"), 2));
+        const QString write = QStringLiteral("write -p PORT {dir}/in.cfg");
+        const QString read = QStringLiteral("read -p PORT -o {dir}/");
+        QTest::newRow("NUL CR in a message")
+            << write << ConfigJson::serialize(nulCr) << QByteArray() << 5
+            << "channels[4].message (channel 5): holds NUL followed by CR";
+        ConfigurationSet overlong = filled(QStringLiteral("file"), 2);
+        overlong.channelMessage[4] = QString(1022, u'm');
+        QTest::newRow("a message whose reply could not be read back")
+            << write << ConfigJson::serialize(overlong) << QByteArray() << 5
+            << "in.cfg: the message of channel 5 holds 1022 characters, but the unit's reply to "
+               "?M04 could not be read back beyond 1021";
+        QTest::newRow("--set, a phone whose reply could not be read back")
+            << write + " --set phone.2=" + QString(1022, u'1') << site << QByteArray() << 2
+            << "--set (\"phone.2\"): 1022 characters, but the unit's reply could not be read "
+               "back beyond 1021";
+        QTest::newRow("missing file") << "verify -p PORT {dir}/none.cfg" << QByteArray()
+                                      << QByteArray() << 5 << "none.cfg: cannot be opened";
+        // A read takes seconds; a file it could not save is refused first.
+        QTest::newRow("output in a missing folder")
+            << read + "no-dir/out.txt" << QByteArray() << QByteArray() << 5
+            << "quellix-cli: {dir}/no-dir/out.txt: the folder {dir}/no-dir does not exist";
+        QTest::newRow("output in a file")
+            << read + "plain/out.txt" << QByteArray() << QByteArray() << 5
+            << "quellix-cli: {dir}/plain/out.txt: {dir}/plain is not a folder";
+        QTest::newRow("output is a folder") << read + "sub" << QByteArray() << QByteArray() << 5
+                                            << "quellix-cli: {dir}/sub: is a folder";
+        QTest::newRow("sheet, a phone the file does not hold")
+            << write + " --sheet {dir}/units.csv" << recordFile(filled("site", 2), 145)
+            << QByteArray("port,phone.17\nPORT,1\n") << 5
+            << "{dir}/units.csv line 2, column 2 (\"phone.17\"): {dir}/in.cfg holds phone numbers "
+               "1-16 only";
+    }
+
+    void refusedBeforeSending() {
+        QFETCH(QString, args);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, sheet);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
+        QVERIFY(sim);
+        QVERIFY(writeFile("plain", "x") && QDir(dir.path()).mkpath("sub"));
+        if (!file.isEmpty()) QVERIFY(writeFile("in.cfg", file));
+        if (!sheet.isEmpty())
+            QVERIFY(writeFile("units.csv", sheet.replace("PORT", sim->slavePath().toUtf8())));
+        QStringList list = args.split(u' ');
+        list.replaceInStrings(QStringLiteral("PORT"), sim->slavePath());
+        list.replaceInStrings(QStringLiteral("{dir}"), dir.path());
+        const Run run = cli(fast(list));
+        QCOMPARE(run.code, code);
+        QVERIFY2(run.err.startsWith("quellix-cli: "), run.err);
+        QVERIFY2(run.err.contains(says.replace(QStringLiteral("{dir}"), dir.path()).toUtf8()),
+                 run.err);
+        QTest::qWait(50);  // anything sent would have arrived by now
+        QCOMPARE(sim->received(), QByteArray());
+    }
+
+    // Per-unit values: a sheet row per port (by its last part or its path) over the file, and
+    // --set over both; a row for a port that was not given is only reported.
+    void writePerUnit() {
+        const ConfigurationSet site = filled(QStringLiteral("site"), 2);
+        UnitSimulator* a = unit(filled(QStringLiteral("unit"), 6));
+        UnitSimulator* b = unit(filled(QStringLiteral("unit"), 7));
+        QVERIFY(a && b);
+        QVERIFY(writeFile("site.cfg", recordFile(site)));
+        QVERIFY(
+            writeFile("units.csv", "port,slave-id,phone.1,channel.3.enabled,channel.4.message\r\n" +
+                                       QFileInfo(a->slavePath()).fileName().toUtf8() +
+                                       ",11,0111,,\"Door\r\nA\"\r\n" + b->slavePath().toUtf8() +
+                                       ",12,,yes,\r\n/dev/ttyUSB9,13,,,\r\n"));
+        const Run run = cli(fast({"write", "-p", a->slavePath(), "-p", b->slavePath(),
+                                  path("site.cfg"), "--sheet", path("units.csv"), "--set",
+                                  "phone.2=0999", "--set", "phone.1=0100", "--verify"}));
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.err.contains(path("units.csv").toUtf8() +
+                                  " line 5: port \"/dev/ttyUSB9\" is not among the ports given; "
+                                  "row left out\n"),
+                 run.err);
+        ConfigurationSet forA = site, forB = site;
+        forA.slaveId = 11;
+        forA.channelMessage[3] = "Door\r\nA";
+        forB.slaveId = 12;
+        forB.channelEnable[2] = FlagTrue;
+        for (ConfigurationSet* set : {&forA, &forB}) {
+            set->phoneNo[0] = "0100";
+            set->phoneNo[1] = "0999";
+        }
+        QCOMPARE(a->configuration(), forA);
+        QCOMPARE(b->configuration(), forB);
+    }
+
+    // A batch read names each file after its port; a failed port writes none.
+    void batchRead() {
+        UnitFaults silent;
+        silent.silent = true;
+        const ConfigurationSet set = filled(QStringLiteral("unit"), 6);
+        UnitSimulator* a = unit(set);
+        UnitSimulator* b = unit(set, silent);
+        QVERIFY(a && b);
+        const Run run = cli(fast({"read", "-p", a->slavePath(), "-p", b->slavePath(), "-p",
+                                  "/dev/quellix-none", "-o", path("{port}.json")}));
+        QCOMPARE(run.code, 4);  // 3 for the missing port, 4 for the silent one
+        const ConfigDocument saved =
+            ConfigDocument::load(path(QFileInfo(a->slavePath()).fileName() + ".json"));
+        QVERIFY2(saved.ok, qPrintable(saved.error));
+        QCOMPARE(saved.set, set);
+        QVERIFY(!QFile::exists(path(QFileInfo(b->slavePath()).fileName() + ".json")));
+        QVERIFY(!QFile::exists(path("quellix-none.json")));
+        QVERIFY2(run.err.contains("/dev/quellix-none: cannot open"), run.err);
+        QVERIFY2(run.err.contains("(exit 3)"), run.err);
+    }
+
+    // What a unit, a file or the line may bring in that must not be saved, sent or taken
+    // silently: replies that slip an exchange, a flood, a double quote for a record file, a
+    // pipe as -o, a log that cannot be written.
+    void untrusted_data() {
+        QTest::addColumn<QStringList>("args");  // PORT and FILE stand for the unit and the file
+        QTest::addColumn<UnitFaults>("faults");
+        QTest::addColumn<bool>("quoteInUnit");
+        QTest::addColumn<QByteArray>("file");  // the file argument's content, if any
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");
+        const QStringList read{"read", "-p", "PORT", "-o", "FILE"};
+        const QByteArray old("old");
+        UnitFaults lateP5, flood, lateP17;
+        lateP5.lateOnce = "?P05";
+        flood.floodBytes = 1 << 20;
+        lateP17.lateOnce = "?P10";
+        QTest::newRow("read, a reply an exchange late")
+            << read << lateP5 << false << old << 4
+            << "no reply to ?P05: the unit answered late or not at all (exit 4)";
+        QTest::newRow("read, flood after the probe")
+            << read << flood << false << old << 4 << ": reply to ?A began with \"";
+        QTest::newRow("write --verify, a reply late in reading phones 17-32")
+            << QStringList{"write", "-p", "PORT", "FILE", "--verify"} << lateP17 << false
+            << recordFile(filled(QStringLiteral("file"), 2), 145) << 4
+            << "no reply to ?P10: the unit answered late";
+        QTest::newRow("read, a double quote for a record file")
+            << read << UnitFaults{} << true << old << 5
+            << "the message of channel 10 holds a double quote (\"), which a record file cannot "
+               "hold; save as JSON instead";
+        UnitFaults late;
+        late.delayMs = 60;
+        // Told apart from a silent unit, with what to do about it.
+        QTest::newRow("read, a unit that answers late")
+            << read << late << false << old << 4
+            << ": to read this unit at its own pace, use --pace auto (or a longer interval, such "
+               "as --interval ";
+        QTest::newRow("read -o a pipe") << read << UnitFaults{} << false << QByteArray("fifo") << 5
+                                        << "exists and is not a regular file";
+        QTest::newRow("read, log on a full disk")
+            << QStringList{"read", "-p", "PORT", "-o", "FILE", "--log", "/dev/full"} << UnitFaults{}
+            << false << old << 5 << "the log could not be written";
+    }
+
+    void untrusted() {
+        QFETCH(QStringList, args);
+        QFETCH(UnitFaults, faults);
+        QFETCH(bool, quoteInUnit);
+        QFETCH(QByteArray, file);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        const ConfigurationSet before = filled(QStringLiteral("unit"), 6, quoteInUnit);
+        UnitSimulator* sim = unit(before, faults);
+        QVERIFY(sim);
+        const QString name = QStringLiteral("untrusted-%1").arg(QTest::currentDataTag());
+        if (file == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path(name)).constData(), 0600), 0);
+        else if (!file.isEmpty())
+            QVERIFY(writeFile(name, file));
+        args.replaceInStrings(QStringLiteral("PORT"), sim->slavePath());
+        args.replaceInStrings(QStringLiteral("FILE"), path(name));
+        // Long enough that a busy machine does not make other replies late as well.
+        const Run run = cli(args << "--interval"
+                                 << "25");
+        QCOMPARE(run.code, code);
+        QVERIFY2(run.err.contains(says.toUtf8()), run.err);
+        if (code == 0) return;
+        // Nothing saved, nothing written to the unit.
+        if (file == "old") QCOMPARE(readFile(name), "old");
+        if (file == "fifo") QVERIFY(!QFileInfo(path(name)).isFile());
+        QCOMPARE(sim->configuration(), before);
+        for (const QByteArray& command : sim->commands())
+            QVERIFY2(command.startsWith('?'), command.constData());
+        // The log is checked before each command goes out: none did.
+        if (args.contains("/dev/full")) QCOMPARE(sim->received(), QByteArray());
+    }
+
+    // Standard input is read to its end, however slowly the pipe delivers it.
+    void stdinInParts_data() {
+        QTest::addColumn<qsizetype>("pauseAt");
+        QTest::newRow("after 300 bytes") << qsizetype(300);
+        QTest::newRow("after record 145")
+            << recordFile(filled(QStringLiteral("file"), 2), 145).size();
+    }
+
+    void stdinInParts() {
+        QFETCH(qsizetype, pauseAt);
+        const ConfigurationSet set = filled(QStringLiteral("file"), 2);
+        const Run run = cli({"show", "-", "--json"}, recordFile(set), pauseAt);
+        QCOMPARE(run.code, 0);
+        const ConfigJson::ParseResult shown = ConfigJson::parse(run.out);
+        QVERIFY2(shown.ok, qPrintable(shown.error));
+        QCOMPARE(shown.phoneCount, 32);
+        QCOMPARE(shown.set, set);
+    }
+
+    // Control characters from a file reach neither standard output nor standard error raw.
+    void controlCharactersEscaped() {
+        ConfigurationSet set = filled(QStringLiteral("file"), 2);
+        set.channelMessage[0] = QStringLiteral("\x1b[2J") + QChar(0x9d) + QChar(0x7f);
+        QVERIFY(writeFile("c1.json", ConfigJson::serialize(set)));
+        QJsonObject root = QJsonDocument::fromJson(ConfigJson::serialize(set)).object();
+        root.insert(QStringLiteral("\x1b[2Jkey") + QChar(0x9b), 1);
+        QVERIFY(writeFile("key.json", QJsonDocument(root).toJson()));
+        auto raw = [](const QByteArray& bytes) {
+            const QString text = QString::fromUtf8(bytes);
+            return std::any_of(text.begin(), text.end(), [](QChar c) {
+                return c != u'\n' && (c < u' ' || (c >= QChar(0x7f) && c <= QChar(0x9f)));
+            });
+        };
+        for (const QStringList& args :
+             {QStringList{"show", path("c1.json")}, QStringList{"show", path("c1.json"), "--json"},
+              QStringList{"diff", path("c1.json"), path("key.json")}}) {
+            const Run run = cli(args);
+            QVERIFY2(!raw(run.out) && !raw(run.err), run.out + run.err);
+            QVERIFY2((run.out + run.err).contains("\\u001b[2J"), run.out + run.err);
+        }
+        const Run shown = cli({"show", path("c1.json")});
+        QVERIFY2(shown.out.contains("channel 1: no \"\\u001b[2J\\u009d\\u007f\""), shown.out);
+        const Run refused = cli({"show", path("key.json")});
+        QCOMPARE(refused.code, 5);
+        QVERIFY2(refused.err.contains("\\u001b[2Jkey\\u009b: unknown key"), refused.err);
+    }
+
+    // Over a file size limit the save fails with its error (not the signal) and the old file
+    // stays.
+    void fileSizeLimit() {
+        UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
+        QVERIFY(sim && writeFile("limited.cfg", "old"));
+        const Run run =
+            cli(fast({"read", "-p", sim->slavePath(), "-o", path("limited.cfg")}), {}, -1, [] {
+                const rlimit small{200, 200};
+                ::setrlimit(RLIMIT_FSIZE, &small);
+            });
+        QCOMPARE(run.code, 5);
+        QVERIFY2(run.err.contains("cannot save"), run.err);
+        QCOMPARE(readFile("limited.cfg"), "old");
+    }
+
+    // Ctrl-C or SIGTERM in the middle of a write ends it after the exchange in flight (or at
+    // once on a second one), journaled as interrupted with how much was sent.
+    void interruptedWrite_data() {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QList<int>>("after");
+        QTest::addColumn<QString>("interval");
+        QTest::newRow("SIGTERM once") << int(SIGTERM) << QList<int>{1000} << "30";
+        QTest::newRow("SIGINT twice, within one exchange")
+            << int(SIGINT) << QList<int>{1500, 1700} << "1000";
+    }
+
+    void interruptedWrite() {
+        QFETCH(int, signal);
+        QFETCH(QList<int>, after);
+        QFETCH(QString, interval);
+        const ConfigurationSet before = filled(QStringLiteral("unit"), 6);
+        UnitSimulator* sim = unit(before);
+        QVERIFY(sim);
+        QVERIFY(writeFile("new.json", ConfigJson::serialize(filled(QStringLiteral("new"), 2))));
+        const QString journal = path(QString("interrupted%1.sqlite").arg(after.size()));
+        const Run run = signalled({"write", "-p", sim->slavePath(), path("new.json"), "--interval",
+                                   interval, "--journal", journal},
+                                  after, signal);
+        QCOMPARE(run.code, 4);
+        QVERIFY2(run.err.contains("interrupted; the unit may hold part of it"), run.err);
+        const QJsonArray records =
+            QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out).array();
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0]["action"].toString(), "write");
+        QCOMPARE(records[0]["outcome"].toString(), "failed");
+        QCOMPARE(records[0]["reason"].toString(), "interrupted; the unit may hold part of it");
+        const int sent = records[0]["settingsSent"].toInt(-1);
+        QVERIFY2(sent >= 0 && sent < 98, qPrintable(QString::number(sent)));
+        QCOMPARE(sim->commands().size() - 1, sent);  // the probe aside, the one in flight counted
+        QVERIFY(records[0]["configuration"].isObject());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_cli_faults)
+#include "tst_cli_faults.moc"
