@@ -6,6 +6,7 @@
 #include "configfile/ConfigDocument.h"
 #include "configfile/ConfigJson.h"
 #include "journal/Journal.h"
+#include "journal/JournalStoreQueue.h"
 #include "journal/JournalWorker.h"
 #include "journal/RecordDocument.h"
 #include "tests/Fixtures.h"
@@ -143,7 +144,7 @@ class tst_history : public QObject {
         settle(&journal);
         QCOMPARE(shownIds(h), QList<qint64>{1});
         choose(h, 1);
-        ModalDriver driver([](QWidget* modal) {
+        testsupport::ModalDriver driver([](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (box && box->objectName() == "restoreOtherUnit")
                 return box->button(QMessageBox::Yes)->click();
@@ -529,7 +530,7 @@ private slots:
         choose(h, source.id);
         unit.clearReceived();
         QString differences;
-        ModalDriver driver([&](QWidget* modal) {
+        testsupport::ModalDriver driver([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (box && box->objectName() == "restoreOtherUnit") {
                 QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
@@ -651,7 +652,7 @@ private slots:
         QCOMPARE(modelOf(h)->totalCount(), listed);  // the last good list stays
         journal::Store kept(local);
         QVERIFY(kept.open(&error));
-        QCOMPARE(kept.pending(pg.target().display(), &error).size(), 1);
+        QCOMPARE(journal::SyncQueue(kept).pending(pg.target().display(), &error).size(), 1);
 
         lock.release();
         h->findChild<QPushButton*>("cmdHistoryRefresh")->click();
