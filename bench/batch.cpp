@@ -76,7 +76,7 @@ QString oneEdit(const QTemporaryDir& dir, const QString& name, const QString& ph
     set.phoneNo[0] = phone;
     QString file = dir.filePath(name);
     QString error;
-    if (!ConfigFile::save(file, set, &error)) {
+    if (!configfile::save(file, set, &error)) {
         std::fprintf(stderr, "quellix-bench-batch: cannot write %s: %s\n", qPrintable(file),
                      qPrintable(error));
         return {};
@@ -309,7 +309,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("bench.txt"));
     QString error;
-    if (!dir.isValid() || !ConfigFile::save(file, benchSet(), &error)) {
+    if (!dir.isValid() || !configfile::save(file, benchSet(), &error)) {
         std::fprintf(stderr, "quellix-bench-batch: cannot write %s: %s\n", qPrintable(file),
                      qPrintable(error));
         return 1;

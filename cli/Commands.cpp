@@ -73,12 +73,12 @@ QStringList showLines(const ConfigDocument& doc) {
     QStringList lines{QStringLiteral("slave-id: %1").arg(doc.set.slaveId)};
     for (int k = 0; k < doc.phoneCount; ++k)
         lines << QStringLiteral("phone %1: %2")
-                     .arg(QString::number(k + 1), ConfigJson::literal(doc.set.phoneNo[k]));
+                     .arg(QString::number(k + 1), configjson::literal(doc.set.phoneNo[k]));
     for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
         lines << QStringLiteral("channel %1: %2 %3")
                      .arg(QString::number(i + 1),
                           doc.set.enabled(i) ? QStringLiteral("yes") : QStringLiteral("no"),
-                          ConfigJson::literal(doc.set.channelMessage[i]));
+                          configjson::literal(doc.set.channelMessage[i]));
     return lines;
 }
 
@@ -329,7 +329,7 @@ int showFile(const Invocation& line) {
     ConfigDocument doc;
     if (!loadDocument(line.files[0], &doc)) return FileFailed;
     if (line.json)
-        writeTo(stdout, QString::fromUtf8(ConfigJson::serialize(doc.set, doc.phoneCount)));
+        writeTo(stdout, QString::fromUtf8(configjson::serialize(doc.set, doc.phoneCount)));
     else
         printLines(showLines(doc));
     return Done;

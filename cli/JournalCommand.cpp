@@ -187,9 +187,9 @@ int showRecord(const Target& target, const Invocation& line) {
     QString error;
     const bool saved =
         line.output.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
-            ? ConfigFile::saveBytes(line.output, ConfigJson::serialize(doc.set, doc.phoneCount),
+            ? configfile::saveBytes(line.output, configjson::serialize(doc.set, doc.phoneCount),
                                     &error)
-            : ConfigFile::save(line.output, doc.set, &error, doc.phoneCount);
+            : configfile::save(line.output, doc.set, &error, doc.phoneCount);
     return saved ? Done : fileError(line.output, error);
 }
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-using ConfigFile::Text;
+using configfile::Text;
 constexpr int ClassicPhones = 16;
 constexpr int ClassicRecordCount = 145;
 // A configuration is a few kilobytes; anything far larger is not one.
@@ -36,10 +36,10 @@ QStringList lengthNotes(const ConfigurationSet& set, int phoneCount) {
 
 // The first text, in file order, that would reach the unit cut short.
 QString checkLine(const ConfigurationSet& set) {
-    const int record = ConfigFile::firstTextRecord(set, ConfigurationSet::cutOnTheLine);
+    const int record = configfile::firstTextRecord(set, ConfigurationSet::cutOnTheLine);
     if (record == 0) return {};
     return Text::tr("record %1 (%2): %3")
-        .arg(QString::number(record), ConfigFile::recordContent(record),
+        .arg(QString::number(record), configfile::recordContent(record),
              Text::tr("holds NUL followed by CR, where the unit's line ends a text; "
                       "remove them"));
 }
@@ -48,8 +48,8 @@ QString checkLine(const ConfigurationSet& set) {
 
 ConfigDocument ConfigDocument::parse(const QByteArray& bytes) {
     ConfigDocument doc;
-    if (ConfigJson::looksLikeJson(bytes)) {
-        const ConfigJson::ParseResult json = ConfigJson::parse(bytes);
+    if (configjson::looksLikeJson(bytes)) {
+        const configjson::ParseResult json = configjson::parse(bytes);
         doc.set = json.set;
         doc.ok = json.ok;
         doc.phoneCount = json.phoneCount;
@@ -63,7 +63,7 @@ ConfigDocument ConfigDocument::parse(const QByteArray& bytes) {
     // The parser keeps the base slave ID for a value outside 0..31; -1 shows that happened.
     ConfigurationSet base;
     base.slaveId = -1;
-    const ConfigFile::LoadResult loaded = ConfigFile::parse(buffer, base);
+    const configfile::LoadResult loaded = configfile::parse(buffer, base);
     doc.set = loaded.set;
     if (!loaded.ok) {
         doc.error = loaded.error;
@@ -151,8 +151,8 @@ QStringList differences(const ConfigurationSet& left, const ConfigurationSet& ri
             case Item::Phone:
                 lines << QStringLiteral("phone %1: %2 -> %3")
                              .arg(number)
-                             .arg(ConfigJson::literal(left.phoneNo[at]),
-                                  ConfigJson::literal(right.phoneNo[at]));
+                             .arg(configjson::literal(left.phoneNo[at]),
+                                  configjson::literal(right.phoneNo[at]));
                 break;
             case Item::Enabled:
                 lines << QStringLiteral("channel %1 enabled: %2 -> %3")
@@ -162,8 +162,8 @@ QStringList differences(const ConfigurationSet& left, const ConfigurationSet& ri
             case Item::Message:
                 lines << QStringLiteral("channel %1 message: %2 -> %3")
                              .arg(number)
-                             .arg(ConfigJson::literal(left.channelMessage[at]),
-                                  ConfigJson::literal(right.channelMessage[at]));
+                             .arg(configjson::literal(left.channelMessage[at]),
+                                  configjson::literal(right.channelMessage[at]));
                 break;
         }
     }

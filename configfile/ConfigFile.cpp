@@ -8,7 +8,7 @@
 #include "configfile/ConfigText.h"
 #include "configfile/Records.h"
 
-namespace ConfigFile {
+namespace configfile {
 
 namespace {
 
@@ -203,4 +203,4 @@ LoadResult load(const QString& path, const ConfigurationSet& base) {
     return parse(file, base);
 }
 
-}  // namespace ConfigFile
+}  // namespace configfile

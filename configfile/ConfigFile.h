@@ -12,7 +12,7 @@ class QIODevice;
 
 // Saving and loading a ConfigurationSet as the tool's text file: one value per record, CR LF
 // after each, Windows-1252.
-namespace ConfigFile {
+namespace configfile {
 
 // Outcome of a load. `set` holds everything read up to the point where reading stopped, laid
 // over the configuration the load started from; `ok` is false when the file could not be read
@@ -47,4 +47,4 @@ bool save(const QString& path, const ConfigurationSet& set, QString* error,
 bool saveBytes(const QString& path, const QByteArray& bytes, QString* error);
 LoadResult load(const QString& path, const ConfigurationSet& base);
 
-}  // namespace ConfigFile
+}  // namespace configfile

@@ -13,11 +13,11 @@
 #include "core/Codepage.h"
 #include "core/Escape.h"
 
-namespace ConfigJson {
+namespace configjson {
 
 namespace {
 
-using ConfigFile::Text;
+using configfile::Text;
 constexpr int ClassicPhones = 16;
 
 // Refuses keys nobody reads: a misspelt "mesage" must not silently leave a message empty.
@@ -188,4 +188,4 @@ QString literal(const QString& text) {
     return escape::controls(QString::fromUtf8(array.mid(1, array.size() - 2)));
 }
 
-}  // namespace ConfigJson
+}  // namespace configjson

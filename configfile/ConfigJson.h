@@ -11,7 +11,7 @@
 // Texts are Unicode. Reading is strict: anything the unit could not take (a slave ID outside
 // 0..31, a character Windows-1252 lacks, a text longer than a record file's record holds) is
 // refused rather than cut, so what is written is what the file says.
-namespace ConfigJson {
+namespace configjson {
 
 // Only phones 1..phoneCount are written (16 or 32), so a file that holds 16 stays 16.
 QByteArray serialize(const ConfigurationSet& set, int phoneCount = ConfigurationSet::PhoneCount);
@@ -31,4 +31,4 @@ bool looksLikeJson(const QByteArray& bytes);
 // `text` as a JSON string literal, quotes included; used wherever a text is shown.
 QString literal(const QString& text);
 
-}  // namespace ConfigJson
+}  // namespace configjson

@@ -3,12 +3,12 @@
 
 #include <QCoreApplication>
 
-namespace ConfigFile {
+namespace configfile {
 
 // The one translation context of the file formats' texts, shared by the record and JSON
 // readers so that a translator sees them together.
 class Text {
-    Q_DECLARE_TR_FUNCTIONS(ConfigFile)
+    Q_DECLARE_TR_FUNCTIONS(configfile)
 };
 
-}  // namespace ConfigFile
+}  // namespace configfile

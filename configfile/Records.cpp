@@ -8,7 +8,7 @@
 
 namespace records {
 
-using ConfigFile::Text;
+using configfile::Text;
 
 namespace {
 constexpr char Quote = '"';

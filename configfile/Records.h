@@ -9,7 +9,7 @@ class QIODevice;
 
 // The record layer of the configuration file: one value per record, integers bare, texts between
 // double quotes, CR LF after each record, Windows-1252. It knows nothing about what the records
-// mean; ConfigFile puts them in order.
+// mean; configfile::save puts them in order.
 namespace records {
 
 // Builds a file in memory; a whole configuration is a few kilobytes.

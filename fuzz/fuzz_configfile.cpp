@@ -21,7 +21,7 @@ ConfigurationSet parseBytes(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return ConfigFile::parse(buffer, ConfigurationSet{}).set;
+    return configfile::parse(buffer, ConfigurationSet{}).set;
 }
 
 }  // namespace
@@ -31,6 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ConfigurationSet loaded = parseBytes(input);
 
     // A double quote cannot be written inside a text, so only quote-free sets must round-trip.
-    if (!holdsQuote(loaded) && parseBytes(ConfigFile::serialize(loaded)) != loaded) std::abort();
+    if (!holdsQuote(loaded) && parseBytes(configfile::serialize(loaded)) != loaded) std::abort();
     return 0;
 }

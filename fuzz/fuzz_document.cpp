@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (document.notes.size() != overWindow) std::abort();
 
     const ConfigDocument again =
-        ConfigDocument::parse(ConfigJson::serialize(set, document.phoneCount));
+        ConfigDocument::parse(configjson::serialize(set, document.phoneCount));
     if (!again.ok || again.phoneCount != document.phoneCount ||
         !differences(document.set, again.set, document.phoneCount).isEmpty())
         std::abort();

@@ -148,7 +148,7 @@ std::optional<Outcome> outcomeFromName(const QString& name) {
 
 QByteArray canonicalJson(const ConfigurationSet& set, int phoneCount) {
     // QJsonObject keeps its keys sorted, so the compact form is the same for equal sets.
-    return QJsonDocument::fromJson(ConfigJson::serialize(set, phoneCount))
+    return QJsonDocument::fromJson(configjson::serialize(set, phoneCount))
         .toJson(QJsonDocument::Compact);
 }
 

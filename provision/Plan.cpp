@@ -31,7 +31,7 @@ void checkValues(const Plan& plan, Plan::Checked* out) {
             out->problems << Problem{Field::Values,
                                      {},
                                      Text::tr("%1 needs NAME=VALUE, not %2")
-                                         .arg(plan.valuesOrigin, ConfigJson::literal(text))};
+                                         .arg(plan.valuesOrigin, configjson::literal(text))};
             continue;
         }
         const Verdict verdict = check(*assignment);

@@ -148,13 +148,13 @@ QString Sheet::header(const QList<Cell>& cells) {
     };
     if (cells.first().text != QStringLiteral("port"))
         return at(cells.first(), Text::tr("%1, but the first column must be port")
-                                     .arg(ConfigJson::literal(cells.first().text)));
+                                     .arg(configjson::literal(cells.first().text)));
     QHash<QString, int> seen;
     for (const Cell& cell : cells.sliced(1)) {
         if (const QString why = checkName(cell.text); !why.isEmpty()) return at(cell, why);
         if (seen.contains(cell.text))
             return at(cell, Text::tr("%1 is column %2 already")
-                                .arg(ConfigJson::literal(cell.text),
+                                .arg(configjson::literal(cell.text),
                                      QString::number(seen.value(cell.text))));
         seen.insert(cell.text, cell.column);
     }
@@ -175,7 +175,7 @@ QString Sheet::addRow(const QList<Cell>& cells, const QStringList& names) {
     if (const auto seen = rowOfKey.constFind(port.text); seen != rowOfKey.cend())
         return at(port,
                   Text::tr("port %1 has a row on line %2 already")
-                      .arg(ConfigJson::literal(port.text), QString::number(entries[*seen].line)));
+                      .arg(configjson::literal(port.text), QString::number(entries[*seen].line)));
     SheetRow row{port.line, port.text, {}};
     for (const Cell& cell : cells.sliced(1)) {
         if (cell.text.isEmpty()) continue;
@@ -260,7 +260,7 @@ QList<int> Sheet::rowsMatching(const PortIdentity& port) const {
 
 // Why `port` has no row of its own: none matches, or several do.
 QString Sheet::unmatched(const PortIdentity& port, const QList<int>& rows) const {
-    const QString shown = ConfigJson::literal(port.path);
+    const QString shown = configjson::literal(port.path);
     if (rows.isEmpty())
         return Text::tr(
                    "%1: no row in %2 (its port column holds a device path, its last part or a "
@@ -293,7 +293,7 @@ QStringList Sheet::leftOut(const QList<int>& rows) const {
     for (const int r : rows)
         said << Text::tr("%1 line %2: port %3 is not among the ports given; row left out")
                     .arg(source, QString::number(entries[r].line),
-                         ConfigJson::literal(entries[r].port));
+                         configjson::literal(entries[r].port));
     return said;
 }
 
@@ -307,9 +307,9 @@ SheetMatch Sheet::match(const QList<PortIdentity>& ports) const {
             result.errors << unmatched(port, rows);
         else if (takenBy.contains(hit))
             result.errors << Text::tr("%1: the row on line %2 of %3 matches %4 too")
-                                 .arg(ConfigJson::literal(port.path),
+                                 .arg(configjson::literal(port.path),
                                       QString::number(entries[hit].line), source,
-                                      ConfigJson::literal(takenBy.value(hit)));
+                                      configjson::literal(takenBy.value(hit)));
         result.rowOfPort << (hit >= 0 && !takenBy.contains(hit) ? hit : -1);
         if (hit >= 0) takenBy.insert(hit, port.path);
     }

@@ -42,7 +42,7 @@ QString phoneOutsideFile(const QList<Assignment>& assignments, const RunInput& t
             return Text::tr(
                        "%1 (%2): %3 holds phone numbers 1-%4 only and each unit keeps its "
                        "own others; use a file with all 32")
-                .arg(a.origin, ConfigJson::literal(a.name), task.documentName,
+                .arg(a.origin, configjson::literal(a.name), task.documentName,
                      QString::number(task.document.phoneCount));
     return {};
 }

@@ -27,7 +27,7 @@ int roundedLate(int ms) {
 }
 
 bool saveJson(const QString& path, const ConfigurationSet& set, QString* error) {
-    return ConfigFile::saveBytes(path, ConfigJson::serialize(set), error);
+    return configfile::saveBytes(path, configjson::serialize(set), error);
 }
 
 }  // namespace
@@ -296,7 +296,7 @@ void UnitRun::finishRead() {
     QString error;
     const bool saved = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
                            ? saveJson(path, session->configuration(), &error)
-                           : ConfigFile::save(path, session->configuration(), &error);
+                           : configfile::save(path, session->configuration(), &error);
     if (!saved) return fail(FileFailed, Reason::of("not-saved", {path, error}));
     finish(Done, Text::tr("read, saved to %1").arg(path));
 }

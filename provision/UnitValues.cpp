@@ -104,13 +104,13 @@ QString lengthNote(const QString& text, int windowLimit) {
 }
 
 Verdict verdict(const Assignment& a, const QString& why, const QString& note = {}) {
-    const QString where = QStringLiteral("%1 (%2)").arg(a.origin, ConfigJson::literal(a.name));
+    const QString where = QStringLiteral("%1 (%2)").arg(a.origin, configjson::literal(a.name));
     if (!why.isEmpty()) return {where + QStringLiteral(": ") + why, {}};
     return {{}, note.isEmpty() ? QString() : where + QStringLiteral(": ") + note};
 }
 
 Verdict checkValue(const Assignment& a, const Target& t) {
-    const QString shown = ConfigJson::literal(a.value);
+    const QString shown = configjson::literal(a.value);
     switch (t.field) {
         case Field::SlaveId: {
             const bool valid = number(a.value, 0, ConfigurationSet::SlaveIdCount - 1).has_value();
@@ -146,7 +146,7 @@ QString checkName(const QString& name) {
     return Text::tr(
                "unknown name %1; the names are slave-id, phone.1 to phone.%2, channel.1.enabled "
                "to channel.%3.enabled and channel.1.message to channel.%3.message")
-        .arg(ConfigJson::literal(name), QString::number(ConfigurationSet::PhoneCount),
+        .arg(configjson::literal(name), QString::number(ConfigurationSet::PhoneCount),
              QString::number(ConfigurationSet::ChannelCount));
 }
 

@@ -29,8 +29,8 @@ private slots:
         QTest::addColumn<int>("phones");  // 0: refused
         QTest::addColumn<QString>("error");
         const ConfigurationSet set = filled(QStringLiteral("json"), 3, true);
-        QTest::newRow("round trip") << ConfigJson::serialize(set) << 32 << "";
-        QTest::newRow("16 phones") << ConfigJson::serialize(set, 16) << 16 << "";
+        QTest::newRow("round trip") << configjson::serialize(set) << 32 << "";
+        QTest::newRow("16 phones") << configjson::serialize(set, 16) << 16 << "";
         QTest::newRow("broken") << QByteArray("{\"slaveId\": 3,") << 0 << "not valid JSON";
         QTest::newRow("stray key")
             << editedJson([](QJsonObject& r) { r["slaveID"] = 1; }) << 0 << "slaveID: unknown key";
@@ -63,7 +63,7 @@ private slots:
         QFETCH(int, phones);
         QFETCH(QString, error);
         const ConfigurationSet base = filled(QStringLiteral("base"), 9);
-        const ConfigJson::ParseResult result = ConfigJson::parse(bytes, base);
+        const configjson::ParseResult result = configjson::parse(bytes, base);
         if (error.isEmpty())
             QCOMPARE(result.error, QString());
         else
@@ -171,7 +171,7 @@ private slots:
         const QString saved = path(QStringLiteral("paced-%1.cfg").arg(pace));
         const Run run = cli({"read", "-p", sim->slavePath(), "-o", saved, "--pace", pace});
         QCOMPARE(run.code, code);
-        if (code == 0) QVERIFY(ConfigFile::load(saved, {}).set == held);
+        if (code == 0) QVERIFY(configfile::load(saved, {}).set == held);
     }
 
     // The window lists the first serial port as "COM 1"; the same names work here.
@@ -229,7 +229,7 @@ private slots:
         b.channelMessage[63] = "new";
         QVERIFY(writeFile("a.txt", recordFile(a)));
         QVERIFY(writeFile("a145.txt", recordFile(a, 145)));
-        QVERIFY(writeFile("b.json", ConfigJson::serialize(b)));
+        QVERIFY(writeFile("b.json", configjson::serialize(b)));
 
         Run run = cli({"show", path("a.txt")});
         QCOMPARE(run.code, 0);
@@ -294,7 +294,7 @@ private slots:
                                   "cuts it to 15 when edited\n"),
                  run.err);
         QCOMPARE(target->configuration(), onUnit);
-        QCOMPARE(ConfigFile::serialize(target->configuration()), readFile("backup.cfg"));
+        QCOMPARE(configfile::serialize(target->configuration()), readFile("backup.cfg"));
     }
 
     // JSON on standard input, after blanks, quiet, with the traffic logged.
@@ -304,7 +304,7 @@ private slots:
         const ConfigurationSet set = filled(QStringLiteral("json"), 1, true);
         const Run run =
             cli(fast({"write", "-p", sim->slavePath(), "-", "-q", "--log", path("traffic.log")}),
-                " \r\n" + ConfigJson::serialize(set));  // JSON is found after blanks
+                " \r\n" + configjson::serialize(set));  // JSON is found after blanks
         QCOMPARE(run.code, 0);
         QCOMPARE(run.err, "");
         QCOMPARE(sim->configuration(), set);
@@ -345,9 +345,9 @@ private slots:
         other.channelEnable[0] = other.enabled(0) ? FlagFalse : FlagTrue;
         ConfigurationSet upper = onUnit;
         upper.phoneNo[25] = "elsewhere";
-        QTest::newRow("equal") << ConfigJson::serialize(onUnit) << 0 << QByteArray();
+        QTest::newRow("equal") << configjson::serialize(onUnit) << 0 << QByteArray();
         QTest::newRow("two differ")
-            << ConfigJson::serialize(other) << 1
+            << configjson::serialize(other) << 1
             << QByteArray("slave-id: 7 -> 6\nchannel 1 enabled: no -> yes\n");
         QTest::newRow("145 records skip 17-32") << recordFile(upper, 145) << 0 << QByteArray();
     }

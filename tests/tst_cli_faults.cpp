@@ -38,12 +38,12 @@ private slots:
         const QString write = QStringLiteral("write -p PORT {dir}/in.cfg");
         const QString read = QStringLiteral("read -p PORT -o {dir}/");
         QTest::newRow("NUL CR in a message")
-            << write << ConfigJson::serialize(nulCr) << QByteArray() << 5
+            << write << configjson::serialize(nulCr) << QByteArray() << 5
             << "channels[4].message (channel 5): holds NUL followed by CR";
         ConfigurationSet overlong = filled(QStringLiteral("file"), 2);
         overlong.channelMessage[4] = QString(1022, u'm');
         QTest::newRow("a message whose reply could not be read back")
-            << write << ConfigJson::serialize(overlong) << QByteArray() << 5
+            << write << configjson::serialize(overlong) << QByteArray() << 5
             << "in.cfg: the message of channel 5 holds 1022 characters, but the unit's reply to "
                "?M04 could not be read back beyond 1021";
         QTest::newRow("--set, a phone whose reply could not be read back")
@@ -236,7 +236,7 @@ private slots:
         const ConfigurationSet set = filled(QStringLiteral("file"), 2);
         const Run run = cli({"show", "-", "--json"}, recordFile(set), pauseAt);
         QCOMPARE(run.code, 0);
-        const ConfigJson::ParseResult shown = ConfigJson::parse(run.out);
+        const configjson::ParseResult shown = configjson::parse(run.out);
         QVERIFY2(shown.ok, qPrintable(shown.error));
         QCOMPARE(shown.phoneCount, 32);
         QCOMPARE(shown.set, set);
@@ -246,8 +246,8 @@ private slots:
     void controlCharactersEscaped() {
         ConfigurationSet set = filled(QStringLiteral("file"), 2);
         set.channelMessage[0] = QStringLiteral("\x1b[2J") + QChar(0x9d) + QChar(0x7f);
-        QVERIFY(writeFile("c1.json", ConfigJson::serialize(set)));
-        QJsonObject root = QJsonDocument::fromJson(ConfigJson::serialize(set)).object();
+        QVERIFY(writeFile("c1.json", configjson::serialize(set)));
+        QJsonObject root = QJsonDocument::fromJson(configjson::serialize(set)).object();
         root.insert(QStringLiteral("\x1b[2Jkey") + QChar(0x9b), 1);
         QVERIFY(writeFile("key.json", QJsonDocument(root).toJson()));
         auto raw = [](const QByteArray& bytes) {
@@ -303,7 +303,7 @@ private slots:
         const ConfigurationSet before = filled(QStringLiteral("unit"), 6);
         UnitSimulator* sim = unit(before);
         QVERIFY(sim);
-        QVERIFY(writeFile("new.json", ConfigJson::serialize(filled(QStringLiteral("new"), 2))));
+        QVERIFY(writeFile("new.json", configjson::serialize(filled(QStringLiteral("new"), 2))));
         const QString journal = path(QString("interrupted%1.sqlite").arg(after.size()));
         const Run run = signalled({"write", "-p", sim->slavePath(), path("new.json"), "--interval",
                                    interval, "--journal", journal},

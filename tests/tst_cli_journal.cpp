@@ -36,7 +36,7 @@ private slots:
         ConfigurationSet edited = original;
         edited.phoneNo[0] = QStringLiteral("5550100");
         edited.channelMessage[63] = QStringLiteral("gate");
-        QVERIFY(writeFile("new.json", ConfigJson::serialize(edited)));
+        QVERIFY(writeFile("new.json", configjson::serialize(edited)));
         const Run write = cli(fast({"write", "-p", port, path("new.json"), "--backup-dir",
                                     path("backups"), "--changed-only", "--journal", journal}));
         QCOMPARE(write.code, 0);
@@ -45,7 +45,7 @@ private slots:
         const QStringList saved = QDir(path("backups")).entryList(QDir::Files);
         QCOMPARE(saved.size(), 1);
         QVERIFY2(saved[0].startsWith(QFileInfo(port).fileName() + '-'), qPrintable(saved[0]));
-        QCOMPARE(readFile("backups/" + saved[0]), ConfigJson::serialize(original));
+        QCOMPARE(readFile("backups/" + saved[0]), configjson::serialize(original));
         auto records = [&] {
             return QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out)
                 .array();
@@ -87,7 +87,7 @@ private slots:
         UnitSimulator* sim = unit(onUnit);
         QVERIFY(sim);
         const QString port = sim->slavePath(), journal = path("runs.sqlite");
-        QVERIFY(writeFile("other.json", ConfigJson::serialize(other)));
+        QVERIFY(writeFile("other.json", configjson::serialize(other)));
         const QList<QStringList> runs{{"read", "-p", port, "-o", path("got.cfg")},
                                       {"verify", "-p", port, path("other.json")},
                                       {"verify", "-p", "/nonexist/port", path("other.json")}};
@@ -135,8 +135,8 @@ private slots:
         ConfigurationSet edited = original;
         edited.phoneNo[2] = QStringLiteral("5550100");
         edited.channelMessage[11] = QStringLiteral("gate\x1b]0;x\x07");
-        QVERIFY(writeFile("new.json", ConfigJson::serialize(edited)));
-        QVERIFY(writeFile("old.json", ConfigJson::serialize(original)));
+        QVERIFY(writeFile("new.json", configjson::serialize(edited)));
+        QVERIFY(writeFile("old.json", configjson::serialize(original)));
         QCOMPARE(
             cli(fast({"write", "-p", port, path("new.json"), "--backup", "--journal", journal}))
                 .code,
@@ -341,7 +341,7 @@ private slots:
     // the reader's.
     void reasonInReadersLanguage() {
         const QString journal = path("language.sqlite");
-        QVERIFY(writeFile("language.json", ConfigJson::serialize(filled(QStringLiteral("f"), 2))));
+        QVERIFY(writeFile("language.json", configjson::serialize(filled(QStringLiteral("f"), 2))));
         const QStringList list{"journal", "--journal", journal};
         const QStringList german[] = {{"LANGUAGE", "de"}, {"LANG", "de_DE.UTF-8"}};
         for (const QStringList& variable : german)

@@ -35,7 +35,7 @@ class tst_configfile : public QObject {
     const ConfigurationSet fresh = filled("new", 7, FlagTrue), old = filled("old", 1, FlagFalse);
     // Lines `from` to `to` - 1 of the file holding `set` (none of its texts holds a line break).
     static QByteArray lines(const ConfigurationSet& set, int from, int to = 161) {
-        return ConfigFile::serialize(set).split('\n').mid(from, to - from).join('\n') + '\n';
+        return configfile::serialize(set).split('\n').mid(from, to - from).join('\n') + '\n';
     }
     static QByteArray quoted(const QByteArray& text) { return '"' + text + "\"\r\n"; }
 
@@ -148,20 +148,20 @@ private slots:
         const QByteArray empty =
             "0\r\n" + none.repeated(16) + channel.repeated(64) + none.repeated(16);
         QCOMPARE(empty.size(), 579);
-        QCOMPARE(ConfigFile::serialize({}), empty);
-        QCOMPARE(ConfigFile::serialize(door), "3\r\n" + quoted("911234567890") + none.repeated(15) +
+        QCOMPARE(configfile::serialize({}), empty);
+        QCOMPARE(configfile::serialize(door), "3\r\n" + quoted("911234567890") + none.repeated(15) +
                                                   "-1\r\n" + quoted("Door open") +
                                                   channel.repeated(63) + none.repeated(16));
         // Phone numbers 1-16 only: the 145 records of the first format, nothing after them.
-        QCOMPARE(ConfigFile::serialize(door, 16),
-                 ConfigFile::serialize(door).chopped(none.size() * 16));
-        QVERIFY(ConfigFile::save(path("s.cfg"), bytes, nullptr));
+        QCOMPARE(configfile::serialize(door, 16),
+                 configfile::serialize(door).chopped(none.size() * 16));
+        QVERIFY(configfile::save(path("s.cfg"), bytes, nullptr));
         const QByteArray expected = "0\r\n" + none.repeated(16) + "0\r\n" + quoted(all + '\x1a') +
                                     channel.repeated(63) + none.repeated(15) + quoted("32");
         QCOMPARE(readAll("s.cfg"), expected);
         // Loaded and written again, every byte but '"' survives.
-        QCOMPARE(ConfigFile::serialize(ConfigFile::load(path("s.cfg"), old).set), expected);
-        const ConfigFile::LoadResult missing = ConfigFile::load(path("none.cfg"), old);
+        QCOMPARE(configfile::serialize(configfile::load(path("s.cfg"), old).set), expected);
+        const configfile::LoadResult missing = configfile::load(path("none.cfg"), old);
         QVERIFY(!missing.ok && !missing.error.isEmpty() && missing.set == old);
     }
 
@@ -174,7 +174,7 @@ private slots:
             const rlimit small{200, 200};
             setrlimit(RLIMIT_FSIZE, &small);
             QString error;
-            _exit(ConfigFile::save(path("limit.cfg"), old, &error) ? 1 : 2 * error.isEmpty());
+            _exit(configfile::save(path("limit.cfg"), old, &error) ? 1 : 2 * error.isEmpty());
         }
         int status = -1;
         QCOMPARE(waitpid(child, &status, 0), child);
@@ -220,7 +220,7 @@ private slots:
         else if (quoteIn >= 0)
             set.phoneNo[quoteIn] = QStringLiteral("x\"");
         QString error;
-        QCOMPARE(ConfigFile::save(at, set, &error), says.isEmpty());
+        QCOMPARE(configfile::save(at, set, &error), says.isEmpty());
         QVERIFY2(error.contains(says), qPrintable(error));
         const QFileInfo after(at);
         if (target == "none") QVERIFY(!after.exists());
@@ -229,7 +229,7 @@ private slots:
         if (target == "dir") QVERIFY(after.isDir());
         if (target == "link") {
             QVERIFY(after.isSymLink());
-            QCOMPARE(readAll(name + ".target"), ConfigFile::serialize(set));
+            QCOMPARE(readAll(name + ".target"), configfile::serialize(set));
         }
         // Nothing is left half-written beside it.
         QCOMPARE(QDir(dir.path())
@@ -265,7 +265,7 @@ private slots:
         ConfigurationSet set = fresh;
         set.channelMessage[4] = text;
         const ConfigDocument doc =
-            ConfigDocument::parse(json ? ConfigJson::serialize(set) : ConfigFile::serialize(set));
+            ConfigDocument::parse(json ? configjson::serialize(set) : configfile::serialize(set));
         QCOMPARE(doc.ok, !refused);
         QVERIFY2(refused ? doc.error.startsWith(says) : doc.error.isEmpty(), qPrintable(doc.error));
         if (refused) return;
@@ -295,13 +295,13 @@ private slots:
         QFETCH(QString, escaped);
         QFETCH(QString, literal);
         QCOMPARE(escape::controls(text), escaped);
-        QCOMPARE(ConfigJson::literal(text), literal);
+        QCOMPARE(configjson::literal(text), literal);
         ConfigurationSet set = fresh;
         set.channelMessage[0] = text;
-        const QByteArray json = ConfigJson::serialize(set);
+        const QByteArray json = configjson::serialize(set);
         for (const QChar c : QString::fromUtf8(json))
             QVERIFY(c == u'\n' || !escape::isControl(c));
-        const ConfigJson::ParseResult back = ConfigJson::parse(json);
+        const configjson::ParseResult back = configjson::parse(json);
         QVERIFY2(back.ok, qPrintable(back.error));
         QCOMPARE(back.set, set);
     }
@@ -359,7 +359,7 @@ private slots:
         QCOMPARE(readAll("quoted.cfg"), "<none>");
         w.applyConfiguration(fresh);
         use(save, "window.cfg");
-        QCOMPARE(readAll("window.cfg"), ConfigFile::serialize(fresh));
+        QCOMPARE(readAll("window.cfg"), configfile::serialize(fresh));
         use(save, "plain/x.cfg", "plain/x.cfg");
         QCOMPARE(readAll("plain"), "keep me");
         // Cancel changes nothing, yet Load still shows page 1.
@@ -367,13 +367,13 @@ private slots:
         w.selectPage(3);
         use(save, {});
         use(load, {});
-        QCOMPARE(readAll("window.cfg"), ConfigFile::serialize(fresh));
+        QCOMPARE(readAll("window.cfg"), configfile::serialize(fresh));
         QCOMPARE(w.currentPage(), 1);
         QVERIFY(w.configuration() == old);
 
         // What a file does not hold, or holds after where reading stopped, stays as it was.
         use(load, "older.cfg");
-        QCOMPARE(ConfigFile::serialize(w.configuration()), lines(fresh, 0, 145) + lines(old, 145));
+        QCOMPARE(configfile::serialize(w.configuration()), lines(fresh, 0, 145) + lines(old, 145));
         // The status bar says so, and Undo Load puts back what the window held.
         const QString status = w.findChild<QLabel*>("lblContents")->text();
         QVERIFY2(status.startsWith("Loaded older.cfg") && status.contains("17-32 were kept"),
@@ -384,12 +384,12 @@ private slots:
         QVERIFY(w.configuration() == old && !undo->isEnabled());
         use(load, "older.cfg");
         use(load, "edited.cfg");
-        QCOMPARE(ConfigFile::serialize(w.configuration()),
+        QCOMPARE(configfile::serialize(w.configuration()),
                  lines(fresh, 0, 17) + "-1\r\n" + lines(fresh, 18));
         w.applyConfiguration(old);
         // Lines 1-100: up to channel 41 and the flag of 42, whose message is missing.
         use(load, "short.cfg", "record 101");
-        QCOMPARE(ConfigFile::serialize(w.configuration()), lines(fresh, 0, 99) + lines(old, 99));
+        QCOMPARE(configfile::serialize(w.configuration()), lines(fresh, 0, 99) + lines(old, 99));
 
         // A later run opens its file dialog in the folder used last.
         frmMain later;

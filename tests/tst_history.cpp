@@ -397,7 +397,7 @@ private slots:
         choose(h, model->recordAt(0)->id);
         QCOMPARE(h->findChild<QPlainTextEdit*>("txtHistoryChanges")->toPlainText(),
                  QString("phone 5: \"999\" -> %1")
-                     .arg(ConfigJson::literal(unit.configuration().phoneNo[4])));
+                     .arg(configjson::literal(unit.configuration().phoneNo[4])));
     }
 
     // Save As writes the chosen kind of file, which loads back as the record holds it.

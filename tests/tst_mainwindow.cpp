@@ -308,6 +308,22 @@ private slots:
         option->setChecked(true);
     }
 
+    // Each button's tooltip names the key that does the same from anywhere in the window.
+    void tooltips_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("read") << "cmdDeviceRead" << "F5";
+        QTest::newRow("write") << "cmdDeviceWrite" << "F6";
+        QTest::newRow("load") << "cmdFileLoad" << "Ctrl+O";
+        QTest::newRow("save") << "cmdFileSave" << "Ctrl+S";
+    }
+    void tooltips() {
+        QFETCH(QString, button);
+        QFETCH(QString, key);
+        const QString tip = control<QPushButton>(w, qPrintable(button))->toolTip();
+        QVERIFY2(tip.endsWith(" (" + key + ")") && tip.size() > key.size() + 10, qPrintable(tip));
+    }
+
     void launchers_data() {
         QTest::addColumn<EditCase>("c");
         QTest::newRow("msg ok") << EditCase{false, 37, "old", "cmdOK", "A & B", {}, "A & B"};
@@ -327,13 +343,14 @@ private slots:
         w->selectPage(c.index / 16 + 1);
         // Fills the dialog in and presses the button once it shows. A dialog that never shows
         // leaves handedIn as it is; the watchdog fails one that never closes and closes it.
-        QString failure, handedIn = "no dialog showed";
+        QString failure, handedIn = "no dialog showed", title;
         bool answered = false;
         const testsupport::ModalDriver driver(
             [&](QWidget* modal) {
                 auto* dlg = qobject_cast<QDialog*>(modal);
                 if (!dlg || std::exchange(answered, true)) return;
                 handedIn.clear();  // what the dialog opened with
+                title = dlg->windowTitle();
                 if (auto* msg = dlg->findChild<QPlainTextEdit*>("txtMsg")) {
                     handedIn = msg->toPlainText();
                     msg->setPlainText(c.typed);
@@ -359,6 +376,7 @@ private slots:
                  qPrintable(failure + driver.stuck.join(", ")));
         // A number of 10 characters or fewer has no code to split off and opens as it stands.
         QCOMPARE(handedIn, c.before);
+        if (c.phone) QCOMPARE(title, "Edit Phone Number " + QString::number(c.index + 1));
         QCOMPARE(c.phone ? control<QLineEdit>(w, "txtPhoneNo", c.index)->text()
                          : control<QLabel>(w, "lblMessage", c.index % 16)->text(),
                  c.after);

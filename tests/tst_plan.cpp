@@ -167,12 +167,12 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         const ConfigurationSet site = fixtures::filled("site", 3);
-        writeFile("site.cfg", ConfigFile::serialize(site));
-        writeFile("site16.cfg", ConfigFile::serialize(site, 16));
+        writeFile("site.cfg", configfile::serialize(site));
+        writeFile("site16.cfg", configfile::serialize(site, 16));
         writeFile("junk.cfg", "not a configuration\n");
         ConfigurationSet overlong = site;
         overlong.channelMessage[2] = QString(1022, u'm');
-        writeFile("long.cfg", ConfigFile::serialize(overlong));
+        writeFile("long.cfg", configfile::serialize(overlong));
         writeFile("units.csv", "port,slave-id\nttyA,7\nttyB,8\n");
         writeFile("upper.csv", "port,phone.17\nttyA,1\n");
         writeFile("bad.csv", "slave-id,port\n3,ttyA\n");

@@ -31,7 +31,7 @@ QStringList shown(const Sheet& sheet) {
     for (const SheetRow& row : sheet.rows()) {
         QStringList parts{QString::number(row.line), row.port};
         for (const Assignment& a : row.assignments)
-            parts << a.name + '=' + ConfigJson::literal(a.value);
+            parts << a.name + '=' + configjson::literal(a.value);
         rows << parts.join(' ');
     }
     return rows;

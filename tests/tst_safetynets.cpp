@@ -274,7 +274,7 @@ private slots:
             const QString path = r.dir.filePath(QStringLiteral("site.json"));
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(ConfigJson::serialize(unit, 16));
+            file.write(configjson::serialize(unit, 16));
             file.close();
             otherName = "site.json";
             r.fileToOpen = path;

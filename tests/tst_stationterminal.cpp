@@ -102,7 +102,7 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         QString error;
-        QVERIFY2(ConfigFile::save(path("site.cfg"), UnitSimulator::sampleConfiguration(), &error),
+        QVERIFY2(configfile::save(path("site.cfg"), UnitSimulator::sampleConfiguration(), &error),
                  qPrintable(error));
     }
     void cleanup() { units.clear(); }

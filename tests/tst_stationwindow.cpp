@@ -170,7 +170,7 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         QString error;
-        QVERIFY2(ConfigFile::save(path("site.cfg"), UnitSimulator::sampleConfiguration(), &error),
+        QVERIFY2(configfile::save(path("site.cfg"), UnitSimulator::sampleConfiguration(), &error),
                  qPrintable(error));
         journal = std::make_unique<journal::Journal>(
             journal::Target::parse(path("journal.sqlite"), &error));
@@ -277,7 +277,7 @@ private slots:
         writeFile("junk.cfg", "not a configuration\n");
         ConfigurationSet overlong = UnitSimulator::sampleConfiguration();
         overlong.channelMessage[2] = QString(1022, u'm');
-        writeFile("long.cfg", ConfigFile::serialize(overlong));
+        writeFile("long.cfg", configfile::serialize(overlong));
         writeFile("bad.csv", "slave-id,port\n3,unit1\n");
         UnitSimulator* sim = unit();
         QVERIFY(sim && plug(sim, "unit1"));

@@ -145,7 +145,7 @@ private slots:
         sim.terminate();  // SIGTERM
         QVERIFY(sim.waitForFinished(ReplyWaitMs));
         QCOMPARE(sim.exitCode(), 0);
-        const ConfigFile::LoadResult saved = ConfigFile::load(dir.filePath("out.txt"), {});
+        const configfile::LoadResult saved = configfile::load(dir.filePath("out.txt"), {});
         QCOMPARE(saved.set.channelMessage[5], QString::fromLatin1(text));
         QFile log(dir.filePath("unit.log"));
         QVERIFY(log.open(QIODevice::ReadOnly));

@@ -13,7 +13,7 @@
     </message>
 </context>
 <context>
-    <name>ConfigFile</name>
+    <name>configfile</name>
     <message>
         <source>%1 holds a double quote (&quot;), which a record file cannot hold; save as JSON instead</source>
         <translation>%1 enthält ein doppeltes Anführungszeichen (&quot;), das eine Datensatzdatei nicht fassen kann; speichern Sie stattdessen als JSON</translation>

@@ -13,7 +13,7 @@
     </message>
 </context>
 <context>
-    <name>ConfigFile</name>
+    <name>configfile</name>
     <message>
         <source>%1 holds a double quote (&quot;), which a record file cannot hold; save as JSON instead</source>
         <translation>%1 contient un guillemet double (&quot;), qu&apos;un fichier d&apos;enregistrements ne peut pas contenir ; enregistrez plutôt en JSON</translation>

@@ -31,7 +31,7 @@ using fixtures::filled;
 // The first `records` records of the file holding `set`; texts may hold CR LF, so records end
 // at a CR LF outside quotes.
 inline QByteArray recordFile(const ConfigurationSet& set, int records = 161) {
-    const QByteArray all = ConfigFile::serialize(set);
+    const QByteArray all = configfile::serialize(set);
     bool quoted = false;
     for (qsizetype i = 0, count = 0; i + 1 < all.size(); ++i) {
         if (all[i] == '"') quoted = !quoted;
@@ -44,7 +44,7 @@ inline QByteArray recordFile(const ConfigurationSet& set, int records = 161) {
 // Edits the JSON form of filled("json", 3).
 inline QByteArray editedJson(const std::function<void(QJsonObject&)>& edit) {
     QJsonObject root =
-        QJsonDocument::fromJson(ConfigJson::serialize(filled(QStringLiteral("json"), 3))).object();
+        QJsonDocument::fromJson(configjson::serialize(filled(QStringLiteral("json"), 3))).object();
     edit(root);
     return QJsonDocument(root).toJson();
 }

@@ -263,7 +263,7 @@ std::optional<int> readSettings(const QCommandLineParser& parser, Settings& sett
 
     settings.initial = UnitSimulator::sampleConfiguration();
     if (const std::optional<QString> path = valueIfSet(parser, "load")) {
-        const ConfigFile::LoadResult loaded = ConfigFile::load(*path, settings.initial);
+        const configfile::LoadResult loaded = configfile::load(*path, settings.initial);
         // A half-read file would start the unit with a mix nobody asked for.
         if (!loaded.ok) {
             std::fprintf(stderr, "quellix-unitsim: cannot load %s: %s\n", qPrintable(*path),
@@ -323,7 +323,7 @@ bool saveUnits(const QString& pattern, const UnitList& units) {
     for (size_t n = 0; n < units.size(); ++n) {
         const QString path = numbered(pattern, n);
         QString error;
-        if (!ConfigFile::save(path, units[n]->configuration(), &error)) {
+        if (!configfile::save(path, units[n]->configuration(), &error)) {
             std::fprintf(stderr, "quellix-unitsim: cannot save %s: %s\n", qPrintable(path),
                          qPrintable(error));
             return false;

@@ -403,8 +403,8 @@ void HistoryWindow::save(const Chosen& chosen) {
     // A record of phone numbers 1-16 saves as such, so loading it keeps the 17-32 in place.
     QString reason;
     const bool saved =
-        json ? ConfigFile::saveBytes(path, ConfigJson::serialize(doc.set, doc.phoneCount), &reason)
-             : ConfigFile::save(path, doc.set, &reason, doc.phoneCount);
+        json ? configfile::saveBytes(path, configjson::serialize(doc.set, doc.phoneCount), &reason)
+             : configfile::save(path, doc.set, &reason, doc.phoneCount);
     if (saved) {
         showState(tr("Saved %1 to %2").arg(chosen.name, QDir::toNativeSeparators(path)));
         return;

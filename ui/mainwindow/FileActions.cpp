@@ -88,13 +88,13 @@ void FileActions::save() {
         return;
     }
     saveFile(FileKind::Record, [this](const QString& path, QString* reason) {
-        return ConfigFile::save(path, form->configuration(), reason);
+        return configfile::save(path, form->configuration(), reason);
     });
 }
 
 void FileActions::saveJson() {
     saveFile(FileKind::Json, [this](const QString& path, QString* reason) {
-        return ConfigFile::saveBytes(path, ConfigJson::serialize(form->configuration()), reason);
+        return configfile::saveBytes(path, configjson::serialize(form->configuration()), reason);
     });
 }
 
@@ -108,7 +108,7 @@ void FileActions::load() {
 void FileActions::loadFile(const QString& path, bool ask) {
     if (!mayReplace(ask)) return;
     const ConfigurationSet held = form->configuration();
-    const ConfigFile::LoadResult result = ConfigFile::load(path, held);
+    const configfile::LoadResult result = configfile::load(path, held);
     // What was read before a failure stays applied.
     if (result.recordsRead > 0) {
         contents->replacing(held, WindowContents::Undo::Load);

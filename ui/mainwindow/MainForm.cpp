@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -15,6 +16,8 @@
 
 #include "core/Twips.h"
 #include "ui/common/ComboEntry.h"
+#include "ui/common/Placement.h"
+#include "ui/common/Widgets.h"
 #include "ui/dialogs/frmEditMessage.h"
 #include "ui/dialogs/frmEditNo.h"
 #include "ui/mainwindow/ChannelPage.h"
@@ -55,6 +58,25 @@ constexpr Caption Captions[] = {
     {"cmdExit", QT_TRANSLATE_NOOP("frmMain", "Exit")},
     {"Label2", QT_TRANSLATE_NOOP("frmMain", "Designed & Developed by:")},
 };
+// The buttons' tooltips say what each does and the key that does it from anywhere in the
+// window: the Unit and File menus' shortcuts.
+struct Tip {
+    const char* name;
+    const char* text;
+    QKeySequence::StandardKey standard;  // UnknownKey: `key` instead
+    Qt::Key key;
+};
+constexpr Tip Tips[] = {
+    {"cmdDeviceRead", QT_TRANSLATE_NOOP("frmMain", "Read the unit's configuration into the window"),
+     QKeySequence::UnknownKey, Qt::Key_F5},
+    {"cmdDeviceWrite", QT_TRANSLATE_NOOP("frmMain", "Write the window's configuration to the unit"),
+     QKeySequence::UnknownKey, Qt::Key_F6},
+    {"cmdFileLoad", QT_TRANSLATE_NOOP("frmMain", "Load a configuration file into the window"),
+     QKeySequence::Open, Qt::Key_unknown},
+    {"cmdFileSave", QT_TRANSLATE_NOOP("frmMain", "Save the window's configuration to a file"),
+     QKeySequence::Save, Qt::Key_unknown},
+};
+
 constexpr const char* PageCaptions[] = {
     QT_TRANSLATE_NOOP("frmMain", "CH1-CH16"), QT_TRANSLATE_NOOP("frmMain", "CH17-CH32"),
     QT_TRANSLATE_NOOP("frmMain", "CH33-CH48"), QT_TRANSLATE_NOOP("frmMain", "CH49-CH64")};
@@ -75,21 +97,6 @@ constexpr int ClientHeight = 8160;
 // The window's library speaks in one translation context.
 QString text(const char* source) {
     return QCoreApplication::translate("frmMain", source);
-}
-
-template <class W>
-W* make(QWidget* parent, const QString& name) {
-    auto* w = new W(parent);
-    w->setObjectName(name);
-    return w;
-}
-
-// Labels show their text as given: an "&" is a character, never an access key.
-QLabel* makeLabel(QWidget* parent, const QString& name) {
-    auto* label = make<QLabel>(parent, name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(false);
-    return label;
 }
 
 void setTextColour(QWidget* w, const QColor& colour) {
@@ -121,69 +128,73 @@ void MainForm::build() {
     makeCommunication();
     makeFunctions();
     // The pages stay empty: one set of channel rows in Frame2 serves all four of them.
-    TS = make<QTabWidget>(this, QStringLiteral("TS"));
+    TS = ui::make<QTabWidget>("TS", this);
     for (const char* caption : PageCaptions)
         TS->addTab(new QWidget, text(caption));
     TS->setCurrentIndex(0);
     Frame2 = new ChannelPage(this);
     for (int panel = 0; panel < int(Frame3.size()); ++panel)
         Frame3[panel] = new PhonePanel(panel, this);
-    cmdExit = make<QPushButton>(this, QStringLiteral("cmdExit"));
+    cmdExit = ui::make<QPushButton>("cmdExit", this);
     makeCredits();
     placeAndName();
     setFocusOrder();
 }
 
 void MainForm::placeAndName() {
-    for (const twips::Place& place : Places) {
-        auto* w = findChild<QWidget*>(QLatin1String(place.name));
-        Q_ASSERT_X(w, "MainForm::placeAndName", place.name);
-        if (w) w->setGeometry(place.pixels());
-    }
+    twips::placeAll(this, Places);
     for (const Caption& caption : Captions)
         setCaption(findChild<QWidget*>(QLatin1String(caption.name)), text(caption.text));
+    for (const Tip& tip : Tips) {
+        const QKeySequence key = tip.standard == QKeySequence::UnknownKey
+                                     ? QKeySequence(tip.key)
+                                     : QKeySequence(tip.standard);
+        findChild<QWidget*>(QLatin1String(tip.name))
+            ->setToolTip(QStringLiteral("%1 (%2)").arg(text(tip.text),
+                                                       key.toString(QKeySequence::NativeText)));
+    }
 }
 
 // The port box with its button and lamp, and the slave ID box.
 void MainForm::makeCommunication() {
     Frame1 = new LinkBox(this);
-    Frame4 = make<QGroupBox>(this, QStringLiteral("Frame4"));
+    Frame4 = ui::make<QGroupBox>("Frame4", this);
     // Takes typed text, but typed text never becomes a list entry.
-    cmbSlaveID = make<QComboBox>(Frame4, QStringLiteral("cmbSlaveID"));
+    cmbSlaveID = ui::make<QComboBox>("cmbSlaveID", Frame4);
     cmbSlaveID->setEditable(true);
     cmbSlaveID->setInsertPolicy(QComboBox::NoInsert);
 }
 
 // The device and file buttons; the device ones wait for a connected port.
 void MainForm::makeFunctions() {
-    FrameFunction = make<QGroupBox>(this, QStringLiteral("FrameFunction"));
-    cmdDeviceRead = make<QPushButton>(FrameFunction, QStringLiteral("cmdDeviceRead"));
-    cmdDeviceWrite = make<QPushButton>(FrameFunction, QStringLiteral("cmdDeviceWrite"));
+    FrameFunction = ui::make<QGroupBox>("FrameFunction", this);
+    cmdDeviceRead = ui::make<QPushButton>("cmdDeviceRead", FrameFunction);
+    cmdDeviceWrite = ui::make<QPushButton>("cmdDeviceWrite", FrameFunction);
     FrameFunction->setEnabled(false);
 
-    frameFile = make<QGroupBox>(this, QStringLiteral("frameFile"));
-    cmdFileLoad = make<QPushButton>(frameFile, QStringLiteral("cmdFileLoad"));
-    cmdFileSave = make<QPushButton>(frameFile, QStringLiteral("cmdFileSave"));
+    frameFile = ui::make<QGroupBox>("frameFile", this);
+    cmdFileLoad = ui::make<QPushButton>("cmdFileLoad", frameFile);
+    cmdFileSave = ui::make<QPushButton>("cmdFileSave", frameFile);
 }
 
 // The credit lines and the logo in the bottom right corner.
 void MainForm::makeCredits() {
-    QLabel* Label2 = makeLabel(this, QStringLiteral("Label2"));
+    QLabel* Label2 = ui::makeLabel("Label2", this);
     setTextColour(Label2, QColor(192, 192, 192));
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label2->setFont(namedFont("MS Sans Serif", 7.8, true));
-    QLabel* Label3 = makeLabel(this, QStringLiteral("Label3"));
+    QLabel* Label3 = ui::makeLabel("Label3", this);
     Label3->setText(QStringLiteral("Quellix Project"));
     setTextColour(Label3, QColor(64, 64, 64));
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setFont(namedFont("Arial Rounded MT Bold", 9.6));
-    QLabel* Label4 = makeLabel(this, QStringLiteral("Label4"));
+    QLabel* Label4 = ui::makeLabel("Label4", this);
     Label4->setText(QStringLiteral("www.example.com"));
     setTextColour(Label4, QColor(128, 128, 255));
     Label4->setAlignment(Qt::AlignCenter);
     Label4->setFont(namedFont("Arial Rounded MT Bold", 8.4));
 
-    auto* Image1 = make<QLabel>(this, QStringLiteral("Image1"));
+    auto* Image1 = ui::make<QLabel>("Image1", this);
     Image1->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
     Image1->setScaledContents(true);  // fills the rectangle, proportions not kept
 }
@@ -346,7 +357,7 @@ bool MainForm::editMessage(int slot) {
 
 bool MainForm::editNumber(int k) {
     if (k < 0 || k >= ConfigurationSet::PhoneCount) return false;
-    const std::optional<QString> edited = frmEditNo::edit(phoneNumber(k), window());
+    const std::optional<QString> edited = frmEditNo::edit(phoneNumber(k), window(), k + 1);
     if (!edited) return false;
     setPhoneNumber(k, *edited);
     return true;
