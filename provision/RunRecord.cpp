@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSerialPortInfo>
 
 #include "journal/PortIdentity.h"
@@ -40,6 +41,8 @@ journal::Outcome outcomeOf(RunCode code) {
 // anew) is looked up afresh, so no record names hardware that was not there.
 journal::PortIdentity identityOf(const QString& port) {
     constexpr qint64 ReuseMs = 2000;
+    static QMutex guard;  // runs on other threads would share the walk too
+    const QMutexLocker lock(&guard);
     static QList<QSerialPortInfo> present;
     static QElapsedTimer age;
     static QDateTime walkedAt;
