@@ -14,8 +14,11 @@ QString hex4(bool has, quint16 value) {
 }  // namespace
 
 PortIdentity identifyPort(const QString& port) {
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& info : ports) {
+    return identifyPort(port, QSerialPortInfo::availablePorts());
+}
+
+PortIdentity identifyPort(const QString& port, const QList<QSerialPortInfo>& present) {
+    for (const QSerialPortInfo& info : present) {
         if (info.systemLocation() != port && info.portName() != port) continue;
         return {info.serialNumber(), hex4(info.hasVendorIdentifier(), info.vendorIdentifier()),
                 hex4(info.hasProductIdentifier(), info.productIdentifier()), info.systemLocation()};

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
+
+class QSerialPortInfo;
 
 namespace journal {
 
@@ -18,6 +21,9 @@ struct PortIdentity {
 
 // Looks `port` up among the serial devices present, by device path or by name.
 PortIdentity identifyPort(const QString& port);
+// The same among `present`, what QSerialPortInfo::availablePorts() gave: looking them up walks
+// every device the system has, which callers with many ports at once do once for all.
+PortIdentity identifyPort(const QString& port, const QList<QSerialPortInfo>& present);
 
 // Whether `port` (behind `here`) is the port a record named `keptPort` (behind `kept`) came
 // from: by USB serial number where both are known, since a name moves with the plugging

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "provision/RunRecord.h"
 
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMutex>
+#include <QSerialPortInfo>
 
 #include "journal/PortIdentity.h"
 #include "journal/RecordChanges.h"
@@ -26,10 +30,30 @@ journal::Action actionOf(RunInput::Mode mode) {
     return journal::Action::Verify;
 }
 
+// Looking a port up walks every serial device the system has: some 2,900 system calls, which
+// 64 runs ending together paid one after another on the event loop. Runs that end within a
+// short while share one walk. A device node made since the walk began (an adapter plugged in
+// anew) is looked up afresh, so no record names hardware that was not there.
+journal::PortIdentity identityOf(const QString& port) {
+    constexpr qint64 ReuseMs = 2000;
+    static QMutex guard;  // runs on other threads would share the walk too
+    const QMutexLocker lock(&guard);
+    static QList<QSerialPortInfo> present;
+    static QElapsedTimer age;
+    static QDateTime walkedAt;
+    const QDateTime nodeMade = QFileInfo(port).metadataChangeTime();
+    if (!age.isValid() || age.elapsed() > ReuseMs || !nodeMade.isValid() || nodeMade >= walkedAt) {
+        walkedAt = QDateTime::currentDateTimeUtc();
+        age.start();
+        present = QSerialPortInfo::availablePorts();
+    }
+    return journal::identifyPort(port, present);
+}
+
 journal::Record started(journal::Action action, const RunInput& input, const RunResult& result) {
     journal::Record record = journal::Record::begin(action, result.port, input.toolVersion);
     record.time = record.time.addMSecs(-result.durationMs);  // when it started
-    record.identity = input.portIdentity ? *input.portIdentity : journal::identifyPort(result.port);
+    record.identity = input.portIdentity ? *input.portIdentity : identityOf(result.port);
     record.model = result.model;
     record.outcome = outcomeOf(result);
     if (journal::endedBadly(record.outcome)) {
