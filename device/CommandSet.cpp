@@ -5,7 +5,7 @@
 
 #include "core/Codepage.h"
 
-namespace CommandSet {
+namespace commandset {
 
 namespace {
 
@@ -167,4 +167,4 @@ QByteArray expectedTag(QByteArrayView query) {
     return query.sliced(1).toByteArray();
 }
 
-}  // namespace CommandSet
+}  // namespace commandset

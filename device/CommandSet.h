@@ -12,7 +12,7 @@
 
 // The unit's command set: every command's bytes and every reply's acceptance rules.
 // Pure functions, no I/O; texts travel as Windows-1252.
-namespace CommandSet {
+namespace commandset {
 
 using EnableFlags = std::array<qint16, ConfigurationSet::ChannelCount>;  // -1 / 0
 
@@ -59,4 +59,4 @@ QByteArray replyTag(QByteArrayView reply);
 // The tag a reply to `query` (a query command, "?P05" CR) carries: "P05". Empty for the probe.
 QByteArray expectedTag(QByteArrayView query);
 
-}  // namespace CommandSet
+}  // namespace commandset

@@ -11,7 +11,7 @@ namespace {
 
 // The query as the unit's manual writes it, without its CR: "?P05".
 QString queryName(const QByteArray& command) {
-    return QString::fromLatin1(command.endsWith(CommandSet::CR) ? command.chopped(1) : command);
+    return QString::fromLatin1(command.endsWith(commandset::CR) ? command.chopped(1) : command);
 }
 
 // The first three bytes of a reply decide whether it carries a field; a unit that answers
@@ -42,41 +42,41 @@ QString DeviceProcedure::unreadableText(const ConfigurationSet& set, int phoneCo
     };
     for (int k = 0; k < qBound(0, phoneCount, ConfigurationSet::PhoneCount); ++k)
         if (QString why = tooLong(device::Text::tr("phone %1").arg(k + 1),
-                                  CommandSet::queryPhoneNo(k), set.phoneNo[size_t(k)]);
+                                  commandset::queryPhoneNo(k), set.phoneNo[size_t(k)]);
             !why.isEmpty())
             return why;
     for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
         if (QString why = tooLong(device::Text::tr("the message of channel %1").arg(i + 1),
-                                  CommandSet::queryMessage(i), set.channelMessage[size_t(i)]);
+                                  commandset::queryMessage(i), set.channelMessage[size_t(i)]);
             !why.isEmpty())
             return why;
     return {};
 }
 
 std::vector<DeviceProcedure::Exchange> DeviceProcedure::readList() {
-    std::vector<Exchange> list{{Item::Probe, 0, CommandSet::probe()},
-                               {Item::SlaveId, 0, CommandSet::querySlaveId()},
-                               {Item::EnableFlags, 0, CommandSet::queryEnableFlags()}};
+    std::vector<Exchange> list{{Item::Probe, 0, commandset::probe()},
+                               {Item::SlaveId, 0, commandset::querySlaveId()},
+                               {Item::EnableFlags, 0, commandset::queryEnableFlags()}};
     list.reserve(ExchangeCount);
     for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
-        list.push_back({Item::PhoneNo, k, CommandSet::queryPhoneNo(k)});
+        list.push_back({Item::PhoneNo, k, commandset::queryPhoneNo(k)});
     for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
-        list.push_back({Item::Message, i, CommandSet::queryMessage(i)});
+        list.push_back({Item::Message, i, commandset::queryMessage(i)});
     return list;
 }
 
 std::vector<DeviceProcedure::Exchange> DeviceProcedure::writeList(const ConfigurationSet& source) {
-    CommandSet::EnableFlags flags{};
+    commandset::EnableFlags flags{};
     for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
         flags[i] = source.enabled(i) ? FlagTrue : FlagFalse;
-    std::vector<Exchange> list{{Item::Probe, 0, CommandSet::probe()},
-                               {Item::SlaveId, 0, CommandSet::setSlaveId(source.slaveId)},
-                               {Item::EnableFlags, 0, CommandSet::setEnableFlags(flags)}};
+    std::vector<Exchange> list{{Item::Probe, 0, commandset::probe()},
+                               {Item::SlaveId, 0, commandset::setSlaveId(source.slaveId)},
+                               {Item::EnableFlags, 0, commandset::setEnableFlags(flags)}};
     list.reserve(ExchangeCount);
     for (int k = 0; k < ConfigurationSet::PhoneCount; ++k)
-        list.push_back({Item::PhoneNo, k, CommandSet::setPhoneNo(k, source.phoneNo[k])});
+        list.push_back({Item::PhoneNo, k, commandset::setPhoneNo(k, source.phoneNo[k])});
     for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
-        list.push_back({Item::Message, i, CommandSet::setMessage(i, source.channelMessage[i])});
+        list.push_back({Item::Message, i, commandset::setMessage(i, source.channelMessage[i])});
     return list;
 }
 
@@ -92,9 +92,9 @@ std::vector<DeviceProcedure::Exchange> DeviceProcedure::changedWriteList(
 }
 
 std::vector<DeviceProcedure::Exchange> DeviceProcedure::phoneReadList(int first, int count) {
-    std::vector<Exchange> list{{Item::Probe, 0, CommandSet::probe()}};
+    std::vector<Exchange> list{{Item::Probe, 0, commandset::probe()}};
     for (int k = qMax(0, first); k < qMin(first + count, ConfigurationSet::PhoneCount); ++k)
-        list.push_back({Item::PhoneNo, k, CommandSet::queryPhoneNo(k)});
+        list.push_back({Item::PhoneNo, k, commandset::queryPhoneNo(k)});
     return list;
 }
 
@@ -168,7 +168,7 @@ void DeviceProcedure::onCompleted() {
     const Exchange& done = exchangeList[size_t(step)];
     std::optional<QString> model;
     if (done.item == Item::Probe) {
-        model = CommandSet::probeModel(reply);
+        model = commandset::probeModel(reply);
         if (!model) {
             finish(Outcome::ProbeFailed);
             return;
@@ -192,7 +192,7 @@ void DeviceProcedure::onEarlierReplyRedone(const QByteArray& reply) {
     if (!isRunning || step == 0) return;
     const Exchange& earlier = exchangeList[size_t(step - 1)];
     if (earlier.item != Item::Probe) return apply(earlier, reply);
-    if (const std::optional<QString> model = CommandSet::probeModel(reply))
+    if (const std::optional<QString> model = commandset::probeModel(reply))
         emit probeAccepted(*model);
 }
 
@@ -203,20 +203,20 @@ void DeviceProcedure::onFailed() {
 
 void DeviceProcedure::apply(const Exchange& exchange, const QByteArray& reply) {
     if (procedureKind == Kind::Write) {
-        emit settingReplied(CommandSet::settingReply(reply));
+        emit settingReplied(commandset::settingReply(reply));
     } else {
         const bool answered = checkReply(exchange, reply);
         switch (exchange.item) {
             case Item::Probe:
                 break;
             case Item::SlaveId:
-                if (const std::optional<int> id = CommandSet::slaveIdReply(reply))
+                if (const std::optional<int> id = commandset::slaveIdReply(reply))
                     emit slaveIdRead(*id);
                 else
                     reject(exchange, reply, answered);
                 break;
             case Item::EnableFlags:
-                if (const auto flags = CommandSet::enableFlagsReply(reply))
+                if (const auto flags = commandset::enableFlagsReply(reply))
                     emit enableFlagsRead(*flags);
                 else
                     reject(exchange, reply, answered);
@@ -232,12 +232,12 @@ void DeviceProcedure::apply(const Exchange& exchange, const QByteArray& reply) {
 
 void DeviceProcedure::applyText(const Exchange& exchange, const QByteArray& reply, bool answered) {
     // The text is what follows the first three characters, as textReply() takes it.
-    if (reply.size() > 3 && !CommandSet::textCarried(QByteArrayView(reply).sliced(3)))
+    if (reply.size() > 3 && !commandset::textCarried(QByteArrayView(reply).sliced(3)))
         return reject(exchange, reply, answered);
     if (exchange.item == Item::PhoneNo)
-        emit phoneNoRead(exchange.index, CommandSet::textReply(reply));
+        emit phoneNoRead(exchange.index, commandset::textReply(reply));
     else
-        emit messageRead(exchange.index, CommandSet::textReply(reply));
+        emit messageRead(exchange.index, commandset::textReply(reply));
 }
 
 // A reply that answers its query but whose fields are not what the item holds fails the read
@@ -276,8 +276,8 @@ void DeviceProcedure::reject(const Exchange& exchange, const QByteArray& reply, 
 // A reply that comes after its interval is taken by the next exchange, and every later one
 // shifts by one; the tag at its start is what gives that away.
 bool DeviceProcedure::checkReply(const Exchange& exchange, QByteArrayView reply) {
-    const QByteArray expected = CommandSet::expectedTag(exchange.command);
-    const QByteArray tag = CommandSet::replyTag(reply);
+    const QByteArray expected = commandset::expectedTag(exchange.command);
+    const QByteArray tag = commandset::replyTag(reply);
     const bool text = exchange.item == Item::PhoneNo || exchange.item == Item::Message;
     if (text && fields == Fields::Undecided) {
         const bool bare = tag.isEmpty() && printableStart(reply);

@@ -71,7 +71,7 @@ public:
 signals:
     void probeAccepted(const QString& modelText);
     void slaveIdRead(int id);
-    void enableFlagsRead(const CommandSet::EnableFlags& flags);
+    void enableFlagsRead(const commandset::EnableFlags& flags);
     void phoneNoRead(int slot, const QString& text);
     void messageRead(int index, const QString& text);
     // A reply whose fields are not what its item holds; the value stays as it was.

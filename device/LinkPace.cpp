@@ -19,7 +19,7 @@ int bounded(double ms, int low, int high) {
 }
 
 QByteArrayView body(QByteArrayView command) {
-    if (command.endsWith(CommandSet::CR)) command.chop(1);
+    if (command.endsWith(commandset::CR)) command.chop(1);
     return command;
 }
 
@@ -60,7 +60,7 @@ bool LinkPace::trouble() {
 qsizetype LinkPace::minimumLength(QByteArrayView command) {
     const QByteArrayView query = body(command);
     if (query == "?A") return 3;
-    if (query == "?E") return CommandSet::EnableReplyLength;
+    if (query == "?E") return commandset::EnableReplyLength;
     if (query.startsWith("?P") || query.startsWith("?M")) return 3;
     return 1;
 }
@@ -73,5 +73,5 @@ bool LinkPace::headFits(QByteArrayView command, QByteArrayView reply) {
     if (query == "?A" || query == "?E") {
         return reply.startsWith(query[1]) && reply.size() == minimumLength(command);
     }
-    return CommandSet::replyTag(reply) == CommandSet::expectedTag(command);
+    return commandset::replyTag(reply) == commandset::expectedTag(command);
 }

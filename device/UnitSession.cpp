@@ -127,7 +127,7 @@ bool UnitSession::start(Kind kind, std::vector<DeviceProcedure::Exchange> exchan
         gathered.slaveId = id;
         emit slaveIdRead(id);
     });
-    connect(procedure, &P::enableFlagsRead, this, [this](const CommandSet::EnableFlags& flags) {
+    connect(procedure, &P::enableFlagsRead, this, [this](const commandset::EnableFlags& flags) {
         for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
             gathered.channelEnable[i] = flags[i] == FlagTrue ? FlagTrue : FlagFalse;
         emit enableFlagsRead(flags);
@@ -191,7 +191,7 @@ void UnitSession::watchForLateProbe() {
     const QByteArray bytes = serialLink->readAll();
     const qint64 ms = sinceProbe.elapsed();
     if (bytes.isEmpty() && ms < LateWatchMs && serialLink->isOpen()) return;
-    if (CommandSet::probeModel(bytes)) {
+    if (commandset::probeModel(bytes)) {
         lateMs = int(ms);
         const QString note =
             device::Text::tr(

@@ -81,7 +81,7 @@ public:
 signals:
     void probeAccepted(const QString& modelText);
     void slaveIdRead(int id);
-    void enableFlagsRead(const CommandSet::EnableFlags& flags);
+    void enableFlagsRead(const commandset::EnableFlags& flags);
     void phoneNoRead(int slot, const QString& text);
     void messageRead(int index, const QString& text);
     void settingReplied(const QString& reply);

@@ -3,7 +3,7 @@
 
 #include "device/CommandSet.h"
 
-using namespace CommandSet;
+using namespace commandset;
 
 class tst_commandset : public QObject {
     Q_OBJECT
@@ -51,8 +51,8 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(QByteArray, tag);
         QFETCH(bool, matches);
-        QCOMPARE(CommandSet::replyTag(reply), tag);
-        QCOMPARE(CommandSet::replyTag(reply) == expectedTag(query), matches);
+        QCOMPARE(commandset::replyTag(reply), tag);
+        QCOMPARE(commandset::replyTag(reply) == expectedTag(query), matches);
     }
 
     // The pair after "A" must be two hex digits: anything else would read as a slave ID the
@@ -70,7 +70,7 @@ private slots:
     void slaveIdReply() {
         QFETCH(QByteArray, reply);
         QFETCH(int, id);
-        QCOMPARE(CommandSet::slaveIdReply(reply).value_or(-1), id);
+        QCOMPARE(commandset::slaveIdReply(reply).value_or(-1), id);
     }
 
     void enableReplyIsExactly18Characters() {

@@ -287,7 +287,7 @@ private slots:
         const ConfigurationSet set = filled(QStringLiteral("file"), 9);
         UnitFaults chatty;
         chatty.answers = {
-            {CommandSet::setMessage(63, set.channelMessage[63]).chopped(1), QByteArray(3000, 'x')}};
+            {commandset::setMessage(63, set.channelMessage[63]).chopped(1), QByteArray(3000, 'x')}};
         sim->setFaults(chatty);
         QCOMPARE(int(runOn(input(RunInput::Mode::Write, set)).code), 0);
         QTest::qWait(100);  // for the last of the noise to reach the line

@@ -90,8 +90,8 @@ QByteArray slippedQuery(QRandomGenerator& rng) {
     const int query = rng.bounded(Exchanges - 2);
     if (query == 0) return QByteArray("?A");
     if (query == 1) return QByteArray("?E");
-    if (query < 2 + ConfigurationSet::PhoneCount) return "?P" + CommandSet::hex2(query - 2);
-    return "?M" + CommandSet::hex2(query - 2 - ConfigurationSet::PhoneCount);
+    if (query < 2 + ConfigurationSet::PhoneCount) return "?P" + commandset::hex2(query - 2);
+    return "?M" + commandset::hex2(query - 2 - ConfigurationSet::PhoneCount);
 }
 
 BoxCatcher::BoxCatcher()

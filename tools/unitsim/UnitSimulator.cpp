@@ -259,8 +259,8 @@ QByteArray UnitSimulator::handleCommand(QByteArrayView command) {
 
     ConfigurationSet& c = d->config;
     if (body == "?") return '>' + codepage::encode(d->model);
-    if (body == "?A") return 'A' + CommandSet::hex2(c.slaveId);
-    if (body == "?E") return 'E' + CommandSet::bitmapHex(c.channelEnable) + '\r';
+    if (body == "?A") return 'A' + commandset::hex2(c.slaveId);
+    if (body == "?E") return 'E' + commandset::bitmapHex(c.channelEnable) + '\r';
 
     if (body.size() < 2) return ErrorReply;
     const QByteArrayView name = body.first(2);
@@ -270,7 +270,7 @@ QByteArray UnitSimulator::handleCommand(QByteArrayView command) {
         const int count = phone ? ConfigurationSet::PhoneCount : ConfigurationSet::ChannelCount;
         if (!index || *index >= count) return ErrorReply;
         const QString& text = phone ? c.phoneNo[*index] : c.channelMessage[*index];
-        return name[1] + CommandSet::hex2(*index) + codepage::encode(text);
+        return name[1] + commandset::hex2(*index) + codepage::encode(text);
     }
     if (name == "&A") {
         const auto id = strictHex(body.sliced(2), 2);
@@ -285,7 +285,7 @@ QByteArray UnitSimulator::handleCommand(QByteArrayView command) {
                 return ErrorReply;
         }
         if (bitmap.size() != 16) return ErrorReply;
-        c.channelEnable = CommandSet::flagsFromBitmap(bitmap);
+        c.channelEnable = commandset::flagsFromBitmap(bitmap);
         return Acknowledgement;
     }
     if (textSetting && body.size() >= 4) {
@@ -351,7 +351,7 @@ void UnitSimulator::commandArrived(const QByteArray& command) {
         return;
     }
     const bool lastCommand = f.hangUpAfter >= 0 && d->commandCount == f.hangUpAfter;
-    const bool isProbe = command == CommandSet::probe();
+    const bool isProbe = command == commandset::probe();
     if (!takes(command)) {
         if (lastCommand) send({}, 0, true);
         return;

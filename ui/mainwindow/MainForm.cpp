@@ -367,7 +367,7 @@ void MainForm::showSlaveId(int id) {
     cmbSlaveID->setCurrentIndex(id);
 }
 
-void MainForm::showEnableFlags(const CommandSet::EnableFlags& flags) {
+void MainForm::showEnableFlags(const commandset::EnableFlags& flags) {
     for (int i = 0; i < ConfigurationSet::ChannelCount; ++i)
         channels.channelEnable[i] = flags[i] == FlagTrue ? FlagTrue : FlagFalse;
     // Each box change stores into the page current at that moment, so set the boxes of that

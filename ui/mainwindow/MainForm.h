@@ -53,7 +53,7 @@ public:
 
     // A read into the window shows each value as it arrives.
     void showSlaveId(int id);
-    void showEnableFlags(const CommandSet::EnableFlags& flags);
+    void showEnableFlags(const commandset::EnableFlags& flags);
     void showPhoneNumber(int k, const QString& number);
     void keepMessage(int index, const QString& text);  // shown by showMessages()
     void showMessages();

@@ -30,7 +30,7 @@ void UnitController::forwardReads() {
         if (current == Operation::Read) emit slaveIdRead(id);
     });
     connect(port, &UnitSession::enableFlagsRead, this,
-            [this](const CommandSet::EnableFlags& flags) {
+            [this](const commandset::EnableFlags& flags) {
                 if (current == Operation::Read) emit enableFlagsRead(flags);
             });
     connect(port, &UnitSession::phoneNoRead, this, [this](int k, const QString& text) {

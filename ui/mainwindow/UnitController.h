@@ -55,7 +55,7 @@ signals:
     void stepStarted(const QString& what);  // what the progress window says the run does
     // A read into the window: each value as it arrives.
     void slaveIdRead(int id);
-    void enableFlagsRead(const CommandSet::EnableFlags& flags);
+    void enableFlagsRead(const commandset::EnableFlags& flags);
     void phoneNoRead(int k, const QString& text);
     void messageRead(int index, const QString& text);
     // The run is over and deleted. `closing`: the window was asked to close during it.
