@@ -13,173 +13,6 @@
     </message>
 </context>
 <context>
-    <name>configfile</name>
-    <message>
-        <source>%1 holds a double quote (&quot;), which a record file cannot hold; save as JSON instead</source>
-        <translation>%1 enthält ein doppeltes Anführungszeichen (&quot;), das eine Datensatzdatei nicht fassen kann; speichern Sie stattdessen als JSON</translation>
-    </message>
-    <message>
-        <source>%1 exists and is not a regular file; give a new name or a regular file</source>
-        <translation>%1 existiert und ist keine gewöhnliche Datei; geben Sie einen neuen Namen oder eine gewöhnliche Datei an</translation>
-    </message>
-    <message>
-        <source>%1: %2 characters; the window&apos;s editor cuts it to %3 when edited</source>
-        <translation>%1: %2 Zeichen; der Editor des Fensters kürzt beim Bearbeiten auf %3</translation>
-    </message>
-    <message>
-        <source>phone %1</source>
-        <translation>Rufnummer %1</translation>
-    </message>
-    <message>
-        <source>channel %1 message</source>
-        <translation>Meldung von Kanal %1</translation>
-    </message>
-    <message>
-        <source>record %1 (%2): %3</source>
-        <translation>Datensatz %1 (%2): %3</translation>
-    </message>
-    <message>
-        <source>holds NUL followed by CR, where the unit&apos;s line ends a text; remove them</source>
-        <translation>enthält NUL gefolgt von CR, womit das Gerät auf der Leitung einen Text beendet; entfernen Sie beide</translation>
-    </message>
-    <message>
-        <source>record 1 (the slave ID): outside 0..%1</source>
-        <translation>Datensatz 1 (die Slave-ID): außerhalb von 0..%1</translation>
-    </message>
-    <message>
-        <source>cannot be opened: %1</source>
-        <translation>kann nicht geöffnet werden: %1</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1</source>
-        <translation>kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>larger than %1 bytes</source>
-        <translation>größer als %1 Byte</translation>
-    </message>
-    <message>
-        <source>the slave ID</source>
-        <translation>die Slave-ID</translation>
-    </message>
-    <message>
-        <source>phone number %1</source>
-        <translation>Rufnummer %1</translation>
-    </message>
-    <message>
-        <source>the flag of channel %1</source>
-        <translation>das Freigabe-Flag von Kanal %1</translation>
-    </message>
-    <message>
-        <source>the message of channel %1</source>
-        <translation>die Meldung von Kanal %1</translation>
-    </message>
-    <message>
-        <source>Loading stopped at record %1 (%2): %3.</source>
-        <translation>Laden bei Datensatz %1 (%2) abgebrochen: %3.</translation>
-    </message>
-    <message>
-        <source>The file could not be opened: %1.</source>
-        <translation>Die Datei konnte nicht geöffnet werden: %1.</translation>
-    </message>
-    <message>
-        <source>not a string</source>
-        <translation>keine Zeichenkette</translation>
-    </message>
-    <message>
-        <source>holds a character Windows-1252 lacks</source>
-        <translation>enthält ein Zeichen, das Windows-1252 nicht kennt</translation>
-    </message>
-    <message>
-        <source>holds NUL followed by CR, where the unit&apos;s line ends a text</source>
-        <translation>enthält NUL gefolgt von CR, womit das Gerät auf der Leitung einen Text beendet</translation>
-    </message>
-    <message>
-        <source>%1 characters, at most %2</source>
-        <translation>%1 Zeichen, höchstens %2</translation>
-    </message>
-    <message>
-        <source>not valid JSON at offset %1 (%2)</source>
-        <translation>kein gültiges JSON an Position %1 (%2)</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>kein JSON-Objekt</translation>
-    </message>
-    <message>
-        <source>unknown key</source>
-        <translation>unbekannter Schlüssel</translation>
-    </message>
-    <message>
-        <source>missing</source>
-        <translation>fehlt</translation>
-    </message>
-    <message>
-        <source>not a whole number</source>
-        <translation>keine ganze Zahl</translation>
-    </message>
-    <message>
-        <source>%1 is outside 0..%2</source>
-        <translation>%1 liegt außerhalb von 0..%2</translation>
-    </message>
-    <message>
-        <source>not an array</source>
-        <translation>kein Array</translation>
-    </message>
-    <message>
-        <source>%1 entries, 16 or 32 expected</source>
-        <translation>%1 Einträge, 16 oder 32 erwartet</translation>
-    </message>
-    <message>
-        <source>phones[%1] (phone %2)</source>
-        <translation>phones[%1] (Rufnummer %2)</translation>
-    </message>
-    <message>
-        <source> (channel %1)</source>
-        <translation> (Kanal %1)</translation>
-    </message>
-    <message>
-        <source>not an object</source>
-        <translation>kein Objekt</translation>
-    </message>
-    <message>
-        <source>not true or false</source>
-        <translation>weder true noch false</translation>
-    </message>
-    <message>
-        <source>%1 entries, 64 expected</source>
-        <translation>%1 Einträge, 64 erwartet</translation>
-    </message>
-    <message>
-        <source>no error</source>
-        <translation>kein Fehler</translation>
-    </message>
-    <message>
-        <source>the file ends early</source>
-        <translation>die Datei endet zu früh</translation>
-    </message>
-    <message>
-        <source>a number was expected</source>
-        <translation>eine Zahl wurde erwartet</translation>
-    </message>
-    <message>
-        <source>the number is outside -32768 to 32767</source>
-        <translation>die Zahl liegt außerhalb von -32768 bis 32767</translation>
-    </message>
-    <message>
-        <source>the record is longer than 64 KiB</source>
-        <translation>der Datensatz ist länger als 64 KiB</translation>
-    </message>
-    <message>
-        <source>the file could not be read</source>
-        <translation>die Datei konnte nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
     <name>HistoryModel</name>
     <message>
         <source>read</source>
@@ -994,6 +827,173 @@ wenn jedes Gerät fertig wurde, 1, wenn eines beim Zurücklesen abwich, 4, wenn 
     <message>
         <source>%1: to read this unit at its own pace, use --pace auto (or a longer interval, such as --interval %2), and check its cable and settings</source>
         <translation>%1: um dieses Gerät in seinem eigenen Takt zu lesen, verwenden Sie --pace auto (oder ein längeres Intervall, etwa --interval %2), und prüfen Sie sein Kabel und seine Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>configfile</name>
+    <message>
+        <source>%1 holds a double quote (&quot;), which a record file cannot hold; save as JSON instead</source>
+        <translation>%1 enthält ein doppeltes Anführungszeichen (&quot;), das eine Datensatzdatei nicht fassen kann; speichern Sie stattdessen als JSON</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a regular file; give a new name or a regular file</source>
+        <translation>%1 existiert und ist keine gewöhnliche Datei; geben Sie einen neuen Namen oder eine gewöhnliche Datei an</translation>
+    </message>
+    <message>
+        <source>%1: %2 characters; the window&apos;s editor cuts it to %3 when edited</source>
+        <translation>%1: %2 Zeichen; der Editor des Fensters kürzt beim Bearbeiten auf %3</translation>
+    </message>
+    <message>
+        <source>phone %1</source>
+        <translation>Rufnummer %1</translation>
+    </message>
+    <message>
+        <source>channel %1 message</source>
+        <translation>Meldung von Kanal %1</translation>
+    </message>
+    <message>
+        <source>record %1 (%2): %3</source>
+        <translation>Datensatz %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>holds NUL followed by CR, where the unit&apos;s line ends a text; remove them</source>
+        <translation>enthält NUL gefolgt von CR, womit das Gerät auf der Leitung einen Text beendet; entfernen Sie beide</translation>
+    </message>
+    <message>
+        <source>record 1 (the slave ID): outside 0..%1</source>
+        <translation>Datensatz 1 (die Slave-ID): außerhalb von 0..%1</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <translation>kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>größer als %1 Byte</translation>
+    </message>
+    <message>
+        <source>the slave ID</source>
+        <translation>die Slave-ID</translation>
+    </message>
+    <message>
+        <source>phone number %1</source>
+        <translation>Rufnummer %1</translation>
+    </message>
+    <message>
+        <source>the flag of channel %1</source>
+        <translation>das Freigabe-Flag von Kanal %1</translation>
+    </message>
+    <message>
+        <source>the message of channel %1</source>
+        <translation>die Meldung von Kanal %1</translation>
+    </message>
+    <message>
+        <source>Loading stopped at record %1 (%2): %3.</source>
+        <translation>Laden bei Datensatz %1 (%2) abgebrochen: %3.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1.</source>
+        <translation>Die Datei konnte nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>not a string</source>
+        <translation>keine Zeichenkette</translation>
+    </message>
+    <message>
+        <source>holds a character Windows-1252 lacks</source>
+        <translation>enthält ein Zeichen, das Windows-1252 nicht kennt</translation>
+    </message>
+    <message>
+        <source>holds NUL followed by CR, where the unit&apos;s line ends a text</source>
+        <translation>enthält NUL gefolgt von CR, womit das Gerät auf der Leitung einen Text beendet</translation>
+    </message>
+    <message>
+        <source>%1 characters, at most %2</source>
+        <translation>%1 Zeichen, höchstens %2</translation>
+    </message>
+    <message>
+        <source>not valid JSON at offset %1 (%2)</source>
+        <translation>kein gültiges JSON an Position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>unbekannter Schlüssel</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is outside 0..%2</source>
+        <translation>%1 liegt außerhalb von 0..%2</translation>
+    </message>
+    <message>
+        <source>not an array</source>
+        <translation>kein Array</translation>
+    </message>
+    <message>
+        <source>%1 entries, 16 or 32 expected</source>
+        <translation>%1 Einträge, 16 oder 32 erwartet</translation>
+    </message>
+    <message>
+        <source>phones[%1] (phone %2)</source>
+        <translation>phones[%1] (Rufnummer %2)</translation>
+    </message>
+    <message>
+        <source> (channel %1)</source>
+        <translation> (Kanal %1)</translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation>kein Objekt</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>weder true noch false</translation>
+    </message>
+    <message>
+        <source>%1 entries, 64 expected</source>
+        <translation>%1 Einträge, 64 erwartet</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>kein Fehler</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>die Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>a number was expected</source>
+        <translation>eine Zahl wurde erwartet</translation>
+    </message>
+    <message>
+        <source>the number is outside -32768 to 32767</source>
+        <translation>die Zahl liegt außerhalb von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>the record is longer than 64 KiB</source>
+        <translation>der Datensatz ist länger als 64 KiB</translation>
+    </message>
+    <message>
+        <source>the file could not be read</source>
+        <translation>die Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1894,6 +1894,22 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>The unit&apos;s previous configuration is in the journal, from the read since Connect.</source>
         <translation>Die vorige Konfiguration des Geräts steht im Journal, aus dem Lesen seit dem Verbinden.</translation>
+    </message>
+    <message>
+        <source>Read the unit&apos;s configuration into the window</source>
+        <translation>Liest die Konfiguration des Geräts ins Fenster</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s configuration to the unit</source>
+        <translation>Schreibt die Konfiguration des Fensters ins Gerät</translation>
+    </message>
+    <message>
+        <source>Load a configuration file into the window</source>
+        <translation>Lädt eine Konfigurationsdatei ins Fenster</translation>
+    </message>
+    <message>
+        <source>Save the window&apos;s configuration to a file</source>
+        <translation>Speichert die Konfiguration des Fensters in eine Datei</translation>
     </message>
 </context>
 <context>

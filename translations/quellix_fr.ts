@@ -13,173 +13,6 @@
     </message>
 </context>
 <context>
-    <name>configfile</name>
-    <message>
-        <source>%1 holds a double quote (&quot;), which a record file cannot hold; save as JSON instead</source>
-        <translation>%1 contient un guillemet double (&quot;), qu&apos;un fichier d&apos;enregistrements ne peut pas contenir ; enregistrez plutôt en JSON</translation>
-    </message>
-    <message>
-        <source>%1 exists and is not a regular file; give a new name or a regular file</source>
-        <translation>%1 existe et n&apos;est pas un fichier ordinaire ; indiquez un nouveau nom ou un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>%1: %2 characters; the window&apos;s editor cuts it to %3 when edited</source>
-        <translation>%1 : %2 caractères ; l&apos;éditeur de la fenêtre le coupe à %3 lors d&apos;une modification</translation>
-    </message>
-    <message>
-        <source>phone %1</source>
-        <translation>numéro %1</translation>
-    </message>
-    <message>
-        <source>channel %1 message</source>
-        <translation>message du canal %1</translation>
-    </message>
-    <message>
-        <source>record %1 (%2): %3</source>
-        <translation>enregistrement %1 (%2) : %3</translation>
-    </message>
-    <message>
-        <source>holds NUL followed by CR, where the unit&apos;s line ends a text; remove them</source>
-        <translation>contient NUL suivi de CR, qui termine un texte sur la ligne de l&apos;appareil ; supprimez-les</translation>
-    </message>
-    <message>
-        <source>record 1 (the slave ID): outside 0..%1</source>
-        <translation>enregistrement 1 (l&apos;ID esclave) : hors de 0..%1</translation>
-    </message>
-    <message>
-        <source>cannot be opened: %1</source>
-        <translation>ne peut pas être ouvert : %1</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1</source>
-        <translation>ne peut pas être lu : %1</translation>
-    </message>
-    <message>
-        <source>larger than %1 bytes</source>
-        <translation>plus de %1 octets</translation>
-    </message>
-    <message>
-        <source>the slave ID</source>
-        <translation>l&apos;ID esclave</translation>
-    </message>
-    <message>
-        <source>phone number %1</source>
-        <translation>numéro de téléphone %1</translation>
-    </message>
-    <message>
-        <source>the flag of channel %1</source>
-        <translation>l&apos;indicateur d&apos;activation du canal %1</translation>
-    </message>
-    <message>
-        <source>the message of channel %1</source>
-        <translation>le message du canal %1</translation>
-    </message>
-    <message>
-        <source>Loading stopped at record %1 (%2): %3.</source>
-        <translation>Chargement arrêté à l&apos;enregistrement %1 (%2) : %3.</translation>
-    </message>
-    <message>
-        <source>The file could not be opened: %1.</source>
-        <translation>Le fichier n&apos;a pas pu être ouvert : %1.</translation>
-    </message>
-    <message>
-        <source>not a string</source>
-        <translation>pas une chaîne</translation>
-    </message>
-    <message>
-        <source>holds a character Windows-1252 lacks</source>
-        <translation>contient un caractère absent de Windows-1252</translation>
-    </message>
-    <message>
-        <source>holds NUL followed by CR, where the unit&apos;s line ends a text</source>
-        <translation>contient NUL suivi de CR, qui termine un texte sur la ligne de l&apos;appareil</translation>
-    </message>
-    <message>
-        <source>%1 characters, at most %2</source>
-        <translation>%1 caractères, %2 au plus</translation>
-    </message>
-    <message>
-        <source>not valid JSON at offset %1 (%2)</source>
-        <translation>JSON non valide à la position %1 (%2)</translation>
-    </message>
-    <message>
-        <source>not a JSON object</source>
-        <translation>pas un objet JSON</translation>
-    </message>
-    <message>
-        <source>unknown key</source>
-        <translation>clé inconnue</translation>
-    </message>
-    <message>
-        <source>missing</source>
-        <translation>manquant</translation>
-    </message>
-    <message>
-        <source>not a whole number</source>
-        <translation>pas un nombre entier</translation>
-    </message>
-    <message>
-        <source>%1 is outside 0..%2</source>
-        <translation>%1 est hors de 0..%2</translation>
-    </message>
-    <message>
-        <source>not an array</source>
-        <translation>pas un tableau</translation>
-    </message>
-    <message>
-        <source>%1 entries, 16 or 32 expected</source>
-        <translation>%1 entrées, 16 ou 32 attendues</translation>
-    </message>
-    <message>
-        <source>phones[%1] (phone %2)</source>
-        <translation>phones[%1] (numéro %2)</translation>
-    </message>
-    <message>
-        <source> (channel %1)</source>
-        <translation> (canal %1)</translation>
-    </message>
-    <message>
-        <source>not an object</source>
-        <translation>pas un objet</translation>
-    </message>
-    <message>
-        <source>not true or false</source>
-        <translation>ni true ni false</translation>
-    </message>
-    <message>
-        <source>%1 entries, 64 expected</source>
-        <translation>%1 entrées, 64 attendues</translation>
-    </message>
-    <message>
-        <source>no error</source>
-        <translation>aucune erreur</translation>
-    </message>
-    <message>
-        <source>the file ends early</source>
-        <translation>le fichier se termine trop tôt</translation>
-    </message>
-    <message>
-        <source>a number was expected</source>
-        <translation>un nombre était attendu</translation>
-    </message>
-    <message>
-        <source>the number is outside -32768 to 32767</source>
-        <translation>le nombre n&apos;est pas entre -32768 et 32767</translation>
-    </message>
-    <message>
-        <source>the record is longer than 64 KiB</source>
-        <translation>l&apos;enregistrement dépasse 64 Kio</translation>
-    </message>
-    <message>
-        <source>the file could not be read</source>
-        <translation>le fichier n&apos;a pas pu être lu</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
-    </message>
-</context>
-<context>
     <name>HistoryModel</name>
     <message>
         <source>read</source>
@@ -994,6 +827,173 @@ chaque appareil est terminé, 1 si l&apos;un différait à la relecture, 4 si l&
     <message>
         <source>%1: to read this unit at its own pace, use --pace auto (or a longer interval, such as --interval %2), and check its cable and settings</source>
         <translation>%1 : pour lire cet appareil à son propre rythme, utilisez --pace auto (ou un intervalle plus long, par exemple --interval %2), et vérifiez son câble et ses réglages</translation>
+    </message>
+</context>
+<context>
+    <name>configfile</name>
+    <message>
+        <source>%1 holds a double quote (&quot;), which a record file cannot hold; save as JSON instead</source>
+        <translation>%1 contient un guillemet double (&quot;), qu&apos;un fichier d&apos;enregistrements ne peut pas contenir ; enregistrez plutôt en JSON</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a regular file; give a new name or a regular file</source>
+        <translation>%1 existe et n&apos;est pas un fichier ordinaire ; indiquez un nouveau nom ou un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1: %2 characters; the window&apos;s editor cuts it to %3 when edited</source>
+        <translation>%1 : %2 caractères ; l&apos;éditeur de la fenêtre le coupe à %3 lors d&apos;une modification</translation>
+    </message>
+    <message>
+        <source>phone %1</source>
+        <translation>numéro %1</translation>
+    </message>
+    <message>
+        <source>channel %1 message</source>
+        <translation>message du canal %1</translation>
+    </message>
+    <message>
+        <source>record %1 (%2): %3</source>
+        <translation>enregistrement %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>holds NUL followed by CR, where the unit&apos;s line ends a text; remove them</source>
+        <translation>contient NUL suivi de CR, qui termine un texte sur la ligne de l&apos;appareil ; supprimez-les</translation>
+    </message>
+    <message>
+        <source>record 1 (the slave ID): outside 0..%1</source>
+        <translation>enregistrement 1 (l&apos;ID esclave) : hors de 0..%1</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <translation>ne peut pas être ouvert : %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>the slave ID</source>
+        <translation>l&apos;ID esclave</translation>
+    </message>
+    <message>
+        <source>phone number %1</source>
+        <translation>numéro de téléphone %1</translation>
+    </message>
+    <message>
+        <source>the flag of channel %1</source>
+        <translation>l&apos;indicateur d&apos;activation du canal %1</translation>
+    </message>
+    <message>
+        <source>the message of channel %1</source>
+        <translation>le message du canal %1</translation>
+    </message>
+    <message>
+        <source>Loading stopped at record %1 (%2): %3.</source>
+        <translation>Chargement arrêté à l&apos;enregistrement %1 (%2) : %3.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1.</source>
+        <translation>Le fichier n&apos;a pas pu être ouvert : %1.</translation>
+    </message>
+    <message>
+        <source>not a string</source>
+        <translation>pas une chaîne</translation>
+    </message>
+    <message>
+        <source>holds a character Windows-1252 lacks</source>
+        <translation>contient un caractère absent de Windows-1252</translation>
+    </message>
+    <message>
+        <source>holds NUL followed by CR, where the unit&apos;s line ends a text</source>
+        <translation>contient NUL suivi de CR, qui termine un texte sur la ligne de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>%1 characters, at most %2</source>
+        <translation>%1 caractères, %2 au plus</translation>
+    </message>
+    <message>
+        <source>not valid JSON at offset %1 (%2)</source>
+        <translation>JSON non valide à la position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>clé inconnue</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1 is outside 0..%2</source>
+        <translation>%1 est hors de 0..%2</translation>
+    </message>
+    <message>
+        <source>not an array</source>
+        <translation>pas un tableau</translation>
+    </message>
+    <message>
+        <source>%1 entries, 16 or 32 expected</source>
+        <translation>%1 entrées, 16 ou 32 attendues</translation>
+    </message>
+    <message>
+        <source>phones[%1] (phone %2)</source>
+        <translation>phones[%1] (numéro %2)</translation>
+    </message>
+    <message>
+        <source> (channel %1)</source>
+        <translation> (canal %1)</translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation>pas un objet</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>ni true ni false</translation>
+    </message>
+    <message>
+        <source>%1 entries, 64 expected</source>
+        <translation>%1 entrées, 64 attendues</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>aucune erreur</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>le fichier se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>a number was expected</source>
+        <translation>un nombre était attendu</translation>
+    </message>
+    <message>
+        <source>the number is outside -32768 to 32767</source>
+        <translation>le nombre n&apos;est pas entre -32768 et 32767</translation>
+    </message>
+    <message>
+        <source>the record is longer than 64 KiB</source>
+        <translation>l&apos;enregistrement dépasse 64 Kio</translation>
+    </message>
+    <message>
+        <source>the file could not be read</source>
+        <translation>le fichier n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1894,6 +1894,22 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>The unit&apos;s previous configuration is in the journal, from the read since Connect.</source>
         <translation>La configuration précédente de l&apos;appareil est dans le journal, depuis la lecture faite après la connexion.</translation>
+    </message>
+    <message>
+        <source>Read the unit&apos;s configuration into the window</source>
+        <translation>Lit la configuration de l&apos;appareil dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s configuration to the unit</source>
+        <translation>Écrit la configuration de la fenêtre dans l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Load a configuration file into the window</source>
+        <translation>Charge un fichier de configuration dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>Save the window&apos;s configuration to a file</source>
+        <translation>Enregistre la configuration de la fenêtre dans un fichier</translation>
     </message>
 </context>
 <context>
