@@ -8,8 +8,6 @@ namespace cli {
 
 namespace {
 
-using journal::Target;
-
 void warn(const QString& text) {
     writeTo(stderr, Text::tr("quellix-cli: journal: %1\n").arg(escape::controls(text)));
 }
@@ -18,13 +16,13 @@ void warn(const QString& text) {
 
 std::unique_ptr<journal::Journal> openJournal(const Invocation& line) {
     QString error;
-    const Target target = Target::choose(line.noJournal, line.journal, &error);
+    std::unique_ptr<journal::Journal> journal =
+        journal::chosen(line.noJournal, line.journal, &error);
     if (!error.isEmpty()) {
         warn(Text::tr("%1; this run is not recorded").arg(error));
         return nullptr;
     }
-    if (target.kind == Target::Kind::Off) return nullptr;
-    auto journal = std::make_unique<journal::Journal>(target);
+    if (!journal) return nullptr;
     QObject::connect(journal.get(), &journal::Journal::warning, journal.get(), &warn);
     journal->open();
     return journal;

@@ -22,6 +22,7 @@
 #include "device/DeviceProcedure.h"
 #include "device/TrafficLog.h"
 #include "journal/JournalRecord.h"
+#include "journal/PortIdentity.h"
 #include "provision/Plan.h"
 #include "provision/Sheet.h"
 
@@ -362,19 +363,6 @@ int verifyUnits(const Invocation& line) {
     return sendOrCompare(line, BatchTask::Mode::Verify);
 }
 
-namespace {
-
-// The port a record was kept from, by USB serial number where both are known, else by name.
-bool samePort(const journal::Record& source, const QString& port) {
-    const journal::PortIdentity here = journal::identifyPort(port);
-    if (source.identity.serialNumber.isEmpty() || here.serialNumber.isEmpty())
-        return source.port == port;
-    return source.identity.serialNumber == here.serialNumber &&
-           source.identity.vendorId == here.vendorId && source.identity.productId == here.productId;
-}
-
-}  // namespace
-
 int restoreUnit(const Invocation& line) {
     BatchTask task;
     task.mode = BatchTask::Mode::Restore;
@@ -394,7 +382,8 @@ int restoreUnit(const Invocation& line) {
         return code;
     // Another unit's configuration is written only when asked for; the model is checked once
     // the backup read has it, before anything is sent.
-    if (!line.force && !samePort(record, line.ports[0]))
+    if (!line.force && !journal::samePort(record.identity, record.port,
+                                          journal::identifyPort(line.ports[0]), line.ports[0]))
         return usageError(Text::tr("journal record %1 was kept from %2, not %3; nothing was "
                                    "written (--force writes it all the same)")
                               .arg(line.from, record.port, line.ports[0]));

@@ -184,14 +184,10 @@ void Journal::warnOnce(Warned kind, const QString& text) {
     emit warning(text);
 }
 
-std::unique_ptr<Journal> openChosen(bool disabled, const QString& option, QString* error,
-                                    const std::function<void(Journal&)>& beforeOpen) {
+std::unique_ptr<Journal> chosen(bool disabled, const QString& option, QString* error) {
     const Target target = Target::choose(disabled, option, error);
     if ((error && !error->isEmpty()) || target.kind == Target::Kind::Off) return nullptr;
-    auto journal = std::make_unique<Journal>(target);
-    if (beforeOpen) beforeOpen(*journal);
-    journal->open();
-    return journal;
+    return std::make_unique<Journal>(target);
 }
 
 }  // namespace journal

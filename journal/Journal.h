@@ -86,11 +86,9 @@ private:
 };
 
 // The journal a program records into, chosen as every front end chooses it (--no-journal,
-// --journal, QUELLIX_JOURNAL or the default) and opened. Null when recording is off, or when the
-// choice itself is wrong, with `error` saying why. One that cannot be opened is still returned:
-// it says why through openError() and keeps nothing. `beforeOpen` sees it first, so a warning
-// handler hears what opening reports.
-std::unique_ptr<Journal> openChosen(bool disabled, const QString& option, QString* error,
-                                    const std::function<void(Journal&)>& beforeOpen = {});
+// --journal, QUELLIX_JOURNAL or the default), not yet opened: the caller connects to its
+// warnings first, or opens it on a thread of its own. Null when recording is off, or when the
+// choice itself is wrong, with `error` saying why.
+std::unique_ptr<Journal> chosen(bool disabled, const QString& option, QString* error);
 
 }  // namespace journal

@@ -312,10 +312,14 @@ private slots:
     void tooltips_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("key");
-        QTest::newRow("read") << "cmdDeviceRead" << "F5";
-        QTest::newRow("write") << "cmdDeviceWrite" << "F6";
-        QTest::newRow("load") << "cmdFileLoad" << "Ctrl+O";
-        QTest::newRow("save") << "cmdFileSave" << "Ctrl+S";
+        QTest::newRow("read") << "cmdDeviceRead"
+                              << "F5";
+        QTest::newRow("write") << "cmdDeviceWrite"
+                               << "F6";
+        QTest::newRow("load") << "cmdFileLoad"
+                              << "Ctrl+O";
+        QTest::newRow("save") << "cmdFileSave"
+                              << "Ctrl+S";
     }
     void tooltips() {
         QFETCH(QString, button);

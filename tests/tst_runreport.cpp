@@ -214,6 +214,13 @@ private slots:
                      "no reply to ?P05")
             << false << Box::BackupFailed << "backupFailed"
             << "no reply to ?P05" << false;
+        // The backup went through; the unit is another model than the record's.
+        QTest::newRow("restore refused after its backup")
+            << ended(Operation::Restore, Step::Backup, Outcome::Completed, provision::Usage,
+                     "the unit says it is QX-1, the record was kept from QX-2; nothing was "
+                     "written")
+            << false << Box::Result << "runResult"
+            << "" << false;
     }
     void failureBox() { checkBox(); }
 

@@ -51,6 +51,7 @@ struct Rig : testsupport::WindowRig {
             boxes << QStringList{box->windowTitle(), box->text()};
             box->button(QMessageBox::Ok)->click();
         } else if (auto* chooser = qobject_cast<QFileDialog*>(modal)) {
+            choosers << chooser->windowTitle();
             // A selected row outranks typed text; a user typing a name replaces it.
             chooser->findChild<QAbstractItemView*>(QStringLiteral("listView"))->clearSelection();
             chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(fileToOpen);
@@ -106,6 +107,7 @@ struct Rig : testsupport::WindowRig {
     QTimer progressPoll;
     QList<QStringList> boxes;
     QStringList tables;      // each compare dialog's copied table
+    QStringList choosers;    // each file dialog's title
     QStringList activities;  // what the progress window said, in order
     QString answer = QStringLiteral("cmdClose");
     QString fileToOpen;  // typed into the file dialog
@@ -280,6 +282,7 @@ private slots:
             r.fileToOpen = path;
             r.action("actCompareFile")->trigger();
             QTRY_VERIFY_WITH_TIMEOUT(!r.tables.isEmpty(), WatchdogMs);
+            QCOMPARE(r.choosers, QStringList{"Compare with File"});
         } else {
             QVERIFY(r.connectTo());
             const char* name = how == "verify" ? "actVerify" : "actCompareUnit";

@@ -1580,10 +1580,6 @@ Eine vorhandene Datei dieses Namens ist unverändert.</translation>
         <translation>Handbuch</translation>
     </message>
     <message>
-        <source>The manual was not found or no program opened it. It is installed as /usr/share/doc/quellix/manual.md; open it with any text viewer.</source>
-        <translation>Das Handbuch wurde nicht gefunden, oder kein Programm hat es geöffnet. Es ist als /usr/share/doc/quellix/manual.md installiert; öffnen Sie es mit einem beliebigen Textbetrachter.</translation>
-    </message>
-    <message>
         <source>About Quellix</source>
         <translation>Über Quellix</translation>
     </message>
@@ -1910,6 +1906,14 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>Save the window&apos;s configuration to a file</source>
         <translation>Speichert die Konfiguration des Fensters in eine Datei</translation>
+    </message>
+    <message>
+        <source>The manual was not found or no program opened it. It is installed as
+%1
+Open it with any text viewer.</source>
+        <translation>Das Handbuch wurde nicht gefunden, oder kein Programm hat es geöffnet. Es ist installiert als
+%1
+Öffnen Sie es mit einem beliebigen Textbetrachter.</translation>
     </message>
 </context>
 <context>

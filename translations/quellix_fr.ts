@@ -1580,10 +1580,6 @@ Un fichier existant de ce nom reste inchangé.</translation>
         <translation>Manuel</translation>
     </message>
     <message>
-        <source>The manual was not found or no program opened it. It is installed as /usr/share/doc/quellix/manual.md; open it with any text viewer.</source>
-        <translation>Le manuel est introuvable ou aucun programme ne l&apos;a ouvert. Il est installé sous /usr/share/doc/quellix/manual.md ; ouvrez-le avec n&apos;importe quel visualiseur de texte.</translation>
-    </message>
-    <message>
         <source>About Quellix</source>
         <translation>À propos de Quellix</translation>
     </message>
@@ -1910,6 +1906,14 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Save the window&apos;s configuration to a file</source>
         <translation>Enregistre la configuration de la fenêtre dans un fichier</translation>
+    </message>
+    <message>
+        <source>The manual was not found or no program opened it. It is installed as
+%1
+Open it with any text viewer.</source>
+        <translation>Le manuel est introuvable ou aucun programme ne l&apos;a ouvert. Il est installé sous
+%1
+Ouvrez-le avec n&apos;importe quel visualiseur de texte.</translation>
     </message>
 </context>
 <context>

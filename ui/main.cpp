@@ -19,16 +19,13 @@ namespace {
 // working; it says so instead.
 std::unique_ptr<journal::Journal> openJournal(bool disabled, const QString& option) {
     QString error;
-    const journal::Target target = journal::Target::choose(disabled, option, &error);
-    if (!error.isEmpty()) {
+    // Opened by the window on a thread of its own: a stalled server never holds up the start.
+    std::unique_ptr<journal::Journal> journal = journal::chosen(disabled, option, &error);
+    if (!error.isEmpty())
         QMessageBox::warning(
             nullptr, QStringLiteral("Quellix"),
             frmMain::tr("%1; nothing done in this window is recorded.").arg(error));
-        return nullptr;
-    }
-    if (target.kind == journal::Target::Kind::Off) return nullptr;
-    // Opened by the window on a thread of its own: a stalled server never holds up the start.
-    return std::make_unique<journal::Journal>(target);
+    return journal;
 }
 
 void showVersion() {

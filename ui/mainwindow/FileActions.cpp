@@ -48,8 +48,9 @@ void FileActions::prepareDialog(FileKind kind) {
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) cdia->setDirectory(folder);
 }
 
-QString FileActions::chooseFile(FileKind kind) {
+QString FileActions::chooseFile(FileKind kind, const QString& title) {
     prepareDialog(kind);
+    cdia->setWindowTitle(title);  // what the file is for, not the toolkit's "Open"
     if (kind != FileKind::Open) {
         // Named for the unit and the day, so a folder of saved units sorts itself.
         cdia->selectFile(
@@ -65,7 +66,7 @@ QString FileActions::chooseFile(FileKind kind) {
 }
 
 void FileActions::saveFile(FileKind kind, const FileWriter& write) {
-    const QString path = chooseFile(kind);
+    const QString path = chooseFile(kind, tr("Save to File"));
     if (path.isEmpty()) return;
     QString reason;
     if (!write(path, &reason)) {
@@ -101,7 +102,7 @@ void FileActions::saveJson() {
 void FileActions::load() {
     if (!mayReplace(true)) return;
     form->selectPage(1);  // before the dialog, so even a cancel leaves page 1 showing
-    const QString path = chooseFile(FileKind::Open);
+    const QString path = chooseFile(FileKind::Open, tr("Load from File"));
     if (!path.isEmpty()) loadFile(path, false);
 }
 
@@ -143,7 +144,7 @@ void FileActions::remember(const QString& path) {
 }
 
 void FileActions::compare() {
-    const QString path = chooseFile(FileKind::Open);
+    const QString path = chooseFile(FileKind::Open, tr("Compare with File"));
     if (path.isEmpty()) return;
     const ConfigDocument document = ConfigDocument::load(path);
     if (!document.ok) {

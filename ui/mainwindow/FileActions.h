@@ -42,8 +42,8 @@ private:
     MainForm* form;
     WindowContents* contents;
     QWidget* window;
-    QFileDialog* cdia = nullptr;        // one dialog for Save and Load, made on first use
-    QString chooseFile(FileKind kind);  // empty when cancelled
+    QFileDialog* cdia = nullptr;  // one dialog for Save and Load, made on first use
+    QString chooseFile(FileKind kind, const QString& title);  // empty when cancelled
     void prepareDialog(FileKind kind);
     // Writes the file chosen for `kind` with `write`, and says when it could not.
     using FileWriter = std::function<bool(const QString& path, QString* reason)>;

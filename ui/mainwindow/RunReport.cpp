@@ -17,6 +17,12 @@ bool sends(Operation op) {
     return op == Operation::Write || op == Operation::Restore;
 }
 
+// The backup read itself failed. A restore refused after a good backup (the unit is of another
+// model than the record's) ends in the backup step too, but its backup is not at fault.
+bool backupFailed(const RunEnd& end) {
+    return sends(end.op) && end.step == Step::Backup && end.result.code != provision::Usage;
+}
+
 }  // namespace
 
 bool RunReport::readRefused(const RunEnd& end) {
@@ -67,12 +73,13 @@ QString RunReport::statusText() const {
 QString RunReport::writeText() const {
     // The engine's summary of a failed backup ends in "nothing was written" already; its
     // reason is what the backup met.
-    if (end.step == Step::Backup)
+    if (backupFailed(end))
         return tr("Nothing was written: the unit could not be backed up (%1).")
             .arg(end.result.reason);
-    // Only settings change the unit: with none sent (no unit answered the probe), the summary
-    // says that nothing was written.
-    if (end.step == Step::Write && end.done == 0 && end.last != Outcome::Completed)
+    // Only settings change the unit: with none sent (no unit answered the probe, or the unit
+    // refused after its backup), the summary says that nothing was written.
+    if (end.step == Step::Backup ||
+        (end.step == Step::Write && end.done == 0 && end.last != Outcome::Completed))
         return tr("Write failed: %1").arg(end.result.summary);
     if (end.step == Step::Write && end.last != Outcome::Completed)
         return tr("Write stopped after %1 of %2 exchanges: the unit is half-written; write "
@@ -126,7 +133,7 @@ QString RunReport::checkedText() const {
 }
 
 RunReport::Box RunReport::box() const {
-    if (sends(end.op) && end.step == Step::Backup) return Box::BackupFailed;
+    if (backupFailed(end)) return Box::BackupFailed;
     if (end.last == Outcome::LogFailed) return Box::LogFailed;
     if (unreachable()) return Box::Communication;
     if (end.op == Operation::Read)  // a good read shows in the window and the status bar

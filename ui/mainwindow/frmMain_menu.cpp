@@ -265,9 +265,11 @@ void frmMain::openManual() {
             QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(place).absoluteFilePath())))
             return;
     }
+    // The path on a line of its own: wrapped, a box breaks it after its first slash.
     QMessageBox::warning(this, tr("Manual"),
                          tr("The manual was not found or no program opened it. It is installed "
-                            "as /usr/share/doc/quellix/manual.md; open it with any text viewer."));
+                            "as\n%1\nOpen it with any text viewer.")
+                             .arg(QStringLiteral("/usr/share/doc/quellix/manual.md")));
 }
 
 void frmMain::showAbout() {

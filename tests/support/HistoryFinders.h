@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "journal/JournalWorker.h"
+#include "ui/history/HistoryModel.h"
+#include "ui/history/HistoryWindow.h"
+#include "ui/mainwindow/frmMain.h"
+
+// Finding History's window, its table and its answers, for the suites that drive it.
+namespace testsupport {
+
+inline HistoryWindow* openHistory(frmMain& w) {
+    w.findChild<QAction*>("actHistory")->trigger();
+    return w.findChild<HistoryWindow*>("frmHistory");
+}
+inline HistoryModel* modelOf(HistoryWindow* h) {
+    return qobject_cast<HistoryModel*>(h->findChild<QTableView*>("tblHistory")->model());
+}
+inline QList<qint64> shownIds(HistoryWindow* h) {
+    QList<qint64> ids;
+    for (int row = 0; row < modelOf(h)->rowCount(); ++row)
+        ids << modelOf(h)->recordAt(row)->id;
+    return ids;
+}
+// Chooses record `id` and waits until it is fetched.
+inline void choose(HistoryWindow* h, qint64 id) {
+    const int row = int(shownIds(h).indexOf(id));
+    QVERIFY(row >= 0);
+    h->findChild<QTableView*>("tblHistory")->selectRow(row);
+    auto* changes = h->findChild<QPlainTextEdit*>("txtHistoryChanges");
+    QTRY_VERIFY_WITH_TIMEOUT(!changes->toPlainText().startsWith("Reading record"), 10000);
+}
+// Waits for what History asked of the journal's thread.
+inline void settle(journal::Journal* journal) {
+    QTRY_VERIFY_WITH_TIMEOUT(!journal::Worker::of(journal)->waiting(), 10000);
+}
+
+}  // namespace testsupport
