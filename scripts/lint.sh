@@ -52,6 +52,6 @@ echo "clang-tidy: clean"
 
 echo "== cppcheck"
 cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability --inline-suppr \
-    --std=c++20 --library=qt "${folders[@]/#/-I}" \
+    --std=c++20 --library=qt -I . \
     --suppress=missingIncludeSystem $sources $drivers
 echo "cppcheck: clean"

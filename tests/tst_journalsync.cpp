@@ -12,6 +12,7 @@
 #include "journal/JournalTarget.h"
 #include "tests/support/JournalSamples.h"
 #include "tests/support/PgDatabase.h"
+#include "tests/support/PgLock.h"
 
 using namespace journal;
 using testsupport::sampleRecord;
@@ -52,43 +53,6 @@ private:
     }
     quint16 listenPort, serverPort;
     QSemaphore ready;
-};
-
-// Holds a lock on the test server from a connection of its own until released (or 60 s), as
-// another client would.
-class LockHolder : public QThread {
-public:
-    LockHolder(const Target& target, const QString& statement)
-        : target(target), statement(statement) {
-        start();
-        ready.acquire();
-    }
-    ~LockHolder() override { release(); }
-    void release() {
-        done.release();
-        wait();
-    }
-    bool locked = false;
-
-private:
-    void run() override {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "holder");
-            db.setHostName(target.host);
-            db.setPort(target.port);
-            db.setUserName(target.user);
-            db.setDatabaseName(target.database);
-            QSqlQuery query(db);
-            locked = db.open() && query.exec("BEGIN") && query.exec(statement);
-            ready.release();
-            done.tryAcquire(1, 60000);
-            query.exec("ROLLBACK");
-        }
-        QSqlDatabase::removeDatabase("holder");
-    }
-    Target target;
-    QString statement;
-    QSemaphore ready, done;
 };
 
 }  // namespace
@@ -237,7 +201,8 @@ private slots:
     void lockedServerIsBounded() {
         // Held far longer than any bound; were the wait unbounded, the append would go
         // through once it ends and the record would not be waiting locally.
-        LockHolder holder(server, QStringLiteral("LOCK TABLE journal IN ACCESS EXCLUSIVE MODE"));
+        testsupport::PgLock holder(server,
+                                   QStringLiteral("LOCK TABLE journal IN ACCESS EXCLUSIVE MODE"));
         QVERIFY(holder.locked);
         Journal journal(server, local);
         QSignalSpy warnings(&journal, &Journal::warning);

@@ -106,9 +106,9 @@ QWidget* StationWindow::buildSetUp() {
         settings
             .value(QLatin1String(Settings::VerifyAfterWriting), Settings::VerifyAfterWritingAtFirst)
             .toBool());
-    chkVerify->setToolTip(
-        Text::tr("Read each unit back after writing and compare. With Fast Link on this costs about "
-           "one second per unit."));
+    chkVerify->setToolTip(Text::tr(
+        "Read each unit back after writing and compare. With Fast Link on this costs about "
+        "one second per unit."));
     chkFastLink = ui::make<QCheckBox>("chkFastLink", Text::tr("Fast Link"));
     chkFastLink->setToolTip(
         Text::tr("Go from one command to the next as soon as the unit has answered, at its own "
