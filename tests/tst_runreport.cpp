@@ -114,7 +114,7 @@ private slots:
                      "no unit answered the probe")
             << context() << "The unit could not be read: no unit answered the probe";
         QTest::newRow("backed up")
-            << ended(Operation::BackUp, Step::Read, Outcome::Completed, provision::Done)
+            << ended(Operation::Backup, Step::Read, Outcome::Completed, provision::Done)
             << context() << "The unit's configuration is kept in the journal.";
         QTest::newRow("verify equal")
             << ended(Operation::Verify, Step::Read, Outcome::Completed, provision::Done)
@@ -254,7 +254,7 @@ private slots:
             << false << Box::Differences << ""
             << "" << false;
         QTest::newRow("backed up")
-            << ended(Operation::BackUp, Step::Read, Outcome::Completed, provision::Done) << false
+            << ended(Operation::Backup, Step::Read, Outcome::Completed, provision::Done) << false
             << Box::None << ""
             << "" << false;
     }

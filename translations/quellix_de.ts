@@ -196,20 +196,6 @@ Prüfen Sie, ob es vorhanden ist (bei einem Server, ob er erreichbar ist), und d
         <translation>%1 in %2 gespeichert</translation>
     </message>
     <message>
-        <source>The configuration could not be saved to
-%1
-
-%2
-
-An existing file of that name is unchanged.</source>
-        <translation>Die Konfiguration konnte nicht gespeichert werden in
-%1
-
-%2
-
-Eine vorhandene Datei dieses Namens ist unverändert.</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Änderungen</translation>
     </message>
@@ -1298,20 +1284,6 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>Select a slave ID from the list before saving.</source>
         <translation>Wählen Sie vor dem Speichern eine Slave-ID aus der Liste.</translation>
-    </message>
-    <message>
-        <source>The configuration could not be saved to
-%1
-
-%2
-
-An existing file of that name is unchanged.</source>
-        <translation>Die Konfiguration konnte nicht gespeichert werden in
-%1
-
-%2
-
-Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
         <source>Load from File</source>
@@ -2798,6 +2770,21 @@ Open it with any text viewer.</source>
         <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
+        <source>Traffic</source>
+        <translation>Verkehr</translation>
+    </message>
+    <message>
+        <source># Traffic Monitor: no lines</source>
+        <translation># Verkehrsmonitor: keine Zeilen</translation>
+    </message>
+    <message>
+        <source># Traffic Monitor: %1, from %2 to %3 (local time)</source>
+        <translation># Verkehrsmonitor: %1, von %2 bis %3 (Ortszeit)</translation>
+    </message>
+</context>
+<context>
+    <name>ui</name>
+    <message>
         <source>The traffic could not be saved to
 %1
 
@@ -2812,16 +2799,18 @@ An existing file of that name is unchanged.</source>
 Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
-        <source>Traffic</source>
-        <translation>Verkehr</translation>
-    </message>
-    <message>
-        <source># Traffic Monitor: no lines</source>
-        <translation># Verkehrsmonitor: keine Zeilen</translation>
-    </message>
-    <message>
-        <source># Traffic Monitor: %1, from %2 to %3 (local time)</source>
-        <translation># Verkehrsmonitor: %1, von %2 bis %3 (Ortszeit)</translation>
+        <source>The configuration could not be saved to
+%1
+
+%2
+
+An existing file of that name is unchanged.</source>
+        <translation>Die Konfiguration konnte nicht gespeichert werden in
+%1
+
+%2
+
+Eine vorhandene Datei dieses Namens ist unverändert.</translation>
     </message>
 </context>
 </TS>

@@ -196,20 +196,6 @@ Vérifiez qu&apos;il existe (pour un serveur, qu&apos;il est joignable), puis ap
         <translation>%1 enregistré dans %2</translation>
     </message>
     <message>
-        <source>The configuration could not be saved to
-%1
-
-%2
-
-An existing file of that name is unchanged.</source>
-        <translation>La configuration n&apos;a pas pu être enregistrée dans
-%1
-
-%2
-
-Un fichier existant de ce nom reste inchangé.</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Modifications</translation>
     </message>
@@ -1298,20 +1284,6 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Select a slave ID from the list before saving.</source>
         <translation>Choisissez un ID esclave dans la liste avant d&apos;enregistrer.</translation>
-    </message>
-    <message>
-        <source>The configuration could not be saved to
-%1
-
-%2
-
-An existing file of that name is unchanged.</source>
-        <translation>La configuration n&apos;a pas pu être enregistrée dans
-%1
-
-%2
-
-Un fichier existant de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>Load from File</source>
@@ -2798,6 +2770,21 @@ Ouvrez-le avec n&apos;importe quel visualiseur de texte.</translation>
         <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
+        <source>Traffic</source>
+        <translation>Trafic</translation>
+    </message>
+    <message>
+        <source># Traffic Monitor: no lines</source>
+        <translation># Moniteur de trafic : aucune ligne</translation>
+    </message>
+    <message>
+        <source># Traffic Monitor: %1, from %2 to %3 (local time)</source>
+        <translation># Moniteur de trafic : %1, de %2 à %3 (heure locale)</translation>
+    </message>
+</context>
+<context>
+    <name>ui</name>
+    <message>
         <source>The traffic could not be saved to
 %1
 
@@ -2812,16 +2799,18 @@ An existing file of that name is unchanged.</source>
 Un fichier existant de ce nom est inchangé.</translation>
     </message>
     <message>
-        <source>Traffic</source>
-        <translation>Trafic</translation>
-    </message>
-    <message>
-        <source># Traffic Monitor: no lines</source>
-        <translation># Moniteur de trafic : aucune ligne</translation>
-    </message>
-    <message>
-        <source># Traffic Monitor: %1, from %2 to %3 (local time)</source>
-        <translation># Moniteur de trafic : %1, de %2 à %3 (heure locale)</translation>
+        <source>The configuration could not be saved to
+%1
+
+%2
+
+An existing file of that name is unchanged.</source>
+        <translation>La configuration n&apos;a pas pu être enregistrée dans
+%1
+
+%2
+
+Un fichier existant de ce nom reste inchangé.</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,7 @@
 #include "journal/RecordDocument.h"
 #include "ui/common/NamedComboBox.h"
 #include "ui/common/OnScreen.h"
+#include "ui/common/SaveFailed.h"
 #include "ui/common/Settings.h"
 #include "ui/common/Widgets.h"
 #include "ui/history/HistoryModel.h"
@@ -409,13 +410,8 @@ void HistoryWindow::save(const Chosen& chosen) {
         showState(tr("Saved %1 to %2").arg(chosen.name, QDir::toNativeSeparators(path)));
         return;
     }
-    QMessageBox box(QMessageBox::Warning, tr("Save As"),
-                    tr("The configuration could not be saved to\n%1\n\n%2\n\nAn existing file "
-                       "of that name is unchanged.")
-                        .arg(QDir::toNativeSeparators(path), reason),
-                    QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("historyProblem"));
-    box.exec();
+    ui::showSaveFailed(this, tr("Save As"), ui::Saved::Configuration, path, reason,
+                       QStringLiteral("historyProblem"));
 }
 
 // Opened by the program (not restored by the window manager): wholly on the screen.

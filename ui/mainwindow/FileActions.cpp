@@ -14,6 +14,7 @@
 #include "configfile/ConfigFile.h"
 #include "configfile/ConfigJson.h"
 #include "core/Escape.h"
+#include "ui/common/SaveFailed.h"
 #include "ui/common/Settings.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/WindowContents.h"
@@ -70,10 +71,7 @@ void FileActions::saveFile(FileKind kind, const FileWriter& write) {
     if (path.isEmpty()) return;
     QString reason;
     if (!write(path, &reason)) {
-        QMessageBox::warning(window, tr("Save to File"),
-                             tr("The configuration could not be saved to\n%1\n\n%2\n\n"
-                                "An existing file of that name is unchanged.")
-                                 .arg(QDir::toNativeSeparators(path), reason));
+        ui::showSaveFailed(window, tr("Save to File"), ui::Saved::Configuration, path, reason);
         return;
     }
     remember(path);  // only now: a failed save must not become the folder offered next

@@ -8,7 +8,7 @@
 namespace safety {
 
 // What the window is doing with the unit; None is 0, what a value-initialised one holds.
-enum class Operation { None, Read, Write, Verify, CompareUnit, BackUp, Restore };
+enum class Operation { None, Read, Write, Verify, CompareUnit, Backup, Restore };
 
 // How a run of the window ended, kept for the boxes shown after its progress window closed.
 struct RunEnd {

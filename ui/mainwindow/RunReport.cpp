@@ -58,7 +58,7 @@ QString RunReport::statusText() const {
         case Operation::Write:
         case Operation::Restore:
             return writeText();
-        case Operation::BackUp:
+        case Operation::Backup:
             return end.result.code == provision::Done
                        ? tr("The unit's configuration is kept in the journal.")
                        : tr("The backup failed: %1").arg(why);
@@ -139,7 +139,7 @@ RunReport::Box RunReport::box() const {
     if (end.op == Operation::Read)  // a good read shows in the window and the status bar
         return end.result.code != provision::Done ? Box::RefusedRead : Box::None;
     const bool checked =
-        end.op != Operation::BackUp && (!sends(end.op) || end.step == Step::VerifyRead);
+        end.op != Operation::Backup && (!sends(end.op) || end.step == Step::VerifyRead);
     // A compare lists what it found, even nothing; a verify only what differs.
     const bool listed = end.op == Operation::CompareUnit
                             ? end.result.code <= provision::Differences

@@ -301,5 +301,5 @@ void frmMain::compareWithUnit() {
 
 void frmMain::backUpUnit() {
     if (transferActive() || !form->unitFunctionsEnabled() || !journal) return;
-    startRun(Operation::BackUp, withMode(runInput(), Mode::Backup));
+    startRun(Operation::Backup, withMode(runInput(), Mode::Backup));
 }

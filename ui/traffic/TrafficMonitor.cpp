@@ -22,6 +22,7 @@
 
 #include "core/Escape.h"
 #include "ui/common/OnScreen.h"
+#include "ui/common/SaveFailed.h"
 #include "ui/common/Widgets.h"
 #include "ui/traffic/TrafficModel.h"
 
@@ -190,10 +191,7 @@ void TrafficMonitor::saveLines() {
     if (path.isEmpty()) return;
     QString reason;
     if (!saveTo(path, &reason))
-        QMessageBox::warning(this, tr("Save Traffic"),
-                             tr("The traffic could not be saved to\n%1\n\n%2\n\n"
-                                "An existing file of that name is unchanged.")
-                                 .arg(QDir::toNativeSeparators(path), reason));
+        ui::showSaveFailed(this, tr("Save Traffic"), ui::Saved::Traffic, path, reason);
 }
 
 // Opened by the program (not restored by the window manager): wholly on the screen.

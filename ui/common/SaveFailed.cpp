@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/common/SaveFailed.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+
+namespace ui {
+
+void showSaveFailed(QWidget* parent, const QString& title, Saved what, const QString& path,
+                    const QString& reason, const QString& name) {
+    const char* text =
+        what == Saved::Traffic
+            ? QT_TRANSLATE_NOOP("ui",
+                                "The traffic could not be saved to\n%1\n\n%2\n\n"
+                                "An existing file of that name is unchanged.")
+            : QT_TRANSLATE_NOOP("ui",
+                                "The configuration could not be saved to\n%1\n\n%2\n\n"
+                                "An existing file of that name is unchanged.");
+    QMessageBox box(
+        QMessageBox::Warning, title,
+        QCoreApplication::translate("ui", text).arg(QDir::toNativeSeparators(path), reason),
+        QMessageBox::Ok, parent);
+    box.setObjectName(name);
+    box.exec();
+}
+
+}  // namespace ui
