@@ -180,14 +180,6 @@ Prüfen Sie, ob es vorhanden ist (bei einem Server, ob er erreichbar ist), und d
         <translation>Im Fenster öffnen</translation>
     </message>
     <message>
-        <source>Configuration files (*.cfg *.txt)</source>
-        <translation>Konfigurationsdateien (*.cfg *.txt)</translation>
-    </message>
-    <message>
-        <source>JSON files (*.json)</source>
-        <translation>JSON-Dateien (*.json)</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
@@ -1274,10 +1266,6 @@ und melden Sie sich dann ab und wieder an.</translation>
         <translation>Keine Verbindung mit dem Gerät möglich</translation>
     </message>
     <message>
-        <source>All files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>Save to File</source>
         <translation>In Datei speichern</translation>
     </message>
@@ -1450,14 +1438,6 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>A write is running. A write cut short leaves the unit half-written: part old, part new configuration.</source>
         <translation>Ein Schreiben läuft. Ein abgebrochenes Schreiben lässt das Gerät halb beschrieben: teils alte, teils neue Konfiguration.</translation>
-    </message>
-    <message>
-        <source>Configuration files (*.cfg *.txt)</source>
-        <translation>Konfigurationsdateien (*.cfg *.txt)</translation>
-    </message>
-    <message>
-        <source>JSON files (*.json)</source>
-        <translation>JSON-Dateien (*.json)</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2613,10 +2593,6 @@ Open it with any text viewer.</source>
         <translation>Konfigurationsdatei</translation>
     </message>
     <message>
-        <source>Configuration files (*.cfg *.json);;All files (*)</source>
-        <translation>Konfigurationsdateien (*.cfg *.json);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>Sheet</source>
         <translation>Tabelle</translation>
     </message>
@@ -2811,6 +2787,18 @@ An existing file of that name is unchanged.</source>
 %2
 
 Eine vorhandene Datei dieses Namens ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.cfg *.txt)</source>
+        <translation>Konfigurationsdateien (*.cfg *.txt)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 </TS>

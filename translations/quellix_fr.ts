@@ -180,14 +180,6 @@ Vérifiez qu&apos;il existe (pour un serveur, qu&apos;il est joignable), puis ap
         <translation>Ouvrir dans la fenêtre</translation>
     </message>
     <message>
-        <source>Configuration files (*.cfg *.txt)</source>
-        <translation>Fichiers de configuration (*.cfg *.txt)</translation>
-    </message>
-    <message>
-        <source>JSON files (*.json)</source>
-        <translation>Fichiers JSON (*.json)</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
@@ -1274,10 +1266,6 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>Impossible de communiquer avec l&apos;appareil</translation>
     </message>
     <message>
-        <source>All files (*)</source>
-        <translation>Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source>Save to File</source>
         <translation>Enregistrer</translation>
     </message>
@@ -1450,14 +1438,6 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>A write is running. A write cut short leaves the unit half-written: part old, part new configuration.</source>
         <translation>Une écriture est en cours. Une écriture interrompue laisse l&apos;appareil à moitié écrit : en partie l&apos;ancienne, en partie la nouvelle configuration.</translation>
-    </message>
-    <message>
-        <source>Configuration files (*.cfg *.txt)</source>
-        <translation>Fichiers de configuration (*.cfg *.txt)</translation>
-    </message>
-    <message>
-        <source>JSON files (*.json)</source>
-        <translation>Fichiers JSON (*.json)</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2613,10 +2593,6 @@ Ouvrez-le avec n&apos;importe quel visualiseur de texte.</translation>
         <translation>Fichier de configuration</translation>
     </message>
     <message>
-        <source>Configuration files (*.cfg *.json);;All files (*)</source>
-        <translation>Fichiers de configuration (*.cfg *.json);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source>Sheet</source>
         <translation>Feuille</translation>
     </message>
@@ -2811,6 +2787,18 @@ An existing file of that name is unchanged.</source>
 %2
 
 Un fichier existant de ce nom reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.cfg *.txt)</source>
+        <translation>Fichiers de configuration (*.cfg *.txt)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 </TS>

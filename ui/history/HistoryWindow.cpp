@@ -27,6 +27,7 @@
 #include "journal/JournalWorker.h"
 #include "journal/RecordChanges.h"
 #include "journal/RecordDocument.h"
+#include "ui/common/FileDialogs.h"
 #include "ui/common/NamedComboBox.h"
 #include "ui/common/OnScreen.h"
 #include "ui/common/SaveFailed.h"
@@ -364,8 +365,8 @@ void HistoryWindow::restoreSelected() {
 }
 
 QString HistoryWindow::chooseSaveFile(qint64 id, bool* json) {
-    const QString records = tr("Configuration files (*.cfg *.txt)");
-    const QString jsonFiles = tr("JSON files (*.json)");
+    const QString records = ui::recordFilesFilter();
+    const QString jsonFiles = ui::jsonFilesFilter();
     if (!saveDialog) {
         saveDialog = ui::make<QFileDialog>("historySaveDialog", this);
         saveDialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -376,8 +377,7 @@ QString HistoryWindow::chooseSaveFile(qint64 id, bool* json) {
                     saveDialog->setDefaultSuffix(filter == jsonFiles ? QStringLiteral("json")
                                                                      : QStringLiteral("cfg"));
                 });
-        const QString folder = QSettings().value(QLatin1String(Settings::Folder)).toString();
-        if (!folder.isEmpty() && QFileInfo(folder).isDir()) saveDialog->setDirectory(folder);
+        ui::startInRememberedFolder(saveDialog);
     }
     const bool wasJson = saveDialog->selectedNameFilter() == jsonFiles;
     saveDialog->setDefaultSuffix(wasJson ? QStringLiteral("json") : QStringLiteral("cfg"));

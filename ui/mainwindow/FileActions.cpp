@@ -14,6 +14,7 @@
 #include "configfile/ConfigFile.h"
 #include "configfile/ConfigJson.h"
 #include "core/Escape.h"
+#include "ui/common/FileDialogs.h"
 #include "ui/common/SaveFailed.h"
 #include "ui/common/Settings.h"
 #include "ui/mainwindow/MainForm.h"
@@ -37,16 +38,15 @@ void FileActions::prepareDialog(FileKind kind) {
     cdia->setAcceptMode(forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     cdia->setFileMode(forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     cdia->setOption(QFileDialog::DontConfirmOverwrite, false);
-    const QString records = tr("Configuration files (*.cfg *.txt)");
-    const QString json = tr("JSON files (*.json)");
-    const QString all = tr("All files (*)");
+    const QString records = ui::recordFilesFilter();
+    const QString json = ui::jsonFilesFilter();
+    const QString all = ui::allFilesFilter();
     cdia->setNameFilters(kind == FileKind::Json ? QStringList{json, all}
                                                 : QStringList{records, json, all});
     cdia->setDefaultSuffix(kind == FileKind::Json     ? QStringLiteral("json")
                            : kind == FileKind::Record ? QStringLiteral("cfg")
                                                       : QString());
-    const QString folder = QSettings().value(QLatin1String(Settings::Folder)).toString();
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) cdia->setDirectory(folder);
+    ui::startInRememberedFolder(cdia);
 }
 
 QString FileActions::chooseFile(FileKind kind, const QString& title) {

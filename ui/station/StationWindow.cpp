@@ -23,6 +23,7 @@
 #include "provision/Station.h"
 #include "provision/StationUnit.h"
 #include "ui/common/CloseQuestion.h"
+#include "ui/common/FileDialogs.h"
 #include "ui/common/OnScreen.h"
 #include "ui/common/Settings.h"
 #include "ui/common/Widgets.h"
@@ -162,9 +163,11 @@ void StationWindow::buildLayout() {
 }
 
 void StationWindow::browseFile() {
-    const QString path =
-        QFileDialog::getOpenFileName(this, Text::tr("Configuration File"), edtFile->text(),
-                                     Text::tr("Configuration files (*.cfg *.json);;All files (*)"));
+    const QString filters =
+        QStringList{ui::recordFilesFilter(), ui::jsonFilesFilter(), ui::allFilesFilter()}.join(
+            QStringLiteral(";;"));
+    const QString path = QFileDialog::getOpenFileName(this, Text::tr("Configuration File"),
+                                                      edtFile->text(), filters);
     if (!path.isEmpty()) edtFile->setText(path);
 }
 
