@@ -68,6 +68,9 @@ private slots:
     void lateUnitReadAtItsPace();
     void blankWrite_data();
     void blankWrite();
+    void unitKeysFromToolWindows_data();
+    void unitKeysFromToolWindows();
+    void focusKeptAfterRead();
 
 private:
     void checkBoxes(Rig& r, const QString& event, QStringList box, const QString& path);
@@ -338,6 +341,58 @@ void tst_devicewindow::blankWrite() {
     QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
     QCOMPARE(r.unit.commands().size(), commands + 99);
     QCOMPARE(r.boxes.size(), 1);
+}
+
+// F5 reads from the windows that watch this window's unit; the Provisioning Station, which runs
+// units of its own, keeps its keys to itself.
+void tst_devicewindow::unitKeysFromToolWindows_data() {
+    QTest::addColumn<QString>("opens");
+    QTest::addColumn<bool>("reads");
+    QTest::newRow("traffic monitor") << "actTrafficMonitor" << true;
+    QTest::newRow("history") << "actHistory" << true;
+    QTest::newRow("station") << "actStation" << false;
+}
+
+void tst_devicewindow::unitKeysFromToolWindows() {
+    QFETCH(QString, opens);
+    QFETCH(bool, reads);
+    Rig r;
+    QVERIFY(r.connectTo(15));
+    r.w.findChild<QAction*>(opens)->trigger();
+    QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow() != &r.w);
+    QTest::keyClick(QApplication::activeWindow()->windowHandle(), Qt::Key_F5);
+    if (reads) {
+        QTRY_COMPARE_WITH_TIMEOUT(r.w.configuration(), UnitSimulator::sampleConfiguration(), 20000);
+    } else {
+        QTest::qWait(300);  // for a command that should not come
+        QCOMPARE(r.unit.commands().size(), 0);
+    }
+    QTRY_VERIFY(!r.w.transferActive());
+}
+
+// Locking the controls for a run moved the focus into the port box with its text selected; it
+// goes back to the button that started the run, and a key typed then leaves the port alone.
+void tst_devicewindow::focusKeptAfterRead() {
+    Rig r;
+    QVERIFY(r.connectTo(15));
+    auto* portBox = control<QComboBox>(&r.w, "cmbComm");
+    const QString port = portBox->currentText();
+    QPushButton* read = r.button("cmdDeviceRead");
+    r.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&r.w));
+    read->setFocus(Qt::TabFocusReason);
+    read->click();
+    QTRY_VERIFY(r.w.transferActive());
+    QVERIFY(QApplication::focusWidget() != read);  // disabled during the run
+    QTRY_COMPARE_WITH_TIMEOUT(r.w.configuration(), UnitSimulator::sampleConfiguration(), 20000);
+    QTRY_VERIFY(!r.w.transferActive());
+    // The progress window had the activation; the window gets it back with its focus as left.
+    QCOMPARE(r.w.focusWidget(), read);
+    r.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&r.w));
+    QCOMPARE(QApplication::focusWidget(), read);
+    QTest::keyClick(r.w.windowHandle(), Qt::Key_X);
+    QCOMPARE(portBox->currentText(), port);
 }
 
 QTEST_MAIN(tst_devicewindow)

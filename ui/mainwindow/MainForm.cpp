@@ -398,6 +398,7 @@ void MainForm::lock() {
         for (int row = 0; row < PhonePanel::Rows; ++row)
             controls << panel->editButton(row);
     lockedControls.clear();
+    focusBeforeLock = window()->focusWidget();
     for (QWidget* w : controls) {
         // Remember the control's own setting, not the one inherited from a disabled frame.
         if (w && !w->testAttribute(Qt::WA_ForceDisabled)) {
@@ -405,10 +406,18 @@ void MainForm::lock() {
             w->setEnabled(false);
         }
     }
+    focusAfterLock = window()->focusWidget();
 }
 
+// Disabling the focused button moved the focus on, often into the port box with its text
+// selected, where a stray key would replace the port. It goes back unless the user has put it
+// elsewhere since; in a window not active now it waits there for the window's return.
 void MainForm::unlock() {
     for (QWidget* w : std::as_const(lockedControls))
         w->setEnabled(true);
     lockedControls.clear();
+    if (focusBeforeLock && focusBeforeLock->isEnabled() && focusBeforeLock->isVisible() &&
+        window()->focusWidget() == focusAfterLock)
+        focusBeforeLock->setFocus(Qt::OtherFocusReason);
+    focusBeforeLock = focusAfterLock = nullptr;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -95,6 +96,8 @@ private:
     std::array<PhonePanel*, 2> Frame3{};
     QPushButton* cmdExit = nullptr;
     QList<QWidget*> lockedControls;  // disabled for the transfer; re-enabled after it
+    // The focus before the lock, and where disabling its control moved it.
+    QPointer<QWidget> focusBeforeLock, focusAfterLock;
 
     void build();
     void makeCommunication();

@@ -146,6 +146,7 @@ private:
     void buildFileMenu();
     void buildUnitMenu();
     void buildUnitOptions(QMenu* unitMenu);
+    void shareUnitKeys(QWidget* toolWindow);
     void buildWindowMenus();
     void buildStatusBar();
     void buildJournalLabel();  // the status bar's journal state, after the contents

@@ -120,6 +120,13 @@ void frmMain::buildUnitOptions(QMenu* unitMenu) {
         action->setToolTip(action->statusTip());
 }
 
+// F5 and F6 also from the windows that watch this window's unit (Traffic Monitor, History), as
+// the user watches a read there. Not from the Provisioning Station, which runs units of its own:
+// a key pressed there must never start a run on this window's port.
+void frmMain::shareUnitKeys(QWidget* toolWindow) {
+    toolWindow->addActions({readAction, writeAction});
+}
+
 void frmMain::buildWindowMenus() {
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("menuView"));

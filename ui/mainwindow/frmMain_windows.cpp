@@ -27,6 +27,7 @@ void frmMain::showTrafficMonitor() {
     if (!trafficMonitor) {
         trafficMonitor = new traffic::TrafficMonitor(this);
         trafficMonitor->watch(trafficLog);
+        shareUnitKeys(trafficMonitor);
     }
     showAndRaise(trafficMonitor);
 }
@@ -36,6 +37,7 @@ void frmMain::showHistory() {
         historyWindow = new HistoryWindow(journal, this);
         connect(historyWindow, &HistoryWindow::openRequested, this, &frmMain::openRecord);
         connect(historyWindow, &HistoryWindow::restoreRequested, this, &frmMain::restoreRecord);
+        shareUnitKeys(historyWindow);
     } else {
         historyWindow->refresh();  // operations since it was last shown
     }
