@@ -66,6 +66,7 @@ private slots:
     void transfers_data();
     void transfers();
     void lateUnitReadAtItsPace();
+    void longValuesReadThenWritten();
     void blankWrite_data();
     void blankWrite();
 
@@ -307,6 +308,29 @@ void tst_devicewindow::lateUnitReadAtItsPace() {
     QCOMPARE(r.boxes[0].value(1), "Cannot communicate with device");
     QVERIFY(fastLink->isChecked());
     fastLink->setChecked(false);  // the option is remembered; later tests start without it
+}
+
+// A unit that keeps texts longer than the window's boxes: a read says so, and a write straight
+// after sends them back whole, not cut to what the boxes show.
+void tst_devicewindow::longValuesReadThenWritten() {
+    ConfigurationSet held = UnitSimulator::sampleConfiguration();
+    held.phoneNo[2] = QStringLiteral("4930123456789012");
+    held.channelMessage[40] = QString(170, u'm');
+    Rig r;
+    r.unit.setFaults({.roomy = true});
+    r.unit.setConfiguration(held);
+    QVERIFY(r.connectTo(20));
+    r.button("cmdDeviceRead")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
+    QCOMPARE(r.w.configuration(), held);
+    const QString status = r.w.statusBar()->currentMessage();
+    QVERIFY2(status.startsWith("Read complete.") &&
+                 status.contains("Values longer than their boxes: 2, kept whole"),
+             qPrintable(status));
+    r.unit.setConfiguration(UnitSimulator::sampleConfiguration());
+    r.button("cmdDeviceWrite")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
+    QCOMPARE(r.unit.configuration(), held);
 }
 
 // A window that holds only its start values would clear the unit: the write asks first, naming

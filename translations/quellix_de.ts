@@ -1175,6 +1175,10 @@ und melden Sie sich dann ab und wieder an.</translation>
         <source>Keep this message (Ctrl+Enter from the text)</source>
         <translation>Diese Meldung übernehmen (Strg+Eingabetaste aus dem Text)</translation>
     </message>
+    <message>
+        <source>The message holds %1 characters; the editor takes the first %2.</source>
+        <translation>Die Meldung enthält %1 Zeichen; der Editor übernimmt die ersten %2.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditNo</name>
@@ -1910,6 +1914,18 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>Save the window&apos;s configuration to a file</source>
         <translation>Speichert die Konfiguration des Fensters in eine Datei</translation>
+    </message>
+    <message>
+        <source>holds %1 characters; the editor takes the first %2</source>
+        <translation>enthält %1 Zeichen; der Editor übernimmt die ersten %2</translation>
+    </message>
+    <message>
+        <source>Values longer than their boxes: %1, kept whole (marked %2).</source>
+        <translation>Werte länger als ihre Felder: %1, vollständig behalten (mit %2 markiert).</translation>
+    </message>
+    <message>
+        <source>holds %1 characters; the box shows the first %2</source>
+        <translation>enthält %1 Zeichen; das Feld zeigt die ersten %2</translation>
     </message>
 </context>
 <context>

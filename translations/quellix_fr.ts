@@ -1175,6 +1175,10 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>Keep this message (Ctrl+Enter from the text)</source>
         <translation>Garder ce message (Ctrl+Entrée depuis le texte)</translation>
     </message>
+    <message>
+        <source>The message holds %1 characters; the editor takes the first %2.</source>
+        <translation>Le message contient %1 caractères ; l&apos;éditeur en reprend les %2 premiers.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditNo</name>
@@ -1910,6 +1914,18 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>Save the window&apos;s configuration to a file</source>
         <translation>Enregistre la configuration de la fenêtre dans un fichier</translation>
+    </message>
+    <message>
+        <source>holds %1 characters; the editor takes the first %2</source>
+        <translation>contient %1 caractères ; l&apos;éditeur en reprend les %2 premiers</translation>
+    </message>
+    <message>
+        <source>Values longer than their boxes: %1, kept whole (marked %2).</source>
+        <translation>Valeurs plus longues que leur case : %1, conservées entières (marquées %2).</translation>
+    </message>
+    <message>
+        <source>holds %1 characters; the box shows the first %2</source>
+        <translation>contient %1 caractères ; la case en affiche les %2 premiers</translation>
     </message>
 </context>
 <context>
