@@ -61,15 +61,6 @@ void PhonePanel::makeRow(int row, int phone) {
     readable.setColor(QPalette::Disabled, QPalette::Text,
                       readable.color(QPalette::Active, QPalette::Text));
     box->setPalette(readable);
-    // The mark sits inside the box at its right end, in the box's own colours.
-    QLabel* more = lblMore[row] = ui::makeLabel(ui::indexed("lblPhoneMore", phone), box);
-    more->setText(QStringLiteral("\u00bb"));
-    more->setAlignment(Qt::AlignCenter);
-    more->setForegroundRole(QPalette::Text);
-    more->setBackgroundRole(QPalette::Base);
-    more->setAutoFillBackground(true);
-    more->setGeometry(box->width() - box->height(), 0, box->height(), box->height());
-    more->hide();
     connect(box, &QLineEdit::textChanged, this, [this, row] { markRow(row); });
     connect(cmdEditNo[row], &QPushButton::clicked, this,
             [this, row] { emit editNumberClicked(row); });
@@ -102,9 +93,24 @@ void PhonePanel::markRow(int row) {
                                       .arg(whole[row].size())
                                       .arg(ConfigurationSet::PhoneMaxLength)
                                 : QString();
-    lblMore[row]->setVisible(marked);
+    if (marked && !lblMore[row]) lblMore[row] = makeMark(row);
+    if (lblMore[row]) lblMore[row]->setVisible(marked);
     box->setToolTip(marked ? QStringLiteral("%1: %2").arg(phone, note) : phone);
     box->setAccessibleDescription(note);
+}
+
+// The mark sits inside the box at its right end, in the box's own colours. Made when first
+// needed: most windows never hold such a number.
+QLabel* PhonePanel::makeMark(int row) {
+    QLineEdit* box = txtPhoneNo[row];
+    QLabel* mark = ui::makeLabel(ui::indexed("lblPhoneMore", first + row), box);
+    mark->setText(QStringLiteral("\u00bb"));
+    mark->setAlignment(Qt::AlignCenter);
+    mark->setForegroundRole(QPalette::Text);
+    mark->setBackgroundRole(QPalette::Base);
+    mark->setAutoFillBackground(true);
+    mark->setGeometry(box->width() - box->height(), 0, box->height(), box->height());
+    return mark;
 }
 
 QWidget* PhonePanel::numberBox(int row) const {

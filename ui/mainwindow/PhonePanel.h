@@ -34,6 +34,7 @@ signals:
 private:
     void makeRow(int row, int phone);
     void markRow(int row);
+    QLabel* makeMark(int row);
 
     int first = 0;  // the phone number (counted from 0) of row 0
 
