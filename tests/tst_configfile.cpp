@@ -391,6 +391,22 @@ private slots:
         use(load, "short.cfg", "record 101");
         QCOMPARE(configfile::serialize(w.configuration()), lines(fresh, 0, 99) + lines(old, 99));
 
+        // Values longer than the window's boxes are saved whole, and a load of them says how
+        // many there are.
+        ConfigurationSet longer = old;
+        longer.phoneNo[20] = QStringLiteral("4930123456789012");
+        longer.channelMessage[63] = QString(170, u'm');
+        w.applyConfiguration(longer);
+        use(save, "longer.cfg");
+        QCOMPARE(readAll("longer.cfg"), configfile::serialize(longer));
+        w.applyConfiguration(old);
+        use(load, "longer.cfg");
+        QVERIFY(w.configuration() == longer);
+        const QString longStatus = w.findChild<QLabel*>("lblContents")->text();
+        QVERIFY2(longStatus.startsWith("Loaded longer.cfg") &&
+                     longStatus.contains("Values longer than their boxes: 2, kept whole"),
+                 qPrintable(longStatus));
+
         // A later run opens its file dialog in the folder used last.
         frmMain later;
         use(control<QPushButton>(&later, "cmdFileLoad"), {});

@@ -66,6 +66,7 @@ private slots:
     void transfers_data();
     void transfers();
     void lateUnitReadAtItsPace();
+    void longValuesReadThenWritten();
     void blankWrite_data();
     void blankWrite();
     void unitKeysFromToolWindows_data();
@@ -164,7 +165,9 @@ void tst_devicewindow::transfers_data() {
     QTest::newRow("write, no unit") << true << "no unit" << 100 << 1 << noDevice;
     QTest::newRow("write, hang-up") << true << "hang-up" << 100 << 20 << noDevice;
     QTest::newRow("read, hang-up in the messages") << false << "hang-up" << 100 << 45 << noDevice;
-    QTest::newRow("read, close") << false << "close" << 15 << 10 << QStringList();
+    // The question box is answered on the driver's next look, up to 20 ms after it shows; the
+    // next command must not be due before then, or it would be in flight at the answer.
+    QTest::newRow("read, close") << false << "close" << 50 << 10 << QStringList();
     // A read whose replies slipped, or whose unit answers late, keeps what the window showed.
     QTest::newRow("read, late reply")
         << false << "late" << 25 << 99
@@ -310,6 +313,29 @@ void tst_devicewindow::lateUnitReadAtItsPace() {
     QCOMPARE(r.boxes[0].value(1), "Cannot communicate with device");
     QVERIFY(fastLink->isChecked());
     fastLink->setChecked(false);  // the option is remembered; later tests start without it
+}
+
+// A unit that keeps texts longer than the window's boxes: a read says so, and a write straight
+// after sends them back whole, not cut to what the boxes show.
+void tst_devicewindow::longValuesReadThenWritten() {
+    ConfigurationSet held = UnitSimulator::sampleConfiguration();
+    held.phoneNo[2] = QStringLiteral("4930123456789012");
+    held.channelMessage[40] = QString(170, u'm');
+    Rig r;
+    r.unit.setFaults({.roomy = true});
+    r.unit.setConfiguration(held);
+    QVERIFY(r.connectTo(20));
+    r.button("cmdDeviceRead")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
+    QCOMPARE(r.w.configuration(), held);
+    const QString status = r.w.statusBar()->currentMessage();
+    QVERIFY2(status.startsWith("Read complete.") &&
+                 status.contains("Values longer than their boxes: 2, kept whole"),
+             qPrintable(status));
+    r.unit.setConfiguration(UnitSimulator::sampleConfiguration());
+    r.button("cmdDeviceWrite")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 20000);
+    QCOMPARE(r.unit.configuration(), held);
 }
 
 // A window that holds only its start values would clear the unit: the write asks first, naming

@@ -125,8 +125,9 @@ private slots:
         const QString x158(158, u'x'), x159(159, u'x'), over = x159 + "\r\nyy";
         const QString kept = "\r\na\rb\nc\n\rd\u00a0\t&\"";  // lone CR and LF, untypable characters
         row("breaks count 2, all kept", {kept, "", "14/160", kept});
-        row("cut at 160 inside CR LF", {over, "", "160/160", x159 + "\r"});
-        row("Cancel keeps the uncut text", {over, "", "160/160", over, "Cancel"});
+        // A longer message opens cut, and the dialog says so.
+        row("cut at 160 inside CR LF", {over, "", "160/160", x159 + "\r", "OK", {}, true});
+        row("Cancel keeps the uncut text", {over, "", "160/160", over, "Cancel", {}, true});
         row("Enter is a break, Esc nothing", {"ab", "\rcd\x1b", "6/160", "ab\r\ncd"});
         row("typing stops at 160", {x159, "yz", "160/160", x159 + "y"});
         row("break fits at 158, not 159", {x158, "\r\by\r", "159/160", x158 + "y"});

@@ -273,6 +273,11 @@ frmEditMessage::frmEditMessage(const QString& stored, QWidget* owner, int channe
 
     txtMsg->setPlainText(toEditor(stored));
     txtMsg->moveCursor(QTextCursor::End);
+    // The window keeps a longer message whole; only OK here would replace it with this start.
+    if (stored.size() > MaxLength)
+        lblRefused->setText(tr("The message holds %1 characters; the editor takes the first %2.")
+                                .arg(stored.size())
+                                .arg(MaxLength));
     refreshCounter();
     txtMsg->setFocus();
 }

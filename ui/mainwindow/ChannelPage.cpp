@@ -10,6 +10,7 @@
 #include <QScopedValueRollback>
 #include <QStyle>
 
+#include "core/ConfigurationSet.h"
 #include "core/Twips.h"
 #include "ui/common/Placement.h"
 #include "ui/common/Widgets.h"
@@ -101,12 +102,25 @@ void ChannelPage::showChannel(int row, int channel, bool enabled, const QString&
 }
 
 void ChannelPage::setMessage(int row, const QString& message) {
-    lblMessage[row]->setText(message);
+    // The window keeps a longer message whole; the row shows what the editor would take.
+    const QString shown = message.left(ConfigurationSet::MessageMaxLength);
+    const QString cutNote =
+        message.size() > shown.size()
+            ? QCoreApplication::translate("frmMain",
+                                          "holds %1 characters; the editor takes the first %2")
+                  .arg(message.size())
+                  .arg(ConfigurationSet::MessageMaxLength)
+            : QString();
+    lblMessage[row]->setText(shown);
     // The row is one line high: text after a line break would vanish without a word.
-    const qsizetype lineEnd = message.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
-    const bool hidden = lineEnd >= 0 && !message.mid(lineEnd).trimmed().isEmpty();
-    lblMessage[row]->setToolTip(hidden ? message : QString());
-    lblMore[row]->setVisible(hidden);
+    const qsizetype lineEnd = shown.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+    const bool hidden = lineEnd >= 0 && !shown.mid(lineEnd).trimmed().isEmpty();
+    QStringList tip;
+    if (!cutNote.isEmpty()) tip << cutNote;
+    if (hidden) tip << shown;
+    lblMessage[row]->setToolTip(tip.join(u'\n'));
+    lblMessage[row]->setAccessibleDescription(cutNote);
+    lblMore[row]->setVisible(hidden || !cutNote.isEmpty());
 }
 
 QString ChannelPage::message(int row) const {

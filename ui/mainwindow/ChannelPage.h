@@ -22,8 +22,9 @@ public:
 
     // Row `row` shows channel `channel` (counted from 0): its caption, flag and message.
     void showChannel(int row, int channel, bool enabled, const QString& message);
-    void setMessage(int row, const QString& message);  // and says when text is hidden
-    QString message(int row) const;
+    // Shows what the message editor takes, and says when text is hidden or left out.
+    void setMessage(int row, const QString& message);
+    QString message(int row) const;  // what the row shows
     bool isChecked(int row) const;
     void setChecked(int row, bool on);  // shows a value: not an edit
 

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -306,6 +307,21 @@ int MainForm::slaveId() const {
     return matchingEntry(cmbSlaveID);
 }
 
+QString MainForm::longValuesNote() const {
+    const ConfigurationSet set = configuration();
+    const auto longer = [](const auto& texts, int max) {
+        return std::count_if(texts.begin(), texts.end(),
+                             [max](const QString& t) { return t.size() > max; });
+    };
+    const auto count = longer(set.phoneNo, ConfigurationSet::PhoneMaxLength) +
+                       longer(set.channelMessage, ConfigurationSet::MessageMaxLength);
+    if (count == 0) return {};
+    return QCoreApplication::translate(
+               "frmMain", "Values longer than their boxes: %1, kept whole (marked %2).")
+        .arg(count)
+        .arg(QStringLiteral("\u00bb"));
+}
+
 QString MainForm::phoneNumber(int k) const {
     return Frame3[k / PhonePanel::Rows]->number(k % PhonePanel::Rows);
 }
@@ -347,8 +363,8 @@ bool MainForm::canConnect() const {
 
 bool MainForm::editMessage(int slot) {
     if (slot < 0 || slot >= ChannelPage::Rows) return false;
-    const std::optional<QString> edited =
-        frmEditMessage::edit(Frame2->message(slot), window(), channelIndex(slot) + 1);
+    const std::optional<QString> edited = frmEditMessage::edit(
+        channels.channelMessage[channelIndex(slot)], window(), channelIndex(slot) + 1);
     if (!edited) return false;
     channels.channelMessage[channelIndex(slot)] = *edited;
     Frame2->setMessage(slot, *edited);

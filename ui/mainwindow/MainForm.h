@@ -29,7 +29,9 @@ public:
 
     static constexpr int Pages = 4;
 
-    ConfigurationSet configuration() const;  // what the controls and the channels show now
+    // What the controls and the channels hold now: a value longer than its box stays whole
+    // until it is edited, so a write or save right after a read or load sends what came in.
+    ConfigurationSet configuration() const;
     // Puts a whole set into the form and shows it on the page that is current.
     void applyConfiguration(const ConfigurationSet& set);
 
@@ -38,6 +40,9 @@ public:
     void selectPage(int page);         // selects the tab and always runs the page refresh
     void showPage();                   // the channel rows show the current page's channels
     int slaveId() const;               // the entry the shown text names, -1 when it names none
+    // How many values are kept whole though longer than their boxes, in a sentence for the
+    // status bar; empty when there are none.
+    QString longValuesNote() const;
 
     LinkBox* linkBox() const { return Frame1; }
     bool unitFunctionsEnabled() const;  // the MODEM frame, on while a port is open

@@ -2,6 +2,7 @@
 #include "ui/mainwindow/PhonePanel.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
@@ -31,7 +32,7 @@ W* rowControl(QWidget* panel, int column, int phone, int row) {
 
 }  // namespace
 
-PhonePanel::PhonePanel(int panel, QWidget* parent) : QGroupBox(parent) {
+PhonePanel::PhonePanel(int panel, QWidget* parent) : QGroupBox(parent), first(panel * Rows) {
     static_assert(2 * Rows == ConfigurationSet::PhoneCount, "two panels hold every number");
     setObjectName(ui::indexed("Frame3", panel));
     // The window's catalogue holds these texts.
@@ -55,22 +56,61 @@ void PhonePanel::makeRow(int row, int phone) {
 
     box->setMaxLength(ConfigurationSet::PhoneMaxLength);
     box->setEnabled(false);
-    box->setToolTip(QCoreApplication::translate("frmMain", "Phone %1").arg(phone + 1));
     // Closed to typing, yet the number must stay as easy to read as an open box.
     QPalette readable = box->palette();
     readable.setColor(QPalette::Disabled, QPalette::Text,
                       readable.color(QPalette::Active, QPalette::Text));
     box->setPalette(readable);
+    connect(box, &QLineEdit::textChanged, this, [this, row] { markRow(row); });
     connect(cmdEditNo[row], &QPushButton::clicked, this,
             [this, row] { emit editNumberClicked(row); });
+    markRow(row);
 }
 
 QString PhonePanel::number(int row) const {
-    return txtPhoneNo[row]->text();
+    const QString shown = txtPhoneNo[row]->text();
+    return shown == whole[row].left(ConfigurationSet::PhoneMaxLength) ? whole[row] : shown;
 }
 
 void PhonePanel::setNumber(int row, const QString& number) {
+    whole[row] = number;
     txtPhoneNo[row]->setText(number.left(ConfigurationSet::PhoneMaxLength));
+    markRow(row);  // the text may be the same while the whole number is not
+}
+
+bool PhonePanel::cut(int row) const {
+    return whole[row].size() > ConfigurationSet::PhoneMaxLength &&
+           txtPhoneNo[row]->text() == whole[row].left(ConfigurationSet::PhoneMaxLength);
+}
+
+// The mark, the tooltip and the description a screen reader gives say what the box leaves out.
+void PhonePanel::markRow(int row) {
+    QLineEdit* box = txtPhoneNo[row];
+    const QString phone = QCoreApplication::translate("frmMain", "Phone %1").arg(first + row + 1);
+    const bool marked = cut(row);
+    const QString note = marked ? QCoreApplication::translate(
+                                      "frmMain", "holds %1 characters; the box shows the first %2")
+                                      .arg(whole[row].size())
+                                      .arg(ConfigurationSet::PhoneMaxLength)
+                                : QString();
+    if (marked && !lblMore[row]) lblMore[row] = makeMark(row);
+    if (lblMore[row]) lblMore[row]->setVisible(marked);
+    box->setToolTip(marked ? QStringLiteral("%1: %2").arg(phone, note) : phone);
+    box->setAccessibleDescription(note);
+}
+
+// The mark sits inside the box at its right end, in the box's own colours. Made when first
+// needed: most windows never hold such a number.
+QLabel* PhonePanel::makeMark(int row) {
+    QLineEdit* box = txtPhoneNo[row];
+    QLabel* mark = ui::makeLabel(ui::indexed("lblPhoneMore", first + row), box);
+    mark->setText(QStringLiteral("\u00bb"));
+    mark->setAlignment(Qt::AlignCenter);
+    mark->setForegroundRole(QPalette::Text);
+    mark->setBackgroundRole(QPalette::Base);
+    mark->setAutoFillBackground(true);
+    mark->setGeometry(box->width() - box->height(), 0, box->height(), box->height());
+    return mark;
 }
 
 QWidget* PhonePanel::numberBox(int row) const {

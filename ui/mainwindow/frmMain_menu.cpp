@@ -173,7 +173,11 @@ void frmMain::refreshContents() {
     setWindowModified(contents.modified());
     // A message shown for a while hides the contents; new contents (a load's "17-32 were
     // kept") matter more than an older run's result.
-    if (const QString text = contents.statusText(); text != shownContents) {
+    // Values kept whole though their boxes show part of them are said with where they came from.
+    QString text = contents.statusText();
+    if (const QString note = form->longValuesNote(); !note.isEmpty())
+        text += QStringLiteral(". ") + note;
+    if (text != shownContents) {
         shownContents = text;
         lblContents->setText(text);
         statusBar()->clearMessage();

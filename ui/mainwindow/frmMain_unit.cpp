@@ -234,7 +234,10 @@ void frmMain::noteTransfer(const RunEnd& end) {
         contents.written(port, now);
     }
     refreshContents();  // before the run's message, which a change of contents would clear
-    showStatus(RunReport(end, runContext()).statusText());
+    QString status = RunReport(end, runContext()).statusText();
+    if (end.op == Operation::Read && !RunReport::readRefused(end))
+        status = QStringLiteral("%1 %2").arg(status, form->longValuesNote()).trimmed();
+    showStatus(status);
 }
 
 safety::RunContext frmMain::runContext() const {
