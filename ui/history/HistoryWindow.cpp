@@ -91,8 +91,8 @@ void HistoryWindow::buildLayout() {
     auto* changes = new QLabel(tr("C&hanges:"), this);
     changes->setBuddy(txtChanges);
 
-    QPushButton* cmdRefresh = ui::make<QPushButton>("cmdHistoryRefresh", tr("&Refresh"), this);
-    QPushButton* cmdClose = ui::make<QPushButton>("cmdHistoryClose", tr("Close"), this);
+    auto* cmdRefresh = ui::make<QPushButton>("cmdHistoryRefresh", tr("&Refresh"), this);
+    auto* cmdClose = ui::make<QPushButton>("cmdHistoryClose", tr("Close"), this);
     auto* buttons = new QHBoxLayout;
     buildButtons(buttons);
     buttons->addWidget(cmdRefresh);

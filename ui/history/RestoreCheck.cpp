@@ -18,7 +18,7 @@ struct Text {
 
 // A port as a technician tells it apart: its name, and the serial number where there is one.
 QString portText(const QString& port, const journal::PortIdentity& identity) {
-    const QString name = escape::unprintable(port);
+    QString name = escape::unprintable(port);
     if (identity.serialNumber.isEmpty()) return name;
     return Text::tr("%1 (serial number %2)").arg(name, escape::unprintable(identity.serialNumber));
 }
