@@ -30,7 +30,7 @@
 #include "ui/common/FileDialogs.h"
 #include "ui/common/NamedComboBox.h"
 #include "ui/common/OnScreen.h"
-#include "ui/common/SaveFailed.h"
+#include "ui/common/Boxes.h"
 #include "ui/common/Settings.h"
 #include "ui/common/Widgets.h"
 #include "ui/history/HistoryModel.h"

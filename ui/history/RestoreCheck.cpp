@@ -7,6 +7,7 @@
 #include "core/Escape.h"
 #include "journal/JournalRecord.h"
 #include "journal/PortIdentity.h"
+#include "ui/common/Boxes.h"
 
 namespace history {
 
@@ -50,10 +51,7 @@ bool confirmRestore(QWidget* parent, const QString& name, const QStringList& dif
 }
 
 void refuseRestore(QWidget* parent, const QString& why) {
-    QMessageBox box(QMessageBox::Information, Text::tr("Restore This"), why, QMessageBox::Ok,
-                    parent);
-    box.setObjectName(QStringLiteral("restoreRefused"));
-    box.exec();
+    ui::showNote(parent, Text::tr("Restore This"), why, QStringLiteral("restoreRefused"));
 }
 
 }  // namespace history

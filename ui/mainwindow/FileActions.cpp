@@ -15,7 +15,7 @@
 #include "configfile/ConfigJson.h"
 #include "core/Escape.h"
 #include "ui/common/FileDialogs.h"
-#include "ui/common/SaveFailed.h"
+#include "ui/common/Boxes.h"
 #include "ui/common/Settings.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/WindowContents.h"

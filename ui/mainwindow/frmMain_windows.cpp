@@ -7,6 +7,7 @@
 #include "device/TrafficLog.h"
 #include "journal/JournalRecord.h"
 #include "provision/UnitRun.h"
+#include "ui/common/Boxes.h"
 #include "ui/common/ToolWindow.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/history/RestoreCheck.h"
@@ -51,11 +52,9 @@ void frmMain::openStation() {
 
 void frmMain::openRecord(const ConfigDocument& doc, const QString& name) {
     if (unit->busy()) {
-        QMessageBox box(QMessageBox::Information, tr("Open in Window"),
-                        tr("A transfer is running. Open the record once it has ended."),
-                        QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("busyBox"));
-        box.exec();
+        ui::showNote(this, tr("Open in Window"),
+                     tr("A transfer is running. Open the record once it has ended."),
+                     QStringLiteral("busyBox"));
         return;
     }
     if (!confirmDiscard()) return;

@@ -22,7 +22,7 @@
 
 #include "core/Escape.h"
 #include "ui/common/OnScreen.h"
-#include "ui/common/SaveFailed.h"
+#include "ui/common/Boxes.h"
 #include "ui/common/Widgets.h"
 #include "ui/traffic/TrafficModel.h"
 

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/common/SaveFailed.h"
+#include "ui/common/Boxes.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 
 namespace ui {
+
+void showNote(QWidget* parent, const QString& title, const QString& text, const QString& name) {
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.setObjectName(name);
+    box.exec();
+}
 
 void showSaveFailed(QWidget* parent, const QString& title, Saved what, const QString& path,
                     const QString& reason, const QString& name) {

@@ -7,6 +7,9 @@ class QWidget;
 
 namespace ui {
 
+// A note that needs no answer: `text` under `title`, with OK. `name` is the box's object name.
+void showNote(QWidget* parent, const QString& title, const QString& text, const QString& name);
+
 // What a failed save was to keep.
 enum class Saved { Configuration, Traffic };
 
