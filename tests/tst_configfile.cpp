@@ -341,6 +341,28 @@ private slots:
         QCOMPARE(escape::unprintable(text), shown);
     }
 
+    // Values longer than the window's boxes are saved whole, and a load of them says how many
+    // there are.
+    void longValuesThroughTheWindow() {
+        frmMain w;
+        w.show();
+        auto* const save = control<QPushButton>(&w, "cmdFileSave");
+        auto* const load = control<QPushButton>(&w, "cmdFileLoad");
+        ConfigurationSet longer = old;
+        longer.phoneNo[20] = QStringLiteral("4930123456789012");
+        longer.channelMessage[63] = QString(170, u'm');
+        w.applyConfiguration(longer);
+        use(save, "longer.cfg");
+        QCOMPARE(readAll("longer.cfg"), configfile::serialize(longer));
+        w.applyConfiguration(old);
+        use(load, "longer.cfg");
+        QVERIFY(w.configuration() == longer);
+        const QString longStatus = w.findChild<QLabel*>("lblContents")->text();
+        QVERIFY2(longStatus.startsWith("Loaded longer.cfg") &&
+                     longStatus.contains("Values longer than their boxes: 2, kept whole"),
+                 qPrintable(longStatus));
+    }
+
     void throughTheWindow() {
         QVERIFY(writeFile("plain", "keep me") && writeFile("short.cfg", lines(fresh, 0, 100)));
         // Any flag but 0 counts as set; what follows the last record is not read.
@@ -390,22 +412,6 @@ private slots:
         // Lines 1-100: up to channel 41 and the flag of 42, whose message is missing.
         use(load, "short.cfg", "record 101");
         QCOMPARE(configfile::serialize(w.configuration()), lines(fresh, 0, 99) + lines(old, 99));
-
-        // Values longer than the window's boxes are saved whole, and a load of them says how
-        // many there are.
-        ConfigurationSet longer = old;
-        longer.phoneNo[20] = QStringLiteral("4930123456789012");
-        longer.channelMessage[63] = QString(170, u'm');
-        w.applyConfiguration(longer);
-        use(save, "longer.cfg");
-        QCOMPARE(readAll("longer.cfg"), configfile::serialize(longer));
-        w.applyConfiguration(old);
-        use(load, "longer.cfg");
-        QVERIFY(w.configuration() == longer);
-        const QString longStatus = w.findChild<QLabel*>("lblContents")->text();
-        QVERIFY2(longStatus.startsWith("Loaded longer.cfg") &&
-                     longStatus.contains("Values longer than their boxes: 2, kept whole"),
-                 qPrintable(longStatus));
 
         // A later run opens its file dialog in the folder used last.
         frmMain later;

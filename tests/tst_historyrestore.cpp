@@ -49,6 +49,15 @@ class tst_historyrestore : public QObject {
         if (state == "read") control<QPushButton>(&w, "cmdDeviceRead")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!w.transferActive(), 10000);
     }
+    // A journal of its own for the test, holding `source` (given its id).
+    Target journalHolding(Record& source) {
+        QString error;
+        const Target target =
+            Target::parse(dir.filePath(QString("restore%1.sqlite").arg(++journals)), &error);
+        journal::Store store(target);
+        if (!store.open(&error) || !store.append(source, &error)) qWarning() << error;
+        return target;
+    }
     // The restore's record names its source, after a backup holding what the unit held.
     static void checkJournaled(const Target& target, qint64 sourceId,
                                const ConfigurationSet& before) {
@@ -152,18 +161,12 @@ private slots:
         UnitSimulator unit;
         QVERIFY2(unit.open(), qPrintable(unit.errorString()));
         const ConfigurationSet original = unit.configuration();
-        QString error;
-        const Target target =
-            Target::parse(dir.filePath(QString("restore%1.sqlite").arg(++journals)), &error);
         Record source =
             Record::begin(Action::Backup, otherPort ? "/dev/ttyOTHER" : unit.slavePath(), "test");
         source.model = model.isEmpty() ? unit.modelText() : model;
         const ConfigurationSet restored = fixtures::filled("restored", 7);
         source.setConfiguration(restored, ConfigurationSet::PhoneCount);
-        {
-            journal::Store store(target);
-            QVERIFY(store.open(&error) && store.append(source, &error));
-        }
+        const Target target = journalHolding(source);
         journal::Journal journal(target);
         QVERIFY(journal.open());
         frmMain w;
