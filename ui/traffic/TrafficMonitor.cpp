@@ -21,8 +21,8 @@
 #include <QVBoxLayout>
 
 #include "core/Escape.h"
-#include "ui/common/OnScreen.h"
 #include "ui/common/Boxes.h"
+#include "ui/common/OnScreen.h"
 #include "ui/common/Widgets.h"
 #include "ui/traffic/TrafficModel.h"
 
