@@ -20,7 +20,7 @@ namespace {
 
 // One translation context for the whole file, free functions and members alike, so the
 // catalogue and the lookup agree.
-struct Text {
+struct StoreText {
     Q_DECLARE_TR_FUNCTIONS(journal::Store)
 };
 
@@ -102,7 +102,7 @@ Store::Fault classify(const QSqlError& error, Target::Kind kind) {
 // text comes from a server we do not control.
 QString failure(const QSqlError& error) {
     const QString text = error.text().simplified();
-    if (text.isEmpty()) return Text::tr("unknown database error");
+    if (text.isEmpty()) return StoreText::tr("unknown database error");
     return escape::unprintable(text);
 }
 
@@ -209,9 +209,9 @@ bool Store::prepareFile(QString* error) const {
     const QFileInfo info(where.path);
     if (info.exists()) return true;
     if (access == Access::ReadOnly)
-        return *error = Text::tr("no journal has been kept there yet"), false;
+        return *error = StoreText::tr("no journal has been kept there yet"), false;
     if (!QDir().mkpath(info.absolutePath())) {
-        *error = Text::tr("cannot create the folder %1").arg(info.absolutePath());
+        *error = StoreText::tr("cannot create the folder %1").arg(info.absolutePath());
         return false;
     }
     QFile file(where.path);
@@ -254,14 +254,14 @@ bool Store::connect(QString* error) {
     const bool sqlite = where.kind == Target::Kind::Sqlite;
     const bool readOnly = access == Access::ReadOnly;
     if (where.kind == Target::Kind::Off)
-        return *error = Text::tr("the journal is turned off"), false;
+        return *error = StoreText::tr("the journal is turned off"), false;
     if (sqlite && !prepareFile(error)) return false;
     // A second try after a failed open starts afresh rather than warn of a duplicate name.
     if (QSqlDatabase::contains(connectionName)) QSqlDatabase::removeDatabase(connectionName);
     QSqlDatabase db = QSqlDatabase::addDatabase(
         sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), connectionName);
     if (!db.isValid())
-        return *error = Text::tr("the Qt SQL driver for %1 is not installed")
+        return *error = StoreText::tr("the Qt SQL driver for %1 is not installed")
                             .arg(sqlite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL")),
                false;
     if (sqlite) {
@@ -293,12 +293,12 @@ bool Store::checkVersion(QString* error) {
     if (version == SchemaVersion) return true;
     fault = Fault::Refused;
     *error = version > SchemaVersion
-                 ? Text::tr(
+                 ? StoreText::tr(
                        "the journal has schema version %1, newer than this version of the "
                        "tool knows (%2); update the tool")
                        .arg(version)
                        .arg(SchemaVersion)
-                 : Text::tr(
+                 : StoreText::tr(
                        "the journal has schema version %1 and cannot be upgraded to %2 "
                        "where it is; run a write or read with it once where it can be "
                        "written")
@@ -321,7 +321,7 @@ bool Store::migrate(QString* error) {
     const int version = ok && query.next() ? query.value(0).toInt() : 0;
     query.finish();
     if (ok && version > SchemaVersion) {
-        *error = Text::tr(
+        *error = StoreText::tr(
                      "the journal has schema version %1, newer than this version of the tool "
                      "knows (%2); update the tool")
                      .arg(version)
@@ -357,8 +357,8 @@ bool Store::runMigrations(int from, QString* error) {
 
 bool Store::append(Record& record, QString* error, const QString& pendingFor) {
     fault = Fault::Refused;
-    if (!record.time.isValid()) return *error = Text::tr("a record without a time"), false;
-    if (access == Access::ReadOnly) return *error = Text::tr("opened for reading only"), false;
+    if (!record.time.isValid()) return *error = StoreText::tr("a record without a time"), false;
+    if (access == Access::ReadOnly) return *error = StoreText::tr("opened for reading only"), false;
     if (record.origin.isEmpty()) record.origin = QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (!open(error) || !begin(error)) return false;
     // Outlives the transaction: PostgreSQL frees its statement only once that has ended.

@@ -11,7 +11,7 @@ namespace journal {
 
 namespace {
 
-struct Text {
+struct WorkerText {
     Q_DECLARE_TR_FUNCTIONS(journal::Worker)
 };
 
@@ -36,7 +36,7 @@ public:
             auto view = std::make_unique<Store>(where, Store::Access::ReadOnly);
             if (view->open(&error)) {
                 reader = std::move(view);
-                readOnly = Text::tr(
+                readOnly = WorkerText::tr(
                                "the journal %1 can only be read here (%2): History lists it, "
                                "but nothing done in this window is recorded")
                                .arg(where.display(), journal.openError());

@@ -14,25 +14,24 @@
 #include "core/Twips.h"
 #include "ui/common/Placement.h"
 #include "ui/common/Widgets.h"
+#include "ui/mainwindow/RowGrid.h"
 
 namespace {
 
-// Row r lies at RowTop + RowPitch * r in twips from the frame's corner; the Top column is unused.
-constexpr int RowTop = 360;
-constexpr int RowPitch = 360;
-constexpr twips::Place Columns[] = {
+// The Top column is unused: rows lie on the frames' grid.
+constexpr twips::Place ChannelColumns[] = {
     {"chkChEnable", 240, 0, 1215, 255},
     {"lblMessage", 1560, 0, 3855, 255},
     {"cmdEditMsg", 5640, 0, 855, 255},
 };
 
 QString name(int column, int row) {
-    return ui::indexed(Columns[column].name, row);
+    return ui::indexed(ChannelColumns[column].name, row);
 }
 
 template <class W>
 W* placed(W* w, int column, int row) {
-    twips::place(w, Columns[column].name, Columns, RowTop + RowPitch * row);
+    twips::place(w, ChannelColumns[column].name, ChannelColumns, rowgrid::top(row));
     return w;
 }
 
@@ -145,7 +144,8 @@ QWidget* ChannelPage::editButton(int row) const {
 }
 
 bool ChannelPage::captionFits(const QFont& font, const QStyle* style) {
-    const int room = twips::px(Columns[0].width) - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+    const int room = twips::px(ChannelColumns[0].width) -
+                     style->pixelMetric(QStyle::PM_IndicatorWidth) -
                      style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
     return QFontMetrics(font).horizontalAdvance(QStringLiteral("Channel 64")) <= room;
 }

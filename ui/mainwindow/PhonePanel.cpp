@@ -11,13 +11,12 @@
 #include "core/Twips.h"
 #include "ui/common/Placement.h"
 #include "ui/common/Widgets.h"
+#include "ui/mainwindow/RowGrid.h"
 
 namespace {
 
-// Row r lies at RowTop + RowPitch * r in twips from the frame's corner; the Top column is unused.
-constexpr int RowTop = 360;
-constexpr int RowPitch = 360;
-constexpr twips::Place Columns[] = {
+// The Top column is unused: rows lie on the frames' grid.
+constexpr twips::Place PhoneColumns[] = {
     {"txtPhoneNo", 240, 0, 1455, 285},
     {"cmdEditNo", 1800, 0, 855, 255},
 };
@@ -25,8 +24,8 @@ constexpr twips::Place Columns[] = {
 // Named for the phone number it serves and placed in the panel's row.
 template <class W>
 W* rowControl(QWidget* panel, int column, int phone, int row) {
-    auto* w = ui::make<W>(ui::indexed(Columns[column].name, phone), panel);
-    twips::place(w, Columns[column].name, Columns, RowTop + RowPitch * row);
+    auto* w = ui::make<W>(ui::indexed(PhoneColumns[column].name, phone), panel);
+    twips::place(w, PhoneColumns[column].name, PhoneColumns, rowgrid::top(row));
     return w;
 }
 
