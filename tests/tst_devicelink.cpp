@@ -273,7 +273,6 @@ void tst_devicelink::slippedReplies_data() {
         "lastMessage");  // characters of the unit's channel 64 message; -1: its own
     QTest::addColumn<int>("slipped");
     QTest::addColumn<QString>("first");  // a regular expression
-    QTest::newRow("on time") << QByteArray() << qint64(0) << -1 << 0 << "^$";
     QTest::newRow("phone 6 late") << QByteArray("?P05") << qint64(0) << -1 << 2
                                   << "^no reply to \\?P05: the unit answered late or not at all$";
     QTest::newRow("slave ID late")

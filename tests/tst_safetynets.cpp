@@ -15,7 +15,6 @@
 #include "tests/support/ModalDriver.h"
 #include "tests/support/WindowRig.h"
 #include "tools/unitsim/UnitSimulator.h"
-#include "ui/common/Settings.h"
 #include "ui/compare/CompareDialog.h"
 #include "ui/dialogs/frmProgress.h"
 #include "ui/mainwindow/frmMain.h"
@@ -142,20 +141,6 @@ private slots:
 
     // A write with each safety net on or off: the records it leaves, what the progress window
     // said, the box that ends it and whether the unit then holds the window's values.
-    // Fast Link is remembered, and with it the window reads a unit that answers 150 ms late,
-    // which at the fixed pace it cannot.
-    void fastLink() {
-        Rig r;
-        r.action("actFastLink")->setChecked(true);
-        QVERIFY(QSettings().value(QLatin1String(Settings::FastLink)).toBool());
-        QVERIFY(r.connectTo());
-        r.unit.setFaults({.latencyMs = 150});
-        QVERIFY(r.perform([&] { control<QPushButton>(&r.w, "cmdDeviceRead")->click(); }, false));
-        QVERIFY(r.boxes.isEmpty());
-        QVERIFY(r.w.configuration() == r.unit.configuration());
-        QCOMPARE(r.records(), QStringList{"read done"});
-    }
-
     void writes_data() {
         QTest::addColumn<bool>("backup");
         QTest::addColumn<bool>("verify");
@@ -229,6 +214,9 @@ private slots:
         QCOMPARE(r.sentSettings(), event != "probe only");
         if (event != "probe only" && event != "refused") QVERIFY(r.unit.configuration() == wanted);
         if (event == "probe only") QVERIFY(r.unit.configuration() == before);
+        const QString contents = control<QLabel>(&r.w, "lblContents")->text();
+        if (records.last().startsWith("write done"))  // and where the window's contents went
+            QVERIFY2(contents.startsWith("Written to " + r.unit.slavePath()), qPrintable(contents));
         QCOMPARE(r.loggedCommands(),
                  int(r.unit.commands().size()) + (event.endsWith("read") ? 99 : 0));
         // The backup keeps what the unit held; the write names what it sent.

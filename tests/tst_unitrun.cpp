@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "journal/Journal.h"
@@ -44,13 +45,16 @@ class tst_unitrun : public QObject {
         return journal->store().list({}, &error);
     }
 
-    // Runs `input` on the simulated unit; `phases` gets each phase as it starts.
-    RunResult runOn(const RunInput& input, QStringList* phases = nullptr) {
+    // Runs `input` on the simulated unit; `phases` gets each phase as it starts, and `onProgress`
+    // sees the run after each exchange.
+    RunResult runOn(const RunInput& input, QStringList* phases = nullptr,
+                    const std::function<void(UnitRun&, int)>& onProgress = {}) {
         UnitRun run(input, sim->slavePath());
         QEventLoop loop;
         connect(&run, &UnitRun::finished, &loop, &QEventLoop::quit);
-        connect(&run, &UnitRun::progress, this, [phases](const QString& phase) {
+        connect(&run, &UnitRun::progress, this, [&](const QString& phase, int done) {
             if (phases && (phases->isEmpty() || phases->last() != phase)) *phases << phase;
+            if (onProgress) onProgress(run, done);
         });
         QTimer::singleShot(WatchdogMs, &loop, &QEventLoop::quit);
         QMetaObject::invokeMethod(&run, &UnitRun::start, Qt::QueuedConnection);
@@ -396,17 +400,12 @@ private slots:
     // A write the user cuts short is interrupted, not failed, up to the station's tiles; the
     // journal keeps the words it always had: failed, with a reason saying why.
     void interruptedIsNotFailed() {
-        RunInput in = input(RunInput::Mode::Write, filled(QStringLiteral("file"), 2));
-        UnitRun run(in, sim->slavePath());
-        QEventLoop loop;
-        connect(&run, &UnitRun::finished, &loop, &QEventLoop::quit);
-        connect(&run, &UnitRun::progress, &run, [&run](const QString&, int done) {
-            if (done == 3) run.interrupt();
-        });
-        QTimer::singleShot(WatchdogMs, &loop, &QEventLoop::quit);
-        QMetaObject::invokeMethod(&run, &UnitRun::start, Qt::QueuedConnection);
-        loop.exec();
-        QCOMPARE(outcomeOf(run.result()), journal::Outcome::Interrupted);
+        const RunResult result =
+            runOn(input(RunInput::Mode::Write, filled(QStringLiteral("file"), 2)), nullptr,
+                  [](UnitRun& run, int done) {
+                      if (done == 3) run.interrupt();
+                  });
+        QCOMPARE(outcomeOf(result), journal::Outcome::Interrupted);
         const QList<journal::Record> kept = records();
         QCOMPARE(kept.size(), 1);
         QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
