@@ -207,9 +207,6 @@ private slots:
         QTest::newRow("slave ID not hex")
             << M::Read << false << answering("?A", "AZZ") << 4
             << "^reply to \\?A was \"AZZ\", which is no slave ID" << 99;
-        QTest::newRow("flags not hex")
-            << M::Read << false << answering("?E", "E" + QByteArray(16, 'Z') + "\r") << 4
-            << "^reply to \\?E was \"EZZZZZZZZZZZZZZZZ\\\\r\", which are no enable flags" << 99;
         QTest::newRow("message holding NUL CR")
             << M::Read << false << answering("?M0B", QByteArray("M0Bab\0\rc", 8)) << 4
             << "^reply to \\?M0B holds NUL followed by CR, which the message of channel 12" << 99;
