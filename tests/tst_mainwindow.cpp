@@ -409,10 +409,6 @@ private slots:
                                              << "" << 1 << "Missing value after";
         QTest::newRow("help, German") << help << "de_DE.UTF-8"
                                       << "" << 0 << "Optionen:.*--port <GERÄT>.*Portfeld";
-        QTest::newRow("help, French") << help << "fr_FR.UTF-8"
-                                      << "" << 0 << "--port <PÉRIPHÉRIQUE>.*liste des ports";
-        QTest::newRow("version, German") << QStringList{"--version"} << "de_DE.UTF-8"
-                                         << "" << 0 << "^Quellix 2\\.0\nLizenz GPL-3\\.0-or-later";
         QTest::newRow("help, LANGUAGE=C over German") << help << "de_DE.UTF-8"
                                                       << "C" << 0 << "Options:.*--port <DEVICE>";
         // A locale this tool has no catalogue for, or no locale name at all, leaves English.
