@@ -186,7 +186,8 @@ private slots:
     // unit was left with.
     void failure_data() {
         QTest::addColumn<RunInput::Mode>("mode");
-        QTest::addColumn<bool>("verify");
+        // "verify" after the write, "backup" before it (into a folder "gone": it is)
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<UnitFaults>("faults");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("reason");  // a regular expression
@@ -198,39 +199,51 @@ private slots:
             faults.answers = {{command, reply}};
             return faults;
         };
-        QTest::newRow("silent") << M::Write << false << UnitFaults{.silent = true} << 4
+        QTest::newRow("silent") << M::Write << "" << UnitFaults{.silent = true} << 4
                                 << "^no unit answered the probe; nothing was written$" << 1;
         QTest::newRow("hung up in the write")
-            << M::Write << false << UnitFaults{.hangUpAfter = 10} << 4
+            << M::Write << "" << UnitFaults{.hangUpAfter = 10} << 4
             << "during the write; the unit may hold part of it$" << -1;
         // Every exchange still runs, but nothing of the read is kept.
         QTest::newRow("slave ID not hex")
-            << M::Read << false << answering("?A", "AZZ") << 4
+            << M::Read << "" << answering("?A", "AZZ") << 4
             << "^reply to \\?A was \"AZZ\", which is no slave ID" << 99;
         QTest::newRow("message holding NUL CR")
-            << M::Read << false << answering("?M0B", QByteArray("M0Bab\0\rc", 8)) << 4
+            << M::Read << "" << answering("?M0B", QByteArray("M0Bab\0\rc", 8)) << 4
             << "^reply to \\?M0B holds NUL followed by CR, which the message of channel 12" << 99;
-        QTest::newRow("late unit") << M::Read << false << UnitFaults{.delayMs = 60} << 4
+        QTest::newRow("late unit") << M::Read << "" << UnitFaults{.delayMs = 60} << 4
                                    << "^the unit answers late: about \\d+ ms after each "
                                       "command, where the link waits 25 ms$"
                                    << 1;
         // The write went through; only the read-back slipped.
         QTest::newRow("read-back slipped")
-            << M::Write << true << UnitFaults{.lateOnce = "?M10"} << 4
+            << M::Write << "verify" << UnitFaults{.lateOnce = "?M10"} << 4
             << "^written, but the verify failed: no reply to \\?M10: .* The write itself went "
                "through; verify the unit again"
             << 198;
+        // A unit whose backup cannot be read or kept is not written.
+        QTest::newRow("backup, unit stops answering")
+            << M::Write << "backup" << UnitFaults{.probeOnly = true} << 4
+            << "^the backup read failed: .*nothing was written" << -1;
+        QTest::newRow("backup, late reply")
+            << M::Write << "backup" << UnitFaults{.lateOnce = "?P05"} << 4
+            << "^the backup read failed: no reply to \\?P05.*nothing was written" << -1;
+        QTest::newRow("backup, folder gone") << M::Write << "backup gone" << UnitFaults{} << 5
+                                             << "cannot save the backup.*nothing was written" << -1;
     }
     void failure() {
         QFETCH(RunInput::Mode, mode);
-        QFETCH(bool, verify);
+        QFETCH(QString, steps);
         QFETCH(UnitFaults, faults);
         QFETCH(int, code);
         QFETCH(QString, reason);
         QFETCH(int, commands);
+        const ConfigurationSet before = sim->configuration();
         sim->setFaults(faults);
         RunInput in = input(mode, filled(QStringLiteral("file"), 9));
-        in.verifyAfterWrite = verify;
+        in.verifyAfterWrite = steps == "verify";
+        in.backup = steps.startsWith("backup");
+        in.backupDir = temporary->filePath(steps.endsWith("gone") ? "gone" : ".");
         const RunResult result = runOn(in);
         QCOMPARE(int(result.code), code);
         QVERIFY2(QRegularExpression(reason).match(result.summary).hasMatch(),
@@ -240,8 +253,14 @@ private slots:
         QCOMPARE(result.lateMs >= faults.delayMs, faults.delayMs > 0);
         if (mode == RunInput::Mode::Read)
             QVERIFY(!QFile::exists(UnitRun::outputPath(in.outputPattern, sim->slavePath())));
+        if (in.backup) {  // nothing sent but queries: the unit as it was
+            for (const QByteArray& command : sim->commands())
+                QVERIFY2(!command.startsWith('&'), command.constData());
+            QVERIFY(sim->configuration() == before);
+        }
         const QList<journal::Record> kept = records();
         QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].action == journal::Action::Backup, in.backup);
         QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
         QCOMPARE(kept[0].reason, result.summary);
     }
@@ -353,45 +372,6 @@ private slots:
         QCOMPARE(kept[0].settingsSent, std::optional<int>(edits));
         QCOMPARE(kept[0].sha256, journal::fingerprint(wanted, ConfigurationSet::PhoneCount));
         QVERIFY(kept[1].time <= kept[0].time);
-    }
-
-    // A unit whose backup cannot be read or kept is not written.
-    void backupFails_data() {
-        QTest::addColumn<UnitFaults>("faults");
-        QTest::addColumn<bool>("folder");  // the backup folder exists
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("reason");
-        UnitFaults probeOnly;
-        probeOnly.probeOnly = true;
-        UnitFaults late;
-        late.lateOnce = "?P05";
-        QTest::newRow("unit stops answering") << probeOnly << true << 4 << "backup read failed";
-        QTest::newRow("late reply") << late << true << 4 << "backup read failed";
-        QTest::newRow("folder gone") << UnitFaults{} << false << 5 << "cannot save the backup";
-    }
-    void backupFails() {
-        QFETCH(UnitFaults, faults);
-        QFETCH(bool, folder);
-        QFETCH(int, code);
-        QFETCH(QString, reason);
-        const ConfigurationSet before = sim->configuration();
-        sim->setFaults(faults);
-        RunInput in = input(RunInput::Mode::Write, filled(QStringLiteral("file"), 2));
-        in.backup = true;
-        in.backupDir = temporary->filePath(folder ? QStringLiteral(".") : QStringLiteral("gone"));
-        sim->clearReceived();
-        const RunResult result = runOn(in);
-        QCOMPARE(int(result.code), code);
-        QVERIFY2(result.summary.contains(reason), qPrintable(result.summary));
-        QVERIFY2(result.summary.contains(QStringLiteral("nothing was written")),
-                 qPrintable(result.summary));
-        for (const QByteArray& command : sim->commands())
-            QVERIFY2(!command.startsWith('&'), command.constData());
-        QVERIFY(sim->configuration() == before);
-        const QList<journal::Record> kept = records();
-        QCOMPARE(kept.size(), 1);
-        QCOMPARE(kept[0].action, journal::Action::Backup);
-        QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
     }
 
     // A write the user cuts short is interrupted, not failed, up to the station's tiles; the
