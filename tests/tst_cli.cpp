@@ -197,7 +197,7 @@ private slots:
     // Names from outside reach the messages unchanged, even when they look like placeholders.
     void nameTakenLiterally() {
         const QString port = QStringLiteral("/nonexist/p%1x");
-        const Run run = cli(fast({"read", "-p", port, "-o", path("out.txt")}));
+        const Run run = cli(paced({"read", "-p", port, "-o", path("out.txt")}));
         QCOMPARE(run.code, 3);
         QVERIFY2(run.err.startsWith(port.toUtf8() + ": cannot open: "), run.err);
         QVERIFY2(run.err.endsWith("(exit 3)\n"), run.err);
@@ -263,7 +263,7 @@ private slots:
         UnitSimulator* sim = unit(onUnit);
         QVERIFY(sim);
         QVERIFY(writeFile("f145.txt", recordFile(inFile, 145)));
-        const Run run = cli(fast({"write", "-p", sim->slavePath(), path("f145.txt"), "--verify"}));
+        const Run run = cli(paced({"write", "-p", sim->slavePath(), path("f145.txt"), "--verify"}));
         QCOMPARE(run.code, 0);
         QVERIFY2(run.err.contains("phone numbers 17-32 are not in " + path("f145.txt").toUtf8() +
                                   "; keeping the unit's"),
@@ -287,9 +287,10 @@ private slots:
         UnitSimulator* target = unit(filled(QStringLiteral("other"), 1), roomy);
         QVERIFY(source && target);
         const QString backup = path("backup.cfg");
-        QCOMPARE(cli(fast({"read", "-p", source->slavePath(), "-o", backup})).code, 0);
-        const Run run = cli(fast({"write", "-p", target->slavePath(), backup, "--verify"}));
-        QCOMPARE(run.code, 0);
+        const Run read = cli(paced({"read", "-p", source->slavePath(), "-o", backup}));
+        QVERIFY2(read.code == 0, read.err);
+        const Run run = cli(paced({"write", "-p", target->slavePath(), backup, "--verify"}));
+        QVERIFY2(run.code == 0, run.err);
         QVERIFY2(run.err.contains("backup.cfg: phone 20: 20 characters; the window's editor "
                                   "cuts it to 15 when edited\n"),
                  run.err);
@@ -303,7 +304,7 @@ private slots:
         QVERIFY(sim);
         const ConfigurationSet set = filled(QStringLiteral("json"), 1, true);
         const Run run =
-            cli(fast({"write", "-p", sim->slavePath(), "-", "-q", "--log", path("traffic.log")}),
+            cli(paced({"write", "-p", sim->slavePath(), "-", "-q", "--log", path("traffic.log")}),
                 " \r\n" + configjson::serialize(set));  // JSON is found after blanks
         QCOMPARE(run.code, 0);
         QCOMPARE(run.err, "");
@@ -327,7 +328,7 @@ private slots:
             changed.phoneNo[2] = "tampered";
             sim->setConfiguration(changed);
         });
-        const Run run = cli(fast({"write", "-p", sim->slavePath(), path("f.txt"), "--verify"}));
+        const Run run = cli(paced({"write", "-p", sim->slavePath(), path("f.txt"), "--verify"}));
         QCOMPARE(run.code, 1);
         QCOMPARE(run.out, "phone 3: \"fil3\" -> \"tampered\"\n");
         QVERIFY2(run.err.contains("written, but 1 differ on reading back"), run.err);
@@ -360,7 +361,7 @@ private slots:
         QVERIFY(sim);
         QVERIFY(writeFile("v.cfg", file));
         QStringList args{"verify", "-p", sim->slavePath(), path("v.cfg")};
-        if (QByteArray(QTest::currentDataTag()) != "equal") args = fast(args);
+        if (QByteArray(QTest::currentDataTag()) != "equal") args = paced(args);
         const Run run = cli(args);
         QCOMPARE(run.code, code);
         QCOMPARE(run.out, out);

@@ -83,7 +83,7 @@ private slots:
         QStringList list = args.split(u' ');
         list.replaceInStrings(QStringLiteral("PORT"), sim->slavePath());
         list.replaceInStrings(QStringLiteral("{dir}"), dir.path());
-        const Run run = cli(fast(list));
+        const Run run = cli(paced(list));
         QCOMPARE(run.code, code);
         QVERIFY2(run.err.startsWith("quellix-cli: "), run.err);
         QVERIFY2(run.err.contains(says.replace(QStringLiteral("{dir}"), dir.path()).toUtf8()),
@@ -105,9 +105,9 @@ private slots:
                                        QFileInfo(a->slavePath()).fileName().toUtf8() +
                                        ",11,0111,,\"Door\r\nA\"\r\n" + b->slavePath().toUtf8() +
                                        ",12,,yes,\r\n/dev/ttyUSB9,13,,,\r\n"));
-        const Run run = cli(fast({"write", "-p", a->slavePath(), "-p", b->slavePath(),
-                                  path("site.cfg"), "--sheet", path("units.csv"), "--set",
-                                  "phone.2=0999", "--set", "phone.1=0100", "--verify"}));
+        const Run run = cli(paced({"write", "-p", a->slavePath(), "-p", b->slavePath(),
+                                   path("site.cfg"), "--sheet", path("units.csv"), "--set",
+                                   "phone.2=0999", "--set", "phone.1=0100", "--verify"}));
         QCOMPARE(run.code, 0);
         QVERIFY2(run.err.contains(path("units.csv").toUtf8() +
                                   " line 5: port \"/dev/ttyUSB9\" is not among the ports given; "
@@ -134,8 +134,8 @@ private slots:
         UnitSimulator* a = unit(set);
         UnitSimulator* b = unit(set, silent);
         QVERIFY(a && b);
-        const Run run = cli(fast({"read", "-p", a->slavePath(), "-p", b->slavePath(), "-p",
-                                  "/dev/quellix-none", "-o", path("{port}.json")}));
+        const Run run = cli(paced({"read", "-p", a->slavePath(), "-p", b->slavePath(), "-p",
+                                   "/dev/quellix-none", "-o", path("{port}.json")}));
         QCOMPARE(run.code, 4);  // 3 for the missing port, 4 for the silent one
         const ConfigDocument saved =
             ConfigDocument::load(path(QFileInfo(a->slavePath()).fileName() + ".json"));
@@ -276,7 +276,7 @@ private slots:
         UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
         QVERIFY(sim && writeFile("limited.cfg", "old"));
         const Run run =
-            cli(fast({"read", "-p", sim->slavePath(), "-o", path("limited.cfg")}), {}, -1, [] {
+            cli(paced({"read", "-p", sim->slavePath(), "-o", path("limited.cfg")}), {}, -1, [] {
                 const rlimit small{200, 200};
                 ::setrlimit(RLIMIT_FSIZE, &small);
             });

@@ -8,6 +8,7 @@
 #include "cli/Reporter.h"
 #include "configfile/ConfigDocument.h"
 #include "tests/support/CliFixture.h"
+#include "tests/support/NobodyFolder.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -37,8 +38,8 @@ private slots:
         edited.phoneNo[0] = QStringLiteral("5550100");
         edited.channelMessage[63] = QStringLiteral("gate");
         QVERIFY(writeFile("new.json", configjson::serialize(edited)));
-        const Run write = cli(fast({"write", "-p", port, path("new.json"), "--backup-dir",
-                                    path("backups"), "--changed-only", "--journal", journal}));
+        const Run write = cli(paced({"write", "-p", port, path("new.json"), "--backup-dir",
+                                     path("backups"), "--changed-only", "--journal", journal}));
         QCOMPARE(write.code, 0);
         QVERIFY2(write.err.contains("written, 2 of 98 settings sent"), write.err);
         QVERIFY(sim->configuration() == edited);
@@ -53,8 +54,8 @@ private slots:
         auto restoreFrom = [&](const QJsonValue& record) {
             sim->clearReceived();
             return cli(
-                fast({"restore", "-p", port, "--from", QString::number(record["id"].toInteger()),
-                      "--verify", "--journal", journal}));
+                paced({"restore", "-p", port, "--from", QString::number(record["id"].toInteger()),
+                       "--verify", "--journal", journal}));
         };
         const QJsonArray before = records();
         QCOMPARE(before.size(), 2);  // newest first
@@ -71,7 +72,8 @@ private slots:
         QCOMPARE(after[0]["verified"].toBool(), true);
         QCOMPARE(after[0]["sha256"].toString(), journal::fingerprint(original, 32));
 
-        QCOMPARE(cli(fast({"verify", "-p", port, path("new.json"), "--journal", journal})).code, 1);
+        QCOMPARE(cli(paced({"verify", "-p", port, path("new.json"), "--journal", journal})).code,
+                 1);
         const Run refused = restoreFrom(records()[0]);
         QCOMPARE(refused.code, 5);
         QVERIFY2(refused.err.contains("holds no configuration"), refused.err);
@@ -92,7 +94,7 @@ private slots:
                                       {"verify", "-p", port, path("other.json")},
                                       {"verify", "-p", "/nonexist/port", path("other.json")}};
         for (const QStringList& args : runs)
-            QVERIFY(cli(fast(args) << "--journal" << journal).code >= 0);
+            QVERIFY(cli(paced(args) << "--journal" << journal).code >= 0);
         const Run list = cli({"journal", "--json", "--journal", journal});
         QCOMPARE(list.code, 0);
         const QJsonArray records = QJsonDocument::fromJson(list.out).array();
@@ -138,10 +140,11 @@ private slots:
         QVERIFY(writeFile("new.json", configjson::serialize(edited)));
         QVERIFY(writeFile("old.json", configjson::serialize(original)));
         QCOMPARE(
-            cli(fast({"write", "-p", port, path("new.json"), "--backup", "--journal", journal}))
+            cli(paced({"write", "-p", port, path("new.json"), "--backup", "--journal", journal}))
                 .code,
             0);
-        QCOMPARE(cli(fast({"verify", "-p", port, path("old.json"), "--journal", journal})).code, 1);
+        QCOMPARE(cli(paced({"verify", "-p", port, path("old.json"), "--journal", journal})).code,
+                 1);
         const QJsonArray records =
             QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out).array();
         QCOMPARE(records.size(), 3);  // verify, write, backup: newest first
@@ -184,7 +187,7 @@ private slots:
         UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
         QVERIFY(sim);
         const QStringList commands[] = {
-            fast({"read", "-p", sim->slavePath(), "-o", path("refused.cfg"), "--journal", target}),
+            paced({"read", "-p", sim->slavePath(), "-o", path("refused.cfg"), "--journal", target}),
             {"journal", "--journal", target}};
         for (const QStringList& args : commands) {
             const Run run = cli(args);
@@ -225,7 +228,7 @@ private slots:
         const Run json = cli({"journal", "--json", "--journal", path("escaped.sqlite")});
         QCOMPARE(QJsonDocument::fromJson(json.out).array()[0].toObject()["model"].toString(),
                  record.model);
-        const Run summary = cli(fast({"read", "-p", "/nonexist/a\nb", "-o", path("x.cfg")}));
+        const Run summary = cli(paced({"read", "-p", "/nonexist/a\nb", "-o", path("x.cfg")}));
         QCOMPARE(summary.code, 3);
         QVERIFY2(summary.err.contains("/nonexist/a\\nb: ") && !summary.err.contains("a\nb"),
                  summary.err);
@@ -234,50 +237,60 @@ private slots:
     // A journal that cannot be written (a read-only mount; here a folder and file its user may
     // only read) still lists, shows and restores.
     void readOnlyJournal() {
+        testsupport::NobodyFolder open;
+        const QString made = open.create();
+        QVERIFY2(made.isEmpty(), qPrintable(made));
+        const QString program = open.copy(QStringLiteral(QX_CLI_PATH));
+        QVERIFY2(!program.isEmpty(), qPrintable(open.path()));
         const ConfigurationSet original = filled(QStringLiteral("unit"), 6);
         UnitSimulator* sim = unit(original);
         QVERIFY(sim);
-        QVERIFY(QDir(dir.path()).mkdir("ro"));
-        const QString journal = path("ro/j.sqlite");
-        QCOMPARE(cli(steady({"read", "-p", sim->slavePath(), "-o", path("ro/got.cfg"), "--journal",
-                             journal}))
+        const QString ro = open.filePath("ro"), journal = ro + "/j.sqlite";
+        QVERIFY(QDir().mkdir(ro));
+        QCOMPARE(cli(paced({"read", "-p", sim->slavePath(), "-o", ro + "/got.cfg", "--journal",
+                            journal}))
                      .code,
                  0);
         QCOMPARE(
-            cli(steady({"write", "-p", sim->slavePath(), path("ro/got.cfg"), "--journal", journal}))
+            cli(paced({"write", "-p", sim->slavePath(), ro + "/got.cfg", "--journal", journal}))
                 .code,
             0);
-        const QStringList writable = QDir(path("ro")).entryList(QDir::Files);
+        const QStringList writable = QDir(ro).entryList(QDir::Files);
+        QVERIFY(QFile::setPermissions(journal, QFile::ReadOwner | QFile::ReadOther));
         QVERIFY(QFile::setPermissions(
-            journal, QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther));
-        QVERIFY(QFile::setPermissions(
-            path("ro"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
-        QVERIFY(QFile::setPermissions(
-            dir.path(), QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther));
+            ro, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
         QVERIFY(QFile::setPermissions(sim->slavePath(), QFile::ReadOther | QFile::WriteOther |
                                                             QFile::ReadOwner | QFile::WriteOwner));
-        // Permissions bind root only as somebody else.
-        const auto asNobody = [] {
-            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(99);
+        const auto asNobody = [&](const QStringList& args) {
+            QProcessEnvironment env = open.environment(QProcessEnvironment::systemEnvironment());
+            QHash<QString, QString> own = ownEnvironment();
+            for (const QString& name : env.keys())
+                own.insert(name, env.value(name));
+            return support::runCli(
+                program, {args, own, {}, -1, &testsupport::NobodyFolder::becomeNobody, {}, SIGINT},
+                WatchdogMs);
         };
-        const Run list = cli({"journal", "--json", "--journal", journal}, {}, -1, asNobody);
-        QCOMPARE(list.code, 0);
+        // A child that did not start says where it was and what to do.
+        const auto failed = [&](const Run& run) {
+            const bool started =
+                run.code != -1 && run.code != testsupport::NobodyFolder::CannotBecomeNobody;
+            return started ? run.err : open.cannotStart(program, run.err).toUtf8();
+        };
+        const Run list = asNobody({"journal", "--json", "--journal", journal});
+        QVERIFY2(list.code == 0, failed(list).constData());
         const QJsonArray records = QJsonDocument::fromJson(list.out).array();
         QCOMPARE(records.size(), 2);
         const QString readId = QString::number(records[1]["id"].toInteger());
-        const Run shown =
-            cli({"journal", "--show", readId, "--journal", journal}, {}, -1, asNobody);
+        const Run shown = asNobody({"journal", "--show", readId, "--journal", journal});
         QCOMPARE(shown.code, 0);
         QVERIFY(shown.out.contains("slave-id:"));
         sim->clearReceived();
-        const Run restore =
-            cli(steady({"restore", "-p", sim->slavePath(), "--from", readId, "--journal", journal}),
-                {}, -1, asNobody);
-        QCOMPARE(restore.code, 0);
+        const Run restore = asNobody(
+            paced({"restore", "-p", sim->slavePath(), "--from", readId, "--journal", journal}));
+        QVERIFY2(restore.code == 0, failed(restore).constData());
         QVERIFY2(restore.err.contains("not recorded"), restore.err);
         QVERIFY(!sim->commands().isEmpty());
-        QCOMPARE(QDir(path("ro")).entryList(QDir::Files), writable);  // nothing left behind
-        QFile::setPermissions(path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(QDir(ro).entryList(QDir::Files), writable);  // nothing left behind
     }
 
     // journal --sync: exit 5 when the local journal cannot be read; what waits for another
@@ -347,7 +360,7 @@ private slots:
         for (const QStringList& variable : german)
             environment.insert(variable[0], variable[1]);
         const Run run = cli(
-            fast({"verify", "-p", "/nonexist/port", path("language.json"), "--journal", journal}));
+            paced({"verify", "-p", "/nonexist/port", path("language.json"), "--journal", journal}));
         QCOMPARE(run.code, 3);
         QVERIFY2(run.err.contains("kann nicht geöffnet werden: "), run.err);
         const Run inGerman = cli(list);
@@ -408,9 +421,9 @@ private slots:
         QList<journal::Record> records{source};
         QVERIFY(journalWith(QFileInfo(journal).fileName(), records));
         const Run run =
-            cli(steady(QStringList{"restore", "-p", sim->slavePath(), "--from",
-                                   QString::number(records[0].id), "--journal", journal} +
-                       options));
+            cli(paced(QStringList{"restore", "-p", sim->slavePath(), "--from",
+                                  QString::number(records[0].id), "--journal", journal} +
+                      options));
         QCOMPARE(run.code, code);
         if (code == 2) QVERIFY2(run.err.contains("--force writes it all the same"), run.err);
         QCOMPARE(sim->configuration(), code == 0 ? kept : before);
@@ -439,7 +452,7 @@ private slots:
         UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
         QVERIFY(sim);
         QVERIFY(writeFile("got.cfg", "old"));
-        const Run run = cli(fast({"read", "-p", sim->slavePath(), "-o", path("got.cfg")}) << args);
+        const Run run = cli(paced({"read", "-p", sim->slavePath(), "-o", path("got.cfg")}) << args);
         QCOMPARE(run.code, 0);
         QVERIFY(ConfigDocument::load(path("got.cfg")).ok);
         QCOMPARE(run.err.count("quellix-cli: journal: "), warning.isEmpty() ? 0 : 1);

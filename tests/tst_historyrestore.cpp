@@ -11,6 +11,7 @@
 #include "tests/WindowControls.h"
 #include "tests/support/HistoryFinders.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/NobodyFolder.h"
 #include "tests/support/PgDatabase.h"
 #include "tests/support/PgLock.h"
 #include "tools/unitsim/UnitSimulator.h"
@@ -214,8 +215,13 @@ private slots:
     void readOnlyJournal() {
         if (!readOnlyPath().isEmpty()) return readOnlyChild();
         if (::geteuid() != 0) QSKIP("needs root, to run the window as another user");
-        QVERIFY(QDir(dir.path()).mkdir("ro"));
-        const QString path = dir.filePath("ro/j.sqlite");
+        NobodyFolder open;
+        const QString made = open.create();
+        QVERIFY2(made.isEmpty(), qPrintable(made));
+        const QString program = open.copy(QCoreApplication::applicationFilePath());
+        QVERIFY2(!program.isEmpty(), qPrintable(open.path()));
+        QVERIFY(QDir(open.path()).mkdir("ro"));
+        const QString path = open.filePath("ro/j.sqlite");
         QString error;
         Record source = Record::begin(Action::Backup, "/dev/ttyRO", "test");
         source.setConfiguration(fixtures::filled("kept", 5), ConfigurationSet::PhoneCount);
@@ -223,30 +229,27 @@ private slots:
             journal::Store store(Target::parse(path, &error));
             QVERIFY(store.open(&error) && store.append(source, &error));
         }
-        const QStringList files = QDir(dir.filePath("ro")).entryList(QDir::Files);
-        const auto readable =
-            QFile::ReadOwner | QFile::ReadOther | QFile::ExeOwner | QFile::ExeOther;
+        const QStringList files = QDir(open.filePath("ro")).entryList(QDir::Files);
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther));
-        QVERIFY(QFile::setPermissions(dir.filePath("ro"), readable));
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | readable));
+        QVERIFY(QFile::setPermissions(open.filePath("ro"), QFile::ReadOwner | QFile::ReadOther |
+                                                               QFile::ExeOwner | QFile::ExeOther));
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = open.environment(QProcessEnvironment::systemEnvironment());
         env.insert("QX_HISTORY_READONLY", path);
         env.insert("QT_QPA_PLATFORM", "offscreen");
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
-        // Permissions bind root only as somebody else.
-        child.setChildProcessModifier([] {
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(99);
-        });
-        child.start(QCoreApplication::applicationFilePath(), {"readOnlyJournal"});
+        child.setChildProcessModifier(&NobodyFolder::becomeNobody);
+        child.start(program, {"readOnlyJournal"});
+        QVERIFY2(child.waitForStarted(10000),
+                 qPrintable(open.cannotStart(program, child.errorString())));
         QVERIFY(child.waitForFinished(60000));
         const QByteArray said = child.readAll();
+        QVERIFY2(child.exitCode() != NobodyFolder::CannotBecomeNobody,
+                 qPrintable(open.cannotStart(program, "setuid failed")));
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                  said.constData());
-        QCOMPARE(QDir(dir.filePath("ro")).entryList(QDir::Files), files);  // nothing left behind
-        QFile::setPermissions(dir.filePath("ro"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(QDir(open.filePath("ro")).entryList(QDir::Files), files);  // nothing left behind
     }
     // A journal server that stalls (its table locked by another client) holds up neither the
     // window nor History: the event loop turns while a record waits, the record is kept
