@@ -11,7 +11,6 @@
 #include "tests/WindowControls.h"
 #include "tests/support/HistoryFinders.h"
 #include "tests/support/ModalDriver.h"
-#include "tests/support/PgDatabase.h"
 #include "tools/unitsim/UnitSimulator.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryWindow.h"
@@ -60,22 +59,14 @@ ConfigurationSet sampleSet(int index) {
 
 }  // namespace
 
-class tst_history : public QObject {
+class tst_history : public QObject, HistoryRig {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    QTemporaryDir settings;
-    int journals = 0;
-    testsupport::PgDatabase pg;
 
     // A journal holding Samples, ids in Samples order; SQLite unless `server` (this run's own
     // database there, filled once).
     Target filled(bool server = false) {
         QString error;
-        Target target =
-            server
-                ? pg.target()
-                : Target::parse(dir.filePath(QString("journal%1.sqlite").arg(++journals)), &error);
+        Target target = server ? pg.target() : Target::parse(journalPath(), &error);
         journal::Store store(target);
         if (!store.open(&error)) qWarning() << error;
         for (int i = 0; i < Samples.size(); ++i) {
@@ -97,13 +88,7 @@ class tst_history : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-        const QString error = pg.create();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanupTestCase() {
-        const QString error = pg.drop();
+        const QString error = setUp();
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }
 

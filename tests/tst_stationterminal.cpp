@@ -19,7 +19,7 @@
 #include "provision/Station.h"
 #include "provision/StationPlan.h"
 #include "provision/StationUnit.h"
-#include "tests/PluggedUnits.h"
+#include "tests/support/PluggedUnits.h"
 #include "tools/unitsim/UnitSimulator.h"
 
 namespace {
@@ -91,19 +91,10 @@ Screen terminal(const QString& bytes, int columns) {
 class tst_stationterminal : public QObject, fixtures::PluggedUnits {
     Q_OBJECT
 
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
 private slots:
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        QString error;
-        QVERIFY2(configfile::save(path("site.cfg"), UnitSimulator::sampleConfiguration(), &error),
-                 qPrintable(error));
+        const QString made = freshFolder();
+        QVERIFY2(made.isEmpty(), qPrintable(made));
     }
     void cleanup() { units.clear(); }
 
@@ -122,7 +113,7 @@ private slots:
     void liveTable() {
         QFETCH(int, columns);
         QFETCH(QString, sheetName);
-        writeFile(sheetName, "port,slave-id\nunit1,11\nunit2,22\n");
+        QVERIFY(writeFile(sheetName, "port,slave-id\nunit1,11\nunit2,22\n"));
         UnitFaults pulled;
         pulled.hangUpAfter = 40;
         UnitSimulator* good = unit();

@@ -108,26 +108,6 @@ protected:
             if (!store.append(record, &error, pendingFor)) return false;
         return true;
     }
-    // A database of its own on the test server; empty when there is none.
-    QString serverUrl() const {
-        const QString url = qEnvironmentVariable("QX_TEST_PG_URL");
-        if (url.isEmpty()) return {};
-        QString error;
-        journal::Target target = journal::Target::parse(url, &error);
-        const QString name = "quellix_cli_" + QUuid::createUuid().toString(QUuid::Id128).left(12);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "admin");
-            db.setHostName(target.host);
-            db.setPort(target.port);
-            db.setUserName(target.user);
-            db.setDatabaseName(target.database);
-            QSqlQuery query(db);
-            if (!db.open() || !query.exec("CREATE DATABASE " + name)) return {};
-        }
-        QSqlDatabase::removeDatabase("admin");
-        target.database = name;
-        return target.display();
-    }
     // At the unit's own pace: a busy machine (two cores, sanitizers) makes replies late past
     // any fixed interval short enough to keep the suites quick, and a late reply fails a run
     // at the fixed pace. Writes without --verify keep the fixed pace, at 30 ms.

@@ -5,12 +5,31 @@
 #include <QtWidgets>
 
 #include "journal/JournalWorker.h"
+#include "tests/support/PgDatabase.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/mainwindow/frmMain.h"
 
 // Finding History's window, its table and its answers, for the suites that drive it.
 namespace testsupport {
+
+// What History's suites set up once: a folder, settings of their own (nothing remembered from
+// the user's) and a database of their own on the test server (dropped when done).
+struct HistoryRig {
+    QTemporaryDir dir;
+    QTemporaryDir settings;
+    int journals = 0;
+    PgDatabase pg;
+
+    // Returns what went wrong, empty when nothing did; `server` false leaves the server alone.
+    QString setUp(bool server = true) {
+        if (!dir.isValid() || !settings.isValid()) return dir.errorString();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        return server ? pg.create() : QString();
+    }
+    // A journal file of its own for each test.
+    QString journalPath() { return dir.filePath(QString("journal%1.sqlite").arg(++journals)); }
+};
 
 inline HistoryWindow* openHistory(frmMain& w) {
     w.findChild<QAction*>("actHistory")->trigger();
