@@ -195,17 +195,11 @@ private slots:
         QJsonObject root = QJsonDocument::fromJson(configjson::serialize(set)).object();
         root.insert(QStringLiteral("\x1b[2Jkey") + QChar(0x9b), 1);
         QVERIFY(writeFile("key.json", QJsonDocument(root).toJson()));
-        auto raw = [](const QByteArray& bytes) {
-            const QString text = QString::fromUtf8(bytes);
-            return std::any_of(text.begin(), text.end(), [](QChar c) {
-                return c != u'\n' && (c < u' ' || (c >= QChar(0x7f) && c <= QChar(0x9f)));
-            });
-        };
         for (const QStringList& args :
              {QStringList{"show", path("c1.json")}, QStringList{"show", path("c1.json"), "--json"},
               QStringList{"diff", path("c1.json"), path("key.json")}}) {
             const Run run = cli(args);
-            QVERIFY2(!raw(run.out) && !raw(run.err), run.out + run.err);
+            QVERIFY2(!rawControls(run.out) && !rawControls(run.err), run.out + run.err);
             QVERIFY2((run.out + run.err).contains("\\u001b[2J"), run.out + run.err);
         }
         const Run shown = cli({"show", path("c1.json")});
@@ -255,8 +249,7 @@ private slots:
                                   after, signal);
         QCOMPARE(run.code, 4);
         QVERIFY2(run.err.contains("interrupted; the unit may hold part of it"), run.err);
-        const QJsonArray records =
-            QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out).array();
+        const QJsonArray records = listed(journal);
         QCOMPARE(records.size(), 1);
         QCOMPARE(records[0]["action"].toString(), "write");
         QCOMPARE(records[0]["outcome"].toString(), "failed");

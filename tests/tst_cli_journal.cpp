@@ -48,17 +48,13 @@ private slots:
         QCOMPARE(saved.size(), 1);
         QVERIFY2(saved[0].startsWith(QFileInfo(port).fileName() + '-'), qPrintable(saved[0]));
         QCOMPARE(readFile("backups/" + saved[0]), configjson::serialize(original));
-        auto records = [&] {
-            return QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out)
-                .array();
-        };
         auto restoreFrom = [&](const QJsonValue& record) {
             sim->clearReceived();
             return cli(
                 paced({"restore", "-p", port, "--from", QString::number(record["id"].toInteger()),
                        "--verify", "--journal", journal}));
         };
-        const QJsonArray before = records();
+        const QJsonArray before = listed(journal);
         QCOMPARE(before.size(), 2);  // newest first
         QCOMPARE(before[1]["action"].toString(), "backup");
         QCOMPARE(before[1]["file"].toString(), path("backups/" + saved[0]));
@@ -66,7 +62,7 @@ private slots:
         QCOMPARE(restore.code, 0);
         QVERIFY2(restore.err.contains("written and verified"), restore.err);
         QVERIFY(sim->configuration() == original);
-        const QJsonArray after = records();
+        const QJsonArray after = listed(journal);
         QCOMPARE(after.size(), 4);  // the restore backed the unit up first
         QCOMPARE(after[1]["action"].toString(), "backup");
         QCOMPARE(after[0]["action"].toString(), "restore");
@@ -139,8 +135,7 @@ private slots:
             0);
         QCOMPARE(cli(paced({"verify", "-p", port, path("old.json"), "--journal", journal})).code,
                  1);
-        const QJsonArray records =
-            QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out).array();
+        const QJsonArray records = listed(journal);
         QCOMPARE(records.size(), 3);  // verify, write, backup: newest first
         auto changes = [&](int index) {
             return cli({"journal", "--show", QString::number(records[index]["id"].toInteger()),
@@ -191,19 +186,12 @@ private slots:
         record.reason = QStringLiteral("lost\r\x1b[2J");
         QList<journal::Record> records{record};
         QVERIFY(journalWith("escaped.sqlite", records));
-        auto raw = [](const QByteArray& bytes) {  // line ends and the listing's tabs aside
-            const QString text = QString::fromUtf8(bytes);
-            return std::any_of(text.begin(), text.end(), [](QChar c) {
-                return c != u'\n' && c != u'\t' &&
-                       (c < u' ' || (c >= QChar(0x7f) && c <= QChar(0x9f)));
-            });
-        };
         for (const QString form : {"--csv", "--json", "--limit=5"}) {
             const Run run = cli({"journal", form, "--journal", path("escaped.sqlite")});
             QCOMPARE(run.code, 0);
-            QVERIFY2(
-                !raw(run.out) && run.out.contains("/dev/a\\nb") && run.out.contains("\\u001b[2J"),
-                run.out);
+            QVERIFY2(!rawControls(run.out, u'\t') && run.out.contains("/dev/a\\nb") &&
+                         run.out.contains("\\u001b[2J"),
+                     run.out);
             // The plain listing leaves the model out.
             QVERIFY2(form == "--limit=5" || run.out.contains("\\u001b]0;pwned\\u0007\\u009d"),
                      run.out);
@@ -410,13 +398,12 @@ private slots:
         QCOMPARE(run.code, code);
         if (code == 2) QVERIFY2(run.err.contains("--force writes it all the same"), run.err);
         QCOMPARE(sim->configuration(), code == 0 ? kept : before);
-        const QJsonArray listed =
-            QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out).array();
+        const QJsonArray journaled = listed(journal);
         QStringList got;
-        for (qsizetype i = listed.size() - 2; i >= 0; --i)  // oldest first, the source aside
-            got << listed[i]["action"].toString() + ' ' + listed[i]["outcome"].toString();
+        for (qsizetype i = journaled.size() - 2; i >= 0; --i)  // oldest first, the source aside
+            got << journaled[i]["action"].toString() + ' ' + journaled[i]["outcome"].toString();
         QCOMPARE(got, actions);
-        if (code == 0) QCOMPARE(listed[0]["sourceId"].toInteger(), records[0].id);
+        if (code == 0) QCOMPARE(journaled[0]["sourceId"].toInteger(), records[0].id);
     }
 
     // A journal that is off or cannot be written never changes how a transfer ends.

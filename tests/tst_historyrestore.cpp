@@ -32,14 +32,7 @@ class tst_historyrestore : public QObject, HistoryRig {
     // The window on `journal`, and `state`: unconnected, connected to `unit`, or read from it.
     static void prepare(frmMain& w, journal::Journal& journal, UnitSimulator& unit,
                         const QString& state) {
-        w.setProtocolInterval(5);
-        w.setJournal(&journal);
-        w.show();
-        if (state != "unconnected") {
-            control<QComboBox>(&w, "cmbComm")->setEditText(unit.slavePath());
-            control<QPushButton>(&w, "cmdConnect")->click();
-            QVERIFY(control<QGroupBox>(&w, "FrameFunction")->isEnabled());
-        }
+        connectWindow(w, &journal, state == "unconnected" ? nullptr : &unit);
         if (state == "read") control<QPushButton>(&w, "cmdDeviceRead")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!w.transferActive(), 10000);
     }
@@ -76,11 +69,7 @@ class tst_historyrestore : public QObject, HistoryRig {
         UnitSimulator unit;
         QVERIFY2(unit.open(), qPrintable(unit.errorString()));
         frmMain w;
-        w.setProtocolInterval(5);
-        w.setJournal(&journal);
-        w.show();
-        control<QComboBox>(&w, "cmbComm")->setEditText(unit.slavePath());
-        control<QPushButton>(&w, "cmdConnect")->click();
+        connectWindow(w, &journal, &unit);
         HistoryWindow* h = openHistory(w);
         settle(&journal);
         QCOMPARE(shownIds(h), QList<qint64>{1});

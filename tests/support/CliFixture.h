@@ -6,6 +6,7 @@
 #include <QtSql>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -57,6 +58,15 @@ inline void setChannel(QJsonObject& root, int index, const QString& key, const Q
     root[QStringLiteral("channels")] = channels;
 }
 
+// Whether `bytes` hold a control character a terminal would act on; line ends and `allowed`
+// aside.
+inline bool rawControls(const QByteArray& bytes, QChar allowed = u'\n') {
+    const QString text = QString::fromUtf8(bytes);
+    return std::any_of(text.begin(), text.end(), [allowed](QChar c) {
+        return c != u'\n' && c != allowed && (c < u' ' || (c >= QChar(0x7f) && c <= QChar(0x9f)));
+    });
+}
+
 // The base of each command-line suite (each adds Q_OBJECT and its slots).
 class CliFixture : public QObject {
 protected:
@@ -98,6 +108,11 @@ protected:
     Run signalled(const QStringList& args, const QList<int>& after, int signal) const {
         return support::runCli(QStringLiteral(QX_CLI_PATH),
                                {args, ownEnvironment(), {}, -1, {}, after, signal}, WatchdogMs);
+    }
+    // The records of the journal at `journal`, newest first.
+    QJsonArray listed(const QString& journal) const {
+        return QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out)
+            .array();
     }
     // A journal file at `name` holding `records`, each given its id.
     bool journalWith(const QString& name, QList<journal::Record>& records,
