@@ -76,40 +76,6 @@ private slots:
         QCOMPARE(sim->received(), QByteArray());
     }
 
-    // Per-unit values: a sheet row per port (by its last part or its path) over the file, and
-    // --set over both; a row for a port that was not given is only reported.
-    void writePerUnit() {
-        const ConfigurationSet site = filled(QStringLiteral("site"), 2);
-        UnitSimulator* a = unit(filled(QStringLiteral("unit"), 6));
-        UnitSimulator* b = unit(filled(QStringLiteral("unit"), 7));
-        QVERIFY(a && b);
-        QVERIFY(writeFile("site.cfg", recordFile(site)));
-        QVERIFY(
-            writeFile("units.csv", "port,slave-id,phone.1,channel.3.enabled,channel.4.message\r\n" +
-                                       QFileInfo(a->slavePath()).fileName().toUtf8() +
-                                       ",11,0111,,\"Door\r\nA\"\r\n" + b->slavePath().toUtf8() +
-                                       ",12,,yes,\r\n/dev/ttyUSB9,13,,,\r\n"));
-        const Run run = cli(paced({"write", "-p", a->slavePath(), "-p", b->slavePath(),
-                                   path("site.cfg"), "--sheet", path("units.csv"), "--set",
-                                   "phone.2=0999", "--set", "phone.1=0100", "--verify"}));
-        QCOMPARE(run.code, 0);
-        QVERIFY2(run.err.contains(path("units.csv").toUtf8() +
-                                  " line 5: port \"/dev/ttyUSB9\" is not among the ports given; "
-                                  "row left out\n"),
-                 run.err);
-        ConfigurationSet forA = site, forB = site;
-        forA.slaveId = 11;
-        forA.channelMessage[3] = "Door\r\nA";
-        forB.slaveId = 12;
-        forB.channelEnable[2] = FlagTrue;
-        for (ConfigurationSet* set : {&forA, &forB}) {
-            set->phoneNo[0] = "0100";
-            set->phoneNo[1] = "0999";
-        }
-        QCOMPARE(a->configuration(), forA);
-        QCOMPARE(b->configuration(), forB);
-    }
-
     // A batch read names each file after its port; a failed port writes none.
     void batchRead() {
         UnitFaults silent;
