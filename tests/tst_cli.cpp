@@ -177,15 +177,6 @@ private slots:
         QCOMPARE(cli::deviceForPort(given), device);
     }
 
-    // Names from outside reach the messages unchanged, even when they look like placeholders.
-    void nameTakenLiterally() {
-        const QString port = QStringLiteral("/nonexist/p%1x");
-        const Run run = cli(paced({"read", "-p", port, "-o", path("out.txt")}));
-        QCOMPARE(run.code, 3);
-        QVERIFY2(run.err.startsWith(port.toUtf8() + ": cannot open: "), run.err);
-        QVERIFY2(run.err.endsWith("(exit 3)\n"), run.err);
-    }
-
     // The live line of a port whose name holds "%1" shows the name, the stage and the count.
     void progressLine() {
         std::FILE* stream = std::tmpfile();
