@@ -129,9 +129,9 @@ class tst_stationwindow : public QObject, fixtures::PluggedUnits {
         return records;
     }
 
-    // One write each for the units that passed; the retried one twice, failed then done.
-    void journaledOnceBesidesTheRetried(const QStringList& ports, const QString& reason,
-                                        bool verify) {
+    // One write each for the units that passed; the retried one twice, failed then done and
+    // verified.
+    void journaledOnceBesidesTheRetried(const QStringList& ports, const QString& reason) {
         QCOMPARE(writesOf(ports[0]).size(), 1);
         QCOMPARE(writesOf(ports[2]).size(), 1);
         const QList<journal::Record> retried = writesOf(ports[1]);
@@ -139,7 +139,7 @@ class tst_stationwindow : public QObject, fixtures::PluggedUnits {
         QCOMPARE(retried[0].outcome, journal::Outcome::Failed);
         QVERIFY2(retried[0].reason.contains(reason), qPrintable(retried[0].reason));
         QCOMPARE(retried[1].outcome, journal::Outcome::Done);
-        QCOMPARE(retried[1].verified.value_or(false), verify);
+        QCOMPARE(retried[1].verified.value_or(false), true);
     }
     // Six units with a sheet row each; the second hangs up during its write and is unplugged.
     void plugSixTheSecondPulledMidWrite() {
@@ -175,25 +175,15 @@ private slots:
     }
 
     // Two units pass and one fails; once its fault is gone, Retry Failed writes that one again
-    // and leaves the others alone. Each unit gets its own sheet row.
-    void retryRunsOnlyTheFailed_data() {
-        QTest::addColumn<UnitFaults>("fault");
-        QTest::addColumn<bool>("verify");
-        QTest::addColumn<QString>("reason");  // in the failed unit's tile and journal record
-        QTest::addColumn<QString>("words");   // the tile's, first
-        // What a silent unit is told is tst_unitrun's; here the tile shows the reason words.
-        UnitFaults probeOnly;
-        probeOnly.probeOnly = true;
-        // Settings are not answered, so only the read-back finds that nothing was stored.
-        QTest::newRow("answers the probe only, verified")
-            << probeOnly << true << "no reply to ?A"
-            << "no proper answer about the slave ID while it was read back after the write";
-    }
+    // and leaves the others alone. Each unit gets its own sheet row. The failing one answers
+    // the probe only: settings are not answered, so only the read-back finds that nothing was
+    // stored. (What a silent unit is told is tst_unitrun's; here the tile shows the words.)
     void retryRunsOnlyTheFailed() {
-        QFETCH(UnitFaults, fault);
-        QFETCH(bool, verify);
-        QFETCH(QString, reason);
-        QFETCH(QString, words);
+        const QString reason = "no reply to ?A";
+        const QString words =
+            "no proper answer about the slave ID while it was read back after the write";
+        UnitFaults fault;
+        fault.probeOnly = true;
         QVERIFY(writeFile("units.csv", "port,slave-id\nunit1,11\nunit2,12\nunit3,13\n"));
         UnitSimulator* first = unit();
         UnitSimulator* faulty = unit(fault);
@@ -202,7 +192,7 @@ private slots:
         QVERIFY(plug(first, "unit1") && plug(faulty, "unit2") && plug(third, "unit3"));
         const std::unique_ptr<StationWindow> w = window(journal.get());
         w->findChild<QLineEdit*>("edtSheet")->setText(path("units.csv"));
-        w->findChild<QCheckBox*>("chkVerify")->setChecked(verify);
+        w->findChild<QCheckBox*>("chkVerify")->setChecked(true);
         w->findChild<QCheckBox*>("chkBackup")->setChecked(false);  // each write is the first record
         auto* retry = w->findChild<QPushButton*>("cmdRetryFailed");
         QVERIFY(retry);
@@ -226,7 +216,7 @@ private slots:
         QVERIFY(!retry->isEnabled());
         QCOMPARE(faulty->configuration().slaveId, 12);
 
-        journaledOnceBesidesTheRetried(ports, reason, verify);
+        journaledOnceBesidesTheRetried(ports, reason);
         if (QTest::currentTestFailed()) return;
 
         // The next window offers what this station was started with.
