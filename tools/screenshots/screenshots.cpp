@@ -28,6 +28,7 @@
 #include "bench/WindowOpener.h"
 #include "tests/WindowControls.h"
 #include "tools/unitsim/UnitSimulator.h"
+#include "ui/common/FocusStyle.h"
 #include "ui/mainwindow/frmMain.h"
 
 namespace {
@@ -202,6 +203,7 @@ void shootTheRest(frmMain& window, UnitSimulator& unit, Camera& camera) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    ui::installFocusStyle();  // the pictures show the windows as the program draws them
     QStandardPaths::setTestModeEnabled(true);  // nothing remembered from or into ~
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
