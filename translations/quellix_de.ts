@@ -1220,6 +1220,10 @@ und melden Sie sich dann ab und wieder an.</translation>
         <source>Edit Phone Number %1</source>
         <translation>Rufnummer %1 bearbeiten</translation>
     </message>
+    <message>
+        <source>The ISD code box holds %1 digits; a country code has at most %2. Shorten it, or press Cancel to keep the number as it is.</source>
+        <translation>Das Feld für die Landesvorwahl enthält %1 Ziffern; eine Landesvorwahl hat höchstens %2. Kürzen Sie sie, oder drücken Sie Abbrechen, um die Nummer zu behalten, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

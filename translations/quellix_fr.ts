@@ -1220,6 +1220,10 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>Edit Phone Number %1</source>
         <translation>Modifier le numéro %1</translation>
     </message>
+    <message>
+        <source>The ISD code box holds %1 digits; a country code has at most %2. Shorten it, or press Cancel to keep the number as it is.</source>
+        <translation>La case de l&apos;indicatif pays contient %1 chiffres ; un indicatif pays en a au plus %2. Raccourcissez-le, ou appuyez sur Annuler pour garder le numéro tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
