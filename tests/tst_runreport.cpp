@@ -222,7 +222,7 @@ private slots:
         otherModel.result.reasonCode = QStringLiteral("other-model");
         QTest::newRow("restore refused after its backup")
             << otherModel << false << Box::Result << "runResult"
-            << "restore the record again from History" << false;
+            << "press Restore This... in History again" << false;
     }
     void failureBox() { checkBox(); }
 

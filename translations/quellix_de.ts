@@ -1888,8 +1888,8 @@ Open it with any text viewer.</source>
         </translation>
     </message>
     <message>
-        <source>To write it to this unit all the same, restore the record again from History: the window then asks first.</source>
-        <translation>Um ihn trotzdem auf dieses Gerät zu schreiben, stellen Sie den Eintrag erneut aus dem Verlauf wieder her: das Fenster fragt dann zuerst nach.</translation>
+        <source>To write it to this unit all the same, press Restore This... in History again: the window then asks first.</source>
+        <translation>Um ihn trotzdem auf dieses Gerät zu schreiben, drücken Sie im Verlauf erneut „Dies wiederherstellen...“: das Fenster fragt dann zuerst nach.</translation>
     </message>
     <message>
         <source>the unit on %1</source>

@@ -1888,8 +1888,8 @@ Ouvrez-le avec n&apos;importe quel visualiseur de texte.</translation>
         </translation>
     </message>
     <message>
-        <source>To write it to this unit all the same, restore the record again from History: the window then asks first.</source>
-        <translation>Pour l&apos;écrire quand même sur cet appareil, restaurez à nouveau l&apos;enregistrement depuis l&apos;Historique : la fenêtre vous le demandera d&apos;abord.</translation>
+        <source>To write it to this unit all the same, press Restore This... in History again: the window then asks first.</source>
+        <translation>Pour l&apos;écrire quand même sur cet appareil, appuyez à nouveau sur « Restaurer celui-ci... » dans l&apos;Historique : la fenêtre vous le demandera d&apos;abord.</translation>
     </message>
     <message>
         <source>the unit on %1</source>

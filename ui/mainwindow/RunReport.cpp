@@ -211,8 +211,8 @@ QString RunReport::informativeText() const {
             // The engine says why it refused; the way on is this window's.
             if (end.result.reasonCode == QLatin1String("other-model"))
                 return tr(
-                    "To write it to this unit all the same, restore the record again "
-                    "from History: the window then asks first.");
+                    "To write it to this unit all the same, press Restore This... in "
+                    "History again: the window then asks first.");
             return {};
         default:
             return {};
