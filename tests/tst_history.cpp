@@ -12,6 +12,7 @@
 #include "tests/support/HistoryFinders.h"
 #include "tests/support/ModalDriver.h"
 #include "tools/unitsim/UnitSimulator.h"
+#include "ui/common/FocusStyle.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/mainwindow/frmMain.h"
@@ -374,6 +375,7 @@ int main(int argc, char* argv[]) {
     qputenv("TZ", "Europe/Berlin");  // the table shows local time; UTC would hide a slip
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    ui::installFocusStyle();  // as the program draws its windows
     tst_history test;
     return QTest::qExec(&test, argc, argv);
 }

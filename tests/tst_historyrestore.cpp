@@ -13,6 +13,7 @@
 #include "tests/support/NobodyFolder.h"
 #include "tests/support/PgLock.h"
 #include "tools/unitsim/UnitSimulator.h"
+#include "ui/common/FocusStyle.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/mainwindow/frmMain.h"
 
@@ -278,6 +279,7 @@ private slots:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    ui::installFocusStyle();  // as the program draws its windows
     tst_historyrestore test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -328,6 +328,18 @@ private slots:
         QVERIFY2(tip.endsWith(" (" + key + ")") && tip.size() > key.size() + 10, qPrintable(tip));
     }
 
+    // A key changed on the menu command shows in its button's tooltip, never the old one.
+    void tooltipFollowsItsKey() {
+        auto* read = w->findChild<QAction*>("actRead");
+        QVERIFY(read);
+        const QKeySequence before = read->shortcut();
+        read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+        const QString changed = control<QPushButton>(w, "cmdDeviceRead")->toolTip();
+        read->setShortcut(before);
+        QVERIFY2(changed.endsWith(" (Ctrl+R)"), qPrintable(changed));
+        QVERIFY(control<QPushButton>(w, "cmdDeviceRead")->toolTip().endsWith(" (F5)"));
+    }
+
     void launchers_data() {
         QTest::addColumn<EditCase>("c");
         QTest::newRow("msg ok") << EditCase{false, 37, "old", "cmdOK", "A & B", {}, "A & B"};

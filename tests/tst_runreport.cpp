@@ -183,13 +183,15 @@ private slots:
                      "no reply to ?P05")
             << false << Box::BackupFailed << "backupFailed"
             << "no reply to ?P05" << false;
-        // The backup went through; the unit is another model than the record's.
+        // The backup went through; the unit is another model than the record's. The way on
+        // is the window's, not the command line's --force.
+        RunEnd otherModel =
+            ended(Operation::Restore, Step::Backup, Outcome::Completed, provision::Usage,
+                  "the unit says it is QX-1, the record was kept from QX-2; nothing was written");
+        otherModel.result.reasonCode = QStringLiteral("other-model");
         QTest::newRow("restore refused after its backup")
-            << ended(Operation::Restore, Step::Backup, Outcome::Completed, provision::Usage,
-                     "the unit says it is QX-1, the record was kept from QX-2; nothing was "
-                     "written")
-            << false << Box::Result << "runResult"
-            << "" << false;
+            << otherModel << false << Box::Result << "runResult"
+            << "press Restore This... in History again" << false;
         QTest::newRow("read refused") << ended(Operation::Read, Step::Read, Outcome::Completed,
                                                provision::NoUnit, "no reply to ?P05")
                                       << false << Box::RefusedRead << "readRefused"

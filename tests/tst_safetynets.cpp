@@ -56,6 +56,7 @@ struct Rig : testsupport::WindowRig {
             chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(fileToOpen);
             static_cast<QDialog*>(chooser)->accept();
         } else if (auto* dialog = qobject_cast<safety::CompareDialog*>(modal)) {
+            headings << dialog->findChild<QLabel*>(QStringLiteral("lblHeading"))->text();
             dialog->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
             tables << QApplication::clipboard()->text();
             dialog->findChild<QPushButton*>(answer)->click();
@@ -106,6 +107,7 @@ struct Rig : testsupport::WindowRig {
     QTimer progressPoll;
     QList<QStringList> boxes;
     QStringList tables;      // each compare dialog's copied table
+    QStringList headings;    // and its heading
     QStringList choosers;    // each file dialog's title
     QStringList activities;  // what the progress window said, in order
     QString answer = QStringLiteral("cmdClose");
@@ -287,6 +289,15 @@ private slots:
         }
         QVERIFY(r.boxes.isEmpty());
         QCOMPARE(r.tables.size(), 1);
+        // The unit and a file are named alike, where the other of the two stands.
+        const QString differing =
+            "Values that differ between %1 and the window: 3." +
+            QString(how == "file" ? " The file holds phone numbers 1-16 only; 17-32 are not "
+                                    "compared."
+                                  : "");
+        QCOMPARE(r.headings,
+                 QStringList{differing.arg(how == "file" ? "site.json"
+                                                         : "the unit on " + r.unit.slavePath())});
         QCOMPARE(r.tables[0].split('\n'),
                  QStringList({"Item\tWindow\t" + otherName, "Slave ID\t03\t09",
                               "Phone 2\t1234\tuni2", "Channel 5 message\ta\\r\\nb\tunit 5", ""}));

@@ -374,6 +374,25 @@ private slots:
         QVERIFY(kept[1].time <= kept[0].time);
     }
 
+    // A restore onto another model than the record's stops after its backup read and sends
+    // nothing. Its reason is the front ends' to complete: each names its own way on.
+    void otherModelRefused() {
+        const ConfigurationSet before = sim->configuration();
+        RunInput in = input(RunInput::Mode::Restore, filled(QStringLiteral("file"), 2));
+        in.backup = true;
+        in.expectedModel = QStringLiteral("QX-OTHER");
+        sim->clearReceived();
+        const RunResult result = runOn(in);
+        QCOMPARE(int(result.code), int(provision::Usage));
+        QCOMPARE(result.reasonCode, QStringLiteral("other-model"));
+        QCOMPARE(result.summary, QStringLiteral("the unit says it is %1, the record was kept from "
+                                                "QX-OTHER; nothing was written")
+                                     .arg(sim->modelText()));
+        for (const QByteArray& command : sim->commands())
+            QVERIFY2(!command.startsWith('&'), command.constData());
+        QVERIFY(sim->configuration() == before);
+    }
+
     // A write the user cuts short is interrupted, not failed, up to the station's tiles; the
     // journal keeps the words it always had: failed, with a reason saying why.
     void interruptedIsNotFailed() {
