@@ -223,6 +223,9 @@ void reportResults(const QList<PortResult>& results, Reporter& reporter) {
             reporter.error(
                 Text::tr("%1: %2 (exit %3)").arg(port, summary, QString::number(result.code)));
         if (result.lateMs >= 0) reporter.error(lateAdvice(result));
+        // The engine says why; how to go on is this tool's option.
+        if (result.reasonCode == QLatin1String("other-model"))
+            reporter.error(Text::tr("%1: --force writes it all the same").arg(port));
     }
 }
 

@@ -47,7 +47,7 @@ constexpr std::array<std::pair<const char*, const char*>, 20> Texts{{
     {"other-model",
      QT_TRANSLATE_NOOP("journal",
                        "the unit says it is %1, the record was kept from %2; nothing was "
-                       "written (--force writes it all the same)")},
+                       "written")},
 }};
 
 const char* templateOf(const QString& code) {

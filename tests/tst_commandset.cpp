@@ -8,8 +8,7 @@ using namespace commandset;
 class tst_commandset : public QObject {
     Q_OBJECT
 private slots:
-    // The rest of the command bytes are proven on the wire by tst_devicelink::sequences and
-    // ::transfers.
+    // The rest of the command bytes are proven on the wire by tst_devicelink::sequences.
     void commandBytes_data() {
         QTest::addColumn<QByteArray>("command");
         QTest::addColumn<QByteArray>("expected");

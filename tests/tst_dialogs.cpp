@@ -84,7 +84,8 @@ private slots:
         const int ok = QDialog::Accepted, no = QDialog::Rejected, open = StillOpen;
         auto row = [](const char* name, const NoCase& c) { QTest::newRow(name) << c; };
         row("split, Enter in number box joins", {ok, n, "\r", "", n});
-        row("boxes take 5 and 10", {ok, "9991234512345678", "9", "enter", "999124512345678"});
+        row("a code of 6 opens whole, OK refuses",
+            {open, "9991234512345678", "9", "enter", "999123|4512345678", "STD"});
         row("Delete", {ok, n, "", "Delete", ""});
         row("Esc", {no, n, "\b\x1b", ""});
         row("close box", {no, n, "\b", "close"});
@@ -117,6 +118,61 @@ private slots:
         QCOMPARE(seenDetail.isEmpty(), result != StillOpen);
         QCOMPARE(dlg.edited(),
                  result == QDialog::Accepted ? std::optional(c.outcome) : std::nullopt);
+    }
+
+    // A stored code longer than a typed one may be opens whole and is never cut in silence: OK
+    // keeps it only once the technician has shortened it.
+    void editNoLongCode_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("codeKeys");  // typed at the end of the code box
+        QTest::addColumn<QString>("shown");     // the boxes when OK is pressed
+        QTest::addColumn<QString>("handed");    // the number handed back; empty: refused
+        QTest::newRow("11, code of 1") << "41234567890"
+                                       << ""
+                                       << "4|1234567890"
+                                       << "41234567890";
+        QTest::newRow("15, code of 5") << "123451234567890"
+                                       << ""
+                                       << "12345|1234567890"
+                                       << "123451234567890";
+        QTest::newRow("15, a sixth digit typed") << "123451234567890"
+                                                 << "6"
+                                                 << "12345|1234567890"
+                                                 << "123451234567890";
+        QTest::newRow("16, code of 6") << "1234561234567890"
+                                       << ""
+                                       << "123456|1234567890"
+                                       << "";
+        QTest::newRow("16, shortened to 15") << "1234561234567890"
+                                             << "\b"
+                                             << "12345|1234567890"
+                                             << "123451234567890";
+        QTest::newRow("20, code of 10") << "98765432101234567890"
+                                        << ""
+                                        << "9876543210|1234567890"
+                                        << "";
+    }
+    void editNoLongCode() {
+        QFETCH(QString, stored);
+        QFETCH(QString, codeKeys);
+        QFETCH(QString, shown);
+        QFETCH(QString, handed);
+        frmEditNo dlg(stored);
+        const int result = execWith(dlg, [&] {
+            QTest::keyClick(dlg.txtSTD, Qt::Key_End);  // the box opens with its text selected
+            typeKeys(dlg.txtSTD, codeKeys);
+            QCOMPARE(dlg.txtSTD->text() + u'|' + dlg.txtNo->text(), shown);
+            dlg.cmdOK->click();
+        });
+        QCOMPARE(result, handed.isEmpty() ? StillOpen : int(QDialog::Accepted));
+        QCOMPARE(dlg.edited(), handed.isEmpty() ? std::nullopt : std::optional(handed));
+        const QString code = shown.section(u'|', 0, 0);
+        QCOMPARE(seenDetail, handed.isEmpty()
+                                 ? QString("The ISD code box holds %1 digits; a country code has "
+                                           "at most 5. Shorten it, or press Cancel to keep the "
+                                           "number as it is.")
+                                       .arg(code.size())
+                                 : QString());
     }
 
     void message_data() {

@@ -11,8 +11,8 @@
 #include "tests/WindowControls.h"
 #include "tests/support/HistoryFinders.h"
 #include "tests/support/ModalDriver.h"
-#include "tests/support/PgDatabase.h"
 #include "tools/unitsim/UnitSimulator.h"
+#include "ui/common/FocusStyle.h"
 #include "ui/history/HistoryModel.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/mainwindow/frmMain.h"
@@ -60,22 +60,14 @@ ConfigurationSet sampleSet(int index) {
 
 }  // namespace
 
-class tst_history : public QObject {
+class tst_history : public QObject, HistoryRig {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    QTemporaryDir settings;
-    int journals = 0;
-    testsupport::PgDatabase pg;
 
     // A journal holding Samples, ids in Samples order; SQLite unless `server` (this run's own
     // database there, filled once).
     Target filled(bool server = false) {
         QString error;
-        Target target =
-            server
-                ? pg.target()
-                : Target::parse(dir.filePath(QString("journal%1.sqlite").arg(++journals)), &error);
+        Target target = server ? pg.target() : Target::parse(journalPath(), &error);
         journal::Store store(target);
         if (!store.open(&error)) qWarning() << error;
         for (int i = 0; i < Samples.size(); ++i) {
@@ -97,13 +89,7 @@ class tst_history : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-        const QString error = pg.create();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanupTestCase() {
-        const QString error = pg.drop();
+        const QString error = setUp();
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }
 
@@ -236,14 +222,8 @@ private slots:
         UnitSimulator unit;
         QVERIFY2(unit.open(), qPrintable(unit.errorString()));
         frmMain w;
-        w.setProtocolInterval(5);
-        w.setJournal(&journal);
-        w.show();
-        control<QComboBox>(&w, "cmbComm")->setEditText(unit.slavePath());
-        auto* connectButton = control<QPushButton>(&w, "cmdConnect");
-        connectButton->click();
-        QTRY_COMPARE_WITH_TIMEOUT(connectButton->text(), QString("Disconnect"), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.transferActive(), 10000);
+        connectWindow(w, &journal, &unit);
+        if (QTest::currentTestFailed()) return;
         ConfigurationSet before = fixtures::filled("before", 30);
         w.applyConfiguration(before);
         unit.clearReceived();
@@ -286,15 +266,9 @@ private slots:
         UnitSimulator unit;
         QVERIFY2(unit.open(), qPrintable(unit.errorString()));
         frmMain w;
-        w.setProtocolInterval(5);
-        w.setJournal(&journal);
-        w.show();
         w.findChild<QAction*>("actBackUpBefore")->setChecked(true);
-        control<QComboBox>(&w, "cmbComm")->setEditText(unit.slavePath());
-        auto* connectButton = control<QPushButton>(&w, "cmdConnect");
-        connectButton->click();
-        QTRY_COMPARE_WITH_TIMEOUT(connectButton->text(), QString("Disconnect"), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.transferActive(), 10000);
+        connectWindow(w, &journal, &unit);
+        if (QTest::currentTestFailed()) return;
         HistoryWindow* h = openHistory(w);
         QVERIFY(h);
         settle(&journal);
@@ -401,6 +375,7 @@ int main(int argc, char* argv[]) {
     qputenv("TZ", "Europe/Berlin");  // the table shows local time; UTC would hide a slip
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    ui::installFocusStyle();  // as the program draws its windows
     tst_history test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -71,10 +71,6 @@ private slots:
         const QString error = pg.create();
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }
-    void cleanupTestCase() {
-        const QString error = pg.drop();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
     void initTestCase_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("sqlite") << "sqlite";

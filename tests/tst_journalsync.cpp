@@ -100,10 +100,6 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
         if (!pg.available()) QSKIP("needs the test server (QX_TEST_PG_URL)");
     }
-    void cleanupTestCase() {
-        const QString error = pg.drop();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
     void init() {
         server = pg.target();
         sql({"DROP TABLE IF EXISTS journal_configuration, journal, journal_schema"});

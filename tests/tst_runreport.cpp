@@ -55,75 +55,21 @@ RunContext context(bool journal = true, bool warned = false, bool backUpBefore =
 class tst_runreport : public QObject {
     Q_OBJECT
 
-    static void statusColumns() {
+private slots:
+    // What the status bar says at a run's end, "nothing was written" never twice.
+    void status_data() {
         QTest::addColumn<RunEnd>("end");
         QTest::addColumn<RunContext>("context");
         QTest::addColumn<QString>("expected");
-    }
-    static void checkStatus() {
-        QFETCH(RunEnd, end);
-        QFETCH(RunContext, context);
-        QFETCH(QString, expected);
-        const QString said = RunReport(end, context).statusText();
-        QCOMPARE(said, expected);
-        QVERIFY2(said.count(QStringLiteral("nothing was written"), Qt::CaseInsensitive) <= 1,
-                 qPrintable(said));
-    }
-
-    static void boxColumns() {
-        QTest::addColumn<RunEnd>("end");
-        QTest::addColumn<bool>("fastLink");
-        QTest::addColumn<Box>("box");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("informative");  // a part of it; empty: none
-        QTest::addColumn<bool>("ownPace");
-    }
-    static void checkBox() {
-        QFETCH(RunEnd, end);
-        QFETCH(bool, fastLink);
-        QFETCH(Box, box);
-        QFETCH(QString, name);
-        QFETCH(QString, informative);
-        QFETCH(bool, ownPace);
-        const RunReport report(end, context(true, false, true, fastLink));
-        QCOMPARE(report.box(), box);
-        QCOMPARE(report.boxName(), name);
-        QVERIFY2(informative.isEmpty() ? report.informativeText().isEmpty()
-                                       : report.informativeText().contains(informative),
-                 qPrintable(report.informativeText()));
-        QCOMPARE(report.offersOwnPace(), ownPace);
-        // A box says what happened once: its text and its details never repeat a phrase.
-        const QString whole = report.text() + QLatin1Char(' ') + report.informativeText();
-        QVERIFY2(whole.count(QStringLiteral("nothing was written"), Qt::CaseInsensitive) <= 1,
-                 qPrintable(whole));
-    }
-
-private slots:
-    void readStatus_data() {
-        statusColumns();
         RunEnd cut = ended(Operation::Read, Step::Read, Outcome::LinkLost, provision::NoUnit,
                            "the line was lost");
         cut.done = 12;
-        QTest::newRow("read whole")
-            << ended(Operation::Read, Step::Read, Outcome::Completed, provision::Done) << context()
-            << "Read complete.";
         QTest::newRow("read cut short")
             << cut << context() << "Read stopped after 12 of 90 exchanges.";
         QTest::newRow("read, no unit")
             << ended(Operation::Read, Step::Read, Outcome::ProbeFailed, provision::NoUnit,
                      "no unit answered the probe")
             << context() << "The unit could not be read: no unit answered the probe";
-        QTest::newRow("backed up")
-            << ended(Operation::Backup, Step::Read, Outcome::Completed, provision::Done)
-            << context() << "The unit's configuration is kept in the journal.";
-        QTest::newRow("verify equal")
-            << ended(Operation::Verify, Step::Read, Outcome::Completed, provision::Done)
-            << context() << "The unit holds what the window shows.";
-    }
-    void readStatus() { checkStatus(); }
-
-    void writeStatus_data() {
-        statusColumns();
         const QString prior = "The unit's previous configuration is in the journal.";
         const QString unverified = "Written, not read back: Verify After Writing is off. ";
         // The engine's summary ends in "nothing was written" already: said once.
@@ -133,6 +79,14 @@ private slots:
                      "no unit answered")
             << context()
             << "Nothing was written: the unit could not be backed up (no unit answered).";
+        // Only the probe went out: the unit is not called half-written.
+        RunEnd unanswered =
+            ended(Operation::Write, Step::Write, Outcome::ProbeFailed, provision::NoUnit,
+                  "no unit answered the probe; nothing was written");
+        unanswered.done = 0;
+        QTest::newRow("write, no unit")
+            << unanswered << context()
+            << "Write failed: no unit answered the probe; nothing was written";
         RunEnd half = ended(Operation::Write, Step::Write, Outcome::LinkLost, provision::NoUnit,
                             "the line was lost");
         half.done = 3;
@@ -173,10 +127,25 @@ private slots:
                "Window to know what the unit holds. " +
                    prior;
     }
-    void writeStatus() { checkStatus(); }
+    void status() {
+        QFETCH(RunEnd, end);
+        QFETCH(RunContext, context);
+        QFETCH(QString, expected);
+        const QString said = RunReport(end, context).statusText();
+        QCOMPARE(said, expected);
+        QVERIFY2(said.count(QStringLiteral("nothing was written"), Qt::CaseInsensitive) <= 1,
+                 qPrintable(said));
+    }
 
-    void failureBox_data() {
-        boxColumns();
+    // Which box a run's end brings, what its details say, and whether it offers to read a late
+    // unit at its own pace.
+    void boxes_data() {
+        QTest::addColumn<RunEnd>("end");
+        QTest::addColumn<bool>("fastLink");
+        QTest::addColumn<Box>("box");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("informative");  // a part of it; empty: none
+        QTest::addColumn<bool>("ownPace");
         RunEnd late = ended(Operation::Read, Step::Read, Outcome::ProbeFailed, provision::NoUnit,
                             "the unit answers late");
         late.result.lateMs = 250;
@@ -214,51 +183,44 @@ private slots:
                      "no reply to ?P05")
             << false << Box::BackupFailed << "backupFailed"
             << "no reply to ?P05" << false;
-        // The backup went through; the unit is another model than the record's.
+        // The backup went through; the unit is another model than the record's. The way on
+        // is the window's, not the command line's --force.
+        RunEnd otherModel =
+            ended(Operation::Restore, Step::Backup, Outcome::Completed, provision::Usage,
+                  "the unit says it is QX-1, the record was kept from QX-2; nothing was written");
+        otherModel.result.reasonCode = QStringLiteral("other-model");
         QTest::newRow("restore refused after its backup")
-            << ended(Operation::Restore, Step::Backup, Outcome::Completed, provision::Usage,
-                     "the unit says it is QX-1, the record was kept from QX-2; nothing was "
-                     "written")
-            << false << Box::Result << "runResult"
-            << "" << false;
-    }
-    void failureBox() { checkBox(); }
-
-    void resultBox_data() {
-        boxColumns();
+            << otherModel << false << Box::Result << "runResult"
+            << "press Restore This... in History again" << false;
         QTest::newRow("read refused") << ended(Operation::Read, Step::Read, Outcome::Completed,
                                                provision::NoUnit, "no reply to ?P05")
                                       << false << Box::RefusedRead << "readRefused"
                                       << "keeps what it showed before" << false;
-        QTest::newRow("read whole")
-            << ended(Operation::Read, Step::Read, Outcome::Completed, provision::Done) << false
-            << Box::None << ""
-            << "" << false;
-        QTest::newRow("written, not verified")
-            << written(Step::Write, true, true, false) << false << Box::None << ""
-            << "" << false;
-        QTest::newRow("written and verified")
-            << written(Step::VerifyRead, true, true, true) << false << Box::Result << "runResult"
-            << "" << false;
-        QTest::newRow("verify differs")
-            << ended(Operation::Verify, Step::Read, Outcome::Completed, provision::Differences)
-            << false << Box::Differences << ""
-            << "" << false;
-        QTest::newRow("verify equal")
-            << ended(Operation::Verify, Step::Read, Outcome::Completed, provision::Done) << false
-            << Box::Result << "runResult"
-            << "" << false;
         // A compare lists what it found, even nothing.
         QTest::newRow("compare equal")
             << ended(Operation::CompareUnit, Step::Read, Outcome::Completed, provision::Done)
             << false << Box::Differences << ""
             << "" << false;
-        QTest::newRow("backed up")
-            << ended(Operation::Backup, Step::Read, Outcome::Completed, provision::Done) << false
-            << Box::None << ""
-            << "" << false;
     }
-    void resultBox() { checkBox(); }
+    void boxes() {
+        QFETCH(RunEnd, end);
+        QFETCH(bool, fastLink);
+        QFETCH(Box, box);
+        QFETCH(QString, name);
+        QFETCH(QString, informative);
+        QFETCH(bool, ownPace);
+        const RunReport report(end, context(true, false, true, fastLink));
+        QCOMPARE(report.box(), box);
+        QCOMPARE(report.boxName(), name);
+        QVERIFY2(informative.isEmpty() ? report.informativeText().isEmpty()
+                                       : report.informativeText().contains(informative),
+                 qPrintable(report.informativeText()));
+        QCOMPARE(report.offersOwnPace(), ownPace);
+        // A box says what happened once: its text and its details never repeat a phrase.
+        const QString whole = report.text() + QLatin1Char(' ') + report.informativeText();
+        QVERIFY2(whole.count(QStringLiteral("nothing was written"), Qt::CaseInsensitive) <= 1,
+                 qPrintable(whole));
+    }
 
     // Closing the window during a read stops it and loses nothing; only a write leaves the
     // unit half-written, and neither question speaks of a window that is closing.

@@ -15,7 +15,6 @@
 #include "tests/support/ModalDriver.h"
 #include "tests/support/WindowRig.h"
 #include "tools/unitsim/UnitSimulator.h"
-#include "ui/common/Settings.h"
 #include "ui/compare/CompareDialog.h"
 #include "ui/dialogs/frmProgress.h"
 #include "ui/mainwindow/frmMain.h"
@@ -57,6 +56,7 @@ struct Rig : testsupport::WindowRig {
             chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(fileToOpen);
             static_cast<QDialog*>(chooser)->accept();
         } else if (auto* dialog = qobject_cast<safety::CompareDialog*>(modal)) {
+            headings << dialog->findChild<QLabel*>(QStringLiteral("lblHeading"))->text();
             dialog->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
             tables << QApplication::clipboard()->text();
             dialog->findChild<QPushButton*>(answer)->click();
@@ -107,6 +107,7 @@ struct Rig : testsupport::WindowRig {
     QTimer progressPoll;
     QList<QStringList> boxes;
     QStringList tables;      // each compare dialog's copied table
+    QStringList headings;    // and its heading
     QStringList choosers;    // each file dialog's title
     QStringList activities;  // what the progress window said, in order
     QString answer = QStringLiteral("cmdClose");
@@ -142,20 +143,6 @@ private slots:
 
     // A write with each safety net on or off: the records it leaves, what the progress window
     // said, the box that ends it and whether the unit then holds the window's values.
-    // Fast Link is remembered, and with it the window reads a unit that answers 150 ms late,
-    // which at the fixed pace it cannot.
-    void fastLink() {
-        Rig r;
-        r.action("actFastLink")->setChecked(true);
-        QVERIFY(QSettings().value(QLatin1String(Settings::FastLink)).toBool());
-        QVERIFY(r.connectTo());
-        r.unit.setFaults({.latencyMs = 150});
-        QVERIFY(r.perform([&] { control<QPushButton>(&r.w, "cmdDeviceRead")->click(); }, false));
-        QVERIFY(r.boxes.isEmpty());
-        QVERIFY(r.w.configuration() == r.unit.configuration());
-        QCOMPARE(r.records(), QStringList{"read done"});
-    }
-
     void writes_data() {
         QTest::addColumn<bool>("backup");
         QTest::addColumn<bool>("verify");
@@ -229,6 +216,9 @@ private slots:
         QCOMPARE(r.sentSettings(), event != "probe only");
         if (event != "probe only" && event != "refused") QVERIFY(r.unit.configuration() == wanted);
         if (event == "probe only") QVERIFY(r.unit.configuration() == before);
+        const QString contents = control<QLabel>(&r.w, "lblContents")->text();
+        if (records.last().startsWith("write done"))  // and where the window's contents went
+            QVERIFY2(contents.startsWith("Written to " + r.unit.slavePath()), qPrintable(contents));
         QCOMPARE(r.loggedCommands(),
                  int(r.unit.commands().size()) + (event.endsWith("read") ? 99 : 0));
         // The backup keeps what the unit held; the write names what it sent.
@@ -299,6 +289,15 @@ private slots:
         }
         QVERIFY(r.boxes.isEmpty());
         QCOMPARE(r.tables.size(), 1);
+        // The unit and a file are named alike, where the other of the two stands.
+        const QString differing =
+            "Values that differ between %1 and the window: 3." +
+            QString(how == "file" ? " The file holds phone numbers 1-16 only; 17-32 are not "
+                                    "compared."
+                                  : "");
+        QCOMPARE(r.headings,
+                 QStringList{differing.arg(how == "file" ? "site.json"
+                                                         : "the unit on " + r.unit.slavePath())});
         QCOMPARE(r.tables[0].split('\n'),
                  QStringList({"Item\tWindow\t" + otherName, "Slave ID\t03\t09",
                               "Phone 2\t1234\tuni2", "Channel 5 message\ta\\r\\nb\tunit 5", ""}));

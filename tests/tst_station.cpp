@@ -10,7 +10,7 @@
 #include "provision/DeviceWatcher.h"
 #include "provision/Station.h"
 #include "provision/StationUnit.h"
-#include "tests/PluggedUnits.h"
+#include "tests/support/PluggedUnits.h"
 #include "tools/unitsim/UnitSimulator.h"
 
 Q_DECLARE_METATYPE(UnitFaults)
@@ -66,11 +66,6 @@ class tst_station : public QObject, fixtures::PluggedUnits {
         }
         return station.exitStatus() == QProcess::NormalExit ? station.exitCode() : -1;
     }
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     // The outcomes of the write records of `port`, oldest first.
     QStringList outcomesOf(const QString& port) {
         QStringList outcomes;
@@ -97,11 +92,8 @@ class tst_station : public QObject, fixtures::PluggedUnits {
 
 private slots:
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        QString error;
-        QVERIFY2(configfile::save(path("site.cfg"), UnitSimulator::sampleConfiguration(), &error),
-                 qPrintable(error));
+        const QString made = freshFolder();
+        QVERIFY2(made.isEmpty(), qPrintable(made));
     }
     void cleanup() {
         if (station.state() != QProcess::NotRunning) {
@@ -120,9 +112,7 @@ private slots:
         // Dangling at a path that never exists: a closed pseudo-terminal's number is soon
         // another test's, which would make the link count again.
         QVERIFY(QFile::link(path("no-such-folder/ttyX"), path("unit3")));
-        QFile file(path("unit4.cfg"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(writeFile("unit4.cfg", {}));
 
         provision::DeviceWatcher watcher({path("unit*")});
         QStringList appeared, disappeared;
@@ -148,10 +138,7 @@ private slots:
     // Three units plugged in one after another and one unplugged in the middle of its write: that
     // one fails, the others get the file with their own sheet row, and each run is journaled.
     void unitsPluggedOneAfterAnother() {
-        QFile sheet(path("units.csv"));
-        QVERIFY(sheet.open(QIODevice::WriteOnly));
-        sheet.write("port,slave-id\nunit1,11\nunit2,22\nunit3,13\nunit4,14\n");
-        sheet.close();
+        QVERIFY(writeFile("units.csv", "port,slave-id\nunit1,11\nunit2,22\nunit3,13\nunit4,14\n"));
         UnitFaults pulled;
         pulled.hangUpAfter = 40;  // the probe and some of the write
         UnitSimulator* first = unit();
@@ -355,7 +342,7 @@ private slots:
         for (int i = 1; i <= Rows; ++i)
             csv += "unit" + QByteArray::number(i) + ',' + QByteArray::number(i % 32) +
                    ",1234567890123456\n";  // 16 characters: a note each
-        writeFile("units.csv", csv);
+        QVERIFY(writeFile("units.csv", csv));
         UnitSimulator* sim = unit();
         QVERIFY(sim && plug(sim, QStringLiteral("unit%1").arg(Mine)));
 

@@ -15,8 +15,8 @@
 #include "configfile/ConfigFile.h"
 #include "journal/Journal.h"
 #include "journal/JournalWorker.h"
-#include "tests/PluggedUnits.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/PluggedUnits.h"
 #include "tools/unitsim/UnitSimulator.h"
 #include "ui/mainwindow/frmMain.h"
 #include "ui/station/StationTile.h"
@@ -41,11 +41,6 @@ class tst_stationwindow : public QObject, fixtures::PluggedUnits {
     QTemporaryDir settings;
     std::unique_ptr<journal::Journal> journal;
 
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     // A window set up for the units linked as path("unit*").
     std::unique_ptr<StationWindow> window(journal::Journal* into) {
         auto w = std::make_unique<StationWindow>(into);
@@ -134,9 +129,9 @@ class tst_stationwindow : public QObject, fixtures::PluggedUnits {
         return records;
     }
 
-    // One write each for the units that passed; the retried one twice, failed then done.
-    void journaledOnceBesidesTheRetried(const QStringList& ports, const QString& reason,
-                                        bool verify) {
+    // One write each for the units that passed; the retried one twice, failed then done and
+    // verified.
+    void journaledOnceBesidesTheRetried(const QStringList& ports, const QString& reason) {
         QCOMPARE(writesOf(ports[0]).size(), 1);
         QCOMPARE(writesOf(ports[2]).size(), 1);
         const QList<journal::Record> retried = writesOf(ports[1]);
@@ -144,14 +139,14 @@ class tst_stationwindow : public QObject, fixtures::PluggedUnits {
         QCOMPARE(retried[0].outcome, journal::Outcome::Failed);
         QVERIFY2(retried[0].reason.contains(reason), qPrintable(retried[0].reason));
         QCOMPARE(retried[1].outcome, journal::Outcome::Done);
-        QCOMPARE(retried[1].verified.value_or(false), verify);
+        QCOMPARE(retried[1].verified.value_or(false), true);
     }
     // Six units with a sheet row each; the second hangs up during its write and is unplugged.
     void plugSixTheSecondPulledMidWrite() {
         QByteArray csv = "port,slave-id\n";
         for (int i = 1; i <= 6; ++i)
             csv += "unit" + QByteArray::number(i) + ',' + QByteArray::number(10 + i) + '\n';
-        writeFile("units.csv", csv);
+        QVERIFY(writeFile("units.csv", csv));
         UnitFaults pulled;
         pulled.hangUpAfter = 40;
         for (int i = 1; i <= 6; ++i) {
@@ -167,11 +162,9 @@ private slots:
     }
     void init() {
         QSettings().clear();  // no file, sheet or ports remembered from another test
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
+        const QString made = freshFolder();
+        QVERIFY2(made.isEmpty(), qPrintable(made));
         QString error;
-        QVERIFY2(configfile::save(path("site.cfg"), UnitSimulator::sampleConfiguration(), &error),
-                 qPrintable(error));
         journal = std::make_unique<journal::Journal>(
             journal::Target::parse(path("journal.sqlite"), &error));
         QVERIFY2(journal->open(), qPrintable(journal->openError()));
@@ -182,26 +175,16 @@ private slots:
     }
 
     // Two units pass and one fails; once its fault is gone, Retry Failed writes that one again
-    // and leaves the others alone. Each unit gets its own sheet row.
-    void retryRunsOnlyTheFailed_data() {
-        QTest::addColumn<UnitFaults>("fault");
-        QTest::addColumn<bool>("verify");
-        QTest::addColumn<QString>("reason");  // in the failed unit's tile and journal record
-        QTest::addColumn<QString>("words");   // the tile's, first
-        // What a silent unit is told is tst_unitrun's; here the tile shows the reason words.
-        UnitFaults probeOnly;
-        probeOnly.probeOnly = true;
-        // Settings are not answered, so only the read-back finds that nothing was stored.
-        QTest::newRow("answers the probe only, verified")
-            << probeOnly << true << "no reply to ?A"
-            << "no proper answer about the slave ID while it was read back after the write";
-    }
+    // and leaves the others alone. Each unit gets its own sheet row. The failing one answers
+    // the probe only: settings are not answered, so only the read-back finds that nothing was
+    // stored. (What a silent unit is told is tst_unitrun's; here the tile shows the words.)
     void retryRunsOnlyTheFailed() {
-        QFETCH(UnitFaults, fault);
-        QFETCH(bool, verify);
-        QFETCH(QString, reason);
-        QFETCH(QString, words);
-        writeFile("units.csv", "port,slave-id\nunit1,11\nunit2,12\nunit3,13\n");
+        const QString reason = "no reply to ?A";
+        const QString words =
+            "no proper answer about the slave ID while it was read back after the write";
+        UnitFaults fault;
+        fault.probeOnly = true;
+        QVERIFY(writeFile("units.csv", "port,slave-id\nunit1,11\nunit2,12\nunit3,13\n"));
         UnitSimulator* first = unit();
         UnitSimulator* faulty = unit(fault);
         UnitSimulator* third = unit();
@@ -209,7 +192,7 @@ private slots:
         QVERIFY(plug(first, "unit1") && plug(faulty, "unit2") && plug(third, "unit3"));
         const std::unique_ptr<StationWindow> w = window(journal.get());
         w->findChild<QLineEdit*>("edtSheet")->setText(path("units.csv"));
-        w->findChild<QCheckBox*>("chkVerify")->setChecked(verify);
+        w->findChild<QCheckBox*>("chkVerify")->setChecked(true);
         w->findChild<QCheckBox*>("chkBackup")->setChecked(false);  // each write is the first record
         auto* retry = w->findChild<QPushButton*>("cmdRetryFailed");
         QVERIFY(retry);
@@ -233,7 +216,7 @@ private slots:
         QVERIFY(!retry->isEnabled());
         QCOMPARE(faulty->configuration().slaveId, 12);
 
-        journaledOnceBesidesTheRetried(ports, reason, verify);
+        journaledOnceBesidesTheRetried(ports, reason);
         if (QTest::currentTestFailed()) return;
 
         // The next window offers what this station was started with.
@@ -243,50 +226,26 @@ private slots:
                      w->findChild<QLineEdit*>(name)->text());
     }
 
-    // What cannot work is refused before any unit is touched, saying why.
+    // What cannot work is refused before any unit is touched, saying why (each problem of a
+    // plan is tst_plan's).
     void refusesBadSetUp_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("sheet");
         QTest::addColumn<bool>("backup");
         QTest::addColumn<bool>("withJournal");
         QTest::addColumn<QString>("said");
-        QTest::newRow("no file") << ""
-                                 << "" << false << true << "Choose the configuration file";
-        QTest::newRow("missing file") << "absent.cfg"
-                                      << "" << false << true << "is not a file";
-        QTest::newRow("standard input") << "-"
-                                        << "" << false << true << "is not a file";
-        QTest::newRow("not a configuration") << "junk.cfg"
-                                             << "" << false << true << "junk.cfg";
-        // Its reply would not fit the receive buffer, so it could never be read back.
-        QTest::newRow("a message too long to read back")
-            << "long.cfg"
-            << "" << false << true
-            << "the message of channel 3 holds 1022 characters, but the unit's reply to ?M02";
-        QTest::newRow("bad sheet") << "site.cfg"
-                                   << "bad.csv" << false << true << "bad.csv";
-        QTest::newRow("backup, no journal") << "site.cfg"
-                                            << "" << true << false << "Back Up Before Writing";
+        QTest::newRow("no file") << "" << false << true << "Choose the configuration file";
+        QTest::newRow("backup, no journal")
+            << "site.cfg" << true << false << "Back Up Before Writing";
     }
     void refusesBadSetUp() {
         QFETCH(QString, file);
-        QFETCH(QString, sheet);
         QFETCH(bool, backup);
         QFETCH(bool, withJournal);
         QFETCH(QString, said);
-        writeFile("junk.cfg", "not a configuration\n");
-        ConfigurationSet overlong = UnitSimulator::sampleConfiguration();
-        overlong.channelMessage[2] = QString(1022, u'm');
-        writeFile("long.cfg", configfile::serialize(overlong));
-        writeFile("bad.csv", "slave-id,port\n3,unit1\n");
         UnitSimulator* sim = unit();
         QVERIFY(sim && plug(sim, "unit1"));
         const std::unique_ptr<StationWindow> w = window(withJournal ? journal.get() : nullptr);
-        const auto inDir = [this](const QString& name) {
-            return name.isEmpty() || name == "-" ? name : path(name);
-        };
-        w->findChild<QLineEdit*>("edtFile")->setText(inDir(file));
-        w->findChild<QLineEdit*>("edtSheet")->setText(inDir(sheet));
+        w->findChild<QLineEdit*>("edtFile")->setText(file.isEmpty() ? file : path(file));
         w->findChild<QCheckBox*>("chkBackup")->setChecked(backup);
         w->findChild<QPushButton*>("cmdStart")->click();
         QVERIFY(!w->isRunning());

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "journal/Journal.h"
@@ -44,13 +45,16 @@ class tst_unitrun : public QObject {
         return journal->store().list({}, &error);
     }
 
-    // Runs `input` on the simulated unit; `phases` gets each phase as it starts.
-    RunResult runOn(const RunInput& input, QStringList* phases = nullptr) {
+    // Runs `input` on the simulated unit; `phases` gets each phase as it starts, and `onProgress`
+    // sees the run after each exchange.
+    RunResult runOn(const RunInput& input, QStringList* phases = nullptr,
+                    const std::function<void(UnitRun&, int)>& onProgress = {}) {
         UnitRun run(input, sim->slavePath());
         QEventLoop loop;
         connect(&run, &UnitRun::finished, &loop, &QEventLoop::quit);
-        connect(&run, &UnitRun::progress, this, [phases](const QString& phase) {
+        connect(&run, &UnitRun::progress, this, [&](const QString& phase, int done) {
             if (phases && (phases->isEmpty() || phases->last() != phase)) *phases << phase;
+            if (onProgress) onProgress(run, done);
         });
         QTimer::singleShot(WatchdogMs, &loop, &QEventLoop::quit);
         QMetaObject::invokeMethod(&run, &UnitRun::start, Qt::QueuedConnection);
@@ -182,7 +186,8 @@ private slots:
     // unit was left with.
     void failure_data() {
         QTest::addColumn<RunInput::Mode>("mode");
-        QTest::addColumn<bool>("verify");
+        // "verify" after the write, "backup" before it (into a folder "gone": it is)
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<UnitFaults>("faults");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("reason");  // a regular expression
@@ -194,42 +199,51 @@ private slots:
             faults.answers = {{command, reply}};
             return faults;
         };
-        QTest::newRow("silent") << M::Write << false << UnitFaults{.silent = true} << 4
+        QTest::newRow("silent") << M::Write << "" << UnitFaults{.silent = true} << 4
                                 << "^no unit answered the probe; nothing was written$" << 1;
         QTest::newRow("hung up in the write")
-            << M::Write << false << UnitFaults{.hangUpAfter = 10} << 4
+            << M::Write << "" << UnitFaults{.hangUpAfter = 10} << 4
             << "during the write; the unit may hold part of it$" << -1;
         // Every exchange still runs, but nothing of the read is kept.
         QTest::newRow("slave ID not hex")
-            << M::Read << false << answering("?A", "AZZ") << 4
+            << M::Read << "" << answering("?A", "AZZ") << 4
             << "^reply to \\?A was \"AZZ\", which is no slave ID" << 99;
-        QTest::newRow("flags not hex")
-            << M::Read << false << answering("?E", "E" + QByteArray(16, 'Z') + "\r") << 4
-            << "^reply to \\?E was \"EZZZZZZZZZZZZZZZZ\\\\r\", which are no enable flags" << 99;
         QTest::newRow("message holding NUL CR")
-            << M::Read << false << answering("?M0B", QByteArray("M0Bab\0\rc", 8)) << 4
+            << M::Read << "" << answering("?M0B", QByteArray("M0Bab\0\rc", 8)) << 4
             << "^reply to \\?M0B holds NUL followed by CR, which the message of channel 12" << 99;
-        QTest::newRow("late unit") << M::Read << false << UnitFaults{.delayMs = 60} << 4
+        QTest::newRow("late unit") << M::Read << "" << UnitFaults{.delayMs = 60} << 4
                                    << "^the unit answers late: about \\d+ ms after each "
                                       "command, where the link waits 25 ms$"
                                    << 1;
         // The write went through; only the read-back slipped.
         QTest::newRow("read-back slipped")
-            << M::Write << true << UnitFaults{.lateOnce = "?M10"} << 4
+            << M::Write << "verify" << UnitFaults{.lateOnce = "?M10"} << 4
             << "^written, but the verify failed: no reply to \\?M10: .* The write itself went "
                "through; verify the unit again"
             << 198;
+        // A unit whose backup cannot be read or kept is not written.
+        QTest::newRow("backup, unit stops answering")
+            << M::Write << "backup" << UnitFaults{.probeOnly = true} << 4
+            << "^the backup read failed: .*nothing was written" << -1;
+        QTest::newRow("backup, late reply")
+            << M::Write << "backup" << UnitFaults{.lateOnce = "?P05"} << 4
+            << "^the backup read failed: no reply to \\?P05.*nothing was written" << -1;
+        QTest::newRow("backup, folder gone") << M::Write << "backup gone" << UnitFaults{} << 5
+                                             << "cannot save the backup.*nothing was written" << -1;
     }
     void failure() {
         QFETCH(RunInput::Mode, mode);
-        QFETCH(bool, verify);
+        QFETCH(QString, steps);
         QFETCH(UnitFaults, faults);
         QFETCH(int, code);
         QFETCH(QString, reason);
         QFETCH(int, commands);
+        const ConfigurationSet before = sim->configuration();
         sim->setFaults(faults);
         RunInput in = input(mode, filled(QStringLiteral("file"), 9));
-        in.verifyAfterWrite = verify;
+        in.verifyAfterWrite = steps == "verify";
+        in.backup = steps.startsWith("backup");
+        in.backupDir = temporary->filePath(steps.endsWith("gone") ? "gone" : ".");
         const RunResult result = runOn(in);
         QCOMPARE(int(result.code), code);
         QVERIFY2(QRegularExpression(reason).match(result.summary).hasMatch(),
@@ -239,8 +253,14 @@ private slots:
         QCOMPARE(result.lateMs >= faults.delayMs, faults.delayMs > 0);
         if (mode == RunInput::Mode::Read)
             QVERIFY(!QFile::exists(UnitRun::outputPath(in.outputPattern, sim->slavePath())));
+        if (in.backup) {  // nothing sent but queries: the unit as it was
+            for (const QByteArray& command : sim->commands())
+                QVERIFY2(!command.startsWith('&'), command.constData());
+            QVERIFY(sim->configuration() == before);
+        }
         const QList<journal::Record> kept = records();
         QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].action == journal::Action::Backup, in.backup);
         QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
         QCOMPARE(kept[0].reason, result.summary);
     }
@@ -354,59 +374,34 @@ private slots:
         QVERIFY(kept[1].time <= kept[0].time);
     }
 
-    // A unit whose backup cannot be read or kept is not written.
-    void backupFails_data() {
-        QTest::addColumn<UnitFaults>("faults");
-        QTest::addColumn<bool>("folder");  // the backup folder exists
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("reason");
-        UnitFaults probeOnly;
-        probeOnly.probeOnly = true;
-        UnitFaults late;
-        late.lateOnce = "?P05";
-        QTest::newRow("unit stops answering") << probeOnly << true << 4 << "backup read failed";
-        QTest::newRow("late reply") << late << true << 4 << "backup read failed";
-        QTest::newRow("folder gone") << UnitFaults{} << false << 5 << "cannot save the backup";
-    }
-    void backupFails() {
-        QFETCH(UnitFaults, faults);
-        QFETCH(bool, folder);
-        QFETCH(int, code);
-        QFETCH(QString, reason);
+    // A restore onto another model than the record's stops after its backup read and sends
+    // nothing. Its reason is the front ends' to complete: each names its own way on.
+    void otherModelRefused() {
         const ConfigurationSet before = sim->configuration();
-        sim->setFaults(faults);
-        RunInput in = input(RunInput::Mode::Write, filled(QStringLiteral("file"), 2));
+        RunInput in = input(RunInput::Mode::Restore, filled(QStringLiteral("file"), 2));
         in.backup = true;
-        in.backupDir = temporary->filePath(folder ? QStringLiteral(".") : QStringLiteral("gone"));
+        in.expectedModel = QStringLiteral("QX-OTHER");
         sim->clearReceived();
         const RunResult result = runOn(in);
-        QCOMPARE(int(result.code), code);
-        QVERIFY2(result.summary.contains(reason), qPrintable(result.summary));
-        QVERIFY2(result.summary.contains(QStringLiteral("nothing was written")),
-                 qPrintable(result.summary));
+        QCOMPARE(int(result.code), int(provision::Usage));
+        QCOMPARE(result.reasonCode, QStringLiteral("other-model"));
+        QCOMPARE(result.summary, QStringLiteral("the unit says it is %1, the record was kept from "
+                                                "QX-OTHER; nothing was written")
+                                     .arg(sim->modelText()));
         for (const QByteArray& command : sim->commands())
             QVERIFY2(!command.startsWith('&'), command.constData());
         QVERIFY(sim->configuration() == before);
-        const QList<journal::Record> kept = records();
-        QCOMPARE(kept.size(), 1);
-        QCOMPARE(kept[0].action, journal::Action::Backup);
-        QCOMPARE(kept[0].outcome, journal::Outcome::Failed);
     }
 
     // A write the user cuts short is interrupted, not failed, up to the station's tiles; the
     // journal keeps the words it always had: failed, with a reason saying why.
     void interruptedIsNotFailed() {
-        RunInput in = input(RunInput::Mode::Write, filled(QStringLiteral("file"), 2));
-        UnitRun run(in, sim->slavePath());
-        QEventLoop loop;
-        connect(&run, &UnitRun::finished, &loop, &QEventLoop::quit);
-        connect(&run, &UnitRun::progress, &run, [&run](const QString&, int done) {
-            if (done == 3) run.interrupt();
-        });
-        QTimer::singleShot(WatchdogMs, &loop, &QEventLoop::quit);
-        QMetaObject::invokeMethod(&run, &UnitRun::start, Qt::QueuedConnection);
-        loop.exec();
-        QCOMPARE(outcomeOf(run.result()), journal::Outcome::Interrupted);
+        const RunResult result =
+            runOn(input(RunInput::Mode::Write, filled(QStringLiteral("file"), 2)), nullptr,
+                  [](UnitRun& run, int done) {
+                      if (done == 3) run.interrupt();
+                  });
+        QCOMPARE(outcomeOf(result), journal::Outcome::Interrupted);
         const QList<journal::Record> kept = records();
         QCOMPARE(kept.size(), 1);
         QCOMPARE(kept[0].outcome, journal::Outcome::Failed);

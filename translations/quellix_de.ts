@@ -806,6 +806,10 @@ wenn jedes Gerät fertig wurde, 1, wenn eines beim Zurücklesen abwich, 4, wenn 
         <source>%1: to read this unit at its own pace, use --pace auto (or a longer interval, such as --interval %2), and check its cable and settings</source>
         <translation>%1: um dieses Gerät in seinem eigenen Takt zu lesen, verwenden Sie --pace auto (oder ein längeres Intervall, etwa --interval %2), und prüfen Sie sein Kabel und seine Einstellungen</translation>
     </message>
+    <message>
+        <source>%1: --force writes it all the same</source>
+        <translation>%1: --force schreibt ihn trotzdem</translation>
+    </message>
 </context>
 <context>
     <name>configfile</name>
@@ -1215,6 +1219,10 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>Edit Phone Number %1</source>
         <translation>Rufnummer %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>The ISD code box holds %1 digits; a country code has at most %2. Shorten it, or press Cancel to keep the number as it is.</source>
+        <translation>Das Feld für die Landesvorwahl enthält %1 Ziffern; eine Landesvorwahl hat höchstens %2. Kürzen Sie sie, oder drücken Sie Abbrechen, um die Nummer zu behalten, wie sie ist.</translation>
     </message>
 </context>
 <context>
@@ -1688,13 +1696,6 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
             <numerusform>Geschrieben, aber beim Zurücklesen abweichende Werte: %n.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Values that differ between the unit and the window: %n.</source>
-        <translation>
-            <numerusform>Werte, die sich zwischen Gerät und Fenster unterscheiden: %n.</numerusform>
-            <numerusform>Werte, die sich zwischen Gerät und Fenster unterscheiden: %n.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The unit could not be read: %1</source>
         <translation>Das Gerät konnte nicht gelesen werden: %1</translation>
@@ -1722,10 +1723,6 @@ Gebaut mit Qt %2, läuft unter Qt %3.</translation>
     <message>
         <source>%1 cannot be compared: %2</source>
         <translation>%1 kann nicht verglichen werden: %2</translation>
-    </message>
-    <message>
-        <source>The window and %1 differ in these values.</source>
-        <translation>Das Fenster und %1 unterscheiden sich in diesen Werten.</translation>
     </message>
     <message>
         <source>The file holds phone numbers 1-16 only; 17-32 are not compared.</source>
@@ -1882,6 +1879,22 @@ Open it with any text viewer.</source>
     <message>
         <source>holds %1 characters; the box shows the first %2</source>
         <translation>enthält %1 Zeichen; das Feld zeigt die ersten %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Values that differ between %1 and the window: %n.</source>
+        <translation>
+            <numerusform>Werte, die sich zwischen %1 und dem Fenster unterscheiden: %n.</numerusform>
+            <numerusform>Werte, die sich zwischen %1 und dem Fenster unterscheiden: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>To write it to this unit all the same, press Restore This... in History again: the window then asks first.</source>
+        <translation>Um ihn trotzdem auf dieses Gerät zu schreiben, drücken Sie im Verlauf erneut „Dies wiederherstellen...“: das Fenster fragt dann zuerst nach.</translation>
+    </message>
+    <message>
+        <source>the unit on %1</source>
+        <extracomment>Inside &quot;Values that differ between %1 and the window&quot;, where a file&apos;s name may stand.</extracomment>
+        <translation>dem Gerät an %1</translation>
     </message>
 </context>
 <context>
@@ -2054,8 +2067,8 @@ Open it with any text viewer.</source>
         <translation>. Das Schreiben selbst ist durchgegangen; prüfen Sie das Gerät erneut, um zu wissen, was es enthält</translation>
     </message>
     <message>
-        <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
-        <translation>das Gerät meldet sich als %1, der Eintrag stammt von %2; nichts wurde geschrieben (--force schreibt ihn trotzdem)</translation>
+        <source>the unit says it is %1, the record was kept from %2; nothing was written</source>
+        <translation>das Gerät meldet sich als %1, der Eintrag stammt von %2; nichts wurde geschrieben</translation>
     </message>
 </context>
 <context>

@@ -806,6 +806,10 @@ chaque appareil est terminé, 1 si l&apos;un différait à la relecture, 4 si l&
         <source>%1: to read this unit at its own pace, use --pace auto (or a longer interval, such as --interval %2), and check its cable and settings</source>
         <translation>%1 : pour lire cet appareil à son propre rythme, utilisez --pace auto (ou un intervalle plus long, par exemple --interval %2), et vérifiez son câble et ses réglages</translation>
     </message>
+    <message>
+        <source>%1: --force writes it all the same</source>
+        <translation>%1 : --force l&apos;écrit quand même</translation>
+    </message>
 </context>
 <context>
     <name>configfile</name>
@@ -1215,6 +1219,10 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Edit Phone Number %1</source>
         <translation>Modifier le numéro %1</translation>
+    </message>
+    <message>
+        <source>The ISD code box holds %1 digits; a country code has at most %2. Shorten it, or press Cancel to keep the number as it is.</source>
+        <translation>La case de l&apos;indicatif pays contient %1 chiffres ; un indicatif pays en a au plus %2. Raccourcissez-le, ou appuyez sur Annuler pour garder le numéro tel quel.</translation>
     </message>
 </context>
 <context>
@@ -1688,13 +1696,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
             <numerusform>Écrit, mais des valeurs diffèrent à la relecture : %n.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Values that differ between the unit and the window: %n.</source>
-        <translation>
-            <numerusform>Valeurs qui diffèrent entre l&apos;appareil et la fenêtre : %n.</numerusform>
-            <numerusform>Valeurs qui diffèrent entre l&apos;appareil et la fenêtre : %n.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The unit could not be read: %1</source>
         <translation>L&apos;appareil n&apos;a pas pu être lu : %1</translation>
@@ -1722,10 +1723,6 @@ Compilé avec Qt %2, exécuté sous Qt %3.</translation>
     <message>
         <source>%1 cannot be compared: %2</source>
         <translation>%1 ne peut pas être comparé : %2</translation>
-    </message>
-    <message>
-        <source>The window and %1 differ in these values.</source>
-        <translation>La fenêtre et %1 diffèrent par ces valeurs.</translation>
     </message>
     <message>
         <source>The file holds phone numbers 1-16 only; 17-32 are not compared.</source>
@@ -1882,6 +1879,22 @@ Ouvrez-le avec n&apos;importe quel visualiseur de texte.</translation>
     <message>
         <source>holds %1 characters; the box shows the first %2</source>
         <translation>contient %1 caractères ; la case en affiche les %2 premiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>Values that differ between %1 and the window: %n.</source>
+        <translation>
+            <numerusform>Valeurs qui diffèrent entre %1 et la fenêtre : %n.</numerusform>
+            <numerusform>Valeurs qui diffèrent entre %1 et la fenêtre : %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>To write it to this unit all the same, press Restore This... in History again: the window then asks first.</source>
+        <translation>Pour l&apos;écrire quand même sur cet appareil, appuyez à nouveau sur « Restaurer celui-ci... » dans l&apos;Historique : la fenêtre vous le demandera d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>the unit on %1</source>
+        <extracomment>Inside &quot;Values that differ between %1 and the window&quot;, where a file&apos;s name may stand.</extracomment>
+        <translation>l&apos;appareil sur %1</translation>
     </message>
 </context>
 <context>
@@ -2054,8 +2067,8 @@ Ouvrez-le avec n&apos;importe quel visualiseur de texte.</translation>
         <translation>. L&apos;écriture elle-même a abouti ; vérifiez de nouveau l&apos;appareil pour savoir ce qu&apos;il contient</translation>
     </message>
     <message>
-        <source>the unit says it is %1, the record was kept from %2; nothing was written (--force writes it all the same)</source>
-        <translation>l&apos;appareil se dit %1, l&apos;enregistrement provient de %2 ; rien n&apos;a été écrit (--force l&apos;écrit quand même)</translation>
+        <source>the unit says it is %1, the record was kept from %2; nothing was written</source>
+        <translation>l&apos;appareil se dit %1, l&apos;enregistrement provient de %2 ; rien n&apos;a été écrit</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "device/TrafficLog.h"
 #include "journal/Journal.h"
 #include "translations/Translations.h"
+#include "ui/common/FocusStyle.h"
 #include "ui/mainwindow/frmMain.h"
 
 namespace {
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Quellix"));
     QApplication::setApplicationName(QStringLiteral("Quellix"));
     QApplication::setApplicationVersion(QStringLiteral(QX_VERSION));
+    ui::installFocusStyle();
     i18n::installForUser();
 
     QCommandLineParser parser;

@@ -69,10 +69,8 @@ private:
     void checkReadOutcome(const Plan& plan, Run& read, const ConfigurationSet& got);
     void checkPartialRead(const Plan& plan, const ConfigurationSet& got);
     bool writeToDevice(const Plan& plan);
-    void checkPartialWrite(const Plan& plan);
     bool disconnectUnit(const Plan& plan);
-    void checkLinkAlive();
-    void checkLinkLost();
+    void checkLink(bool alive);
     void check(bool ok, const char* what, int line);
     void sameSet(const ConfigurationSet& got, const ConfigurationSet& want, const char* what,
                  int line);

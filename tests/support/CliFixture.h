@@ -6,6 +6,7 @@
 #include <QtSql>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -57,6 +58,15 @@ inline void setChannel(QJsonObject& root, int index, const QString& key, const Q
     root[QStringLiteral("channels")] = channels;
 }
 
+// Whether `bytes` hold a control character a terminal would act on; line ends and `allowed`
+// aside.
+inline bool rawControls(const QByteArray& bytes, QChar allowed = u'\n') {
+    const QString text = QString::fromUtf8(bytes);
+    return std::any_of(text.begin(), text.end(), [allowed](QChar c) {
+        return c != u'\n' && c != allowed && (c < u' ' || (c >= QChar(0x7f) && c <= QChar(0x9f)));
+    });
+}
+
 // The base of each command-line suite (each adds Q_OBJECT and its slots).
 class CliFixture : public QObject {
 protected:
@@ -99,6 +109,11 @@ protected:
         return support::runCli(QStringLiteral(QX_CLI_PATH),
                                {args, ownEnvironment(), {}, -1, {}, after, signal}, WatchdogMs);
     }
+    // The records of the journal at `journal`, newest first.
+    QJsonArray listed(const QString& journal) const {
+        return QJsonDocument::fromJson(cli({"journal", "--json", "--journal", journal}).out)
+            .array();
+    }
     // A journal file at `name` holding `records`, each given its id.
     bool journalWith(const QString& name, QList<journal::Record>& records,
                      const QString& pendingFor = {}) const {
@@ -108,34 +123,14 @@ protected:
             if (!store.append(record, &error, pendingFor)) return false;
         return true;
     }
-    // A database of its own on the test server; empty when there is none.
-    QString serverUrl() const {
-        const QString url = qEnvironmentVariable("QX_TEST_PG_URL");
-        if (url.isEmpty()) return {};
-        QString error;
-        journal::Target target = journal::Target::parse(url, &error);
-        const QString name = "quellix_cli_" + QUuid::createUuid().toString(QUuid::Id128).left(12);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "admin");
-            db.setHostName(target.host);
-            db.setPort(target.port);
-            db.setUserName(target.user);
-            db.setDatabaseName(target.database);
-            QSqlQuery query(db);
-            if (!db.open() || !query.exec("CREATE DATABASE " + name)) return {};
-        }
-        QSqlDatabase::removeDatabase("admin");
-        target.database = name;
-        return target.display();
-    }
-    // For runs whose every reply matters, slow enough that a busy machine makes none late.
-    static QStringList steady(QStringList args) {
-        return args << "--interval"
+    // At the unit's own pace: a busy machine (two cores, sanitizers) makes replies late past
+    // any fixed interval short enough to keep the suites quick, and a late reply fails a run
+    // at the fixed pace. Writes without --verify keep the fixed pace, at 30 ms.
+    static QStringList paced(QStringList args) {
+        return args << "--pace"
+                    << "auto"
+                    << "--interval"
                     << "30";
-    }
-    static QStringList fast(QStringList args) {
-        return args << "--interval"
-                    << "15";
     }
 
     QHash<QString, QString> ownEnvironment() const {

@@ -48,7 +48,10 @@ inline CliRun runCli(const QString& program, const CliCall& call, int watchdogMs
     QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     process.start();
-    if (!process.waitForStarted(5000)) return run;
+    if (!process.waitForStarted(5000)) {
+        run.err = process.errorString().toUtf8();
+        return run;
+    }
     for (const int ms : call.signalAt)
         QTimer::singleShot(ms, &process,
                            [&process, &call] { ::kill(pid_t(process.processId()), call.signal); });

@@ -46,6 +46,10 @@ inline QString runSql(const journal::Target& target, const QStringList& statemen
 // (scripts/pg-test-server.sh), so suites running at once never meet in one set of tables.
 class PgDatabase {
 public:
+    PgDatabase() = default;
+    PgDatabase(const PgDatabase&) = delete;
+    PgDatabase& operator=(const PgDatabase&) = delete;
+    ~PgDatabase() { drop(); }
     // Creates the database. Without QX_TEST_PG_URL it stays off, which is an error only when
     // QX_REQUIRE_PG=1 asks for a server. Returns what went wrong, empty when nothing did.
     QString create() {

@@ -2,11 +2,11 @@
 #pragma once
 
 #include <QSemaphore>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QThread>
 
 #include "journal/JournalTarget.h"
+#include "tests/support/PgDatabase.h"
 
 namespace testsupport {
 
@@ -29,13 +29,9 @@ public:
 private:
     void run() override {
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "pglock");
-            db.setHostName(target.host);
-            db.setPort(target.port);
-            db.setUserName(target.user);
-            db.setDatabaseName(target.database);
+            QSqlDatabase db = rawDatabase(target, "pglock");
             QSqlQuery query(db);
-            locked = db.open() && query.exec("BEGIN") && query.exec(statement);
+            locked = db.isOpen() && query.exec("BEGIN") && query.exec(statement);
             ready.release();
             done.tryAcquire(1, 60000);
             query.exec("ROLLBACK");

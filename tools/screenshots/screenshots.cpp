@@ -7,10 +7,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,13 +24,20 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "bench/WindowOpener.h"
+#include "configfile/ConfigFile.h"
 #include "tests/WindowControls.h"
 #include "tools/unitsim/UnitSimulator.h"
+#include "ui/common/FocusStyle.h"
 #include "ui/mainwindow/frmMain.h"
+#include "ui/station/StationTile.h"
+#include "ui/station/StationWindow.h"
 
 namespace {
 
@@ -39,8 +48,9 @@ struct Shot {
     const char* objectName;  // what the window that opens is called
     const char* file;
     // What the window goes through for the picture: a read in which the unit answers late,
-    // once the window is open; or an edit first, for a difference to show.
-    enum class Setup { None, LateReply, Edit } setup;
+    // once the window is open; or an edit first, for a difference to show; or a station run
+    // over units of which one does not answer.
+    enum class Setup { None, LateReply, Edit, Station } setup;
 };
 
 // Ordered as the manual walks through them; the Compare dialog needs the edit made before.
@@ -50,7 +60,7 @@ const Shot Shots[] = {
     {"actHistory", QKeySequence(Qt::CTRL | Qt::Key_H), "History...", "frmHistory", "history",
      Shot::Setup::None},
     {"actCompareUnit", {}, "Compare with Unit...", "compareDialog", "compare", Shot::Setup::Edit},
-    {"actStation", {}, "Provisioning Station...", "frmStation", "station", Shot::Setup::None},
+    {"actStation", {}, "Provisioning Station...", "frmStation", "station", Shot::Setup::Station},
 };
 
 class Camera {
@@ -161,9 +171,59 @@ void shootMenu(frmMain& window, const QString& title, Camera& camera) {
     }
 }
 
+QWidget* shownWindow(const char* objectName) {
+    for (QWidget* widget : visibleWindows())
+        if (widget->objectName() == QLatin1String(objectName)) return widget;
+    return nullptr;
+}
+
+// A station at work: three units plugged in as links named like USB serial devices in
+// `folder`, the middle one silent, each given its slave ID by a sheet. Waits until every tile
+// shows its result; the station then runs on, waiting for the next unit.
+void runStation(const QString& folder, std::vector<std::unique_ptr<UnitSimulator>>& units) {
+    auto* station = shownWindow("frmStation");
+    QString error;
+    if (!station || !configfile::save(folder + QStringLiteral("/site.cfg"),
+                                      UnitSimulator::sampleConfiguration(), &error)) {
+        std::fprintf(stderr, "station: no window or no file: %s\n", qPrintable(error));
+        return;
+    }
+    QFile sheet(folder + QStringLiteral("/units.csv"));
+    if (sheet.open(QIODevice::WriteOnly))
+        sheet.write("port,slave-id\nttyUSB0,11\nttyUSB1,12\nttyUSB2,13\n");
+    sheet.close();
+    for (int i = 0; i < 3; ++i) {
+        UnitFaults faults;
+        faults.silent = i == 1;
+        auto sim = std::make_unique<UnitSimulator>();
+        sim->setConfiguration(UnitSimulator::sampleConfiguration());
+        sim->setFaults(faults);
+        if (!sim->open() ||
+            !QFile::link(sim->slavePath(), folder + QStringLiteral("/ttyUSB%1").arg(i)))
+            std::fprintf(stderr, "station: unit %d not plugged in\n", i);
+        units.push_back(std::move(sim));
+    }
+    static_cast<station::StationWindow*>(station)->setProtocolInterval(20);
+    control<QLineEdit>(station, "edtFile")->setText(folder + QStringLiteral("/site.cfg"));
+    control<QLineEdit>(station, "edtSheet")->setText(folder + QStringLiteral("/units.csv"));
+    control<QLineEdit>(station, "edtPorts")->setText(folder + QStringLiteral("/ttyUSB*"));
+    control<QCheckBox>(station, "chkVerify")->setChecked(true);
+    control<QPushButton>(station, "cmdStart")->click();
+    const auto ended = [station] {
+        const auto tiles = station->findChildren<station::StationTile*>();
+        return tiles.size() == 3 && std::all_of(tiles.begin(), tiles.end(), [](auto* tile) {
+                   return tile->result().has_value();
+               });
+    };
+    const QDeadlineTimer deadline(60000);
+    while (!ended() && !deadline.hasExpired())
+        bench::settle(100);
+    if (!ended()) std::fprintf(stderr, "station: the units did not all end in time\n");
+}
+
 // Every picture after the main window's: the progress window, the edit dialogs, the Unit menu
 // and the shots of the table, some after a read with a late reply.
-void shootTheRest(frmMain& window, UnitSimulator& unit, Camera& camera) {
+void shootTheRest(frmMain& window, UnitSimulator& unit, Camera& camera, const QString& scratch) {
     // The progress window stays up for the read at the unit's own pace.
     window.setProtocolInterval(100);
     shootOpened(
@@ -187,14 +247,18 @@ void shootTheRest(frmMain& window, UnitSimulator& unit, Camera& camera) {
         unit.setFaults({});
         bench::settle(300);  // the box of the failed read is answered meanwhile
     };
+    std::vector<std::unique_ptr<UnitSimulator>> stationUnits;  // outlive the station window
+    const auto station = [&] { runStation(scratch, stationUnits); };
     for (const Shot& shot : Shots) {
         if (shot.setup == Shot::Setup::Edit) {
             // A clean read first: the late reply before leaves values worth reading again.
             transfer(window, control<QPushButton>(&window, "cmdDeviceRead"));
             control<QLineEdit>(&window, "txtPhoneNo", 0)->setText(QStringLiteral("5550100"));
         }
-        shoot(window, shot, camera,
-              shot.setup == Shot::Setup::LateReply ? std::function<void()>(lateReply) : nullptr);
+        std::function<void()> prepare;
+        if (shot.setup == Shot::Setup::LateReply) prepare = lateReply;
+        if (shot.setup == Shot::Setup::Station) prepare = station;
+        shoot(window, shot, camera, prepare);
     }
 }
 
@@ -202,6 +266,7 @@ void shootTheRest(frmMain& window, UnitSimulator& unit, Camera& camera) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    ui::installFocusStyle();  // the pictures show the windows as the program draws them
     QStandardPaths::setTestModeEnabled(true);  // nothing remembered from or into ~
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
@@ -235,6 +300,6 @@ int main(int argc, char* argv[]) {
     }
     bench::settle(500);
     camera.take(&window, "main-window");
-    shootTheRest(window, unit, camera);
+    shootTheRest(window, unit, camera, scratch.path());
     return camera.failures == 0 ? 0 : 1;
 }

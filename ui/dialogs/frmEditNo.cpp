@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/ConfigurationSet.h"
 #include "core/Twips.h"
@@ -85,11 +86,14 @@ void frmEditNo::buildLabels(const QFont& rounded) {
 
 // The stored number split into code and subscriber number. One of 10 characters or fewer has
 // no code to split off; it opens as it stands in the number box, so the technician sees what
-// the unit holds instead of two empty boxes.
+// the unit holds instead of two empty boxes. A code longer than a typed one may be (a unit
+// holds 16 characters) opens whole: the box would otherwise cut it, and OK store the cut.
 void frmEditNo::showStored(const QString& stored) {
     if (stored.size() > NumberLength) {
+        const QString code = stored.left(stored.size() - NumberLength);
+        txtSTD->setMaxLength(std::max(IsdMaxLength, int(code.size())));
+        txtSTD->setText(code);
         txtNo->setText(stored.right(NumberLength));
-        txtSTD->setText(stored.left(stored.size() - NumberLength));
     } else {
         txtNo->setText(stored);
     }
@@ -162,6 +166,12 @@ void frmEditNo::cmdOK_Click() {
     if (!isNumeric(isd) || isd.startsWith(u'+')) {
         wrong = txtSTD;
         why = tr("The ISD code box needs the country code in digits (up to %1), without \"+\".")
+                  .arg(IsdMaxLength);
+    } else if (isd.size() > IsdMaxLength) {
+        wrong = txtSTD;
+        why = tr("The ISD code box holds %1 digits; a country code has at most %2. Shorten it, "
+                 "or press Cancel to keep the number as it is.")
+                  .arg(isd.size())
                   .arg(IsdMaxLength);
     } else if (number.size() != NumberLength) {
         wrong = txtNo;

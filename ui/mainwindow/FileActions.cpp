@@ -154,9 +154,12 @@ void FileActions::compare() {
     }
     const QString shown = escape::unprintable(QFileInfo(path).fileName());
     const ConfigurationSet held = form->configuration();
-    QString heading = differingValues(held, document.set, document.phoneCount).isEmpty()
-                          ? tr("The window and %1 hold the same values.").arg(shown)
-                          : tr("The window and %1 differ in these values.").arg(shown);
+    // Worded as the compare with the unit, the file standing where the unit does.
+    const qsizetype differing = differingValues(held, document.set, document.phoneCount).size();
+    QString heading = differing == 0 ? tr("The window and %1 hold the same values.").arg(shown)
+                                     : tr("Values that differ between %1 and the window: %n.",
+                                          nullptr, int(differing))
+                                           .arg(shown);
     if (!document.holdsAllPhones())
         heading += QLatin1Char(' ') +
                    tr("The file holds phone numbers 1-16 only; 17-32 are not compared.");

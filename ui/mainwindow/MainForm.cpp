@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/MainForm.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFont>
@@ -60,22 +61,21 @@ constexpr Caption Captions[] = {
     {"Label2", QT_TRANSLATE_NOOP("frmMain", "Designed & Developed by:")},
 };
 // The buttons' tooltips say what each does and the key that does it from anywhere in the
-// window: the Unit and File menus' shortcuts.
+// window: the shortcut of the Unit or File menu's command, by the action's object name.
 struct Tip {
     const char* name;
     const char* text;
-    QKeySequence::StandardKey standard;  // UnknownKey: `key` instead
-    Qt::Key key;
+    const char* action;
 };
 constexpr Tip Tips[] = {
     {"cmdDeviceRead", QT_TRANSLATE_NOOP("frmMain", "Read the unit's configuration into the window"),
-     QKeySequence::UnknownKey, Qt::Key_F5},
+     "actRead"},
     {"cmdDeviceWrite", QT_TRANSLATE_NOOP("frmMain", "Write the window's configuration to the unit"),
-     QKeySequence::UnknownKey, Qt::Key_F6},
+     "actWrite"},
     {"cmdFileLoad", QT_TRANSLATE_NOOP("frmMain", "Load a configuration file into the window"),
-     QKeySequence::Open, Qt::Key_unknown},
+     "actLoad"},
     {"cmdFileSave", QT_TRANSLATE_NOOP("frmMain", "Save the window's configuration to a file"),
-     QKeySequence::Save, Qt::Key_unknown},
+     "actSave"},
 };
 
 constexpr const char* PageCaptions[] = {
@@ -146,13 +146,23 @@ void MainForm::placeAndName() {
     twips::placeAll(this, Places);
     for (const Caption& caption : Captions)
         setCaption(findChild<QWidget*>(QLatin1String(caption.name)), text(caption.text));
+    for (const Tip& tip : Tips)
+        findChild<QWidget*>(QLatin1String(tip.name))->setToolTip(text(tip.text));
+}
+
+void MainForm::tipKeysFrom(const QWidget* window) {
     for (const Tip& tip : Tips) {
-        const QKeySequence key = tip.standard == QKeySequence::UnknownKey
-                                     ? QKeySequence(tip.key)
-                                     : QKeySequence(tip.standard);
-        findChild<QWidget*>(QLatin1String(tip.name))
-            ->setToolTip(QStringLiteral("%1 (%2)").arg(text(tip.text),
-                                                       key.toString(QKeySequence::NativeText)));
+        auto* action = window->findChild<QAction*>(QLatin1String(tip.action));
+        auto* button = findChild<QWidget*>(QLatin1String(tip.name));
+        if (!action || !button) continue;
+        const auto show = [action, button, source = tip.text] {
+            const QString key = action->shortcut().toString(QKeySequence::NativeText);
+            button->setToolTip(key.isEmpty() ? text(source)
+                                             : QStringLiteral("%1 (%2)").arg(text(source), key));
+        };
+        show();
+        // A key changed later must not leave the tooltip naming the old one.
+        connect(action, &QAction::changed, button, show);
     }
 }
 

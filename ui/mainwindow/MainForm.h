@@ -44,6 +44,10 @@ public:
     // status bar; empty when there are none.
     QString longValuesNote() const;
 
+    // Each of Read, Write, Load and Save names in its tooltip the key of its menu command (an
+    // action under `window`, by object name), and follows a change of that key.
+    void tipKeysFrom(const QWidget* window);
+
     LinkBox* linkBox() const { return Frame1; }
     bool unitFunctionsEnabled() const;  // the MODEM frame, on while a port is open
     void setConnected(bool connected);

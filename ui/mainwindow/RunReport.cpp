@@ -120,8 +120,9 @@ QString RunReport::checkedText() const {
         case provision::Differences:
             return written ? tr("Written, but values differ on reading back: %n.", nullptr,
                                 int(end.result.differences.size()))
-                           : tr("Values that differ between the unit and the window: %n.", nullptr,
-                                int(end.result.differences.size()));
+                           : tr("Values that differ between %1 and the window: %n.", nullptr,
+                                int(end.result.differences.size()))
+                                 .arg(unitPhrase());
         default:
             break;
     }
@@ -206,6 +207,13 @@ QString RunReport::informativeText() const {
             return tr(
                 "The window keeps what it showed before. Read again; should it fail "
                 "again, check the unit and its cable.");
+        case Box::Result:
+            // The engine says why it refused; the way on is this window's.
+            if (end.result.reasonCode == QLatin1String("other-model"))
+                return tr(
+                    "To write it to this unit all the same, press Restore This... in "
+                    "History again: the window then asks first.");
+            return {};
         default:
             return {};
     }
@@ -222,6 +230,11 @@ bool RunReport::offersOwnPace() const {
 
 QString RunReport::unitName() const {
     return tr("Unit on %1").arg(context.port);
+}
+
+QString RunReport::unitPhrase() const {
+    //: Inside "Values that differ between %1 and the window", where a file's name may stand.
+    return tr("the unit on %1").arg(context.port);
 }
 
 QString RunReport::advice() const {

@@ -64,6 +64,7 @@ private:
     QString writeText() const;
     QString keptText() const;  // what a write kept of what the unit held
     QString checkedText() const;
+    QString unitPhrase() const;  // the unit in a sentence, where a file's name may stand
 };
 
 }  // namespace safety

@@ -43,6 +43,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     wireUnit();
     startValues = configuration();
     buildMenus();
+    form->tipKeysFrom(this);
     wireForm();
     form->linkBox()->portBox()->setFocus();
 }

@@ -59,10 +59,12 @@ void frmMain::buildMenus() {
 void frmMain::buildFileMenu() {
     fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("menuFile"));
-    fileMenu->addAction(tr("&Load from File..."), QKeySequence::Open, this,
-                        &frmMain::cmdFileLoad_Click);
-    fileMenu->addAction(tr("&Save to File..."), QKeySequence::Save, this,
-                        &frmMain::cmdFileSave_Click);
+    named(fileMenu->addAction(tr("&Load from File..."), QKeySequence::Open, this,
+                              &frmMain::cmdFileLoad_Click),
+          "actLoad");
+    named(fileMenu->addAction(tr("&Save to File..."), QKeySequence::Save, this,
+                              &frmMain::cmdFileSave_Click),
+          "actSave");
     fileMenu->addAction(tr("Save as &JSON..."), this, [this] { files->saveJson(); });
     compareFileAction =
         named(fileMenu->addAction(tr("&Compare with File..."), this, &frmMain::compareWithFile),
@@ -77,10 +79,12 @@ void frmMain::buildFileMenu() {
 void frmMain::buildUnitMenu() {
     QMenu* unitMenu = menuBar()->addMenu(tr("&Unit"));
     connectAction = unitMenu->addAction(tr("&Connect"), this, &frmMain::cmdConnect_Click);
-    readAction = unitMenu->addAction(tr("&Read from Device"), Qt::Key_F5, this,
-                                     &frmMain::cmdDeviceRead_Click);
-    writeAction = unitMenu->addAction(tr("&Write to Device"), Qt::Key_F6, this,
-                                      &frmMain::cmdDeviceWrite_Click);
+    readAction = named(unitMenu->addAction(tr("&Read from Device"), Qt::Key_F5, this,
+                                           &frmMain::cmdDeviceRead_Click),
+                       "actRead");
+    writeAction = named(unitMenu->addAction(tr("&Write to Device"), Qt::Key_F6, this,
+                                            &frmMain::cmdDeviceWrite_Click),
+                        "actWrite");
     unitMenu->addSeparator();
     verifyAction =
         named(unitMenu->addAction(tr("&Verify Unit against Window"), this, &frmMain::verifyUnit),

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "configfile/ConfigFile.h"
 #include "tools/unitsim/UnitSimulator.h"
 
 namespace fixtures {
@@ -17,6 +18,21 @@ struct PluggedUnits {
     std::vector<std::unique_ptr<UnitSimulator>> units;
 
     QString path(const QString& name) const { return dir->filePath(name); }
+
+    // A fresh folder for the test, holding site.cfg (the sample configuration); empty when
+    // ready, else what went wrong.
+    QString freshFolder() {
+        dir = std::make_unique<QTemporaryDir>();
+        QString error;
+        if (!dir->isValid()) return dir->errorString();
+        configfile::save(path(QStringLiteral("site.cfg")), UnitSimulator::sampleConfiguration(),
+                         &error);
+        return error;
+    }
+    bool writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
 
     // A unit holding the sample configuration under slave ID 30, so a write shows.
     UnitSimulator* unit(const UnitFaults& faults = {}) {
