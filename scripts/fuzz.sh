@@ -10,7 +10,7 @@ build="$root/build-fuzz"
 "$root/scripts/deps.sh" clang libclang-rt-14-dev
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DQX_FUZZ=ON -DQX_WERROR=OFF -DBUILD_TESTING=OFF >/dev/null
+    -DQX_FUZZ=ON -DQX_WERROR=OFF -DBUILD_TESTING=OFF -DCMAKE_UNITY_BUILD=ON >/dev/null
 targets=(fuzz_configfile fuzz_replies fuzz_framer fuzz_document fuzz_sheet)
 cmake --build "$build" -j2 --target "${targets[@]}"
 

@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Static analysis of the project's own code: the .clang-format layout, clang-tidy (rules in
 # .clang-tidy) and cppcheck.
-# Usage: scripts/lint.sh BUILD_DIR   (a configured build tree with compile_commands.json)
+# Usage: scripts/lint.sh [LINT_DIR]   (a build tree of its own, default build-lint; nothing is
+# compiled there, only configured and run through moc)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+build=${1:-$root/build-lint}
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
 "$root/scripts/deps.sh" clang-format clang-tidy cppcheck
 
 cd "$root"
@@ -36,14 +39,31 @@ clang-format --dry-run --Werror $(git ls-files '*.cpp' '*.h')
 echo "clang-format: clean"
 
 echo "== clang-tidy"
-# GCC's precompiled headers are no use to clang, which would stop at them: the compile
-# commands go to clang without them (each source includes what it uses anyway).
-database=$(mktemp -d)
-trap 'rm -rf "$database"' EXIT
-sed -E 's/ -Winvalid-pch//g; s/ -include [^ ]*cmake_pch\.hxx//g' "$build/compile_commands.json" \
-    >"$database/compile_commands.json"
-# Files moc generates are not ours; the file list keeps them out.
-run-clang-tidy -quiet -j 2 -p "$database" $sources >"$build/clang-tidy.log" 2>&1 || {
+# clang-tidy spends most of its time in Qt's headers, once per translation unit. A unity tree
+# joins each library's sources into a few units, so those headers are read a few dozen times
+# instead of once per source: a third of the time, for the same checks on the same code. Only
+# moc runs there; nothing is compiled, and no precompiled header is made for clang to trip on.
+cmake -S "$root" -B "$build" -DCMAKE_UNITY_BUILD=ON -DQX_PCH=OFF -DQX_BENCH=OFF \
+    -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j2 --target $(cmake --build "$build" --target help |
+    sed -n 's/^\.\.\. \(.*_autogen\)$/\1/p') >/dev/null
+# The units of the listed folders, and the sources of any target built one by one.
+escape() { printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g'; }
+pattern=$(printf '%s|' "${folders[@]}")
+pattern="(${pattern%|})"
+tree=$(escape "$build")
+top=$(escape "$root")
+units=$(sed -n 's/^ *"file": "\(.*\)",\{0,1\}$/\1/p' "$build/compile_commands.json" |
+    grep -E "^($tree/$pattern/.*/Unity/unity_[0-9]+_cxx\.cxx|$top/$pattern/.*\.cpp)$" || true)
+if [ -z "$units" ]; then
+    echo "lint.sh: the unity tree in $build lists none of the sources"
+    exit 1
+fi
+# A unit's sources are headers to clang-tidy, so the filter names every file of the folders. The
+# units include .cpp files by design, which is what bugprone-suspicious-include is for.
+run-clang-tidy -quiet -j 2 -p "$build" -config="$(grep -vE '^(#|---|\.\.\.)' .clang-tidy)" \
+    -checks=-bugprone-suspicious-include -header-filter="^$top/$pattern/.*\.(h|cpp)$" \
+    $units >"$build/clang-tidy.log" 2>&1 || {
     grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u | head -50
     echo "clang-tidy found problems; see $build/clang-tidy.log"
     exit 1

@@ -7,9 +7,11 @@
 #   4. the fault-injection soak through the real window (tests/soak, CTest label "soak"),
 #   5. the libFuzzer targets for a bounded time each,
 #   6. clang-tidy and cppcheck on the project's own code.
-# The suites mostly wait on pseudo-terminals, so the stages that only need processor time (the
-# sanitizer build, then the static analysis and the fuzzing) run beside them at low priority,
-# once the normal build is there; each stage still reports on its own, in this order.
+# Everything runs headless. The suites mostly wait on pseudo-terminals, so the stages that need
+# only processor time run beside them: the sanitizer build from the start, a little below the
+# normal build; clang-tidy and the fuzzing at the lowest priority, in whatever time is left;
+# the soak beside the install check and the sanitizer suites. Each stage still reports on its
+# own, in this order.
 # Set QX_QUICK=1 to run only stage 1.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -46,20 +48,32 @@ run_suites() {
 
 # Work started in the background: its output goes to a log, shown when its stage comes.
 jobs_dir=$(mktemp -d /tmp/quellix-checks.XXXXXX)
+pids=()
+# in_background NAME NICENESS [--after JOB] COMMAND...: runs COMMAND at that priority (once JOB
+# has ended), in a process group of its own so the cleanup can stop all of it.
 in_background() {
-    local name=$1
-    shift
-    local rc=0 start=$SECONDS
-    nice -n 19 "$@" >"$jobs_dir/$name.log" 2>&1 || rc=$?
-    echo "($name ran $((SECONDS - start)) s in the background)" >>"$jobs_dir/$name.log"
-    echo "$rc" >"$jobs_dir/$name.rc"
+    local name=$1 niceness=$2 after=
+    shift 2
+    if [ "$1" = --after ]; then
+        after=$2
+        shift 2
+    fi
+    set -m
+    (
+        while [ -n "$after" ] && [ ! -s "$jobs_dir/$after.rc" ]; do sleep 1; done
+        rc=0 start=$SECONDS
+        nice -n "$niceness" "$@" >"$jobs_dir/$name.log" 2>&1 || rc=$?
+        echo "($name ran $((SECONDS - start)) s in the background)" >>"$jobs_dir/$name.log"
+        echo "$rc" >"$jobs_dir/$name.rc"
+    ) &
+    pids+=($!)
+    set +m
 }
 # Waits for a background job, shows its output and returns its status.
 finished() {
     while [ ! -s "$jobs_dir/$1.rc" ]; do
-        if [ -z "$background" ] || ! kill -0 "$background" 2>/dev/null; then
-            [ -s "$jobs_dir/$1.rc" ] && break
-            echo "not run: the normal build failed"
+        if ! kill -0 "${pids[@]}" 2>/dev/null && [ ! -s "$jobs_dir/$1.rc" ]; then
+            echo "not run"
             return 1
         fi
         sleep 1
@@ -75,10 +89,9 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 # The journal's PostgreSQL tests run against a real throwaway server, for every stage.
 pgdir=$(mktemp -d /tmp/quellix-pg.XXXXXX)
-background=
 cleanup() {
     # A stage that failed early leaves the background work running; it is of no use now.
-    [ -z "$background" ] || kill -- -"$background" 2>/dev/null || true
+    for pid in "${pids[@]}"; do kill -- -"$pid" 2>/dev/null || true; done
     "$root/scripts/pg-test-server.sh" stop "$pgdir"
     rm -rf "$jobs_dir"
 }
@@ -88,34 +101,32 @@ export QX_TEST_PG_URL QX_REQUIRE_PG=1 PGPASSFILE="$pgdir/pgpass"
 
 # Warnings are errors here, and Qt's deprecated API is hidden, so its use fails the build.
 strict=(-DQX_WERROR=ON -DQX_STRICT_QT=ON)
+# The normal build joins each library's sources (a unity build: Qt's headers are read once per
+# batch, not once per source); the sanitizer build compiles them one by one, so both ways are
+# built and tested. Its stack traces need line tables only, and gold links its many test
+# programs faster; it leaves out the benchmarks and the soak, which it never runs.
+asan=(-DQX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DQX_BENCH=OFF)
+if command -v ld.gold >/dev/null; then asan+=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold); fi
 
+if [ "${QX_QUICK:-0}" != 1 ]; then
+    in_background asan-build 5 "$root/scripts/build.sh" "$root/build-asan" "${strict[@]}" "${asan[@]}"
+    # Five fuzz targets, two at a time: three rounds. Each replays its seed corpus in a few
+    # seconds; more time only looks further for new paths, which a longer run (scripts/fuzz.sh
+    # SECONDS) is for.
+    in_background lint 19 "$root/scripts/lint.sh"
+    in_background fuzz 19 --after lint "$root/scripts/fuzz.sh" 20
+fi
 tests() {
-    "$root/scripts/build.sh" "$root/build" "${strict[@]}" || return 1
-    if [ "${QX_QUICK:-0}" != 1 ]; then
-        # Its own process group, so the cleanup can stop all of it.
-        set -m
-        {
-            # The sanitizer build leaves out the benchmarks and the soak, which it never runs.
-            in_background asan-build "$root/scripts/build.sh" "$root/build-asan" "${strict[@]}" \
-                -DQX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DQX_BENCH=OFF
-            in_background lint "$root/scripts/lint.sh" "$root/build"
-            # Five targets, two at a time: three rounds. Each replays its seed corpus in a few
-            # seconds; more time only looks further for new paths, which a longer run
-            # (scripts/fuzz.sh SECONDS) is for.
-            in_background fuzz "$root/scripts/fuzz.sh" 20
-        } &
-        background=$!
-        set +m
-    fi
-    run_suites "$root/build"
+    "$root/scripts/build.sh" "$root/build" "${strict[@]}" -DCMAKE_UNITY_BUILD=ON &&
+        run_suites "$root/build"
 }
-
 stage "tests" tests
 if [ "${QX_QUICK:-0}" != 1 ]; then
+    in_background soak 0 bash -c "cd '$root/build' && ctest --output-on-failure -V --label-regex soak"
     stage "install and package" "$root/scripts/install-check.sh" "$root/build"
     sanitizers() { finished asan-build && run_suites "$root/build-asan"; }
     stage "tests under sanitizers" sanitizers
-    stage "fault soak" bash -c "cd '$root/build' && ctest --output-on-failure -V --label-regex soak"
+    stage "fault soak" finished soak
     stage "fuzzing" finished fuzz
     stage "static analysis" finished lint
 fi
