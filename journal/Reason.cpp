@@ -50,6 +50,20 @@ constexpr std::array<std::pair<const char*, const char*>, 20> Texts{{
                        "written")},
 }};
 
+// Earlier wordings of a code's text, as records already kept hold them: they are read back into
+// today's text, with the same placeholders in the same order.
+constexpr std::array<std::pair<const char*, const char*>, 1> Former{{
+    {"other-model",
+     "the unit says it is %1, the record was kept from %2; nothing was written (--force writes "
+     "it all the same)"},
+}};
+
+const char* formerOf(const QString& code) {
+    for (const auto& [name, text] : Former)
+        if (code == QLatin1String(name)) return text;
+    return nullptr;
+}
+
 const char* templateOf(const QString& code) {
     for (const auto& [name, text] : Texts)
         if (code == QLatin1String(name)) return text;
@@ -76,6 +90,19 @@ struct Parts {
     QString pattern;
 };
 
+// A text as a pattern: its placeholders as groups, the rest as it stands.
+QString patternOf(const QString& source) {
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    QString pattern;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& m : placeholder.globalMatch(source)) {
+        pattern += QRegularExpression::escape(source.mid(from, m.capturedStart() - from));
+        pattern += QStringLiteral("(.*)");
+        from = m.capturedEnd();
+    }
+    return pattern + QRegularExpression::escape(source.mid(from));
+}
+
 std::optional<Parts> partsOf(const QString& code) {
     static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
     Parts parts;
@@ -83,14 +110,13 @@ std::optional<Parts> partsOf(const QString& code) {
         const char* text = templateOf(name);
         if (!text) return std::nullopt;
         const QString source = QString::fromUtf8(text);
-        qsizetype from = 0;
-        for (const QRegularExpressionMatch& m : placeholder.globalMatch(source)) {
-            parts.pattern += QRegularExpression::escape(source.mid(from, m.capturedStart() - from));
-            parts.pattern += QStringLiteral("(.*)");
+        for (const QRegularExpressionMatch& m : placeholder.globalMatch(source))
             parts.groups.append({int(parts.templates.size()), m.captured(1).toInt() - 1});
-            from = m.capturedEnd();
-        }
-        parts.pattern += QRegularExpression::escape(source.mid(from));
+        // A branch reset numbers both wordings' groups alike.
+        const char* former = formerOf(name);
+        parts.pattern += former ? QStringLiteral("(?|%1|%2)")
+                                      .arg(patternOf(source), patternOf(QString::fromUtf8(former)))
+                                : patternOf(source);
         parts.templates << source;
     }
     return parts;

@@ -6,6 +6,7 @@
 #include "journal/JournalRecord.h"
 #include "journal/JournalStore.h"
 #include "journal/JournalTarget.h"
+#include "journal/Reason.h"
 #include "journal/RecordChanges.h"
 #include "tests/support/JournalSamples.h"
 #include "tests/support/PgDatabase.h"
@@ -118,6 +119,15 @@ private slots:
             want << records[index].id;
         QCOMPARE(ids(store.list(filter, &error)), want);
         QVERIFY(error.isEmpty());
+    }
+
+    // A record kept before a code's text changed is read back into today's text (and so into
+    // the reader's language), not shown in the English it was kept in.
+    void formerWordingReadBack() {
+        const QString today =
+            "the unit says it is QX-1, the record was kept from QX-2; nothing was written";
+        QCOMPARE(journal::shownReason("other-model", today + " (--force writes it all the same)"),
+                 today);
     }
 
     // Every field survives the database, and the JSON form has the listed names and types.
