@@ -19,7 +19,9 @@ dir=$2
 bin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
 [ -x "$bin/pg_ctl" ] || { echo "$0: PostgreSQL is not installed (scripts/deps.sh postgresql)" >&2; exit 1; }
 
-as_postgres() {
+# From /, which postgres can always enter; the caller's folder may be closed to it.
+as_postgres() (
+    cd /
     if [ "$(id -un)" = postgres ]; then
         "$@"
     elif [ "$(id -u)" -eq 0 ]; then
@@ -27,7 +29,7 @@ as_postgres() {
     else
         sudo -u postgres "$@"
     fi
-}
+)
 
 start() {
     [ ! -e "$dir" ] || [ -z "$(ls -A "$dir")" ] || { echo "$0: $dir is not empty" >&2; exit 1; }
