@@ -50,6 +50,63 @@ RunContext context(bool journal = true, bool warned = false, bool backUpBefore =
         backUpBefore, fastLink};
 }
 
+// Every write that went through says what was kept and whether it was read back.
+void writtenRows() {
+    const QString prior = "The unit's previous configuration is in the journal.";
+    const QString unverified = "Written, not read back: Verify After Writing is off. ";
+    QTest::newRow("verified, backup kept") << written(Step::VerifyRead, true, true, true)
+                                           << context() << "Written and verified. " + prior;
+    QTest::newRow("not verified, backup kept")
+        << written(Step::Write, true, true, false) << context() << unverified + prior;
+    QTest::newRow("backup into a failing journal")
+        << written(Step::Write, true, true, false) << context(true, true)
+        << unverified +
+               "The journal is not working (see the status bar): the unit's previous "
+               "configuration may not be kept.";
+    QTest::newRow("journal off") << written(Step::Write, false, false, false)
+                                 << context(false, false, true)
+                                 << unverified + "No backup was kept, as the journal is off.";
+    QTest::newRow("backup option off")
+        << written(Step::Write, false, false, false) << context(true, false, false)
+        << unverified + "No backup was kept, as Back Up Before Writing is off.";
+    QTest::newRow("backup in the read since Connect")
+        << written(Step::VerifyRead, false, false, true) << context()
+        << "Written and verified. The unit's previous configuration is in the journal, from "
+           "the read since Connect.";
+    RunEnd differs = written(Step::VerifyRead, true, true, true);
+    differs.result.code = provision::Differences;
+    differs.result.differences = QStringList{"phone 1", "phone 2"};
+    QTest::newRow("read back differs")
+        << differs << context() << "Written, but values differ on reading back: 2. " + prior;
+    RunEnd unread = written(Step::VerifyRead, true, true, true);
+    unread.result.code = provision::NoUnit;
+    unread.result.reason = "no reply to ?P05";
+    QTest::newRow("read back failed")
+        << unread << context()
+        << "Written, but reading back failed: no reply to ?P05. Use Verify Unit against "
+           "Window to know what the unit holds. " +
+               prior;
+}
+
+// A late unit's box, which offers to read it at its own pace unless the link already does.
+void lateRows() {
+    RunEnd late = ended(Operation::Read, Step::Read, Outcome::ProbeFailed, provision::NoUnit,
+                        "the unit answers late");
+    late.result.lateMs = 250;
+    RunEnd lateWrite = late;
+    lateWrite.op = Operation::Write;
+    lateWrite.step = Step::Write;
+    lateWrite.done = 0;
+    QTest::newRow("late unit, read") << late << false << Box::Communication << "communicationError"
+                                     << "about 250 ms" << true;
+    QTest::newRow("late unit, read, fast link on")
+        << late << true << Box::Communication << "communicationError"
+        << "about 250 ms" << false;
+    QTest::newRow("late unit, write")
+        << lateWrite << false << Box::Communication << "communicationError"
+        << "about 250 ms" << false;
+}
+
 }  // namespace
 
 class tst_runreport : public QObject {
@@ -70,8 +127,6 @@ private slots:
             << ended(Operation::Read, Step::Read, Outcome::ProbeFailed, provision::NoUnit,
                      "no unit answered the probe")
             << context() << "The unit could not be read: no unit answered the probe";
-        const QString prior = "The unit's previous configuration is in the journal.";
-        const QString unverified = "Written, not read back: Verify After Writing is off. ";
         // The engine's summary ends in "nothing was written" already: said once.
         QTest::newRow("write refused, backup failed")
             << ended(Operation::Write, Step::Backup, Outcome::ProbeFailed, provision::NoUnit,
@@ -93,39 +148,7 @@ private slots:
         QTest::newRow("write cut short") << half << context()
                                          << "Write stopped after 3 of 90 exchanges: the unit is "
                                             "half-written; write again.";
-        // Every write that went through says what was kept and whether it was read back.
-        QTest::newRow("verified, backup kept") << written(Step::VerifyRead, true, true, true)
-                                               << context() << "Written and verified. " + prior;
-        QTest::newRow("not verified, backup kept")
-            << written(Step::Write, true, true, false) << context() << unverified + prior;
-        QTest::newRow("backup into a failing journal")
-            << written(Step::Write, true, true, false) << context(true, true)
-            << unverified +
-                   "The journal is not working (see the status bar): the unit's previous "
-                   "configuration may not be kept.";
-        QTest::newRow("journal off")
-            << written(Step::Write, false, false, false) << context(false, false, true)
-            << unverified + "No backup was kept, as the journal is off.";
-        QTest::newRow("backup option off")
-            << written(Step::Write, false, false, false) << context(true, false, false)
-            << unverified + "No backup was kept, as Back Up Before Writing is off.";
-        QTest::newRow("backup in the read since Connect")
-            << written(Step::VerifyRead, false, false, true) << context()
-            << "Written and verified. The unit's previous configuration is in the journal, from "
-               "the read since Connect.";
-        RunEnd differs = written(Step::VerifyRead, true, true, true);
-        differs.result.code = provision::Differences;
-        differs.result.differences = QStringList{"phone 1", "phone 2"};
-        QTest::newRow("read back differs")
-            << differs << context() << "Written, but values differ on reading back: 2. " + prior;
-        RunEnd unread = written(Step::VerifyRead, true, true, true);
-        unread.result.code = provision::NoUnit;
-        unread.result.reason = "no reply to ?P05";
-        QTest::newRow("read back failed")
-            << unread << context()
-            << "Written, but reading back failed: no reply to ?P05. Use Verify Unit against "
-               "Window to know what the unit holds. " +
-                   prior;
+        writtenRows();
     }
     void status() {
         QFETCH(RunEnd, end);
@@ -146,22 +169,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("informative");  // a part of it; empty: none
         QTest::addColumn<bool>("ownPace");
-        RunEnd late = ended(Operation::Read, Step::Read, Outcome::ProbeFailed, provision::NoUnit,
-                            "the unit answers late");
-        late.result.lateMs = 250;
-        RunEnd lateWrite = late;
-        lateWrite.op = Operation::Write;
-        lateWrite.step = Step::Write;
-        lateWrite.done = 0;
-        QTest::newRow("late unit, read")
-            << late << false << Box::Communication << "communicationError"
-            << "about 250 ms" << true;
-        QTest::newRow("late unit, read, fast link on")
-            << late << true << Box::Communication << "communicationError"
-            << "about 250 ms" << false;
-        QTest::newRow("late unit, write")
-            << lateWrite << false << Box::Communication << "communicationError"
-            << "about 250 ms" << false;
+        lateRows();
         QTest::newRow("line lost") << ended(Operation::Verify, Step::Read, Outcome::LinkLost,
                                             provision::NoUnit, "the line was lost")
                                    << false << Box::Communication << "communicationError"

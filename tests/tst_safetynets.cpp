@@ -124,6 +124,14 @@ ConfigurationSet windowValues() {
     return set;
 }
 
+// The unit and a file are named alike in a compare's heading, where the other of the two stands.
+QString heading(const QString& how, const QString& port) {
+    if (how != "file")
+        return "Values that differ between the unit on " + port + " and the window: 3.";
+    return "Values that differ between site.json and the window: 3. The file holds phone numbers "
+           "1-16 only; 17-32 are not compared.";
+}
+
 }  // namespace
 
 class tst_safetynets : public QObject {
@@ -289,15 +297,7 @@ private slots:
         }
         QVERIFY(r.boxes.isEmpty());
         QCOMPARE(r.tables.size(), 1);
-        // The unit and a file are named alike, where the other of the two stands.
-        const QString differing =
-            "Values that differ between %1 and the window: 3." +
-            QString(how == "file" ? " The file holds phone numbers 1-16 only; 17-32 are not "
-                                    "compared."
-                                  : "");
-        QCOMPARE(r.headings,
-                 QStringList{differing.arg(how == "file" ? "site.json"
-                                                         : "the unit on " + r.unit.slavePath())});
+        QCOMPARE(r.headings, QStringList{heading(how, r.unit.slavePath())});
         QCOMPARE(r.tables[0].split('\n'),
                  QStringList({"Item\tWindow\t" + otherName, "Slave ID\t03\t09",
                               "Phone 2\t1234\tuni2", "Channel 5 message\ta\\r\\nb\tunit 5", ""}));
