@@ -106,6 +106,15 @@ QString failure(const QSqlError& error) {
     return escape::unprintable(text);
 }
 
+// Whether read or written, a journal a newer tool has kept is left to that tool.
+QString newerSchema(int version) {
+    return StoreText::tr(
+               "the journal has schema version %1, newer than this version of the tool knows "
+               "(%2); update the tool")
+        .arg(version)
+        .arg(Store::SchemaVersion);
+}
+
 std::optional<Record> recordFrom(const QSqlQuery& query, bool withConfiguration) {
     Record record;
     record.id = query.value(0).toLongLong();
@@ -293,11 +302,7 @@ bool Store::checkVersion(QString* error) {
     if (version == SchemaVersion) return true;
     fault = Fault::Refused;
     *error = version > SchemaVersion
-                 ? StoreText::tr(
-                       "the journal has schema version %1, newer than this version of the "
-                       "tool knows (%2); update the tool")
-                       .arg(version)
-                       .arg(SchemaVersion)
+                 ? newerSchema(version)
                  : StoreText::tr(
                        "the journal has schema version %1 and cannot be upgraded to %2 "
                        "where it is; run a write or read with it once where it can be "
@@ -321,11 +326,7 @@ bool Store::migrate(QString* error) {
     const int version = ok && query.next() ? query.value(0).toInt() : 0;
     query.finish();
     if (ok && version > SchemaVersion) {
-        *error = StoreText::tr(
-                     "the journal has schema version %1, newer than this version of the tool "
-                     "knows (%2); update the tool")
-                     .arg(version)
-                     .arg(SchemaVersion);
+        *error = newerSchema(version);
         fault = Fault::Refused;
         ok = false;
     }

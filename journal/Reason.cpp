@@ -58,24 +58,26 @@ constexpr std::array<std::pair<const char*, const char*>, 1> Former{{
      "it all the same)"},
 }};
 
-const char* formerOf(const QString& code) {
-    for (const auto& [name, text] : Former)
+// The text a table holds for `code`; null when it holds none.
+template <std::size_t N>
+const char* lookUp(const std::array<std::pair<const char*, const char*>, N>& table,
+                   const QString& code) {
+    for (const auto& [name, text] : table)
         if (code == QLatin1String(name)) return text;
     return nullptr;
 }
 
-const char* templateOf(const QString& code) {
-    for (const auto& [name, text] : Texts)
-        if (code == QLatin1String(name)) return text;
-    return nullptr;
+// A placeholder of a text, its number captured.
+const QRegularExpression& placeholder() {
+    static const QRegularExpression expression(QStringLiteral("%([1-9])"));
+    return expression;
 }
 
 QString filled(const QString& text, const QStringList& args) {
     // One pass, so an argument holding "%2" is not taken for a placeholder.
-    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
     QString out;
     qsizetype from = 0;
-    for (const QRegularExpressionMatch& m : placeholder.globalMatch(text)) {
+    for (const QRegularExpressionMatch& m : placeholder().globalMatch(text)) {
         out += text.mid(from, m.capturedStart() - from);
         out += args.value(m.captured(1).toInt() - 1);
         from = m.capturedEnd();
@@ -92,10 +94,9 @@ struct Parts {
 
 // A text as a pattern: its placeholders as groups, the rest as it stands.
 QString patternOf(const QString& source) {
-    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
     QString pattern;
     qsizetype from = 0;
-    for (const QRegularExpressionMatch& m : placeholder.globalMatch(source)) {
+    for (const QRegularExpressionMatch& m : placeholder().globalMatch(source)) {
         pattern += QRegularExpression::escape(source.mid(from, m.capturedStart() - from));
         pattern += QStringLiteral("(.*)");
         from = m.capturedEnd();
@@ -104,16 +105,15 @@ QString patternOf(const QString& source) {
 }
 
 std::optional<Parts> partsOf(const QString& code) {
-    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
     Parts parts;
     for (const QString& name : code.split(QLatin1Char('+'))) {
-        const char* text = templateOf(name);
+        const char* text = lookUp(Texts, name);
         if (!text) return std::nullopt;
         const QString source = QString::fromUtf8(text);
-        for (const QRegularExpressionMatch& m : placeholder.globalMatch(source))
+        for (const QRegularExpressionMatch& m : placeholder().globalMatch(source))
             parts.groups.append({int(parts.templates.size()), m.captured(1).toInt() - 1});
         // A branch reset numbers both wordings' groups alike.
-        const char* former = formerOf(name);
+        const char* former = lookUp(Former, name);
         parts.pattern += former ? QStringLiteral("(?|%1|%2)")
                                       .arg(patternOf(source), patternOf(QString::fromUtf8(former)))
                                 : patternOf(source);
@@ -125,7 +125,7 @@ std::optional<Parts> partsOf(const QString& code) {
 }  // namespace
 
 Reason Reason::of(const char* code, const QStringList& args) {
-    const char* source = templateOf(QString::fromLatin1(code));
+    const char* source = lookUp(Texts, QString::fromLatin1(code));
     if (!source) return text(args.join(QLatin1Char(' ')));
     return {QLatin1String(code), filled(QString::fromUtf8(source), args),
             filled(QCoreApplication::translate(Context, source), args)};
