@@ -149,8 +149,9 @@ private slots:
     // Each test starts with the options as when first started.
     void init() { QSettings().clear(); }
 
-    // A write with each safety net on or off: the records it leaves, what the progress window
-    // said, the box that ends it and whether the unit then holds the window's values.
+    // A write with each safety net on or off: the records it leaves (what they hold is the
+    // engine's, tst_unitrun::changedOnly), what the progress window said, the box that ends it
+    // and whether the unit then holds the window's values.
     void writes_data() {
         QTest::addColumn<bool>("backup");
         QTest::addColumn<bool>("verify");
@@ -183,7 +184,6 @@ private slots:
         QFETCH(QStringList, activities);
         QFETCH(QString, box);
         Rig r;
-        const ConfigurationSet before = r.unit.configuration();
         r.action("actBackUpBefore")->setChecked(backup);
         r.action("actVerifyAfter")->setChecked(verify);
         QVERIFY(r.connectTo());
@@ -219,15 +219,6 @@ private slots:
             QVERIFY2(contents.startsWith("Written to " + r.unit.slavePath()), qPrintable(contents));
         QCOMPARE(r.loggedCommands(),
                  int(r.unit.commands().size()) + (event.endsWith("read") ? 99 : 0));
-        // The backup keeps what the unit held; the write names what it sent.
-        QList<journal::Record> kept;
-        r.records(&kept);
-        if (records.contains("backup done")) {
-            const int at = int(records.indexOf("backup done"));
-            QCOMPARE(kept[at].sha256, journal::fingerprint(before, ConfigurationSet::PhoneCount));
-            QCOMPARE(kept[at + 1].sha256,
-                     journal::fingerprint(wanted, ConfigurationSet::PhoneCount));
-        }
     }
 
     // Verify and compare with the unit or a file: the table of differences, with line breaks
