@@ -206,7 +206,6 @@ private slots:
         QTest::addColumn<int>("result");
         const int ok = QDialog::Accepted, no = QDialog::Rejected, ctrl = Qt::ControlModifier;
         QTest::newRow("Ctrl+Enter in the text") << 0 << int(Qt::Key_Return) << ctrl << ok;
-        QTest::newRow("Ctrl+keypad Enter") << 0 << int(Qt::Key_Enter) << ctrl << ok;
         QTest::newRow("Enter on OK") << 1 << int(Qt::Key_Return) << 0 << ok;
         QTest::newRow("keypad Enter on Cancel") << 2 << int(Qt::Key_Enter) << 0 << no;
         QTest::newRow("Esc on OK") << 1 << int(Qt::Key_Escape) << 0 << StillOpen;
