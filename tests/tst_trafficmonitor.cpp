@@ -5,7 +5,6 @@
 #include <QtWidgets>
 
 #include "device/TrafficLog.h"
-#include "tests/WindowControls.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/WindowRig.h"
 #include "tools/unitsim/UnitSimulator.h"
