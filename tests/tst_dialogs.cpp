@@ -63,9 +63,9 @@ struct NoCase {
 };
 
 // pasted is put in by the edit menu's Paste before the keys are typed; refuses tells whether a
-// character was left out, which the dialog must then explain.
+// character was left out, which the dialog must then explain. OK hands back handedBack.
 struct MessageCase {
-    QString incoming, keys, counter, handedBack, button = "OK", pasted = {};
+    QString incoming, keys, counter, handedBack, pasted = {};
     bool refuses = false;
 };
 
@@ -88,11 +88,9 @@ private slots:
             {open, "9991234512345678", "9", "enter", "999123|4512345678", "STD"});
         row("Delete", {ok, n, "", "Delete", ""});
         row("Esc", {no, n, "\b\x1b", ""});
-        row("close box", {no, n, "\b", "close"});
         row("Cancel", {no, n, "\b", "Cancel"});
-        row("10 characters open as they stand",
+        row("10 characters open as they stand, the empty code refused",
             {open, "1234567890", "\r", "", "|1234567890", "STD"});
-        row("empty code", {open, "1234567890", "1234567890\r", "", "|1234567890", "STD"});
         row("9 digits", {open, n, "\b\r", "", "91|123456789", "No"});
         row("letter in number", {open, n, "\ba\r", "", "91|123456789a", "No"});
         row("plus in code", {open, "+911234567890", "\r", "", "+91|1234567890", "STD"});
@@ -106,7 +104,6 @@ private slots:
         const int result = execWith(dlg, [&] {
             typeKeys(dlg.txtNo, c.keys);
             if (c.action == "enter") QTest::keyClick(dlg.txtSTD, Qt::Key_Enter);
-            if (c.action == "close") dlg.close();
             if (auto* button = dlg.findChild<QPushButton*>("cmd" + c.action)) button->click();
             if (c.result == StillOpen) {
                 QCOMPARE(dlg.txtSTD->text() + u'|' + dlg.txtNo->text(), c.outcome);
@@ -127,30 +124,16 @@ private slots:
         QTest::addColumn<QString>("codeKeys");  // typed at the end of the code box
         QTest::addColumn<QString>("shown");     // the boxes when OK is pressed
         QTest::addColumn<QString>("handed");    // the number handed back; empty: refused
-        QTest::newRow("11, code of 1") << "41234567890"
-                                       << ""
-                                       << "4|1234567890"
-                                       << "41234567890";
-        QTest::newRow("15, code of 5") << "123451234567890"
-                                       << ""
-                                       << "12345|1234567890"
-                                       << "123451234567890";
-        QTest::newRow("15, a sixth digit typed") << "123451234567890"
-                                                 << "6"
-                                                 << "12345|1234567890"
-                                                 << "123451234567890";
-        QTest::newRow("16, code of 6") << "1234561234567890"
-                                       << ""
-                                       << "123456|1234567890"
-                                       << "";
-        QTest::newRow("16, shortened to 15") << "1234561234567890"
-                                             << "\b"
-                                             << "12345|1234567890"
-                                             << "123451234567890";
-        QTest::newRow("20, code of 10") << "98765432101234567890"
-                                        << ""
-                                        << "9876543210|1234567890"
-                                        << "";
+        auto row = [](const char* name, const QString& stored, const QString& codeKeys,
+                      const QString& shown, const QString& handed) {
+            QTest::newRow(name) << stored << codeKeys << shown << handed;
+        };
+        row("11, code of 1", "41234567890", "", "4|1234567890", "41234567890");
+        row("15, code of 5", "123451234567890", "", "12345|1234567890", "123451234567890");
+        row("15, a sixth digit typed", "123451234567890", "6", "12345|1234567890",
+            "123451234567890");
+        row("16, code of 6", "1234561234567890", "", "123456|1234567890", "");
+        row("16, shortened to 15", "1234561234567890", "\b", "12345|1234567890", "123451234567890");
     }
     void editNoLongCode() {
         QFETCH(QString, stored);
@@ -182,16 +165,15 @@ private slots:
         const QString kept = "\r\na\rb\nc\n\rd\u00a0\t&\"";  // lone CR and LF, untypable characters
         row("breaks count 2, all kept", {kept, "", "14/160", kept});
         // A longer message opens cut, and the dialog says so.
-        row("cut at 160 inside CR LF", {over, "", "160/160", x159 + "\r", "OK", {}, true});
-        row("Cancel keeps the uncut text", {over, "", "160/160", over, "Cancel", {}, true});
+        row("cut at 160 inside CR LF", {over, "", "160/160", x159 + "\r", {}, true});
         row("Enter is a break, Esc nothing", {"ab", "\rcd\x1b", "6/160", "ab\r\ncd"});
         row("typing stops at 160", {x159, "yz", "160/160", x159 + "y"});
         row("break fits at 158, not 159", {x158, "\r\by\r", "159/160", x158 + "y"});
         row("typed: refused",
-            {"", "\"\u20ac\u0101\u4e2d\u00e9", "2/160", "\u20ac\u00e9", "OK", {}, true});
-        row("pasted", {"", "", "10/160", "\r\nb\r\nc\r\nde", "OK",
+            {"", "\"\u20ac\u0101\u4e2d\u00e9", "2/160", "\u20ac\u00e9", {}, true});
+        row("pasted", {"", "", "10/160", "\r\nb\r\nc\r\nde",
                        QString("\r\nb\rc\nd\"\u4e2d") + QChar(0) + "e", true});
-        row("paste stops at a break", {x159, "", "159/160", x159, "OK", "\nz"});
+        row("paste stops at a break", {x159, "", "159/160", x159, "\nz"});
     }
 
     void message() {
@@ -207,11 +189,10 @@ private slots:
             QCOMPARE(dlg.lblChars->palette().color(QPalette::WindowText) == QColor(192, 0, 0),
                      c.counter.startsWith("160/"));
             QCOMPARE(dlg.lblRefused->text().isEmpty(), !c.refuses);
-            if (auto* button = dlg.findChild<QPushButton*>("cmd" + c.button)) button->click();
+            dlg.cmdOK->click();
         });
-        const bool ok = c.button == "OK";
-        QCOMPARE(result, int(ok ? QDialog::Accepted : QDialog::Rejected));
-        QCOMPARE(dlg.edited(), ok ? std::optional(c.handedBack) : std::nullopt);
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(dlg.edited(), std::optional(c.handedBack));
     }
 
     // From the keyboard alone: Tab reaches OK before Cancel, Enter presses the focused button,
@@ -223,7 +204,6 @@ private slots:
         QTest::addColumn<int>("result");
         const int ok = QDialog::Accepted, no = QDialog::Rejected, ctrl = Qt::ControlModifier;
         QTest::newRow("Ctrl+Enter in the text") << 0 << int(Qt::Key_Return) << ctrl << ok;
-        QTest::newRow("Ctrl+keypad Enter") << 0 << int(Qt::Key_Enter) << ctrl << ok;
         QTest::newRow("Enter on OK") << 1 << int(Qt::Key_Return) << 0 << ok;
         QTest::newRow("keypad Enter on Cancel") << 2 << int(Qt::Key_Enter) << 0 << no;
         QTest::newRow("Esc on OK") << 1 << int(Qt::Key_Escape) << 0 << StillOpen;
@@ -247,13 +227,11 @@ private slots:
                  result == QDialog::Accepted ? std::optional<QString>("ab\r\ncd") : std::nullopt);
     }
 
-    // Also leaves pictures of the three windows in QX_TEST_OUTPUT for a person to look at.
     void windows() {
         QWidget owner;
         owner.setGeometry(60, 40, 700, 500);  // inside the 800 x 600 offscreen screen
         owner.show();
-        frmEditNo number("911234567890", nullptr, 3);
-        QCOMPARE(number.windowTitle(), QStringLiteral("Edit Phone Number 3"));
+        frmEditNo number("911234567890", nullptr, 3);  // its title: tst_mainwindow::launchers
         frmEditMessage message("Zone 3 alarm\r\nCall the guard", nullptr, 17);
         QCOMPARE(message.windowTitle(), QStringLiteral("Edit Message - Channel 17"));
         frmProgress progress(&owner);
@@ -266,17 +244,13 @@ private slots:
             QList<int>({0, 38, 0, 100, 100}));
         progress.setResultText(QString(">OK\r\n<b>&") + QChar(0));
         QCOMPARE(progress.lblResult->text(), QStringLiteral(">OK\\r\\n<b>&\\u0000"));
-        const QString dir = qEnvironmentVariable("QX_TEST_OUTPUT", QDir::tempPath()) + "/";
         const std::pair<QWidget*, QSize> windows[] = {
             {&number, {383, 146}}, {&message, {567, 211}}, {&progress, {486, 98}}};
         for (const auto& [window, size] : windows) {  // client sizes from the layouts
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             QCOMPARE(window->size(), size);
-            QVERIFY(window->grab().save(dir + window->objectName() + ".png"));
         }
-        QVERIFY(number.Label4->fontMetrics().horizontalAdvance(number.Label4->text()) <=
-                number.Label4->width());  // the hint's plus sign is not cut off
         const QPoint offset = progress.frameGeometry().center() - owner.frameGeometry().center();
         QVERIFY(offset.manhattanLength() <= 1);
         QVERIFY(!QApplication::activeModalWidget());

@@ -56,11 +56,6 @@ private slots:
     void ringOnlyWithFocus_data() {
         QTest::addColumn<Make>("make");
         QTest::newRow("button") << Make([](QWidget* p) { return new QPushButton("Read", p); });
-        QTest::newRow("default button") << Make([](QWidget* p) {
-            auto* b = new QPushButton("OK", p);
-            b->setDefault(true);
-            return b;
-        });
         QTest::newRow("check box") << Make([](QWidget* p) { return new QCheckBox("CH1", p); });
         QTest::newRow("combo box") << Make([](QWidget* p) {
             auto* c = new QComboBox(p);

@@ -5,7 +5,6 @@
 #include <QtWidgets>
 
 #include "device/TrafficLog.h"
-#include "tests/WindowControls.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/WindowRig.h"
 #include "tools/unitsim/UnitSimulator.h"
@@ -57,19 +56,16 @@ void tst_trafficmonitor::initTestCase() {
 
 void tst_trafficmonitor::readThroughWindow_data() {
     QTest::addColumn<QString>("logFile");  // empty: the window's own log, without a file
-    QTest::addColumn<bool>("paused");      // the monitor is paused during the read
     QTest::addColumn<bool>("completes");
-    QTest::newRow("no file") << QString() << false << true;
-    QTest::newRow("no file, paused") << QString() << true << true;
+    QTest::newRow("no file") << QString() << true;
     // The log is checked before each command goes out: nothing is sent, so nothing is shown.
-    QTest::newRow("log on a full disk") << QStringLiteral("/dev/full") << false << false;
+    QTest::newRow("log on a full disk") << QStringLiteral("/dev/full") << false;
 }
 
 // A whole read at a short interval, with the monitor open: every command the unit received
 // and every reply it gave are in the table, in order, each reply right after its command.
 void tst_trafficmonitor::readThroughWindow() {
     QFETCH(QString, logFile);
-    QFETCH(bool, paused);
     QFETCH(bool, completes);
     testsupport::WindowRig r;
     QVERIFY(r.unit.isOpen());
@@ -89,7 +85,6 @@ void tst_trafficmonitor::readThroughWindow() {
     QVERIFY(monitor && monitor->isVisible());
     r.connectTo(IntervalMs);
     QVERIFY(r.button("cmdDeviceRead")->isEnabled());
-    monitor->findChild<QPushButton*>(QStringLiteral("cmdPause"))->setChecked(paused);
     r.button("cmdDeviceRead")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!r.w.transferActive(), 60000);
     if (completes)
@@ -98,12 +93,6 @@ void tst_trafficmonitor::readThroughWindow() {
         QTRY_COMPARE(boxes.size(), 1);  // the box follows the transfer's end
     QCOMPARE(r.unit.commands().size(), completes ? Exchanges : 0);
 
-    if (paused) {
-        QTest::qWait(3 * TrafficMonitor::FlushMs);
-        QCOMPARE(monitor->model()->rowCount(), 0);
-        QVERIFY(monitor->heldCount() >= 2 * Exchanges);
-        monitor->setPaused(false);
-    }
     QTRY_COMPARE(monitor->heldCount(), 0);
     checkExchanges(monitor->model(), r.unit);
 }
@@ -141,8 +130,6 @@ void tst_trafficmonitor::bound_data() {
     const int limit = TrafficModel::Limit;
     QTest::newRow("10,050 at once") << QList<int>{10050} << false << 50;
     QTest::newRow("just full, then one") << QList<int>{limit, 1} << false << 1;
-    QTest::newRow("one short, then 60") << QList<int>{limit - 1, 60} << false << 59;
-    QTest::newRow("twice the bound at once") << QList<int>{2 * limit} << false << limit;
     QTest::newRow("held while paused") << QList<int>{7000, 5000, 3050} << true << 5050;
 }
 

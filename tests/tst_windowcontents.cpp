@@ -57,8 +57,6 @@ private slots:
         // Values taken from a comparison are edits, yet undoable as one step.
         row("read, then values taken", "read take", "Read from /dev/ttyUSB0 at 14:02; edited since",
             true, int(WindowContents::Undo::Take), "before take");
-        row("values taken, then undone", "edit take undo", "Start values; edited since", true, none,
-            {});
         row("saved", "read edit save", "Saved to site.cfg", false, none, {});
         row("written", "load edit write", "Written to /dev/ttyUSB0 at 14:02", false, none, {});
     }

@@ -25,7 +25,6 @@ public:
         connect(&poll, &QTimer::timeout, this, &ModalDriver::look);
         poll.start(pollMs);
     }
-    void stop() { poll.stop(); }
 
     QStringList seen;   // each modal window's object name, in order
     QStringList stuck;  // those the watchdog had to close
