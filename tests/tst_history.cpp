@@ -5,8 +5,6 @@
 #include "configfile/ConfigDocument.h"
 #include "configfile/ConfigJson.h"
 #include "journal/Journal.h"
-#include "journal/JournalWorker.h"
-#include "journal/RecordDocument.h"
 #include "tests/Fixtures.h"
 #include "tests/WindowControls.h"
 #include "tests/support/HistoryFinders.h"
@@ -321,7 +319,6 @@ private slots:
         QTest::newRow("phones 1-16 stay 16 in JSON") << qint64(2) << "two.json" << true << true;
         QTest::newRow("a quote refused in a record file")
             << qint64(5) << "five.cfg" << false << false;
-        QTest::newRow("a quote in JSON") << qint64(5) << "five.json" << true << true;
     }
     void saveAs() {
         QFETCH(qint64, id);
