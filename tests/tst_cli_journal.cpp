@@ -8,7 +8,6 @@
 #include "tests/support/NobodyFolder.h"
 #include "tests/support/PgDatabase.h"
 
-
 using namespace cli_fixture;
 
 // The command line and the journal: backups and restores, records of each run, the journal
