@@ -5,7 +5,6 @@
 
 #include "journal/Journal.h"
 #include "journal/JournalWorker.h"
-#include "journal/RecordDocument.h"
 #include "tests/Fixtures.h"
 #include "tests/WindowControls.h"
 #include "tests/support/HistoryFinders.h"
@@ -13,7 +12,6 @@
 #include "tests/support/NobodyFolder.h"
 #include "tests/support/PgLock.h"
 #include "tools/unitsim/UnitSimulator.h"
-#include "ui/common/FocusStyle.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/mainwindow/frmMain.h"
 
@@ -45,9 +43,9 @@ class tst_historyrestore : public QObject, HistoryRig {
         if (!store.open(&error) || !store.append(source, &error)) qWarning() << error;
         return target;
     }
-    // The restore's record names its source, after a backup holding what the unit held.
-    static void checkJournaled(const Target& target, qint64 sourceId,
-                               const ConfigurationSet& before) {
+    // The restore's record names its source, after a backup. (What the backup holds is the
+    // engine's, in tst_safetynets::writes.)
+    static void checkJournaled(const Target& target, qint64 sourceId) {
         QString error;
         journal::Store store(target, journal::Store::Access::ReadOnly);
         QVERIFY(store.open(&error));
@@ -57,7 +55,6 @@ class tst_historyrestore : public QObject, HistoryRig {
         QCOMPARE(records[0].outcome, Outcome::Done);
         QVERIFY(records[0].sourceId == sourceId);
         QCOMPARE(records[1].action, Action::Backup);
-        QCOMPARE(journal::documentOf(*store.find(records[1].id, &error)).set, before);
     }
 
     // readOnlyJournal's child, as the user who may only read the journal.
@@ -114,8 +111,6 @@ private slots:
         const QStringList asked{"restoreOtherUnit"};
         QTest::newRow("same unit") << "connected" << false << ""
                                    << "" << QStringList{} << true;
-        QTest::newRow("other port, no") << "connected" << true << ""
-                                        << "no" << asked << false;
         QTest::newRow("other port, yes") << "connected" << true << ""
                                          << "yes" << asked << true;
         QTest::newRow("other model, no") << "read" << false << "QX-OTHER"
@@ -182,7 +177,7 @@ private slots:
             return;
         }
         journal::Worker::of(&journal)->waitForRecords();
-        checkJournaled(target, source.id, original);
+        checkJournaled(target, source.id);
     }
 
     // A journal that cannot be written here (a read-only mount; here a folder and file its
@@ -276,11 +271,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    ui::installFocusStyle();  // as the program draws its windows
-    tst_historyrestore test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(tst_historyrestore)
 #include "tst_historyrestore.moc"

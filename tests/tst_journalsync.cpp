@@ -2,7 +2,6 @@
 // A journal on a server, with the local journal that keeps what the server could not take yet:
 // the fallback, the sync that follows and the bounds on a server that is away or stalled.
 #include <QtNetwork>
-#include <QtSql>
 #include <QtTest>
 
 #include "journal/Journal.h"

@@ -4,7 +4,6 @@
 
 #include "tests/WindowControls.h"
 #include "tests/support/ModalDriver.h"
-#include "ui/common/FocusStyle.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/frmMain.h"
 
@@ -99,11 +98,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    ui::installFocusStyle();  // as the program draws its windows
-    tst_longvalues test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(tst_longvalues)
 #include "tst_longvalues.moc"

@@ -14,8 +14,7 @@ namespace testsupport {
 // Plain SQL on a journal's database, for what the library must not do itself (old schemas,
 // tampered rows, dropped tables). A connection of its own name, so it can stay open beside the
 // library's; the caller removes it with QSqlDatabase::removeDatabase(name).
-inline QSqlDatabase rawDatabase(const journal::Target& target,
-                                const QString& name = QStringLiteral("raw")) {
+inline QSqlDatabase rawDatabase(const journal::Target& target, const QString& name) {
     const bool sqlite = target.kind == journal::Target::Kind::Sqlite;
     QSqlDatabase db = QSqlDatabase::addDatabase(sqlite ? "QSQLITE" : "QPSQL", name);
     db.setDatabaseName(sqlite ? target.path : target.database);
@@ -49,7 +48,13 @@ public:
     PgDatabase() = default;
     PgDatabase(const PgDatabase&) = delete;
     PgDatabase& operator=(const PgDatabase&) = delete;
-    ~PgDatabase() { drop(); }
+    // Drops the database again, if one was made.
+    ~PgDatabase() {
+        if (!available()) return;
+        journal::Target server = mine;
+        server.database = serverDatabase;
+        runSql(server, {"DROP DATABASE " + mine.database + " WITH (FORCE)"});
+    }
     // Creates the database. Without QX_TEST_PG_URL it stays off, which is an error only when
     // QX_REQUIRE_PG=1 asks for a server. Returns what went wrong, empty when nothing did.
     QString create() {
@@ -72,16 +77,6 @@ public:
         }
         return error;
     }
-    // Drops the database again; returns the error, empty when it is gone or never was.
-    QString drop() {
-        if (!available()) return {};
-        journal::Target server = mine;
-        server.database = serverDatabase;
-        const QString error = runSql(server, {"DROP DATABASE " + mine.database + " WITH (FORCE)"});
-        mine = {};
-        return error;
-    }
-
     bool available() const { return mine.kind == journal::Target::Kind::Postgres; }
     // The database; kind Off when there is no server.
     const journal::Target& target() const { return mine; }
