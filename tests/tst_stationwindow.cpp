@@ -4,15 +4,12 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
 #include <memory>
-#include <vector>
 
-#include "configfile/ConfigFile.h"
 #include "journal/Journal.h"
 #include "journal/JournalWorker.h"
 #include "tests/support/ModalDriver.h"
@@ -21,8 +18,6 @@
 #include "ui/mainwindow/frmMain.h"
 #include "ui/station/StationTile.h"
 #include "ui/station/StationWindow.h"
-
-Q_DECLARE_METATYPE(UnitFaults)
 
 using station::StationTile;
 using station::StationWindow;
