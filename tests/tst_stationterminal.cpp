@@ -82,6 +82,52 @@ Screen terminal(const QString& bytes, int columns) {
 class tst_stationterminal : public QObject, fixtures::PluggedUnits {
     Q_OBJECT
 
+    // Starts the station on a new pseudo-terminal `columns` wide, its standard input and output;
+    // the terminal's end to read and type into, or -1.
+    int startOnTerminal(QProcess& cli, int columns, const QStringList& extra) {
+        int master = -1, slave = -1;
+        winsize size{};
+        size.ws_row = 24;
+        size.ws_col = ushort(columns);
+        if (::openpty(&master, &slave, nullptr, nullptr, &size) != 0) return -1;
+        ::fcntl(master, F_SETFD, FD_CLOEXEC);
+        ::fcntl(master, F_SETFL, O_NONBLOCK);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QUELLIX_JOURNAL", path("journal.sqlite"));
+        cli.setProcessEnvironment(env);
+        cli.setChildProcessModifier([slave] {
+            ::dup2(slave, STDIN_FILENO);
+            ::dup2(slave, STDOUT_FILENO);
+        });
+        cli.start(QStringLiteral(QX_CLI_PATH),
+                  QStringList{"station", path("site.cfg"), "--watch", path("unit*"), "--interval",
+                              "30", "--no-bell"} +
+                      extra);
+        ::close(slave);
+        return master;
+    }
+    // One table, nothing left over from an earlier drawing of it, nothing past the edge, and the
+    // pulled unit's row followed by its whole reason with its sheet row.
+    static void checkPulledRow(const Screen& screen, const QString& sheetName) {
+        QVERIFY(!screen.wrapped);
+        const QString shown = screen.lines.join('\n');
+        QCOMPARE(screen.lines.filter("unit1").size(), 1);
+        QCOMPARE(screen.lines.filter("unit2").size(), 1);
+        QCOMPARE(screen.lines.filter("done 1, failed 1").size(), 1);
+        QVERIFY2(screen.lines.filter("running").isEmpty(), qPrintable(shown));
+        QVERIFY2(screen.lines.filter("unit2").first().contains("unplugged"), qPrintable(shown));
+        // The reason lines under the failed row, put together again, say all of it.
+        QStringList reason;
+        for (const QString& line : screen.lines)
+            if (line.startsWith("    ")) reason << line.trimmed();
+        const QRegularExpression whole(
+            '^' +
+            QRegularExpression::escape(sheetName +
+                                       " line 3, slave ID 22: the unit stopped answering at ") +
+            ".+ while it was written; it may hold part of the new configuration$");
+        QVERIFY2(whole.match(reason.join(' ')).hasMatch(), qPrintable(shown));
+    }
+
 private slots:
     void init() {
         const QString made = freshFolder();
@@ -104,25 +150,9 @@ private slots:
         UnitSimulator* lost = unit(pulled);
         QVERIFY(good && lost && plug(good, "unit1") && plug(lost, "unit2"));
         connect(lost, &UnitSimulator::hungUp, this, [this] { unplug("unit2"); });
-        int master = -1, slave = -1;
-        winsize size{};
-        size.ws_row = 24;
-        size.ws_col = Columns;
-        QVERIFY(::openpty(&master, &slave, nullptr, nullptr, &size) == 0);
-        ::fcntl(master, F_SETFD, FD_CLOEXEC);
-        ::fcntl(master, F_SETFL, O_NONBLOCK);
         QProcess cli;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QUELLIX_JOURNAL", path("journal.sqlite"));
-        cli.setProcessEnvironment(env);
-        cli.setChildProcessModifier([slave] {
-            ::dup2(slave, STDIN_FILENO);
-            ::dup2(slave, STDOUT_FILENO);
-        });
-        cli.start(QStringLiteral(QX_CLI_PATH),
-                  {"station", path("site.cfg"), "--sheet", path(sheetName), "--watch",
-                   path("unit*"), "--interval", "30", "--no-bell"});
-        ::close(slave);
+        const int master = startOnTerminal(cli, Columns, {"--sheet", path(sheetName)});
+        QVERIFY(master >= 0);
         QByteArray drawn;
         const auto shows = [&](const std::function<bool(const QStringList&)>& wanted) {
             QDeadlineTimer watchdog(WatchdogMs);
@@ -142,26 +172,8 @@ private slots:
                      return has(l, "done 1, failed 1; Enter dismisses");
                  }),
                  drawn);
-        const Screen screen = terminal(QString::fromUtf8(drawn), Columns);
-        QVERIFY(!screen.wrapped);
-        const QString shown = screen.lines.join('\n');
-        // One table, nothing left over from an earlier drawing of it.
-        QCOMPARE(screen.lines.filter("unit1").size(), 1);
-        QCOMPARE(screen.lines.filter("unit2").size(), 1);
-        QCOMPARE(screen.lines.filter("done 1, failed 1").size(), 1);
-        QVERIFY2(screen.lines.filter("running").isEmpty(), qPrintable(shown));
-        QVERIFY2(screen.lines.filter("unit2").first().contains("unplugged"), qPrintable(shown));
-        // The reason lines under the failed row, put together again, say all of it.
-        QStringList reason;
-        for (const QString& line : screen.lines)
-            if (line.startsWith("    ")) reason << line.trimmed();
-        const QRegularExpression whole(
-            '^' +
-            QRegularExpression::escape(sheetName +
-                                       " line 3, slave ID 22: the unit stopped answering at ") +
-            ".+ while it was written; it may hold part of the new configuration$");
-        QVERIFY2(whole.match(reason.join(' ')).hasMatch(), qPrintable(shown));
-
+        checkPulledRow(terminal(QString::fromUtf8(drawn), Columns), sheetName);
+        if (QTest::currentTestFailed()) return;
         QCOMPARE(::write(master, "\n", 1), 1);
         QVERIFY2(shows([&](const QStringList& l) { return !has(l, "unit2"); }), drawn);
         const QStringList after = terminal(QString::fromUtf8(drawn), Columns).lines;
