@@ -186,7 +186,7 @@ void tst_linkpace::cutShort() {
 
 void tst_linkpace::reads_data() {
     QTest::addColumn<UnitFaults>("faults");
-    QTest::newRow("prompt") << UnitFaults{};
+    // A prompt unit read whole at this pace is tst_unitrun::autoPace's read-back.
     QTest::newRow("150 ms") << UnitFaults{.latencyMs = 150};
     QTest::newRow("chunked") << UnitFaults{.chunkBytes = 4, .chunkGapMs = 20};
     QTest::newRow("jittery") << UnitFaults{.seed = 7, .latencyMs = 10, .jitterMs = 60};

@@ -153,12 +153,6 @@ private slots:
                                  << "Phone number 3";
         QTest::newRow("edit phone 3") << 1 << "cmdEditNo_2"
                                       << "Edit phone number 3";
-        QTest::newRow("edit phone 32") << 1 << "cmdEditNo_31"
-                                       << "Edit phone number 32";
-        QTest::newRow("channel 12") << 1 << "chkChEnable_11"
-                                    << "Channel 12 enabled";
-        QTest::newRow("edit channel 12") << 1 << "cmdEditMsg_11"
-                                         << "Edit message of channel 12";
         QTest::newRow("channel 60") << 4 << "chkChEnable_11"
                                     << "Channel 60 enabled";
         QTest::newRow("edit channel 60") << 4 << "cmdEditMsg_11"

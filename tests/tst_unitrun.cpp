@@ -225,9 +225,6 @@ private slots:
         QTest::newRow("backup, unit stops answering")
             << M::Write << "backup" << UnitFaults{.probeOnly = true} << 4
             << "^the backup read failed: .*nothing was written" << -1;
-        QTest::newRow("backup, late reply")
-            << M::Write << "backup" << UnitFaults{.lateOnce = "?P05"} << 4
-            << "^the backup read failed: no reply to \\?P05.*nothing was written" << -1;
         QTest::newRow("backup, folder gone") << M::Write << "backup gone" << UnitFaults{} << 5
                                              << "cannot save the backup.*nothing was written" << -1;
     }

@@ -68,24 +68,13 @@ private slots:
         QTest::addColumn<L>("replies");    // empty: no reply at all
         QTest::addColumn<int>("slaveId");  // what the unit holds at the end
         const QByteArray model(">QX-ALARM-1");
-        // A silent unit and a hang-up mid-way are proven by tst_devicelink::transfers.
-        QTest::newRow("probe only")
-            << UnitFaults{.probeOnly = true} << L{"?\r", "&A01\r"} << L{model, ""} << 5;
-        QTest::newRow("delay") << UnitFaults{.delayMs = 400} << L{"?\r", "?A\r"} << L{model, "A05"}
-                               << 5;
-        // Held back once, then sent ahead of the next reply; the third is on time again.
-        QTest::newRow("late once")
-            << UnitFaults{.lateOnce = "?A"} << L{"?\r", "?A\r", "?E\r", "?A\r"}
-            << L{model, "", "A05E0301010000000080\r", "A05"} << 5;
+        // Faults whose effect another suite asserts exactly are proven there: probe only
+        // (tst_stationwindow::retryRunsOnlyTheFailed), late once
+        // (tst_devicelink::slippedReplies), delay (tst_unitrun::failure), busy
+        // (tst_unitrun::autoPace), chunks (tst_linkpace::arrivals).
         QTest::newRow("hang up at once") << UnitFaults{.hangUpAfter = 0} << L{"?\r"} << L{""} << 5;
         QTest::newRow("latency and jitter") << UnitFaults{.latencyMs = 150, .jitterMs = 60}
                                             << L{"?\r", "?A\r"} << L{model, "A05"} << 5;
-        QTest::newRow("chunks") << UnitFaults{.chunkBytes = 4, .chunkGapMs = 60}
-                                << L{"?\r", "?E\r", "?A\r"}
-                                << L{model, "E0301010000000080\r", "A05"} << 5;
-        // The second setting arrives while the first is stored; after that the unit listens.
-        QTest::newRow("busy") << UnitFaults{.busyMs = 200} << L{"&A01\r", "&A02\r", "?A\r"}
-                              << L{"OK\r", "", "A01"} << 1;
         QTest::newRow("drop every second")
             << UnitFaults{.dropEvery = 2} << L{"?\r", "&A01\r", "&A02\r", "?A\r", "?A\r"}
             << L{model, "", "OK\r", "", "A02"} << 2;
@@ -105,14 +94,6 @@ private slots:
             const int lead = faults.delayMs + faults.latencyMs;
             if (lead > 0) QCOMPARE(tool.read(lead / 4), QByteArray());
             const int wait = replies[i].isEmpty() ? SilenceMs : ReplyWaitMs;
-            const qsizetype piece = faults.chunkBytes;
-            if (piece > 0 && replies[i].size() > piece) {
-                // The first piece alone, then nothing for a while, then the rest.
-                QCOMPARE(tool.read(wait, piece), replies[i].first(piece));
-                QCOMPARE(tool.read(faults.chunkGapMs / 4), QByteArray());
-                QCOMPARE(tool.read(wait, replies[i].size() - piece), replies[i].sliced(piece));
-                continue;
-            }
             QCOMPARE(tool.read(wait, replies[i].size()), replies[i]);
         }
         // No setting gets through a fault; one the unit took is kept.
