@@ -50,7 +50,7 @@ constexpr int SettleMs = 2000;
 // 1 MB floods, or a progress window with its backing store per procedure, would exceed it).
 constexpr qint64 RssMarginKb = 20 * 1024;
 
-const QColor Green(0, 255, 0), Black(0, 0, 0), Red(255, 0, 0);
+const QColor Green(0, 255, 0), Red(255, 0, 0);
 const QStringList NoDeviceBox{"Communication Error", "Cannot communicate with device",
                               QString::number(QMessageBox::Warning)};
 

@@ -9,9 +9,7 @@
 // replay another sequence.
 #include "tests/soak/tst_soak.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 
 #include "ui/dialogs/frmProgress.h"
 
@@ -185,8 +183,9 @@ bool tst_soak::cycle(Fault kind) {
     return disconnectUnit(plan);
 }
 
-// Disconnects, or reconnects to a new unit after a dropped line, and checks the window is back
-// to its unconnected state.
+// Disconnects, or reconnects to a new unit after a dropped line and disconnects, so no port
+// stays open into the next cycle. (What the window shows once disconnected is
+// tst_devicewindow::connectStates'.)
 bool tst_soak::disconnectUnit(const Plan& plan) {
     if (port()->isOpen()) button("cmdConnect")->click();
     if (plan.readDropsAfter >= 0 || plan.writeDropsAfter > 0) {
@@ -194,9 +193,6 @@ bool tst_soak::disconnectUnit(const Plan& plan) {
         button("cmdConnect")->click();
     }
     SOAK_CHECK(!port()->isOpen());
-    SOAK_CHECK(lamp() == Black);
-    SOAK_CHECK(button("cmdConnect")->text() == QStringLiteral("Connect"));
-    SOAK_CHECK(!widget("FrameFunction")->isEnabled());
     return true;
 }
 
@@ -274,8 +270,8 @@ void tst_soak::faultCycles() {
 }
 
 // What every procedure leaves, whatever its fault: no progress window, only the boxes it may
-// bring, no procedure control usable while it ran, and the page showing what the window holds,
-// even after a read cut short.
+// bring, and no procedure control usable while it ran. (That the page shows what the window
+// holds after each way a procedure ends is tst_devicewindow::transfers'.)
 void tst_soak::checkAfterProcedure(bool write, const Run& run) {
     SOAK_CHECK(w->findChildren<frmProgress*>().isEmpty());
     // The communication box, or a read's own when its replies slipped.
@@ -284,14 +280,6 @@ void tst_soak::checkAfterProcedure(bool write, const Run& run) {
                    (!write && box.value(0) == QStringLiteral("Read from Device") &&
                     box.value(2) == NoDeviceBox.value(2)));
     SOAK_CHECK(run.unlockedDuring == 0);
-    const int base = (w->currentPage() - 1) * frmMain::Slots;
-    const ConfigurationSet held = w->configuration();
-    for (int s = 0; s < frmMain::Slots; ++s) {
-        SOAK_CHECK(control<QLabel>(w.get(), "lblMessage", s)->text() ==
-                   held.channelMessage[base + s]);
-        SOAK_CHECK(control<QCheckBox>(w.get(), "chkChEnable", s)->isChecked() ==
-                   held.enabled(base + s));
-    }
 }
 
 QTEST_MAIN(tst_soak)
