@@ -55,7 +55,6 @@ const QStringList NoDeviceBox{"Communication Error", "Cannot communicate with de
                               QString::number(QMessageBox::Warning)};
 
 qint64 residentKb();
-qint64 peakResidentKb();
 int openFds();
 
 // A configuration that differs from any other drawn here almost everywhere: digits for phone

@@ -32,7 +32,6 @@ private:
     // What the whole run found, for its summary line and its last checks.
     struct Tally {
         std::array<int, soak::FaultKinds> byKind{};
-        int correct = 0;
         int ran = 0;
         qint64 rssFirst = -1;
         int fdsFirst = -1;
@@ -88,7 +87,6 @@ private:
     QRandomGenerator rng;
     int cycleNo = 0;
     Fault fault = Fault::None;
-    bool cycleFailed = false;
     QStringList failures;
 };
 
