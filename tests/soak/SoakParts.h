@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The soak's pieces that know nothing of its cycles: the faults it draws from, the unit on its
-// own thread, what catches boxes and progress windows, and the process's own figures.
+// own thread, what catches boxes, and the process's own figures.
 #pragma once
 
 #include <QColor>
@@ -76,15 +76,6 @@ struct BoxCatcher {
     testsupport::ModalDriver driver;
 };
 
-// Counts progress windows shown and keeps the bar's last value.
-struct ProgressWatch : QObject {
-    ProgressWatch();
-    ~ProgressWatch() override;
-    bool eventFilter(QObject* o, QEvent* e) override;
-    int shown = 0;
-    int last = -1;
-};
-
 // The simulated unit on a thread of its own, as a real unit answers whatever the tool is busy
 // with: on the tool's thread, a reply could not even be written while the tool opens its
 // progress window. Everything about the unit is asked on its thread.
@@ -116,10 +107,7 @@ private:
 struct Run {
     QList<QStringList> boxes;
     qsizetype sentBefore = 0;  // commands the unit had received before the click
-    qsizetype commands = 0;    // received by the unit for this procedure
-    int progressShown = 0;
-    int progressLast = -1;
-    int unlockedDuring = 0;  // commands seen while a procedure control was usable
+    int unlockedDuring = 0;    // commands seen while a procedure control was usable
 };
 
 // Keeps the offscreen platform's line for every window shown out of the log while it lives:

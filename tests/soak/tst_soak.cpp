@@ -73,7 +73,6 @@ QList<QWidget*> tst_soak::lockedControls() const {
 bool tst_soak::runProcedure(bool write, Run& run) {
     const qsizetype boxesBefore = catcher->boxes.size();
     run.sentBefore = unitCommands();
-    const int shownBefore = watch->shown;
     const int pokeAt = 2 + rng.bounded(Exchanges - 2);
     const QList<QWidget*> locked = lockedControls();
     int seen = 0;
@@ -104,18 +103,14 @@ bool tst_soak::runProcedure(bool write, Run& run) {
         return false;
     }
     run.boxes = catcher->boxes.mid(boxesBefore);
-    run.commands = unitCommands() - run.sentBefore;
-    run.progressShown = watch->shown - shownBefore;
-    run.progressLast = watch->last;
     checkAfterProcedure(write, run);
     return true;
 }
 
 // The last command may still be on its way to the unit when the tool is done with it.
-qsizetype tst_soak::settle(Run& run, qsizetype expected) {
+qsizetype tst_soak::settle(const Run& run, qsizetype expected) {
     (void)QTest::qWaitFor([&] { return unitCommands() - run.sentBefore >= expected; }, SettleMs);
-    run.commands = unitCommands() - run.sentBefore;
-    return run.commands;
+    return unitCommands() - run.sentBefore;
 }
 
 // What a cycle does to the unit, drawn from the generator before it starts.
@@ -244,13 +239,11 @@ void tst_soak::faultCycles() {
         w->setProtocolInterval(IntervalMs);
         w->show();
         catcher = std::make_unique<BoxCatcher>();
-        watch = std::make_unique<ProgressWatch>();
         tally = runCycles();
         rssLast = residentKb();
         fdsLast = openFds();
         summarise(seed, tally);
         catcher.reset();
-        watch.reset();
         w.reset();
     }
     QVERIFY2(failures.isEmpty(),
