@@ -181,8 +181,8 @@ private slots:
         ConfigurationSet b = a;
         b.phoneNo[1] = "99";
         b.channelMessage[63] = "new";
-        QVERIFY(writeFile("a.txt", recordFile(a)));
-        QVERIFY(writeFile("a145.txt", recordFile(a, 145)));
+        QVERIFY(writeFile("a.txt", configfile::serialize(a)));
+        QVERIFY(writeFile("a145.txt", configfile::serialize(a, 16)));
         QVERIFY(writeFile("b.json", configjson::serialize(b)));
 
         Run run = cli({"show", path("a.txt")});
@@ -216,7 +216,7 @@ private slots:
         const ConfigurationSet inFile = filled(QStringLiteral("file"), 2);
         UnitSimulator* sim = unit(onUnit);
         QVERIFY(sim);
-        QVERIFY(writeFile("f145.txt", recordFile(inFile, 145)));
+        QVERIFY(writeFile("f145.txt", configfile::serialize(inFile, 16)));
         const Run run = cli(paced({"write", "-p", sim->slavePath(), path("f145.txt"), "--verify"}));
         QCOMPARE(run.code, 0);
         QVERIFY2(run.err.contains("phone numbers 17-32 are not in " + path("f145.txt").toUtf8() +
@@ -235,7 +235,7 @@ private slots:
         ConfigurationSet set = filled(QStringLiteral("file"), 2);
         set.phoneNo[19] = QString(20, u'2');
         UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6), UnitFaults{.roomy = true});
-        QVERIFY(sim && writeFile("long.cfg", recordFile(set)));
+        QVERIFY(sim && writeFile("long.cfg", configfile::serialize(set)));
         const Run run = cli(paced({"write", "-p", sim->slavePath(), path("long.cfg"), "--verify"}));
         QVERIFY2(run.code == 0, run.err);
         QVERIFY2(run.err.contains("long.cfg: phone 20: 20 characters; the window's editor "
@@ -264,7 +264,7 @@ private slots:
         UnitSimulator* sim = unit(filled(QStringLiteral("unit"), 6));
         QVERIFY(sim);
         const ConfigurationSet set = filled(QStringLiteral("file"), 2);
-        QVERIFY(writeFile("f.txt", recordFile(set)));
+        QVERIFY(writeFile("f.txt", configfile::serialize(set)));
         connect(sim, &UnitSimulator::commandReceived, this, [sim](const QByteArray& command) {
             if (command != "?A\r") return;  // only the read-back queries the slave ID
             ConfigurationSet changed = sim->configuration();
@@ -293,7 +293,8 @@ private slots:
         QTest::newRow("two differ")
             << configjson::serialize(other) << 1
             << QByteArray("slave-id: 7 -> 6\nchannel 1 enabled: no -> yes\n");
-        QTest::newRow("145 records skip 17-32") << recordFile(upper, 145) << 0 << QByteArray();
+        QTest::newRow("145 records skip 17-32")
+            << configfile::serialize(upper, 16) << 0 << QByteArray();
     }
 
     void verify() {

@@ -95,13 +95,13 @@ private slots:
         QTest::addColumn<qsizetype>("pauseAt");
         QTest::newRow("after 300 bytes") << qsizetype(300);
         QTest::newRow("after record 145")
-            << recordFile(filled(QStringLiteral("file"), 2), 145).size();
+            << configfile::serialize(filled(QStringLiteral("file"), 2), 16).size();
     }
 
     void stdinInParts() {
         QFETCH(qsizetype, pauseAt);
         const ConfigurationSet set = filled(QStringLiteral("file"), 2);
-        const Run run = cli({"show", "-", "--json"}, recordFile(set), pauseAt);
+        const Run run = cli({"show", "-", "--json"}, configfile::serialize(set), pauseAt);
         QCOMPARE(run.code, 0);
         const configjson::ParseResult shown = configjson::parse(run.out);
         QVERIFY2(shown.ok, qPrintable(shown.error));
