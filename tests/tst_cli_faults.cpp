@@ -55,7 +55,8 @@ private slots:
         QCOMPARE(sim->received(), QByteArray());
     }
 
-    // A batch read names each file after its port; a failed port writes none.
+    // A batch read names each file after its port and ends with the worst port's exit code.
+    // (That a failed read writes no file is tst_unitrun::failure's.)
     void batchRead() {
         UnitFaults silent;
         silent.silent = true;
@@ -70,8 +71,6 @@ private slots:
             ConfigDocument::load(path(QFileInfo(a->slavePath()).fileName() + ".json"));
         QVERIFY2(saved.ok, qPrintable(saved.error));
         QCOMPARE(saved.set, set);
-        QVERIFY(!QFile::exists(path(QFileInfo(b->slavePath()).fileName() + ".json")));
-        QVERIFY(!QFile::exists(path("quellix-none.json")));
         QVERIFY2(run.err.contains("/dev/quellix-none: cannot open"), run.err);
         QVERIFY2(run.err.contains("(exit 3)"), run.err);
     }
