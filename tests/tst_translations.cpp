@@ -3,6 +3,7 @@
 #include <QtWidgets>
 
 #include "journal/JournalTarget.h"
+#include "provision/Sheet.h"
 #include "provision/UnitValues.h"
 #include "tests/WindowControls.h"
 #include "translations/Translations.h"
@@ -256,7 +257,9 @@ private slots:
     void lookedUp_data() {
         QTest::addColumn<std::function<QString()>>("text");
         QTest::addColumn<QString>("german");
-        // One text of each library whose texts go by the library's context.
+        // The journal URL's errors come from one file under one context, so one stands for them;
+        // the provision texts of a free function and of a helper class once went by per-file
+        // contexts.
         QTest::newRow("journal URL with a password") << std::function<QString()>([] {
             QString error;
             journal::Target::parse("postgresql://u:secret@h/db", &error);
@@ -265,6 +268,9 @@ private slots:
         QTest::newRow("a value the unit cannot hold") << std::function<QString()>([] {
             return provision::check({"slave-id", "32", "--set"}).error;
         }) << "ist keine Slave-ID";
+        QTest::newRow("a sheet's cell") << std::function<QString()>([] {
+            return provision::Sheet::parse("port,phone.1\nx,\"open\n", "u.csv").error();
+        }) << "wird nie geschlossen";
     }
     void lookedUp() {
         QFETCH(std::function<QString()>, text);
