@@ -28,6 +28,10 @@ private slots:
         QTest::newRow("broken") << QByteArray("{\"slaveId\": 3,") << 0 << "not valid JSON";
         QTest::newRow("stray key")
             << editedJson([](QJsonObject& r) { r["slaveID"] = 1; }) << 0 << "slaveID: unknown key";
+        // Named with its control characters escaped, never raw to a terminal.
+        QTest::newRow("stray key with control characters") << editedJson([](QJsonObject& r) {
+            r.insert(QStringLiteral("\x1b[2Jkey") + QChar(0x9b), 1);
+        }) << 0 << "\\u001b[2Jkey\\u009b: unknown key";
         QTest::newRow("slave ID 32") << editedJson([](QJsonObject& r) { r["slaveId"] = 32; }) << 0
                                      << "slaveId: 32 is outside 0..31";
         QTest::newRow("slave ID 2.5") << editedJson([](QJsonObject& r) { r["slaveId"] = 2.5; }) << 0

@@ -108,23 +108,6 @@ private slots:
         QCOMPARE(shown.set, set);
     }
 
-    // Control characters from a file reach neither standard output nor standard error raw.
-    void controlCharactersEscaped() {
-        ConfigurationSet set = filled(QStringLiteral("file"), 2);
-        set.channelMessage[0] = QStringLiteral("\x1b[2J") + QChar(0x9d) + QChar(0x7f);
-        QVERIFY(writeFile("c1.json", configjson::serialize(set)));
-        QJsonObject root = QJsonDocument::fromJson(configjson::serialize(set)).object();
-        root.insert(QStringLiteral("\x1b[2Jkey") + QChar(0x9b), 1);
-        QVERIFY(writeFile("key.json", QJsonDocument(root).toJson()));
-        const Run shown = cli({"show", path("c1.json")});
-        const Run refused = cli({"show", path("key.json")});
-        for (const Run& run : {shown, refused})
-            QVERIFY2(!rawControls(run.out) && !rawControls(run.err), run.out + run.err);
-        QVERIFY2(shown.out.contains("channel 1: no \"\\u001b[2J\\u009d\\u007f\""), shown.out);
-        QCOMPARE(refused.code, 5);
-        QVERIFY2(refused.err.contains("\\u001b[2Jkey\\u009b: unknown key"), refused.err);
-    }
-
     // Over a file size limit the save fails with its error: the tool ignores the signal that
     // would end it. (That the old file stays is tst_configfile::saveFailsPartWay's.)
     void fileSizeLimit() {
