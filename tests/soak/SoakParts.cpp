@@ -2,15 +2,11 @@
 #include "tests/soak/SoakParts.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFile>
-#include <QProgressBar>
 
 #include <filesystem>
 
 #include "device/CommandSet.h"
-#include "tests/WindowControls.h"
-#include "ui/dialogs/frmProgress.h"
 
 #include <unistd.h>
 
@@ -21,16 +17,6 @@ qint64 residentKb() {
     if (!statm.open(QIODevice::ReadOnly)) return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLongLong() * ::sysconf(_SC_PAGESIZE) / 1024 : -1;
-}
-
-qint64 peakResidentKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
 }
 
 int openFds() {
@@ -103,25 +89,6 @@ BoxCatcher::BoxCatcher()
               box->button(QMessageBox::Ok)->click();
           },
           StuckMs, 10) {}
-
-ProgressWatch::ProgressWatch() {
-    qApp->installEventFilter(this);
-}
-
-ProgressWatch::~ProgressWatch() {
-    qApp->removeEventFilter(this);
-}
-
-bool ProgressWatch::eventFilter(QObject* o, QEvent* e) {
-    auto* p = qobject_cast<frmProgress*>(o);
-    if (!p || e->type() != QEvent::Show || p->property("soakWatched").toBool()) return false;
-    p->setProperty("soakWatched", true);
-    ++shown;
-    auto* bar = control<QProgressBar>(p, QStringLiteral("pbar"));
-    last = bar->value();
-    connect(bar, &QProgressBar::valueChanged, this, [this](int v) { last = v; });
-    return false;
-}
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The soak's pieces that know nothing of its cycles: the faults it draws from, the unit on its
-// own thread, what catches boxes and progress windows, and the process's own figures.
+// own thread, what catches boxes, and the process's own figures.
 #pragma once
 
 #include <QColor>
@@ -50,12 +50,11 @@ constexpr int SettleMs = 2000;
 // 1 MB floods, or a progress window with its backing store per procedure, would exceed it).
 constexpr qint64 RssMarginKb = 20 * 1024;
 
-const QColor Green(0, 255, 0), Black(0, 0, 0), Red(255, 0, 0);
+const QColor Green(0, 255, 0), Red(255, 0, 0);
 const QStringList NoDeviceBox{"Communication Error", "Cannot communicate with device",
                               QString::number(QMessageBox::Warning)};
 
 qint64 residentKb();
-qint64 peakResidentKb();
 int openFds();
 
 // A configuration that differs from any other drawn here almost everywhere: digits for phone
@@ -75,15 +74,6 @@ struct BoxCatcher {
     BoxCatcher();
     QList<QStringList> boxes;
     testsupport::ModalDriver driver;
-};
-
-// Counts progress windows shown and keeps the bar's last value.
-struct ProgressWatch : QObject {
-    ProgressWatch();
-    ~ProgressWatch() override;
-    bool eventFilter(QObject* o, QEvent* e) override;
-    int shown = 0;
-    int last = -1;
 };
 
 // The simulated unit on a thread of its own, as a real unit answers whatever the tool is busy
@@ -117,10 +107,7 @@ private:
 struct Run {
     QList<QStringList> boxes;
     qsizetype sentBefore = 0;  // commands the unit had received before the click
-    qsizetype commands = 0;    // received by the unit for this procedure
-    int progressShown = 0;
-    int progressLast = -1;
-    int unlockedDuring = 0;  // commands seen while a procedure control was usable
+    int unlockedDuring = 0;    // commands seen while a procedure control was usable
 };
 
 // Keeps the offscreen platform's line for every window shown out of the log while it lives:

@@ -9,9 +9,7 @@
 // replay another sequence.
 #include "tests/soak/tst_soak.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 
 #include "ui/dialogs/frmProgress.h"
 
@@ -19,7 +17,6 @@ using namespace soak;
 
 void tst_soak::check(bool ok, const char* what, int line) {
     if (ok) return;
-    cycleFailed = true;
     failures << QStringLiteral("cycle %1 (%2), line %3: %4")
                     .arg(cycleNo + 1)
                     .arg(QLatin1String(FaultNames[size_t(fault)]))
@@ -76,7 +73,6 @@ QList<QWidget*> tst_soak::lockedControls() const {
 bool tst_soak::runProcedure(bool write, Run& run) {
     const qsizetype boxesBefore = catcher->boxes.size();
     run.sentBefore = unitCommands();
-    const int shownBefore = watch->shown;
     const int pokeAt = 2 + rng.bounded(Exchanges - 2);
     const QList<QWidget*> locked = lockedControls();
     int seen = 0;
@@ -107,18 +103,14 @@ bool tst_soak::runProcedure(bool write, Run& run) {
         return false;
     }
     run.boxes = catcher->boxes.mid(boxesBefore);
-    run.commands = unitCommands() - run.sentBefore;
-    run.progressShown = watch->shown - shownBefore;
-    run.progressLast = watch->last;
     checkAfterProcedure(write, run);
     return true;
 }
 
 // The last command may still be on its way to the unit when the tool is done with it.
-qsizetype tst_soak::settle(Run& run, qsizetype expected) {
+qsizetype tst_soak::settle(const Run& run, qsizetype expected) {
     (void)QTest::qWaitFor([&] { return unitCommands() - run.sentBefore >= expected; }, SettleMs);
-    run.commands = unitCommands() - run.sentBefore;
-    return run.commands;
+    return unitCommands() - run.sentBefore;
 }
 
 // What a cycle does to the unit, drawn from the generator before it starts.
@@ -177,7 +169,6 @@ tst_soak::Plan tst_soak::planCycle(Fault kind) {
 // False when the cycle could not go on (no unit, no connection, a hung procedure).
 bool tst_soak::cycle(Fault kind) {
     fault = kind;
-    cycleFailed = false;
     const Plan plan = planCycle(kind);
     if (!connectUnit(plan.faults, plan.unitSet)) return false;
     if (!readFromDevice(plan)) return false;
@@ -185,8 +176,9 @@ bool tst_soak::cycle(Fault kind) {
     return disconnectUnit(plan);
 }
 
-// Disconnects, or reconnects to a new unit after a dropped line, and checks the window is back
-// to its unconnected state.
+// Disconnects, or reconnects to a new unit after a dropped line and disconnects, so no port
+// stays open into the next cycle. (What the window shows once disconnected is
+// tst_devicewindow::connectStates'.)
 bool tst_soak::disconnectUnit(const Plan& plan) {
     if (port()->isOpen()) button("cmdConnect")->click();
     if (plan.readDropsAfter >= 0 || plan.writeDropsAfter > 0) {
@@ -194,9 +186,6 @@ bool tst_soak::disconnectUnit(const Plan& plan) {
         button("cmdConnect")->click();
     }
     SOAK_CHECK(!port()->isOpen());
-    SOAK_CHECK(lamp() == Black);
-    SOAK_CHECK(button("cmdConnect")->text() == QStringLiteral("Connect"));
-    SOAK_CHECK(!widget("FrameFunction")->isEnabled());
     return true;
 }
 
@@ -208,7 +197,6 @@ tst_soak::Tally tst_soak::runCycles() {
         const auto kind = Fault(rng.bounded(FaultKinds));
         ++tally.byKind[size_t(kind)];
         hung = !cycle(kind);
-        tally.correct += !hung && !cycleFailed;
         unit.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
@@ -228,10 +216,10 @@ void tst_soak::summarise(quint32 seed, const Tally& tally) {
                      .arg(QLatin1String(FaultNames[size_t(k)]))
                      .arg(tally.byKind[size_t(k)]);
     qInfo(
-        "soak: %d cycles (seed %u); faults: %s; outcomes correct %d/%d; peak RSS %lld kB "
-        "(%lld kB after cycle 1, %lld kB at the end); open fds %d after cycle 1, %d at the end",
-        tally.ran, seed, qPrintable(kinds.join(", ")), tally.correct, tally.ran, peakResidentKb(),
-        tally.rssFirst, residentKb(), tally.fdsFirst, openFds());
+        "soak: %d cycles (seed %u); faults: %s; RSS %lld kB after cycle 1, %lld kB at the end; "
+        "open fds %d after cycle 1, %d at the end",
+        tally.ran, seed, qPrintable(kinds.join(", ")), tally.rssFirst, residentKb(), tally.fdsFirst,
+        openFds());
     for (const QString& failure : std::as_const(failures))
         qWarning("%s", qPrintable(failure));
 }
@@ -251,13 +239,11 @@ void tst_soak::faultCycles() {
         w->setProtocolInterval(IntervalMs);
         w->show();
         catcher = std::make_unique<BoxCatcher>();
-        watch = std::make_unique<ProgressWatch>();
         tally = runCycles();
         rssLast = residentKb();
         fdsLast = openFds();
         summarise(seed, tally);
         catcher.reset();
-        watch.reset();
         w.reset();
     }
     QVERIFY2(failures.isEmpty(),
@@ -274,8 +260,8 @@ void tst_soak::faultCycles() {
 }
 
 // What every procedure leaves, whatever its fault: no progress window, only the boxes it may
-// bring, no procedure control usable while it ran, and the page showing what the window holds,
-// even after a read cut short.
+// bring, and no procedure control usable while it ran. (That the page shows what the window
+// holds after each way a procedure ends is tst_devicewindow::transfers'.)
 void tst_soak::checkAfterProcedure(bool write, const Run& run) {
     SOAK_CHECK(w->findChildren<frmProgress*>().isEmpty());
     // The communication box, or a read's own when its replies slipped.
@@ -284,14 +270,6 @@ void tst_soak::checkAfterProcedure(bool write, const Run& run) {
                    (!write && box.value(0) == QStringLiteral("Read from Device") &&
                     box.value(2) == NoDeviceBox.value(2)));
     SOAK_CHECK(run.unlockedDuring == 0);
-    const int base = (w->currentPage() - 1) * frmMain::Slots;
-    const ConfigurationSet held = w->configuration();
-    for (int s = 0; s < frmMain::Slots; ++s) {
-        SOAK_CHECK(control<QLabel>(w.get(), "lblMessage", s)->text() ==
-                   held.channelMessage[base + s]);
-        SOAK_CHECK(control<QCheckBox>(w.get(), "chkChEnable", s)->isChecked() ==
-                   held.enabled(base + s));
-    }
 }
 
 QTEST_MAIN(tst_soak)

@@ -32,7 +32,6 @@ private:
     // What the whole run found, for its summary line and its last checks.
     struct Tally {
         std::array<int, soak::FaultKinds> byKind{};
-        int correct = 0;
         int ran = 0;
         qint64 rssFirst = -1;
         int fdsFirst = -1;
@@ -47,7 +46,7 @@ private:
     void checkAfterProcedure(bool write, const Run& run);
     Tally runCycles();
     void summarise(quint32 seed, const Tally& tally);
-    qsizetype settle(Run& run, qsizetype expected);
+    qsizetype settle(const Run& run, qsizetype expected);
     // One cycle: its faults and configurations, then the read, the write and the disconnect.
     struct Plan {
         Fault kind = Fault::None;
@@ -84,11 +83,9 @@ private:
         return unit->call([](UnitSimulator& u) { return u.configuration(); });
     }
     std::unique_ptr<soak::BoxCatcher> catcher;
-    std::unique_ptr<soak::ProgressWatch> watch;
     QRandomGenerator rng;
     int cycleNo = 0;
     Fault fault = Fault::None;
-    bool cycleFailed = false;
     QStringList failures;
 };
 

@@ -29,19 +29,6 @@ constexpr int WatchdogMs = 30000;  // a run that outlives this has hung
 using Run = support::CliRun;
 using fixtures::filled;
 
-// The first `records` records of the file holding `set`; texts may hold CR LF, so records end
-// at a CR LF outside quotes.
-inline QByteArray recordFile(const ConfigurationSet& set, int records = 161) {
-    const QByteArray all = configfile::serialize(set);
-    bool quoted = false;
-    for (qsizetype i = 0, count = 0; i + 1 < all.size(); ++i) {
-        if (all[i] == '"') quoted = !quoted;
-        if (!quoted && all[i] == '\r' && all[i + 1] == '\n' && ++count == records)
-            return all.left(i + 2);
-    }
-    return all;
-}
-
 // Edits the JSON form of filled("json", 3).
 inline QByteArray editedJson(const std::function<void(QJsonObject&)>& edit) {
     QJsonObject root =
